@@ -1,0 +1,24 @@
+# The two everyday commands: `make run` and `make test`. Both install what is missing first.
+PRESET ?= default
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: run test build deps deps-test clean
+
+run: deps build
+	$(BUILD_DIR)/src/statistique
+
+test: deps-test build
+	ctest --preset $(PRESET)
+
+build:
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+deps:
+	tools/install-deps.sh build
+
+deps-test:
+	tools/install-deps.sh test
+
+clean:
+	rm -rf build

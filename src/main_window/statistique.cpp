@@ -1,0 +1,191 @@
+#include "main_window/statistique.h"
+
+#include "engine/dexo_mod.h"
+#include "ui/look.h"
+#include "ui/resume_next.h"
+
+using namespace Qt::StringLiterals;
+using ui::rgb;
+
+namespace {
+
+statistique* theWindow = nullptr;
+
+constexpr quint32 kBackground = rgb(114, 172, 231);
+constexpr quint32 kChartArea = rgb(192, 255, 192);
+constexpr quint32 kListColour = rgb(179, 220, 253);
+constexpr quint32 kSecondListColour = rgb(255, 192, 192);
+constexpr quint32 kPanel = rgb(192, 192, 255);
+constexpr quint32 kExercise = rgb(255, 255, 128);
+const quint32 kButton = ui::systemColour(9);
+
+// The colour table the pie chart draws its sectors from.
+constexpr double kCouleurs[10] = {13525457, 7100115, 12967422, 12779258, 11140811,
+                                  16637107, 16701145, 5202926,  4711018,  14381152};
+
+template <class Control>
+Control* named(Control* control, const char* name, int tab) {
+    control->setObjectName(QString::fromLatin1(name));
+    ui::setTabIndex(control, tab);
+    return control;
+}
+
+ui::CommandButton* button(QWidget* parent, const char* name, int tab, const ui::ButtonProperties& p) {
+    return named(new ui::CommandButton(parent, p), name, tab);
+}
+
+}  // namespace
+
+statistique& statistique::instance() {
+    if (!theWindow) {
+        theWindow = new statistique;
+        theWindow->Form_Load();
+    }
+    return *theWindow;
+}
+
+bool statistique::exists() { return theWindow != nullptr; }
+
+void statistique::unload() {
+    delete theWindow;
+    theWindow = nullptr;
+}
+
+statistique::statistique()
+    : ui::Form({.caption = QStringLiteral("Statistique"),
+                .clientWidth = 10515,
+                .clientHeight = 8685,
+                .background = kBackground}) {
+    setObjectName(QStringLiteral("statistique"));
+    createSeriesPanel();
+    createSecondListPanel();
+    createChartArea();
+    Command_enonce = button(this, "Command_enonce", 60,
+                            {u"EXERCICE"_s, {8400, 7800, 1215, 495}, {.back = kExercise}, {}});
+    Timer1 = new ui::Timer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui::applyTabOrder(this);
+    wireEvents();
+}
+
+void statistique::createChartArea() {
+    Picture1 = named(new ui::PictureBox(this, {240, 240, 8295, 4815}, kChartArea), "Picture1", 5);
+    Picture1->setDrawWidth(2);
+    Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
+    const ui::Look labelLook{.back = kListColour, .points = 9.75, .bold = true};
+    for (int i = 0; i < 21; ++i) {
+        auto* label = new ui::Label(Picture1->surface(), {.caption = u"Label3"_s,
+                                                         .bounds = {360.0 + 24 * i, 480.0 + 18 * i, 720, 240},
+                                                         .look = labelLook,
+                                                         .autoSize = true});
+        label->hide();
+        ui::setTabIndex(label, 12 + i);
+        Label_graph.add(label, "Label_graph");
+    }
+    const ui::Look label2Look{.back = kSecondListColour, .points = 9.75, .bold = true};
+    for (int i = 0; i < 20; ++i) {
+        auto* label = new ui::Label(Picture1->surface(), {.caption = u"Label3"_s,
+                                                         .bounds = {1080.0 + 45 * i, 2040.0 + 42 * i, 720, 240},
+                                                         .look = label2Look,
+                                                         .autoSize = true});
+        label->hide();
+        ui::setTabIndex(label, 40 + i);
+        Label_graph2.add(label, "Label_graph2");
+    }
+
+    // Array index, caption, top and tab index of the four chart buttons.
+    const struct {
+        const char16_t* caption;
+        double top;
+        int tab;
+    } charts[4] = {{u"Bâtons", 2520, 10}, {u"Camembert", 1320, 11}, {u"Courbe simple", 3120, 33}, {u"Les deux", 3720, 34}};
+    for (const auto& c : charts) {
+        auto* option = new ui::OptionButton(
+            this, {QString::fromUtf16(c.caption), {8640, c.top, 1695, 495}, {.back = kButton, .points = 12}, {}});
+        ui::setTabIndex(option, c.tab);
+        Option_graph.add(option, "Option_graph");
+    }
+}
+
+void statistique::createSeriesPanel() {
+    auto* panel = new ui::Shape(this, {240, 5280, 4935, 3015}, kPanel);
+    Shape1.add(panel, "Shape1");
+    const ui::Look big{.back = kButton, .points = 12};
+    const ui::Look standard{.back = kButton};
+    Command_aleatoire = button(this, "Command_aleatoire", 9,
+                               {u"Aleatoire"_s, {360, 5400, 1335, 495}, big, u"remplit la liste"_s});
+
+    Text1 = named(new ui::TextBox(this), "Text1", 0);
+    ui::applyLook(Text1, {.back = kBackground, .points = 12});
+    ui::place(Text1, {360, 6240, 735, 375});
+    Text1->setText(QStringLiteral("0"));
+    Text1->setToolTip(QStringLiteral("Nouvelle valeur"));
+    Text1->setAccessibleName(QStringLiteral("Nouvelle valeur"));
+
+    Command_ajout = button(this, "Command_ajout", 1, {u">"_s, {1200, 6240, 495, 375}, standard, {}});
+    Command_ajout->setAccessibleName(QStringLiteral("Ajouter la valeur"));
+    const char16_t* removeCaptions[2] = {u"<", u"<<"};
+    const char16_t* removeNames[2] = {u"Retirer la valeur sélectionnée", u"Retirer toutes les valeurs"};
+    for (int i = 0; i < 2; ++i) {
+        auto* remove = new ui::CommandButton(
+            this, {QString::fromUtf16(removeCaptions[i]), {1200, 6720.0 + 480 * i, 495, 375}, standard, {}});
+        remove->setAccessibleName(QString::fromUtf16(removeNames[i]));
+        ui::setTabIndex(remove, 3 + i);
+        Command_enlever.add(remove, "Command_enlever");
+    }
+
+    List1 = named(new ui::ListBox(this), "List1", 2);
+    ui::applyLook(List1, {.back = kListColour, .points = 12});
+    ui::place(List1, {1800, 5400, 1215, 2160});
+    List1->setAccessibleName(QStringLiteral("Série de valeurs"));
+
+    Command2 = button(this, "Command2", 8, {u"Fréquence"_s, {1680, 7680, 1335, 495}, big, {}});
+
+    List2 = named(new ui::ListBox(this), "List2", 6);
+    ui::applyLook(List2, {.back = kListColour, .points = 12});
+    ui::place(List2, {3000, 5400, 2055, 1560});
+    List2->setAccessibleName(QStringLiteral("Résumé de la série"));
+
+    Label1 = named(new ui::Label(this, {.caption = u"Résultats"_s,
+                                        .bounds = {3120, 7080, 1860, 1035},
+                                        .look = {.points = 9.75},
+                                        .transparent = true,
+                                        .wordWrap = true}),
+                   "Label1", 7);
+}
+
+void statistique::createSecondListPanel() {
+    auto* panel = new ui::Shape(this, {5280, 5280, 2535, 3015}, kPanel);
+    Shape1.add(panel, "Shape1");
+    Check1 = named(new ui::CheckBox(this, u"Prendre en compte 2ème liste"_s, {5640, 5400, 1935, 495},
+                                    {.back = kPanel, .points = 9.75}),
+                   "Check1", 35);
+    Command_aleatoire2 = button(this, "Command_aleatoire2", 39,
+                                {u"Aleatoire"_s, {5400, 6360, 1095, 495}, {.back = kButton, .points = 12},
+                                 u"remplit la liste"_s});
+    Text_liste2 = named(new ui::MultiLineTextBox(this), "Text_liste2", 38);
+    ui::applyLook(Text_liste2, {.back = kSecondListColour, .points = 9.75});
+    ui::place(Text_liste2, {6600, 6120, 975, 2055});
+    Text_liste2->setText(QStringLiteral("0"));
+    Text_liste2->setAccessibleName(QStringLiteral("Deuxième liste, une valeur par ligne"));
+    const ui::Look standard{.back = kButton};
+    Command_asc = button(this, "Command_asc", 36, {u"Croissant"_s, {5560, 7320, 855, 375}, standard, {}});
+    Command_desc = button(this, "Command_desc", 37, {u"Décroiss"_s, {5560, 7800, 855, 375}, standard, {}});
+}
+
+void statistique::wireEvents() {}
+
+// Start-up: chart buttons unselected, the colour table, the one-value series "0" and
+// its summary.
+void statistique::Form_Load() {
+    using namespace dexo_mod;
+    ui::ResumeNext resume;
+    for (int i = 0; i < Option_graph.count(); ++i) {
+        indice = Variant::count(i);
+        resume([&] { Option_graph(i).setValue(false); });
+    }
+    indice = Variant::count(Option_graph.count());
+    for (int i = 0; i < 10; ++i) resume([&] { couleurs(i) = kCouleurs[i]; });
+    resume([&] { List1->append(QStringLiteral("0")); });
+    calculer_bilan();
+}

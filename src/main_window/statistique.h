@@ -1,0 +1,64 @@
+#pragma once
+
+// The main window: the series in List1 with its summary in List2, the chart area with
+// its two label arrays and four chart buttons, the second list, and the way to the
+// exercise. Controls carry the names the routines use; the handlers are spread over
+// the folders of their subsystems (value editing and frequency here, charts in
+// charts/, the second list in second_list/), and each reads as the steps it carries
+// out over the ui/ layer. Skip-and-continue handling (ui::ResumeNext) is used where a
+// routine must go on past a failing step.
+
+#include "ui/check_box.h"
+#include "ui/command_button.h"
+#include "ui/control_array.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/option_button.h"
+#include "ui/picture_box.h"
+#include "ui/shape.h"
+#include "ui/text_box.h"
+#include "ui/timer.h"
+
+class statistique : public ui::Form {
+    Q_OBJECT
+
+public:
+    // The single instance, created (and loaded) on first use.
+    static statistique& instance();
+    static bool exists();
+    // Ends the window, as at the end of the program.
+    static void unload();
+
+    ui::PictureBox* Picture1;
+    ui::ControlArray<ui::Label> Label_graph;   // 21 labels, over the chart area
+    ui::ControlArray<ui::Label> Label_graph2;  // 20 labels, over the chart area
+    ui::ControlArray<ui::OptionButton> Option_graph;
+    ui::ControlArray<ui::Shape> Shape1;
+    ui::CommandButton* Command_aleatoire;
+    ui::TextBox* Text1;
+    ui::CommandButton* Command_ajout;
+    ui::ControlArray<ui::CommandButton> Command_enlever;
+    ui::ListBox* List1;
+    ui::CommandButton* Command2;
+    ui::ListBox* List2;
+    ui::Label* Label1;
+    ui::CheckBox* Check1;
+    ui::CommandButton* Command_aleatoire2;
+    ui::MultiLineTextBox* Text_liste2;
+    ui::CommandButton* Command_asc;
+    ui::CommandButton* Command_desc;
+    ui::CommandButton* Command_enonce;
+    ui::Timer* Timer1;
+
+    void sub_graph_camembert();
+
+private:
+    statistique();
+    void createChartArea();
+    void createSeriesPanel();
+    void createSecondListPanel();
+    void wireEvents();
+
+    void Form_Load();
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/look.h"
+#include "ui/twips.h"
+
+#include <QPushButton>
+
+namespace ui {
+
+struct ButtonProperties {
+    QString caption;
+    Bounds bounds;
+    Look look;
+    QString toolTip;
+};
+
+// Colours, font, tool tip and place shared by every kind of push button.
+void setUpButton(QPushButton* button, const ButtonProperties& properties);
+
+// A push button filled with its background colour.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    CommandButton(QWidget* parent, const ButtonProperties& properties);
+};
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/failure.h"
+
+#include <QObject>
+#include <QVariant>
+
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+// Controls of one kind sharing one name, told apart by an index that their handlers
+// receive. Each element carries the shared name as its object name and its index as
+// the "index" property.
+template <class Control>
+class ControlArray {
+public:
+    void add(Control* control, const char* name) {
+        control->setObjectName(QString::fromLatin1(name));
+        control->setProperty("index", int(controls_.size()));
+        controls_.push_back(control);
+    }
+
+    int count() const { return int(controls_.size()); }
+    // A missing element makes the step fail.
+    Control& operator()(long long index) const {
+        if (index < 0 || index >= count()) throw Failure();
+        return *controls_[size_t(index)];
+    }
+
+    // Wires one signal of every element to a handler that receives the index.
+    template <class Signal, class Handler>
+    void connect(Signal signal, QObject* context, Handler handler) const {
+        for (int i = 0; i < count(); ++i)
+            QObject::connect(controls_[size_t(i)], signal, context, [handler, i] { handler(i); });
+    }
+
+private:
+    std::vector<Control*> controls_;
+};
+
+}  // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace ui {
+
+// A top-level window with its client area measured in twips. It opens centred on the
+// screen the first time it is shown and reports each activation.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Properties {
+        QString caption;
+        double clientWidth = 0;   // twips
+        double clientHeight = 0;  // twips
+        quint32 background = 0;   // packed colour
+        bool fixedBorder = false; // single fixed border, no minimise or maximise button
+    };
+
+    explicit Form(const Properties& properties);
+
+    // Shows the window without a modal loop, centred the first time, and brings it to
+    // the front.
+    void showCentred();
+
+signals:
+    void activated();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    bool placed_ = false;
+};
+
+}  // namespace ui

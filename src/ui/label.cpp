@@ -1,0 +1,42 @@
+#include "ui/label.h"
+
+#include <QFontMetrics>
+
+namespace ui {
+
+Label::Label(QWidget* parent, const Properties& p) : QLabel(p.caption, parent), autoSize_(p.autoSize) {
+    applyLook(this, p.look);
+    setAutoFillBackground(!p.transparent);
+    setWordWrap(p.wordWrap);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    place(this, p.bounds);
+    if (autoSize_) fitCaption();
+}
+
+void Label::setCaption(const QString& caption) {
+    setText(caption);
+    if (autoSize_) fitCaption();
+}
+
+void Label::setLeft(double left) {
+    Bounds b = bounds(this);
+    b.left = left;
+    place(this, b);
+}
+
+void Label::setTop(double top) {
+    Bounds b = bounds(this);
+    b.top = top;
+    place(this, b);
+}
+
+void Label::fitCaption() {
+    const QFontMetrics metrics(font());
+    Bounds b = bounds(this);
+    b.width = (metrics.horizontalAdvance(text()) + 2) * kTwipsPerPixel;
+    b.height = metrics.height() * kTwipsPerPixel;
+    place(this, b);
+}
+
+}  // namespace ui

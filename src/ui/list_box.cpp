@@ -1,0 +1,100 @@
+#include "ui/list_box.h"
+
+#include "ui/failure.h"
+
+#include <QItemSelectionModel>
+
+namespace ui {
+
+int ListBox::Model::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : owner_->count();
+}
+
+QVariant ListBox::Model::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= owner_->count()) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return owner_->items_[index.row()];
+    return {};
+}
+
+ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new Model(this)) {
+    setModel(model_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { userChangedCurrent(current); });
+}
+
+void ListBox::append(const QString& text) {
+    if (count() >= kCapacity) throw Failure();
+    ownChange_ = true;
+    model_->beginInsertRows({}, count(), count());
+    items_.append(text);
+    model_->endInsertRows();
+    ownChange_ = false;
+}
+
+void ListBox::removeAt(int index) {
+    if (index < 0 || index >= count()) throw Failure();
+    ownChange_ = true;
+    model_->beginRemoveRows({}, index, index);
+    items_.removeAt(index);
+    model_->endRemoveRows();
+    ownChange_ = false;
+    if (selected_ == index) {
+        selected_ = -1;
+    } else if (selected_ > index) {
+        --selected_;
+    }
+    scheduleViewSync();
+}
+
+void ListBox::clearItems() {
+    ownChange_ = true;
+    model_->beginResetModel();
+    items_.clear();
+    model_->endResetModel();
+    ownChange_ = false;
+    selected_ = -1;
+    scheduleViewSync();
+}
+
+QString ListBox::itemText(int index) const {
+    if (index < 0 || index >= count()) throw Failure();
+    return items_[index];
+}
+
+void ListBox::setSelectedIndex(int index) {
+    if (index < -1 || index >= count()) throw Failure();
+    selected_ = index;
+    scheduleViewSync();
+}
+
+QString ListBox::selectedText() const { return selected_ < 0 ? QString() : items_[selected_]; }
+
+void ListBox::scheduleViewSync() {
+    if (syncPending_) return;
+    syncPending_ = true;
+    QMetaObject::invokeMethod(this, &ListBox::syncView, Qt::QueuedConnection);
+}
+
+void ListBox::syncView() {
+    syncPending_ = false;
+    ownChange_ = true;
+    if (selected_ < 0) {
+        selectionModel()->clear();
+    } else {
+        const QModelIndex index = model_->index(selected_);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        scrollTo(index);
+    }
+    ownChange_ = false;
+}
+
+void ListBox::userChangedCurrent(const QModelIndex& current) {
+    if (ownChange_) return;
+    selected_ = current.isValid() ? current.row() : -1;
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+
+// Colours, fonts and the keyboard order of controls, as the windows describe them.
+
+#include <QColor>
+#include <QFont>
+#include <QtGlobal>
+
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+// Packed as red + 256 x green + 65536 x blue.
+constexpr quint32 rgb(int red, int green, int blue) {
+    return static_cast<quint32>(red) + 256u * static_cast<quint32>(green) +
+           65536u * static_cast<quint32>(blue);
+}
+QColor colour(quint32 packed);
+// The desktop colours the windows name: 2, the active title bar; 9, its text.
+quint32 systemColour(int index);
+
+// "MS Sans Serif" at a size in points, falling back to a close sans-serif face; a size
+// of 0 is the standard dialog font. Sizes are fixed at 96 dpi so text keeps its place
+// in a twips layout.
+QFont font(double points = 0, bool bold = false);
+
+struct Look {
+    std::optional<quint32> back;  // nullopt: the toolkit's own
+    std::optional<quint32> fore;
+    double points = 0;
+    bool bold = false;
+};
+void applyLook(QWidget* control, const Look& look);
+
+// The keyboard order of a control within its window.
+void setTabIndex(QWidget* control, int index);
+int tabIndex(const QWidget* control);
+// Chains the focusable controls of a window in the order of their tab index.
+void applyTabOrder(QWidget* window);
+
+}  // namespace ui

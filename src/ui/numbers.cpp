@@ -1,0 +1,230 @@
+#include "ui/numbers.h"
+
+#include "ui/failure.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace ui {
+namespace {
+
+QLocale& currentLocale() {
+    static QLocale locale = localeFromEnvironment();
+    return locale;
+}
+
+locale_t cLocale() {
+    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The text of a number rewritten with ASCII digits, '.' and 'e', ready for strtod.
+std::optional<std::string> normalise(QStringView text) {
+    const QString separator = currentLocale().decimalPoint();
+    const QString minus = currentLocale().negativeSign();
+    qsizetype i = 0;
+    qsizetype end = text.size();
+    while (i < end && text[i] == u' ') ++i;
+    while (end > i && text[end - 1] == u' ') --end;
+
+    std::string ascii;
+    ascii.reserve(static_cast<size_t>(end - i) + 1);
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        ascii += static_cast<char>(text[i].unicode());
+        ++i;
+    } else if (minus != u"-" && text.sliced(i, end - i).startsWith(minus)) {
+        ascii += '-';
+        i += minus.size();
+    }
+    int digits = 0;
+    bool separatorSeen = false;
+    while (i < end) {
+        if (isDigit(text[i])) {
+            ascii += static_cast<char>(text[i].unicode());
+            ++digits;
+            ++i;
+        } else if (!separatorSeen && text.sliced(i, end - i).startsWith(separator)) {
+            ascii += '.';
+            separatorSeen = true;
+            i += separator.size();
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < end && (text[i] == u'e' || text[i] == u'E')) {
+        ascii += 'e';
+        ++i;
+        if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+            ascii += static_cast<char>(text[i].unicode());
+            ++i;
+        }
+        int exponentDigits = 0;
+        while (i < end && isDigit(text[i])) {
+            ascii += static_cast<char>(text[i].unicode());
+            ++exponentDigits;
+            ++i;
+        }
+        if (exponentDigits == 0) return std::nullopt;
+    }
+    if (i != end) return std::nullopt;
+    return ascii;
+}
+
+// A decimal number as sign, significant digits and the count of them before the point.
+struct Decimal {
+    bool negative = false;
+    std::string digits;  // no leading zeros; empty for zero
+    long long integerDigits = 0;
+};
+
+Decimal decimalOf(const std::string& ascii) {
+    Decimal d;
+    size_t i = 0;
+    if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-')) d.negative = ascii[i++] == '-';
+    long long beforePoint = 0;
+    bool point = false;
+    for (; i < ascii.size() && ascii[i] != 'e'; ++i) {
+        if (ascii[i] == '.') {
+            point = true;
+            continue;
+        }
+        d.digits += ascii[i];
+        if (!point) ++beforePoint;
+    }
+    long long exponent = 0;
+    if (i < ascii.size()) {
+        // The value is finite, so a huge exponent only comes with many compensating digits.
+        exponent = std::strtoll(ascii.c_str() + i + 1, nullptr, 10);
+    }
+    d.integerDigits = beforePoint + exponent;
+    size_t leading = 0;
+    while (leading < d.digits.size() && d.digits[leading] == '0') ++leading;
+    d.digits.erase(0, leading);
+    d.integerDigits -= static_cast<long long>(leading);
+    if (d.digits.empty()) d.integerDigits = 0;
+    return d;
+}
+
+}  // namespace
+
+QLocale localeFromEnvironment() {
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C) return QLocale(QLocale::French, QLocale::France);
+    return system;
+}
+
+const QLocale& regionalLocale() { return currentLocale(); }
+
+void setRegionalLocale(const QLocale& locale) { currentLocale() = locale; }
+
+QString decimalSeparator() { return currentLocale().decimalPoint(); }
+
+std::optional<double> readNumber(QStringView text) {
+    const auto ascii = normalise(text);
+    if (!ascii) return std::nullopt;
+    const double value = strtod_l(ascii->c_str(), nullptr, cLocale());
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+double numberFromText(QStringView text) {
+    const auto value = readNumber(text);
+    if (!value) throw Failure();
+    return *value;
+}
+
+QString textOfNumber(double value) {
+    if (!std::isfinite(value)) return QString::number(value);
+    if (value == 0) return QStringLiteral("0");
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string scientific(buffer, result.ptr);
+    const size_t e = scientific.find('e');
+    const bool negative = scientific[0] == '-';
+    std::string digits;
+    for (size_t i = negative ? 1 : 0; i < e; ++i)
+        if (scientific[i] != '.') digits += scientific[i];
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int exponent = std::atoi(scientific.c_str() + e + 1);
+
+    const QString separator = decimalSeparator();
+    QString text = negative ? QStringLiteral("-") : QString();
+    const auto ascii = [](const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); };
+    if (exponent < -4 || exponent >= 15) {
+        text += QChar::fromLatin1(digits[0]);
+        if (digits.size() > 1) text += separator + ascii(digits.substr(1));
+        text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
+        text += QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QChar(u'0'));
+    } else if (exponent >= 0) {
+        const size_t integerDigits = static_cast<size_t>(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text += ascii(digits) + QString(qsizetype(integerDigits - digits.size()), u'0');
+        } else {
+            text += ascii(digits.substr(0, integerDigits)) + separator +
+                    ascii(digits.substr(integerDigits));
+        }
+    } else {
+        text += QStringLiteral("0") + separator + QString(qsizetype(-exponent - 1), u'0') + ascii(digits);
+    }
+    return text;
+}
+
+QString formatThreeDecimals(QStringView numberText) {
+    const auto ascii = normalise(numberText);
+    if (!ascii || !readNumber(numberText)) throw Failure();
+    Decimal d = decimalOf(*ascii);
+
+    // Keep the digits up to the third decimal, rounding half away from zero on the rest.
+    const long long kept = d.integerDigits + 3;
+    std::string digits;
+    if (kept > 0) {
+        digits = d.digits.substr(0, static_cast<size_t>(std::min<long long>(kept, qsizetype(d.digits.size()))));
+        digits.append(static_cast<size_t>(kept - static_cast<long long>(digits.size())), '0');
+        const bool roundUp = static_cast<size_t>(kept) < d.digits.size() && d.digits[static_cast<size_t>(kept)] >= '5';
+        if (roundUp) {
+            long long i = static_cast<long long>(digits.size()) - 1;
+            while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
+            if (i >= 0) {
+                ++digits[static_cast<size_t>(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+            }
+        }
+    } else if (kept == 0 && !d.digits.empty() && d.digits[0] >= '5') {
+        digits = "1";  // e.g. 0,0005 rounds up to 0,001
+    }
+    if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+    const std::string integer = digits.substr(0, digits.size() - 3);
+    const std::string decimals = digits.substr(digits.size() - 3);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+
+    QString text = (d.negative && !zero) ? QStringLiteral("-") : QString();
+    text += QString::fromLatin1(integer.data(), qsizetype(integer.size()));
+    text += decimalSeparator();
+    text += QString::fromLatin1(decimals.data(), 3);
+    return text;
+}
+
+double intFloor(double value) { return std::floor(value); }
+
+qint16 toInt16(double value) {
+    if (!std::isfinite(value)) throw Failure();
+    const double rounded = std::nearbyint(value);
+    if (rounded < -32768.0 || rounded > 32767.0) throw Failure();
+    return static_cast<qint16>(rounded);
+}
+
+double checked(double value) {
+    if (!std::isfinite(value)) throw Failure();
+    return value;
+}
+
+}  // namespace ui

@@ -1,0 +1,33 @@
+"""The program starts: its window opens centred, titled "Statistique", with the four
+summary lines of the one-value series "0", as read by a screen reader."""
+
+import sys
+
+from harness import Accessible, Desktop, wait_until
+
+
+def main(program):
+    with Desktop(program) as desktop:
+        desktop.start_program()
+        window = desktop.window("Statistique")
+        x, y, w, h = desktop.window_geometry(window)
+        sw, sh = desktop.screen_size()
+        assert (w, h) == (701, 579), (w, h)
+        assert abs(x + w / 2 - sw / 2) <= 2 and abs(y + h / 2 - sh / 2) <= 2, (x, y, w, h)
+
+        reader = Accessible()
+        lines = wait_until(lambda: reader.item_names("Résumé de la série") or None, what="summary lines")
+        assert lines == ["Valeur max= 0", "Valeur min= 0", "Moyenne: 0,000", "Effectif total=1"], lines
+        assert reader.item_names("Série de valeurs") == ["0"]
+
+        image = desktop.screenshot("startup.png")
+        # The chart area is empty: its light green fills it.
+        assert image.getpixel((x + 16 + 270, y + 16 + 160)) == (192, 255, 192)
+
+        desktop.close_window(window)
+        assert desktop.program.wait(timeout=10) == 0
+    print("startup: ok")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

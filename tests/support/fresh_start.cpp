@@ -1,0 +1,58 @@
+#include "support/fresh_start.h"
+
+#include "engine/dexo_mod.h"
+#include "main_window/program.h"
+#include "ui/numbers.h"
+#include "ui/random.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+namespace test {
+
+QLocale french() { return QLocale(QLocale::French, QLocale::France); }
+QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+statistique& freshStart(const QLocale& locale) {
+    static const bool prepared = [] {
+        program::prepare();
+        return true;
+    }();
+    Q_UNUSED(prepared);
+    program::end();
+    dexo_mod::reinitialiser();
+    ui::Random::restart();
+    ui::setRegionalLocale(locale);
+    statistique& window = statistique::instance();
+    settle();
+    return window;
+}
+
+QStringList items(const ui::ListBox& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts << list.itemText(i);
+    return texts;
+}
+
+void settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer() {
+    poll_.setInterval(5);
+    connect(&poll_, &QTimer::timeout, this, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        texts << box->text();
+        titles << box->windowTitle();
+        QStringList names;
+        for (QAbstractButton* b : box->buttons()) names << b->text();
+        buttons << names.join(u'|');
+        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+    });
+    poll_.start();
+}
+
+}  // namespace test

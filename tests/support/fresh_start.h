@@ -1,0 +1,49 @@
+#pragma once
+
+// What every window test needs: a fresh start of the program, controls found by name,
+// and a way to answer its message box.
+
+#include "main_window/statistique.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace test {
+
+QLocale french();
+QLocale english();
+
+// A new start of the program under a locale: windows recreated and loaded, module data
+// empty, the generator at its first number.
+statistique& freshStart(const QLocale& locale = french());
+
+// A control of the main window by its name (and index, for a control array).
+template <class Control>
+Control* control(const char* name, int index = -1) {
+    for (Control* c : statistique::instance().findChildren<Control*>(QString::fromLatin1(name)))
+        if (index < 0 || c->property("index").toInt() == index) return c;
+    return nullptr;
+}
+
+// The items of a list box, in order.
+QStringList items(const ui::ListBox& list);
+
+// Runs queued work: posted keystrokes, the list views catching up with their selection.
+void settle();
+
+// Watches for the program's message box while an action runs, notes what it said and
+// answers it with OK.
+class MessageBoxAnswerer : public QObject {
+public:
+    MessageBoxAnswerer();
+    QStringList texts;   // every message answered, in order
+    QStringList titles;  // their captions
+    QStringList buttons; // their buttons, joined by '|'
+
+private:
+    QTimer poll_;
+};
+
+}  // namespace test

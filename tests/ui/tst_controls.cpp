@@ -1,0 +1,254 @@
+// The controls the windows are built from, with the platform meaning the routines
+// assume of them.
+
+#include "support/fresh_start.h"
+#include "ui/control_array.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/look.h"
+#include "ui/message_box.h"
+#include "ui/picture_box.h"
+#include "ui/text_box.h"
+#include "ui/timer.h"
+
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Kind = ui::PictureBox::Operation::Kind;
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listBoxSelection();
+    void listBoxFailures();
+    void listViewFollowsTheSelection();
+    void listBoxTakesTheUsersClick();
+    void textAssignmentRaisesChangeInsideTheSetter();
+    void multiLineTextUsesCarriageReturns_data();
+    void multiLineTextUsesCarriageReturns();
+    void labelKeepsFractionalTwipsAndFitsItsCaption();
+    void pictureRecordsOperationsInOrder();
+    void pictureRefusesWhatItCannotDraw();
+    void pictureKeepsItsImage();
+    void pictureClipsFarOffLines();
+    void timerTicksUntilStopped();
+    void messageBoxIsAnsweredWithOk();
+    void controlArrayPassesIndexAndFailsOutside();
+};
+
+void ControlsTest::listBoxSelection() {
+    ui::ListBox list(nullptr);
+    QCOMPARE(list.selectedIndex(), -1);
+    QCOMPARE(list.selectedText(), u""_s);
+    for (const char* t : {"4", "8", "15"}) list.append(QString::fromLatin1(t));
+    list.setSelectedIndex(2);
+    QCOMPARE(list.selectedText(), u"15"_s);
+    list.removeAt(0);  // the selection stays on its item
+    QCOMPARE(list.selectedIndex(), 1);
+    QCOMPARE(list.selectedText(), u"15"_s);
+    list.removeAt(1);  // removing the selected item leaves none selected
+    QCOMPARE(list.selectedIndex(), -1);
+    list.setSelectedIndex(0);
+    list.setSelectedIndex(-1);
+    QCOMPARE(list.selectedText(), u""_s);
+    list.clearItems();
+    QCOMPARE(list.count(), 0);
+}
+
+void ControlsTest::listBoxFailures() {
+    ui::ListBox list(nullptr);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, list.setSelectedIndex(0));
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, list.removeAt(-1));
+    list.append(u"1"_s);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, list.setSelectedIndex(1));
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, list.setSelectedIndex(-2));
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, list.itemText(1));
+}
+
+void ControlsTest::listViewFollowsTheSelection() {
+    // GIVEN a shown list of ten thousand items
+    ui::ListBox list(nullptr);
+    for (int i = 0; i < 10000; ++i) list.append(QString::number(i));
+    list.show();
+    // WHEN a routine walks it by selecting every item in turn
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < list.count(); ++i) list.setSelectedIndex(i);
+    QVERIFY2(clock.elapsed() < 1000, "a walk costs the walk, not ten thousand view updates");
+    // THEN the view shows the last item selected once the event loop runs
+    QTRY_COMPARE(list.selectionModel()->currentIndex().row(), 9999);
+    QCOMPARE(list.selectionModel()->selectedIndexes().size(), 1);
+}
+
+void ControlsTest::listBoxTakesTheUsersClick() {
+    ui::ListBox list(nullptr);
+    for (const char* t : {"a", "b", "c"}) list.append(QString::fromLatin1(t));
+    list.resize(100, 100);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QRect second = list.visualRect(list.model()->index(1, 0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(list.selectedIndex(), 1);
+    QCOMPARE(list.selectedText(), u"b"_s);
+}
+
+void ControlsTest::textAssignmentRaisesChangeInsideTheSetter() {
+    ui::TextBox line(nullptr);
+    ui::MultiLineTextBox multi(nullptr);
+    QString seenInsideLine, seenInsideMulti;
+    connect(&line, &ui::TextBox::changed, &line, [&] { seenInsideLine = line.text(); });
+    connect(&multi, &ui::MultiLineTextBox::changed, &multi, [&] { seenInsideMulti = multi.text(); });
+    line.setText(u"12"_s);
+    multi.setText(u"3\r\n4"_s);
+    // The handler ran before the setter returned.
+    QCOMPARE(seenInsideLine, u"12"_s);
+    QCOMPARE(seenInsideMulti, u"3\r\n4"_s);
+}
+
+void ControlsTest::multiLineTextUsesCarriageReturns_data() {
+    QTest::addColumn<QString>("assigned");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("one line") << "5" << "5";
+    QTest::newRow("three lines") << "3\r\n5\r\n7" << "3\r\n5\r\n7";
+    QTest::newRow("trailing break") << "3\r\n" << "3\r\n";
+    QTest::newRow("bare line feed") << "3\n5" << "3\r\n5";
+    QTest::newRow("bare carriage return") << "3\r5" << "3\r\n5";
+    QTest::newRow("tabs kept") << "1\t2\t" << "1\t2\t";
+    QTest::newRow("empty") << "" << "";
+}
+
+void ControlsTest::multiLineTextUsesCarriageReturns() {
+    QFETCH(QString, assigned);
+    QFETCH(QString, read);
+    ui::MultiLineTextBox box(nullptr);
+    box.setText(assigned);
+    QCOMPARE(box.text(), read);
+}
+
+void ControlsTest::labelKeepsFractionalTwipsAndFitsItsCaption() {
+    QWidget parent;
+    ui::Label label(&parent, {.caption = u"Label3"_s, .bounds = {0, 0, 720, 240},
+                              .look = {.points = 9.75, .bold = true}, .autoSize = true});
+    label.setLeft(5425.5);
+    label.setTop(4165.5);
+    QCOMPARE(label.left(), 5425.5);
+    QCOMPARE(label.top(), 4165.5);
+    QCOMPARE(label.geometry().topLeft(), QPoint(362, 278));  // 15 twips to the pixel
+    const double narrow = ui::bounds(&label).width;
+    label.setCaption(u"123456789"_s);
+    QVERIFY(ui::bounds(&label).width > narrow);
+    QCOMPARE(label.width(), ui::pixels(ui::bounds(&label).width));
+}
+
+void ControlsTest::pictureRecordsOperationsInOrder() {
+    ui::PictureBox picture(nullptr, {240, 240, 8295, 4815}, ui::rgb(192, 255, 192));
+    QCOMPARE(picture.outerWidth(), 8295.0f);
+    QCOMPARE(picture.outerHeight(), 4815.0f);
+    picture.setDrawWidth(2);
+    picture.line(100, 4615, 100, 4435, ui::rgb(0, 0, 255));
+    picture.setDrawWidth(7);
+    picture.dot(100, 4435, 0);
+    picture.setDrawWidth(2);
+    picture.dot(4147.5, 2407.5);  // the foreground colour
+
+    const auto& ops = picture.operations();
+    QCOMPARE(ops.size(), size_t(3));
+    QVERIFY(ops[0].kind == Kind::Line);
+    QCOMPARE(ops[0].y2, 4435.0f);
+    QCOMPARE(ops[0].colour, ui::rgb(0, 0, 255));
+    QCOMPARE(ops[0].width, quint16(2));
+    QVERIFY(ops[1].kind == Kind::Dot);
+    QCOMPARE(ops[1].width, quint16(7));
+    QCOMPARE(ops[2].x1, 4147.5f);
+    QCOMPARE(ops[2].colour, picture.foreColour());
+
+    const int clears = picture.clearCount();
+    picture.clear();
+    QVERIFY(picture.operations().empty());
+    QCOMPARE(picture.clearCount(), clears + 1);
+}
+
+void ControlsTest::pictureRefusesWhatItCannotDraw() {
+    ui::PictureBox picture(nullptr, {0, 0, 1500, 1500}, 0xFFFFFF);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, picture.setDrawWidth(0));
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, picture.line(0, 0, 0, 1e300, 0));
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, picture.dot(std::numeric_limits<double>::infinity(), 0));
+    QVERIFY(picture.operations().empty());
+    QCOMPARE(picture.drawWidth(), 1);
+}
+
+void ControlsTest::pictureKeepsItsImage() {
+    // GIVEN a blue line drawn on a green area
+    ui::PictureBox picture(nullptr, {0, 0, 1560, 1560}, ui::rgb(192, 255, 192));
+    picture.setDrawWidth(2);
+    picture.line(750, 0, 750, 1500, ui::rgb(0, 0, 255));
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+    // WHEN the window is covered and shown again
+    picture.hide();
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+    // THEN the widget shows the line and the background, from the kept image
+    const QImage shown = picture.grab().toImage();
+    const int border = 2;
+    QCOMPARE(QColor(shown.pixel(border + 50, border + 40)), QColor(0, 0, 255));
+    QCOMPARE(QColor(shown.pixel(border + 20, border + 40)), QColor(192, 255, 192));
+    picture.clear();
+    QCOMPARE(QColor(picture.image().pixel(50, 40)), QColor(192, 255, 192));
+}
+
+void ControlsTest::pictureClipsFarOffLines() {
+    ui::PictureBox picture(nullptr, {0, 0, 8295, 4815}, 0xFFFFFF);
+    picture.setDrawWidth(2);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 100; ++i) {
+        picture.line(100 + i, 4615, 100 + i, -3e38, 0);
+        picture.line(-3e38, -3e38, 3e38, 3e38, 0);
+    }
+    QCOMPARE(QColor(picture.image().pixel(8, 100)), QColor(0, 0, 0));
+    QVERIFY2(clock.elapsed() < 2000, "far-off lines are clipped before painting");
+}
+
+void ControlsTest::timerTicksUntilStopped() {
+    ui::Timer timer(nullptr);
+    QSignalSpy ticks(&timer, &ui::Timer::tick);
+    timer.setInterval(10);
+    QTRY_VERIFY(ticks.count() >= 2);
+    timer.setInterval(0);
+    const int seen = ticks.count();
+    QTest::qWait(50);
+    QCOMPARE(ticks.count(), seen);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, timer.setInterval(-1));
+}
+
+void ControlsTest::messageBoxIsAnsweredWithOk() {
+    test::freshStart();
+    test::MessageBoxAnswerer answerer;
+    ui::messageBox(u"Bonjour"_s);
+    QCOMPARE(answerer.texts, QStringList{u"Bonjour"_s});
+    QCOMPARE(answerer.titles, QStringList{u"Statistique"_s});
+    QCOMPARE(answerer.buttons, QStringList{u"OK"_s});
+}
+
+void ControlsTest::controlArrayPassesIndexAndFailsOutside() {
+    QWidget parent;
+    ui::ControlArray<QPushButton> buttons;
+    for (int i = 0; i < 3; ++i) buttons.add(new QPushButton(&parent), "Bouton");
+    QList<int> clicked;
+    buttons.connect(&QPushButton::clicked, &parent, [&](int index) { clicked << index; });
+    buttons(2).click();
+    buttons(0).click();
+    QCOMPARE(clicked, (QList<int>{2, 0}));
+    QCOMPARE(buttons(1).objectName(), u"Bouton"_s);
+    QCOMPARE(buttons(1).property("index").toInt(), 1);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, buttons(3));
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, buttons(-1));
+}
+
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"
