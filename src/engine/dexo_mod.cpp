@@ -28,7 +28,8 @@ void calculer_bilan() {
             resume([&] { bilan_liste1(0) = Variant(valeur); });
         if (resume.test([&] { return valeur < bilan_liste1(1); }))
             resume([&] { bilan_liste1(1) = Variant(valeur); });
-        resume([&] { bilan_liste1(2) = Variant(ui::checked(bilan_liste1(2).toDouble() + valeur)); });
+        resume(
+            [&] { bilan_liste1(2) = Variant(ui::checked(bilan_liste1(2).toDouble() + valeur)); });
         indice = Variant::count(i + 1);
     }
 
@@ -39,7 +40,8 @@ void calculer_bilan() {
     resume([&] { List2.append(QStringLiteral("Valeur max= ") + bilan_liste1(0).toText()); });
     resume([&] { List2.append(QStringLiteral("Valeur min= ") + bilan_liste1(1).toText()); });
     resume([&] {
-        List2.append(QStringLiteral("Moyenne: ") + ui::formatThreeDecimals(bilan_liste1(2).toText()));
+        List2.append(QStringLiteral("Moyenne: ") +
+                     ui::formatThreeDecimals(bilan_liste1(2).toText()));
     });
     resume([&] { effectif_total = Variant(ui::toInt16(List1.count())); });
     resume([&] { List2.append(QStringLiteral("Effectif total=") + effectif_total.toText()); });

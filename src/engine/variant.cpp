@@ -12,29 +12,43 @@ Variant Variant::count(long long n) {
 
 double Variant::toDouble() const {
     switch (type()) {
-    case Type::Empty: return 0;
-    case Type::Text: return ui::numberFromText(std::get<QString>(value_));
-    case Type::Integer: return std::get<qint16>(value_);
-    case Type::Boolean: return std::get<bool>(value_) ? -1 : 0;
-    case Type::Double: return std::get<double>(value_);
-    case Type::Array: break;
+        case Type::Empty:
+            return 0;
+        case Type::Text:
+            return ui::numberFromText(std::get<QString>(value_));
+        case Type::Integer:
+            return std::get<qint16>(value_);
+        case Type::Boolean:
+            return std::get<bool>(value_) ? -1 : 0;
+        case Type::Double:
+            return std::get<double>(value_);
+        case Type::Array:
+            break;
     }
     throw ui::Failure();
 }
 
 QString Variant::toText() const {
     switch (type()) {
-    case Type::Empty: return {};
-    case Type::Text: return std::get<QString>(value_);
-    case Type::Integer: return QString::number(std::get<qint16>(value_));
-    case Type::Boolean: return std::get<bool>(value_) ? QStringLiteral("Vrai") : QStringLiteral("Faux");
-    case Type::Double: return ui::textOfNumber(std::get<double>(value_));
-    case Type::Array: break;
+        case Type::Empty:
+            return {};
+        case Type::Text:
+            return std::get<QString>(value_);
+        case Type::Integer:
+            return QString::number(std::get<qint16>(value_));
+        case Type::Boolean:
+            return std::get<bool>(value_) ? QStringLiteral("Vrai") : QStringLiteral("Faux");
+        case Type::Double:
+            return ui::textOfNumber(std::get<double>(value_));
+        case Type::Array:
+            break;
     }
     throw ui::Failure();
 }
 
-bool Variant::isTrue() const { return toDouble() != 0; }
+bool Variant::isTrue() const {
+    return toDouble() != 0;
+}
 
 const Variant::Array& Variant::toArray() const {
     if (type() != Type::Array) throw ui::Failure();

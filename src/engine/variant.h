@@ -46,8 +46,14 @@ private:
 };
 
 // Numeric comparisons; a text is read as a number, and the step fails if it is not one.
-inline bool operator>(double a, const Variant& b) { return a > b.toDouble(); }
-inline bool operator<(double a, const Variant& b) { return a < b.toDouble(); }
-inline bool operator==(const Variant& a, double b) { return a.toDouble() == b; }
+inline bool operator>(double a, const Variant& b) {
+    return a > b.toDouble();
+}
+inline bool operator<(double a, const Variant& b) {
+    return a < b.toDouble();
+}
+inline bool operator==(const Variant& a, double b) {
+    return a.toDouble() == b;
+}
 
 }  // namespace engine

@@ -14,6 +14,8 @@ void prepare() {
     ui::setApplicationTitle(QStringLiteral("Statistique"));
 }
 
-void end() { statistique::unload(); }
+void end() {
+    statistique::unload();
+}
 
 }  // namespace program

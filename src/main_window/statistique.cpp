@@ -20,7 +20,7 @@ constexpr quint32 kExercise = rgb(255, 255, 128);
 const quint32 kButton = ui::systemColour(9);
 
 // The colour table the pie chart draws its sectors from.
-constexpr double kCouleurs[10] = {13525457, 7100115, 12967422, 12779258, 11140811,
+constexpr double kCouleurs[10] = {13525457, 7100115,  12967422, 12779258, 11140811,
                                   16637107, 16701145, 5202926,  4711018,  14381152};
 
 template <class Control>
@@ -30,7 +30,8 @@ Control* named(Control* control, const char* name, int tab) {
     return control;
 }
 
-ui::CommandButton* button(QWidget* parent, const char* name, int tab, const ui::ButtonProperties& p) {
+ui::CommandButton* button(QWidget* parent, const char* name, int tab,
+                          const ui::ButtonProperties& p) {
     return named(new ui::CommandButton(parent, p), name, tab);
 }
 
@@ -44,7 +45,9 @@ statistique& statistique::instance() {
     return *theWindow;
 }
 
-bool statistique::exists() { return theWindow != nullptr; }
+bool statistique::exists() {
+    return theWindow != nullptr;
+}
 
 void statistique::unload() {
     delete theWindow;
@@ -74,20 +77,22 @@ void statistique::createChartArea() {
     Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
     const ui::Look labelLook{.back = kListColour, .points = 9.75, .bold = true};
     for (int i = 0; i < 21; ++i) {
-        auto* label = new ui::Label(Picture1->surface(), {.caption = u"Label3"_s,
-                                                         .bounds = {360.0 + 24 * i, 480.0 + 18 * i, 720, 240},
-                                                         .look = labelLook,
-                                                         .autoSize = true});
+        auto* label = new ui::Label(Picture1->surface(),
+                                    {.caption = u"Label3"_s,
+                                     .bounds = {360.0 + 24 * i, 480.0 + 18 * i, 720, 240},
+                                     .look = labelLook,
+                                     .autoSize = true});
         label->hide();
         ui::setTabIndex(label, 12 + i);
         Label_graph.add(label, "Label_graph");
     }
     const ui::Look label2Look{.back = kSecondListColour, .points = 9.75, .bold = true};
     for (int i = 0; i < 20; ++i) {
-        auto* label = new ui::Label(Picture1->surface(), {.caption = u"Label3"_s,
-                                                         .bounds = {1080.0 + 45 * i, 2040.0 + 42 * i, 720, 240},
-                                                         .look = label2Look,
-                                                         .autoSize = true});
+        auto* label = new ui::Label(Picture1->surface(),
+                                    {.caption = u"Label3"_s,
+                                     .bounds = {1080.0 + 45 * i, 2040.0 + 42 * i, 720, 240},
+                                     .look = label2Look,
+                                     .autoSize = true});
         label->hide();
         ui::setTabIndex(label, 40 + i);
         Label_graph2.add(label, "Label_graph2");
@@ -98,10 +103,15 @@ void statistique::createChartArea() {
         const char16_t* caption;
         double top;
         int tab;
-    } charts[4] = {{u"Bâtons", 2520, 10}, {u"Camembert", 1320, 11}, {u"Courbe simple", 3120, 33}, {u"Les deux", 3720, 34}};
+    } charts[4] = {{u"Bâtons", 2520, 10},
+                   {u"Camembert", 1320, 11},
+                   {u"Courbe simple", 3120, 33},
+                   {u"Les deux", 3720, 34}};
     for (const auto& c : charts) {
-        auto* option = new ui::OptionButton(
-            this, {QString::fromUtf16(c.caption), {8640, c.top, 1695, 495}, {.back = kButton, .points = 12}, {}});
+        auto* option = new ui::OptionButton(this, {QString::fromUtf16(c.caption),
+                                                   {8640, c.top, 1695, 495},
+                                                   {.back = kButton, .points = 12},
+                                                   {}});
         ui::setTabIndex(option, c.tab);
         Option_graph.add(option, "Option_graph");
     }
@@ -112,8 +122,9 @@ void statistique::createSeriesPanel() {
     Shape1.add(panel, "Shape1");
     const ui::Look big{.back = kButton, .points = 12};
     const ui::Look standard{.back = kButton};
-    Command_aleatoire = button(this, "Command_aleatoire", 9,
-                               {u"Aleatoire"_s, {360, 5400, 1335, 495}, big, u"remplit la liste"_s});
+    Command_aleatoire =
+        button(this, "Command_aleatoire", 9,
+               {u"Aleatoire"_s, {360, 5400, 1335, 495}, big, u"remplit la liste"_s});
 
     Text1 = named(new ui::TextBox(this), "Text1", 0);
     ui::applyLook(Text1, {.back = kBackground, .points = 12});
@@ -122,13 +133,17 @@ void statistique::createSeriesPanel() {
     Text1->setToolTip(QStringLiteral("Nouvelle valeur"));
     Text1->setAccessibleName(QStringLiteral("Nouvelle valeur"));
 
-    Command_ajout = button(this, "Command_ajout", 1, {u">"_s, {1200, 6240, 495, 375}, standard, {}});
+    Command_ajout =
+        button(this, "Command_ajout", 1, {u">"_s, {1200, 6240, 495, 375}, standard, {}});
     Command_ajout->setAccessibleName(QStringLiteral("Ajouter la valeur"));
     const char16_t* removeCaptions[2] = {u"<", u"<<"};
-    const char16_t* removeNames[2] = {u"Retirer la valeur sélectionnée", u"Retirer toutes les valeurs"};
+    const char16_t* removeNames[2] = {u"Retirer la valeur sélectionnée",
+                                      u"Retirer toutes les valeurs"};
     for (int i = 0; i < 2; ++i) {
-        auto* remove = new ui::CommandButton(
-            this, {QString::fromUtf16(removeCaptions[i]), {1200, 6720.0 + 480 * i, 495, 375}, standard, {}});
+        auto* remove = new ui::CommandButton(this, {QString::fromUtf16(removeCaptions[i]),
+                                                    {1200, 6720.0 + 480 * i, 495, 375},
+                                                    standard,
+                                                    {}});
         remove->setAccessibleName(QString::fromUtf16(removeNames[i]));
         ui::setTabIndex(remove, 3 + i);
         Command_enlever.add(remove, "Command_enlever");
@@ -157,11 +172,13 @@ void statistique::createSeriesPanel() {
 void statistique::createSecondListPanel() {
     auto* panel = new ui::Shape(this, {5280, 5280, 2535, 3015}, kPanel);
     Shape1.add(panel, "Shape1");
-    Check1 = named(new ui::CheckBox(this, u"Prendre en compte 2ème liste"_s, {5640, 5400, 1935, 495},
-                                    {.back = kPanel, .points = 9.75}),
+    Check1 = named(new ui::CheckBox(this, u"Prendre en compte 2ème liste"_s,
+                                    {5640, 5400, 1935, 495}, {.back = kPanel, .points = 9.75}),
                    "Check1", 35);
     Command_aleatoire2 = button(this, "Command_aleatoire2", 39,
-                                {u"Aleatoire"_s, {5400, 6360, 1095, 495}, {.back = kButton, .points = 12},
+                                {u"Aleatoire"_s,
+                                 {5400, 6360, 1095, 495},
+                                 {.back = kButton, .points = 12},
                                  u"remplit la liste"_s});
     Text_liste2 = named(new ui::MultiLineTextBox(this), "Text_liste2", 38);
     ui::applyLook(Text_liste2, {.back = kSecondListColour, .points = 9.75});
@@ -169,11 +186,20 @@ void statistique::createSecondListPanel() {
     Text_liste2->setText(QStringLiteral("0"));
     Text_liste2->setAccessibleName(QStringLiteral("Deuxième liste, une valeur par ligne"));
     const ui::Look standard{.back = kButton};
-    Command_asc = button(this, "Command_asc", 36, {u"Croissant"_s, {5560, 7320, 855, 375}, standard, {}});
-    Command_desc = button(this, "Command_desc", 37, {u"Décroiss"_s, {5560, 7800, 855, 375}, standard, {}});
+    Command_asc =
+        button(this, "Command_asc", 36, {u"Croissant"_s, {5560, 7320, 855, 375}, standard, {}});
+    Command_desc =
+        button(this, "Command_desc", 37, {u"Décroiss"_s, {5560, 7800, 855, 375}, standard, {}});
 }
 
-void statistique::wireEvents() {}
+void statistique::wireEvents() {
+    connect(Text1, &ui::TextBox::keyReleased, this, &statistique::Text1_KeyUp);
+    connect(Command_ajout, &QPushButton::clicked, this, &statistique::Command_ajout_Click);
+    Command_enlever.connect(&QPushButton::clicked, this,
+                            [this](int index) { Command_enlever_Click(index); });
+    connect(Command_aleatoire, &QPushButton::clicked, this, &statistique::Command_aleatoire_Click);
+    connect(Command2, &QPushButton::clicked, this, &statistique::Command2_Click);
+}
 
 // Start-up: chart buttons unselected, the colour table, the one-value series "0" and
 // its summary.

@@ -61,4 +61,15 @@ private:
     void wireEvents();
 
     void Form_Load();
+
+    // Value editing
+    void Text1_KeyUp(int keyCode, int shift);
+    void filtrer_touche();
+    void Command_ajout_Click();
+    void Command_enlever_Click(int Index);
+    void Command_aleatoire_Click();
+
+    // Frequency of the selected value
+    void Command2_Click();
+    void calculer_frequence();
 };

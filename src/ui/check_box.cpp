@@ -24,7 +24,8 @@ void CheckBox::paintEvent(QPaintEvent*) {
 
     const QRect textRect = rect().adjusted(w + 5, 0, 0, 0);
     painter.setPen(palette().color(QPalette::WindowText));
-    const QRect used = painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+    const QRect used =
+        painter.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

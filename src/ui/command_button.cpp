@@ -9,7 +9,8 @@ void setUpButton(QPushButton* button, const ButtonProperties& p) {
     place(button, p.bounds);
 }
 
-CommandButton::CommandButton(QWidget* parent, const ButtonProperties& p) : QPushButton(p.caption, parent) {
+CommandButton::CommandButton(QWidget* parent, const ButtonProperties& p)
+    : QPushButton(p.caption, parent) {
     setUpButton(this, p);
 }
 

@@ -13,10 +13,10 @@ class Form : public QWidget {
 public:
     struct Properties {
         QString caption;
-        double clientWidth = 0;   // twips
-        double clientHeight = 0;  // twips
-        quint32 background = 0;   // packed colour
-        bool fixedBorder = false; // single fixed border, no minimise or maximise button
+        double clientWidth = 0;    // twips
+        double clientHeight = 0;   // twips
+        quint32 background = 0;    // packed colour
+        bool fixedBorder = false;  // single fixed border, no minimise or maximise button
     };
 
     explicit Form(const Properties& properties);

@@ -10,16 +10,23 @@ namespace {
 int keypadCode(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return key::NumPad0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_Period:
-    case Qt::Key_Comma:  // the same key where the layout's separator is a comma
-        return key::Decimal;
-    case Qt::Key_Asterisk: return 106;
-    case Qt::Key_Plus: return 107;
-    case Qt::Key_Minus: return key::Subtract;
-    case Qt::Key_Slash: return 111;
-    case Qt::Key_Enter: return key::Enter;
-    case Qt::Key_Clear: return 12;
-    default: return 0;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:  // the same key where the layout's separator is a comma
+            return key::Decimal;
+        case Qt::Key_Asterisk:
+            return 106;
+        case Qt::Key_Plus:
+            return 107;
+        case Qt::Key_Minus:
+            return key::Subtract;
+        case Qt::Key_Slash:
+            return 111;
+        case Qt::Key_Enter:
+            return key::Enter;
+        case Qt::Key_Clear:
+            return 12;
+        default:
+            return 0;
     }
 }
 
@@ -28,27 +35,69 @@ int plainCode(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return key::A + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return key::F1 + (qtKey - Qt::Key_F1);
     static const QHash<int, int> codes = {
-        {Qt::Key_Backspace, key::Backspace}, {Qt::Key_Tab, key::Tab}, {Qt::Key_Backtab, key::Tab},
-        {Qt::Key_Return, key::Enter}, {Qt::Key_Enter, key::Enter}, {Qt::Key_Shift, key::Shift},
-        {Qt::Key_Control, key::Control}, {Qt::Key_Alt, key::Alt}, {Qt::Key_AltGr, key::Alt},
-        {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, key::CapsLock}, {Qt::Key_Escape, key::Escape},
-        {Qt::Key_Space, key::Space}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34},
-        {Qt::Key_End, key::End}, {Qt::Key_Home, key::Home}, {Qt::Key_Left, key::Left},
-        {Qt::Key_Up, key::Up}, {Qt::Key_Right, key::Right}, {Qt::Key_Down, key::Down},
-        {Qt::Key_Print, 44}, {Qt::Key_Insert, 45}, {Qt::Key_Delete, key::Delete},
-        {Qt::Key_Meta, 91}, {Qt::Key_Super_L, 91}, {Qt::Key_Super_R, 92}, {Qt::Key_Menu, 93},
-        {Qt::Key_NumLock, key::NumLock}, {Qt::Key_ScrollLock, 145},
-        {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186}, {Qt::Key_Equal, 187}, {Qt::Key_Plus, 187},
-        {Qt::Key_Comma, key::Comma}, {Qt::Key_Less, key::Comma}, {Qt::Key_Minus, key::Minus},
-        {Qt::Key_Underscore, key::Minus}, {Qt::Key_Period, key::Period}, {Qt::Key_Greater, key::Period},
-        {Qt::Key_Slash, 191}, {Qt::Key_Question, 191}, {Qt::Key_QuoteLeft, 192},
-        {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},
-        {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220}, {Qt::Key_BracketRight, 221},
-        {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+        {Qt::Key_Backspace, key::Backspace},
+        {Qt::Key_Tab, key::Tab},
+        {Qt::Key_Backtab, key::Tab},
+        {Qt::Key_Return, key::Enter},
+        {Qt::Key_Enter, key::Enter},
+        {Qt::Key_Shift, key::Shift},
+        {Qt::Key_Control, key::Control},
+        {Qt::Key_Alt, key::Alt},
+        {Qt::Key_AltGr, key::Alt},
+        {Qt::Key_Pause, 19},
+        {Qt::Key_CapsLock, key::CapsLock},
+        {Qt::Key_Escape, key::Escape},
+        {Qt::Key_Space, key::Space},
+        {Qt::Key_PageUp, 33},
+        {Qt::Key_PageDown, 34},
+        {Qt::Key_End, key::End},
+        {Qt::Key_Home, key::Home},
+        {Qt::Key_Left, key::Left},
+        {Qt::Key_Up, key::Up},
+        {Qt::Key_Right, key::Right},
+        {Qt::Key_Down, key::Down},
+        {Qt::Key_Print, 44},
+        {Qt::Key_Insert, 45},
+        {Qt::Key_Delete, key::Delete},
+        {Qt::Key_Meta, 91},
+        {Qt::Key_Super_L, 91},
+        {Qt::Key_Super_R, 92},
+        {Qt::Key_Menu, 93},
+        {Qt::Key_NumLock, key::NumLock},
+        {Qt::Key_ScrollLock, 145},
+        {Qt::Key_Semicolon, 186},
+        {Qt::Key_Colon, 186},
+        {Qt::Key_Equal, 187},
+        {Qt::Key_Plus, 187},
+        {Qt::Key_Comma, key::Comma},
+        {Qt::Key_Less, key::Comma},
+        {Qt::Key_Minus, key::Minus},
+        {Qt::Key_Underscore, key::Minus},
+        {Qt::Key_Period, key::Period},
+        {Qt::Key_Greater, key::Period},
+        {Qt::Key_Slash, 191},
+        {Qt::Key_Question, 191},
+        {Qt::Key_QuoteLeft, 192},
+        {Qt::Key_AsciiTilde, 192},
+        {Qt::Key_BracketLeft, 219},
+        {Qt::Key_BraceLeft, 219},
+        {Qt::Key_Backslash, 220},
+        {Qt::Key_Bar, 220},
+        {Qt::Key_BracketRight, 221},
+        {Qt::Key_BraceRight, 221},
+        {Qt::Key_Apostrophe, 222},
+        {Qt::Key_QuoteDbl, 222},
         // Shifted digits of a US keyboard keep the code of their digit key.
-        {Qt::Key_Exclam, 49}, {Qt::Key_At, 50}, {Qt::Key_NumberSign, 51}, {Qt::Key_Dollar, 52},
-        {Qt::Key_Percent, 53}, {Qt::Key_AsciiCircum, 54}, {Qt::Key_Ampersand, 55},
-        {Qt::Key_Asterisk, 56}, {Qt::Key_ParenLeft, 57}, {Qt::Key_ParenRight, 48},
+        {Qt::Key_Exclam, 49},
+        {Qt::Key_At, 50},
+        {Qt::Key_NumberSign, 51},
+        {Qt::Key_Dollar, 52},
+        {Qt::Key_Percent, 53},
+        {Qt::Key_AsciiCircum, 54},
+        {Qt::Key_Ampersand, 55},
+        {Qt::Key_Asterisk, 56},
+        {Qt::Key_ParenLeft, 57},
+        {Qt::Key_ParenRight, 48},
     };
     return codes.value(qtKey, 0);
 }

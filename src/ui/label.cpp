@@ -4,7 +4,8 @@
 
 namespace ui {
 
-Label::Label(QWidget* parent, const Properties& p) : QLabel(p.caption, parent), autoSize_(p.autoSize) {
+Label::Label(QWidget* parent, const Properties& p)
+    : QLabel(p.caption, parent), autoSize_(p.autoSize) {
     applyLook(this, p.look);
     setAutoFillBackground(!p.transparent);
     setWordWrap(p.wordWrap);

@@ -12,7 +12,8 @@ Line::Line(QWidget* parent, QPointF from, QPointF to, int width, quint32 colour)
     const double margin = width * kTwipsPerPixel / 2;
     const double left = std::min(from.x(), to.x()) - margin;
     const double top = std::min(from.y(), to.y()) - margin;
-    place(this, {left, top, std::abs(to.x() - from.x()) + 2 * margin, std::abs(to.y() - from.y()) + 2 * margin});
+    place(this, {left, top, std::abs(to.x() - from.x()) + 2 * margin,
+                 std::abs(to.y() - from.y()) + 2 * margin});
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -20,7 +21,9 @@ void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(ui::colour(colour_), width_, Qt::SolidLine, Qt::FlatCap));
     const QPointF origin = geometry().topLeft();
-    const auto local = [&](QPointF p) { return QPointF(p.x() / kTwipsPerPixel, p.y() / kTwipsPerPixel) - origin; };
+    const auto local = [&](QPointF p) {
+        return QPointF(p.x() / kTwipsPerPixel, p.y() / kTwipsPerPixel) - origin;
+    };
     painter.drawLine(local(from_), local(to_));
 }
 

@@ -12,7 +12,8 @@ int ListBox::Model::rowCount(const QModelIndex& parent) const {
 
 QVariant ListBox::Model::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= owner_->count()) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return owner_->items_[index.row()];
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return owner_->items_[index.row()];
     return {};
 }
 
@@ -71,7 +72,9 @@ void ListBox::setSelectedIndex(int index) {
     scheduleViewSync();
 }
 
-QString ListBox::selectedText() const { return selected_ < 0 ? QString() : items_[selected_]; }
+QString ListBox::selectedText() const {
+    return selected_ < 0 ? QString() : items_[selected_];
+}
 
 void ListBox::scheduleViewSync() {
     if (syncPending_) return;

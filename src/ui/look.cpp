@@ -20,9 +20,12 @@ QColor colour(quint32 packed) {
 
 quint32 systemColour(int index) {
     switch (index) {
-    case 2: return rgb(10, 36, 106);
-    case 9: return rgb(255, 255, 255);
-    default: return rgb(0, 0, 0);
+        case 2:
+            return rgb(10, 36, 106);
+        case 9:
+            return rgb(255, 255, 255);
+        default:
+            return rgb(0, 0, 0);
     }
 }
 
@@ -36,7 +39,8 @@ QFont font(double points, bool bold) {
     Q_UNUSED(substituted);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(static_cast<int>(std::lround((points > 0 ? points : kStandardPoints) * 96.0 / 72.0)));
+    f.setPixelSize(
+        static_cast<int>(std::lround((points > 0 ? points : kStandardPoints) * 96.0 / 72.0)));
     f.setBold(bold);
     return f;
 }
@@ -57,7 +61,9 @@ void applyLook(QWidget* control, const Look& look) {
     control->setFont(font(look.points, look.bold));
 }
 
-void setTabIndex(QWidget* control, int index) { control->setProperty(kTabProperty, index); }
+void setTabIndex(QWidget* control, int index) {
+    control->setProperty(kTabProperty, index);
+}
 
 int tabIndex(const QWidget* control) {
     const QVariant v = control->property(kTabProperty);

@@ -11,8 +11,12 @@ QString& title() {
 }
 }  // namespace
 
-QString applicationTitle() { return title(); }
-void setApplicationTitle(const QString& t) { title() = t; }
+QString applicationTitle() {
+    return title();
+}
+void setApplicationTitle(const QString& t) {
+    title() = t;
+}
 
 void messageBox(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok,

@@ -2,11 +2,11 @@
 
 #include "ui/failure.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace ui {
@@ -22,7 +22,9 @@ locale_t cLocale() {
     return c;
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The text of a number rewritten with ASCII digits, '.' and 'e', ready for strtod.
 std::optional<std::string> normalise(QStringView text) {
@@ -120,11 +122,17 @@ QLocale localeFromEnvironment() {
     return system;
 }
 
-const QLocale& regionalLocale() { return currentLocale(); }
+const QLocale& regionalLocale() {
+    return currentLocale();
+}
 
-void setRegionalLocale(const QLocale& locale) { currentLocale() = locale; }
+void setRegionalLocale(const QLocale& locale) {
+    currentLocale() = locale;
+}
 
-QString decimalSeparator() { return currentLocale().decimalPoint(); }
+QString decimalSeparator() {
+    return currentLocale().decimalPoint();
+}
 
 std::optional<double> readNumber(QStringView text) {
     const auto ascii = normalise(text);
@@ -157,7 +165,9 @@ QString textOfNumber(double value) {
 
     const QString separator = decimalSeparator();
     QString text = negative ? QStringLiteral("-") : QString();
-    const auto ascii = [](const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); };
+    const auto ascii = [](const std::string& s) {
+        return QString::fromLatin1(s.data(), qsizetype(s.size()));
+    };
     if (exponent < -4 || exponent >= 15) {
         text += QChar::fromLatin1(digits[0]);
         if (digits.size() > 1) text += separator + ascii(digits.substr(1));
@@ -172,7 +182,8 @@ QString textOfNumber(double value) {
                     ascii(digits.substr(integerDigits));
         }
     } else {
-        text += QStringLiteral("0") + separator + QString(qsizetype(-exponent - 1), u'0') + ascii(digits);
+        text += QStringLiteral("0") + separator + QString(qsizetype(-exponent - 1), u'0') +
+                ascii(digits);
     }
     return text;
 }
@@ -186,12 +197,15 @@ QString formatThreeDecimals(QStringView numberText) {
     const long long kept = d.integerDigits + 3;
     std::string digits;
     if (kept > 0) {
-        digits = d.digits.substr(0, static_cast<size_t>(std::min<long long>(kept, qsizetype(d.digits.size()))));
+        digits = d.digits.substr(
+            0, static_cast<size_t>(std::min<long long>(kept, qsizetype(d.digits.size()))));
         digits.append(static_cast<size_t>(kept - static_cast<long long>(digits.size())), '0');
-        const bool roundUp = static_cast<size_t>(kept) < d.digits.size() && d.digits[static_cast<size_t>(kept)] >= '5';
+        const bool roundUp = static_cast<size_t>(kept) < d.digits.size() &&
+                             d.digits[static_cast<size_t>(kept)] >= '5';
         if (roundUp) {
             long long i = static_cast<long long>(digits.size()) - 1;
-            while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
+            while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
+                digits[static_cast<size_t>(i--)] = '0';
             if (i >= 0) {
                 ++digits[static_cast<size_t>(i)];
             } else {
@@ -213,7 +227,9 @@ QString formatThreeDecimals(QStringView numberText) {
     return text;
 }
 
-double intFloor(double value) { return std::floor(value); }
+double intFloor(double value) {
+    return std::floor(value);
+}
 
 qint16 toInt16(double value) {
     if (!std::isfinite(value)) throw Failure();

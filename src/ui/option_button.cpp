@@ -2,7 +2,8 @@
 
 namespace ui {
 
-OptionButton::OptionButton(QWidget* parent, const ButtonProperties& p) : QPushButton(p.caption, parent) {
+OptionButton::OptionButton(QWidget* parent, const ButtonProperties& p)
+    : QPushButton(p.caption, parent) {
     setUpButton(this, p);
     setCheckable(true);
 }

@@ -76,10 +76,16 @@ PictureBox::PictureBox(QWidget* parent, const Bounds& bounds, quint32 background
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QWidget* PictureBox::surface() const { return canvas_; }
+QWidget* PictureBox::surface() const {
+    return canvas_;
+}
 
-float PictureBox::outerWidth() const { return static_cast<float>(bounds(this).width); }
-float PictureBox::outerHeight() const { return static_cast<float>(bounds(this).height); }
+float PictureBox::outerWidth() const {
+    return static_cast<float>(bounds(this).width);
+}
+float PictureBox::outerHeight() const {
+    return static_cast<float>(bounds(this).height);
+}
 
 void PictureBox::clear() {
     operations_.clear();
@@ -90,10 +96,13 @@ void PictureBox::clear() {
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, quint32 colour) {
-    record({Operation::Kind::Line, quint16(drawWidth_), colour, single(x1), single(y1), single(x2), single(y2)});
+    record({Operation::Kind::Line, quint16(drawWidth_), colour, single(x1), single(y1), single(x2),
+            single(y2)});
 }
 
-void PictureBox::dot(double x, double y) { dot(x, y, foreColour_); }
+void PictureBox::dot(double x, double y) {
+    dot(x, y, foreColour_);
+}
 
 void PictureBox::dot(double x, double y, quint32 colour) {
     const float fx = single(x), fy = single(y);
@@ -128,7 +137,8 @@ void PictureBox::paintPending() {
 
     QPainter painter(&image_);
     const double widest = 64;
-    const QRectF area(-widest, -widest, canvas_->width() + 2 * widest, canvas_->height() + 2 * widest);
+    const QRectF area(-widest, -widest, canvas_->width() + 2 * widest,
+                      canvas_->height() + 2 * widest);
     for (; painted_ < operations_.size(); ++painted_) {
         const Operation& op = operations_[painted_];
         const double w = std::min<double>(op.width, widest);

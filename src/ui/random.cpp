@@ -7,6 +7,8 @@ float Random::next() {
     return static_cast<float>(state_) / 16777216.0f;
 }
 
-void Random::restart() { state_ = kStart; }
+void Random::restart() {
+    state_ = kStart;
+}
 
 }  // namespace ui

@@ -141,6 +141,39 @@ class Desktop:
         return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
                 int(fields["Width"]), int(fields["Height"]))
 
+    def keys(self, *names, pause=0.03):
+        """Presses and releases keys by their key symbol names (KP_1, KP_Decimal, a, ...),
+        as physical keys of the current layout: the modifiers are the keyboard's own."""
+        from Xlib import X, XK, display as xdisplay
+        from Xlib.ext import xtest
+        d = xdisplay.Display(self.display)
+        try:
+            for name in names:
+                code = d.keysym_to_keycode(XK.string_to_keysym(name))
+                if not code:
+                    raise ValueError(f"no key for {name}")
+                xtest.fake_input(d, X.KeyPress, code)
+                d.sync()
+                time.sleep(pause)
+                xtest.fake_input(d, X.KeyRelease, code)
+                d.sync()
+                time.sleep(pause)
+        finally:
+            d.close()
+
+    def num_lock_on(self):
+        from Xlib import display as xdisplay
+        d = xdisplay.Display(self.display)
+        try:
+            on = d.get_keyboard_control().led_mask & 2
+        finally:
+            d.close()
+        if not on:
+            self.keys("Num_Lock")
+
+    def set_layout(self, layout):
+        self.run("setxkbmap", layout)
+
     def close_window(self, window):
         """Asks a window to close, as its title bar's close button does."""
         from Xlib import X, display as xdisplay, protocol

@@ -27,27 +27,51 @@ void CalculerBilanTest::summary_data() {
     for (bool point : {false, true}) {
         const auto p = [point](QString s) { return point ? s.replace(u',', u'.') : s; };
         const QString where = point ? u" (point)"_s : u""_s;
-        const auto row = [&](const QString& name) -> QTestData& { return QTest::newRow(qPrintable(name + where)) << point; };
+        const auto row = [&](const QString& name) -> QTestData& {
+            return QTest::newRow(qPrintable(name + where)) << point;
+        };
         row(u"2, 9, 4"_s) << QStringList{"2", "9", "4"}
-                          << QStringList{"Valeur max= 9", "Valeur min= 2", p("Moyenne: 5,000"), "Effectif total=3"} << 2;
+                          << QStringList{"Valeur max= 9", "Valeur min= 2", p("Moyenne: 5,000"),
+                                         "Effectif total=3"}
+                          << 2;
         row(u"single 5"_s) << QStringList{"5"}
-                           << QStringList{"Valeur max= 5", "Valeur min= 5", p("Moyenne: 5,000"), "Effectif total=1"} << 0;
+                           << QStringList{"Valeur max= 5", "Valeur min= 5", p("Moyenne: 5,000"),
+                                          "Effectif total=1"}
+                           << 0;
         row(u"3, abc, 5"_s) << QStringList{"3", "abc", "5"}
-                            << QStringList{"Valeur max= 5", "Valeur min= 3", p("Moyenne: 3,667"), "Effectif total=3"} << 2;
+                            << QStringList{"Valeur max= 5", "Valeur min= 3", p("Moyenne: 3,667"),
+                                           "Effectif total=3"}
+                            << 2;
         row(u"abc, 4"_s) << QStringList{"abc", "4"}
-                         << QStringList{"Valeur max= 4", "Valeur min= 0", p("Moyenne: 2,000"), "Effectif total=2"} << 1;
+                         << QStringList{"Valeur max= 4", "Valeur min= 0", p("Moyenne: 2,000"),
+                                        "Effectif total=2"}
+                         << 1;
         row(u"empty"_s) << QStringList{}
-                        << QStringList{"Valeur max= ", "Valeur min= ", p("Moyenne: 0,000"), "Effectif total=0"} << -1;
+                        << QStringList{"Valeur max= ", "Valeur min= ", p("Moyenne: 0,000"),
+                                       "Effectif total=0"}
+                        << -1;
         row(u"ties keep the earliest"_s) << QStringList{"07", "3", "7"}
-                                         << QStringList{"Valeur max= 07", "Valeur min= 3", p("Moyenne: 5,667"), "Effectif total=3"} << 2;
+                                         << QStringList{"Valeur max= 07", "Valeur min= 3",
+                                                        p("Moyenne: 5,667"), "Effectif total=3"}
+                                         << 2;
         row(u"decimals"_s) << QStringList{p("2,5"), p("3,25")}
-                           << QStringList{p("Valeur max= 3,25"), p("Valeur min= 2,5"), p("Moyenne: 2,875"), "Effectif total=2"} << 1;
+                           << QStringList{p("Valeur max= 3,25"), p("Valeur min= 2,5"),
+                                          p("Moyenne: 2,875"), "Effectif total=2"}
+                           << 1;
         row(u"negatives"_s) << QStringList{"-4", "-2", "-9"}
-                            << QStringList{"Valeur max= -2", "Valeur min= -9", p("Moyenne: -5,000"), "Effectif total=3"} << 2;
-        row(u"mean rounded half away from zero"_s) << QStringList{"1", p("1,001")}
-                                                   << QStringList{p("Valeur max= 1,001"), "Valeur min= 1", p("Moyenne: 1,001"), "Effectif total=2"} << 1;
-        row(u"decimal of the other locale"_s) << QStringList{"2", point ? "3,5" : "3.5"}
-                                              << QStringList{"Valeur max= 2", "Valeur min= 2", p("Moyenne: 2,000"), "Effectif total=2"} << 1;
+                            << QStringList{"Valeur max= -2", "Valeur min= -9", p("Moyenne: -5,000"),
+                                           "Effectif total=3"}
+                            << 2;
+        row(u"mean rounded half away from zero"_s)
+            << QStringList{"1", p("1,001")}
+            << QStringList{p("Valeur max= 1,001"), "Valeur min= 1", p("Moyenne: 1,001"),
+                           "Effectif total=2"}
+            << 1;
+        row(u"decimal of the other locale"_s)
+            << QStringList{"2", point ? "3,5" : "3.5"}
+            << QStringList{"Valeur max= 2", "Valeur min= 2", p("Moyenne: 2,000"),
+                           "Effectif total=2"}
+            << 1;
     }
 }
 

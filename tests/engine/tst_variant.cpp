@@ -39,7 +39,8 @@ void VariantTest::conversions_data() {
     QTest::newRow("true") << Variant(true) << true << -1.0 << "Vrai";
     QTest::newRow("false") << Variant(false) << true << 0.0 << "Faux";
     QTest::newRow("double") << Variant(45.0) << true << 45.0 << "45";
-    QTest::newRow("double with decimals") << Variant(1.0 / 3) << true << 1.0 / 3 << "0,333333333333333";
+    QTest::newRow("double with decimals")
+        << Variant(1.0 / 3) << true << 1.0 / 3 << "0,333333333333333";
 }
 
 void VariantTest::conversions() {

@@ -40,7 +40,9 @@ QString captionOf(QWidget* w) {
     return {};
 }
 
-quint32 packed(const QColor& c) { return ui::rgb(c.red(), c.green(), c.blue()); }
+quint32 packed(const QColor& c) {
+    return ui::rgb(c.red(), c.green(), c.blue());
+}
 }  // namespace
 
 void LayoutTest::controls_data() {
@@ -56,16 +58,23 @@ void LayoutTest::controls_data() {
     const quint32 white = ui::rgb(255, 255, 255);
     const quint32 list = ui::rgb(179, 220, 253);
     const auto row = [](const char* name, int index) -> QTestData& {
-        return QTest::newRow(qPrintable(index < 0 ? QString::fromLatin1(name)
-                                                  : u"%1(%2)"_s.arg(QString::fromLatin1(name)).arg(index)))
+        return QTest::newRow(
+                   qPrintable(index < 0 ? QString::fromLatin1(name)
+                                        : u"%1(%2)"_s.arg(QString::fromLatin1(name)).arg(index)))
                << QString::fromLatin1(name) << index;
     };
-    row("Option_graph", 1) << "Camembert" << QRectF(8640, 1320, 1695, 495) << white << 12.0 << 11 << "";
-    row("Option_graph", 0) << "Bâtons" << QRectF(8640, 2520, 1695, 495) << white << 12.0 << 10 << "";
-    row("Option_graph", 2) << "Courbe simple" << QRectF(8640, 3120, 1695, 495) << white << 12.0 << 33 << "";
-    row("Option_graph", 3) << "Les deux" << QRectF(8640, 3720, 1695, 495) << white << 12.0 << 34 << "";
-    row("Command_aleatoire", -1) << "Aleatoire" << QRectF(360, 5400, 1335, 495) << white << 12.0 << 9 << "remplit la liste";
-    row("Text1", -1) << "0" << QRectF(360, 6240, 735, 375) << ui::rgb(114, 172, 231) << 12.0 << 0 << "Nouvelle valeur";
+    row("Option_graph", 1) << "Camembert" << QRectF(8640, 1320, 1695, 495) << white << 12.0 << 11
+                           << "";
+    row("Option_graph", 0) << "Bâtons" << QRectF(8640, 2520, 1695, 495) << white << 12.0 << 10
+                           << "";
+    row("Option_graph", 2) << "Courbe simple" << QRectF(8640, 3120, 1695, 495) << white << 12.0
+                           << 33 << "";
+    row("Option_graph", 3) << "Les deux" << QRectF(8640, 3720, 1695, 495) << white << 12.0 << 34
+                           << "";
+    row("Command_aleatoire", -1) << "Aleatoire" << QRectF(360, 5400, 1335, 495) << white << 12.0
+                                 << 9 << "remplit la liste";
+    row("Text1", -1) << "0" << QRectF(360, 6240, 735, 375) << ui::rgb(114, 172, 231) << 12.0 << 0
+                     << "Nouvelle valeur";
     row("Command_ajout", -1) << ">" << QRectF(1200, 6240, 495, 375) << white << 0.0 << 1 << "";
     row("Command_enlever", 0) << "<" << QRectF(1200, 6720, 495, 375) << white << 0.0 << 3 << "";
     row("Command_enlever", 1) << "<<" << QRectF(1200, 7200, 495, 375) << white << 0.0 << 4 << "";
@@ -73,12 +82,18 @@ void LayoutTest::controls_data() {
     row("Command2", -1) << "Fréquence" << QRectF(1680, 7680, 1335, 495) << white << 12.0 << 8 << "";
     row("List2", -1) << "" << QRectF(3000, 5400, 2055, 1560) << list << 12.0 << 6 << "";
     row("Label1", -1) << "Résultats" << QRectF(3120, 7080, 1860, 1035) << 0u << 9.75 << 7 << "";
-    row("Check1", -1) << "Prendre en compte 2ème liste" << QRectF(5640, 5400, 1935, 495) << ui::rgb(192, 192, 255) << 9.75 << 35 << "";
-    row("Command_aleatoire2", -1) << "Aleatoire" << QRectF(5400, 6360, 1095, 495) << white << 12.0 << 39 << "remplit la liste";
-    row("Text_liste2", -1) << "0" << QRectF(6600, 6120, 975, 2055) << ui::rgb(255, 192, 192) << 9.75 << 38 << "";
-    row("Command_asc", -1) << "Croissant" << QRectF(5560, 7320, 855, 375) << white << 0.0 << 36 << "";
-    row("Command_desc", -1) << "Décroiss" << QRectF(5560, 7800, 855, 375) << white << 0.0 << 37 << "";
-    row("Command_enonce", -1) << "EXERCICE" << QRectF(8400, 7800, 1215, 495) << ui::rgb(255, 255, 128) << 0.0 << 60 << "";
+    row("Check1", -1) << "Prendre en compte 2ème liste" << QRectF(5640, 5400, 1935, 495)
+                      << ui::rgb(192, 192, 255) << 9.75 << 35 << "";
+    row("Command_aleatoire2", -1) << "Aleatoire" << QRectF(5400, 6360, 1095, 495) << white << 12.0
+                                  << 39 << "remplit la liste";
+    row("Text_liste2", -1) << "0" << QRectF(6600, 6120, 975, 2055) << ui::rgb(255, 192, 192) << 9.75
+                           << 38 << "";
+    row("Command_asc", -1) << "Croissant" << QRectF(5560, 7320, 855, 375) << white << 0.0 << 36
+                           << "";
+    row("Command_desc", -1) << "Décroiss" << QRectF(5560, 7800, 855, 375) << white << 0.0 << 37
+                            << "";
+    row("Command_enonce", -1) << "EXERCICE" << QRectF(8400, 7800, 1215, 495)
+                              << ui::rgb(255, 255, 128) << 0.0 << 60 << "";
     row("Picture1", -1) << "" << QRectF(240, 240, 8295, 4815) << 0u << 0.0 << 5 << "";
 }
 
@@ -96,7 +111,8 @@ void LayoutTest::controls() {
     QVERIFY(w);
     const ui::Bounds b = ui::bounds(w);
     QCOMPARE(QRectF(b.left, b.top, b.width, b.height), twips);
-    QCOMPARE(w->geometry(), QRect(ui::pixels(b.left), ui::pixels(b.top), ui::pixels(b.width), ui::pixels(b.height)));
+    QCOMPARE(w->geometry(), QRect(ui::pixels(b.left), ui::pixels(b.top), ui::pixels(b.width),
+                                  ui::pixels(b.height)));
     QCOMPARE(captionOf(w), caption);
     QCOMPARE(ui::tabIndex(w), tab);
     QCOMPARE(w->toolTip(), toolTip);
@@ -137,7 +153,8 @@ void LayoutTest::window() {
         QCOMPARE(ui::tabIndex(&label), 12 + i);
     }
     for (int i = 0; i < 20; ++i) {
-        QCOMPARE(packed(w.Label_graph2(i).palette().color(QPalette::Window)), ui::rgb(255, 192, 192));
+        QCOMPARE(packed(w.Label_graph2(i).palette().color(QPalette::Window)),
+                 ui::rgb(255, 192, 192));
         QCOMPARE(ui::tabIndex(&w.Label_graph2(i)), 40 + i);
     }
 }
@@ -147,16 +164,31 @@ void LayoutTest::tabOrder() {
     w.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(QApplication::focusWidget(), w.Text1);  // tab 0 has the focus at start
-    const QStringList expected = {
-        "Text1", "Command_ajout", "List1", "Command_enlever(0)", "Command_enlever(1)", "Picture1", "List2",
-        "Command2", "Command_aleatoire", "Option_graph(0)", "Option_graph(1)", "Option_graph(2)",
-        "Option_graph(3)", "Check1", "Command_asc", "Command_desc", "Text_liste2", "Command_aleatoire2",
-        "Command_enonce"};
+    const QStringList expected = {"Text1",
+                                  "Command_ajout",
+                                  "List1",
+                                  "Command_enlever(0)",
+                                  "Command_enlever(1)",
+                                  "Picture1",
+                                  "List2",
+                                  "Command2",
+                                  "Command_aleatoire",
+                                  "Option_graph(0)",
+                                  "Option_graph(1)",
+                                  "Option_graph(2)",
+                                  "Option_graph(3)",
+                                  "Check1",
+                                  "Command_asc",
+                                  "Command_desc",
+                                  "Text_liste2",
+                                  "Command_aleatoire2",
+                                  "Command_enonce"};
     QStringList order;
     QWidget* current = w.Text1;
     for (int i = 0; i < expected.size(); ++i) {
         const QVariant index = current->property("index");
-        order << (index.isValid() ? u"%1(%2)"_s.arg(current->objectName()).arg(index.toInt()) : current->objectName());
+        order << (index.isValid() ? u"%1(%2)"_s.arg(current->objectName()).arg(index.toInt())
+                                  : current->objectName());
         current = current->nextInFocusChain();
         while (!(current->focusPolicy() & Qt::TabFocus) || current->objectName().isEmpty())
             current = current->nextInFocusChain();
@@ -171,14 +203,17 @@ void LayoutTest::panelsLieBehind() {
     for (int i = 0; i < 2; ++i) {
         auto* panel = &w.Shape1(i);
         QCOMPARE(packed(ui::colour(panel->fill())), ui::rgb(192, 192, 255));
-        for (QWidget* other : {static_cast<QWidget*>(w.List1), static_cast<QWidget*>(w.Label1),
-                               static_cast<QWidget*>(w.Check1), static_cast<QWidget*>(w.Text_liste2)})
+        for (QWidget* other :
+             {static_cast<QWidget*>(w.List1), static_cast<QWidget*>(w.Label1),
+              static_cast<QWidget*>(w.Check1), static_cast<QWidget*>(w.Text_liste2)})
             QVERIFY(position(panel) < position(other));
     }
     const ui::Bounds first = ui::bounds(&w.Shape1(0));
     const ui::Bounds second = ui::bounds(&w.Shape1(1));
-    QCOMPARE(QRectF(first.left, first.top, first.width, first.height), QRectF(240, 5280, 4935, 3015));
-    QCOMPARE(QRectF(second.left, second.top, second.width, second.height), QRectF(5280, 5280, 2535, 3015));
+    QCOMPARE(QRectF(first.left, first.top, first.width, first.height),
+             QRectF(240, 5280, 4935, 3015));
+    QCOMPARE(QRectF(second.left, second.top, second.width, second.height),
+             QRectF(5280, 5280, 2535, 3015));
     QVERIFY(!w.Label1->autoFillBackground());  // transparent, over its panel
 }
 
@@ -186,8 +221,8 @@ void LayoutTest::startUpState() {
     statistique& w = statistique::instance();
     QCOMPARE(test::items(*w.List1), QStringList{u"0"_s});
     QCOMPARE(w.List1->selectedIndex(), 0);
-    QCOMPARE(test::items(*w.List2),
-             (QStringList{u"Valeur max= 0"_s, u"Valeur min= 0"_s, u"Moyenne: 0,000"_s, u"Effectif total=1"_s}));
+    QCOMPARE(test::items(*w.List2), (QStringList{u"Valeur max= 0"_s, u"Valeur min= 0"_s,
+                                                 u"Moyenne: 0,000"_s, u"Effectif total=1"_s}));
     QCOMPARE(w.Text1->text(), u"0"_s);
     QCOMPARE(w.Text_liste2->text(), u"0"_s);
     QVERIFY(!w.Check1->isChecked());
@@ -201,7 +236,7 @@ void LayoutTest::startUpState() {
 
 void LayoutTest::colourTable() {
     const double expected[11] = {13525457, 7100115, 12967422, 12779258, 11140811, 16637107,
-                                 16701145, 5202926,  4711018,  14381152, 0};
+                                 16701145, 5202926, 4711018,  14381152, 0};
     for (int i = 0; i <= 10; ++i) QCOMPARE(dexo_mod::couleurs(i), expected[i]);
     QCOMPARE(quint32(dexo_mod::couleurs(5)), ui::rgb(179, 220, 253));  // the list boxes' colour
 }

@@ -12,8 +12,12 @@
 
 namespace test {
 
-QLocale french() { return QLocale(QLocale::French, QLocale::France); }
-QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+QLocale french() {
+    return QLocale(QLocale::French, QLocale::France);
+}
+QLocale english() {
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 statistique& freshStart(const QLocale& locale) {
     static const bool prepared = [] {

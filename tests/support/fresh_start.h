@@ -38,9 +38,9 @@ void settle();
 class MessageBoxAnswerer : public QObject {
 public:
     MessageBoxAnswerer();
-    QStringList texts;   // every message answered, in order
-    QStringList titles;  // their captions
-    QStringList buttons; // their buttons, joined by '|'
+    QStringList texts;    // every message answered, in order
+    QStringList titles;   // their captions
+    QStringList buttons;  // their buttons, joined by '|'
 
 private:
     QTimer poll_;

@@ -101,7 +101,8 @@ void ControlsTest::textAssignmentRaisesChangeInsideTheSetter() {
     ui::MultiLineTextBox multi(nullptr);
     QString seenInsideLine, seenInsideMulti;
     connect(&line, &ui::TextBox::changed, &line, [&] { seenInsideLine = line.text(); });
-    connect(&multi, &ui::MultiLineTextBox::changed, &multi, [&] { seenInsideMulti = multi.text(); });
+    connect(&multi, &ui::MultiLineTextBox::changed, &multi,
+            [&] { seenInsideMulti = multi.text(); });
     line.setText(u"12"_s);
     multi.setText(u"3\r\n4"_s);
     // The handler ran before the setter returned.
@@ -112,13 +113,20 @@ void ControlsTest::textAssignmentRaisesChangeInsideTheSetter() {
 void ControlsTest::multiLineTextUsesCarriageReturns_data() {
     QTest::addColumn<QString>("assigned");
     QTest::addColumn<QString>("read");
-    QTest::newRow("one line") << "5" << "5";
-    QTest::newRow("three lines") << "3\r\n5\r\n7" << "3\r\n5\r\n7";
-    QTest::newRow("trailing break") << "3\r\n" << "3\r\n";
-    QTest::newRow("bare line feed") << "3\n5" << "3\r\n5";
-    QTest::newRow("bare carriage return") << "3\r5" << "3\r\n5";
-    QTest::newRow("tabs kept") << "1\t2\t" << "1\t2\t";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("one line") << "5"
+                              << "5";
+    QTest::newRow("three lines") << "3\r\n5\r\n7"
+                                 << "3\r\n5\r\n7";
+    QTest::newRow("trailing break") << "3\r\n"
+                                    << "3\r\n";
+    QTest::newRow("bare line feed") << "3\n5"
+                                    << "3\r\n5";
+    QTest::newRow("bare carriage return") << "3\r5"
+                                          << "3\r\n5";
+    QTest::newRow("tabs kept") << "1\t2\t"
+                               << "1\t2\t";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void ControlsTest::multiLineTextUsesCarriageReturns() {
@@ -131,8 +139,10 @@ void ControlsTest::multiLineTextUsesCarriageReturns() {
 
 void ControlsTest::labelKeepsFractionalTwipsAndFitsItsCaption() {
     QWidget parent;
-    ui::Label label(&parent, {.caption = u"Label3"_s, .bounds = {0, 0, 720, 240},
-                              .look = {.points = 9.75, .bold = true}, .autoSize = true});
+    ui::Label label(&parent, {.caption = u"Label3"_s,
+                              .bounds = {0, 0, 720, 240},
+                              .look = {.points = 9.75, .bold = true},
+                              .autoSize = true});
     label.setLeft(5425.5);
     label.setTop(4165.5);
     QCOMPARE(label.left(), 5425.5);

@@ -44,7 +44,8 @@ void KeyCodesTest::codes_data() {
     QTest::newRow("keypad delete without Num Lock") << int(Qt::Key_Delete) << keypad << 46;
     QTest::newRow("row 0") << int(Qt::Key_0) << none << 48;
     QTest::newRow("row 7") << int(Qt::Key_7) << none << 55;
-    QTest::newRow("shifted 1 on a US keyboard") << int(Qt::Key_Exclam) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 49;
+    QTest::newRow("shifted 1 on a US keyboard")
+        << int(Qt::Key_Exclam) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 49;
     QTest::newRow("letter a") << int(Qt::Key_A) << none << 65;
     QTest::newRow("letter z") << int(Qt::Key_Z) << none << 90;
     QTest::newRow("comma key") << int(Qt::Key_Comma) << none << 188;
@@ -105,7 +106,8 @@ void KeyCodesTest::releaseReportsWhetherTheKeyTyped() {
     ui::TextBox box(nullptr);
     box.setText(u"12"_s);
     bool reported = !typed;
-    connect(&box, &ui::TextBox::keyReleased, &box, [&] { reported = ui::KeyMemory::lastReleaseTyped(); });
+    connect(&box, &ui::TextBox::keyReleased, &box,
+            [&] { reported = ui::KeyMemory::lastReleaseTyped(); });
     // WHEN the key is pressed and released
     const auto mods = Qt::KeyboardModifiers(modifiers);
     QTest::sendKeyEvent(QTest::Press, &box, Qt::Key(key), text, mods);
@@ -136,7 +138,8 @@ void KeyCodesTest::simulatedKeysNeverCountAsTyped() {
     QVERIFY(QTest::qWaitForWindowActive(&box));
     bool typed = true;
     QSignalSpy releases(&box, &ui::TextBox::keyReleased);
-    connect(&box, &ui::TextBox::keyReleased, &box, [&] { typed = ui::KeyMemory::lastReleaseTyped(); });
+    connect(&box, &ui::TextBox::keyReleased, &box,
+            [&] { typed = ui::KeyMemory::lastReleaseTyped(); });
 
     ui::sendKey(Qt::Key_Period, u"."_s);
     QCOMPARE(box.text(), u""_s);  // queued, not yet handled
@@ -150,7 +153,8 @@ void KeyCodesTest::multiLineBoxReportsKeysToo() {
     ui::MultiLineTextBox box(nullptr);
     bool typed = false;
     QSignalSpy releases(&box, &ui::MultiLineTextBox::keyReleased);
-    connect(&box, &ui::MultiLineTextBox::keyReleased, &box, [&] { typed = ui::KeyMemory::lastReleaseTyped(); });
+    connect(&box, &ui::MultiLineTextBox::keyReleased, &box,
+            [&] { typed = ui::KeyMemory::lastReleaseTyped(); });
     QTest::keyClick(&box, Qt::Key_X);
     QCOMPARE(releases.count(), 1);
     QCOMPARE(releases.at(0).at(0).toInt(), 88);

@@ -44,38 +44,70 @@ void NumbersTest::readsNumbers_data() {
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("whole") << "fr" << "12" << true << 12.0;
-    QTest::newRow("decimal comma") << "fr" << "3,5" << true << 3.5;
-    QTest::newRow("blanks around") << "fr" << "  7 " << true << 7.0;
-    QTest::newRow("negative") << "fr" << "-2,25" << true << -2.25;
-    QTest::newRow("plus sign") << "fr" << "+4" << true << 4.0;
-    QTest::newRow("leading separator") << "fr" << ",5" << true << 0.5;
-    QTest::newRow("trailing separator") << "fr" << "5," << true << 5.0;
-    QTest::newRow("leading zeros") << "fr" << "012" << true << 12.0;
-    QTest::newRow("exponent") << "fr" << "1,5E-05" << true << 1.5e-5;
-    QTest::newRow("lower-case exponent") << "fr" << "2e3" << true << 2000.0;
-    QTest::newRow("largest") << "fr" << "1e308" << true << 1e308;
-    QTest::newRow("underflow is zero") << "fr" << "1e-400" << true << 0.0;
-    QTest::newRow("twenty digits") << "fr" << "12345678901234567890" << true << 12345678901234567890.0;
-    QTest::newRow("point in French") << "fr" << "3.5" << false << 0.0;
-    QTest::newRow("empty") << "fr" << "" << false << 0.0;
-    QTest::newRow("blank only") << "fr" << "   " << false << 0.0;
-    QTest::newRow("letters") << "fr" << "abc" << false << 0.0;
-    QTest::newRow("digits then letter") << "fr" << "12a" << false << 0.0;
-    QTest::newRow("grouped") << "fr" << "1 000" << false << 0.0;
-    QTest::newRow("two separators") << "fr" << "1,2,3" << false << 0.0;
-    QTest::newRow("double sign") << "fr" << "--1" << false << 0.0;
-    QTest::newRow("blank after sign") << "fr" << "- 5" << false << 0.0;
-    QTest::newRow("sign only") << "fr" << "-" << false << 0.0;
-    QTest::newRow("exponent without digits") << "fr" << "5E" << false << 0.0;
-    QTest::newRow("exponent alone") << "fr" << "E5" << false << 0.0;
-    QTest::newRow("beyond double") << "fr" << "1e400" << false << 0.0;
-    QTest::newRow("infinity") << "fr" << "inf" << false << 0.0;
-    QTest::newRow("not a number") << "fr" << "nan" << false << 0.0;
-    QTest::newRow("tab") << "fr" << "5\t" << false << 0.0;
-    QTest::newRow("point locale") << "en" << "3.5" << true << 3.5;
-    QTest::newRow("comma in point locale") << "en" << "3,5" << false << 0.0;
-    QTest::newRow("grouping in point locale") << "en" << "1,000" << false << 0.0;
+    QTest::newRow("whole") << "fr"
+                           << "12" << true << 12.0;
+    QTest::newRow("decimal comma") << "fr"
+                                   << "3,5" << true << 3.5;
+    QTest::newRow("blanks around") << "fr"
+                                   << "  7 " << true << 7.0;
+    QTest::newRow("negative") << "fr"
+                              << "-2,25" << true << -2.25;
+    QTest::newRow("plus sign") << "fr"
+                               << "+4" << true << 4.0;
+    QTest::newRow("leading separator") << "fr"
+                                       << ",5" << true << 0.5;
+    QTest::newRow("trailing separator") << "fr"
+                                        << "5," << true << 5.0;
+    QTest::newRow("leading zeros") << "fr"
+                                   << "012" << true << 12.0;
+    QTest::newRow("exponent") << "fr"
+                              << "1,5E-05" << true << 1.5e-5;
+    QTest::newRow("lower-case exponent") << "fr"
+                                         << "2e3" << true << 2000.0;
+    QTest::newRow("largest") << "fr"
+                             << "1e308" << true << 1e308;
+    QTest::newRow("underflow is zero") << "fr"
+                                       << "1e-400" << true << 0.0;
+    QTest::newRow("twenty digits") << "fr"
+                                   << "12345678901234567890" << true << 12345678901234567890.0;
+    QTest::newRow("point in French") << "fr"
+                                     << "3.5" << false << 0.0;
+    QTest::newRow("empty") << "fr"
+                           << "" << false << 0.0;
+    QTest::newRow("blank only") << "fr"
+                                << "   " << false << 0.0;
+    QTest::newRow("letters") << "fr"
+                             << "abc" << false << 0.0;
+    QTest::newRow("digits then letter") << "fr"
+                                        << "12a" << false << 0.0;
+    QTest::newRow("grouped") << "fr"
+                             << "1 000" << false << 0.0;
+    QTest::newRow("two separators") << "fr"
+                                    << "1,2,3" << false << 0.0;
+    QTest::newRow("double sign") << "fr"
+                                 << "--1" << false << 0.0;
+    QTest::newRow("blank after sign") << "fr"
+                                      << "- 5" << false << 0.0;
+    QTest::newRow("sign only") << "fr"
+                               << "-" << false << 0.0;
+    QTest::newRow("exponent without digits") << "fr"
+                                             << "5E" << false << 0.0;
+    QTest::newRow("exponent alone") << "fr"
+                                    << "E5" << false << 0.0;
+    QTest::newRow("beyond double") << "fr"
+                                   << "1e400" << false << 0.0;
+    QTest::newRow("infinity") << "fr"
+                              << "inf" << false << 0.0;
+    QTest::newRow("not a number") << "fr"
+                                  << "nan" << false << 0.0;
+    QTest::newRow("tab") << "fr"
+                         << "5\t" << false << 0.0;
+    QTest::newRow("point locale") << "en"
+                                  << "3.5" << true << 3.5;
+    QTest::newRow("comma in point locale") << "en"
+                                           << "3,5" << false << 0.0;
+    QTest::newRow("grouping in point locale") << "en"
+                                              << "1,000" << false << 0.0;
 }
 
 void NumbersTest::readsNumbers() {
@@ -100,24 +132,42 @@ void NumbersTest::generalForm_data() {
     QTest::addColumn<QString>("french");
     QTest::addColumn<QString>("english");
 
-    QTest::newRow("zero") << 0.0 << "0" << "0";
-    QTest::newRow("negative zero") << -0.0 << "0" << "0";
-    QTest::newRow("whole") << 45.0 << "45" << "45";
-    QTest::newRow("hundred") << 100.0 << "100" << "100";
-    QTest::newRow("decimal") << 3.5 << "3,5" << "3.5";
-    QTest::newRow("no grouping") << 1234.5 << "1234,5" << "1234.5";
-    QTest::newRow("negative") << -2.25 << "-2,25" << "-2.25";
-    QTest::newRow("third") << 1.0 / 3 << "0,333333333333333" << "0.333333333333333";
-    QTest::newRow("two thirds rounds") << 2.0 / 3 << "0,666666666666667" << "0.666666666666667";
-    QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0,3" << "0.3";
-    QTest::newRow("fifteen digits") << 123456789012345.0 << "123456789012345" << "123456789012345";
-    QTest::newRow("from 1E+15") << 1e15 << "1E+15" << "1E+15";
-    QTest::newRow("huge") << 1e308 << "1E+308" << "1E+308";
-    QTest::newRow("huge negative") << -1.5e300 << "-1,5E+300" << "-1.5E+300";
-    QTest::newRow("small fixed") << 0.0001 << "0,0001" << "0.0001";
-    QTest::newRow("below 1E-04") << 1.5e-5 << "1,5E-05" << "1.5E-05";
-    QTest::newRow("tiny") << -1e-300 << "-1E-300" << "-1E-300";
-    QTest::newRow("rounds to a power") << 999999999999999.9 << "1E+15" << "1E+15";
+    QTest::newRow("zero") << 0.0 << "0"
+                          << "0";
+    QTest::newRow("negative zero") << -0.0 << "0"
+                                   << "0";
+    QTest::newRow("whole") << 45.0 << "45"
+                           << "45";
+    QTest::newRow("hundred") << 100.0 << "100"
+                             << "100";
+    QTest::newRow("decimal") << 3.5 << "3,5"
+                             << "3.5";
+    QTest::newRow("no grouping") << 1234.5 << "1234,5"
+                                 << "1234.5";
+    QTest::newRow("negative") << -2.25 << "-2,25"
+                              << "-2.25";
+    QTest::newRow("third") << 1.0 / 3 << "0,333333333333333"
+                           << "0.333333333333333";
+    QTest::newRow("two thirds rounds") << 2.0 / 3 << "0,666666666666667"
+                                       << "0.666666666666667";
+    QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0,3"
+                                         << "0.3";
+    QTest::newRow("fifteen digits") << 123456789012345.0 << "123456789012345"
+                                    << "123456789012345";
+    QTest::newRow("from 1E+15") << 1e15 << "1E+15"
+                                << "1E+15";
+    QTest::newRow("huge") << 1e308 << "1E+308"
+                          << "1E+308";
+    QTest::newRow("huge negative") << -1.5e300 << "-1,5E+300"
+                                   << "-1.5E+300";
+    QTest::newRow("small fixed") << 0.0001 << "0,0001"
+                                 << "0.0001";
+    QTest::newRow("below 1E-04") << 1.5e-5 << "1,5E-05"
+                                 << "1.5E-05";
+    QTest::newRow("tiny") << -1e-300 << "-1E-300"
+                          << "-1E-300";
+    QTest::newRow("rounds to a power") << 999999999999999.9 << "1E+15"
+                                       << "1E+15";
 }
 
 void NumbersTest::generalForm() {
@@ -134,19 +184,32 @@ void NumbersTest::threeDecimals_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("formatted");
 
-    QTest::newRow("whole") << "45" << "45,000";
-    QTest::newRow("zero") << "0" << "0,000";
-    QTest::newRow("half up on the text") << "1,0005" << "1,001";
-    QTest::newRow("below half") << "2,0004999" << "2,000";
-    QTest::newRow("negative half away from zero") << "-1,0005" << "-1,001";
-    QTest::newRow("negative rounding to zero") << "-0,0004" << "0,000";
-    QTest::newRow("first digit in fourth place") << "0,0005" << "0,001";
-    QTest::newRow("carry through nines") << "9,9995" << "10,000";
-    QTest::newRow("carry into a new digit") << "0,9996" << "1,000";
-    QTest::newRow("mean of 3, 3 and 5") << "3,66666666666667" << "3,667";
-    QTest::newRow("large") << "1E+20" << "100000000000000000000,000";
-    QTest::newRow("tiny") << "1E-20" << "0,000";
-    QTest::newRow("exponent form with decimals") << "1,23456E+02" << "123,456";
+    QTest::newRow("whole") << "45"
+                           << "45,000";
+    QTest::newRow("zero") << "0"
+                          << "0,000";
+    QTest::newRow("half up on the text") << "1,0005"
+                                         << "1,001";
+    QTest::newRow("below half") << "2,0004999"
+                                << "2,000";
+    QTest::newRow("negative half away from zero") << "-1,0005"
+                                                  << "-1,001";
+    QTest::newRow("negative rounding to zero") << "-0,0004"
+                                               << "0,000";
+    QTest::newRow("first digit in fourth place") << "0,0005"
+                                                 << "0,001";
+    QTest::newRow("carry through nines") << "9,9995"
+                                         << "10,000";
+    QTest::newRow("carry into a new digit") << "0,9996"
+                                            << "1,000";
+    QTest::newRow("mean of 3, 3 and 5") << "3,66666666666667"
+                                        << "3,667";
+    QTest::newRow("large") << "1E+20"
+                           << "100000000000000000000,000";
+    QTest::newRow("tiny") << "1E-20"
+                          << "0,000";
+    QTest::newRow("exponent form with decimals") << "1,23456E+02"
+                                                 << "123,456";
 }
 
 void NumbersTest::threeDecimals() {
@@ -234,7 +297,8 @@ void NumbersTest::generatorIsFixedAndUniform() {
         QVERIFY(r >= 0.0f && r < 1.0f);
         ++buckets[int(r * 10)];
     }
-    for (int b : buckets) QVERIFY2(b > 9000 && b < 11000, "every tenth of [0, 1) is drawn about as often");
+    for (int b : buckets)
+        QVERIFY2(b > 9000 && b < 11000, "every tenth of [0, 1) is drawn about as often");
 }
 
 QTEST_GUILESS_MAIN(NumbersTest)

@@ -1,0 +1,327 @@
+// Typing into Text1 through the key filter, adding, removing and the random fill.
+
+#include "engine/dexo_mod.h"
+#include "support/fresh_start.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class ValueEditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyFilter_data();
+    void keyFilter();
+    void keypadDecimalBecomesTheRegionalSeparator_data();
+    void keypadDecimalBecomesTheRegionalSeparator();
+    void addsTheTextAndRunsTheEngine();
+    void refusesTextsThatAreNotNumbers_data();
+    void refusesTextsThatAreNotNumbers();
+    void removesTheLastItemThenAsks();
+    void removesTheClickedItem();
+    void removesEverything_data();
+    void removesEverything();
+    void randomFillIsTheSameAtEveryStart();
+
+private:
+    statistique& shownWithFocusOnText1(const QString& text, const QLocale& locale = test::french());
+};
+
+namespace {
+
+// One keystroke of a row's script: "kp:7" keypad key, "row:1" main-row digit, "hold:c:3"
+// a letter held for three auto-repeats, or a named key.
+void strike(QWidget* box, const QString& token) {
+    // QTest derives the text of printable keys.
+    const auto click = [box](Qt::Key key) { QTest::keyClick(box, key); };
+    if (token.startsWith(u"kp:")) {
+        const QChar c = token.at(3);
+        const Qt::Key key = c == u'.'   ? Qt::Key_Period
+                            : c == u',' ? Qt::Key_Comma
+                            : c == u'-' ? Qt::Key_Minus
+                                        : Qt::Key(c.unicode());
+        QTest::sendKeyEvent(QTest::Press, box, key, QString(c), Qt::KeypadModifier);
+        QTest::sendKeyEvent(QTest::Release, box, key, QString(c), Qt::KeypadModifier);
+    } else if (token.startsWith(u"row:")) {
+        click(Qt::Key(token.at(4).unicode()));
+    } else if (token.startsWith(u"hold:")) {
+        const QString letter = token.mid(5, 1);
+        const int repeats = token.mid(7).toInt();
+        const Qt::Key key = Qt::Key(letter.toUpper().at(0).unicode());
+        for (int i = 0; i < repeats; ++i) {
+            QTest::simulateEvent(box, true, key, Qt::NoModifier, letter, i > 0);
+            if (i + 1 < repeats)
+                QTest::simulateEvent(box, false, key, Qt::NoModifier, letter, true);
+        }
+        QTest::simulateEvent(box, false, key, Qt::NoModifier, letter, false);
+    } else if (token == u"shift") {
+        QTest::keyClick(box, Qt::Key_Shift);
+    } else if (token == u"shift+1") {
+        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_Shift, QString(), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Exclam, u"!"_s, Qt::ShiftModifier);
+        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_Shift, QString(), Qt::ShiftModifier);
+    } else if (token == u"ctrl+c") {
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    } else {
+        static const QHash<QString, Qt::Key> named = {
+            {u"comma"_s, Qt::Key_Comma},   {u"point"_s, Qt::Key_Period},
+            {u"minus"_s, Qt::Key_Minus},   {u"space"_s, Qt::Key_Space},
+            {u"left"_s, Qt::Key_Left},     {u"right"_s, Qt::Key_Right},
+            {u"delete"_s, Qt::Key_Delete}, {u"backspace"_s, Qt::Key_Backspace},
+            {u"enter"_s, Qt::Key_Return},  {u"numlock"_s, Qt::Key_NumLock},
+            {u"up"_s, Qt::Key_Up},         {u"home"_s, Qt::Key_Home},
+            {u"f1"_s, Qt::Key_F1},         {u"escape"_s, Qt::Key_Escape},
+            {u"tab"_s, Qt::Key_Tab},       {u"a"_s, Qt::Key_A}};
+        QVERIFY2(named.contains(token), qPrintable(token));
+        click(named.value(token));
+    }
+    test::settle();  // the filter's keystrokes are queued
+}
+
+}  // namespace
+
+statistique& ValueEditingTest::shownWithFocusOnText1(const QString& text, const QLocale& locale) {
+    statistique& window = test::freshStart(locale);
+    window.showCentred();
+    if (!QTest::qWaitForWindowActive(&window)) qWarning("window not active");
+    window.Text1->setFocus();
+    window.Text1->setText(text);
+    window.Text1->end(false);
+    return window;
+}
+
+void ValueEditingTest::keyFilter_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("keypad digits stay") << ""
+                                        << "kp:1 kp:2"
+                                        << "12";
+    QTest::newRow("main-row digits are erased") << ""
+                                                << "row:1 row:2"
+                                                << "";
+    QTest::newRow("shifted main-row digit is erased, Shift erases nothing") << "7"
+                                                                            << "shift+1"
+                                                                            << "7";
+    QTest::newRow("comma key stays") << "3"
+                                     << "comma kp:5"
+                                     << "3,5";
+    QTest::newRow("minus is erased") << "4"
+                                     << "minus"
+                                     << "4";
+    QTest::newRow("keypad minus is erased") << "4"
+                                            << "kp:-"
+                                            << "4";
+    QTest::newRow("point is erased") << "4"
+                                     << "point"
+                                     << "4";
+    QTest::newRow("blank is erased") << "4"
+                                     << "space"
+                                     << "4";
+    QTest::newRow("letter is erased") << "4"
+                                      << "a"
+                                      << "4";
+    QTest::newRow("auto-repeat: one release, one erasure") << "4"
+                                                           << "hold:c:3"
+                                                           << "4cc";
+    QTest::newRow("Shift erases nothing") << "12"
+                                          << "shift"
+                                          << "12";
+    QTest::newRow("Ctrl+C erases nothing") << "12"
+                                           << "ctrl+c"
+                                           << "12";
+    QTest::newRow("Up erases nothing") << "12"
+                                       << "up"
+                                       << "12";
+    QTest::newRow("Home erases nothing") << "12"
+                                         << "home kp:3"
+                                         << "312";
+    QTest::newRow("F1 erases nothing") << "12"
+                                       << "f1"
+                                       << "12";
+    QTest::newRow("Escape erases nothing") << "12"
+                                           << "escape"
+                                           << "12";
+    QTest::newRow("Tab erases nothing") << "12"
+                                        << "tab"
+                                        << "12";
+    QTest::newRow("arrows move the caret") << "12"
+                                           << "left kp:3 right kp:4"
+                                           << "1324";
+    QTest::newRow("Delete deletes") << "12"
+                                    << "left left delete"
+                                    << "2";
+    QTest::newRow("Backspace deletes") << "12"
+                                       << "backspace"
+                                       << "1";
+    QTest::newRow("Enter changes nothing") << "12"
+                                           << "enter"
+                                           << "12";
+    QTest::newRow("Num Lock changes nothing") << "12"
+                                              << "numlock"
+                                              << "12";
+}
+
+void ValueEditingTest::keyFilter() {
+    QFETCH(QString, before);
+    QFETCH(QString, keys);
+    QFETCH(QString, after);
+    statistique& window = shownWithFocusOnText1(before);
+    for (const QString& token : keys.split(u' ')) strike(window.Text1, token);
+    QCOMPARE(window.Text1->text(), after);
+}
+
+void ValueEditingTest::keypadDecimalBecomesTheRegionalSeparator_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("decimalKey");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("French, key gives a point") << test::french() << "kp:."
+                                               << "3,5";
+    QTest::newRow("French, key gives a comma") << test::french() << "kp:,"
+                                               << "3,5";
+    QTest::newRow("point locale, key gives a point") << test::english() << "kp:."
+                                                     << "3.5";
+    QTest::newRow("point locale, key gives a comma") << test::english() << "kp:,"
+                                                     << "3.5";
+}
+
+void ValueEditingTest::keypadDecimalBecomesTheRegionalSeparator() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, decimalKey);
+    QFETCH(QString, after);
+    statistique& window = shownWithFocusOnText1(QString(), locale);
+    for (const QString& token : {u"kp:3"_s, decimalKey, u"kp:5"_s}) strike(window.Text1, token);
+    QCOMPARE(window.Text1->text(), after);
+    // ... and it is a number the series takes.
+    QTest::mouseClick(window.Command_ajout, Qt::LeftButton);
+    QCOMPARE(window.List1->itemText(1), after);
+    QCOMPARE(window.List2->itemText(0), u"Valeur max= "_s + after);
+}
+
+void ValueEditingTest::addsTheTextAndRunsTheEngine() {
+    statistique& window = test::freshStart();
+    QTest::mouseClick(window.Command_ajout, Qt::LeftButton);  // "0", the starting text
+    QTest::mouseClick(window.Command_ajout, Qt::LeftButton);
+    QCOMPARE(test::items(*window.List1), (QStringList{u"0"_s, u"0"_s, u"0"_s}));
+    window.Text1->setText(u" 12 "_s);  // blanks around a number are allowed
+    QTest::mouseClick(window.Command_ajout, Qt::LeftButton);
+    QCOMPARE(window.List1->itemText(3), u" 12 "_s);
+    QCOMPARE(window.Text1->text(), u" 12 "_s);
+    QCOMPARE(window.List1->selectedIndex(), 3);
+    QCOMPARE(test::items(*window.List2), (QStringList{u"Valeur max= 12"_s, u"Valeur min= 0"_s,
+                                                      u"Moyenne: 3,000"_s, u"Effectif total=4"_s}));
+}
+
+void ValueEditingTest::refusesTextsThatAreNotNumbers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("point in French") << "3.5";
+    QTest::newRow("two numbers") << "1 2";
+    QTest::newRow("sign alone") << "-";
+    QTest::newRow("beyond the double range") << "1e999";
+}
+
+void ValueEditingTest::refusesTextsThatAreNotNumbers() {
+    QFETCH(QString, text);
+    // GIVEN a series 4, 8 whose first item the user has clicked
+    statistique& window = shownWithFocusOnText1(u"4"_s);
+    QTest::mouseClick(window.Command_ajout, Qt::LeftButton);
+    window.List1->setSelectedIndex(0);
+    const QStringList series = test::items(*window.List1);
+    const QStringList summary = test::items(*window.List2);
+    // WHEN ">" is clicked with a text that is not a number
+    window.Text1->setText(text);
+    QTest::mouseClick(window.Command_ajout, Qt::LeftButton);
+    // THEN nothing is added, the engine did not run, and the text is ready to retype
+    QCOMPARE(test::items(*window.List1), series);
+    QCOMPARE(test::items(*window.List2), summary);
+    QCOMPARE(window.List1->selectedIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), window.Text1);
+    QCOMPARE(window.Text1->selectedText(), text);
+}
+
+void ValueEditingTest::removesTheLastItemThenAsks() {
+    statistique& window = test::freshStart();
+    window.List1->clearItems();
+    for (const char* v : {"4", "8", "15"}) window.List1->append(QString::fromLatin1(v));
+    dexo_mod::calculer_bilan();
+    test::MessageBoxAnswerer answerer;
+    QTest::mouseClick(&window.Command_enlever(0), Qt::LeftButton);
+    QCOMPARE(test::items(*window.List1), (QStringList{u"4"_s, u"8"_s}));
+    QTest::mouseClick(&window.Command_enlever(0), Qt::LeftButton);
+    QTest::mouseClick(&window.Command_enlever(0), Qt::LeftButton);
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(window.List1->count(), 0);
+
+    QTest::mouseClick(&window.Command_enlever(0), Qt::LeftButton);
+    QCOMPARE(answerer.texts, QStringList{u"Pour retirer une valeur, cliquer d'abord dessus."_s});
+    QCOMPARE(answerer.titles, QStringList{u"Statistique"_s});
+    QCOMPARE(answerer.buttons, QStringList{u"OK"_s});
+    // The engine ran after the message.
+    QCOMPARE(test::items(*window.List2), (QStringList{u"Valeur max= "_s, u"Valeur min= "_s,
+                                                      u"Moyenne: 0,000"_s, u"Effectif total=0"_s}));
+}
+
+void ValueEditingTest::removesTheClickedItem() {
+    statistique& window = test::freshStart();
+    for (const char* v : {"4", "8"}) {
+        window.Text1->setText(QString::fromLatin1(v));
+        QTest::mouseClick(window.Command_ajout, Qt::LeftButton);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    test::settle();
+    const QRect first = window.List1->visualRect(window.List1->model()->index(0, 0));
+    QTest::mouseClick(window.List1->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseClick(&window.Command_enlever(0), Qt::LeftButton);
+    QCOMPARE(test::items(*window.List1), (QStringList{u"4"_s, u"8"_s}));
+    QCOMPARE(window.List2->itemText(1), u"Valeur min= 4"_s);
+}
+
+void ValueEditingTest::removesEverything_data() {
+    QTest::addColumn<QStringList>("series");
+    QTest::newRow("empty") << QStringList{};
+    QTest::newRow("one") << QStringList{u"3"_s};
+    QTest::newRow("several, none selected") << QStringList{u"3"_s, u"abc"_s, u"5"_s};
+}
+
+void ValueEditingTest::removesEverything() {
+    QFETCH(QStringList, series);
+    statistique& window = test::freshStart();
+    window.List1->clearItems();
+    for (const QString& v : series) window.List1->append(v);
+    test::MessageBoxAnswerer answerer;
+    QTest::mouseClick(&window.Command_enlever(1), Qt::LeftButton);
+    QCOMPARE(window.List1->count(), 0);
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(window.List2->itemText(3), u"Effectif total=0"_s);
+}
+
+void ValueEditingTest::randomFillIsTheSameAtEveryStart() {
+    QList<QStringList> fills;
+    for (int start = 0; start < 2; ++start) {
+        statistique& window = test::freshStart();
+        QTest::mouseClick(window.Command_aleatoire, Qt::LeftButton);
+        const QStringList items = test::items(*window.List1);
+        QCOMPARE(items.size(), 6);
+        for (const QString& item : items) {
+            bool whole = false;
+            const int v = item.toInt(&whole);
+            QVERIFY2(whole && v >= 0 && v <= 99 && item == QString::number(v), qPrintable(item));
+        }
+        QCOMPARE(window.List1->selectedIndex(), 5);
+        QCOMPARE(window.List2->itemText(3), u"Effectif total=6"_s);
+        fills << items;
+        // A second fill in the same run goes on with the sequence.
+        QTest::mouseClick(window.Command_aleatoire, Qt::LeftButton);
+        QVERIFY(test::items(*window.List1) != items);
+    }
+    QCOMPARE(fills[0], fills[1]);
+    QCOMPARE(fills[0], (QStringList{u"70"_s, u"53"_s, u"57"_s, u"28"_s, u"30"_s, u"77"_s}));
+}
+
+QTEST_MAIN(ValueEditingTest)
+#include "tst_value_editing.moc"
