@@ -192,13 +192,23 @@ void statistique::createSecondListPanel() {
         button(this, "Command_desc", 37, {u"Décroiss"_s, {5560, 7800, 855, 375}, standard, {}});
 }
 
+// Which handler each control event runs; no other event has one.
 void statistique::wireEvents() {
-    connect(Text1, &ui::TextBox::keyReleased, this, &statistique::Text1_KeyUp);
-    connect(Command_ajout, &QPushButton::clicked, this, &statistique::Command_ajout_Click);
+    using ui::guarded;
+    const auto clicks = [this](QPushButton* button, void (statistique::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                guarded([this, handler] { (this->*handler)(); }));
+    };
+    connect(Text1, &ui::TextBox::keyReleased, this,
+            guarded<int, int>([this](int code, int shift) { Text1_KeyUp(code, shift); }));
+    clicks(Command_ajout, &statistique::Command_ajout_Click);
     Command_enlever.connect(&QPushButton::clicked, this,
                             [this](int index) { Command_enlever_Click(index); });
-    connect(Command_aleatoire, &QPushButton::clicked, this, &statistique::Command_aleatoire_Click);
-    connect(Command2, &QPushButton::clicked, this, &statistique::Command2_Click);
+    clicks(Command_aleatoire, &statistique::Command_aleatoire_Click);
+    clicks(Command2, &statistique::Command2_Click);
+    Option_graph.connect(&QPushButton::clicked, this,
+                         [this](int index) { Option_graph_Click(index); });
+    connect(Timer1, &ui::Timer::tick, this, guarded([this] { Timer1_Timer(); }));
 }
 
 // Start-up: chart buttons unselected, the colour table, the one-value series "0" and

@@ -20,6 +20,10 @@
 #include "ui/text_box.h"
 #include "ui/timer.h"
 
+namespace ui {
+class ResumeNext;
+}
+
 class statistique : public ui::Form {
     Q_OBJECT
 
@@ -72,4 +76,13 @@ private:
     // Frequency of the selected value
     void Command2_Click();
     void calculer_frequence();
+
+    // Charts
+    void sub_graph_effacer();
+    void Option_graph_Click(int Index);
+    void Timer1_Timer();
+    void sub_graph_batons();
+    void sub_graph_courbe(qint16 seule);
+    void montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
+                          double left, double top);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/failure.h"
+#include "ui/guarded.h"
 
 #include <QObject>
 #include <QVariant>
@@ -33,7 +34,8 @@ public:
     template <class Signal, class Handler>
     void connect(Signal signal, QObject* context, Handler handler) const {
         for (int i = 0; i < count(); ++i)
-            QObject::connect(controls_[size_t(i)], signal, context, [handler, i] { handler(i); });
+            QObject::connect(controls_[size_t(i)], signal, context,
+                             guarded([handler, i] { handler(i); }));
     }
 
 private:

@@ -1,6 +1,11 @@
 #include "ui/label.h"
 
+#include "ui/failure.h"
+
 #include <QFontMetrics>
+
+#include <cmath>
+#include <limits>
 
 namespace ui {
 
@@ -20,13 +25,23 @@ void Label::setCaption(const QString& caption) {
     if (autoSize_) fitCaption();
 }
 
+namespace {
+// Left and Top are single precision: a position beyond that range makes the step fail.
+double single(double value) {
+    if (!(std::abs(value) <= std::numeric_limits<float>::max())) throw Failure();
+    return value;
+}
+}  // namespace
+
 void Label::setLeft(double left) {
+    single(left);
     Bounds b = bounds(this);
     b.left = left;
     place(this, b);
 }
 
 void Label::setTop(double top) {
+    single(top);
     Bounds b = bounds(this);
     b.top = top;
     place(this, b);

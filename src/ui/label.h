@@ -28,6 +28,7 @@ public:
     void setCaption(const QString& caption);
     double left() const { return bounds(this).left; }
     double top() const { return bounds(this).top; }
+    // A position beyond the single-precision range fails.
     void setLeft(double left);
     void setTop(double top);
 

@@ -176,6 +176,22 @@ class Desktop:
 
     def close_window(self, window):
         """Asks a window to close, as its title bar's close button does."""
+        self._send_close(window)
+
+    def close_program_window(self, window, seconds=10):
+        """Closes a window of the program and returns the program's exit status. A close
+        sent within moments of the window appearing is sometimes lost between the X
+        server and the toolkit, so it is sent again while the program is still there."""
+        deadline = time.monotonic() + seconds
+        while True:
+            self._send_close(window)
+            try:
+                return self.program.wait(timeout=1.5)
+            except subprocess.TimeoutExpired:
+                if time.monotonic() > deadline:
+                    raise Timeout("the program did not end when its window was closed")
+
+    def _send_close(self, window):
         from Xlib import X, display as xdisplay, protocol
         d = xdisplay.Display(self.display)
         try:

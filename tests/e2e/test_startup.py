@@ -24,8 +24,7 @@ def main(program):
         # The chart area is empty: its light green fills it.
         assert image.getpixel((x + 16 + 270, y + 16 + 160)) == (192, 255, 192)
 
-        desktop.close_window(window)
-        assert desktop.program.wait(timeout=10) == 0
+        assert desktop.close_program_window(window) == 0
     print("startup: ok")
 
 

@@ -34,6 +34,13 @@ statistique& freshStart(const QLocale& locale) {
     return window;
 }
 
+void loadSeries(const QStringList& items) {
+    ui::ListBox& list = *statistique::instance().List1;
+    list.clearItems();
+    for (const QString& item : items) list.append(item);
+    dexo_mod::calculer_bilan();
+}
+
 QStringList items(const ui::ListBox& list) {
     QStringList texts;
     for (int i = 0; i < list.count(); ++i) texts << list.itemText(i);

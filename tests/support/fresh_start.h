@@ -27,6 +27,9 @@ Control* control(const char* name, int index = -1) {
     return nullptr;
 }
 
+// Replaces the series by these items and runs the engine, as loading data does.
+void loadSeries(const QStringList& items);
+
 // The items of a list box, in order.
 QStringList items(const ui::ListBox& list);
 

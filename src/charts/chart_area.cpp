@@ -1,0 +1,61 @@
+// The chart area: wiping it, choosing a chart from the four buttons, and the timer
+// that replays a chart chosen in the exercise window.
+
+#include "engine/dexo_mod.h"
+#include "main_window/statistique.h"
+#include "ui/resume_next.h"
+
+using dexo_mod::Variant;
+
+void statistique::sub_graph_effacer() {
+    Picture1->clear();
+    for (int i = 0; i < Label_graph.count(); ++i) {
+        dexo_mod::indice = Variant::count(i);
+        Label_graph(i).hide();
+    }
+    for (int i = 0; i < Label_graph2.count(); ++i) {
+        dexo_mod::indice = Variant::count(i);
+        Label_graph2(i).hide();
+    }
+    dexo_mod::indice = Variant::count(Label_graph2.count());
+}
+
+void statistique::Option_graph_Click(int Index) {
+    switch (Index) {
+        case 0:
+            sub_graph_batons();
+            break;
+        case 1:
+            sub_graph_camembert();
+            break;
+        case 2:
+            sub_graph_courbe(1);
+            break;
+        case 3:
+            sub_graph_batons();
+            sub_graph_courbe(0);
+            break;
+        default:
+            break;
+    }
+    // No chart button stays pressed, so any of them draws again at the next click.
+    statistique& fenetre = statistique::instance();
+    for (int i = 0; i < fenetre.Option_graph.count(); ++i) {
+        dexo_mod::indice = Variant::count(i);
+        fenetre.Option_graph(i).setValue(false);
+    }
+    dexo_mod::indice = Variant::count(fenetre.Option_graph.count());
+}
+
+void statistique::Timer1_Timer() {
+    Timer1->setInterval(0);
+    Option_graph_Click(dexo_mod::choix_graphe);
+}
+
+void statistique::montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette,
+                                   const QString& legende, double left, double top) {
+    resume([&] { etiquette.show(); });
+    resume([&] { etiquette.setCaption(legende); });
+    resume([&] { etiquette.setLeft(left); });
+    resume([&] { etiquette.setTop(top); });
+}

@@ -1,0 +1,61 @@
+// The step, the scale and the angles the charts compute with.
+
+#include "charts/chart_math.h"
+#include "ui/failure.h"
+
+#include <QTest>
+
+class ChartMathTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scale_data();
+    void scale();
+    void step();
+    void pointOnARadius();
+};
+
+void ChartMathTest::scale_data() {
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<double>("k");
+    QTest::newRow("exercise") << 124.0 << false << 36.0;
+    QTest::newRow("negative") << -2.0 << false << -2258.0;
+    QTest::newRow("decimal within 16 bits") << 0.2 << false << 22575.0;
+    QTest::newRow("last that fits") << 0.137787 << false << 32767.0;
+    QTest::newRow("first past 16 bits: exact quotient") << 0.1377 << false << 4515 / 0.1377;
+    QTest::newRow("negative past 16 bits") << -0.1 << false << 4515 / -0.1;
+    QTest::newRow("huge largest value: flat") << 1e308 << false << 0.0;
+    QTest::newRow("zero") << 0.0 << true << 0.0;
+    QTest::newRow("quotient beyond the double range") << 1e-320 << true << 0.0;
+}
+
+void ChartMathTest::scale() {
+    QFETCH(double, largest);
+    QFETCH(bool, fails);
+    QFETCH(double, k);
+    if (fails) {
+        QVERIFY_THROWS_EXCEPTION(ui::Failure, chart_math::echelle(4815, largest));
+    } else {
+        QCOMPARE(chart_math::echelle(4815, largest), k);
+    }
+}
+
+void ChartMathTest::step() {
+    QCOMPARE(chart_math::pas(8295, 8), 1127.0);
+    QCOMPARE(chart_math::pas(8295, 120), 66.0);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, chart_math::pas(8295, 1));
+    QCOMPARE(chart_math::ordonnee(4815, 124, 36), 151.0);
+    QCOMPARE(chart_math::ordonnee(4815, -5, 903), 9130.0);
+    QVERIFY_THROWS_EXCEPTION(ui::Failure, chart_math::ordonnee(4815, 1e308, 36));
+}
+
+void ChartMathTest::pointOnARadius() {
+    // Twelve o'clock, then clockwise: a quarter turn (157) points right.
+    QCOMPARE(chart_math::surRayon(4147.5, 2407.5, 2173, 0), QPointF(4148.5, 235.5));
+    QCOMPARE(chart_math::surRayon(0, 0, 1000, 157), QPointF(1000, -0.0));
+    QCOMPARE(chart_math::surRayon(4147.5, 2407.5, 2173, 251.2), QPointF(5425.5, 4165.5));
+}
+
+QTEST_GUILESS_MAIN(ChartMathTest)
+#include "tst_chart_math.moc"
