@@ -209,6 +209,14 @@ void statistique::wireEvents() {
     Option_graph.connect(&QPushButton::clicked, this,
                          [this](int index) { Option_graph_Click(index); });
     connect(Timer1, &ui::Timer::tick, this, guarded([this] { Timer1_Timer(); }));
+    connect(Text_liste2, &ui::MultiLineTextBox::changed, this,
+            guarded([this] { Text_liste2_Change(); }));
+    connect(Text_liste2, &ui::MultiLineTextBox::keyReleased, this,
+            guarded<int, int>([this](int code, int shift) { Text_liste2_KeyUp(code, shift); }));
+    connect(Check1, &QCheckBox::clicked, this, guarded([this] { Check1_Click(); }));
+    clicks(Command_aleatoire2, &statistique::Command_aleatoire2_Click);
+    clicks(Command_asc, &statistique::Command_asc_Click);
+    clicks(Command_desc, &statistique::Command_desc_Click);
 }
 
 // Start-up: chart buttons unselected, the colour table, the one-value series "0" and

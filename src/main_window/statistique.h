@@ -83,6 +83,16 @@ private:
     void Timer1_Timer();
     void sub_graph_batons();
     void sub_graph_courbe(qint16 seule);
+    // Second list
+    void Text_liste2_Change();
+    void Text_liste2_KeyUp(int keyCode, int shift);
+    void Check1_Click();
+    void Command_aleatoire2_Click();
+    void Command_asc_Click();
+    void Command_desc_Click();
+    void ecrireListe2(int n);
+    void trierListe2(bool croissant);
+
     void montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
                           double left, double top);
 };

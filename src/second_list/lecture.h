@@ -1,0 +1,30 @@
+#pragma once
+
+// Reading the second list's text: one number per line, lines ended by carriage return
+// + line feed. Pure, so any text can be thrown at it.
+
+#include "engine/table.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace second_list {
+
+inline constexpr int kCapacite = 51;
+using Valeurs = engine::Table<double, kCapacite>;
+
+struct Lecture {
+    QStringList lignes;  // the text cut at each carriage return
+    int effectif = 0;    // values read, 0 to 51
+};
+
+// Reads the lines from the top into `valeurs` up to the first that is not a number, at
+// most 51. A first line that is not a number (or no line at all) gives no values.
+// Cells past the values read keep what they held.
+Lecture lire(const QString& texte, Valeurs& valeurs);
+
+// The text the program writes for values 0 to n - 1: one per line. With no values it
+// still shows value 0.
+QString texteDe(const Valeurs& valeurs, int n);
+
+}  // namespace second_list
