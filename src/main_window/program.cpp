@@ -1,5 +1,6 @@
 #include "main_window/program.h"
 
+#include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
 #include "ui/message_box.h"
 

@@ -217,6 +217,7 @@ void statistique::wireEvents() {
     clicks(Command_aleatoire2, &statistique::Command_aleatoire2_Click);
     clicks(Command_asc, &statistique::Command_asc_Click);
     clicks(Command_desc, &statistique::Command_desc_Click);
+    clicks(Command_enonce, &statistique::Command_enonce_Click);
 }
 
 // Start-up: chart buttons unselected, the colour table, the one-value series "0" and

@@ -93,6 +93,9 @@ private:
     void ecrireListe2(int n);
     void trierListe2(bool croissant);
 
+    // The exercise
+    void Command_enonce_Click();
+
     void montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
                           double left, double top);
 };

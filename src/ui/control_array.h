@@ -17,16 +17,20 @@ namespace ui {
 template <class Control>
 class ControlArray {
 public:
-    void add(Control* control, const char* name) {
+    void add(Control* control, const char* name) { add(control, name, count()); }
+    // At a chosen index: an array may leave indexes out.
+    void add(Control* control, const char* name, int index) {
         control->setObjectName(QString::fromLatin1(name));
-        control->setProperty("index", int(controls_.size()));
-        controls_.push_back(control);
+        control->setProperty("index", index);
+        if (index >= count()) controls_.resize(size_t(index) + 1, nullptr);
+        controls_[size_t(index)] = control;
     }
 
+    // One past the highest index.
     int count() const { return int(controls_.size()); }
     // A missing element makes the step fail.
     Control& operator()(long long index) const {
-        if (index < 0 || index >= count()) throw Failure();
+        if (index < 0 || index >= count() || !controls_[size_t(index)]) throw Failure();
         return *controls_[size_t(index)];
     }
 
@@ -34,8 +38,9 @@ public:
     template <class Signal, class Handler>
     void connect(Signal signal, QObject* context, Handler handler) const {
         for (int i = 0; i < count(); ++i)
-            QObject::connect(controls_[size_t(i)], signal, context,
-                             guarded([handler, i] { handler(i); }));
+            if (controls_[size_t(i)])
+                QObject::connect(controls_[size_t(i)], signal, context,
+                                 guarded([handler, i] { handler(i); }));
     }
 
 private:

@@ -42,8 +42,10 @@ void Form::showCentred() {
 }
 
 bool Form::event(QEvent* e) {
+    const bool handled = QWidget::event(e);
+    // After the toolkit's own handling, which may move the focus back where it was.
     if (e->type() == QEvent::WindowActivate) emit activated();
-    return QWidget::event(e);
+    return handled;
 }
 
 }  // namespace ui

@@ -12,6 +12,9 @@ namespace ui {
 namespace {
 constexpr char kTabProperty[] = "tabIndex";
 constexpr double kStandardPoints = 8.25;
+// The fallback faces are about a tenth wider than MS Sans Serif at the same size; the
+// layouts were designed for the narrower face, so text is set a tenth smaller.
+constexpr double kFallbackWidth = 0.9;
 }  // namespace
 
 QColor colour(quint32 packed) {
@@ -39,8 +42,8 @@ QFont font(double points, bool bold) {
     Q_UNUSED(substituted);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(
-        static_cast<int>(std::lround((points > 0 ? points : kStandardPoints) * 96.0 / 72.0)));
+    const double size = (points > 0 ? points : kStandardPoints) * 96.0 / 72.0 * kFallbackWidth;
+    f.setPixelSize(static_cast<int>(std::lround(size)));
     f.setBold(bold);
     return f;
 }

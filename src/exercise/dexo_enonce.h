@@ -1,0 +1,37 @@
+#pragma once
+
+// The exercise window: a speed-check problem (eight classes of speeds with their
+// counts, four questions) and three buttons that load the counts into the main
+// window's series and have the chosen chart drawn there a moment later. It is created
+// on first use and afterwards only shown and hidden; closing it hides it.
+
+#include "ui/command_button.h"
+#include "ui/control_array.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/line.h"
+#include "ui/text_box.h"
+
+class Dexo_enonce : public ui::Form {
+    Q_OBJECT
+
+public:
+    static Dexo_enonce& instance();
+    static bool exists();
+    static void unload();
+
+    ui::Label* Label1;
+    ui::ControlArray<ui::Label> Label2;   // indexes 0, 1 and 3
+    ui::ControlArray<ui::Label> Label3;   // indexes 0 to 5
+    ui::ControlArray<ui::TextBox> Text1;  // the class table, read-only
+    ui::Line* Line1;
+    ui::ControlArray<ui::CommandButton> command_camembert;
+
+private:
+    Dexo_enonce();
+    void createStatement();
+    void createTable();
+
+    void Form_Activate();
+    void command_camembert_Click(int Index);
+};
