@@ -9,6 +9,7 @@ using dexo_mod::Variant;
 
 void statistique::sub_graph_effacer() {
     Picture1->clear();
+    Picture1->setAccessibleDescription(QString());
     for (int i = 0; i < Label_graph.count(); ++i) {
         dexo_mod::indice = Variant::count(i);
         Label_graph(i).hide();
@@ -38,6 +39,7 @@ void statistique::Option_graph_Click(int Index) {
         default:
             break;
     }
+    decrireGraphique(Index);
     // No chart button stays pressed, so any of them draws again at the next click.
     statistique& fenetre = statistique::instance();
     for (int i = 0; i < fenetre.Option_graph.count(); ++i) {
@@ -50,6 +52,27 @@ void statistique::Option_graph_Click(int Index) {
 void statistique::Timer1_Timer() {
     Timer1->setInterval(0);
     Option_graph_Click(dexo_mod::choix_graphe);
+}
+
+// What a screen reader tells of the chart: its kind and the values its labels show.
+void statistique::decrireGraphique(int Index) {
+    static const char16_t* const kGraphiques[4] = {u"Diagramme en bâtons", u"Camembert", u"Courbe",
+                                                   u"Diagramme en bâtons et courbe"};
+    if (Index < 0 || Index > 3) return;
+    const auto legendes = [](const ui::ControlArray<ui::Label>& etiquettes) {
+        QStringList valeurs;
+        for (int i = 0; i < etiquettes.count(); ++i)
+            if (!etiquettes(i).isHidden()) valeurs << etiquettes(i).caption();
+        return valeurs;
+    };
+    const QStringList premiere = legendes(Label_graph);
+    const QStringList seconde = legendes(Label_graph2);
+    QString description = QString::fromUtf16(kGraphiques[Index]) + QStringLiteral(" : ") +
+                          (premiere.isEmpty() ? QStringLiteral("aucune valeur")
+                                              : premiere.join(QStringLiteral(", ")));
+    if (!seconde.isEmpty())
+        description += QStringLiteral(" ; deuxième liste : ") + seconde.join(QStringLiteral(", "));
+    Picture1->setAccessibleDescription(description);
 }
 
 void statistique::montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette,

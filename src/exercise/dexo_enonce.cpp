@@ -158,26 +158,28 @@ void Dexo_enonce::createStatement() {
 
 void Dexo_enonce::createTable() {
     const auto cell = [this](int index, const QString& text, ui::Bounds bounds,
-                             const ui::Look& look) {
+                             const ui::Look& look, const QString& name) {
         auto* box = new ui::TextBox(this);
         ui::applyLook(box, look);
         ui::place(box, bounds);
         box->setText(text);
         box->setReadOnly(true);
         box->setCursorPosition(0);
+        box->setAccessibleName(name);
         ui::setTabIndex(box, 6 + index);
         Text1.add(box, "Text1", index);
     };
     const ui::Look header{.back = kCell, .fore = kBlue, .points = 12, .bold = true};
     const ui::Look body{.back = kCell, .points = 12};
-    cell(0, u"   Vitesse en km/h"_s, {360, 2640, 2415, 495}, header);
-    cell(1, u"         Effectif"_s, {2760, 2640, 2415, 495}, header);
+    cell(0, u"   Vitesse en km/h"_s, {360, 2640, 2415, 495}, header, u"Titre de colonne"_s);
+    cell(1, u"         Effectif"_s, {2760, 2640, 2415, 495}, header, u"Titre de colonne"_s);
     // Rows 360 twips apart, cells 420 high: neighbours overlap by 60.
     for (int row = 0; row < 8; ++row) {
-        cell(2 + row, QString::fromUtf16(kClasses[row]), {360, 3120.0 + 360 * row, 2415, 420},
-             body);
+        const QString n = QString::number(row + 1);
+        cell(2 + row, QString::fromUtf16(kClasses[row]), {360, 3120.0 + 360 * row, 2415, 420}, body,
+             u"Classe "_s + n);
         cell(10 + row, QString::fromUtf16(kCellulesEffectifs[row]),
-             {2760, 3120.0 + 360 * row, 2415, 420}, body);
+             {2760, 3120.0 + 360 * row, 2415, 420}, body, u"Effectif de la classe "_s + n);
     }
 }
 

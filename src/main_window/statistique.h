@@ -83,6 +83,7 @@ private:
     void Timer1_Timer();
     void sub_graph_batons();
     void sub_graph_courbe(qint16 seule);
+    void decrireGraphique(int Index);
     // Second list
     void Text_liste2_Change();
     void Text_liste2_KeyUp(int keyCode, int shift);

@@ -16,6 +16,9 @@ struct ButtonProperties {
 
 // Colours, font, tool tip and place shared by every kind of push button.
 void setUpButton(QPushButton* button, const ButtonProperties& properties);
+// A raised 3D panel filled with exactly the button's colour (sunken while pressed or
+// selected), its caption, and the focus mark.
+void paintFilledButton(QPushButton* button);
 
 // A push button filled with its background colour.
 class CommandButton : public QPushButton {
@@ -23,6 +26,9 @@ class CommandButton : public QPushButton {
 
 public:
     CommandButton(QWidget* parent, const ButtonProperties& properties);
+
+protected:
+    void paintEvent(QPaintEvent*) override { paintFilledButton(this); }
 };
 
 }  // namespace ui

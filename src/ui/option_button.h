@@ -14,6 +14,9 @@ public:
 
     bool value() const { return isChecked(); }
     void setValue(bool selected) { setChecked(selected); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { paintFilledButton(this); }
 };
 
 }  // namespace ui
