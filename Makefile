@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build deps deps-test clean
+.PHONY: run test build package screenshots deps deps-test clean
 
 run: deps build
 	$(BUILD_DIR)/src/statistique
@@ -13,6 +13,12 @@ test: deps-test build
 build:
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
+
+package: deps build
+	cd $(BUILD_DIR) && cpack
+
+screenshots: deps-test build
+	tools/screenshots.py $(BUILD_DIR)/src/statistique docs
 
 deps:
 	tools/install-deps.sh build

@@ -5,6 +5,7 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 namespace program {
@@ -13,6 +14,10 @@ void prepare() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("Statistique"));
     ui::setApplicationTitle(QStringLiteral("Statistique"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("statistique"));
+    QIcon icon;
+    for (int size : {24, 32, 48, 64, 128}) icon.addFile(QStringLiteral(":/icons/statistique-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 }
 
 void end() {

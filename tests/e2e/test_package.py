@@ -1,0 +1,64 @@
+"""The Debian package: it holds the program, its menu entry and its icons; the entry is
+valid and French; and the program installed from it starts on a desktop."""
+
+import os
+import subprocess
+import sys
+import tempfile
+
+from harness import Desktop
+
+EXPECTED = [
+    "./usr/bin/statistique",
+    "./usr/share/applications/statistique.desktop",
+    "./usr/share/icons/hicolor/24x24/apps/statistique.png",
+    "./usr/share/icons/hicolor/32x32/apps/statistique.png",
+    "./usr/share/icons/hicolor/scalable/apps/statistique.svg",
+]
+
+
+def run(*args, **kwargs):
+    return subprocess.run(list(args), check=True, capture_output=True, text=True, timeout=120, **kwargs).stdout
+
+
+def desktop_entry(text):
+    fields = {}
+    for line in text.splitlines():
+        key, sep, value = line.partition("=")
+        if sep:
+            fields[key] = value
+    return fields
+
+
+def main(cpack_config):
+    with tempfile.TemporaryDirectory(prefix="stat-deb-") as work:
+        run("cpack", "--config", cpack_config, "-B", work)
+        deb = next(os.path.join(work, f) for f in os.listdir(work) if f.endswith(".deb"))
+
+        files = run("dpkg-deb", "-c", deb).split()
+        for path in EXPECTED:
+            assert path in files, path
+        depends = run("dpkg-deb", "-f", deb, "Depends")
+        assert "libqt6widgets6" in depends and "fonts-liberation" in depends, depends
+
+        root = os.path.join(work, "root")
+        run("dpkg-deb", "-x", deb, root)
+        entry_path = os.path.join(root, "usr/share/applications/statistique.desktop")
+        run("desktop-file-validate", entry_path)
+        with open(entry_path, encoding="utf-8") as f:
+            entry = desktop_entry(f.read())
+        assert entry["Name"] == "Statistique", entry
+        assert entry["Comment"].startswith("Construire une série"), entry
+        assert {"Education", "Math"} <= set(entry["Categories"].strip(";").split(";")), entry
+        assert entry["Exec"] == "statistique" and entry["Icon"] == "statistique", entry
+
+        # The program as installed, in a clean folder of its own.
+        with Desktop(os.path.join(root, "usr/bin/statistique"), accessibility=False) as desktop:
+            desktop.start_program()
+            window = desktop.window("Statistique")
+            assert desktop.close_program_window(window) == 0
+    print("package: ok")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
