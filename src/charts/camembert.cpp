@@ -118,17 +118,23 @@ void statistique::sub_graph_camembert() {
     for (int i = 0; i < C; ++i) {
         indice = Variant::count(i);
         resume([&] { List1->setSelectedIndex(i); });
-        if (resume.test([&] { return ui::numberFromText(List1->selectedText()) == 0; })) continue;
+        // The item's text reads the same at every spoke, so it is read once.
+        double v = 0;
+        if (resume.test([&] {
+                v = ui::numberFromText(List1->selectedText());
+                return v == 0;
+            }))
+            continue;
+        double pasAngle = 0;
+        resume([&] { pasAngle = f1 * ((v / bilan_liste1(2).toDouble()) / kRayons); });
+        const quint32 couleur = quint32(couleur_secteur[size_t(i)]);
+        chart_math::Rayons rayons(x1, y1, rayon);
         for (int kk = 1; kk <= kRayons; ++kk) {
             indice2 = qint16(kk);
             QPointF P;
-            resume([&] {
-                const double v = ui::numberFromText(List1->selectedText());
-                a1 = ui::checked(a1 + f1 * ((v / bilan_liste1(2).toDouble()) / kRayons));
-            });
-            resume([&] { P = chart_math::surRayon(x1, y1, rayon, a1); });
-            resume(
-                [&] { Picture1->line(x1, y1, P.x(), P.y(), quint32(couleur_secteur[size_t(i)])); });
+            resume([&] { a1 = ui::checked(a1 + pasAngle); });
+            resume([&] { P = rayons.point(a1); });
+            resume([&] { Picture1->line(x1, y1, P.x(), P.y(), couleur); });
             if (kk == kRayonEtiquette && i < Label_graph.count())
                 resume([&] {
                     montrerEtiquette(resume, Label_graph(i), List1->selectedText(), P.x(), P.y());

@@ -4,6 +4,7 @@
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
 #include "ui/resume_next.h"
+#include "ui/vector_state.h"
 
 using dexo_mod::Variant;
 
@@ -22,6 +23,7 @@ void statistique::sub_graph_effacer() {
 }
 
 void statistique::Option_graph_Click(int Index) {
+    ui::clearVectorState();
     switch (Index) {
         case 0:
             sub_graph_batons();

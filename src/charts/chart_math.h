@@ -27,4 +27,23 @@ inline constexpr double kQuartDeTour = 314.0 / 200.0;
 // (cx + Int(rho cos t), cy - Int(rho sin t)) with t = 1.57 - a / 100.
 QPointF surRayon(double cx, double cy, double rho, double a);
 
+// The same points, for the spokes of one sector: their angles advance by nearly equal
+// steps, so each point's cosine and sine come from the previous ones by a rotation.
+// Where the rotated value lies too near a whole twip to be floored safely, the exact
+// functions decide, so every point equals surRayon's.
+class Rayons {
+public:
+    Rayons(double cx, double cy, double rho) : cx_(cx), cy_(cy), rho_(rho) {}
+    QPointF point(double a);
+
+private:
+    double floorOf(double approximate, double (*exact)(double), double t) const;
+
+    double cx_, cy_, rho_;
+    bool known_ = false;
+    double t_ = 0, cos_ = 1, sin_ = 0;
+    double step_ = 0, cosStep_ = 1, sinStep_ = 0;
+    double error_ = 0;
+};
+
 }  // namespace chart_math

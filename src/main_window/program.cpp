@@ -16,7 +16,8 @@ void prepare() {
     ui::setApplicationTitle(QStringLiteral("Statistique"));
     QGuiApplication::setDesktopFileName(QStringLiteral("statistique"));
     QIcon icon;
-    for (int size : {24, 32, 48, 64, 128}) icon.addFile(QStringLiteral(":/icons/statistique-%1.png").arg(size));
+    for (int size : {24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/statistique-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 }
 

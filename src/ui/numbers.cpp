@@ -227,10 +227,6 @@ QString formatThreeDecimals(QStringView numberText) {
     return text;
 }
 
-double intFloor(double value) {
-    return std::floor(value);
-}
-
 qint16 toInt16(double value) {
     if (!std::isfinite(value)) throw Failure();
     const double rounded = std::nearbyint(value);
@@ -238,9 +234,8 @@ qint16 toInt16(double value) {
     return static_cast<qint16>(rounded);
 }
 
-double checked(double value) {
-    if (!std::isfinite(value)) throw Failure();
-    return value;
+void throwFailure() {
+    throw Failure();
 }
 
 }  // namespace ui

@@ -9,9 +9,12 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include <cmath>
 #include <optional>
 
 namespace ui {
+
+[[noreturn]] void throwFailure();
 
 // The locale of the environment, or French conventions where it says C or POSIX.
 QLocale localeFromEnvironment();
@@ -38,10 +41,15 @@ inline QString formatThreeDecimals(double value) {
 }
 
 // Int: toward minus infinity.
-double intFloor(double value);
+inline double intFloor(double value) {
+    return std::floor(value);
+}
 // Storing into a 16-bit integer: nearest, halves to even; fails outside -32768..32767.
 qint16 toInt16(double value);
 // Arithmetic that leaves the double range fails, as an overflow would.
-double checked(double value);
+inline double checked(double value) {
+    if (!std::isfinite(value)) throwFailure();
+    return value;
+}
 
 }  // namespace ui

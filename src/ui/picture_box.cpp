@@ -2,10 +2,12 @@
 
 #include "ui/failure.h"
 #include "ui/look.h"
+#include "ui/raster.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -17,33 +19,6 @@ constexpr int kBorder = 2;  // the sunken 3D edge, in pixels
 float single(double value) {
     if (!(std::abs(value) <= std::numeric_limits<float>::max())) throw Failure();
     return static_cast<float>(value);
-}
-
-// Liang-Barsky: the part of a segment inside a rectangle, so far-off coordinates never
-// reach the rasteriser.
-bool clip(QLineF& segment, const QRectF& area) {
-    double t0 = 0, t1 = 1;
-    const double dx = segment.dx(), dy = segment.dy();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {segment.x1() - area.left(), area.right() - segment.x1(),
-                         segment.y1() - area.top(), area.bottom() - segment.y1()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0) return false;
-            t1 = std::min(t1, t);
-        }
-    }
-    const QPointF a = segment.p1(), d(dx, dy);
-    segment = QLineF(a + t0 * d, a + t1 * d);
-    return true;
 }
 
 }  // namespace
@@ -96,8 +71,8 @@ void PictureBox::clear() {
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, quint32 colour) {
-    record({Operation::Kind::Line, quint16(drawWidth_), colour, single(x1), single(y1), single(x2),
-            single(y2)});
+    record({Operation::Kind::Line, false, quint16(drawWidth_), colour, single(x1), single(y1),
+            single(x2), single(y2)});
 }
 
 void PictureBox::dot(double x, double y) {
@@ -106,7 +81,7 @@ void PictureBox::dot(double x, double y) {
 
 void PictureBox::dot(double x, double y, quint32 colour) {
     const float fx = single(x), fy = single(y);
-    record({Operation::Kind::Dot, quint16(drawWidth_), colour, fx, fy, fx, fy});
+    record({Operation::Kind::Dot, false, quint16(drawWidth_), colour, fx, fy, fx, fy});
 }
 
 void PictureBox::setDrawWidth(int pixels) {
@@ -115,11 +90,21 @@ void PictureBox::setDrawWidth(int pixels) {
 }
 
 void PictureBox::record(const Operation& operation) {
+    if (!operations_.empty()) {
+        Operation& previous = operations_.back();
+        previous.covered = previous.kind == operation.kind && previous.width == operation.width &&
+                           previous.x1 == operation.x1 && previous.y1 == operation.y1 &&
+                           previous.x2 == operation.x2 && previous.y2 == operation.y2;
+    }
     operations_.push_back(operation);
-    canvas_->update();
+    if (!updateRequested_) {
+        updateRequested_ = true;
+        canvas_->update();
+    }
 }
 
 const QImage& PictureBox::image() {
+    updateRequested_ = false;
     paintPending();
     return image_;
 }
@@ -132,31 +117,87 @@ void PictureBox::paintPending() {
         image_.setDevicePixelRatio(ratio);
         image_.fill(colour(background_));
         painted_ = 0;
+        dots_.clear();
     }
-    if (painted_ == operations_.size()) return;
+    const double scale = ratio / kTwipsPerPixel;  // twips to screen pixels
+    const double margin = 64 * ratio;
+    const QRectF area(-margin, -margin, size.width() + 2 * margin, size.height() + 2 * margin);
 
-    QPainter painter(&image_);
-    const double widest = 64;
-    const QRectF area(-widest, -widest, canvas_->width() + 2 * widest,
-                      canvas_->height() + 2 * widest);
-    for (; painted_ < operations_.size(); ++painted_) {
-        const Operation& op = operations_[painted_];
-        const double w = std::min<double>(op.width, widest);
-        QPen pen(colour(op.colour), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        painter.setPen(pen);
-        if (op.kind == Operation::Kind::Dot) {
-            const QPointF p(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel);
-            if (!area.contains(p)) continue;
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.drawPoint(p);
-        } else {
-            QLineF segment(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel, op.x2 / kTwipsPerPixel,
-                           op.y2 / kTwipsPerPixel);
-            if (!clip(segment, area)) continue;
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.drawLine(segment);
+    int lastOpWidth = -1, lastWidth = 1;
+    const auto pixelWidth = [&](int opWidth) {
+        if (opWidth != lastOpWidth) {
+            lastOpWidth = opWidth;
+            lastWidth = std::max(1, int(std::lround(std::min(opWidth, 64) * ratio)));
         }
+        return lastWidth;
+    };
+    // Which screen pixels a line lands on: its rounded ends and width.
+    struct Pixels {
+        QPoint from, to;
+        int width = 0;
+        bool operator==(const Pixels&) const = default;
+    };
+    const auto pixelsOf = [&](const Operation& op) {
+        return Pixels{QPointF(op.x1 * scale, op.y1 * scale).toPoint(),
+                      QPointF(op.x2 * scale, op.y2 * scale).toPoint(), pixelWidth(op.width)};
+    };
+
+    // Consecutive lines that land on the same pixels are painted once, and a line the
+    // next one covers at once is skipped: a pie of ten thousand items draws hundreds of
+    // spokes to each pixel of its rim.
+    Pixels lastLine;
+    quint32 lastColour = 0;
+    QPoint lastDot(INT_MIN, INT_MIN);
+    quint64 lastDotLook = ~0ull;
+    const size_t count = operations_.size();
+    for (; painted_ < count; ++painted_) {
+        const Operation& op = operations_[painted_];
+        if (op.covered) continue;
+        const Operation* following = painted_ + 1 < count ? &operations_[painted_ + 1] : nullptr;
+        const int width = pixelWidth(op.width);
+        if (op.kind == Operation::Kind::Dot) {
+            const QPointF at(op.x1 * scale, op.y1 * scale);
+            if (!area.contains(at)) continue;
+            const quint64 look = (quint64(op.colour) << 16) | quint64(width);
+            if (at.toPoint() == lastDot && look == lastDotLook) continue;
+            const QImage& sprite = dotSprite(op.colour, width);
+            raster::blend(image_, sprite,
+                          at.toPoint() - QPoint(sprite.width() / 2, sprite.height() / 2));
+            lastDot = at.toPoint();
+            lastDotLook = look;
+            lastLine = Pixels{};
+            continue;
+        }
+        const Pixels current = pixelsOf(op);
+        if (following && following->kind == Operation::Kind::Line &&
+            pixelsOf(*following) == current)
+            continue;
+        if (current == lastLine && op.colour == lastColour) continue;
+        QLineF segment(op.x1 * scale, op.y1 * scale, op.x2 * scale, op.y2 * scale);
+        if (!raster::clip(segment, area)) continue;
+        raster::line(image_, segment, width, colour(op.colour).rgb());
+        lastDot = QPoint(INT_MIN, INT_MIN);
+        lastLine = current;
+        lastColour = op.colour;
     }
+}
+
+// A round dot of a colour and width in screen pixels, antialiased once.
+const QImage& PictureBox::dotSprite(quint32 colourValue, int width) {
+    const quint64 key = (quint64(colourValue) << 16) | quint64(width);
+    auto found = dots_.find(key);
+    if (found != dots_.end()) return *found;
+    const int side = width + 2;
+    QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour(colourValue));
+        p.drawEllipse(QRectF(1, 1, width, width));
+    }
+    return *dots_.insert(key, sprite);
 }
 
 }  // namespace ui

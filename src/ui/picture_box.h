@@ -3,6 +3,7 @@
 #include "ui/twips.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QImage>
 
 #include <vector>
@@ -20,6 +21,8 @@ public:
     struct Operation {
         enum class Kind : quint8 { Line, Dot };
         Kind kind;
+        // Drawn over at once by the next operation on the same points, so never painted.
+        bool covered;
         quint16 width;  // pixels
         quint32 colour;
         float x1, y1, x2, y2;  // a dot has x2 == x1, y2 == y1
@@ -55,6 +58,7 @@ private:
     class Canvas;
     void record(const Operation& operation);
     void paintPending();
+    const QImage& dotSprite(quint32 colour, int width);
 
     Canvas* canvas_;
     quint32 background_;
@@ -63,7 +67,9 @@ private:
     int clears_ = 0;
     std::vector<Operation> operations_;
     size_t painted_ = 0;
+    bool updateRequested_ = false;
     QImage image_;
+    QHash<quint64, QImage> dots_;
 };
 
 }  // namespace ui
