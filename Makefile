@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build package screenshots deps deps-test clean
+.PHONY: run test build package screenshots bench deps deps-test clean
 
 run: deps build
 	$(BUILD_DIR)/src/statistique
@@ -16,6 +16,9 @@ build:
 
 package: deps build
 	cd $(BUILD_DIR) && cpack
+
+bench: deps-test build
+	bench/run.py $(BUILD_DIR)
 
 screenshots: deps-test build
 	tools/screenshots.py $(BUILD_DIR)/src/statistique docs

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace program {
 
@@ -15,10 +16,13 @@ void prepare() {
     QApplication::setApplicationName(QStringLiteral("Statistique"));
     ui::setApplicationTitle(QStringLiteral("Statistique"));
     QGuiApplication::setDesktopFileName(QStringLiteral("statistique"));
-    QIcon icon;
-    for (int size : {24, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/statistique-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    // The icon is not needed for the first frame: it is read once the event loop runs.
+    QTimer::singleShot(0, [] {
+        QIcon icon;
+        for (int size : {24, 32, 48, 64, 128})
+            icon.addFile(QStringLiteral(":/icons/statistique-%1.png").arg(size));
+        QApplication::setWindowIcon(icon);
+    });
 }
 
 void end() {

@@ -75,28 +75,23 @@ void statistique::createChartArea() {
     Picture1 = named(new ui::PictureBox(this, {240, 240, 8295, 4815}, kChartArea), "Picture1", 5);
     Picture1->setDrawWidth(2);
     Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
-    const ui::Look labelLook{.back = kListColour, .points = 9.75, .bold = true};
-    for (int i = 0; i < 21; ++i) {
-        auto* label = new ui::Label(Picture1->surface(),
-                                    {.caption = u"Label3"_s,
-                                     .bounds = {360.0 + 24 * i, 480.0 + 18 * i, 720, 240},
-                                     .look = labelLook,
-                                     .autoSize = true});
-        label->hide();
-        ui::setTabIndex(label, 12 + i);
-        Label_graph.add(label, "Label_graph");
-    }
-    const ui::Look label2Look{.back = kSecondListColour, .points = 9.75, .bold = true};
-    for (int i = 0; i < 20; ++i) {
-        auto* label = new ui::Label(Picture1->surface(),
-                                    {.caption = u"Label3"_s,
-                                     .bounds = {1080.0 + 45 * i, 2040.0 + 42 * i, 720, 240},
-                                     .look = label2Look,
-                                     .autoSize = true});
-        label->hide();
-        ui::setTabIndex(label, 40 + i);
-        Label_graph2.add(label, "Label_graph2");
-    }
+    // The chart labels start hidden; every chart places and captions those it shows.
+    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int count,
+                                    quint32 back, QPointF first, QPointF step, int firstTab) {
+        for (int i = 0; i < count; ++i) {
+            auto* label = new ui::Label(
+                Picture1->surface(),
+                {.caption = u"Label3"_s,
+                 .bounds = {first.x() + step.x() * i, first.y() + step.y() * i, 720, 240},
+                 .look = {.back = back, .points = 9.75, .bold = true},
+                 .autoSize = true,
+                 .hidden = true});
+            ui::setTabIndex(label, firstTab + i);
+            array.add(label, name);
+        }
+    };
+    chartLabels(Label_graph, "Label_graph", 21, kListColour, {360, 480}, {24, 18}, 12);
+    chartLabels(Label_graph2, "Label_graph2", 20, kSecondListColour, {1080, 2040}, {45, 42}, 40);
 
     // Array index, caption, top and tab index of the four chart buttons.
     const struct {

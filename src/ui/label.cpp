@@ -17,7 +17,12 @@ Label::Label(QWidget* parent, const Properties& p)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
     place(this, p.bounds);
-    if (autoSize_) fitCaption();
+    // A label that starts hidden fits the caption it is shown with, not its first one.
+    if (p.hidden) {
+        hide();
+    } else if (autoSize_) {
+        fitCaption();
+    }
 }
 
 void Label::setCaption(const QString& caption) {

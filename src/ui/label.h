@@ -20,6 +20,7 @@ public:
         bool autoSize = false;
         bool transparent = false;
         bool wordWrap = false;
+        bool hidden = false;
     };
 
     Label(QWidget* parent, const Properties& properties);

@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -13,7 +14,7 @@ namespace {
 constexpr char kTabProperty[] = "tabIndex";
 constexpr double kStandardPoints = 8.25;
 // The fallback faces are about a tenth wider than MS Sans Serif at the same size; the
-// layouts were designed for the narrower face, so text is set a tenth smaller.
+// layouts were designed for the narrower face, so their text is set a tenth smaller.
 constexpr double kFallbackWidth = 0.9;
 }  // namespace
 
@@ -32,17 +33,32 @@ quint32 systemColour(int index) {
     }
 }
 
-QFont font(double points, bool bold) {
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("DejaVu Sans")});
-        return true;
+namespace {
+struct Face {
+    QString family;
+    double scale;
+};
+
+// The face the design names where the machine has it, else the closest one present,
+// found once: asking for a missing family at every control costs a font search each.
+const Face& face() {
+    static const Face chosen = [] {
+        const QString designed = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::hasFamily(designed)) return Face{designed, 1.0};
+        for (const char* family : {"Liberation Sans", "Arimo", "DejaVu Sans"})
+            if (QFontDatabase::hasFamily(QString::fromLatin1(family)))
+                return Face{QString::fromLatin1(family), kFallbackWidth};
+        return Face{QString(), kFallbackWidth};
     }();
-    Q_UNUSED(substituted);
-    QFont f(QStringLiteral("MS Sans Serif"));
+    return chosen;
+}
+}  // namespace
+
+QFont font(double points, bool bold) {
+    QFont f;
+    if (!face().family.isEmpty()) f.setFamily(face().family);
     f.setStyleHint(QFont::SansSerif);
-    const double size = (points > 0 ? points : kStandardPoints) * 96.0 / 72.0 * kFallbackWidth;
+    const double size = (points > 0 ? points : kStandardPoints) * 96.0 / 72.0 * face().scale;
     f.setPixelSize(static_cast<int>(std::lround(size)));
     f.setBold(bold);
     return f;

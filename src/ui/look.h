@@ -21,9 +21,9 @@ QColor colour(quint32 packed);
 // The desktop colours the windows name: 2, the active title bar; 9, its text.
 quint32 systemColour(int index);
 
-// "MS Sans Serif" at a size in points, falling back to a close sans-serif face; a size
-// of 0 is the standard dialog font. Sizes are fixed at 96 dpi so text keeps its place
-// in a twips layout.
+// "MS Sans Serif" at a size in points, or the closest sans-serif face present (Liberation
+// Sans on Debian); a size of 0 is the standard dialog font. Sizes are fixed at 96 dpi so text keeps
+// its place in a twips layout.
 QFont font(double points = 0, bool bold = false);
 
 struct Look {

@@ -1,0 +1,75 @@
+#!/usr/bin/python3
+"""Runs every benchmark on this machine in one go and prints one table: the statistics
+engine and each chart by series length, the everyday buttons on 10,000 values, and the
+program's start-up and peak memory against a bare Qt window (median of alternating runs
+under a private X server). Usage: bench/run.py <build folder> [runs]"""
+
+import json
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+from harness import Desktop  # noqa: E402
+
+FRAME_MS = 16.0
+
+
+def in_process(build):
+    out = subprocess.run([os.path.join(build, "bench", "stat_bench"), "--benchmark_format=json"],
+                         capture_output=True, text=True, check=True, timeout=900).stdout
+    rows = []
+    for b in json.loads(out)["benchmarks"]:
+        name = b["name"].replace("BM_", "")
+        ms = b["real_time"] * {"ms": 1, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
+        rows.append((name, ms))
+    return rows
+
+
+def first_frame(desktop, program):
+    start = time.monotonic_ns()
+    out = subprocess.run([program], env=desktop.env, capture_output=True, text=True, timeout=30).stdout
+    for line in out.splitlines():
+        if line.startswith("first-frame "):
+            _, ns, kb = line.split()
+            return (int(ns) - start) / 1e6, int(kb)
+    raise RuntimeError(f"{program} reported no first frame")
+
+
+def start_up(build, runs):
+    programs = {name: os.path.join(build, "bench", "startup_" + name) for name in ("app", "bare", "text")}
+    times = {name: [] for name in programs}
+    memory = {name: [] for name in programs}
+    with Desktop(programs["app"], accessibility=False) as desktop:
+        for program in programs.values():
+            first_frame(desktop, program)  # warm the caches once each
+        for _ in range(runs):
+            for name, program in programs.items():
+                ms, kb = first_frame(desktop, program)
+                times[name].append(ms)
+                memory[name].append(kb)
+    return {k: statistics.median(v) for k, v in times.items()}, {k: statistics.median(v) for k, v in memory.items()}
+
+
+def main(build, runs=15):
+    rows = in_process(build)
+    print(f"{'measure':<28}{'time (ms)':>12}   within one frame ({FRAME_MS:g} ms)")
+    print("-" * 64)
+    for name, ms in rows:
+        mark = "yes" if ms <= FRAME_MS else "NO"
+        print(f"{name:<28}{ms:>12.3f}   {mark}")
+    times, memory = start_up(build, runs)
+    print()
+    print(f"start-up, median of {runs} alternating runs under Xvfb")
+    print(f"{'':<24}{'program':>10}{'bare Qt':>10}{'ratio':>8}{'Qt + text':>11}{'ratio':>8}")
+    print("-" * 71)
+    for label, values, unit in (("to first frame (ms)", times, 1), ("peak memory (MB)", memory, 1024)):
+        app, bare, text = values["app"] / unit, values["bare"] / unit, values["text"] / unit
+        print(f"{label:<24}{app:>10.1f}{bare:>10.1f}{app / bare:>8.2f}{text:>11.1f}{app / text:>8.2f}")
+    print("Goal: 1.3 times the bare window. 'Qt + text' is the same window showing one caption.")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 15)
