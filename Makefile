@@ -7,8 +7,12 @@ BUILD_DIR := build/$(PRESET)
 run: deps build
 	$(BUILD_DIR)/src/statistique
 
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps-test build
 	ctest --preset $(PRESET)
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
 
 build:
 	cmake --preset $(PRESET)

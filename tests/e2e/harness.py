@@ -3,6 +3,7 @@ accessibility bus, and the program under test. Everything started here is ended 
 by its process id, and every wait has a deadline."""
 
 import os
+import random
 import signal
 import subprocess
 import tempfile
@@ -64,9 +65,17 @@ class Desktop:
         return p
 
     def _start(self):
+        # A display number of its own, never one just given up by an earlier test: a
+        # server that is still going away can hold on to its socket for a moment.
+        rng = random.Random(os.getpid() ^ time.monotonic_ns())
+        for _ in range(20):
+            number = rng.randrange(100, 60000)
+            if not os.path.exists(f"/tmp/.X{number}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                break
         read_fd, write_fd = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", self.size + "x24", "-nolisten", "tcp"],
+            ["Xvfb", f":{number}", "-displayfd", str(write_fd), "-screen", "0", self.size + "x24",
+             "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_fd,), start_new_session=True, stderr=subprocess.DEVNULL)
         self.processes.append(xvfb)
         os.close(write_fd)
