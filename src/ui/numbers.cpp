@@ -3,6 +3,8 @@
 #include "ui/failure.h"
 
 #include <locale.h>
+#include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -102,8 +104,10 @@ Decimal decimalOf(const std::string& ascii) {
     }
     long long exponent = 0;
     if (i < ascii.size()) {
-        // The value is finite, so a huge exponent only comes with many compensating digits.
-        exponent = std::strtoll(ascii.c_str() + i + 1, nullptr, 10);
+        // A zero or a value that underflowed may carry any exponent; past a billion it
+        // changes nothing but would overflow the sums below.
+        exponent = std::clamp(std::strtoll(ascii.c_str() + i + 1, nullptr, 10), -1'000'000'000LL,
+                              1'000'000'000LL);
     }
     d.integerDigits = beforePoint + exponent;
     size_t leading = 0;
@@ -138,8 +142,12 @@ std::optional<double> readNumber(QStringView text) {
     const auto ascii = normalise(text);
     if (!ascii) return std::nullopt;
     const double value = strtod_l(ascii->c_str(), nullptr, cLocale());
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    if (std::isfinite(value)) return value;
+    // The general form of the largest doubles rounds just past them: "1,79769313486232E+308"
+    // must still read back as the number it was written from.
+    const long double wide = strtold_l(ascii->c_str(), nullptr, cLocale());
+    if (std::abs(wide) <= 1.79769313486232e308L) return std::copysign(DBL_MAX, value);
+    return std::nullopt;
 }
 
 double numberFromText(QStringView text) {

@@ -9,6 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -210,6 +211,10 @@ void NumbersTest::threeDecimals_data() {
                           << "0,000";
     QTest::newRow("exponent form with decimals") << "1,23456E+02"
                                                  << "123,456";
+    QTest::newRow("zero with a huge exponent") << ",0E705888888888888888888888888888"
+                                               << "0,000";
+    QTest::newRow("underflow with a huge exponent") << "5E-705888888888888888888888888888"
+                                                    << "0,000";
 }
 
 void NumbersTest::threeDecimals() {
@@ -231,7 +236,9 @@ void NumbersTest::generalFormReadsBack() {
     // A double of 1.0005 lies just below the half; its general form does not.
     QCOMPARE(ui::formatThreeDecimals(1.0005), u"1,001"_s);
     QVERIFY_THROWS_EXCEPTION(ui::Failure, ui::formatThreeDecimals(u"abc"_s));
-    for (double v : {1.0 / 3, -2.0 / 7, 1e-300, 6.02214076e23, 1e308, -123.456, 5e-324}) {
+    // The largest doubles too: their 15-digit form rounds past the double range.
+    for (double v :
+         {1.0 / 3, -2.0 / 7, 1e-300, 6.02214076e23, 1e308, -123.456, 5e-324, DBL_MAX, -DBL_MAX}) {
         const double back = ui::numberFromText(ui::textOfNumber(v));
         QVERIFY2(std::abs(back - v) <= std::abs(v) * 1e-14, qPrintable(ui::textOfNumber(v)));
     }

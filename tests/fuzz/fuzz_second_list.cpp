@@ -1,0 +1,33 @@
+// Any text read as the second list: from 0 to 51 values, each the number its own line
+// holds, and the cells past the count as they were.
+
+#include "second_list/lecture.h"
+#include "ui/numbers.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    ui::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                      : QLocale(QLocale::French, QLocale::France));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    second_list::Valeurs valeurs;
+    for (int i = 0; i < second_list::kCapacite; ++i) valeurs(i) = -12345.5;
+    const second_list::Lecture lecture = second_list::lire(text, valeurs);
+    const int n = lecture.effectif;
+    if (n < 0 || n > second_list::kCapacite) std::abort();
+    for (int i = 0; i < n; ++i) {
+        const QString line = i == 0 ? lecture.lignes[0] : lecture.lignes[i].mid(1);
+        const auto value = ui::readNumber(line);
+        if (!value || *value != valeurs(i)) std::abort();
+    }
+    // Past the count, only the line just after the last one read may have been written.
+    for (int i = n + 2; i < second_list::kCapacite; ++i)
+        if (valeurs(i) != -12345.5) std::abort();
+    return 0;
+}
