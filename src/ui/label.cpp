@@ -1,11 +1,8 @@
 #include "ui/label.h"
 
-#include "ui/failure.h"
+#include "ui/numbers.h"
 
 #include <QFontMetrics>
-
-#include <cmath>
-#include <limits>
 
 namespace ui {
 
@@ -30,23 +27,15 @@ void Label::setCaption(const QString& caption) {
     if (autoSize_) fitCaption();
 }
 
-namespace {
-// Left and Top are single precision: a position beyond that range makes the step fail.
-double single(double value) {
-    if (!(std::abs(value) <= std::numeric_limits<float>::max())) throw Failure();
-    return value;
-}
-}  // namespace
-
 void Label::setLeft(double left) {
-    single(left);
+    toSingle(left);  // Left is single precision: beyond its range the step fails
     Bounds b = bounds(this);
     b.left = left;
     place(this, b);
 }
 
 void Label::setTop(double top) {
-    single(top);
+    toSingle(top);
     Bounds b = bounds(this);
     b.top = top;
     place(this, b);

@@ -9,6 +9,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace ui {
@@ -240,6 +241,11 @@ qint16 toInt16(double value) {
     const double rounded = std::nearbyint(value);
     if (rounded < -32768.0 || rounded > 32767.0) throw Failure();
     return static_cast<qint16>(rounded);
+}
+
+float toSingle(double value) {
+    if (!(std::abs(value) <= std::numeric_limits<float>::max())) throw Failure();
+    return static_cast<float>(value);
 }
 
 void throwFailure() {

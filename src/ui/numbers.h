@@ -46,6 +46,8 @@ inline double intFloor(double value) {
 }
 // Storing into a 16-bit integer: nearest, halves to even; fails outside -32768..32767.
 qint16 toInt16(double value);
+// Storing into a single-precision number: fails beyond its range.
+float toSingle(double value);
 // Arithmetic that leaves the double range fails, as an overflow would.
 inline double checked(double value) {
     if (!std::isfinite(value)) throwFailure();

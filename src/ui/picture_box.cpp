@@ -2,6 +2,7 @@
 
 #include "ui/failure.h"
 #include "ui/look.h"
+#include "ui/numbers.h"
 #include "ui/raster.h"
 
 #include <QPaintEvent>
@@ -9,17 +10,11 @@
 
 #include <climits>
 #include <cmath>
-#include <limits>
 
 namespace ui {
 namespace {
 
 constexpr int kBorder = 2;  // the sunken 3D edge, in pixels
-
-float single(double value) {
-    if (!(std::abs(value) <= std::numeric_limits<float>::max())) throw Failure();
-    return static_cast<float>(value);
-}
 
 }  // namespace
 
@@ -71,8 +66,8 @@ void PictureBox::clear() {
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, quint32 colour) {
-    record({Operation::Kind::Line, false, quint16(drawWidth_), colour, single(x1), single(y1),
-            single(x2), single(y2)});
+    record({Operation::Kind::Line, false, quint16(drawWidth_), colour, toSingle(x1), toSingle(y1),
+            toSingle(x2), toSingle(y2)});
 }
 
 void PictureBox::dot(double x, double y) {
@@ -80,7 +75,7 @@ void PictureBox::dot(double x, double y) {
 }
 
 void PictureBox::dot(double x, double y, quint32 colour) {
-    const float fx = single(x), fy = single(y);
+    const float fx = toSingle(x), fy = toSingle(y);
     record({Operation::Kind::Dot, false, quint16(drawWidth_), colour, fx, fy, fx, fy});
 }
 
