@@ -134,10 +134,12 @@ void PictureBox::paintPending() {
     };
     // Far-off ends are pinned well outside the image first, so they still compare.
     const auto pixel = [](double x, double y) {
-        return QPoint(int(std::lround(std::clamp(x, -1e6, 1e6))), int(std::lround(std::clamp(y, -1e6, 1e6))));
+        return QPoint(int(std::lround(std::clamp(x, -1e6, 1e6))),
+                      int(std::lround(std::clamp(y, -1e6, 1e6))));
     };
     const auto pixelsOf = [&](const Operation& op) {
-        return Pixels{pixel(op.x1 * scale, op.y1 * scale), pixel(op.x2 * scale, op.y2 * scale), pixelWidth(op.width)};
+        return Pixels{pixel(op.x1 * scale, op.y1 * scale), pixel(op.x2 * scale, op.y2 * scale),
+                      pixelWidth(op.width)};
     };
     // Consecutive lines that land on the same pixels are painted once, and a line the
     // next one covers at once is skipped: a pie of ten thousand items draws hundreds of
