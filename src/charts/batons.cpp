@@ -1,18 +1,18 @@
 // The stick chart: one blue stick per item of List1 from the baseline to its value,
 // labelled beside its top; the second list's red sticks 50 twips to the right.
 
-#include "charts/chart_math.h"
+#include "core/chart_math.h"
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
 #include "ui/look.h"
-#include "ui/numbers.h"
-#include "ui/resume_next.h"
 
 using dexo_mod::Variant;
 
 void statistique::sub_graph_batons() {
     using namespace dexo_mod;
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     const double W = Picture1->outerWidth();
     const double H = Picture1->outerHeight();
     const int C = List1->count();
@@ -39,10 +39,7 @@ void statistique::sub_graph_batons() {
             k = 50;
     } else {
         resume([&] { dx = chart_math::pas(W, C); });
-        if (resume.test([&] { return bilan_liste1(0) == 0.0; }))
-            k = 50;
-        else
-            resume([&] { k = chart_math::echelle(H, bilan_liste1(0).toDouble()); });
+        chart_math::echelleOu50(resume, H, bilan_liste1(0), k);
     }
     x = 100;
     w = 150;
@@ -56,7 +53,7 @@ void statistique::sub_graph_batons() {
             resume([&] { Picture1->line(w, H - 200, w, top, ui::rgb(255, 0, 0)); });
             if (i < Label_graph2.count())
                 resume([&] {
-                    montrerEtiquette(resume, Label_graph2(i), ui::textOfNumber(valeurs_liste2(i)),
+                    montrerEtiquette(resume, Label_graph2(i), core::textOfNumber(valeurs_liste2(i)),
                                      w + 150, top);
                 });
             w += dx;
@@ -65,8 +62,9 @@ void statistique::sub_graph_batons() {
     for (int i = 0; i < C; ++i) {
         indice = Variant::count(i);
         resume([&] { List1->setSelectedIndex(i); });
-        resume(
-            [&] { top1 = chart_math::ordonnee(H, ui::numberFromText(List1->selectedText()), k); });
+        resume([&] {
+            top1 = chart_math::ordonnee(H, core::numberFromText(List1->selectedText()), k);
+        });
         resume([&] { Picture1->line(x, H - 200, x, top1, ui::rgb(0, 0, 255)); });
         if (i < Label_graph.count())
             resume([&] {

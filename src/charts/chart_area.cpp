@@ -1,9 +1,9 @@
 // The chart area: wiping it, choosing a chart from the four buttons, and the timer
 // that replays a chart chosen in the exercise window.
 
+#include "core/resume_next.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
-#include "ui/resume_next.h"
 #include "ui/vector_state.h"
 
 using dexo_mod::Variant;
@@ -77,7 +77,7 @@ void statistique::decrireGraphique(int Index) {
     Picture1->setAccessibleDescription(description);
 }
 
-void statistique::montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette,
+void statistique::montrerEtiquette(core::ResumeNext& resume, ui::Label& etiquette,
                                    const QString& legende, double left, double top) {
     resume([&] { etiquette.show(); });
     resume([&] { etiquette.setCaption(legende); });

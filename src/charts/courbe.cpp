@@ -3,12 +3,12 @@
 // same positions. With seule = 1 the area is wiped first, otherwise the curve is drawn
 // over the sticks.
 
-#include "charts/chart_math.h"
+#include "core/chart_math.h"
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
 #include "ui/look.h"
-#include "ui/numbers.h"
-#include "ui/resume_next.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,7 +24,7 @@ class Points {
 public:
     explicit Points(int n) : cells_(size_t(n), 0.0) {}
     double& operator()(int i) {
-        if (i < 0 || i >= int(cells_.size())) throw ui::Failure();
+        if (i < 0 || i >= int(cells_.size())) throw core::Failure();
         return cells_[size_t(i)];
     }
 
@@ -35,7 +35,7 @@ private:
 
 void statistique::sub_graph_courbe(qint16 seule) {
     using namespace dexo_mod;
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     const double W = Picture1->outerWidth();
     const double H = Picture1->outerHeight();
     const int C = List1->count();
@@ -62,12 +62,10 @@ void statistique::sub_graph_courbe(qint16 seule) {
                     resume([&] { bilan_liste1(0) = Variant(valeurs_liste2(j)); });
             }
         }
-        if (resume.test([&] { return bilan_liste1(0) == 0.0; }))
-            k = 50;
-        else
-            resume([&] { k = chart_math::echelle(H, bilan_liste1(0).toDouble()); });
-        resume(
-            [&] { y(i) = chart_math::ordonnee(H, ui::numberFromText(List1->selectedText()), k); });
+        chart_math::echelleOu50(resume, H, bilan_liste1(0), k);
+        resume([&] {
+            y(i) = chart_math::ordonnee(H, core::numberFromText(List1->selectedText()), k);
+        });
         const bool pointRouge = deuxListes && i < n2;
         if (pointRouge) resume([&] { y2(i) = chart_math::ordonnee(H, valeurs_liste2(i), k); });
         if (i != 0) {
@@ -87,8 +85,8 @@ void statistique::sub_graph_courbe(qint16 seule) {
             });
         if (i < Label_graph2.count() && pointRouge)
             resume([&] {
-                montrerEtiquette(resume, Label_graph2(i), ui::textOfNumber(valeurs_liste2(i)), x(i),
-                                 y2(i) + 100);
+                montrerEtiquette(resume, Label_graph2(i), core::textOfNumber(valeurs_liste2(i)),
+                                 x(i), y2(i) + 100);
             });
     }
     indice = Variant::count(C);

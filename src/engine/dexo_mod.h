@@ -1,18 +1,18 @@
 #pragma once
 
-// The module shared by both windows: every datum more than one handler uses, and the
-// statistics engine run after every change of the series. The series itself is never
-// copied here: it is the items of the main window's List1.
+// The module shared by both windows: every datum more than one handler uses. The
+// series itself is never copied here: it is the items of the main window's List1, and
+// the engine that summarises it after every change is main_window/calculer_bilan.h.
 
-#include "engine/table.h"
-#include "engine/variant.h"
+#include "core/table.h"
+#include "core/variant.h"
 
 #include <QtGlobal>
 
 namespace dexo_mod {
 
-using engine::Table;
-using engine::Variant;
+using core::Table;
+using core::Variant;
 
 // 0: largest value of List1, 1: smallest, 2: mean. The first two keep the first item's
 // text until a later item replaces it.
@@ -39,10 +39,6 @@ inline Variant frequence;
 inline Variant code_touche;
 // The chart chosen in the exercise window, drawn on the main window's next timer tick.
 inline qint16 choix_graphe = 0;
-
-// Recomputes largest, smallest, mean and count from List1, rewrites the four lines of
-// List2 and leaves the last item of List1 selected.
-void calculer_bilan();
 
 // Every datum back to its empty start, as in a new run of the program.
 void reinitialiser();

@@ -1,6 +1,7 @@
 #include "exercise/dexo_enonce.h"
 
 #include "engine/dexo_mod.h"
+#include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
@@ -47,7 +48,8 @@ Dexo_enonce::Dexo_enonce()
                 .clientWidth = 12525,
                 .clientHeight = 7920,
                 .background = ui::systemColour(9),
-                .fixedBorder = true}) {
+                .fixedBorder = true,
+                .noIcon = true}) {
     setObjectName(u"Dexo_enonce"_s);
     // Closing it only hides it; it never keeps the program alive on its own.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -181,6 +183,12 @@ void Dexo_enonce::createTable() {
         cell(10 + row, QString::fromUtf16(kCellulesEffectifs[row]),
              {2760, 3120.0 + 360 * row, 2415, 420}, body, u"Effectif de la classe "_s + n);
     }
+}
+
+// Closed from its title bar, it opens afresh next time: centred, as at first.
+void Dexo_enonce::closeEvent(QCloseEvent* event) {
+    forgetPlace();
+    ui::Form::closeEvent(event);
 }
 
 void Dexo_enonce::Form_Activate() {

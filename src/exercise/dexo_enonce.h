@@ -27,6 +27,9 @@ public:
     ui::Line* Line1;
     ui::ControlArray<ui::CommandButton> command_camembert;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     Dexo_enonce();
     void createStatement();

@@ -26,6 +26,7 @@ void prepare() {
 }
 
 void end() {
+    Dexo_enonce::unload();
     statistique::unload();
 }
 

@@ -1,8 +1,11 @@
 #include "main_window/statistique.h"
 
+#include "core/key_filter.h"
+#include "core/numbers.h"
+#include "core/resume_next.h"
 #include "engine/dexo_mod.h"
+#include "main_window/calculer_bilan.h"
 #include "ui/look.h"
-#include "ui/resume_next.h"
 
 using namespace Qt::StringLiterals;
 using ui::rgb;
@@ -213,13 +216,20 @@ void statistique::wireEvents() {
     clicks(Command_asc, &statistique::Command_asc_Click);
     clicks(Command_desc, &statistique::Command_desc_Click);
     clicks(Command_enonce, &statistique::Command_enonce_Click);
+    // Pasted, dropped or undone text keeps only what the keys may leave in each box.
+    Text1->setInsertionFilter([](QStringView texte) {
+        return key_filter::caracteresPermis(texte, core::decimalSeparator(), false);
+    });
+    Text_liste2->setInsertionFilter([](QStringView texte) {
+        return key_filter::caracteresPermis(texte, core::decimalSeparator(), true);
+    });
 }
 
 // Start-up: chart buttons unselected, the colour table, the one-value series "0" and
 // its summary.
 void statistique::Form_Load() {
     using namespace dexo_mod;
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     for (int i = 0; i < Option_graph.count(); ++i) {
         indice = Variant::count(i);
         resume([&] { Option_graph(i).setValue(false); });

@@ -5,7 +5,7 @@
 // exercise. Controls carry the names the routines use; the handlers are spread over
 // the folders of their subsystems (value editing and frequency here, charts in
 // charts/, the second list in second_list/), and each reads as the steps it carries
-// out over the ui/ layer. Skip-and-continue handling (ui::ResumeNext) is used where a
+// out over the ui/ layer. Skip-and-continue handling (core::ResumeNext) is used where a
 // routine must go on past a failing step.
 
 #include "ui/check_box.h"
@@ -20,7 +20,7 @@
 #include "ui/text_box.h"
 #include "ui/timer.h"
 
-namespace ui {
+namespace core {
 class ResumeNext;
 }
 
@@ -97,6 +97,6 @@ private:
     // The exercise
     void Command_enonce_Click();
 
-    void montrerEtiquette(ui::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
+    void montrerEtiquette(core::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
                           double left, double top);
 };

@@ -1,14 +1,15 @@
 // Editing the series: the key filter of the text boxes, adding, removing and the
 // random fill. Each change of List1 ends with one run of the statistics engine.
 
+#include "core/key_filter.h"
+#include "core/numbers.h"
+#include "core/random.h"
+#include "core/resume_next.h"
 #include "engine/dexo_mod.h"
-#include "main_window/key_filter.h"
+#include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
 #include "ui/key_memory.h"
 #include "ui/message_box.h"
-#include "ui/numbers.h"
-#include "ui/random.h"
-#include "ui/resume_next.h"
 #include "ui/send_keys.h"
 
 #include <QApplication>
@@ -26,12 +27,12 @@ void statistique::Text1_KeyUp(int keyCode, int /*shift*/) {
 // box once this handler has returned.
 void statistique::filtrer_touche() {
     int code = 0;
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     resume([&] { code = int(dexo_mod::code_touche.toDouble()); });
     const auto action = key_filter::actionPour(code, ui::KeyMemory::lastReleaseTyped());
     if (action.effacer) ui::sendKey(Qt::Key_Backspace);
     if (action.remplacerDecimale) {
-        const QString separator = ui::decimalSeparator();
+        const QString separator = core::decimalSeparator();
         ui::sendKey(Qt::Key_Backspace);
         ui::sendKey(separator == u","   ? Qt::Key_Comma
                     : separator == u"." ? Qt::Key_Period
@@ -44,7 +45,7 @@ void statistique::Command_ajout_Click() {
     const QString valeur = Text1->text();
     // Only a number may join the series: anything else would corrupt the mean and
     // match every frequency query.
-    if (!ui::readNumber(valeur) || List1->count() >= ui::ListBox::kCapacity) {
+    if (!core::readNumber(valeur) || List1->count() >= ui::ListBox::kCapacity) {
         QApplication::beep();
         Text1->setFocus();
         Text1->selectAll();
@@ -55,9 +56,9 @@ void statistique::Command_ajout_Click() {
 }
 
 void statistique::Command_enlever_Click(int Index) {
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     if (Index == 0) {
-        ui::ResumeNext removal;
+        core::ResumeNext removal;
         removal([&] { List1->removeAt(List1->selectedIndex()); });
         if (removal.failed())
             ui::messageBox(QStringLiteral("Pour retirer une valeur, cliquer d'abord dessus."));
@@ -70,7 +71,7 @@ void statistique::Command_aleatoire_Click() {
     List1->clearItems();
     for (int i = 0; i <= 5; ++i) {
         dexo_mod::indice = Variant::count(i);
-        const float tirage = std::floor(ui::Random::next() * 100.0f);
+        const float tirage = std::floor(core::Random::next() * 100.0f);
         List1->append(QString::number(int(tirage)));
     }
     dexo_mod::indice = Variant::count(6);

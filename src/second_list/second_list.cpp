@@ -2,12 +2,12 @@
 // account by the charts through Check1, filled at random and sorted by the buttons,
 // which rewrite the box under maj_liste2 so that their own writes are not read back.
 
+#include "core/numbers.h"
+#include "core/random.h"
+#include "core/resume_next.h"
+#include "core/second_list_text.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
-#include "second_list/lecture.h"
-#include "ui/numbers.h"
-#include "ui/random.h"
-#include "ui/resume_next.h"
 
 #include <cmath>
 #include <vector>
@@ -19,7 +19,7 @@ namespace {
 // Largest, smallest and mean of the first n values; all 0 for an empty list.
 void resumerListe2(int n) {
     using namespace dexo_mod;
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     if (n == 0) {
         for (int i = 0; i < 3; ++i) bilan_liste2(i) = Variant(0.0);
         return;
@@ -32,7 +32,7 @@ void resumerListe2(int n) {
         const double x = valeurs_liste2(i);
         if (resume.test([&] { return x > bilan_liste2(0); })) bilan_liste2(0) = Variant(x);
         if (resume.test([&] { return x < bilan_liste2(1); })) bilan_liste2(1) = Variant(x);
-        resume([&] { somme = ui::checked(somme + x); });
+        resume([&] { somme = core::checked(somme + x); });
     }
     indice = Variant::count(n);
     bilan_liste2(2) = Variant(somme / n);
@@ -73,7 +73,7 @@ void statistique::Command_aleatoire2_Click() {
     constexpr int kTirages = 6;
     for (int i = 0; i < kTirages; ++i) {
         indice = Variant::count(i);
-        valeurs_liste2(i) = std::floor(ui::Random::next() * 100.0f);
+        valeurs_liste2(i) = std::floor(core::Random::next() * 100.0f);
     }
     ecrireListe2(kTirages);
     effectif_liste2 = Variant::count(kTirages);
@@ -84,7 +84,7 @@ void statistique::Command_aleatoire2_Click() {
 // equal to it, and equal values fill the places just below their shared rank.
 void statistique::trierListe2(bool croissant) {
     using namespace dexo_mod;
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     int n = 0;
     resume([&] { n = int(effectif_liste2.toDouble()); });
     std::vector<double> copie(static_cast<size_t>(n));

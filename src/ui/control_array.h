@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/failure.h"
+#include "core/failure.h"
 #include "ui/guarded.h"
 
 #include <QObject>
@@ -30,7 +30,7 @@ public:
     int count() const { return int(controls_.size()); }
     // A missing element makes the step fail.
     Control& operator()(long long index) const {
-        if (index < 0 || index >= count() || !controls_[size_t(index)]) throw Failure();
+        if (index < 0 || index >= count() || !controls_[size_t(index)]) throw core::Failure();
         return *controls_[size_t(index)];
     }
 

@@ -5,7 +5,9 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 #include <QScreen>
 
 namespace ui {
@@ -17,6 +19,11 @@ Form::Form(const Properties& p) : QWidget(nullptr) {
     setPalette(palette);
     setAutoFillBackground(true);
     setFont(font());
+    if (p.noIcon) {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        setWindowIcon(QIcon(blank));
+    }
     const QSize client(pixels(p.clientWidth), pixels(p.clientHeight));
     if (p.fixedBorder) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

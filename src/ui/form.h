@@ -17,6 +17,7 @@ public:
         double clientHeight = 0;   // twips
         quint32 background = 0;    // packed colour
         bool fixedBorder = false;  // single fixed border, no minimise or maximise button
+        bool noIcon = false;       // a blank icon rather than the program's
     };
 
     explicit Form(const Properties& properties);
@@ -30,6 +31,8 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    // The next showCentred() centres the window again, as at its first opening.
+    void forgetPlace() { placed_ = false; }
 
 private:
     bool placed_ = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/failure.h"
+#include "core/failure.h"
 
 namespace ui {
 
@@ -11,7 +11,7 @@ auto guarded(Handler handler) {
     return [handler](Args... args) {
         try {
             handler(args...);
-        } catch (const Failure&) {
+        } catch (const core::Failure&) {
         }
     };
 }

@@ -1,10 +1,17 @@
 #include "ui/key_codes.h"
 
+#include <qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QHash>
 #include <QKeyEvent>
 
+#include <xcb/xcb.h>
+
+#include <memory>
+#include <optional>
+
 namespace ui {
+namespace key = core::key;
 namespace {
 
 int keypadCode(int qtKey) {
@@ -70,13 +77,14 @@ int plainCode(int qtKey) {
         {Qt::Key_Equal, 187},
         {Qt::Key_Plus, 187},
         {Qt::Key_Comma, key::Comma},
+        // Shifted comma on a US keyboard; the separate "<" key is told by its symbol.
         {Qt::Key_Less, key::Comma},
         {Qt::Key_Minus, key::Minus},
         {Qt::Key_Underscore, key::Minus},
         {Qt::Key_Period, key::Period},
         {Qt::Key_Greater, key::Period},
-        {Qt::Key_Slash, 191},
-        {Qt::Key_Question, 191},
+        {Qt::Key_Slash, key::Slash},
+        {Qt::Key_Question, key::Slash},
         {Qt::Key_QuoteLeft, 192},
         {Qt::Key_AsciiTilde, 192},
         {Qt::Key_BracketLeft, 219},
@@ -104,20 +112,52 @@ int plainCode(int qtKey) {
 
 // Under X11 the digit row is told by its physical keys (keycodes 10 to 19), which is
 // what makes "&é\"'(-è_çà" on a French keyboard the digit keys 1 to 0.
-int digitRowCode(const QKeyEvent& event) {
-    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    const quint32 scanCode = event.nativeScanCode();
-    if (!x11 || scanCode < 10 || scanCode > 19) return 0;
+int digitRowCode(quint32 scanCode) {
+    if (scanCode < 10 || scanCode > 19) return 0;
     return scanCode == 19 ? key::Digit0 : key::Digit0 + static_cast<int>(scanCode) - 9;
+}
+
+// What the key types without Shift in the keyboard's active group, from the X server's
+// keyboard map: a code belongs to the key, not to the character Shift made of it.
+std::optional<quint32> unshiftedSymbol(const QKeyEvent& event) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return std::nullopt;
+    const quint32 scanCode = event.nativeScanCode();
+    if (scanCode < 8 || scanCode > 255) return std::nullopt;
+    xcb_connection_t* connection = x11->connection();
+    const auto cookie = xcb_get_keyboard_mapping(connection, xcb_keycode_t(scanCode), 1);
+    const std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&free)> reply(
+        xcb_get_keyboard_mapping_reply(connection, cookie, nullptr), &free);
+    if (!reply) return std::nullopt;
+    const xcb_keysym_t* symbols = xcb_get_keyboard_mapping_keysyms(reply.get());
+    const int length = xcb_get_keyboard_mapping_keysyms_length(reply.get());
+    // The core map lists group 1's two levels first, then group 2's.
+    const int group = (event.nativeModifiers() >> 13) & 3;
+    const int column = group == 1 && length > 2 && symbols[2] ? 2 : 0;
+    if (length <= column || !symbols[column]) return std::nullopt;
+    return symbols[column];
 }
 
 }  // namespace
 
+int codeOfUnshiftedSymbol(quint32 keysym) {
+    // Latin-1 keysyms are their characters; anything else is left to the toolkit's key.
+    if (keysym < 0x20 || keysym > 0xff || (keysym > 0x7e && keysym < 0xa0)) return 0;
+    if (keysym == u'<') return key::LessGreater;
+    if (keysym >= u'a' && keysym <= u'z') return key::A + int(keysym - u'a');
+    return plainCode(int(keysym));
+}
+
 int keyCode(const QKeyEvent& event) {
     if (event.modifiers() & Qt::KeypadModifier) {
         if (const int code = keypadCode(event.key())) return code;
-    } else if (const int code = digitRowCode(event)) {
-        return code;
+        return plainCode(event.key());
+    }
+    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (x11) {
+        if (const int code = digitRowCode(event.nativeScanCode())) return code;
+        if (const auto symbol = unshiftedSymbol(event))
+            if (const int code = codeOfUnshiftedSymbol(*symbol)) return code;
     }
     return plainCode(event.key());
 }

@@ -7,7 +7,10 @@ namespace ui {
 void KeyMemory::pressed(const QKeyEvent& event, const EditState& before, const EditState& after) {
     const QString text = event.text();
     const bool printable = !text.isEmpty() && text.at(0).isPrint();
-    const bool typed = event.spontaneous() && printable && before != after;
+    // With Ctrl held a key is a shortcut (Ctrl+V pastes): what changed came from it,
+    // not typed by it.
+    const bool shortcut = event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool typed = event.spontaneous() && printable && !shortcut && before != after;
     typed_.insert(event.key(), typed);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/label.h"
 
-#include "ui/numbers.h"
+#include "core/numbers.h"
 
 #include <QFontMetrics>
 
@@ -28,14 +28,14 @@ void Label::setCaption(const QString& caption) {
 }
 
 void Label::setLeft(double left) {
-    toSingle(left);  // Left is single precision: beyond its range the step fails
+    core::toSingle(left);  // Left is single precision: beyond its range the step fails
     Bounds b = bounds(this);
     b.left = left;
     place(this, b);
 }
 
 void Label::setTop(double top) {
-    toSingle(top);
+    core::toSingle(top);
     Bounds b = bounds(this);
     b.top = top;
     place(this, b);

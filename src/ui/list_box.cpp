@@ -1,6 +1,6 @@
 #include "ui/list_box.h"
 
-#include "ui/failure.h"
+#include "core/failure.h"
 
 #include <QItemSelectionModel>
 
@@ -23,12 +23,14 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new Model(this)) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { userChangedCurrent(current); });
+    // The selection is what the learner sees highlighted: a Ctrl+click that removes the
+    // highlight leaves nothing selected.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { userChangedSelection(); });
 }
 
 void ListBox::append(const QString& text) {
-    if (count() >= kCapacity) throw Failure();
+    if (count() >= kCapacity) throw core::Failure();
     ownChange_ = true;
     model_->beginInsertRows({}, count(), count());
     items_.append(text);
@@ -37,7 +39,7 @@ void ListBox::append(const QString& text) {
 }
 
 void ListBox::removeAt(int index) {
-    if (index < 0 || index >= count()) throw Failure();
+    if (index < 0 || index >= count()) throw core::Failure();
     ownChange_ = true;
     model_->beginRemoveRows({}, index, index);
     items_.removeAt(index);
@@ -62,12 +64,12 @@ void ListBox::clearItems() {
 }
 
 QString ListBox::itemText(int index) const {
-    if (index < 0 || index >= count()) throw Failure();
+    if (index < 0 || index >= count()) throw core::Failure();
     return items_[index];
 }
 
 void ListBox::setSelectedIndex(int index) {
-    if (index < -1 || index >= count()) throw Failure();
+    if (index < -1 || index >= count()) throw core::Failure();
     selected_ = index;
     scheduleViewSync();
 }
@@ -95,9 +97,10 @@ void ListBox::syncView() {
     ownChange_ = false;
 }
 
-void ListBox::userChangedCurrent(const QModelIndex& current) {
+void ListBox::userChangedSelection() {
     if (ownChange_) return;
-    selected_ = current.isValid() ? current.row() : -1;
+    const QModelIndexList rows = selectionModel()->selectedIndexes();
+    selected_ = rows.isEmpty() ? -1 : rows.first().row();
 }
 
 }  // namespace ui

@@ -47,7 +47,7 @@ private:
 
     void scheduleViewSync();
     void syncView();
-    void userChangedCurrent(const QModelIndex& current);
+    void userChangedSelection();
 
     QStringList items_;
     int selected_ = -1;

@@ -1,34 +1,14 @@
 #include "ui/raster.h"
 
+#include "ui/look.h"
+#include "ui/twips.h"
+
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
-namespace raster {
-
-bool clip(QLineF& segment, const QRectF& area) {
-    double t0 = 0, t1 = 1;
-    const double dx = segment.dx(), dy = segment.dy();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {segment.x1() - area.left(), area.right() - segment.x1(),
-                         segment.y1() - area.top(), area.bottom() - segment.y1()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0) return false;
-            t1 = std::min(t1, t);
-        }
-    }
-    const QPointF a = segment.p1(), d(dx, dy);
-    segment = QLineF(a + t0 * d, a + t1 * d);
-    return true;
-}
+namespace ui::raster {
 
 void line(QImage& image, const QLineF& segment, int width, QRgb colour) {
     const int w = image.width(), h = image.height();
@@ -88,4 +68,84 @@ void blend(QImage& image, const QImage& sprite, QPoint at) {
     }
 }
 
-}  // namespace raster
+}  // namespace ui::raster
+
+namespace ui {
+
+void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, quint32 background) {
+    const QSize pixels = size * ratio;
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio ||
+        background != background_) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+        background_ = background;
+        image_.fill(colour(background));
+        painted_ = 0;
+        dots_.clear();
+    }
+    const double margin = 64 * ratio;
+    const core::View view{.pixelsPerTwip = ratio / kTwipsPerPixel,
+                          .widthScale = ratio,
+                          .area = QRectF(-margin, -margin, pixels.width() + 2 * margin,
+                                         pixels.height() + 2 * margin)};
+    core::forEachShown(
+        drawing.operations(), painted_, view,
+        [this](const QLineF& segment, int width, quint32 packed) {
+            raster::line(image_, segment, width, colour(packed).rgb());
+        },
+        [this](QPointF at, int width, quint32 packed) {
+            const QImage& sprite = dotSprite(packed, width);
+            raster::blend(image_, sprite,
+                          at.toPoint() - QPoint(sprite.width() / 2, sprite.height() / 2));
+        });
+    painted_ = drawing.operations().size();
+}
+
+void Rasteriser::restart() {
+    painted_ = 0;
+    if (!image_.isNull()) image_.fill(colour(background_));
+}
+
+// A round dot of a colour and width in device pixels, antialiased once.
+const QImage& Rasteriser::dotSprite(quint32 colourValue, int width) {
+    const quint64 key = (quint64(colourValue) << 16) | quint64(width);
+    auto found = dots_.find(key);
+    if (found != dots_.end()) return *found;
+    const int side = width + 2;
+    QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour(colourValue));
+        p.drawEllipse(QRectF(1, 1, width, width));
+    }
+    return *dots_.insert(key, sprite);
+}
+
+void replay(const core::Drawing& drawing, QPainter& painter, const QRectF& areaInTwips,
+            double pixelsPerTwip) {
+    const QRectF area(areaInTwips.topLeft() * pixelsPerTwip, areaInTwips.size() * pixelsPerTwip);
+    const core::View view{.pixelsPerTwip = pixelsPerTwip, .widthScale = 1, .area = area};
+    const double toTwips = 1 / pixelsPerTwip;
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    core::forEachShown(
+        drawing.operations(), 0, view,
+        [&](const QLineF& segment, int width, quint32 packed) {
+            painter.setPen(
+                QPen(colour(packed), width * kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(QLineF(segment.p1() * toTwips, segment.p2() * toTwips));
+        },
+        [&](QPointF at, int width, quint32 packed) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour(packed));
+            const double radius = width * kTwipsPerPixel / 2;
+            painter.drawEllipse(at * toTwips, radius, radius);
+            painter.setBrush(Qt::NoBrush);
+        });
+    painter.restore();
+}
+
+}  // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/timer.h"
 
-#include "ui/failure.h"
+#include "core/failure.h"
 
 namespace ui {
 
@@ -9,7 +9,7 @@ Timer::Timer(QObject* parent) : QObject(parent) {
 }
 
 void Timer::setInterval(int milliseconds) {
-    if (milliseconds < 0) throw Failure();
+    if (milliseconds < 0) throw core::Failure();
     interval_ = milliseconds;
     if (milliseconds == 0) {
         timer_.stop();

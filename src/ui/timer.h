@@ -13,6 +13,8 @@ public:
     explicit Timer(QObject* parent);
 
     int interval() const { return interval_; }
+    // Whether a tick is still to come.
+    bool isRunning() const { return timer_.isActive(); }
     void setInterval(int milliseconds);
 
 signals:

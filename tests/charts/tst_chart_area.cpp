@@ -5,6 +5,7 @@
 #include "support/fresh_start.h"
 #include "ui/look.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +19,7 @@ private slots:
     void wipingHidesEveryLabel();
     void sameButtonTwiceDrawsTwice();
     void chartIsKeptWhenCovered();
+    void recordReplaysOntoAnyPainter();
 };
 
 void ChartAreaTest::timerDrawsTheStoredChartOnce_data() {
@@ -44,7 +46,7 @@ void ChartAreaTest::timerDrawsTheStoredChartOnce() {
     dexo_mod::choix_graphe = qint16(choice);
     window.Timer1->setInterval(100);
     QTRY_COMPARE(window.Timer1->interval(), 0);
-    QTest::qWait(150);  // long enough for a second tick, were the timer still armed
+    QVERIFY(!window.Timer1->isRunning());  // no second tick to come
 
     QCOMPARE(window.Picture1->clearCount(), clears + (choice < 4 ? 1 : 0));
     QCOMPARE(test::linesIn(*window.Picture1, ui::rgb(0, 0, 255)).size(), blueLines);
@@ -93,6 +95,30 @@ void ChartAreaTest::chartIsKeptWhenCovered() {
     const int inside = 2;  // the border
     QCOMPARE(QColor(shown.pixel(inside + 7, inside + 200)), QColor(0, 0, 255));
     QCOMPARE(QColor(shown.pixel(inside + 20, inside + 200)), QColor(192, 255, 192));
+}
+
+void ChartAreaTest::recordReplaysOntoAnyPainter() {
+    // GIVEN the sticks of the exercise's counts, as recorded
+    statistique& window = test::freshStart();
+    test::loadSeries({"5", "14", "31", "124", "106", "51", "22", "7"});
+    QTest::mouseClick(&window.Option_graph(0), Qt::LeftButton);
+    // WHEN the record is replayed onto a painter at twice the screen's resolution
+    const QRectF area(0, 0, 8295, 4815);
+    QImage image(1106, 642, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(2 / 15.0, 2 / 15.0);
+    ui::replay(window.Picture1->drawing(), painter, area, 2 / 15.0);
+    painter.end();
+    // THEN each stick stands in blue from the baseline to its top, and nothing beside it
+    const int tops[8] = {4435, 4111, 3499, 151, 799, 2779, 3823, 4363};
+    for (int i = 0; i < 8; ++i) {
+        const int x = qRound((100 + 1127 * i) * 2 / 15.0);
+        const int middle = qRound((4615 + tops[i]) / 2 * 2 / 15.0);
+        QCOMPARE(QColor(image.pixel(x, middle)), QColor(0, 0, 255));
+        QCOMPARE(QColor(image.pixel(x + 8, middle)), QColor(Qt::white));
+        QCOMPARE(QColor(image.pixel(x, qRound(tops[i] * 2 / 15.0) - 4)), QColor(Qt::white));
+    }
 }
 
 QTEST_MAIN(ChartAreaTest)

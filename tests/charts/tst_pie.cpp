@@ -1,9 +1,9 @@
 // The pie chart, read back from its recorded dots and lines and its labels.
 
+#include "core/random.h"
 #include "engine/dexo_mod.h"
 #include "support/chart_ops.h"
 #include "support/fresh_start.h"
-#include "ui/random.h"
 
 #include <QSet>
 #include <QTest>
@@ -159,13 +159,13 @@ void PieTest::labelsAndSpokesForLongSeries() {
     QCOMPARE(linesFrom(kCentre, false).size(), 75 * items);
     QCOMPARE(linesFrom(kCentre, true).size(), 1 + items);
     // One colour draw per item and one more.
-    ui::Random::restart();
-    for (int i = 0; i <= items; ++i) ui::Random::next();
-    const float expected = ui::Random::next();
+    core::Random::restart();
+    for (int i = 0; i <= items; ++i) core::Random::next();
+    const float expected = core::Random::next();
     test::freshStart();
     test::loadSeries(QStringList(items, u"1"_s));
     drawPie();
-    QCOMPARE(ui::Random::next(), expected);
+    QCOMPARE(core::Random::next(), expected);
 }
 
 void PieTest::twoPies() {

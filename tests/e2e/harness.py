@@ -6,6 +6,7 @@ import os
 import random
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -35,6 +36,7 @@ class Desktop:
         self.accessibility = accessibility
         self.processes = []
         self.program = None
+        self._stderr_path = None
         self.tmp = tempfile.TemporaryDirectory(prefix="stat-e2e-")
         self.env = None
 
@@ -50,7 +52,13 @@ class Desktop:
             raise
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, *_):
+        # A failing test shows what the program said, sanitizer reports included.
+        if exc_type is not None and self.program is not None:
+            said = self.program_stderr()
+            if said.strip():
+                print("--- the program's standard error ---", file=sys.stderr)
+                print(said, file=sys.stderr)
         self._stop()
         signal.alarm(0)
         return False
@@ -106,9 +114,18 @@ class Desktop:
             os.environ["DISPLAY"] = self.display
         self.env.update(self.extra_env)
 
-    def start_program(self):
-        self.program = self._spawn([self.program_path], stderr=subprocess.DEVNULL)
+    def start_program(self, *args):
+        self._stderr_path = os.path.join(self.tmp.name, "program-stderr.txt")
+        with open(self._stderr_path, "wb") as stderr:
+            self.program = self._spawn([self.program_path, *args], stderr=stderr)
         return self.program
+
+    def program_stderr(self):
+        try:
+            with open(self._stderr_path, encoding="utf-8", errors="replace") as f:
+                return f.read()
+        except (AttributeError, OSError):
+            return ""
 
     def _stop(self):
         for p in reversed(self.processes):
@@ -150,23 +167,33 @@ class Desktop:
         return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
                 int(fields["Width"]), int(fields["Height"]))
 
-    def keys(self, *names, pause=0.03):
+    def keys(self, *names, pause=0.03, held=None):
         """Presses and releases keys by their key symbol names (KP_1, KP_Decimal, a, ...),
-        as physical keys of the current layout: the modifiers are the keyboard's own."""
+        as physical keys of the current layout: the modifiers are the keyboard's own.
+        With held (Shift_L, say), that key stays down around them."""
         from Xlib import X, XK, display as xdisplay
         from Xlib.ext import xtest
         d = xdisplay.Display(self.display)
+
+        def code_of(name):
+            code = d.keysym_to_keycode(XK.string_to_keysym(name))
+            if not code:
+                raise ValueError(f"no key for {name}")
+            return code
+
+        def press(code, event):
+            xtest.fake_input(d, event, code)
+            d.sync()
+            time.sleep(pause)
+
         try:
+            if held:
+                press(code_of(held), X.KeyPress)
             for name in names:
-                code = d.keysym_to_keycode(XK.string_to_keysym(name))
-                if not code:
-                    raise ValueError(f"no key for {name}")
-                xtest.fake_input(d, X.KeyPress, code)
-                d.sync()
-                time.sleep(pause)
-                xtest.fake_input(d, X.KeyRelease, code)
-                d.sync()
-                time.sleep(pause)
+                press(code_of(name), X.KeyPress)
+                press(code_of(name), X.KeyRelease)
+            if held:
+                press(code_of(held), X.KeyRelease)
         finally:
             d.close()
 

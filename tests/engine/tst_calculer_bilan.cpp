@@ -1,6 +1,7 @@
 // The statistics engine, driven through List1, in a French and a point-decimal locale.
 
 #include "engine/dexo_mod.h"
+#include "main_window/calculer_bilan.h"
 #include "support/fresh_start.h"
 
 #include <QTest>

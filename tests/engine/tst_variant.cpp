@@ -1,22 +1,22 @@
 // The value cell: its conversions, its tests and its numeric comparisons.
 
-#include "engine/table.h"
-#include "engine/variant.h"
-#include "ui/failure.h"
-#include "ui/numbers.h"
+#include "core/failure.h"
+#include "core/numbers.h"
+#include "core/table.h"
+#include "core/variant.h"
 
 #include <QTest>
 
-using engine::Variant;
+using core::Variant;
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(engine::Variant)
+Q_DECLARE_METATYPE(core::Variant)
 
 class VariantTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ui::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
+    void init() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
     void conversions_data();
     void conversions();
     void textComparedWithANumberIsReadAsANumber();
@@ -53,8 +53,8 @@ void VariantTest::conversions() {
         QCOMPARE(cell.toDouble(), number);
         QCOMPARE(cell.isTrue(), number != 0);
     } else {
-        QVERIFY_THROWS_EXCEPTION(ui::Failure, cell.toDouble());
-        QVERIFY_THROWS_EXCEPTION(ui::Failure, cell.isTrue());
+        QVERIFY_THROWS_EXCEPTION(core::Failure, cell.toDouble());
+        QVERIFY_THROWS_EXCEPTION(core::Failure, cell.isTrue());
     }
 }
 
@@ -65,13 +65,13 @@ void VariantTest::textComparedWithANumberIsReadAsANumber() {
     QVERIFY(7.5 < eight);
     QVERIFY(eight == 8.0);
     QVERIFY(Variant() == 0.0);
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, (void)(1.0 > Variant(u"abc"_s)));
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, (void)(Variant(QString()) == 0.0));
+    QVERIFY_THROWS_EXCEPTION(core::Failure, (void)(1.0 > Variant(u"abc"_s)));
+    QVERIFY_THROWS_EXCEPTION(core::Failure, (void)(Variant(QString()) == 0.0));
 
     const Variant lines(Variant::Array{Variant(u"3"_s), Variant(u"\n5"_s)});
     QCOMPARE(lines.toArray().size(), size_t(2));
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, lines.toDouble());
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, Variant(1.0).toArray());
+    QVERIFY_THROWS_EXCEPTION(core::Failure, lines.toDouble());
+    QVERIFY_THROWS_EXCEPTION(core::Failure, Variant(1.0).toArray());
 }
 
 void VariantTest::countsBeyondSixteenBits() {
@@ -81,12 +81,12 @@ void VariantTest::countsBeyondSixteenBits() {
 }
 
 void VariantTest::tableBounds() {
-    engine::Table<double, 51> table;
+    core::Table<double, 51> table;
     table(50) = 7;
     QCOMPARE(table(50), 7.0);
     QCOMPARE(table(0), 0.0);
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, table(51));
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, table(-1));
+    QVERIFY_THROWS_EXCEPTION(core::Failure, table(51));
+    QVERIFY_THROWS_EXCEPTION(core::Failure, table(-1));
 }
 
 QTEST_GUILESS_MAIN(VariantTest)

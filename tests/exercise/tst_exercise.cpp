@@ -48,7 +48,7 @@ private slots:
     void buttonsLoadTheCountsAndDrawLater_data();
     void buttonsLoadTheCountsAndDrawLater();
     void opensOnceAndComesToTheFront();
-    void closingOnlyHides();
+    void closingOpensItAfreshNextTime();
 };
 
 void ExerciseTest::window() {
@@ -65,6 +65,11 @@ void ExerciseTest::window() {
     QCOMPARE(packed(w.palette().color(QPalette::Window)), ui::systemColour(9));
     const QRect screen = w.screen()->availableGeometry();
     QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 2);
+    // No icon of its own, and not the program's either: a blank one.
+    const QImage icon = w.windowIcon().pixmap(16).toImage();
+    QVERIFY(!icon.isNull());
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
 
     QCOMPARE(QLineF(w.Line1->from(), w.Line1->to()), QLineF(6240, 0, 6240, 8640));
     QCOMPARE(w.Line1->lineWidth(), 6);
@@ -220,8 +225,7 @@ void ExerciseTest::buttonsLoadTheCountsAndDrawLater() {
     QCOMPARE(main.Picture1->clearCount(), clears);  // not drawn yet
     // ... and the chart is drawn once, about 100 ms later
     QTRY_COMPARE(main.Picture1->clearCount(), clears + 1);
-    QTest::qWait(150);
-    QCOMPARE(main.Picture1->clearCount(), clears + 1);
+    QVERIFY(!main.Timer1->isRunning());
     QCOMPARE(test::linesIn(*main.Picture1, ui::rgb(0, 0, 255)).size(), blueSticks);
     int coloured = 0;
     for (const auto& op : main.Picture1->operations())
@@ -250,19 +254,21 @@ void ExerciseTest::opensOnceAndComesToTheFront() {
     QTRY_COMPARE(QApplication::focusWidget(), &second.command_camembert(0));
 }
 
-void ExerciseTest::closingOnlyHides() {
+void ExerciseTest::closingOpensItAfreshNextTime() {
+    // GIVEN the exercise open, moved away from the centre by the learner
     Dexo_enonce& w = openExercise();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QRect where = w.geometry();
+    const QRect centred = w.geometry();
+    w.move(centred.topLeft() + QPoint(120, 80));
+    QTRY_VERIFY((w.geometry().topLeft() - centred.topLeft()).manhattanLength() > 100);
+    // WHEN it is closed with its title bar, then opened again
     QVERIFY(w.close());
     QVERIFY(w.isHidden());
-    QVERIFY(Dexo_enonce::exists());
     Dexo_enonce& again = openExercise();
+    // THEN the same window shows, centred as at first, its texts unchanged
     QCOMPARE(&again, &w);
     QVERIFY(QTest::qWaitForWindowExposed(&again));
-    QVERIFY((again.geometry().topLeft() - where.topLeft()).manhattanLength() <=
-            4);  // where it was left
-    QCOMPARE(again.size(), where.size());
+    QTRY_COMPARE(again.geometry(), centred);
     QCOMPARE(again.Text1(13).text(), u"             124"_s);
 }
 

@@ -1,9 +1,9 @@
 // Any sequence of keys typed into the main window's new-value box, as a keyboard sends
 // them: whatever the order, the box only ever keeps digits and the decimal separator.
 
+#include "core/numbers.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
-#include "ui/numbers.h"
 
 #include <QApplication>
 #include <QTest>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(*argc, *argv);
     program::prepare();
-    ui::setRegionalLocale(QLocale(QLocale::French, QLocale::France));
+    core::setRegionalLocale(QLocale(QLocale::French, QLocale::France));
     window = &statistique::instance();
     window->showCentred();
     return 0;
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QCoreApplication::processEvents();
         window->Text1->setFocus();
     }
-    const QString separator = ui::decimalSeparator();
+    const QString separator = core::decimalSeparator();
     for (const QChar c : window->Text1->text())
         if (!c.isDigit() && QString(c) != separator) std::abort();
     return 0;

@@ -2,8 +2,8 @@
 // French and a point-decimal locale: nothing crashes, and a number's general form
 // reads back to the same number to 15 significant digits.
 
-#include "ui/failure.h"
-#include "ui/numbers.h"
+#include "core/failure.h"
+#include "core/numbers.h"
 
 #include <QLocale>
 #include <QString>
@@ -21,30 +21,30 @@ void check(bool condition) {
 
 // The general form of a number reads back to it, to 15 significant digits.
 void roundTrip(double value) {
-    const QString text = ui::textOfNumber(value);
-    const auto back = ui::readNumber(text);
+    const QString text = core::textOfNumber(value);
+    const auto back = core::readNumber(text);
     check(back.has_value());
     check(*back == value || std::abs(*back - value) <= std::abs(value) * 1e-14);
-    const QString formatted = ui::formatThreeDecimals(text);
-    const qsizetype separator = formatted.lastIndexOf(ui::decimalSeparator());
-    check(separator > 0 && formatted.size() - separator - ui::decimalSeparator().size() == 3);
+    const QString formatted = core::formatThreeDecimals(text);
+    const qsizetype separator = formatted.lastIndexOf(core::decimalSeparator());
+    check(separator > 0 && formatted.size() - separator - core::decimalSeparator().size() == 3);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    ui::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                      : QLocale(QLocale::French, QLocale::France));
+    core::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                        : QLocale(QLocale::French, QLocale::France));
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    if (const auto value = ui::readNumber(text)) {
+    if (const auto value = core::readNumber(text)) {
         check(std::isfinite(*value));
         roundTrip(*value);
     }
     try {
-        (void)ui::formatThreeDecimals(text);
-    } catch (const ui::Failure&) {
+        (void)core::formatThreeDecimals(text);
+    } catch (const core::Failure&) {
     }
     if (size >= 9) {
         double raw;

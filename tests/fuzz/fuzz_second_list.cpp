@@ -1,8 +1,8 @@
 // Any text read as the second list: from 0 to 51 values, each the number its own line
 // holds, and the cells past the count as they were.
 
-#include "second_list/lecture.h"
-#include "ui/numbers.h"
+#include "core/numbers.h"
+#include "core/second_list_text.h"
 
 #include <QLocale>
 #include <QString>
@@ -12,8 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    ui::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                      : QLocale(QLocale::French, QLocale::France));
+    core::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                        : QLocale(QLocale::French, QLocale::France));
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     second_list::Valeurs valeurs;
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (n < 0 || n > second_list::kCapacite) std::abort();
     for (int i = 0; i < n; ++i) {
         const QString line = i == 0 ? lecture.lignes[0] : lecture.lignes[i].mid(1);
-        const auto value = ui::readNumber(line);
+        const auto value = core::readNumber(line);
         if (!value || *value != valeurs(i)) std::abort();
     }
     // Past the count, only the line just after the last one read may have been written.

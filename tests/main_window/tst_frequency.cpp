@@ -1,6 +1,7 @@
 // How often the selected value occurs, as Label1 tells it.
 
 #include "engine/dexo_mod.h"
+#include "main_window/calculer_bilan.h"
 #include "support/fresh_start.h"
 
 #include <QTest>

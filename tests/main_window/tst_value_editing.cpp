@@ -1,8 +1,10 @@
 // Typing into Text1 through the key filter, adding, removing and the random fill.
 
 #include "engine/dexo_mod.h"
+#include "main_window/calculer_bilan.h"
 #include "support/fresh_start.h"
 
+#include <QClipboard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +25,9 @@ private slots:
     void removesEverything_data();
     void removesEverything();
     void randomFillIsTheSameAtEveryStart();
+    void textBroughtInKeepsWhatTheKeysMayLeave_data();
+    void textBroughtInKeepsWhatTheKeysMayLeave();
+    void anItemShownUnselectedIsNotSelected();
 
 private:
     statistique& shownWithFocusOnText1(const QString& text, const QLocale& locale = test::french());
@@ -72,7 +77,8 @@ void strike(QWidget* box, const QString& token) {
             {u"enter"_s, Qt::Key_Return},  {u"numlock"_s, Qt::Key_NumLock},
             {u"up"_s, Qt::Key_Up},         {u"home"_s, Qt::Key_Home},
             {u"f1"_s, Qt::Key_F1},         {u"escape"_s, Qt::Key_Escape},
-            {u"tab"_s, Qt::Key_Tab},       {u"a"_s, Qt::Key_A}};
+            {u"tab"_s, Qt::Key_Tab},       {u"a"_s, Qt::Key_A},
+            {u"alt"_s, Qt::Key_Alt}};
         QVERIFY2(named.contains(token), qPrintable(token));
         click(named.value(token));
     }
@@ -162,6 +168,9 @@ void ValueEditingTest::keyFilter_data() {
     QTest::newRow("Num Lock changes nothing") << "12"
                                               << "numlock"
                                               << "12";
+    QTest::newRow("Alt erases nothing") << "12"
+                                        << "alt"
+                                        << "12";
 }
 
 void ValueEditingTest::keyFilter() {
@@ -321,6 +330,89 @@ void ValueEditingTest::randomFillIsTheSameAtEveryStart() {
     }
     QCOMPARE(fills[0], fills[1]);
     QCOMPARE(fills[0], (QStringList{u"70"_s, u"53"_s, u"57"_s, u"28"_s, u"30"_s, u"77"_s}));
+}
+
+void ValueEditingTest::textBroughtInKeepsWhatTheKeysMayLeave_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("keys");  // ctrl+v, shift+insert, or a letter then ctrl+z
+    QTest::addColumn<QString>("after");
+    QTest::newRow("a negative value pasted") << "Text1"
+                                             << ""
+                                             << "-5"
+                                             << "ctrl+v"
+                                             << "5";
+    QTest::newRow("a point is no decimal mark in French") << "Text1"
+                                                          << ""
+                                                          << "1.5"
+                                                          << "shift+insert"
+                                                          << "15";
+    QTest::newRow("a price") << "Text1"
+                             << "1"
+                             << "2,5 €"
+                             << "ctrl+v"
+                             << "12,5";
+    QTest::newRow("undo brings back no erased letter") << "Text1"
+                                                       << "7"
+                                                       << ""
+                                                       << "a ctrl+z"
+                                                       << "7";
+    QTest::newRow("lines stay in the second list") << "Text_liste2"
+                                                   << ""
+                                                   << "3\n-4\nabc\n5,5"
+                                                   << "ctrl+v"
+                                                   << "3\r\n4\r\n\r\n5,5";
+    QTest::newRow("undo in the second list") << "Text_liste2"
+                                             << "7"
+                                             << ""
+                                             << "a ctrl+z"
+                                             << "7";
+}
+
+// Pasted or undone text never carries what the key filter would have erased: a pasted
+// "-5" would put a negative value into a series the keys cannot make negative.
+void ValueEditingTest::textBroughtInKeepsWhatTheKeysMayLeave() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, keys);
+    QFETCH(QString, after);
+    statistique& window = shownWithFocusOnText1(before);
+    QWidget* target = box == u"Text1" ? static_cast<QWidget*>(window.Text1) : window.Text_liste2;
+    window.Text_liste2->setText(before);
+    window.Text_liste2->moveCursor(QTextCursor::End);
+    target->setFocus();
+    QGuiApplication::clipboard()->setText(QString(clipboard).replace(u"\\n"_s, u"\n"_s));
+    for (const QString& key : keys.split(u' ')) {
+        if (key == u"ctrl+v") QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        if (key == u"shift+insert") QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
+        if (key == u"ctrl+z") QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+        if (key == u"a") QTest::keyClick(target, Qt::Key_A);
+        test::settle();
+    }
+    const QString text = box == u"Text1" ? window.Text1->text() : window.Text_liste2->text();
+    QCOMPARE(text, QString(after).replace(u"\\r\\n"_s, u"\r\n"_s));
+}
+
+void ValueEditingTest::anItemShownUnselectedIsNotSelected() {
+    // GIVEN 4, 8, 15 with 15 selected, as the list shows it
+    statistique& window = shownWithFocusOnText1(u"0"_s);
+    test::loadSeries({u"4"_s, u"8"_s, u"15"_s});
+    test::settle();
+    const QRect last = window.List1->visualRect(window.List1->model()->index(2, 0));
+    // WHEN the learner Ctrl+clicks it, which takes its highlight away
+    QTest::mouseClick(window.List1->viewport(), Qt::LeftButton, Qt::ControlModifier, last.center());
+    QVERIFY(window.List1->selectionModel()->selectedIndexes().isEmpty());
+    // THEN "Fréquence" answers as for no selection, and "<" asks for a click first
+    QCOMPARE(window.List1->selectedIndex(), -1);
+    QTest::mouseClick(window.Command2, Qt::LeftButton);
+    QVERIFY2(window.Label1->caption().startsWith(u"effectif de la valeur ' 0 ' = 0 "_s),
+             qPrintable(window.Label1->caption()));
+    test::MessageBoxAnswerer answerer;
+    QTest::mouseClick(&window.Command_enlever(0), Qt::LeftButton);
+    QCOMPARE(answerer.texts, QStringList{u"Pour retirer une valeur, cliquer d'abord dessus."_s});
+    QCOMPARE(test::items(*window.List1), (QStringList{u"4"_s, u"8"_s, u"15"_s}));
 }
 
 QTEST_MAIN(ValueEditingTest)

@@ -1,10 +1,10 @@
 // The second list's random fill and its sorting, and what the charts make of it.
 
+#include "core/numbers.h"
 #include "engine/dexo_mod.h"
 #include "support/chart_ops.h"
 #include "support/fresh_start.h"
 #include "ui/look.h"
-#include "ui/numbers.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -24,7 +24,7 @@ QList<double> secondList() {
 
 QString lines(const QList<double>& values) {
     QStringList texts;
-    for (double v : values) texts << ui::textOfNumber(v);
+    for (double v : values) texts << core::textOfNumber(v);
     return texts.join(u"\r\n"_s);
 }
 }  // namespace

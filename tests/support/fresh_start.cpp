@@ -1,9 +1,10 @@
 #include "support/fresh_start.h"
 
+#include "core/numbers.h"
+#include "core/random.h"
 #include "engine/dexo_mod.h"
+#include "main_window/calculer_bilan.h"
 #include "main_window/program.h"
-#include "ui/numbers.h"
-#include "ui/random.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,8 +28,8 @@ statistique& freshStart(const QLocale& locale) {
     Q_UNUSED(prepared);
     program::end();
     dexo_mod::reinitialiser();
-    ui::Random::restart();
-    ui::setRegionalLocale(locale);
+    core::Random::restart();
+    core::setRegionalLocale(locale);
     statistique& window = statistique::instance();
     settle();
     return window;

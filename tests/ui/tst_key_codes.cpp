@@ -20,6 +20,8 @@ private slots:
     void codes_data();
     void codes();
     void shiftState();
+    void codesOfUnshiftedSymbols_data();
+    void codesOfUnshiftedSymbols();
     void releaseReportsWhetherTheKeyTyped_data();
     void releaseReportsWhetherTheKeyTyped();
     void autoRepeatReleasesOnce();
@@ -161,6 +163,26 @@ void KeyCodesTest::multiLineBoxReportsKeysToo() {
     QVERIFY(typed);
     QTest::keyClick(&box, Qt::Key_Shift);
     QVERIFY(!typed);
+}
+
+// Under X11 a key is told by what it types without Shift: Shift+"," on a French
+// keyboard is still the comma key, and the separate "<" key is a key of its own.
+void KeyCodesTest::codesOfUnshiftedSymbols_data() {
+    QTest::addColumn<uint>("keysym");
+    QTest::addColumn<int>("code");
+    QTest::newRow("comma") << uint(',') << 188;
+    QTest::newRow("less, left of W") << uint('<') << 226;
+    QTest::newRow("point") << uint('.') << 190;
+    QTest::newRow("letter") << uint('q') << 81;
+    QTest::newRow("digit") << uint('7') << 55;
+    QTest::newRow("e acute: left to the toolkit") << uint(0xe9) << 0;
+    QTest::newRow("Return: left to the toolkit") << uint(0xff0d) << 0;
+}
+
+void KeyCodesTest::codesOfUnshiftedSymbols() {
+    QFETCH(uint, keysym);
+    QFETCH(int, code);
+    QCOMPARE(ui::codeOfUnshiftedSymbol(keysym), code);
 }
 
 QTEST_MAIN(KeyCodesTest)

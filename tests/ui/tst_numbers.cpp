@@ -1,9 +1,9 @@
 // Regional numbers, the general form, the "0.000" pattern, the rounding words and the
 // generator: the arithmetic every routine builds on.
 
-#include "ui/failure.h"
-#include "ui/numbers.h"
-#include "ui/random.h"
+#include "core/failure.h"
+#include "core/numbers.h"
+#include "core/random.h"
 
 #include <QTest>
 
@@ -116,15 +116,15 @@ void NumbersTest::readsNumbers() {
     QFETCH(QString, text);
     QFETCH(bool, isNumber);
     QFETCH(double, value);
-    ui::setRegionalLocale(localeNamed(locale));
+    core::setRegionalLocale(localeNamed(locale));
 
-    const auto read = ui::readNumber(text);
+    const auto read = core::readNumber(text);
     QCOMPARE(read.has_value(), isNumber);
     if (isNumber) {
         QCOMPARE(*read, value);
-        QCOMPARE(ui::numberFromText(text), value);
+        QCOMPARE(core::numberFromText(text), value);
     } else {
-        QVERIFY_THROWS_EXCEPTION(ui::Failure, ui::numberFromText(text));
+        QVERIFY_THROWS_EXCEPTION(core::Failure, core::numberFromText(text));
     }
 }
 
@@ -175,10 +175,10 @@ void NumbersTest::generalForm() {
     QFETCH(double, value);
     QFETCH(QString, french);
     QFETCH(QString, english);
-    ui::setRegionalLocale(localeNamed(u"fr"_s));
-    QCOMPARE(ui::textOfNumber(value), french);
-    ui::setRegionalLocale(localeNamed(u"en"_s));
-    QCOMPARE(ui::textOfNumber(value), english);
+    core::setRegionalLocale(localeNamed(u"fr"_s));
+    QCOMPARE(core::textOfNumber(value), french);
+    core::setRegionalLocale(localeNamed(u"en"_s));
+    QCOMPARE(core::textOfNumber(value), english);
 }
 
 void NumbersTest::threeDecimals_data() {
@@ -220,27 +220,27 @@ void NumbersTest::threeDecimals_data() {
 void NumbersTest::threeDecimals() {
     QFETCH(QString, text);
     QFETCH(QString, formatted);
-    ui::setRegionalLocale(localeNamed(u"fr"_s));
-    QCOMPARE(ui::formatThreeDecimals(text), formatted);
+    core::setRegionalLocale(localeNamed(u"fr"_s));
+    QCOMPARE(core::formatThreeDecimals(text), formatted);
 
-    ui::setRegionalLocale(localeNamed(u"en"_s));
+    core::setRegionalLocale(localeNamed(u"en"_s));
     QString pointText = text;
     pointText.replace(u',', u'.');
     QString pointFormatted = formatted;
     pointFormatted.replace(u',', u'.');
-    QCOMPARE(ui::formatThreeDecimals(pointText), pointFormatted);
+    QCOMPARE(core::formatThreeDecimals(pointText), pointFormatted);
 }
 
 void NumbersTest::generalFormReadsBack() {
-    ui::setRegionalLocale(localeNamed(u"fr"_s));
+    core::setRegionalLocale(localeNamed(u"fr"_s));
     // A double of 1.0005 lies just below the half; its general form does not.
-    QCOMPARE(ui::formatThreeDecimals(1.0005), u"1,001"_s);
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, ui::formatThreeDecimals(u"abc"_s));
+    QCOMPARE(core::formatThreeDecimals(1.0005), u"1,001"_s);
+    QVERIFY_THROWS_EXCEPTION(core::Failure, core::formatThreeDecimals(u"abc"_s));
     // The largest doubles too: their 15-digit form rounds past the double range.
     for (double v :
          {1.0 / 3, -2.0 / 7, 1e-300, 6.02214076e23, 1e308, -123.456, 5e-324, DBL_MAX, -DBL_MAX}) {
-        const double back = ui::numberFromText(ui::textOfNumber(v));
-        QVERIFY2(std::abs(back - v) <= std::abs(v) * 1e-14, qPrintable(ui::textOfNumber(v)));
+        const double back = core::numberFromText(core::textOfNumber(v));
+        QVERIFY2(std::abs(back - v) <= std::abs(v) * 1e-14, qPrintable(core::textOfNumber(v)));
     }
 }
 
@@ -266,40 +266,40 @@ void NumbersTest::sixteenBitStore() {
     QFETCH(bool, fits);
     QFETCH(int, stored);
     if (fits) {
-        QCOMPARE(int(ui::toInt16(value)), stored);
+        QCOMPARE(int(core::toInt16(value)), stored);
     } else {
-        QVERIFY_THROWS_EXCEPTION(ui::Failure, ui::toInt16(value));
+        QVERIFY_THROWS_EXCEPTION(core::Failure, core::toInt16(value));
     }
 }
 
 void NumbersTest::intRoundsDown() {
-    QCOMPARE(ui::intFloor(2.999), 2.0);
-    QCOMPARE(ui::intFloor(-0.5), -1.0);
-    QCOMPARE(ui::intFloor(-3.0), -3.0);
+    QCOMPARE(core::intFloor(2.999), 2.0);
+    QCOMPARE(core::intFloor(-0.5), -1.0);
+    QCOMPARE(core::intFloor(-3.0), -3.0);
 }
 
 void NumbersTest::overflowFails() {
-    QCOMPARE(ui::checked(1e308), 1e308);
-    QVERIFY_THROWS_EXCEPTION(ui::Failure, ui::checked(1e308 * 10));
+    QCOMPARE(core::checked(1e308), 1e308);
+    QVERIFY_THROWS_EXCEPTION(core::Failure, core::checked(1e308 * 10));
 }
 
 void NumbersTest::cAndPosixMeanFrench() {
     // The test runs with LANG=C.UTF-8 (see the test registration).
     if (QLocale::system().language() != QLocale::C) QSKIP("the environment names a locale");
-    QCOMPARE(ui::localeFromEnvironment().decimalPoint(), u","_s);
-    QCOMPARE(ui::localeFromEnvironment().language(), QLocale::French);
+    QCOMPARE(core::localeFromEnvironment().decimalPoint(), u","_s);
+    QCOMPARE(core::localeFromEnvironment().language(), QLocale::French);
 }
 
 void NumbersTest::generatorIsFixedAndUniform() {
-    ui::Random::restart();
+    core::Random::restart();
     QList<float> first;
-    for (int i = 0; i < 6; ++i) first << ui::Random::next();
+    for (int i = 0; i < 6; ++i) first << core::Random::next();
     QCOMPARE(first.front(), 0.7055475f);
 
-    ui::Random::restart();
+    core::Random::restart();
     int buckets[10] = {};
     for (int i = 0; i < 100000; ++i) {
-        const float r = ui::Random::next();
+        const float r = core::Random::next();
         if (i < 6) QCOMPARE(r, first[i]);
         QVERIFY(r >= 0.0f && r < 1.0f);
         ++buckets[int(r * 10)];

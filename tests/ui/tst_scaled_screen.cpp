@@ -115,6 +115,7 @@ void ScaledScreenTest::chartsAreDrawnAtTheScreensResolution() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     test::loadSeries({u"3"_s, u"1"_s});  // the first point at (100, 100) twips
     QTest::mouseClick(&w.Option_graph(2), Qt::LeftButton);
+    w.Picture1->surface()->repaint();
     // THEN the kept image has the screen's pixels, not the layout's
     const qreal scale = w.devicePixelRatioF();
     const QImage& image = w.Picture1->image();

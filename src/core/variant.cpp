@@ -1,9 +1,9 @@
-#include "engine/variant.h"
+#include "core/variant.h"
 
-#include "ui/failure.h"
-#include "ui/numbers.h"
+#include "core/failure.h"
+#include "core/numbers.h"
 
-namespace engine {
+namespace core {
 
 Variant Variant::count(long long n) {
     if (n >= -32768 && n <= 32767) return Variant(static_cast<qint16>(n));
@@ -15,7 +15,7 @@ double Variant::toDouble() const {
         case Type::Empty:
             return 0;
         case Type::Text:
-            return ui::numberFromText(std::get<QString>(value_));
+            return core::numberFromText(std::get<QString>(value_));
         case Type::Integer:
             return std::get<qint16>(value_);
         case Type::Boolean:
@@ -25,7 +25,7 @@ double Variant::toDouble() const {
         case Type::Array:
             break;
     }
-    throw ui::Failure();
+    throw core::Failure();
 }
 
 QString Variant::toText() const {
@@ -39,11 +39,11 @@ QString Variant::toText() const {
         case Type::Boolean:
             return std::get<bool>(value_) ? QStringLiteral("Vrai") : QStringLiteral("Faux");
         case Type::Double:
-            return ui::textOfNumber(std::get<double>(value_));
+            return core::textOfNumber(std::get<double>(value_));
         case Type::Array:
             break;
     }
-    throw ui::Failure();
+    throw core::Failure();
 }
 
 bool Variant::isTrue() const {
@@ -51,8 +51,8 @@ bool Variant::isTrue() const {
 }
 
 const Variant::Array& Variant::toArray() const {
-    if (type() != Type::Array) throw ui::Failure();
+    if (type() != Type::Array) throw core::Failure();
     return std::get<Array>(value_);
 }
 
-}  // namespace engine
+}  // namespace core

@@ -1,6 +1,6 @@
-#include "ui/numbers.h"
+#include "core/numbers.h"
 
-#include "ui/failure.h"
+#include "core/failure.h"
 
 #include <locale.h>
 #include <algorithm>
@@ -12,7 +12,7 @@
 #include <limits>
 #include <string>
 
-namespace ui {
+namespace core {
 namespace {
 
 QLocale& currentLocale() {
@@ -243,13 +243,8 @@ qint16 toInt16(double value) {
     return static_cast<qint16>(rounded);
 }
 
-float toSingle(double value) {
-    if (!(std::abs(value) <= std::numeric_limits<float>::max())) throw Failure();
-    return static_cast<float>(value);
-}
-
 void throwFailure() {
     throw Failure();
 }
 
-}  // namespace ui
+}  // namespace core

@@ -1,6 +1,6 @@
-#include "ui/random.h"
+#include "core/random.h"
 
-namespace ui {
+namespace core {
 
 float Random::next() {
     state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
@@ -11,4 +11,4 @@ void Random::restart() {
     state_ = kStart;
 }
 
-}  // namespace ui
+}  // namespace core

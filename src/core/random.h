@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace ui {
+namespace core {
 
 // The program's one uniform generator in [0, 1), single precision. Its starting state
 // is fixed and it is never seeded from the clock, so every run draws the same
@@ -19,4 +19,4 @@ private:
     static inline std::uint32_t state_ = kStart;
 };
 
-}  // namespace ui
+}  // namespace core

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-namespace ui {
+namespace core {
 
 // A step that cannot be carried out: a text that is not a number, a division by zero,
 // an overflow, an index outside a table or a list. Routines decide what follows
@@ -12,4 +12,4 @@ public:
     const char* what() const noexcept override { return "step failed"; }
 };
 
-}  // namespace ui
+}  // namespace core

@@ -2,9 +2,14 @@
 
 // The arithmetic the charts share: the step between positions, the vertical scale, the
 // height of a value, and the pie's angles. Every function is a step that fails (throws
-// ui::Failure) where its arithmetic has no finite result.
+// core::Failure) where its arithmetic has no finite result.
+
+#include "core/resume_next.h"
+#include "core/variant.h"
 
 #include <QPointF>
+
+#include <functional>
 
 namespace chart_math {
 
@@ -15,6 +20,12 @@ double pas(double largeur, double positions);
 // largest value of magnitude 0.137787 or less with the designed height), the exact
 // quotient is the scale, so series of small decimals still rise off the baseline.
 double echelle(double hauteur, double plusGrande);
+
+// The scale of a chart: 50 when its largest value is 0, echelle() otherwise. A largest
+// value that is a text and not a number fails the test, and a failed test counts as
+// passed; where echelle() fails, k keeps what it held.
+void echelleOu50(core::ResumeNext& resume, double hauteur, const core::Variant& plusGrande,
+                 double& k);
 
 // y = (H - 200) - Int(v * k): where a value stands; H - 200 is the baseline.
 double ordonnee(double hauteur, double valeur, double k);
@@ -27,23 +38,13 @@ inline constexpr double kQuartDeTour = 314.0 / 200.0;
 // (cx + Int(rho cos t), cy - Int(rho sin t)) with t = 1.57 - a / 100.
 QPointF surRayon(double cx, double cy, double rho, double a);
 
-// The same points, for the spokes of one sector: their angles advance by nearly equal
-// steps, so each point's cosine and sine come from the previous ones by a rotation.
-// Where the rotated value lies too near a whole twip to be floored safely, the exact
-// functions decide, so every point equals surRayon's.
-class Rayons {
-public:
-    Rayons(double cx, double cy, double rho) : cx_(cx), cy_(cy), rho_(rho) {}
-    QPointF point(double a);
-
-private:
-    double floorOf(double approximate, double (*exact)(double), double t) const;
-
-    double cx_, cy_, rho_;
-    bool known_ = false;
-    double t_ = 0, cos_ = 1, sin_ = 0;
-    double step_ = 0, cosStep_ = 1, sinStep_ = 0;
-    double error_ = 0;
-};
+// The ends of the spokes of one sector, at running angles a[0] .. a[n - 1], given as
+// runs of consecutive spokes that end on the same point: run(first, count, P). Each
+// run's point is surRayon's for its first spoke; a later spoke joins the run only when
+// its end cannot have left that twip (the end moves by at most rho times the angle
+// turned). The sectors of a long series are far narrower than a twip at the rim, so
+// most cost one cosine and sine instead of 75.
+void extremites(double cx, double cy, double rho, const double* a, int n,
+                const std::function<void(int first, int count, QPointF P)>& run);
 
 }  // namespace chart_math

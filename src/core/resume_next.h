@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/failure.h"
+#include "core/failure.h"
 
-namespace ui {
+namespace core {
 
 // The program's failure policy in one place: a failing step is abandoned and the
 // routine goes on with the next one; a failing test counts as passed, so the routine
@@ -34,4 +34,4 @@ private:
     bool failed_ = false;
 };
 
-}  // namespace ui
+}  // namespace core

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ui/failure.h"
+#include "core/failure.h"
 
 #include <array>
 #include <cstddef>
 
-namespace engine {
+namespace core {
 
 // A table of fixed bounds 0..N-1, read and written as table(i); an index outside its
 // bounds makes the step fail.
@@ -15,11 +15,11 @@ public:
     static constexpr long long size() { return static_cast<long long>(N); }
 
     T& operator()(long long index) {
-        if (index < 0 || index >= size()) throw ui::Failure();
+        if (index < 0 || index >= size()) throw core::Failure();
         return cells_[static_cast<std::size_t>(index)];
     }
     const T& operator()(long long index) const {
-        if (index < 0 || index >= size()) throw ui::Failure();
+        if (index < 0 || index >= size()) throw core::Failure();
         return cells_[static_cast<std::size_t>(index)];
     }
     void reset() { cells_ = {}; }
@@ -28,4 +28,4 @@ private:
     std::array<T, N> cells_{};
 };
 
-}  // namespace engine
+}  // namespace core

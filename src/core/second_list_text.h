@@ -3,7 +3,7 @@
 // Reading the second list's text: one number per line, lines ended by carriage return
 // + line feed. Pure, so any text can be thrown at it.
 
-#include "engine/table.h"
+#include "core/table.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +11,7 @@
 namespace second_list {
 
 inline constexpr int kCapacite = 51;
-using Valeurs = engine::Table<double, kCapacite>;
+using Valeurs = core::Table<double, kCapacite>;
 
 struct Lecture {
     QStringList lignes;  // the text cut at each carriage return

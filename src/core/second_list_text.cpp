@@ -1,27 +1,27 @@
-#include "second_list/lecture.h"
+#include "core/second_list_text.h"
 
-#include "ui/numbers.h"
-#include "ui/resume_next.h"
+#include "core/numbers.h"
+#include "core/resume_next.h"
 
 namespace second_list {
 
 Lecture lire(const QString& texte, Valeurs& valeurs) {
-    ui::ResumeNext resume;
+    core::ResumeNext resume;
     Lecture lecture;
     if (!texte.isEmpty()) lecture.lignes = texte.split(u'\r');
     const QStringList& lignes = lecture.lignes;
 
     resume([&] {
-        if (lignes.isEmpty()) throw ui::Failure();
-        valeurs(0) = ui::numberFromText(lignes[0]);
+        if (lignes.isEmpty()) throw core::Failure();
+        valeurs(0) = core::numberFromText(lignes[0]);
     });
     const bool premiereLue = !resume.failed();
     int indice = 1;
     for (; indice < kCapacite; ++indice) {
         // Each later line starts with the line feed that followed the carriage return.
         resume([&] {
-            if (indice >= lignes.size()) throw ui::Failure();
-            valeurs(indice) = ui::numberFromText(QStringView(lignes[indice]).mid(1));
+            if (indice >= lignes.size()) throw core::Failure();
+            valeurs(indice) = core::numberFromText(QStringView(lignes[indice]).mid(1));
         });
         if (resume.failed()) break;
     }
@@ -30,8 +30,8 @@ Lecture lire(const QString& texte, Valeurs& valeurs) {
 }
 
 QString texteDe(const Valeurs& valeurs, int n) {
-    QString texte = ui::textOfNumber(valeurs(0));
-    for (int i = 1; i < n; ++i) texte += QStringLiteral("\r\n") + ui::textOfNumber(valeurs(i));
+    QString texte = core::textOfNumber(valeurs(0));
+    for (int i = 1; i < n; ++i) texte += QStringLiteral("\r\n") + core::textOfNumber(valeurs(i));
     return texte;
 }
 

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <optional>
 
-namespace ui {
+namespace core {
 
 [[noreturn]] void throwFailure();
 
@@ -47,11 +47,14 @@ inline double intFloor(double value) {
 // Storing into a 16-bit integer: nearest, halves to even; fails outside -32768..32767.
 qint16 toInt16(double value);
 // Storing into a single-precision number: fails beyond its range.
-float toSingle(double value);
+inline float toSingle(double value) {
+    if (!(std::abs(value) <= 3.4028234663852886e38)) throwFailure();
+    return static_cast<float>(value);
+}
 // Arithmetic that leaves the double range fails, as an overflow would.
 inline double checked(double value) {
     if (!std::isfinite(value)) throwFailure();
     return value;
 }
 
-}  // namespace ui
+}  // namespace core

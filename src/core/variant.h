@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-namespace engine {
+namespace core {
 
 class Variant {
 public:
@@ -56,4 +56,4 @@ inline bool operator==(const Variant& a, double b) {
     return a.toDouble() == b;
 }
 
-}  // namespace engine
+}  // namespace core

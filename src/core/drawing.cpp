@@ -1,0 +1,30 @@
+#include "core/drawing.h"
+
+namespace core {
+
+bool clip(QLineF& segment, const QRectF& area) {
+    double t0 = 0, t1 = 1;
+    const double dx = segment.dx(), dy = segment.dy();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {segment.x1() - area.left(), area.right() - segment.x1(),
+                         segment.y1() - area.top(), area.bottom() - segment.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+    }
+    const QPointF a = segment.p1(), d(dx, dy);
+    segment = QLineF(a + t0 * d, a + t1 * d);
+    return true;
+}
+
+}  // namespace core

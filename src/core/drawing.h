@@ -1,0 +1,161 @@
+#pragma once
+
+// What a chart area has drawn since it was last cleared: every line and dot, in twips,
+// in the order given. The record is the chart; the screen, a file or a printer each
+// replay it at their own resolution, keeping only what shows there.
+
+#include "core/numbers.h"
+
+#include <QLineF>
+#include <QPoint>
+#include <QRectF>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace core {
+
+class Drawing {
+public:
+    struct Operation {
+        enum class Kind : quint8 { Line, Dot };
+        Kind kind;
+        // Drawn over at once by the next operation on the same points, so never shown.
+        bool covered;
+        quint16 width;  // pixels
+        quint32 colour;
+        float x1, y1, x2, y2;  // a dot has x2 == x1, y2 == y1
+    };
+
+    void clear() { operations_.clear(); }
+    // Coordinates are single precision: one beyond that range makes the step fail.
+    void line(double x1, double y1, double x2, double y2, quint32 colour, int width) {
+        record({Operation::Kind::Line, false, quint16(width), colour, toSingle(x1), toSingle(y1),
+                toSingle(x2), toSingle(y2)});
+    }
+    // The same line `count` times over, as that many calls of line() would record it.
+    void lines(int count, double x1, double y1, double x2, double y2, quint32 colour, int width) {
+        if (count <= 0) return;
+        line(x1, y1, x2, y2, colour, width);
+        if (count == 1) return;
+        Operation same = operations_.back();
+        operations_.back().covered = true;
+        same.covered = true;
+        operations_.insert(operations_.end(), size_t(count - 2), same);
+        same.covered = false;
+        operations_.push_back(same);
+    }
+    void dot(double x, double y, quint32 colour, int width) {
+        const float fx = toSingle(x), fy = toSingle(y);
+        record({Operation::Kind::Dot, false, quint16(width), colour, fx, fy, fx, fy});
+    }
+
+    const std::vector<Operation>& operations() const { return operations_; }
+    bool isEmpty() const { return operations_.empty(); }
+
+private:
+    void record(const Operation& operation) {
+        if (!operations_.empty()) {
+            Operation& previous = operations_.back();
+            previous.covered = previous.kind == operation.kind &&
+                               previous.width == operation.width && previous.x1 == operation.x1 &&
+                               previous.y1 == operation.y1 && previous.x2 == operation.x2 &&
+                               previous.y2 == operation.y2;
+        }
+        operations_.push_back(operation);
+    }
+    std::vector<Operation> operations_;
+};
+
+// The part of a segment inside a rectangle (Liang-Barsky); false when none is.
+bool clip(QLineF& segment, const QRectF& area);
+
+// How a drawing lands on a device: pixels per twip, pixels per pixel of line width,
+// and the device's area in its pixels (anything wholly outside it does not show).
+struct View {
+    double pixelsPerTwip = 1.0 / 15;
+    double widthScale = 1;
+    QRectF area;
+
+    int width(int pixels) const {
+        return std::max(1, int(std::lround(std::min(pixels, 64) * widthScale)));
+    }
+};
+
+// Walks operations [from, end) and hands on only those that show on the view: a line
+// the next line covers on the same pixels is passed over, as is a repeat of the line
+// or dot just shown, and lines are clipped to the area. A pie of ten thousand items
+// draws hundreds of spokes to each pixel of its rim; a few thousand of them show.
+// line(QLineF, width, colour) and dot(QPointF, width, colour) receive device pixels.
+template <class Line, class Dot>
+void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from, const View& view,
+                  Line&& line, Dot&& dot) {
+    using Kind = Drawing::Operation::Kind;
+    struct Pixels {
+        QPoint from, to;
+        int width = 0;
+        bool operator==(const Pixels&) const = default;
+    };
+    const double scale = view.pixelsPerTwip;
+    // Far-off ends are pinned well outside any device first, so they still compare.
+    const auto pixel = [](double x, double y) {
+        return QPoint(int(std::lround(std::clamp(x, -1e6, 1e6))),
+                      int(std::lround(std::clamp(y, -1e6, 1e6))));
+    };
+    const auto pixelsOf = [&](const Drawing::Operation& op) {
+        return Pixels{pixel(op.x1 * scale, op.y1 * scale), pixel(op.x2 * scale, op.y2 * scale),
+                      view.width(op.width)};
+    };
+    Pixels lastLine;
+    quint32 lastColour = 0;
+    QPoint lastDot(INT_MIN, INT_MIN);
+    quint64 lastDotLook = ~0ull;
+    const size_t count = operations.size();
+    // The pixels of the operation at `at`, worked out once even though each line is
+    // compared with the next.
+    size_t knownAt = SIZE_MAX;
+    Pixels known;
+    const auto pixelsAt = [&](size_t at) {
+        if (knownAt != at) {
+            known = pixelsOf(operations[at]);
+            knownAt = at;
+        }
+        return known;
+    };
+    for (size_t i = from; i < count; ++i) {
+        const Drawing::Operation& op = operations[i];
+        if (op.covered) continue;
+        if (op.kind == Kind::Dot) {
+            const QPointF at(op.x1 * scale, op.y1 * scale);
+            if (!view.area.contains(at)) continue;
+            const int width = view.width(op.width);
+            const quint64 look = (quint64(op.colour) << 16) | quint64(width);
+            if (at.toPoint() == lastDot && look == lastDotLook) continue;
+            dot(at, width, op.colour);
+            lastDot = at.toPoint();
+            lastDotLook = look;
+            lastLine = Pixels{};
+            continue;
+        }
+        const Pixels current = pixelsAt(i);
+        if (i + 1 < count && operations[i + 1].kind == Kind::Line) {
+            const Pixels following = pixelsOf(operations[i + 1]);
+            knownAt = i + 1;
+            known = following;
+            if (following == current) continue;
+        }
+        if (current == lastLine && op.colour == lastColour) continue;
+        QLineF segment(op.x1 * scale, op.y1 * scale, op.x2 * scale, op.y2 * scale);
+        if (!clip(segment, view.area)) continue;
+        line(segment, current.width, op.colour);
+        lastDot = QPoint(INT_MIN, INT_MIN);
+        lastLine = current;
+        lastColour = op.colour;
+    }
+}
+
+}  // namespace core

@@ -1,0 +1,2 @@
+// Must not build: the core is Qt Core only.
+#include <QPainter>

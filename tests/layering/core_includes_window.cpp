@@ -1,0 +1,2 @@
+// Must not build: the core knows no window.
+#include "main_window/statistique.h"

@@ -1,0 +1,2 @@
+// Must not build: only the windows include a window.
+#include "main_window/statistique.h"
