@@ -1,12 +1,43 @@
+#include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
+#include "ui/session.h"
 
 #include <QApplication>
+#include <QLocale>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const bool english = QLocale::system().language() == QLocale::English;
+    const core::Command command = core::parseCommandLine(arguments, english);
+    switch (command.kind) {
+        case core::Command::Kind::Help:
+        case core::Command::Kind::Version:
+            std::fputs(qPrintable(command.text), stdout);
+            return 0;
+        case core::Command::Kind::Error:
+            std::fprintf(stderr, "%s\n", qPrintable(command.text));
+            return core::kUsageError;
+        default:
+            break;
+    }
+    if (!ui::graphicalSession()) {
+        std::fputs(
+            "statistique : aucune session graphique n'est ouverte (DISPLAY et "
+            "WAYLAND_DISPLAY ne mènent à aucun écran) ; lancez le programme depuis le "
+            "bureau, ou sans écran avec « xvfb-run statistique ».\n",
+            stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     program::prepare();
-    statistique::instance().showCentred();
+    statistique& window = statistique::instance();
+    // A bad file says why first; the window then opens as at any start.
+    if (!command.file.isEmpty()) window.ouvrirSerie(command.file);
+    window.showCentred();
     const int status = QApplication::exec();
     program::end();
     return status;

@@ -35,4 +35,16 @@ QString texteDe(const Valeurs& valeurs, int n) {
     return texte;
 }
 
+QStringList valeursEcrites(const QString& texte) {
+    QStringList valeurs;
+    const QStringList lignes = texte.split(u'\r');
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        // Each later line starts with the line feed that followed the carriage return.
+        const QString valeur = (i == 0 ? lignes[i] : lignes[i].mid(1)).trimmed();
+        if (!core::readNumber(valeur)) break;
+        valeurs << valeur;
+    }
+    return valeurs;
+}
+
 }  // namespace second_list

@@ -27,4 +27,8 @@ Lecture lire(const QString& texte, Valeurs& valeurs);
 // still shows value 0.
 QString texteDe(const Valeurs& valeurs, int n);
 
+// Every value of the list as written, from the top to the first line that is not a
+// number, however many there are: what a file keeps of the second list.
+QStringList valeursEcrites(const QString& texte);
+
 }  // namespace second_list

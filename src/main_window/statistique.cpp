@@ -61,21 +61,25 @@ statistique::statistique()
     : ui::Form({.caption = QStringLiteral("Statistique"),
                 .clientWidth = 10515,
                 .clientHeight = 8685,
-                .background = kBackground}) {
+                .background = kBackground,
+                .menuBar = true}) {
     setObjectName(QStringLiteral("statistique"));
     createSeriesPanel();
     createSecondListPanel();
     createChartArea();
-    Command_enonce = button(this, "Command_enonce", 60,
+    Command_enonce = button(client(), "Command_enonce", 60,
                             {u"EXERCICE"_s, {8400, 7800, 1215, 495}, {.back = kExercise}, {}});
     Timer1 = new ui::Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     ui::applyTabOrder(this);
+    createMenuBar();
     wireEvents();
+    setAcceptDrops(true);
 }
 
 void statistique::createChartArea() {
-    Picture1 = named(new ui::PictureBox(this, {240, 240, 8295, 4815}, kChartArea), "Picture1", 5);
+    Picture1 =
+        named(new ui::PictureBox(client(), {240, 240, 8295, 4815}, kChartArea), "Picture1", 5);
     Picture1->setDrawWidth(2);
     Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
     // The chart labels start hidden; every chart places and captions those it shows.
@@ -106,25 +110,25 @@ void statistique::createChartArea() {
                    {u"Courbe simple", 3120, 33},
                    {u"Les deux", 3720, 34}};
     for (const auto& c : charts) {
-        auto* option = new ui::OptionButton(this, {QString::fromUtf16(c.caption),
-                                                   {8640, c.top, 1695, 495},
-                                                   {.back = kButton, .points = 12},
-                                                   {}});
+        auto* option = new ui::OptionButton(client(), {QString::fromUtf16(c.caption),
+                                                       {8640, c.top, 1695, 495},
+                                                       {.back = kButton, .points = 12},
+                                                       {}});
         ui::setTabIndex(option, c.tab);
         Option_graph.add(option, "Option_graph");
     }
 }
 
 void statistique::createSeriesPanel() {
-    auto* panel = new ui::Shape(this, {240, 5280, 4935, 3015}, kPanel);
+    auto* panel = new ui::Shape(client(), {240, 5280, 4935, 3015}, kPanel);
     Shape1.add(panel, "Shape1");
     const ui::Look big{.back = kButton, .points = 12};
     const ui::Look standard{.back = kButton};
     Command_aleatoire =
-        button(this, "Command_aleatoire", 9,
+        button(client(), "Command_aleatoire", 9,
                {u"Aleatoire"_s, {360, 5400, 1335, 495}, big, u"remplit la liste"_s});
 
-    Text1 = named(new ui::TextBox(this), "Text1", 0);
+    Text1 = named(new ui::TextBox(client()), "Text1", 0);
     ui::applyLook(Text1, {.back = kBackground, .points = 12});
     ui::place(Text1, {360, 6240, 735, 375});
     Text1->setText(QStringLiteral("0"));
@@ -132,62 +136,62 @@ void statistique::createSeriesPanel() {
     Text1->setAccessibleName(QStringLiteral("Nouvelle valeur"));
 
     Command_ajout =
-        button(this, "Command_ajout", 1, {u">"_s, {1200, 6240, 495, 375}, standard, {}});
+        button(client(), "Command_ajout", 1, {u">"_s, {1200, 6240, 495, 375}, standard, {}});
     Command_ajout->setAccessibleName(QStringLiteral("Ajouter la valeur"));
     const char16_t* removeCaptions[2] = {u"<", u"<<"};
     const char16_t* removeNames[2] = {u"Retirer la valeur sélectionnée",
                                       u"Retirer toutes les valeurs"};
     for (int i = 0; i < 2; ++i) {
-        auto* remove = new ui::CommandButton(this, {QString::fromUtf16(removeCaptions[i]),
-                                                    {1200, 6720.0 + 480 * i, 495, 375},
-                                                    standard,
-                                                    {}});
+        auto* remove = new ui::CommandButton(client(), {QString::fromUtf16(removeCaptions[i]),
+                                                        {1200, 6720.0 + 480 * i, 495, 375},
+                                                        standard,
+                                                        {}});
         remove->setAccessibleName(QString::fromUtf16(removeNames[i]));
         ui::setTabIndex(remove, 3 + i);
         Command_enlever.add(remove, "Command_enlever");
     }
 
-    List1 = named(new ui::ListBox(this), "List1", 2);
+    List1 = named(new ui::ListBox(client()), "List1", 2);
     ui::applyLook(List1, {.back = kListColour, .points = 12});
     ui::place(List1, {1800, 5400, 1215, 2160});
     List1->setAccessibleName(QStringLiteral("Série de valeurs"));
 
-    Command2 = button(this, "Command2", 8, {u"Fréquence"_s, {1680, 7680, 1335, 495}, big, {}});
+    Command2 = button(client(), "Command2", 8, {u"Fréquence"_s, {1680, 7680, 1335, 495}, big, {}});
 
-    List2 = named(new ui::ListBox(this), "List2", 6);
+    List2 = named(new ui::ListBox(client()), "List2", 6);
     ui::applyLook(List2, {.back = kListColour, .points = 12});
     ui::place(List2, {3000, 5400, 2055, 1560});
     List2->setAccessibleName(QStringLiteral("Résumé de la série"));
 
-    Label1 = named(new ui::Label(this, {.caption = u"Résultats"_s,
-                                        .bounds = {3120, 7080, 1860, 1035},
-                                        .look = {.points = 9.75},
-                                        .transparent = true,
-                                        .wordWrap = true}),
+    Label1 = named(new ui::Label(client(), {.caption = u"Résultats"_s,
+                                            .bounds = {3120, 7080, 1860, 1035},
+                                            .look = {.points = 9.75},
+                                            .transparent = true,
+                                            .wordWrap = true}),
                    "Label1", 7);
 }
 
 void statistique::createSecondListPanel() {
-    auto* panel = new ui::Shape(this, {5280, 5280, 2535, 3015}, kPanel);
+    auto* panel = new ui::Shape(client(), {5280, 5280, 2535, 3015}, kPanel);
     Shape1.add(panel, "Shape1");
-    Check1 = named(new ui::CheckBox(this, u"Prendre en compte 2ème liste"_s,
+    Check1 = named(new ui::CheckBox(client(), u"Prendre en compte 2ème liste"_s,
                                     {5640, 5400, 1935, 495}, {.back = kPanel, .points = 9.75}),
                    "Check1", 35);
-    Command_aleatoire2 = button(this, "Command_aleatoire2", 39,
+    Command_aleatoire2 = button(client(), "Command_aleatoire2", 39,
                                 {u"Aleatoire"_s,
                                  {5400, 6360, 1095, 495},
                                  {.back = kButton, .points = 12},
                                  u"remplit la liste"_s});
-    Text_liste2 = named(new ui::MultiLineTextBox(this), "Text_liste2", 38);
+    Text_liste2 = named(new ui::MultiLineTextBox(client()), "Text_liste2", 38);
     ui::applyLook(Text_liste2, {.back = kSecondListColour, .points = 9.75});
     ui::place(Text_liste2, {6600, 6120, 975, 2055});
     Text_liste2->setText(QStringLiteral("0"));
     Text_liste2->setAccessibleName(QStringLiteral("Deuxième liste, une valeur par ligne"));
     const ui::Look standard{.back = kButton};
     Command_asc =
-        button(this, "Command_asc", 36, {u"Croissant"_s, {5560, 7320, 855, 375}, standard, {}});
+        button(client(), "Command_asc", 36, {u"Croissant"_s, {5560, 7320, 855, 375}, standard, {}});
     Command_desc =
-        button(this, "Command_desc", 37, {u"Décroiss"_s, {5560, 7800, 855, 375}, standard, {}});
+        button(client(), "Command_desc", 37, {u"Décroiss"_s, {5560, 7800, 855, 375}, standard, {}});
 }
 
 // Which handler each control event runs; no other event has one.

@@ -8,6 +8,7 @@
 // out over the ui/ layer. Skip-and-continue handling (core::ResumeNext) is used where a
 // routine must go on past a failing step.
 
+#include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
 #include "ui/control_array.h"
@@ -19,6 +20,8 @@
 #include "ui/shape.h"
 #include "ui/text_box.h"
 #include "ui/timer.h"
+
+class QAction;
 
 namespace core {
 class ResumeNext;
@@ -55,13 +58,36 @@ public:
     ui::CommandButton* Command_enonce;
     ui::Timer* Timer1;
 
+    // The menu bar above the described window.
+    QAction* mnuOuvrir;
+    QAction* mnuEnregistrer;
+    QAction* mnuEnregistrerSous;
+    QAction* mnuQuitter;
+    QAction* mnuCopierSerie;
+    QAction* mnuCollerSerie;
+    QAction* mnuAPropos;
+
     void sub_graph_camembert();
+
+    // Opens a series file, as "Ouvrir une série…" does once the file is chosen: both
+    // series replaced, or a message saying why not and nothing changed.
+    bool ouvrirSerie(const QString& chemin);
+    // Both series as a file holds them: List1's items and the second list's values.
+    core::TwoSeries serie() const;
+    // The file that goes with the series; empty when none does.
+    QString fichier() const { return fichier_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     statistique();
     void createChartArea();
     void createSeriesPanel();
     void createSecondListPanel();
+    void createMenuBar();
     void wireEvents();
 
     void Form_Load();
@@ -96,6 +122,22 @@ private:
 
     // The exercise
     void Command_enonce_Click();
+
+    // Series in and out: files, the clipboard, a dropped file
+    void mnuOuvrir_Click();
+    void mnuEnregistrer_Click();
+    void mnuEnregistrerSous_Click();
+    void mnuCopierSerie_Click();
+    void mnuCollerSerie_Click();
+    void mnuQuitter_Click();
+    void mnuAPropos_Click();
+    void chargerSerie(const core::TwoSeries& serie);
+    bool enregistrerDans(const QString& chemin);
+    // Asks whether to save changes that would be lost; false when the learner cancels.
+    bool modificationsTraitees();
+    void montrerFichier(const QString& chemin, const core::TwoSeries& enregistree);
+    QString fichier_;
+    core::TwoSeries enregistree_;
 
     void montrerEtiquette(core::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
                           double left, double top);

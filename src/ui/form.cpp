@@ -6,9 +6,11 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMenuBar>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace ui {
 
@@ -25,6 +27,25 @@ Form::Form(const Properties& p) : QWidget(nullptr) {
         setWindowIcon(QIcon(blank));
     }
     const QSize client(pixels(p.clientWidth), pixels(p.clientHeight));
+    if (p.menuBar) {
+        // The bar above, the client area below it at its own size, whatever the
+        // window's size: nothing moves when the window is resized.
+        menuBar_ = new QMenuBar(this);
+        // The desktop's colours, not the window's own.
+        QPalette standard = menuBar_->palette();
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::WindowText})
+            standard.setColor(role, QGuiApplication::palette().color(role));
+        menuBar_->setPalette(standard);
+        client_ = new QWidget(this);
+        client_->setObjectName(QStringLiteral("client"));
+        client_->setFixedSize(client);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
+        layout->setMenuBar(menuBar_);
+        layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+    }
     if (p.fixedBorder) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -36,6 +57,8 @@ Form::Form(const Properties& p) : QWidget(nullptr) {
 
 void Form::showCentred() {
     if (!placed_) {
+        // The bar's height is known once its menus are in.
+        if (menuBar_) resize(client_->width(), menuBar_->sizeHint().height() + client_->height());
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen) {
             const QRect area = screen->availableGeometry();

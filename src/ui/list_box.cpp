@@ -63,6 +63,17 @@ void ListBox::clearItems() {
     scheduleViewSync();
 }
 
+void ListBox::setItems(const QStringList& texts) {
+    if (texts.size() > kCapacity) throw core::Failure();
+    ownChange_ = true;
+    model_->beginResetModel();
+    items_ = texts;
+    model_->endResetModel();
+    ownChange_ = false;
+    selected_ = -1;
+    scheduleViewSync();
+}
+
 QString ListBox::itemText(int index) const {
     if (index < 0 || index >= count()) throw core::Failure();
     return items_[index];

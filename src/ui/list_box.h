@@ -22,6 +22,9 @@ public:
     void append(const QString& text);  // fails when the list is full
     void removeAt(int index);          // fails outside 0..count-1
     void clearItems();
+    // All items at once, none selected: a file of 32,767 values opens in one go.
+    void setItems(const QStringList& texts);  // fails beyond the capacity
+    QStringList items() const { return items_; }
     int count() const { return int(items_.size()); }
     QString itemText(int index) const;  // fails outside 0..count-1
 

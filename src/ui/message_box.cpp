@@ -1,7 +1,9 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 namespace {
@@ -19,10 +21,45 @@ void setApplicationTitle(const QString& t) {
 }
 
 void messageBox(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok,
+    messageBox(text, applicationTitle());
+}
+
+void messageBox(const QString& text, const QString& caption) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
+}
+
+int ask(const QString& text, const QStringList& buttons, int escape) {
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("messageBox"));
+    QList<QAbstractButton*> added;
+    for (const QString& caption : buttons) added << box.addButton(caption, QMessageBox::ActionRole);
+    if (escape >= 0 && escape < added.size()) box.setEscapeButton(added[escape]);
+    if (!added.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    box.exec();
+    const qsizetype chosen = added.indexOf(box.clickedButton());
+    return chosen < 0 ? escape : int(chosen);
+}
+
+QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter) {
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,
+                   const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, caption, suggested, filter);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 }  // namespace ui

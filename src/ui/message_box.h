@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+class QWidget;
 
 namespace ui {
 
@@ -11,5 +14,16 @@ void setApplicationTitle(const QString& title);
 // A modal message with an OK button only and the program's title as caption; returns
 // once it has been closed.
 void messageBox(const QString& text);
+// The same with a caption of its own.
+void messageBox(const QString& text, const QString& caption);
+// A modal question with one button per caption; returns the index of the button
+// chosen, or `escape` when the box is closed another way.
+int ask(const QString& text, const QStringList& buttons, int escape);
+
+// The file the learner chose to open or to write, or the empty text when none was.
+QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter);
+// A name without a suffix gets `suffix`, before the dialog asks about replacing a file.
+QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,
+                   const QString& filter, const QString& suffix);
 
 }  // namespace ui

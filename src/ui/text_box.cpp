@@ -3,6 +3,7 @@
 #include "ui/key_codes.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -83,6 +84,17 @@ void TextBox::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     keys_.released(*event);
     emit keyReleased(keyCode(*event), shiftState(event->modifiers()));
+}
+
+// A dragged file is the window's to open, not text for the box.
+void TextBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) return event->ignore();
+    QLineEdit::dragEnterEvent(event);
+}
+
+void MultiLineTextBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) return event->ignore();
+    QPlainTextEdit::dragEnterEvent(event);
 }
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {

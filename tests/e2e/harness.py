@@ -33,6 +33,7 @@ class Desktop:
         self.program_path = program
         self.size = size
         self.extra_env = env or {}
+        self.scale = float(self.extra_env.get("QT_SCALE_FACTOR", "1"))
         self.accessibility = accessibility
         self.processes = []
         self.program = None
@@ -167,6 +168,20 @@ class Desktop:
         return (int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"]),
                 int(fields["Width"]), int(fields["Height"]))
 
+    def client_top(self, window):
+        """Pixels between the top of a window and its client area: the height of the main
+        window's menu bar (its client area is 8,685 twips high), 0 for the exercise."""
+        name = self.run("xdotool", "getwindowname", str(window)).strip()
+        if not name.startswith("Statistique"):
+            return 0
+        _, _, _, height = self.window_geometry(window)
+        return height - round(8685 / 15 * self.scale)
+
+    def client_origin(self, window):
+        """Where a window's client area starts on the screen, in pixels."""
+        left, top, _, _ = self.window_geometry(window)
+        return left, top + self.client_top(window)
+
     def keys(self, *names, pause=0.03, held=None):
         """Presses and releases keys by their key symbol names (KP_1, KP_Decimal, a, ...),
         as physical keys of the current layout: the modifiers are the keyboard's own.
@@ -260,8 +275,9 @@ class Desktop:
         self.xdotool("click", "1")
 
     def click_twips(self, window, left, top, width, height):
-        """Clicks the middle of a control placed in twips."""
-        self.click(window, round((left + width / 2) / 15), round((top + height / 2) / 15))
+        """Clicks the middle of a control placed in twips in a window's client area."""
+        self.click(window, round((left + width / 2) / 15 * self.scale),
+                   round((top + height / 2) / 15 * self.scale) + self.client_top(window))
 
 
 class Accessible:

@@ -16,7 +16,7 @@ def main(program):
     with Desktop(program, accessibility=False) as desktop:
         desktop.start_program()
         window = desktop.window("Statistique")
-        left, top, _, _ = desktop.window_geometry(window)
+        left, top = desktop.client_origin(window)
         desktop.click_twips(window, *ALEATOIRE)  # 70, 53, 57, 28, 30, 77 at every start
         desktop.click_twips(window, *BATONS)
 

@@ -23,7 +23,7 @@ def main(program):
     with Desktop(program, accessibility=False) as desktop:
         desktop.start_program()
         window = desktop.window("Statistique")
-        left, top, _, _ = desktop.window_geometry(window)
+        left, top = desktop.client_origin(window)
 
         desktop.click_twips(window, *ENONCE)
         exercise = desktop.window("Ek_varno")

@@ -36,7 +36,9 @@ def layout(program, scale, check=None):
     with Desktop(program, size="1600x1300", env={"QT_SCALE_FACTOR": scale}, accessibility=False) as desktop:
         desktop.start_program()
         window = desktop.window("Statistique")
-        left, top, width, height = desktop.window_geometry(window)
+        left, top = desktop.client_origin(window)
+        _, _, width, height = desktop.window_geometry(window)
+        height -= desktop.client_top(window)
         boxes = wait_until(lambda: (lambda b: b if all(b.values()) else None)(
             bounding_boxes(desktop.screenshot(f"layout-{scale}.png"), left, top, width, height)),
             what="the window painted")
@@ -47,8 +49,8 @@ def layout(program, scale, check=None):
 
 def chart_is_sharp(desktop, window, left, top):
     # Clicks land in screen pixels: twice the layout's. "Aleatoire", then "Les deux".
-    desktop.click(window, round((360 + 1335 / 2) / 15 * 2), round((5400 + 495 / 2) / 15 * 2))
-    desktop.click(window, round((8640 + 1695 / 2) / 15 * 2), round((3720 + 495 / 2) / 15 * 2))
+    desktop.click_twips(window, 360, 5400, 1335, 495)
+    desktop.click_twips(window, 8640, 3720, 1695, 495)
     inner = (240 / 15 + 2) * 2
 
     def drawn():

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -131,7 +132,8 @@ void LayoutTest::controls() {
 void LayoutTest::window() {
     statistique& w = statistique::instance();
     QCOMPARE(w.windowTitle(), u"Statistique"_s);
-    QCOMPARE(w.size(), QSize(ui::pixels(10515), ui::pixels(8685)));
+    const QSize client(ui::pixels(10515), ui::pixels(8685));
+    QCOMPARE(w.client()->size(), client);
     QCOMPARE(packed(w.palette().color(QPalette::Window)), ui::rgb(114, 172, 231));
     QCOMPARE(packed(w.Picture1->backColour()), ui::rgb(192, 255, 192));
     QCOMPARE(w.Picture1->drawWidth(), 2);
@@ -140,6 +142,10 @@ void LayoutTest::window() {
 
     w.showCentred();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The menu bar stands above the client area, and the window grows by its height.
+    QVERIFY(w.menuBar()->height() > 0);
+    QCOMPARE(w.client()->geometry(), QRect(QPoint(0, w.menuBar()->height()), client));
+    QCOMPARE(w.size(), client + QSize(0, w.menuBar()->height()));
     const QRect screen = w.screen()->availableGeometry();
     QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 2);
     QVERIFY(qAbs(w.frameGeometry().center().y() - screen.center().y()) <= 2);
@@ -198,7 +204,7 @@ void LayoutTest::tabOrder() {
 
 void LayoutTest::panelsLieBehind() {
     statistique& w = statistique::instance();
-    const QObjectList children = w.children();
+    const QObjectList children = w.client()->children();
     const auto position = [&](QObject* o) { return children.indexOf(o); };
     for (int i = 0; i < 2; ++i) {
         auto* panel = &w.Shape1(i);

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
 
@@ -52,17 +53,34 @@ void settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer() {
+MessageBoxAnswerer::MessageBoxAnswerer(const QString& answer) {
     poll_.setInterval(5);
-    connect(&poll_, &QTimer::timeout, this, [this] {
+    connect(&poll_, &QTimer::timeout, this, [this, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         texts << box->text();
         titles << box->windowTitle();
         QStringList names;
-        for (QAbstractButton* b : box->buttons()) names << b->text();
+        QAbstractButton* chosen = box->button(QMessageBox::Ok);
+        for (QAbstractButton* b : box->buttons()) {
+            names << b->text();
+            if (!answer.isEmpty() && b->text() == answer) chosen = b;
+        }
         buttons << names.join(u'|');
-        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+        chosen ? chosen->click() : box->reject();
+    });
+    poll_.start();
+}
+
+FileDialogAnswerer::FileDialogAnswerer(const QString& path) {
+    poll_.setInterval(5);
+    connect(&poll_, &QTimer::timeout, this, [this, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        ++answered;
+        if (path.isEmpty()) return dialog->reject();
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // public there, and virtual
     });
     poll_.start();
 }

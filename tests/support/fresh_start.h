@@ -37,13 +37,23 @@ QStringList items(const ui::ListBox& list);
 void settle();
 
 // Watches for the program's message box while an action runs, notes what it said and
-// answers it with OK.
+// answers it: with OK, or with the button of the caption given.
 class MessageBoxAnswerer : public QObject {
 public:
-    MessageBoxAnswerer();
+    explicit MessageBoxAnswerer(const QString& answer = QString());
     QStringList texts;    // every message answered, in order
     QStringList titles;   // their captions
     QStringList buttons;  // their buttons, joined by '|'
+
+private:
+    QTimer poll_;
+};
+
+// Answers the program's file dialogs with a path, as a learner typing it would.
+class FileDialogAnswerer : public QObject {
+public:
+    explicit FileDialogAnswerer(const QString& path);
+    int answered = 0;
 
 private:
     QTimer poll_;

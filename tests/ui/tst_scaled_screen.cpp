@@ -77,11 +77,12 @@ void ScaledScreenTest::layoutScalesAsAWhole() {
     QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble());
     // Logical positions are the twips over 15 whatever the scale; the screen multiplies them.
     for (QWidget* c : w.findChildren<QWidget*>()) {
-        if (c->parentWidget() != &w || c->objectName().isEmpty()) continue;
+        if (c->parentWidget() != w.client() || c->objectName().isEmpty()) continue;
         const ui::Bounds b = ui::bounds(c);
         QCOMPARE(c->geometry().topLeft(), QPoint(ui::pixels(b.left), ui::pixels(b.top)));
     }
-    QCOMPARE(w.grab().size(), (QSizeF(701, 579) * scale).toSize());  // in screen pixels
+    // in screen pixels
+    QCOMPARE(w.client()->grab().size(), (QSizeF(701, 579) * scale).toSize());
 }
 
 void ScaledScreenTest::textsFitTheirControls() {

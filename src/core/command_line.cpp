@@ -1,0 +1,117 @@
+#include "core/command_line.h"
+
+#include <QCommandLineParser>
+
+using namespace Qt::StringLiterals;
+
+namespace core {
+namespace {
+
+QString usage(bool english) {
+    if (english)
+        return uR"(Usage: statistique [FILE] [OPTIONS]
+Learn descriptive statistics: build a series, read its parameters, draw its charts.
+
+  FILE                 a series to open: a CSV file (two columns at most) or one
+                       value per line
+  --stats FILE         print the parameters of FILE's series and exit
+  --chart=KIND         the chart to draw: sticks, curve, both or pie
+  --second             take the second series (column 2) into account
+  --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
+  -h, --help           print this help and exit
+  -v, --version        print the version and exit
+
+Without --stats or --export, the program opens its window (a graphical session
+is needed).
+)"_s;
+    return uR"(Usage : statistique [FICHIER] [OPTIONS]
+Apprendre la statistique descriptive : une série, ses paramètres, ses graphiques.
+
+  FICHIER              une série à ouvrir : un fichier CSV (deux colonnes au plus)
+                       ou une valeur par ligne
+  --stats FICHIER      écrit les paramètres de la série de FICHIER et s'arrête
+  --chart=TYPE         le graphique à dessiner : sticks (bâtons), curve (courbe),
+                       both (les deux) ou pie (camembert)
+  --second             prend en compte la deuxième série (colonne 2)
+  --export=SORTIE      écrit le graphique de FICHIER dans SORTIE (.png, .svg ou
+                       .pdf) et s'arrête
+  -h, --help           affiche cette aide et s'arrête
+  -v, --version        affiche la version et s'arrête
+
+Sans --stats ni --export, le programme ouvre sa fenêtre (il faut une session
+graphique).
+)"_s;
+}
+
+Command error(const QString& what, bool english) {
+    const QString hint =
+        english ? u"Try 'statistique --help'."_s : u"Essayez « statistique --help »."_s;
+    return {.kind = Command::Kind::Error, .text = what + u'\n' + hint};
+}
+
+}  // namespace
+
+Command parseCommandLine(const QStringList& arguments, bool english) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
+    const QCommandLineOption stats(u"stats"_s);
+    const QCommandLineOption chart(u"chart"_s, {}, u"kind"_s);
+    const QCommandLineOption second(u"second"_s);
+    const QCommandLineOption output(u"export"_s, {}, u"output"_s);
+    parser.addOptions({help, version, stats, chart, second, output});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString name = (unknown.first().size() == 1 ? u"-"_s : u"--"_s) + unknown.first();
+            return error(english ? u"statistique: unknown option '%1'"_s.arg(name)
+                                 : u"statistique : option inconnue « %1 »"_s.arg(name),
+                         english);
+        }
+        return error(u"statistique : "_s + parser.errorText(), english);
+    }
+    if (parser.isSet(help)) return {.kind = Command::Kind::Help, .text = usage(english)};
+    if (parser.isSet(version))
+        return {.kind = Command::Kind::Version,
+                .text = u"statistique %1\n"_s.arg(STATISTIQUE_VERSION)};
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return error(english ? u"statistique: one file at most, not %1"_s.arg(files.size())
+                             : u"statistique : un seul fichier, pas %1"_s.arg(files.size()),
+                     english);
+    Command command{.file = files.value(0),
+                    .chart = parser.value(chart),
+                    .second = parser.isSet(second),
+                    .output = parser.value(output)};
+    const auto needsFile = [&](const QString& option) {
+        return error(english ? u"statistique: %1 needs a FILE"_s.arg(option)
+                             : u"statistique : %1 demande un FICHIER"_s.arg(option),
+                     english);
+    };
+    if (parser.isSet(stats)) {
+        if (command.file.isEmpty()) return needsFile(u"--stats"_s);
+        command.kind = Command::Kind::Stats;
+        return command;
+    }
+    if (parser.isSet(output) || parser.isSet(chart) || parser.isSet(second)) {
+        if (command.file.isEmpty()) return needsFile(u"--export"_s);
+        if (!parser.isSet(output) || !parser.isSet(chart))
+            return error(english ? u"statistique: --chart and --export go together"_s
+                                 : u"statistique : --chart et --export vont ensemble"_s,
+                         english);
+        static const QStringList kCharts = {u"sticks"_s, u"curve"_s, u"both"_s, u"pie"_s};
+        if (!kCharts.contains(command.chart))
+            return error(
+                english ? u"statistique: unknown chart '%1' (sticks, curve, both or pie)"_s.arg(
+                              command.chart)
+                        : u"statistique : graphique inconnu « %1 » (sticks, curve, "
+                          u"both ou pie)"_s.arg(command.chart),
+                english);
+        command.kind = Command::Kind::Export;
+    }
+    return command;
+}
+
+}  // namespace core

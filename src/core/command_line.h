@@ -1,0 +1,29 @@
+#pragma once
+
+// What the command line asks for: the window (with a series file to open, or none),
+// the parameters of a file's series on standard output, a chart written to a file,
+// the usage, the version, or a usage error to report.
+
+#include <QString>
+#include <QStringList>
+
+namespace core {
+
+struct Command {
+    enum class Kind { Window, Stats, Export, Help, Version, Error };
+    Kind kind = Kind::Window;
+    QString file;   // FICHIER
+    QString chart;  // --chart: sticks, curve, both or pie
+    bool second = false;
+    QString output;  // --export
+    QString text;    // the usage, the version line, or what is wrong
+};
+
+// `english`: the usage and the error are in English, for an English locale; French
+// otherwise. The program's own name comes first in `arguments`.
+Command parseCommandLine(const QStringList& arguments, bool english);
+
+// The exit status of a usage error, as Qt's own tools and most commands use.
+inline constexpr int kUsageError = 2;
+
+}  // namespace core

@@ -1,0 +1,59 @@
+#pragma once
+
+// Two series in and out of the text a spreadsheet writes and reads: a file, or cells
+// copied to the clipboard. A reading gives either both series or one error that says
+// where and why, never half a result.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace core {
+
+// The values of both series as texts, in order, with the regional decimal mark.
+struct TwoSeries {
+    QStringList first;   // what List1 shows
+    QStringList second;  // what the second list holds, one value per line
+    bool operator==(const TwoSeries&) const = default;
+};
+
+// Where a reading stopped (line and column from 1; 0 where the whole text is at
+// fault) and why, as one French phrase.
+struct SeriesError {
+    int line = 0;
+    int column = 0;
+    QString why;
+};
+
+struct SeriesReading {
+    std::optional<TwoSeries> series;  // empty when the reading failed
+    SeriesError error;
+};
+
+// The most values a series may have: as many as the list can hold.
+inline constexpr int kMostValues = 32767;
+
+// A file's bytes: UTF-8 (with or without its mark), UTF-16 with its mark, or Latin-1;
+// columns separated by ";", tab or ","; LF or CR LF; an optional header row; quoted
+// cells; a decimal comma or point.
+SeriesReading readSeries(const QByteArray& bytes);
+// The same from a file, which may also be missing, unreadable or a folder.
+SeriesReading readSeriesFile(const QString& path);
+// Cells copied from a spreadsheet: a single row gives one series, columns give two.
+SeriesReading readCopiedCells(const QString& text);
+
+// The message that tells the learner why a file could not be opened.
+QString explain(const SeriesError& error, const QString& fileName);
+// The same for cells pasted from the clipboard.
+QString explainPaste(const SeriesError& error);
+
+// What a spreadsheet set to French opens by a double-click: UTF-8 with its mark, ";"
+// between columns, CR LF, a header row "Série 1;Série 2" (one column when the second
+// series is empty), and an empty cell where a series is shorter.
+QByteArray seriesFile(const TwoSeries& series);
+// What a spreadsheet pastes into cells: a tab between columns, a line per row.
+QString copiedCells(const TwoSeries& series);
+
+}  // namespace core

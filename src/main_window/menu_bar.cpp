@@ -1,0 +1,59 @@
+// The menu bar above the described window: the series in and out of files and the
+// clipboard, and the program's About box. No shortcut takes a key the text boxes use
+// (Ctrl+C, V, X, Z, A stay with them).
+
+#include "main_window/statistique.h"
+#include "ui/guarded.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu* menu(QMenuBar* bar, const QString& title, const char* name) {
+    QMenu* m = bar->addMenu(title);
+    m->setObjectName(QString::fromLatin1(name));
+    m->setAccessibleName(QString(title).remove(u'&'));
+    return m;
+}
+
+}  // namespace
+
+void statistique::createMenuBar() {
+    const auto item = [this](QMenu* m, const QString& text, const char* name,
+                             const QKeySequence& keys, void (statistique::*handler)()) {
+        QAction* action = m->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                ui::guarded([this, handler] { (this->*handler)(); }));
+        return action;
+    };
+    using Keys = QKeySequence;
+    QMenu* fichier = menu(menuBar(), QStringLiteral("&Fichier"), "mnuFichier");
+    mnuOuvrir = item(fichier, QStringLiteral("&Ouvrir une série…"), "mnuOuvrir",
+                     Keys(Qt::CTRL | Qt::Key_O), &statistique::mnuOuvrir_Click);
+    mnuEnregistrer = item(fichier, QStringLiteral("&Enregistrer la série"), "mnuEnregistrer",
+                          Keys(Qt::CTRL | Qt::Key_S), &statistique::mnuEnregistrer_Click);
+    mnuEnregistrerSous =
+        item(fichier, QStringLiteral("Enregistrer la série &sous…"), "mnuEnregistrerSous",
+             Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &statistique::mnuEnregistrerSous_Click);
+    fichier->addSeparator();
+    mnuQuitter = item(fichier, QStringLiteral("&Quitter"), "mnuQuitter", Keys(Qt::CTRL | Qt::Key_Q),
+                      &statistique::mnuQuitter_Click);
+
+    QMenu* edition = menu(menuBar(), QStringLiteral("É&dition"), "mnuEdition");
+    mnuCopierSerie =
+        item(edition, QStringLiteral("&Copier la série"), "mnuCopierSerie",
+             Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &statistique::mnuCopierSerie_Click);
+    mnuCollerSerie =
+        item(edition, QStringLiteral("C&oller une série"), "mnuCollerSerie",
+             Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &statistique::mnuCollerSerie_Click);
+
+    QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
+    mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),
+                      &statistique::mnuAPropos_Click);
+}
