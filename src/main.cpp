@@ -1,3 +1,4 @@
+#include "command_line/command_line.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
         case core::Command::Kind::Error:
             std::fprintf(stderr, "%s\n", qPrintable(command.text));
             return core::kUsageError;
+        case core::Command::Kind::Stats:
+            return command_line::afficherParametres(command.file);
         default:
             break;
     }

@@ -63,8 +63,10 @@ std::optional<QString> decode(const QByteArray& bytes, QString& why) {
     return text;
 }
 
-QStringList linesOf(const QString& text) {
-    QStringList lines;
+using Lines = QList<QStringView>;
+
+Lines linesOf(QStringView text) {
+    Lines lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'\n' && text[i] != u'\r') continue;
@@ -76,19 +78,26 @@ QStringList linesOf(const QString& text) {
     return lines;
 }
 
-bool blank(const QString& line) {
+bool blank(QStringView line) {
     return line.trimmed().isEmpty();
 }
 
-// How often a character stands in a line outside quoted cells.
-int countOutsideQuotes(QStringView line, QChar c) {
-    int count = 0;
+// How often the separators and the decimal point stand in a line outside quoted cells.
+struct Counts {
+    int semicolons = 0, tabs = 0, commas = 0, points = 0;
+};
+Counts countOutsideQuotes(QStringView line) {
+    Counts counts;
     bool quoted = false;
     for (const QChar x : line) {
         if (x == u'"') quoted = !quoted;
-        if (!quoted && x == c) ++count;
+        if (quoted) continue;
+        counts.semicolons += x == u';';
+        counts.tabs += x == u'\t';
+        counts.commas += x == u',';
+        counts.points += x == u'.';
     }
-    return count;
+    return counts;
 }
 
 // A line's cells, unquoted; no separator gives the whole line as one cell. Empty when
@@ -124,10 +133,12 @@ std::optional<QStringList> cellsOf(QStringView line, QChar separator) {
 }
 
 // A cell as List1 shows it: the number as written, with the regional decimal mark.
-std::optional<QString> valueOf(const QString& cell) {
-    QString text = cell.trimmed();
-    if (text.count(u'.') + text.count(u',') > 1) return std::nullopt;
-    text.replace(u'.', decimalSeparator()).replace(u',', decimalSeparator());
+std::optional<QString> valueOf(QStringView cell) {
+    const QStringView trimmed = cell.trimmed();
+    const qsizetype marks = trimmed.count(u'.') + trimmed.count(u',');
+    if (marks > 1) return std::nullopt;
+    QString text = trimmed.toString();
+    if (marks == 1) text.replace(u'.', decimalSeparator()).replace(u',', decimalSeparator());
     if (!readNumber(text)) return std::nullopt;
     return text;
 }
@@ -141,14 +152,15 @@ bool isHeader(const QStringList& cells) {
 // ";" or a tab where a line has one; a comma only where it cannot be a decimal mark:
 // two in a line, a decimal point beside it, a header that it divides, or a regional
 // decimal mark that is not a comma. Otherwise a single column.
-QChar separatorOf(const QStringList& lines) {
+QChar separatorOf(const Lines& lines) {
     int commas = 0;
     bool points = false;
-    for (const QString& line : lines) {
-        if (countOutsideQuotes(line, u';')) return u';';
-        if (countOutsideQuotes(line, u'\t')) return u'\t';
-        commas = std::max(commas, countOutsideQuotes(line, u','));
-        points = points || countOutsideQuotes(line, u'.') > 0;
+    for (const QStringView line : lines) {
+        const Counts counts = countOutsideQuotes(line);
+        if (counts.semicolons) return u';';
+        if (counts.tabs) return u'\t';
+        commas = std::max(commas, counts.commas);
+        points = points || counts.points > 0;
     }
     if (commas == 0) return {};
     if (commas >= 2 || points || decimalSeparator() != u","_s) return u',';
@@ -164,12 +176,13 @@ struct Row {
 
 // The rows of a text that holds at least one, or why they cannot be read.
 SeriesReading rowsOf(const QString& text, std::vector<Row>& rows) {
-    QStringList lines = linesOf(text);
+    Lines lines = linesOf(text);
     while (!lines.isEmpty() && blank(lines.last())) lines.removeLast();
     int first = 0;
     while (first < lines.size() && blank(lines[first])) ++first;
     if (first == lines.size()) return {TwoSeries{}, {}};
     const QChar separator = separatorOf(lines.mid(first));
+    rows.reserve(size_t(lines.size() - first));
     for (int i = first; i < lines.size(); ++i) {
         const auto cells = cellsOf(lines[i], separator);
         if (!cells) return failure(i + 1, 0, u"un guillemet n'est pas refermé"_s);
@@ -188,7 +201,8 @@ SeriesReading seriesOfColumns(const std::vector<Row>& rows) {
     for (size_t r = top; r < rows.size(); ++r) {
         const Row& row = rows[r];
         for (int c = 0; c < std::max<int>(2, int(row.cells.size())); ++c) {
-            const QString cell = c < row.cells.size() ? row.cells[c].trimmed() : QString();
+            const QStringView cell =
+                c < row.cells.size() ? QStringView(row.cells[c]).trimmed() : QStringView();
             if (c >= 2) {
                 if (!cell.isEmpty())
                     return failure(row.line, c + 1, u"le fichier a plus de deux colonnes"_s);

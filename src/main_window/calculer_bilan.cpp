@@ -29,6 +29,7 @@ void calculer_bilan() {
     bilan_liste1(2) = bilan.moyenne;
     effectif_total = bilan.effectif;
     for (const QString& ligne : bilan.lignes) resume([&] { List2.append(ligne); });
+    emit fenetre.serie1Changee();
 }
 
 }  // namespace dexo_mod

@@ -53,6 +53,10 @@ void statistique::createMenuBar() {
         item(edition, QStringLiteral("C&oller une série"), "mnuCollerSerie",
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &statistique::mnuCollerSerie_Click);
 
+    QMenu* statistiques = menu(menuBar(), QStringLiteral("&Statistiques"), "mnuStatistiques");
+    mnuParametres = item(statistiques, QStringLiteral("&Paramètres de la série…"), "mnuParametres",
+                         Keys(Qt::CTRL | Qt::Key_R), &statistique::mnuParametres_Click);
+
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
     mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),
                       &statistique::mnuAPropos_Click);

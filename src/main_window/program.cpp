@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
+#include "parameters/parametres_serie.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ void prepare() {
 }
 
 void end() {
+    Parametres_serie::unload();
     Dexo_enonce::unload();
     statistique::unload();
 }

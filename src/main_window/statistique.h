@@ -65,6 +65,7 @@ public:
     QAction* mnuQuitter;
     QAction* mnuCopierSerie;
     QAction* mnuCollerSerie;
+    QAction* mnuParametres;
     QAction* mnuAPropos;
 
     void sub_graph_camembert();
@@ -76,6 +77,12 @@ public:
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
     QString fichier() const { return fichier_; }
+
+signals:
+    // After every run of the statistics engine.
+    void serie1Changee();
+    // After every reading of the second list, and after its random fill and sorts.
+    void serie2Changee();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +137,7 @@ private:
     void mnuCopierSerie_Click();
     void mnuCollerSerie_Click();
     void mnuQuitter_Click();
+    void mnuParametres_Click();
     void mnuAPropos_Click();
     void chargerSerie(const core::TwoSeries& serie);
     bool enregistrerDans(const QString& chemin);

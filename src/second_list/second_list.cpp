@@ -50,6 +50,7 @@ void statistique::Text_liste2_Change() {
     indice = Variant::count(lecture.effectif);
     effectif_liste2 = Variant::count(lecture.effectif);
     resumerListe2(lecture.effectif);
+    emit serie2Changee();
 }
 
 void statistique::Text_liste2_KeyUp(int keyCode, int /*shift*/) {
@@ -78,6 +79,7 @@ void statistique::Command_aleatoire2_Click() {
     ecrireListe2(kTirages);
     effectif_liste2 = Variant::count(kTirages);
     resumerListe2(kTirages);
+    emit serie2Changee();
 }
 
 // Values placed by rank: the rank of a value is the number of values less than or
@@ -107,6 +109,7 @@ void statistique::trierListe2(bool croissant) {
         valeurs_liste2(place) = copie[size_t(i)];
     }
     ecrireListe2(n);
+    emit serie2Changee();
 }
 
 void statistique::Command_asc_Click() {

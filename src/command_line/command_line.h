@@ -1,0 +1,14 @@
+#pragma once
+
+// What the program does from the command line without showing a window: the
+// parameters of a file's series on standard output, and a chart written to a file.
+// Each returns the process's exit status, and explains a failure on standard error.
+
+#include "core/command_line.h"
+
+namespace command_line {
+
+// statistique --stats FICHIER
+int afficherParametres(const QString& fichier);
+
+}  // namespace command_line

@@ -1,0 +1,22 @@
+#pragma once
+
+// A graduated axis for any range of values: round steps (1, 2, 2.5 or 5 times a power
+// of ten), from 0 to 1 as from -1e308 to 1e308; a single value gets an axis around it.
+// Worked in extended precision, so the span of the largest doubles still fits.
+
+#include <vector>
+
+namespace core {
+
+struct Axe {
+    long double debut = 0, fin = 1;
+    std::vector<long double> graduations;  // from debut to fin, ascending
+
+    // Where a value stands along a length, 0 at debut.
+    double position(double valeur, double longueur) const;
+};
+
+// About `voulues` graduations that cover [minimum, maximum].
+Axe axeGradue(double minimum, double maximum, int voulues = 5);
+
+}  // namespace core

@@ -1,0 +1,56 @@
+#pragma once
+
+// The parameters of a series as taught in French classrooms: position (median and
+// quartiles by the classroom's definition), spread, mode, variance by n, and the table
+// of counts; as pure functions of the values.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace core {
+
+struct Parametres {
+    int effectif = 0;
+    // Empty where the series is, or where the value leaves the double range.
+    std::optional<double> minimum, maximum, etendue, moyenne, mediane, premierQuartile,
+        troisiemeQuartile, ecartInterquartile, variance, ecartType;
+    // The values of largest count, ascending; none where every value has the same count
+    // and there are at least two of them ("aucun").
+    std::vector<double> modes;
+};
+
+// One row of the table of counts: a distinct value and how often it comes.
+struct Classe {
+    double valeur;
+    int effectif;
+    double frequence;  // percent
+    int effectifCumule;
+    double frequenceCumulee;  // percent
+};
+
+// The numbers among the texts, in order; a text that is not a number is left out.
+std::vector<double> nombres(const QStringList& textes);
+
+Parametres parametres(std::vector<double> valeurs);
+// One row per distinct value (values compared as numbers), ascending.
+std::vector<Classe> tableDesEffectifs(std::vector<double> valeurs);
+
+// The names of the parameters, in the order they are shown.
+QStringList nomsDesParametres();
+// The parameters as shown: Effectif total whole, the modes in the general form, every
+// other one with three decimals; "—" where a value is missing.
+QStringList textesDesParametres(const Parametres& p);
+// The columns of the table of counts and one row as shown.
+QStringList colonnesDesEffectifs();
+QStringList texteDeClasse(const Classe& classe);
+// How the quartiles are defined, in a sentence.
+QString definitionDesQuartiles();
+
+// The parameters of two series, a row per parameter, tab-separated, for a spreadsheet
+// or standard output; the first row names the columns.
+QString tableauDesParametres(const Parametres& serie1, const Parametres& serie2);
+
+}  // namespace core

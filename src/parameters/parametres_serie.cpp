@@ -1,0 +1,174 @@
+#include "parameters/parametres_serie.h"
+
+#include "core/resume_next.h"
+#include "engine/dexo_mod.h"
+#include "main_window/statistique.h"
+#include "parameters/boite_a_moustaches.h"
+#include "ui/guarded.h"
+#include "ui/table_model.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Parametres_serie* theWindow = nullptr;
+
+QTableView* tableau(QWidget* parent, ui::TableModel* modele, const QString& nom) {
+    auto* vue = new QTableView(parent);
+    vue->setModel(modele);
+    vue->setAccessibleName(nom);
+    vue->verticalHeader()->hide();
+    vue->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    vue->verticalHeader()->setDefaultSectionSize(vue->fontMetrics().height() + 6);
+    vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vue->setSelectionMode(QAbstractItemView::NoSelection);
+    vue->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return vue;
+}
+
+}  // namespace
+
+Parametres_serie& Parametres_serie::instance() {
+    if (!theWindow) theWindow = new Parametres_serie;
+    return *theWindow;
+}
+
+bool Parametres_serie::exists() {
+    return theWindow != nullptr;
+}
+
+void Parametres_serie::unload() {
+    delete theWindow;
+    theWindow = nullptr;
+}
+
+Parametres_serie::Parametres_serie()
+    : ui::Form({.caption = u"Paramètres de la série"_s,
+                .clientWidth = 12000,
+                .clientHeight = 11250,
+                .background = ui::rgb(255, 255, 255)}) {
+    setObjectName(u"Parametres_serie"_s);
+    // It stands beside the main window, which alone keeps the program going.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    modeleParametres_ = new ui::TableModel(this, {u"Paramètre"_s, u"Série 1"_s, u"Série 2"_s});
+    modeleEffectifs_ = new ui::TableModel(this, core::colonnesDesEffectifs());
+    Table_parametres = tableau(this, modeleParametres_, u"Paramètres des séries"_s);
+    Table_parametres->setObjectName(u"Table_parametres"_s);
+    // Every parameter in sight, without scrolling.
+    Table_parametres->setFixedHeight(Table_parametres->horizontalHeader()->sizeHint().height() +
+                                     int(core::nomsDesParametres().size()) *
+                                         Table_parametres->verticalHeader()->defaultSectionSize() +
+                                     2 * Table_parametres->frameWidth());
+    Choix_serie = new QComboBox(this);
+    Choix_serie->setObjectName(u"Choix_serie"_s);
+    Choix_serie->addItems({u"Série 1"_s, u"Série 2"_s});
+    Choix_serie->setAccessibleName(u"Série de la table des effectifs"_s);
+    Table_effectifs = tableau(this, modeleEffectifs_, u"Table des effectifs"_s);
+    Table_effectifs->setObjectName(u"Table_effectifs"_s);
+    Table_effectifs->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table_effectifs->horizontalHeader()->setStretchLastSection(true);
+    Label_quartiles = new QLabel(core::definitionDesQuartiles(), this);
+    Label_quartiles->setObjectName(u"Label_quartiles"_s);
+    Label_quartiles->setWordWrap(true);
+    Boite = new BoiteAMoustaches(this);
+    Boite->setObjectName(u"Boite"_s);
+    Command_copier = new QPushButton(u"Copier le tableau"_s, this);
+    Command_copier->setObjectName(u"Command_copier"_s);
+
+    auto* choix = new QHBoxLayout;
+    auto* legende = new QLabel(u"Table des effectifs de la"_s, this);
+    legende->setBuddy(Choix_serie);
+    choix->addWidget(legende);
+    choix->addWidget(Choix_serie);
+    choix->addStretch();
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(Table_parametres);
+    colonne->addLayout(choix);
+    colonne->addWidget(Table_effectifs, 1);
+    colonne->addWidget(Label_quartiles);
+    colonne->addWidget(Boite);
+    colonne->addWidget(Command_copier, 0, Qt::AlignRight);
+
+    statistique& principale = statistique::instance();
+    connect(&principale, &statistique::serie1Changee, this, ui::guarded([this] {
+        if (!isVisible()) return;
+        lireSerie1();
+        montrer();
+    }));
+    connect(&principale, &statistique::serie2Changee, this, ui::guarded([this] {
+        if (!isVisible()) return;
+        lireSerie2();
+        montrer();
+    }));
+    connect(Choix_serie, &QComboBox::currentIndexChanged, this, ui::guarded([this] { montrer(); }));
+    connect(Command_copier, &QPushButton::clicked, this,
+            ui::guarded([this] { Command_copier_Click(); }));
+}
+
+// Opened again, it catches up with what changed while it was closed.
+void Parametres_serie::showEvent(QShowEvent* event) {
+    ui::Form::showEvent(event);
+    lireSerie1();
+    lireSerie2();
+    montrer();
+}
+
+void Parametres_serie::lireSerie1() {
+    valeurs_[0] = core::nombres(statistique::instance().List1->items());
+    parametres_[0] = core::parametres(valeurs_[0]);
+}
+
+// The second list as the charts take it: the values read, at most 51.
+void Parametres_serie::lireSerie2() {
+    using namespace dexo_mod;
+    std::vector<double> valeurs;
+    int n = 0;
+    core::ResumeNext resume;
+    resume([&] { n = int(effectif_liste2.toDouble()); });
+    for (int i = 0; i < n && i < valeurs_liste2.size(); ++i) valeurs.push_back(valeurs_liste2(i));
+    valeurs_[1] = std::move(valeurs);
+    parametres_[1] = core::parametres(valeurs_[1]);
+}
+
+void Parametres_serie::montrer() {
+    const QStringList noms = core::nomsDesParametres();
+    const QStringList premiere = core::textesDesParametres(parametres_[0]);
+    const QStringList seconde = core::textesDesParametres(parametres_[1]);
+    modeleParametres_->setRows(int(noms.size()), [=](int ligne) {
+        return QStringList{noms[ligne], premiere[ligne], seconde[ligne]};
+    });
+    Table_parametres->setColumnHidden(2, valeurs_[1].empty());
+
+    classes_ = core::tableDesEffectifs(valeurs_[Choix_serie->currentIndex() == 1 ? 1 : 0]);
+    modeleEffectifs_->setRows(int(classes_.size()), [this](int ligne) {
+        return core::texteDeClasse(classes_[size_t(ligne)]);
+    });
+    Boite->montrer(parametres_[0], parametres_[1]);
+}
+
+// The parameters, then the table of counts, as tab-separated cells for a spreadsheet.
+void Parametres_serie::Command_copier_Click() {
+    QString texte = core::tableauDesParametres(parametres_[0], parametres_[1]);
+    texte += u'\n' + Choix_serie->currentText() + u'\n' + core::colonnesDesEffectifs().join(u'\t') +
+             u'\n';
+    for (const core::Classe& classe : classes_)
+        texte += core::texteDeClasse(classe).join(u'\t') + u'\n';
+    QGuiApplication::clipboard()->setText(texte);
+}
+
+// The main window's way in: created on first use, shown beside it without a modal loop,
+// centred the first time, brought to the front when already open.
+void statistique::mnuParametres_Click() {
+    Parametres_serie::instance().showCentred();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// The parameters window: the parameters of both series as taught in class, the table
+// of counts of the series chosen, and a box plot of both on one axis. It follows the
+// series while it is open, and computes nothing while it is closed. Every figure comes
+// from core/parametres; the window only shows them.
+
+#include "core/parametres.h"
+#include "ui/form.h"
+
+class BoiteAMoustaches;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace ui {
+class TableModel;
+}
+
+class Parametres_serie : public ui::Form {
+    Q_OBJECT
+
+public:
+    static Parametres_serie& instance();
+    static bool exists();
+    static void unload();
+
+    QTableView* Table_parametres;
+    QComboBox* Choix_serie;  // "Série 1" or "Série 2": whose counts the table shows
+    QTableView* Table_effectifs;
+    QLabel* Label_quartiles;
+    BoiteAMoustaches* Boite;
+    QPushButton* Command_copier;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Parametres_serie();
+    void lireSerie1();
+    void lireSerie2();
+    void montrer();
+    void Command_copier_Click();
+
+    std::vector<double> valeurs_[2];
+    core::Parametres parametres_[2];
+    std::vector<core::Classe> classes_;
+    ui::TableModel* modeleParametres_;
+    ui::TableModel* modeleEffectifs_;
+};

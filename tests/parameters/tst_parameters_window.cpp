@@ -1,0 +1,98 @@
+// The parameters window: the worked example as shown, and a window that follows the
+// series while it is open and computes nothing while it is closed.
+
+#include "engine/dexo_mod.h"
+#include "parameters/boite_a_moustaches.h"
+#include "parameters/parametres_serie.h"
+#include "support/fresh_start.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList column(const QTableView* table, int c) {
+    QStringList texts;
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        texts << table->model()->index(r, c).data().toString();
+    return texts;
+}
+
+Parametres_serie& opened() {
+    statistique::instance().mnuParametres->trigger();
+    return Parametres_serie::instance();
+}
+
+}  // namespace
+
+class ParametersWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { test::freshStart(); }
+    void showsTheWorkedExample();
+    void followsTheSeriesWhileOpen();
+    void copiesTheTable();
+};
+
+void ParametersWindowTest::showsTheWorkedExample() {
+    test::loadSeries({u"5"_s, u"7"_s, u"5"_s, u"9"_s});
+    Parametres_serie& w = opened();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), u"Paramètres de la série"_s);
+    QCOMPARE(column(w.Table_parametres, 0).join(u'|'),
+             u"Effectif total|Minimum|Maximum|Étendue|Moyenne|Médiane|Premier quartile|"
+             u"Troisième quartile|Écart interquartile|Mode|Variance|Écart-type"_s);
+    QCOMPARE(column(w.Table_parametres, 1).join(u'|'),
+             u"4|5,000|9,000|4,000|6,500|6,000|5,000|7,000|2,000|5|2,750|1,658"_s);
+    QCOMPARE(column(w.Table_effectifs, 0), (QStringList{u"5"_s, u"7"_s, u"9"_s}));
+    QVERIFY(w.Boite->accessibleDescription().startsWith(
+        u"Série 1 : minimum 5, premier quartile 5, médiane 6, troisième quartile 7, maximum 9"_s));
+}
+
+void ParametersWindowTest::followsTheSeriesWhileOpen() {
+    // GIVEN the window open on the starting series "0", with no second list yet
+    statistique& main = statistique::instance();
+    Parametres_serie& w = opened();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.Table_parametres->isColumnHidden(2));
+    // WHEN a value is added with ">", THEN series 1 follows
+    main.Text1->setText(u"8"_s);
+    QTest::mouseClick(main.Command_ajout, Qt::LeftButton);
+    QCOMPARE(column(w.Table_parametres, 1).first(), u"2"_s);
+    // WHEN the second list is edited, THEN its column shows
+    main.Text_liste2->setText(u"1\r\n3"_s);
+    QVERIFY(!w.Table_parametres->isColumnHidden(2));
+    QCOMPARE(column(w.Table_parametres, 2).mid(0, 2), (QStringList{u"2"_s, u"1,000"_s}));
+    w.Choix_serie->setCurrentIndex(1);
+    QCOMPARE(column(w.Table_effectifs, 0), (QStringList{u"1"_s, u"3"_s}));
+    // ... and its random fill too
+    QTest::mouseClick(main.Command_aleatoire2, Qt::LeftButton);
+    QCOMPARE(column(w.Table_parametres, 2).first(), u"6"_s);
+    // WHEN the window is closed, nothing is computed; opened again, it catches up
+    w.close();
+    QTest::mouseClick(&main.Command_enlever(1), Qt::LeftButton);
+    QCOMPARE(column(w.Table_parametres, 1).first(), u"2"_s);
+    opened();
+    QCOMPARE(column(w.Table_parametres, 1).first(), u"0"_s);
+    QCOMPARE(column(w.Table_parametres, 1).at(1), u"—"_s);
+}
+
+void ParametersWindowTest::copiesTheTable() {
+    test::loadSeries({u"2,5"_s, u"2,5"_s, u"4"_s});
+    Parametres_serie& w = opened();
+    QTest::mouseClick(w.Command_copier, Qt::LeftButton);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+    QCOMPARE(lines.at(0), u"Paramètre\tSérie 1\tSérie 2"_s);
+    QCOMPARE(lines.at(5), u"Moyenne\t3,000\t—"_s);  // no second list read yet
+    QVERIFY(lines.contains(u"2,5\t2\t66,667\t2\t66,667"_s));
+}
+
+QTEST_MAIN(ParametersWindowTest)
+#include "tst_parameters_window.moc"
