@@ -11,4 +11,9 @@ namespace command_line {
 // statistique --stats FICHIER
 int afficherParametres(const QString& fichier);
 
+// statistique FICHIER --chart=TYPE [--second] --export=SORTIE: the chart the window
+// would draw after opening FICHIER and clicking the chart's button, written to SORTIE,
+// with nothing shown and no display needed.
+int exporterGraphique(int argc, char* argv[], const core::Command& commande);
+
 }  // namespace command_line

@@ -12,9 +12,11 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 namespace core {
@@ -80,6 +82,10 @@ struct View {
     double pixelsPerTwip = 1.0 / 15;
     double widthScale = 1;
     QRectF area;
+    // Pass over a shape drawn again on the same pixels in the same colour since that
+    // colour began: a curve of ten thousand points repeats a hundred segments. Only for
+    // vectors: a raster's antialiased dots darken where they are drawn twice.
+    bool onceEach = false;
 
     int width(int pixels) const {
         return std::max(1, int(std::lround(std::min(pixels, 64) * widthScale)));
@@ -114,6 +120,19 @@ void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from
     quint32 lastColour = 0;
     QPoint lastDot(INT_MIN, INT_MIN);
     quint64 lastDotLook = ~0ull;
+    // The shapes shown since the colour last changed, for onceEach.
+    using Shape = std::array<qint64, 3>;
+    std::set<Shape> shownInColour;
+    quint32 runColour = 0;
+    const auto packed = [](QPoint p) { return (qint64(p.x()) << 32) | quint32(p.y()); };
+    const auto firstInColour = [&](quint32 colour, const Shape& shape) {
+        if (!view.onceEach) return true;
+        if (colour != runColour) {
+            shownInColour.clear();
+            runColour = colour;
+        }
+        return shownInColour.insert(shape).second;
+    };
     const size_t count = operations.size();
     // The pixels of the operation at `at`, worked out once even though each line is
     // compared with the next.
@@ -135,6 +154,7 @@ void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from
             const int width = view.width(op.width);
             const quint64 look = (quint64(op.colour) << 16) | quint64(width);
             if (at.toPoint() == lastDot && look == lastDotLook) continue;
+            if (!firstInColour(op.colour, {packed(at.toPoint()), -1, width})) continue;
             dot(at, width, op.colour);
             lastDot = at.toPoint();
             lastDotLook = look;
@@ -151,6 +171,8 @@ void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from
         if (current == lastLine && op.colour == lastColour) continue;
         QLineF segment(op.x1 * scale, op.y1 * scale, op.x2 * scale, op.y2 * scale);
         if (!clip(segment, view.area)) continue;
+        if (!firstInColour(op.colour, {packed(current.from), packed(current.to), current.width}))
+            continue;
         line(segment, current.width, op.colour);
         lastDot = QPoint(INT_MIN, INT_MIN);
         lastLine = current;

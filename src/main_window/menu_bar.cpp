@@ -42,6 +42,11 @@ void statistique::createMenuBar() {
         item(fichier, QStringLiteral("Enregistrer la série &sous…"), "mnuEnregistrerSous",
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &statistique::mnuEnregistrerSous_Click);
     fichier->addSeparator();
+    mnuExporter = item(fichier, QStringLiteral("E&xporter le graphique…"), "mnuExporter",
+                       Keys(Qt::CTRL | Qt::Key_E), &statistique::mnuExporter_Click);
+    mnuImprimer = item(fichier, QStringLiteral("&Imprimer le graphique…"), "mnuImprimer",
+                       Keys(Qt::CTRL | Qt::Key_P), &statistique::mnuImprimer_Click);
+    fichier->addSeparator();
     mnuQuitter = item(fichier, QStringLiteral("&Quitter"), "mnuQuitter", Keys(Qt::CTRL | Qt::Key_Q),
                       &statistique::mnuQuitter_Click);
 
@@ -52,6 +57,14 @@ void statistique::createMenuBar() {
     mnuCollerSerie =
         item(edition, QStringLiteral("C&oller une série"), "mnuCollerSerie",
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &statistique::mnuCollerSerie_Click);
+    mnuCopierGraphique =
+        item(edition, QStringLiteral("Copier le &graphique"), "mnuCopierGraphique",
+             Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &statistique::mnuCopierGraphique_Click);
+    // Nothing to take out of an empty chart area.
+    for (QAction* sortie : {mnuExporter, mnuImprimer, mnuCopierGraphique}) {
+        sortie->setEnabled(false);
+        connect(Picture1, &ui::PictureBox::drawnChanged, sortie, &QAction::setEnabled);
+    }
 
     QMenu* statistiques = menu(menuBar(), QStringLiteral("&Statistiques"), "mnuStatistiques");
     mnuParametres = item(statistiques, QStringLiteral("&Paramètres de la série…"), "mnuParametres",

@@ -62,9 +62,12 @@ public:
     QAction* mnuOuvrir;
     QAction* mnuEnregistrer;
     QAction* mnuEnregistrerSous;
+    QAction* mnuExporter;
+    QAction* mnuImprimer;
     QAction* mnuQuitter;
     QAction* mnuCopierSerie;
     QAction* mnuCollerSerie;
+    QAction* mnuCopierGraphique;
     QAction* mnuParametres;
     QAction* mnuAPropos;
 
@@ -73,6 +76,9 @@ public:
     // Opens a series file, as "Ouvrir une série…" does once the file is chosen: both
     // series replaced, or a message saying why not and nothing changed.
     bool ouvrirSerie(const QString& chemin);
+    // Both series replaced, as if the learner had typed them: the summary runs once, the
+    // second list is read, and the chart and the frequency answer are wiped.
+    void chargerSerie(const core::TwoSeries& serie);
     // Both series as a file holds them: List1's items and the second list's values.
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
@@ -138,8 +144,10 @@ private:
     void mnuCollerSerie_Click();
     void mnuQuitter_Click();
     void mnuParametres_Click();
+    void mnuExporter_Click();
+    void mnuImprimer_Click();
+    void mnuCopierGraphique_Click();
     void mnuAPropos_Click();
-    void chargerSerie(const core::TwoSeries& serie);
     bool enregistrerDans(const QString& chemin);
     // Asks whether to save changes that would be lost; false when the learner cancels.
     bool modificationsTraitees();

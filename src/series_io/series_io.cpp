@@ -102,11 +102,10 @@ void statistique::mnuEnregistrer_Click() {
 }
 
 void statistique::mnuEnregistrerSous_Click() {
-    QString chemin = ui::fileToSave(this, u"Enregistrer la série sous"_s,
-                                    fichier_.isEmpty() ? u"serie.csv"_s : fichier_,
-                                    u"Séries (*.csv)"_s, u"csv"_s);
+    const QString chemin = ui::fileToSave(this, u"Enregistrer la série sous"_s,
+                                          fichier_.isEmpty() ? u"serie.csv"_s : fichier_,
+                                          {u"Séries (*.csv)"_s}, {u"csv"_s});
     if (chemin.isEmpty()) return;
-    if (QFileInfo(chemin).suffix().isEmpty()) chemin += u".csv"_s;
     enregistrerDans(chemin);
 }
 

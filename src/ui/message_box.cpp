@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -53,13 +54,20 @@ QString fileToOpen(QWidget* parent, const QString& caption, const QString& filte
 }
 
 QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,
-                   const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, caption, suggested, filter);
+                   const QStringList& filters, const QStringList& suffixes) {
+    QFileDialog dialog(parent, caption, suggested);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter)));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    QString path = dialog.selectedFiles().first();
+    const QString suffix = suffixes.value(filters.indexOf(dialog.selectedNameFilter()));
+    if (QFileInfo(path).suffix().isEmpty() && !suffix.isEmpty()) path += u'.' + suffix;
+    return path;
 }
 
 }  // namespace ui

@@ -22,8 +22,9 @@ int ask(const QString& text, const QStringList& buttons, int escape);
 
 // The file the learner chose to open or to write, or the empty text when none was.
 QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter);
-// A name without a suffix gets `suffix`, before the dialog asks about replacing a file.
+// One filter per type, each with its suffix: a name without a suffix gets the one of
+// the type chosen, before the dialog asks about replacing a file.
 QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,
-                   const QString& filter, const QString& suffix);
+                   const QStringList& filters, const QStringList& suffixes);
 
 }  // namespace ui

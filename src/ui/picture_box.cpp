@@ -54,20 +54,23 @@ float PictureBox::outerHeight() const {
 }
 
 void PictureBox::clear() {
+    const bool wasEmpty = drawing_.isEmpty();
     drawing_.clear();
     raster_.restart();
     ++clears_;
-    changed();
+    changed(wasEmpty);
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, quint32 colour) {
+    const bool wasEmpty = drawing_.isEmpty();
     drawing_.line(x1, y1, x2, y2, colour, drawWidth_);
-    changed();
+    changed(wasEmpty);
 }
 
 void PictureBox::lines(int count, double x1, double y1, double x2, double y2, quint32 colour) {
+    const bool wasEmpty = drawing_.isEmpty();
     drawing_.lines(count, x1, y1, x2, y2, colour, drawWidth_);
-    changed();
+    changed(wasEmpty);
 }
 
 void PictureBox::dot(double x, double y) {
@@ -75,8 +78,9 @@ void PictureBox::dot(double x, double y) {
 }
 
 void PictureBox::dot(double x, double y, quint32 colour) {
+    const bool wasEmpty = drawing_.isEmpty();
     drawing_.dot(x, y, colour, drawWidth_);
-    changed();
+    changed(wasEmpty);
 }
 
 void PictureBox::setDrawWidth(int pixels) {
@@ -85,7 +89,8 @@ void PictureBox::setDrawWidth(int pixels) {
 }
 
 // One repaint request per batch of operations.
-void PictureBox::changed() {
+void PictureBox::changed(bool wasEmpty) {
+    if (wasEmpty != drawing_.isEmpty()) emit drawnChanged(!drawing_.isEmpty());
     if (updateRequested_) return;
     updateRequested_ = true;
     canvas_->update();

@@ -47,9 +47,13 @@ public:
     // The kept image of the inner area, as last painted.
     const QImage& image() const { return raster_.image(); }
 
+signals:
+    // The area went from empty to drawn on, or back to empty at a clearing.
+    void drawnChanged(bool drawn);
+
 private:
     class Canvas;
-    void changed();
+    void changed(bool wasEmpty);
 
     Canvas* canvas_;
     quint32 background_;

@@ -124,25 +124,24 @@ const QImage& Rasteriser::dotSprite(quint32 colourValue, int width) {
     return *dots_.insert(key, sprite);
 }
 
-void replay(const core::Drawing& drawing, QPainter& painter, const QRectF& areaInTwips,
-            double pixelsPerTwip) {
-    const QRectF area(areaInTwips.topLeft() * pixelsPerTwip, areaInTwips.size() * pixelsPerTwip);
-    const core::View view{.pixelsPerTwip = pixelsPerTwip, .widthScale = 1, .area = area};
-    const double toTwips = 1 / pixelsPerTwip;
+void replay(const core::Drawing& drawing, QPainter& painter, QSizeF area, double scale) {
+    const core::View view{.pixelsPerTwip = scale / kTwipsPerPixel,
+                          .widthScale = scale,
+                          .area = QRectF(QPointF(0, 0), area * scale),
+                          .onceEach = true};
     painter.save();
     painter.setBrush(Qt::NoBrush);
     core::forEachShown(
         drawing.operations(), 0, view,
         [&](const QLineF& segment, int width, quint32 packed) {
-            painter.setPen(
-                QPen(colour(packed), width * kTwipsPerPixel, Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(QLineF(segment.p1() * toTwips, segment.p2() * toTwips));
+            painter.setPen(QPen(colour(packed), width / scale, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(QLineF(segment.p1() / scale, segment.p2() / scale));
         },
         [&](QPointF at, int width, quint32 packed) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour(packed));
-            const double radius = width * kTwipsPerPixel / 2;
-            painter.drawEllipse(at * toTwips, radius, radius);
+            const double radius = width / scale / 2;
+            painter.drawEllipse(at / scale, radius, radius);
             painter.setBrush(Qt::NoBrush);
         });
     painter.restore();

@@ -34,10 +34,10 @@ private:
 };
 
 // Replays a drawing onto any painter (an image, a printer, an SVG or PDF file) whose
-// coordinates are twips, keeping what shows at `pixelsPerTwip` device pixels per twip.
-// Lines keep their width in pixels of 1/96 inch; dots are round.
-void replay(const core::Drawing& drawing, QPainter& painter, const QRectF& areaInTwips,
-            double pixelsPerTwip);
+// units are logical pixels (1/96 inch, 15 twips), keeping only what shows within
+// `area` at `scale` device pixels per logical pixel. Lines keep their width in pixels;
+// dots are round.
+void replay(const core::Drawing& drawing, QPainter& painter, QSizeF area, double scale);
 
 namespace raster {
 // A solid line `width` pixels wide with flat ends, in image pixels.

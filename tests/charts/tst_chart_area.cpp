@@ -103,12 +103,11 @@ void ChartAreaTest::recordReplaysOntoAnyPainter() {
     test::loadSeries({"5", "14", "31", "124", "106", "51", "22", "7"});
     QTest::mouseClick(&window.Option_graph(0), Qt::LeftButton);
     // WHEN the record is replayed onto a painter at twice the screen's resolution
-    const QRectF area(0, 0, 8295, 4815);
     QImage image(1106, 642, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.scale(2 / 15.0, 2 / 15.0);
-    ui::replay(window.Picture1->drawing(), painter, area, 2 / 15.0);
+    painter.scale(2, 2);
+    ui::replay(window.Picture1->drawing(), painter, QSizeF(553, 321), 2);
     painter.end();
     // THEN each stick stands in blue from the baseline to its top, and nothing beside it
     const int tops[8] = {4435, 4111, 3499, 151, 799, 2779, 3823, 4363};
