@@ -59,19 +59,24 @@ struct Camembert {
         });
     }
 
-    // Item i is skipped when it is 0, or when reading it fails.
+    // Item i is skipped when it is 0, or when reading it fails; otherwise its value is
+    // kept in `lu`, since reading it again would give the same.
     bool nul(int i) {
         dexo_mod::indice = Variant::count(i);
         lire(i);
-        return resume.test([&] { return valeur(i) == 0; });
+        return resume.test([&] {
+            lu = valeur(i);
+            return lu == 0;
+        });
     }
+    double lu = 0;
 
     // A fan of 75 spokes per item, each 1/75 of the item's share further on.
     void secteurs(double rayon, const std::vector<double>& couleurs) {
         for (int i = 0; i < effectif; ++i) {
             if (nul(i)) continue;
             double pas = 0;
-            resume([&] { pas = f * ((valeur(i) / moyenne()) / kRayons); });
+            resume([&] { pas = f * ((lu / moyenne()) / kRayons); });
             double angles[kRayons];
             for (int k = 1; k <= kRayons; ++k) {
                 resume([&] { a = core::checked(a + pas); });
@@ -79,13 +84,15 @@ struct Camembert {
             }
             // Spokes that end on the same point are drawn together.
             const quint32 couleur = quint32(couleurs[size_t(i)]);
-            chart_math::extremites(
-                cx, cy, rayon, angles, kRayons, [&](int premier, int nombre, QPointF P) {
-                    resume([&] { P.setY(y(P.y())); });
-                    resume([&] { picture.lines(nombre, cx, cy, P.x(), P.y(), couleur); });
-                    const int etiquette = kRayonEtiquette - 1;
-                    if (premier <= etiquette && etiquette < premier + nombre) etiqueter(i, P);
-                });
+            chart_math::Extremites extremites(cx, cy, rayon, angles, kRayons);
+            int premier = 0, nombre = 0;
+            QPointF P;
+            while (extremites.suivante(premier, nombre, P)) {
+                if (yEntier) resume([&] { P.setY(core::toInt16(P.y())); });
+                resume([&] { picture.lines(nombre, cx, cy, P.x(), P.y(), couleur); });
+                const int etiquette = kRayonEtiquette - 1;
+                if (premier <= etiquette && etiquette < premier + nombre) etiqueter(i, P);
+            }
             dexo_mod::indice2 = qint16(kRayons);
         }
     }
@@ -95,7 +102,7 @@ struct Camembert {
     void bordsDeFin(double rayon) {
         for (int i = 0; i < effectif; ++i) {
             if (nul(i)) continue;
-            resume([&] { a = core::checked(a + f * (valeur(i) / moyenne())); });
+            resume([&] { a = core::checked(a + f * (lu / moyenne())); });
             resume([&] {
                 const QPointF P = chart_math::surRayon(cx, cy, rayon, a);
                 picture.line(cx, cy, P.x(), y(P.y()), kNoir);

@@ -38,35 +38,86 @@ namespace {
 // How far inside its twip an end must lie for the rounding of cos, sin and the angle
 // to be unable to move it out: far above their errors, far below any real step.
 constexpr double kMargin = 1e-7;
+// Steps this close are the same step.
+constexpr double kSameStep = 1e-13;
+// Rounding of one rotation, as an angle, with room to spare.
+constexpr double kRotationError = 1e-15;
 
 // The distance from v to the nearest whole number.
 double jusquAuBord(double v) {
     const double n = std::floor(v);
     return std::min(v - n, n + 1 - v);
 }
+
+// Int(rho f(t)) from a value that may be off by far less than the margin: the exact
+// function decides where the value lies within the margin of a whole number.
+double floorOf(double approximate, double rho, double (*exact)(double), double t) {
+    const double whole = std::floor(approximate);
+    if (approximate - whole > kMargin && whole + 1 - approximate > kMargin) return whole;
+    return std::floor(rho * exact(t));
+}
+
 }  // namespace
 
-void extremites(double cx, double cy, double rho, const double* a, int n,
-                const std::function<void(int first, int count, QPointF P)>& run) {
-    int first = 0;
-    while (first < n) {
-        const double t = kQuartDeTour - core::checked(a[first]) / 100;
-        const double cosT = std::cos(t), sinT = std::sin(t);
-        const double c = rho * cosT, s = rho * sinT;
-        const QPointF P(cx + core::intFloor(c), cy - core::intFloor(s));
+Extremites::Extremites(double cx, double cy, double rho, const double* a, int n)
+    : cx_(cx), cy_(cy), rho_(rho), a_(a), n_(n) {
+    // Spokes a tenth of a twip apart at the rim or more make short runs: looking for
+    // them costs more than it saves, and a rotation by the same step is cheaper.
+    runs_ = n < 2 || !(std::abs(rho * (a[1] - a[0]) / 100) > 0.1);
+}
+
+// cos t and sin t, from the previous ones by a rotation while the rotations' error stays
+// far inside the margin, else afresh.
+inline void Extremites::tourner(double t) {
+    bool rotated = false;
+    // Past this radius, a rotation's error in twips could reach the margin.
+    if (known_ && std::abs(rho_) < 1e4) {
+        const double d = t - t_;
+        if (std::abs(d - step_) > kSameStep) {
+            step_ = d;
+            cosStep_ = std::cos(d);
+            sinStep_ = std::sin(d);
+        }
+        error_ += std::abs(t_ + step_ - t) + kRotationError;
+        if (error_ < kMargin / 1e5) {
+            const double c = cos_ * cosStep_ - sin_ * sinStep_;
+            sin_ = sin_ * cosStep_ + cos_ * sinStep_;
+            cos_ = c;
+            rotated = true;
+        }
+    }
+    if (!rotated) {
+        cos_ = std::cos(t);
+        sin_ = std::sin(t);
+        error_ = 0;
+        known_ = true;
+    }
+    t_ = t;
+}
+
+bool Extremites::suivante(int& premier, int& nombre, QPointF& P) {
+    if (next_ >= n_) return false;
+    const double t = kQuartDeTour - core::checked(a_[next_]) / 100;
+    tourner(t);
+    const double c = rho_ * cos_, s = rho_ * sin_;
+    P = QPointF(cx_ + floorOf(c, rho_, std::cos, t), cy_ - floorOf(s, rho_, std::sin, t));
+    int last = next_;
+    if (runs_) {
         // Turning by d moves rho cos by at most |rho| d (|sin t| + d), and rho sin by at
         // most |rho| d (|cos t| + d): each may turn until it would reach its twip's edge.
         const double bordC = jusquAuBord(c) - kMargin, bordS = jusquAuBord(s) - kMargin;
-        const double r = std::abs(rho);
-        const auto reste = [&](double turned) {
-            return r * turned * (std::abs(sinT) + turned) < bordC &&
-                   r * turned * (std::abs(cosT) + turned) < bordS;
-        };
-        int last = first;
-        while (last + 1 < n && reste(std::abs(kQuartDeTour - a[last + 1] / 100 - t))) ++last;
-        run(first, last - first + 1, P);
-        first = last + 1;
+        const double r = std::abs(rho_), sinT = std::abs(sin_), cosT = std::abs(cos_);
+        while (last + 1 < n_) {
+            const double turned = std::abs(kQuartDeTour - a_[last + 1] / 100 - t);
+            if (!(r * turned * (sinT + turned) < bordC && r * turned * (cosT + turned) < bordS))
+                break;
+            ++last;
+        }
     }
+    premier = next_;
+    nombre = last - next_ + 1;
+    next_ = last + 1;
+    return true;
 }
 
 }  // namespace chart_math

@@ -9,8 +9,6 @@
 
 #include <QPointF>
 
-#include <functional>
-
 namespace chart_math {
 
 // dx = Int((W - 400) / (N - 1)): the step between neighbouring positions.
@@ -39,12 +37,30 @@ inline constexpr double kQuartDeTour = 314.0 / 200.0;
 QPointF surRayon(double cx, double cy, double rho, double a);
 
 // The ends of the spokes of one sector, at running angles a[0] .. a[n - 1], given as
-// runs of consecutive spokes that end on the same point: run(first, count, P). Each
-// run's point is surRayon's for its first spoke; a later spoke joins the run only when
-// its end cannot have left that twip (the end moves by at most rho times the angle
-// turned). The sectors of a long series are far narrower than a twip at the rim, so
-// most cost one cosine and sine instead of 75.
-void extremites(double cx, double cy, double rho, const double* a, int n,
-                const std::function<void(int first, int count, QPointF P)>& run);
+// runs of consecutive spokes that end on the same point. Each run's point is
+// surRayon's for its first spoke; a later spoke joins the run only when its end cannot
+// have left that twip (the end moves by at most rho times the angle turned). The
+// sectors of a long series are far narrower than a twip at the rim, so most cost one
+// cosine and sine instead of 75; along a wide one, each end's cosine and sine come
+// from the one before by a rotation, the exact functions deciding near a whole twip.
+class Extremites {
+public:
+    Extremites(double cx, double cy, double rho, const double* a, int n);
+    // The next run: its first spoke, how many spokes, and where they end. False once
+    // every spoke has been given.
+    bool suivante(int& premier, int& nombre, QPointF& P);
+
+private:
+    void tourner(double t);
+
+    double cx_, cy_, rho_;
+    const double* a_;
+    int n_, next_ = 0;
+    bool runs_;
+    bool known_ = false;
+    double t_ = 0, cos_ = 1, sin_ = 0;
+    double step_ = 0, cosStep_ = 1, sinStep_ = 0;
+    double error_ = 0;
+};
 
 }  // namespace chart_math

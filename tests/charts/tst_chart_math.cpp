@@ -74,13 +74,15 @@ void ChartMathTest::spokesInRunsEqualTheExactOnes() {
         const double step = (sector % 5 ? span(random) : span(random) * 1e-3) / 75;
         double angles[75];
         for (double& angle : angles) angle = a += step;
-        int expected = 0;
-        chart_math::extremites(cx, cy, rho, angles, 75, [&](int first, int count, QPointF P) {
+        int expected = 0, first = 0, count = 0;
+        QPointF P;
+        chart_math::Extremites ends(cx, cy, rho, angles, 75);
+        while (ends.suivante(first, count, P)) {
             QCOMPARE(first, expected);
             for (int k = first; k < first + count; ++k, ++points)
                 QCOMPARE(P, chart_math::surRayon(cx, cy, rho, angles[k]));
             expected = first + count;
-        });
+        }
         QCOMPARE(expected, 75);
     }
     QCOMPARE(points, 4000 * 75);
