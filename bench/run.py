@@ -15,14 +15,29 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e")
 from harness import Desktop  # noqa: E402
 
 FRAME_MS = 16.0
+# The goal of each measure, by the start of its name: one frame for what a click does,
+# longer for what goes through a file. Extreme values have none: they must only end.
+GOALS = [("open_", 100.0), ("save_", 100.0), ("export/", 200.0), ("hostile_", None)]
+
+
+def goal_of(name):
+    for start, goal in GOALS:
+        if name.startswith(start):
+            return goal
+    return FRAME_MS
 
 
 def in_process(build):
-    out = subprocess.run([os.path.join(build, "bench", "stat_bench"), "--benchmark_format=json"],
+    # The median of three short runs each: this machine's other work moves single runs.
+    out = subprocess.run([os.path.join(build, "bench", "stat_bench"), "--benchmark_format=json",
+                          "--benchmark_min_time=0.05", "--benchmark_repetitions=3",
+                          "--benchmark_report_aggregates_only=true"],
                          capture_output=True, text=True, check=True, timeout=900).stdout
     rows = []
     for b in json.loads(out)["benchmarks"]:
-        name = b["name"].replace("BM_", "")
+        if b.get("aggregate_name") != "median":
+            continue
+        name = b["run_name"].replace("BM_", "")
         ms = b["real_time"] * {"ms": 1, "us": 1e-3, "ns": 1e-6}[b["time_unit"]]
         rows.append((name, ms))
     return rows
@@ -53,13 +68,14 @@ def start_up(build, runs):
     return {k: statistics.median(v) for k, v in times.items()}, {k: statistics.median(v) for k, v in memory.items()}
 
 
-def main(build, runs=15):
+def main(build, runs=9):
     rows = in_process(build)
-    print(f"{'measure':<28}{'time (ms)':>12}   within one frame ({FRAME_MS:g} ms)")
-    print("-" * 64)
+    print(f"{'measure':<28}{'time (ms)':>12}{'goal (ms)':>11}   met")
+    print("-" * 58)
     for name, ms in rows:
-        mark = "yes" if ms <= FRAME_MS else "NO"
-        print(f"{name:<28}{ms:>12.3f}   {mark}")
+        goal = goal_of(name)
+        mark = "-" if goal is None else ("yes" if ms <= goal else "NO")
+        print(f"{name:<28}{ms:>12.3f}{'' if goal is None else f'{goal:g}':>11}   {mark}")
     times, memory = start_up(build, runs)
     print()
     print(f"start-up, median of {runs} alternating runs under Xvfb")
@@ -72,4 +88,4 @@ def main(build, runs=15):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 15)
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 9)

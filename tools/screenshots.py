@@ -1,23 +1,30 @@
 #!/usr/bin/python3
 """Takes the README's pictures of the program under its own X server: the main window
-with a chart, and the exercise window. Usage: tools/screenshots.py <program> <folder>"""
+with a chart, the parameters window, and the exercise window. Each is taken once the
+screen has stopped changing, with the pointer away from every window, so that two runs
+give the same pictures. Usage: tools/screenshots.py <program> <folder>"""
 
 import os
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from harness import Desktop  # noqa: E402
+from harness import Desktop, wait_until  # noqa: E402
 
 
-def click(desktop, window, left, top, width, height):
-    desktop.click_twips(window, left, top, width, height)
-    time.sleep(0.3)
-
-
-def crop(image, geometry):
+def still(desktop, geometry):
+    """The window's picture once two screenshots in a row agree."""
     x, y, w, h = geometry
-    return image.crop((x, y, x + w, y + h))
+    previous = [None]
+
+    def settled():
+        desktop.xdotool("mousemove", 1, 1)
+        picture = desktop.screenshot().crop((x, y, x + w, y + h))
+        same = previous[0] is not None and picture.tobytes() == previous[0].tobytes()
+        previous[0] = picture
+        return picture if same else None
+
+    return wait_until(lambda: (time.sleep(0.2), settled())[1], what="the screen to settle")
 
 
 def main(program, folder):
@@ -25,18 +32,26 @@ def main(program, folder):
     with Desktop(program, size="1280x1024", accessibility=False) as desktop:
         desktop.start_program()
         window = desktop.window("Statistique")
-        click(desktop, window, 360, 5400, 1335, 495)    # Aleatoire
-        click(desktop, window, 5400, 6360, 1095, 495)   # Aleatoire, second list
-        click(desktop, window, 5560, 7320, 855, 375)    # Croissant
-        click(desktop, window, 5640, 5400, 1935, 495)   # Prendre en compte 2ème liste
-        click(desktop, window, 8640, 3720, 1695, 495)   # Les deux
-        click(desktop, window, 1680, 7680, 1335, 495)   # Fréquence
-        crop(desktop.screenshot(), desktop.window_geometry(window)).save(os.path.join(folder, "main-window.png"))
+        for control in ((360, 5400, 1335, 495),      # Aleatoire
+                        (5400, 6360, 1095, 495),     # Aleatoire, second list
+                        (5560, 7320, 855, 375),      # Croissant
+                        (5640, 5400, 1935, 495),     # Prendre en compte 2ème liste
+                        (8640, 3720, 1695, 495),     # Les deux
+                        (1680, 7680, 1335, 495)):    # Fréquence
+            desktop.click_twips(window, *control)
+        still(desktop, desktop.window_geometry(window)).save(os.path.join(folder, "main-window.png"))
 
-        click(desktop, window, 8400, 7800, 1215, 495)   # EXERCICE
+        desktop.keys("r", held="Control_L")          # Statistiques > Paramètres de la série…
+        parameters = desktop.window("Paramètres de la série")
+        still(desktop, desktop.window_geometry(parameters)).save(os.path.join(folder, "parameters.png"))
+        desktop.close_window(parameters)
+        wait_until(lambda: not desktop.run("xdotool", "search", "--onlyvisible", "--name",
+                                           "^Paramètres de la série$", check=False).split(),
+                   what="the parameters window to close")
+
+        desktop.click_twips(window, 8400, 7800, 1215, 495)   # EXERCICE
         exercise = desktop.window("Ek_varno")
-        time.sleep(0.3)
-        crop(desktop.screenshot(), desktop.window_geometry(exercise)).save(os.path.join(folder, "exercise.png"))
+        still(desktop, desktop.window_geometry(exercise)).save(os.path.join(folder, "exercise.png"))
 
 
 if __name__ == "__main__":

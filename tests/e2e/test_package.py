@@ -1,5 +1,7 @@
-"""The Debian package: it holds the program, its menu entry and its icons; the entry is
-valid and French; and the program installed from it starts on a desktop."""
+"""The Debian package: it holds the program, its menu entry, icons, manual pages,
+AppStream metadata, copyright and changelog; lintian finds no error and no warning in
+it; the entry and the metadata are valid; and the program installed from it answers
+--version without a display and starts on a desktop."""
 
 import os
 import subprocess
@@ -14,6 +16,11 @@ EXPECTED = [
     "./usr/share/icons/hicolor/24x24/apps/statistique.png",
     "./usr/share/icons/hicolor/32x32/apps/statistique.png",
     "./usr/share/icons/hicolor/scalable/apps/statistique.svg",
+    "./usr/share/man/man1/statistique.1.gz",
+    "./usr/share/man/fr/man1/statistique.1.gz",
+    "./usr/share/metainfo/statistique.metainfo.xml",
+    "./usr/share/doc/statistique/copyright",
+    "./usr/share/doc/statistique/changelog.gz",
 ]
 
 
@@ -41,6 +48,12 @@ def main(cpack_config):
         depends = run("dpkg-deb", "-f", deb, "Depends")
         assert "libqt6widgets6" in depends and "fonts-liberation" in depends, depends
 
+        # Errors and warnings fail; informational tags are only shown.
+        tags = subprocess.run(["lintian", "--display-info", deb], capture_output=True, text=True,
+                              timeout=300).stdout.splitlines()
+        print("\n".join(tags) or "lintian: no tag")
+        assert not [t for t in tags if t.startswith(("E:", "W:"))], tags
+
         root = os.path.join(work, "root")
         run("dpkg-deb", "-x", deb, root)
         entry_path = os.path.join(root, "usr/share/applications/statistique.desktop")
@@ -50,7 +63,13 @@ def main(cpack_config):
         assert entry["Name"] == "Statistique", entry
         assert entry["Comment"].startswith("Construire une série"), entry
         assert {"Education", "Math"} <= set(entry["Categories"].strip(";").split(";")), entry
-        assert entry["Exec"] == "statistique" and entry["Icon"] == "statistique", entry
+        assert entry["Exec"] == "statistique %f" and entry["Icon"] == "statistique", entry
+        assert entry["MimeType"] == "text/csv;", entry
+        run("appstreamcli", "validate", "--no-net",
+            os.path.join(root, "usr/share/metainfo/statistique.metainfo.xml"))
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        version = run(os.path.join(root, "usr/bin/statistique"), "--version", env=env)
+        assert version.startswith("statistique 1."), version
 
         # The program as installed, in a clean folder of its own.
         with Desktop(os.path.join(root, "usr/bin/statistique"), accessibility=False) as desktop:

@@ -1,0 +1,79 @@
+// What the command line asks for, and what it says when it is wrong.
+
+#include "core/command_line.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Kind = core::Command::Kind;
+Q_DECLARE_METATYPE(core::Command::Kind)
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parses_data();
+    void parses();
+    void speaksTheLocalesLanguage();
+};
+
+void CommandLineTest::parses_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("said");  // the start of the text, where there is one
+    QTest::newRow("the window") << QStringList{} << Kind::Window << ""
+                                << "";
+    QTest::newRow("a file to open") << QStringList{"notes.csv"} << Kind::Window << "notes.csv"
+                                    << "";
+    QTest::newRow("help") << QStringList{"--help"} << Kind::Help << ""
+                          << "Usage : statistique";
+    QTest::newRow("short help") << QStringList{"-h"} << Kind::Help << ""
+                                << "Usage : statistique";
+    QTest::newRow("version") << QStringList{"--version"} << Kind::Version << ""
+                             << "statistique 1.";
+    QTest::newRow("parameters") << QStringList{"--stats", "notes.csv"} << Kind::Stats << "notes.csv"
+                                << "";
+    QTest::newRow("parameters, file first")
+        << QStringList{"notes.csv", "--stats"} << Kind::Stats << "notes.csv"
+        << "";
+    QTest::newRow("a chart") << QStringList{"n.csv", "--chart=pie", "--second", "--export=p.svg"}
+                             << Kind::Export << "n.csv"
+                             << "";
+    QTest::newRow("an unknown option")
+        << QStringList{"--bavard"} << Kind::Error << ""
+        << "statistique : option inconnue « --bavard »\nEssayez « statistique --help ».";
+    QTest::newRow("parameters of nothing") << QStringList{"--stats"} << Kind::Error << ""
+                                           << "statistique : --stats demande un FICHIER";
+    QTest::newRow("an unknown chart")
+        << QStringList{"n.csv", "--chart=barres", "--export=b.png"} << Kind::Error << ""
+        << "statistique : graphique inconnu « barres »";
+    QTest::newRow("a chart nowhere") << QStringList{"n.csv", "--chart=pie"} << Kind::Error << ""
+                                     << "statistique : --chart et --export vont ensemble";
+    QTest::newRow("two files") << QStringList{"a.csv", "b.csv"} << Kind::Error << ""
+                               << "statistique : un seul fichier, pas 2";
+}
+
+void CommandLineTest::parses() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Kind, kind);
+    QFETCH(QString, file);
+    QFETCH(QString, said);
+    const core::Command command =
+        core::parseCommandLine(QStringList{u"statistique"_s} + arguments, false);
+    QCOMPARE(command.kind, kind);
+    QCOMPARE(command.file, file);
+    QVERIFY2(said.isEmpty() ? command.text.isEmpty() : command.text.startsWith(said),
+             qPrintable(command.text));
+}
+
+void CommandLineTest::speaksTheLocalesLanguage() {
+    const QStringList unknown = {u"statistique"_s, u"--bavard"_s};
+    QCOMPARE(core::parseCommandLine(unknown, true).text,
+             u"statistique: unknown option '--bavard'\nTry 'statistique --help'."_s);
+    QVERIFY(core::parseCommandLine({u"statistique"_s, u"--help"_s}, true)
+                .text.startsWith(u"Usage: statistique [FILE] [OPTIONS]"_s));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_command_line.moc"
