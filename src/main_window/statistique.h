@@ -58,7 +58,7 @@ public:
     ui::CommandButton* Command_enonce;
     ui::Timer* Timer1;
 
-    // The menu bar above the described window.
+    // The menu bar, above the controls.
     QAction* mnuOuvrir;
     QAction* mnuEnregistrer;
     QAction* mnuEnregistrerSous;
