@@ -17,6 +17,17 @@ class Timeout(Exception):
     pass
 
 
+def run_without_display(program, *args, lang="C.UTF-8", display=None):
+    """Runs the program as from a terminal with no graphical session (or with `display`,
+    say one no server answers), and returns what it did: its exit status and output."""
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL")}
+    env["LANG"] = lang
+    if display:
+        env["DISPLAY"] = display
+    return subprocess.run([program, *args], capture_output=True, timeout=60, env=env)
+
+
 def wait_until(condition, seconds=15.0, what="condition"):
     deadline = time.monotonic() + seconds
     while True:

@@ -2,19 +2,14 @@
 English locale), the version, an unknown option, and the window asked for where there
 is no graphical session, which says so in one line instead of aborting."""
 
-import os
-import subprocess
 import sys
 
+from harness import run_without_display
 
-def run(program, *args, lang="C.UTF-8", display=None):
-    env = {k: v for k, v in os.environ.items()
-           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL")}
-    env["LANG"] = lang
-    if display:
-        env["DISPLAY"] = display
-    done = subprocess.run([program, *args], capture_output=True, text=True, timeout=60, env=env)
-    return done.returncode, done.stdout, done.stderr
+
+def run(program, *args, **kwargs):
+    done = run_without_display(program, *args, **kwargs)
+    return done.returncode, done.stdout.decode("utf-8"), done.stderr.decode("utf-8")
 
 
 def main(program):

@@ -3,19 +3,13 @@ the same command writes the same file twice (the pie's colours included), and ev
 failure says why with exit status 2."""
 
 import os
-import subprocess
 import sys
 import tempfile
 
+from harness import run_without_display
 from PIL import Image
 
 SERIES = "\ufeffSérie 1;Série 2\r\n5;3\r\n14;8\r\n31;20\r\n124;60\r\n106;90\r\n51;40\r\n22;10\r\n7;5\r\n"
-
-
-def run(program, *args):
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-    env["LANG"] = "C.UTF-8"
-    return subprocess.run([program, *args], capture_output=True, timeout=60, env=env)
 
 
 def main(program):
@@ -26,7 +20,7 @@ def main(program):
 
         def export(chart, name, *extra):
             path = os.path.join(folder, name)
-            done = run(program, series, f"--chart={chart}", *extra, f"--export={path}")
+            done = run_without_display(program, series, f"--chart={chart}", *extra, f"--export={path}")
             assert done.returncode == 0 and done.stderr == b"", done
             with open(path, "rb") as f:
                 return f.read()
@@ -44,7 +38,7 @@ def main(program):
         assert pdf.startswith(b"%PDF-") and pdf.count(b"/Type /Page\n") == 1
 
         def refused(*args, says):
-            done = run(program, *args)
+            done = run_without_display(program, *args)
             assert done.returncode == 2, done
             assert says in done.stderr.decode("utf-8"), done.stderr.decode("utf-8")
 

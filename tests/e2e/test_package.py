@@ -8,7 +8,7 @@ import subprocess
 import sys
 import tempfile
 
-from harness import Desktop
+from harness import Desktop, run_without_display
 
 EXPECTED = [
     "./usr/bin/statistique",
@@ -67,9 +67,8 @@ def main(cpack_config):
         assert entry["MimeType"] == "text/csv;", entry
         run("appstreamcli", "validate", "--no-net",
             os.path.join(root, "usr/share/metainfo/statistique.metainfo.xml"))
-        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-        version = run(os.path.join(root, "usr/bin/statistique"), "--version", env=env)
-        assert version.startswith("statistique 1."), version
+        version = run_without_display(os.path.join(root, "usr/bin/statistique"), "--version")
+        assert version.stdout.startswith(b"statistique 1."), version
 
         # The program as installed, in a clean folder of its own.
         with Desktop(os.path.join(root, "usr/bin/statistique"), accessibility=False) as desktop:

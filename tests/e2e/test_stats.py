@@ -2,9 +2,10 @@
 the worked example's figures on standard output, and a bad file says why."""
 
 import os
-import subprocess
 import sys
 import tempfile
+
+from harness import run_without_display
 
 EXPECTED = """Paramètre\tSérie 1\tSérie 2
 Effectif total\t4\t3
@@ -22,25 +23,19 @@ Variance\t2,750\t0,667
 """
 
 
-def run(program, *args):
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-    env["LANG"] = "C.UTF-8"
-    return subprocess.run([program, *args], capture_output=True, timeout=60, env=env)
-
-
 def main(program):
     with tempfile.TemporaryDirectory(prefix="stat-stats-") as folder:
         good = os.path.join(folder, "vitesses.csv")
         with open(good, "wb") as f:
             f.write("\ufeffSérie 1;Série 2\r\n5;1\r\n7;2\r\n5;3\r\n9;\r\n".encode("utf-8"))
-        done = run(program, "--stats", good)
+        done = run_without_display(program, "--stats", good)
         assert done.returncode == 0, done
         assert done.stdout.decode("utf-8") == EXPECTED, done.stdout.decode("utf-8")
 
         bad = os.path.join(folder, "faux.csv")
         with open(bad, "w", encoding="utf-8") as f:
             f.write("1\ndeux\n")
-        done = run(program, "--stats", bad)
+        done = run_without_display(program, "--stats", bad)
         assert done.returncode == 2 and done.stdout == b"", done
         assert done.stderr.decode("utf-8") == (
             "Impossible d'ouvrir « faux.csv » : ligne 2, colonne 1, « deux » n'est pas un nombre.\n"
