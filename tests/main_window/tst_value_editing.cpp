@@ -68,6 +68,8 @@ void strike(QWidget* box, const QString& token) {
         QTest::sendKeyEvent(QTest::Release, box, Qt::Key_Shift, QString(), Qt::ShiftModifier);
     } else if (token == u"ctrl+c") {
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    } else if (token == u"alt+f") {
+        QTest::keyClick(box, Qt::Key_F, Qt::AltModifier);
     } else {
         static const QHash<QString, Qt::Key> named = {
             {u"comma"_s, Qt::Key_Comma},   {u"point"_s, Qt::Key_Period},
@@ -171,6 +173,9 @@ void ValueEditingTest::keyFilter_data() {
     QTest::newRow("Alt erases nothing") << "12"
                                         << "alt"
                                         << "12";
+    QTest::newRow("a menu's mnemonic erases nothing") << "12"
+                                                      << "alt+f escape escape"
+                                                      << "12";
 }
 
 void ValueEditingTest::keyFilter() {
