@@ -2,11 +2,13 @@
 
 // The main window: the series in List1 with its summary in List2, the chart area with
 // its two label arrays and four chart buttons, the second list, and the way to the
-// exercise. Controls carry the names the routines use; the handlers are spread over
-// the folders of their subsystems (value editing and frequency here, charts in
-// charts/, the second list in second_list/), and each reads as the steps it carries
-// out over the ui/ layer. Skip-and-continue handling (core::ResumeNext) is used where a
-// routine must go on past a failing step.
+// exercise; above them, a menu bar. Controls carry the names the routines use; the
+// handlers are spread over the folders of their subsystems (value editing, frequency
+// and the menu bar here, charts in charts/, the second list in second_list/, files and
+// the clipboard in series_io/, the parameters window in parameters/, charts out of the
+// window in chart_export/), and each reads as the steps it carries out over the ui/
+// layer. Skip-and-continue handling (core::ResumeNext) is used where a routine must go
+// on past a failing step.
 
 #include "core/series_file.h"
 #include "ui/check_box.h"
@@ -136,17 +138,13 @@ private:
     // The exercise
     void Command_enonce_Click();
 
-    // Series in and out: files, the clipboard, a dropped file
+    // Series in and out: files, the clipboard, a dropped file; and the About box
     void mnuOuvrir_Click();
     void mnuEnregistrer_Click();
     void mnuEnregistrerSous_Click();
     void mnuCopierSerie_Click();
     void mnuCollerSerie_Click();
     void mnuQuitter_Click();
-    void mnuParametres_Click();
-    void mnuExporter_Click();
-    void mnuImprimer_Click();
-    void mnuCopierGraphique_Click();
     void mnuAPropos_Click();
     bool enregistrerDans(const QString& chemin);
     // Asks whether to save changes that would be lost; false when the learner cancels.
@@ -154,6 +152,14 @@ private:
     void montrerFichier(const QString& chemin, const core::TwoSeries& enregistree);
     QString fichier_;
     core::TwoSeries enregistree_;
+
+    // The parameters window
+    void mnuParametres_Click();
+
+    // Charts out of the window
+    void mnuExporter_Click();
+    void mnuImprimer_Click();
+    void mnuCopierGraphique_Click();
 
     void montrerEtiquette(core::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
                           double left, double top);
