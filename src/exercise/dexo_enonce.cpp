@@ -11,8 +11,6 @@ using ui::rgb;
 
 namespace {
 
-Dexo_enonce* theWindow = nullptr;
-
 constexpr quint32 kHeading = rgb(128, 128, 255);
 constexpr quint32 kCell = rgb(192, 192, 255);
 constexpr quint32 kBlue = rgb(0, 0, 255);
@@ -28,20 +26,6 @@ const char16_t* const kCellulesEffectifs[8] = {
     u"             106",      u"              51", u"              22", u"               7"};
 
 }  // namespace
-
-Dexo_enonce& Dexo_enonce::instance() {
-    if (!theWindow) theWindow = new Dexo_enonce;
-    return *theWindow;
-}
-
-bool Dexo_enonce::exists() {
-    return theWindow != nullptr;
-}
-
-void Dexo_enonce::unload() {
-    delete theWindow;
-    theWindow = nullptr;
-}
 
 Dexo_enonce::Dexo_enonce()
     : ui::Form({.caption = u"Ek_varno"_s,

@@ -10,16 +10,13 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/line.h"
+#include "ui/single_window.h"
 #include "ui/text_box.h"
 
-class Dexo_enonce : public ui::Form {
+class Dexo_enonce : public ui::Form, public ui::SingleWindow<Dexo_enonce> {
     Q_OBJECT
 
 public:
-    static Dexo_enonce& instance();
-    static bool exists();
-    static void unload();
-
     ui::Label* Label1;
     ui::ControlArray<ui::Label> Label2;   // indexes 0, 1 and 3
     ui::ControlArray<ui::Label> Label3;   // indexes 0 to 5
@@ -31,6 +28,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class ui::SingleWindow<Dexo_enonce>;
     Dexo_enonce();
     void createStatement();
     void createTable();

@@ -12,8 +12,6 @@ using ui::rgb;
 
 namespace {
 
-statistique* theWindow = nullptr;
-
 constexpr quint32 kBackground = rgb(114, 172, 231);
 constexpr quint32 kChartArea = rgb(192, 255, 192);
 constexpr quint32 kListColour = rgb(179, 220, 253);
@@ -39,23 +37,6 @@ ui::CommandButton* button(QWidget* parent, const char* name, int tab,
 }
 
 }  // namespace
-
-statistique& statistique::instance() {
-    if (!theWindow) {
-        theWindow = new statistique;
-        theWindow->Form_Load();
-    }
-    return *theWindow;
-}
-
-bool statistique::exists() {
-    return theWindow != nullptr;
-}
-
-void statistique::unload() {
-    delete theWindow;
-    theWindow = nullptr;
-}
 
 statistique::statistique()
     : ui::Form({.caption = QStringLiteral("Statistique"),

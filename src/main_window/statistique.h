@@ -20,6 +20,7 @@
 #include "ui/option_button.h"
 #include "ui/picture_box.h"
 #include "ui/shape.h"
+#include "ui/single_window.h"
 #include "ui/text_box.h"
 #include "ui/timer.h"
 
@@ -29,16 +30,10 @@ namespace core {
 class ResumeNext;
 }
 
-class statistique : public ui::Form {
+class statistique : public ui::Form, public ui::SingleWindow<statistique> {
     Q_OBJECT
 
 public:
-    // The single instance, created (and loaded) on first use.
-    static statistique& instance();
-    static bool exists();
-    // Ends the window, as at the end of the program.
-    static void unload();
-
     ui::PictureBox* Picture1;
     ui::ControlArray<ui::Label> Label_graph;   // 21 labels, over the chart area
     ui::ControlArray<ui::Label> Label_graph2;  // 20 labels, over the chart area
@@ -98,7 +93,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    friend class ui::SingleWindow<statistique>;
     statistique();
+    void load() override { Form_Load(); }
     void createChartArea();
     void createSeriesPanel();
     void createSecondListPanel();

@@ -21,8 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Parametres_serie* theWindow = nullptr;
-
 QTableView* tableau(QWidget* parent, ui::TableModel* modele, const QString& nom) {
     auto* vue = new QTableView(parent);
     vue->setModel(modele);
@@ -37,20 +35,6 @@ QTableView* tableau(QWidget* parent, ui::TableModel* modele, const QString& nom)
 }
 
 }  // namespace
-
-Parametres_serie& Parametres_serie::instance() {
-    if (!theWindow) theWindow = new Parametres_serie;
-    return *theWindow;
-}
-
-bool Parametres_serie::exists() {
-    return theWindow != nullptr;
-}
-
-void Parametres_serie::unload() {
-    delete theWindow;
-    theWindow = nullptr;
-}
 
 Parametres_serie::Parametres_serie()
     : ui::Form({.caption = u"Paramètres de la série"_s,

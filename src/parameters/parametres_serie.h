@@ -7,6 +7,7 @@
 
 #include "core/parametres.h"
 #include "ui/form.h"
+#include "ui/single_window.h"
 
 class BoiteAMoustaches;
 class QComboBox;
@@ -18,14 +19,10 @@ namespace ui {
 class TableModel;
 }
 
-class Parametres_serie : public ui::Form {
+class Parametres_serie : public ui::Form, public ui::SingleWindow<Parametres_serie> {
     Q_OBJECT
 
 public:
-    static Parametres_serie& instance();
-    static bool exists();
-    static void unload();
-
     QTableView* Table_parametres;
     QComboBox* Choix_serie;  // "Série 1" or "Série 2": whose counts the table shows
     QTableView* Table_effectifs;
@@ -37,6 +34,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend class ui::SingleWindow<Parametres_serie>;
     Parametres_serie();
     void lireSerie1();
     void lireSerie2();

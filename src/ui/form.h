@@ -38,6 +38,10 @@ signals:
     void activated();
 
 protected:
+    template <class>
+    friend class SingleWindow;
+    // The load event, once the window is made; nothing by default.
+    virtual void load() {}
     bool event(QEvent* event) override;
     // The next showCentred() centres the window again, as at its first opening.
     void forgetPlace() { placed_ = false; }
