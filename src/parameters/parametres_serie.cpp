@@ -134,9 +134,12 @@ void Parametres_serie::montrer() {
     });
     Table_parametres->setColumnHidden(2, valeurs_[1].empty());
 
-    classes_ = core::tableDesEffectifs(valeurs_[Choix_serie->currentIndex() == 1 ? 1 : 0]);
-    modeleEffectifs_->setRows(int(classes_.size()), [this](int ligne) {
-        return core::texteDeClasse(classes_[size_t(ligne)]);
+    // The table's rows live as long as the model asks for them: the view may still read
+    // the old ones while it learns of the new.
+    classes_ = std::make_shared<const std::vector<core::Classe>>(
+        core::tableDesEffectifs(valeurs_[Choix_serie->currentIndex() == 1 ? 1 : 0]));
+    modeleEffectifs_->setRows(int(classes_->size()), [classes = classes_](int ligne) {
+        return core::texteDeClasse((*classes)[size_t(ligne)]);
     });
     Boite->montrer(parametres_[0], parametres_[1]);
 }
@@ -146,7 +149,7 @@ void Parametres_serie::Command_copier_Click() {
     QString texte = core::tableauDesParametres(parametres_[0], parametres_[1]);
     texte += u'\n' + Choix_serie->currentText() + u'\n' + core::colonnesDesEffectifs().join(u'\t') +
              u'\n';
-    for (const core::Classe& classe : classes_)
+    for (const core::Classe& classe : *classes_)
         texte += core::texteDeClasse(classe).join(u'\t') + u'\n';
     QGuiApplication::clipboard()->setText(texte);
 }

@@ -9,6 +9,9 @@
 #include "ui/form.h"
 #include "ui/single_window.h"
 
+#include <memory>
+#include <vector>
+
 class BoiteAMoustaches;
 class QComboBox;
 class QLabel;
@@ -43,7 +46,8 @@ private:
 
     std::vector<double> valeurs_[2];
     core::Parametres parametres_[2];
-    std::vector<core::Classe> classes_;
+    std::shared_ptr<const std::vector<core::Classe>> classes_ =
+        std::make_shared<const std::vector<core::Classe>>();
     ui::TableModel* modeleParametres_;
     ui::TableModel* modeleEffectifs_;
 };
