@@ -69,7 +69,10 @@ Parametres parametres(std::vector<double> x) {
             carres += d * d;
             ecarts += d;
         }
-        p.variance = fini(std::max(0.0, (carres - ecarts * ecarts / double(n)) / double(n)));
+        // Past the double range the two sums give inf - inf; a NaN must not pass the
+        // clamp to 0 below as a variance of 0.
+        const double variance = (carres - ecarts * ecarts / double(n)) / double(n);
+        if (std::isfinite(variance)) p.variance = std::max(0.0, variance);
         if (p.variance) p.ecartType = std::sqrt(*p.variance);
     }
 

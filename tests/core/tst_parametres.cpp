@@ -62,6 +62,7 @@ void ParametresTest::definitions_data() {
                core::formatThreeDecimals(u"1E+200"_s) + "|" +
                core::formatThreeDecimals(u"2E+200"_s) + "|aucun|—|—";
     QTest::newRow("a range beyond it") << Valeurs{1e308, -1e308} << QString();
+    QTest::newRow("off-centre, beyond it") << Valeurs{1e308, 1e308, -1e308} << QString();
     QTest::newRow("computed stably") << Valeurs{1e9 + 1, 1e9 + 2, 1e9 + 3}
                                      << "3|1000000001,000|1000000003,000|2,000|1000000002,000|"
                                         "1000000002,000|1000000001,000|1000000003,000|2,000|"
@@ -78,6 +79,7 @@ void ParametresTest::definitions() {
         QCOMPARE(textes[3], u"—"_s);
         QCOMPARE(textes[8], u"—"_s);
         QCOMPARE(textes[10], u"—"_s);
+        QCOMPARE(textes[11], u"—"_s);
         return;
     }
     QCOMPARE(textes.join(u'|'), attendu);
