@@ -6,6 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <utility>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -56,21 +59,29 @@ void BoiteAMoustaches::montrer(const core::Parametres& serie1, const core::Param
 void BoiteAMoustaches::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const double longueur = width() - kMargeGauche - kMargeDroite;
+    const QFontMetrics mesures(font());
+    std::vector<std::pair<double, QString>> valeurs;
+    int plusLarge = 0;
+    for (const long double graduation : axe_.graduations) {
+        const double g = double(graduation);
+        if (!std::isfinite(g)) continue;
+        valeurs.emplace_back(g, core::textOfNumber(g == 0 ? 0.0 : g));
+        plusLarge = std::max(plusLarge, mesures.horizontalAdvance(valeurs.back().second));
+    }
+    // The last value is centred under the axis's end: leave room for half of it.
+    const double margeDroite = std::max(kMargeDroite, plusLarge / 2 + 4);
+    const double longueur = width() - kMargeGauche - margeDroite;
     const auto x = [&](double v) { return kMargeGauche + axe_.position(v, longueur); };
 
     // The axis, its graduations and their values.
     const double yAxe = height() - 34;
     p.setPen(QPen(Qt::black, 1));
     p.drawLine(QPointF(kMargeGauche, yAxe), QPointF(kMargeGauche + longueur, yAxe));
-    const QFontMetrics mesures(font());
-    for (const long double graduation : axe_.graduations) {
-        const double g = double(graduation);
-        if (!std::isfinite(g)) continue;
+    for (const auto& [g, texte] : valeurs) {
         const double gx = x(g);
         p.drawLine(QPointF(gx, yAxe), QPointF(gx, yAxe + 5));
-        const QString texte = core::textOfNumber(g == 0 ? 0.0 : g);
-        p.drawText(QRectF(gx - 60, yAxe + 7, 120, mesures.height()), Qt::AlignHCenter, texte);
+        p.drawText(QRectF(gx - plusLarge, yAxe + 7, 2 * plusLarge, mesures.height()),
+                   Qt::AlignHCenter, texte);
     }
 
     for (int s = 0; s < 2; ++s) {

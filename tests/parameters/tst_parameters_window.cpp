@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -39,6 +40,8 @@ private slots:
     void showsTheWorkedExample();
     void followsTheSeriesWhileOpen();
     void copiesTheTable();
+    void axisValuesStayWhole_data();
+    void axisValuesStayWhole();
 };
 
 void ParametersWindowTest::showsTheWorkedExample() {
@@ -92,6 +95,29 @@ void ParametersWindowTest::copiesTheTable() {
     QCOMPARE(lines.at(0), u"Paramètre\tSérie 1\tSérie 2"_s);
     QCOMPARE(lines.at(5), u"Moyenne\t3,000\t—"_s);  // no second list read yet
     QVERIFY(lines.contains(u"2,5\t2\t66,667\t2\t66,667"_s));
+}
+
+void ParametersWindowTest::axisValuesStayWhole_data() {
+    QTest::addColumn<QStringList>("series");
+    QTest::newRow("0 to 1") << QStringList{u"0"_s, u"1"_s};
+    QTest::newRow("millions") << QStringList{u"-3"_s, u"1234567"_s};
+    QTest::newRow("the largest values") << QStringList{u"-1E+308"_s, u"1E+308"_s};
+}
+
+void ParametersWindowTest::axisValuesStayWhole() {
+    QFETCH(QStringList, series);
+    test::loadSeries(series);
+    Parametres_serie& w = opened();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The values are written under the axis, in the band below its ticks; the last one
+    // is centred under the axis's end and must not run off the picture.
+    const QImage picture = w.Boite->grab().toImage();
+    int rightmost = -1;
+    for (int y = picture.height() - 27; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128) rightmost = std::max(rightmost, x);
+    QVERIFY2(rightmost > picture.width() / 2 && rightmost < picture.width() - 2,
+             qPrintable(u"%1 of %2"_s.arg(rightmost).arg(picture.width())));
 }
 
 QTEST_MAIN(ParametersWindowTest)
