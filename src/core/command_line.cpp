@@ -49,6 +49,27 @@ Command error(const QString& what, bool english) {
     return {.kind = Command::Kind::Error, .text = what + u'\n' + hint};
 }
 
+// The parser's other failures, in the program's words: its own are English only.
+QString valueError(const QStringList& arguments, bool english) {
+    static const QStringList kFlags = {u"h"_s,       u"help"_s,  u"v"_s,
+                                       u"version"_s, u"stats"_s, u"second"_s};
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != u"--"_s; ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(u'-')) continue;
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString option = argument.left(equals);
+        const QString name = QString(option).remove(0, argument.startsWith(u"--"_s) ? 2 : 1);
+        if (equals >= 0 && kFlags.contains(name))
+            return english ? u"statistique: option '%1' takes no value"_s.arg(option)
+                           : u"statistique : l'option « %1 » ne prend pas de valeur"_s.arg(option);
+        if (equals < 0 && i + 1 == arguments.size())
+            return english ? u"statistique: option '%1' needs a value"_s.arg(option)
+                           : u"statistique : l'option « %1 » demande une valeur"_s.arg(option);
+    }
+    return english ? u"statistique: the arguments cannot be read"_s
+                   : u"statistique : les arguments ne se lisent pas"_s;
+}
+
 }  // namespace
 
 Command parseCommandLine(const QStringList& arguments, bool english) {
@@ -69,7 +90,7 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                                  : u"statistique : option inconnue « %1 »"_s.arg(name),
                          english);
         }
-        return error(u"statistique : "_s + parser.errorText(), english);
+        return error(valueError(arguments, english), english);
     }
     if (parser.isSet(help)) return {.kind = Command::Kind::Help, .text = usage(english)};
     if (parser.isSet(version))
@@ -92,6 +113,11 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
     };
     if (parser.isSet(stats)) {
         if (command.file.isEmpty()) return needsFile(u"--stats"_s);
+        // Both are answers that end the program: doing one would report the other done.
+        if (parser.isSet(output) || parser.isSet(chart))
+            return error(english ? u"statistique: --stats and --export do not go together"_s
+                                 : u"statistique : --stats et --export ne vont pas ensemble"_s,
+                         english);
         command.kind = Command::Kind::Stats;
         return command;
     }

@@ -50,6 +50,15 @@ void CommandLineTest::parses_data() {
         << "statistique : graphique inconnu « barres »";
     QTest::newRow("a chart nowhere") << QStringList{"n.csv", "--chart=pie"} << Kind::Error << ""
                                      << "statistique : --chart et --export vont ensemble";
+    QTest::newRow("a value for a switch")
+        << QStringList{"--stats=n.csv"} << Kind::Error << ""
+        << "statistique : l'option « --stats » ne prend pas de valeur\nEssayez";
+    QTest::newRow("a value missing")
+        << QStringList{"n.csv", "--export=p.svg", "--chart"} << Kind::Error << ""
+        << "statistique : l'option « --chart » demande une valeur";
+    QTest::newRow("parameters and a chart")
+        << QStringList{"--stats", "n.csv", "--chart=pie", "--export=p.svg"} << Kind::Error << ""
+        << "statistique : --stats et --export ne vont pas ensemble";
     QTest::newRow("two files") << QStringList{"a.csv", "b.csv"} << Kind::Error << ""
                                << "statistique : un seul fichier, pas 2";
 }
