@@ -58,7 +58,7 @@ QString valueError(const QStringList& arguments, bool english) {
         if (!argument.startsWith(u'-')) continue;
         const qsizetype equals = argument.indexOf(u'=');
         const QString option = argument.left(equals);
-        const QString name = QString(option).remove(0, argument.startsWith(u"--"_s) ? 2 : 1);
+        const QString name = option.mid(argument.startsWith(u"--"_s) ? 2 : 1);
         if (equals >= 0 && kFlags.contains(name))
             return english ? u"statistique: option '%1' takes no value"_s.arg(option)
                            : u"statistique : l'option « %1 » ne prend pas de valeur"_s.arg(option);
