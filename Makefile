@@ -1,16 +1,19 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
+# `make run` builds the program alone, as a user would (build/default); the tests build
+# in build/test, with warnings as errors.
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
+TEST_DIR := build/test
 
-.PHONY: run test build package screenshots bench fuzz deps deps-test clean
+.PHONY: run test build build-test package screenshots bench fuzz deps deps-test clean
 
 run: deps build
 	$(BUILD_DIR)/src/statistique
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then each fuzz target for a few seconds.
-test: deps-test build
-	ctest --preset $(PRESET)
+test: deps-test build-test
+	ctest --preset test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
@@ -28,14 +31,18 @@ build:
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 
+build-test:
+	cmake --preset test
+	cmake --build --preset test
+
 package: deps build
 	cd $(BUILD_DIR) && cpack
 
-bench: deps-test build
-	bench/run.py $(BUILD_DIR)
+bench: deps-test build-test
+	bench/run.py $(TEST_DIR)
 
-screenshots: deps-test build
-	tools/screenshots.py $(BUILD_DIR)/src/statistique docs
+screenshots: deps-test build-test
+	tools/screenshots.py $(TEST_DIR)/src/statistique docs
 
 deps:
 	tools/install-deps.sh build

@@ -24,6 +24,8 @@ int main(int argc, char* argv[]) {
             return core::kUsageError;
         case core::Command::Kind::Stats:
             return command_line::afficherParametres(command.file);
+        case core::Command::Kind::StatsTable:
+            return command_line::afficherParametresDuTableau(command.file, command.thresholds);
         case core::Command::Kind::Export:
             return command_line::exporterGraphique(argc, argv, command);
         default:

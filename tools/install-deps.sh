@@ -9,7 +9,7 @@ build_packages="g++ make cmake ninja-build qt6-base-dev qt6-svg-dev libxkbcommon
 qt6-translations-l10n fonts-liberation"
 test_packages="$build_packages xvfb xauth x11-xkb-utils xdotool imagemagick python3 python3-pil \
 python3-pyatspi python3-xlib at-spi2-core dbus dbus-bin x11-utils \
-dpkg-dev desktop-file-utils lintian appstream libbenchmark-dev clang libclang-rt-14-dev"
+dpkg-dev desktop-file-utils lintian appstream libbenchmark-dev clang clang-format"
 
 case "${1:-build}" in
 build) wanted=$build_packages ;;
@@ -17,14 +17,28 @@ test) wanted=$test_packages ;;
 *) echo "usage: $0 build|test" >&2; exit 2 ;;
 esac
 
+installed() {
+    case "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)" in
+    *"install ok installed"*) return 0 ;;
+    *) return 1 ;;
+    esac
+}
+
+# The sanitizers' runtime for the fuzz targets is the one of the release's own clang,
+# whatever its version: clang-14 on Debian 12, another elsewhere.
+clang_runtime() {
+    version=$(dpkg-query -W -f='${Depends}' clang 2>/dev/null | sed -n 's/.*clang-\([0-9][0-9]*\).*/\1/p')
+    [ -n "$version" ] && echo "libclang-rt-$version-dev"
+}
+
 missing=""
 for p in $wanted; do
-    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-    case "$status" in
-    *"install ok installed"*) ;;
-    *) missing="$missing $p" ;;
-    esac
+    installed "$p" || missing="$missing $p"
 done
+if [ "${1:-build}" = test ] && installed clang; then
+    runtime=$(clang_runtime || true)
+    [ -n "$runtime" ] && ! installed "$runtime" && missing="$missing $runtime"
+fi
 [ -z "$missing" ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
@@ -40,3 +54,10 @@ export DEBIAN_FRONTEND=noninteractive
 $as_root apt-get update -q
 # shellcheck disable=SC2086
 $as_root apt-get install -y -q --no-install-recommends $missing
+# clang was missing until now: its runtime follows it.
+if [ "${1:-build}" = test ]; then
+    runtime=$(clang_runtime || true)
+    # shellcheck disable=SC2086
+    [ -n "$runtime" ] && ! installed "$runtime" && $as_root apt-get install -y -q --no-install-recommends $runtime
+fi
+exit 0

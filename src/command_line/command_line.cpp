@@ -1,9 +1,11 @@
 #include "command_line/command_line.h"
 
 #include "chart_export/chart_export.h"
+#include "core/numbers.h"
 #include "core/parametres.h"
 #include "core/second_list_text.h"
 #include "core/series_file.h"
+#include "core/tableau_effectifs.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
 
@@ -38,6 +40,27 @@ int afficherParametres(const QString& fichier) {
     const QString tableau = core::tableauDesParametres(
         core::parametres(core::nombres(lecture.series->first)), core::parametres(seconde));
     std::fputs(tableau.toUtf8().constData(), stdout);
+    return 0;
+}
+
+int afficherParametresDuTableau(const QString& fichier, const QStringList& seuils) {
+    const core::TableReading lecture = core::readTableFile(fichier);
+    if (!lecture.tableau || lecture.faute) {
+        erreur(core::explain(lecture.error, QFileInfo(fichier).fileName()));
+        return core::kUsageError;
+    }
+    const core::Analyse analyse = core::analyser(*lecture.tableau);
+    QString texte = core::tableauDesParametresDuTableau(analyse);
+    for (const QString& seuil : seuils) {
+        const auto t = core::cellNumber(seuil);
+        if (!t) {
+            erreur(u"statistique : le seuil « %1 » n'est pas un nombre"_s.arg(seuil));
+            return core::kUsageError;
+        }
+        for (const auto& [nom, valeur] : core::lignesDuSeuil(analyse, core::numberFromText(*t)))
+            texte += nom + u'\t' + valeur + u'\n';
+    }
+    std::fputs(texte.toUtf8().constData(), stdout);
     return 0;
 }
 

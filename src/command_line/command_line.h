@@ -11,6 +11,9 @@ namespace command_line {
 // statistique --stats FICHIER
 int afficherParametres(const QString& fichier);
 
+// statistique --stats --table=TABLEAU [--threshold=T]...
+int afficherParametresDuTableau(const QString& fichier, const QStringList& seuils);
+
 // statistique FICHIER --chart=TYPE [--second] --export=SORTIE: the chart the window
 // would draw after opening FICHIER and clicking the chart's button, written to SORTIE,
 // with nothing shown and no display needed.

@@ -15,6 +15,10 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   FILE                 a series to open: a CSV file (two columns at most) or one
                        value per line
   --stats FILE         print the parameters of FILE's series and exit
+  --stats --table=TABLE
+                       print the parameters of a table of counts (values and
+                       counts, or classes and counts) and exit
+  --threshold=T        with --table: also how many values lie above and below T
   --chart=KIND         the chart to draw: sticks, curve, both or pie
   --second             take the second series (column 2) into account
   --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
@@ -30,6 +34,11 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
   FICHIER              une série à ouvrir : un fichier CSV (deux colonnes au plus)
                        ou une valeur par ligne
   --stats FICHIER      écrit les paramètres de la série de FICHIER et s'arrête
+  --stats --table=TABLEAU
+                       écrit les paramètres d'un tableau d'effectifs (valeurs et
+                       effectifs, ou classes et effectifs) et s'arrête
+  --threshold=T        avec --table : combien de valeurs sont au-dessus et
+                       au-dessous de T
   --chart=TYPE         le graphique à dessiner : sticks (bâtons), curve (courbe),
                        both (les deux) ou pie (camembert)
   --second             prend en compte la deuxième série (colonne 2)
@@ -81,7 +90,9 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
     const QCommandLineOption chart(u"chart"_s, {}, u"kind"_s);
     const QCommandLineOption second(u"second"_s);
     const QCommandLineOption output(u"export"_s, {}, u"output"_s);
-    parser.addOptions({help, version, stats, chart, second, output});
+    const QCommandLineOption table(u"table"_s, {}, u"table"_s);
+    const QCommandLineOption threshold(u"threshold"_s, {}, u"threshold"_s);
+    parser.addOptions({help, version, stats, chart, second, output, table, threshold});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -111,6 +122,21 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                              : u"statistique : %1 demande un FICHIER"_s.arg(option),
                      english);
     };
+    if (parser.isSet(table) || parser.isSet(threshold)) {
+        if (!parser.isSet(stats) || !parser.isSet(table))
+            return error(english ? u"statistique: --table goes with --stats"_s
+                                 : u"statistique : --table va avec --stats"_s,
+                         english);
+        if (!command.file.isEmpty() || parser.isSet(output) || parser.isSet(chart) ||
+            parser.isSet(second))
+            return error(english ? u"statistique: --stats --table takes nothing else"_s
+                                 : u"statistique : --stats --table ne prend rien d'autre"_s,
+                         english);
+        command.kind = Command::Kind::StatsTable;
+        command.file = parser.value(table);
+        command.thresholds = parser.values(threshold);
+        return command;
+    }
     if (parser.isSet(stats)) {
         if (command.file.isEmpty()) return needsFile(u"--stats"_s);
         // Both are answers that end the program: doing one would report the other done.

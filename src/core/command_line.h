@@ -10,13 +10,14 @@
 namespace core {
 
 struct Command {
-    enum class Kind { Window, Stats, Export, Help, Version, Error };
+    enum class Kind { Window, Stats, StatsTable, Export, Help, Version, Error };
     Kind kind = Kind::Window;
-    QString file;   // FICHIER
+    QString file;   // FICHIER, or the table of --table
     QString chart;  // --chart: sticks, curve, both or pie
     bool second = false;
-    QString output;  // --export
-    QString text;    // the usage, the version line, or what is wrong
+    QString output;          // --export
+    QString text;            // the usage, the version line, or what is wrong
+    QStringList thresholds;  // --threshold, as typed
 };
 
 // `english`: the usage and the error are in English, for an English locale; French

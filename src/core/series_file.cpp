@@ -132,15 +132,47 @@ std::optional<QStringList> cellsOf(QStringView line, QChar separator) {
     return cells;
 }
 
-// A cell as List1 shows it: the number as written, with the regional decimal mark.
-std::optional<QString> valueOf(QStringView cell) {
+// A spreadsheet writes numbers "as shown" with their digits in groups of three, parted
+// by a blank, a no-break space or a narrow no-break space: 1 234,5.
+QString ungrouped(QStringView text) {
+    const auto blankAt = [&](qsizetype i) {
+        return text[i] == u' ' || text[i] == u'\u00a0' || text[i] == u'\u202f';
+    };
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    qsizetype lead = 0;
+    while (i + lead < text.size() && text[i + lead].isDigit()) ++lead;
+    if (lead < 1 || lead > 3) return text.toString();
+    QString out = text.first(i + lead).toString();
+    qsizetype at = i + lead;
+    bool grouped = false;
+    while (at + 4 <= text.size() && blankAt(at) && text[at + 1].isDigit() &&
+           text[at + 2].isDigit() && text[at + 3].isDigit() &&
+           (at + 4 == text.size() || !text[at + 4].isDigit())) {
+        out += text.sliced(at + 1, 3);
+        at += 4;
+        grouped = true;
+    }
+    if (!grouped) return text.toString();
+    return out + text.sliced(at).toString();
+}
+
+}  // namespace
+
+std::optional<QString> cellNumber(QStringView cell) {
     const QStringView trimmed = cell.trimmed();
     const qsizetype marks = trimmed.count(u'.') + trimmed.count(u',');
     if (marks > 1) return std::nullopt;
-    QString text = trimmed.toString();
+    QString text = ungrouped(trimmed);
     if (marks == 1) text.replace(u'.', decimalSeparator()).replace(u',', decimalSeparator());
     if (!readNumber(text)) return std::nullopt;
     return text;
+}
+
+namespace {
+
+std::optional<QString> valueOf(QStringView cell) {
+    return cellNumber(cell);
 }
 
 bool isHeader(const QStringList& cells) {
@@ -169,10 +201,7 @@ QChar separatorOf(const Lines& lines) {
     return {};
 }
 
-struct Row {
-    int line;  // from 1
-    QStringList cells;
-};
+using Row = CellRow;
 
 // The rows of a text that holds at least one, or why they cannot be read.
 SeriesReading rowsOf(const QString& text, std::vector<Row>& rows) {
@@ -225,13 +254,58 @@ SeriesReading seriesOfColumns(const std::vector<Row>& rows) {
 }
 
 QString quoted(const QString& cell) {
+    return csvCell(cell);
+}
+
+}  // namespace
+
+QString csvCell(const QString& cell) {
     if (!cell.contains(u';') && !cell.contains(u'"') && !cell.contains(u'\n') &&
         !cell.contains(u'\r'))
         return cell;
     return u'"' + QString(cell).replace(u"\""_s, u"\"\""_s) + u'"';
 }
 
-}  // namespace
+std::optional<std::vector<CellRow>> readCellRows(const QByteArray& bytes, SeriesError& error) {
+    if (bytes.size() > kLargestFile) {
+        error = {0, 0, u"il est trop grand pour une série"_s};
+        return std::nullopt;
+    }
+    QString why;
+    const auto text = decode(bytes, why);
+    if (!text) {
+        error = {0, 0, why};
+        return std::nullopt;
+    }
+    std::vector<Row> rows;
+    if (SeriesReading read = rowsOf(*text, rows); !read.series) {
+        error = read.error;
+        return std::nullopt;
+    }
+    return rows;
+}
+
+std::optional<QByteArray> readFileBytes(const QString& path, SeriesError& error) {
+    const QFileInfo info(path);
+    error = {};
+    if (!info.exists())
+        error.why = u"ce fichier n'existe pas"_s;
+    else if (info.isDir())
+        error.why = u"c'est un dossier"_s;
+    if (!error.why.isEmpty()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error.why = file.error() == QFileDevice::PermissionsError ? u"la lecture en est interdite"_s
+                                                                  : u"il ne peut pas être lu"_s;
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(kLargestFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error.why = u"il ne peut pas être lu"_s;
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 SeriesReading readSeries(const QByteArray& bytes) {
     if (bytes.size() > kLargestFile) return failure(0, 0, u"il est trop grand pour une série"_s);
@@ -244,18 +318,10 @@ SeriesReading readSeries(const QByteArray& bytes) {
 }
 
 SeriesReading readSeriesFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return failure(0, 0, u"ce fichier n'existe pas"_s);
-    if (info.isDir()) return failure(0, 0, u"c'est un dossier"_s);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(0, 0,
-                       file.error() == QFileDevice::PermissionsError
-                           ? u"la lecture en est interdite"_s
-                           : u"il ne peut pas être lu"_s);
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (file.error() != QFileDevice::NoError) return failure(0, 0, u"il ne peut pas être lu"_s);
-    return readSeries(bytes);
+    SeriesError error;
+    const auto bytes = readFileBytes(path, error);
+    if (!bytes) return {std::nullopt, error};
+    return readSeries(*bytes);
 }
 
 SeriesReading readCopiedCells(const QString& text) {

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace core {
 
@@ -48,6 +49,22 @@ SeriesReading readCopiedCells(const QString& text);
 QString explain(const SeriesError& error, const QString& fileName);
 // The same for cells pasted from the clipboard.
 QString explainPaste(const SeriesError& error);
+
+// The cells of a spreadsheet's text, row by row, for readers of other tables: the
+// same encodings, separators and quotes as a series file. Blank lines at the ends are
+// dropped.
+struct CellRow {
+    int line;  // from 1
+    QStringList cells;
+};
+std::optional<std::vector<CellRow>> readCellRows(const QByteArray& bytes, SeriesError& error);
+// A file's bytes, or why it cannot be read (missing, a folder, refused, too large).
+std::optional<QByteArray> readFileBytes(const QString& path, SeriesError& error);
+// A cell that is a number, as List1 shows it: trimmed, with the regional decimal mark
+// for either "," or ".", and without the blanks a spreadsheet groups digits with.
+std::optional<QString> cellNumber(QStringView cell);
+// A cell as a file with ";" between columns holds it, quoted where it must be.
+QString csvCell(const QString& cell);
 
 // What a spreadsheet set to French opens by a double-click: UTF-8 with its mark, ";"
 // between columns, CR LF, a header row "Série 1;Série 2" (one column when the second

@@ -59,6 +59,18 @@ void CommandLineTest::parses_data() {
     QTest::newRow("parameters and a chart")
         << QStringList{"--stats", "n.csv", "--chart=pie", "--export=p.svg"} << Kind::Error << ""
         << "statistique : --stats et --export ne vont pas ensemble";
+    QTest::newRow("a table's parameters")
+        << QStringList{"--stats", "--table=vitesses.csv", "--threshold=130"} << Kind::StatsTable
+        << "vitesses.csv"
+        << "";
+    QTest::newRow("a table alone") << QStringList{"--table=v.csv"} << Kind::Error << ""
+                                   << "statistique : --table va avec --stats";
+    QTest::newRow("a threshold without a table")
+        << QStringList{"--stats", "n.csv", "--threshold=3"} << Kind::Error << ""
+        << "statistique : --table va avec --stats";
+    QTest::newRow("a table and a series")
+        << QStringList{"--stats", "n.csv", "--table=v.csv"} << Kind::Error << ""
+        << "statistique : --stats --table ne prend rien d'autre";
     QTest::newRow("two files") << QStringList{"a.csv", "b.csv"} << Kind::Error << ""
                                << "statistique : un seul fichier, pas 2";
 }

@@ -1,0 +1,107 @@
+#pragma once
+
+// A table of counts as the learner types it: rows of texts, values and counts or
+// classes and counts. Its analysis says which cells are at fault and why, and gives
+// the rows that count, their computed columns and the table's parameters; a faulty row
+// is left out of the figures and nothing else is lost. It goes to and from the CSV
+// files a spreadsheet writes.
+
+#include "core/effectifs.h"
+#include "core/series_file.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace core {
+
+struct Tableau {
+    enum class Nature { Valeurs, Classes };
+    // For values, `valeur` and `effectif`; for classes, `inferieure`, `superieure` and
+    // `effectif`. As typed: the analysis reads them.
+    struct Ligne {
+        QString valeur, inferieure, superieure, effectif;
+        bool operator==(const Ligne&) const = default;
+        bool estVide() const;
+    };
+    Nature nature = Nature::Valeurs;
+    bool fermeADroite = true;  // ]a, b] as the exercise writes them; [a, b[ otherwise
+    std::vector<Ligne> lignes;
+    bool operator==(const Tableau&) const = default;
+};
+
+// The columns typed into, then those computed, in the order shown.
+QStringList colonnesSaisies(Tableau::Nature nature);
+QStringList colonnesCalculees(Tableau::Nature nature);
+// The text of typed column `colonne` of a row, and the row with it replaced.
+QString cellule(const Tableau::Ligne& ligne, Tableau::Nature nature, int colonne);
+void changerCellule(Tableau::Ligne& ligne, Tableau::Nature nature, int colonne,
+                    const QString& texte);
+
+// The exercise's eight speed classes ]90, 100] ... ]160, 170] and their counts.
+Tableau tableauDeLExercice();
+
+struct AnalyseLigne {
+    bool vide = true;         // nothing typed: neither counted nor at fault
+    int colonneFautive = -1;  // the typed column at fault, -1 where none is
+    QString pourquoi;         // why, as a French phrase
+    int rang = -1;            // where the row stands among those that count
+};
+
+struct Analyse {
+    Tableau::Nature nature = Tableau::Nature::Valeurs;
+    bool fermeADroite = true;
+    std::vector<AnalyseLigne> lignes;  // one per row of the table
+    // The rows that count, in the table's order; rang indexes these.
+    std::vector<ValeurEffectif> valeurs;
+    std::vector<Intervalle> classes;
+    std::vector<qint64> cumules;  // count of the values up to and including each row's
+    qint64 total = 0;
+    int premiereFaute = -1;  // the first row at fault
+};
+Analyse analyser(const Tableau& tableau);
+
+// A row's computed columns, empty texts where the row does not count.
+QStringList textesCalcules(const Analyse& analyse, int ligne);
+// The line under the table: the first fault with its row ("Ligne 3, Effectif : ..."),
+// or nothing when every row counts.
+QString texteDeLaFaute(const Analyse& analyse);
+
+// The table's parameters, a name and its text per row, as the parameters window shows
+// them: three decimals, "—" where there is none, and for classes the figures read on
+// the polygon marked "(estimation)" with the class that holds each.
+std::vector<std::pair<QString, QString>> parametresDuTableau(const Analyse& analyse);
+// "Paramètre\tValeur" then a row per parameter, for a spreadsheet or standard output.
+QString tableauDesParametresDuTableau(const Analyse& analyse);
+// How the quartiles and the deciles are found, in a sentence fitting the table's kind.
+QString definitionDesQuantiles(Tableau::Nature nature);
+
+// How many values lie above and below a threshold, as a sentence, and as rows of a
+// name and its text (counts, then percentages).
+QString texteDuSeuil(const Analyse& analyse, double seuil);
+std::vector<std::pair<QString, QString>> lignesDuSeuil(const Analyse& analyse, double seuil);
+
+// The series the main list gets from the table: for values each value written as
+// often as its count, for classes the counts; empty with `trop` set beyond 32,767.
+QStringList versLaListe(const Analyse& analyse, bool& trop);
+
+struct TableReading {
+    std::optional<Tableau> tableau;  // empty when the file is no table
+    SeriesError error;               // why not; or the first faulty cell of a table read
+    bool faute = false;              // a table was read, with a faulty cell
+};
+// "Valeur;Effectif" or "Borne inférieure;Borne supérieure;Effectif" (the header is
+// optional), or a first column of class texts such as "]90 ; 100]". Cells that are
+// not numbers are kept as typed and reported as the first fault, with its line and
+// column.
+TableReading readTable(const QByteArray& bytes);
+TableReading readTableFile(const QString& path);
+// UTF-8 with its mark, ";" between columns, CR LF, the header row; rows as typed,
+// blank rows left out.
+QByteArray tableFile(const Tableau& tableau);
+
+}  // namespace core
