@@ -183,10 +183,9 @@ void Dexo_enonce::Form_Activate() {
 // its timer draws once this window is gone.
 void Dexo_enonce::command_camembert_Click(int Index) {
     statistique& principale = statistique::instance();
-    principale.List1->clearItems();
-    for (const char16_t* effectif : kEffectifs)
-        principale.List1->append(QString::fromUtf16(effectif));
-    dexo_mod::calculer_bilan();
+    QStringList effectifs;
+    for (const char16_t* effectif : kEffectifs) effectifs << QString::fromUtf16(effectif);
+    principale.remplacerSerie1(effectifs);
     dexo_mod::choix_graphe = qint16(Index);
     principale.Timer1->setInterval(100);
     hide();

@@ -70,6 +70,8 @@ void statistique::createMenuBar() {
     QMenu* statistiques = menu(menuBar(), QStringLiteral("&Statistiques"), "mnuStatistiques");
     mnuParametres = item(statistiques, QStringLiteral("&Paramètres de la série…"), "mnuParametres",
                          Keys(Qt::CTRL | Qt::Key_R), &statistique::mnuParametres_Click);
+    mnuTableau = item(statistiques, QStringLiteral("&Tableau d'effectifs…"), "mnuTableau",
+                      Keys(Qt::CTRL | Qt::Key_T), &statistique::mnuTableau_Click);
 
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
     mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),

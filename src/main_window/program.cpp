@@ -4,6 +4,7 @@
 #include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
 #include "parameters/parametres_serie.h"
+#include "table/tableau_effectifs.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ void prepare() {
 }
 
 void end() {
+    Tableau_effectifs::unload();
     Parametres_serie::unload();
     Dexo_enonce::unload();
     statistique::unload();

@@ -66,6 +66,7 @@ public:
     QAction* mnuCollerSerie;
     QAction* mnuCopierGraphique;
     QAction* mnuParametres;
+    QAction* mnuTableau;
     QAction* mnuAPropos;
 
     void sub_graph_camembert();
@@ -76,6 +77,9 @@ public:
     // Both series replaced, as if the learner had typed them: the summary runs once, the
     // second list is read, and the chart and the frequency answer are wiped.
     void chargerSerie(const core::TwoSeries& serie);
+    // The first series replaced by `textes`, as the exercise's buttons do: List1
+    // emptied and filled, then the engine's run.
+    void remplacerSerie1(const QStringList& textes);
     // Both series as a file holds them: List1's items and the second list's values.
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
@@ -150,8 +154,9 @@ private:
     QString fichier_;
     core::TwoSeries enregistree_;
 
-    // The parameters window
+    // The parameters window and the table of counts
     void mnuParametres_Click();
+    void mnuTableau_Click();
 
     // Charts out of the window
     void mnuExporter_Click();

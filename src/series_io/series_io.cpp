@@ -7,6 +7,7 @@
 #include "core/series_file.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
+#include "table/tableau_effectifs.h"
 #include "ui/message_box.h"
 
 #include <QClipboard>
@@ -50,6 +51,12 @@ void statistique::chargerSerie(const core::TwoSeries& serie) {
     Text_liste2->setText(serie.second.join(u"\r\n"_s));
     sub_graph_effacer();
     Label1->setCaption(QString());
+}
+
+void statistique::remplacerSerie1(const QStringList& textes) {
+    List1->clearItems();
+    for (const QString& texte : textes) List1->append(texte);
+    dexo_mod::calculer_bilan();
 }
 
 bool statistique::ouvrirSerie(const QString& chemin) {
@@ -114,7 +121,10 @@ void statistique::mnuQuitter_Click() {
 }
 
 void statistique::closeEvent(QCloseEvent* event) {
-    if (modificationsTraitees())
+    // The table of counts goes with the program: its changes are asked about too.
+    const bool tableau =
+        !Tableau_effectifs::exists() || Tableau_effectifs::instance().modificationsTraitees();
+    if (tableau && modificationsTraitees())
         event->accept();
     else
         event->ignore();

@@ -1,0 +1,294 @@
+#include "table/tableau_effectifs.h"
+
+#include "core/atomic_file.h"
+#include "core/numbers.h"
+#include "main_window/statistique.h"
+#include "table/saisie.h"
+#include "ui/guarded.h"
+#include "ui/look.h"
+#include "ui/message_box.h"
+#include "ui/table_model.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using Nature = core::Tableau::Nature;
+
+namespace {
+
+const QString kTableaux = u"Tableaux d'effectifs (*.csv *.txt);;Tous les fichiers (*)"_s;
+
+QPushButton* bouton(QWidget* parent, const QString& legende, const char* nom) {
+    auto* b = new QPushButton(legende, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    return b;
+}
+
+QString nomDe(const QString& chemin) {
+    return QFileInfo(chemin).fileName();
+}
+
+}  // namespace
+
+Tableau_effectifs::Tableau_effectifs()
+    : ui::Form({.caption = u"Tableau d'effectifs"_s,
+                .clientWidth = 13500,
+                .clientHeight = 11250,
+                .background = ui::rgb(255, 255, 255)}) {
+    setObjectName(u"Tableau_effectifs"_s);
+    // It stands beside the main window, which alone keeps the program going.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    Choix_nature = new QComboBox(this);
+    Choix_nature->setObjectName(u"Choix_nature"_s);
+    Choix_nature->addItems({u"Valeurs et effectifs"_s, u"Classes et effectifs"_s});
+    Choix_nature->setAccessibleName(u"Nature du tableau"_s);
+    Choix_fermeture = new QComboBox(this);
+    Choix_fermeture->setObjectName(u"Choix_fermeture"_s);
+    Choix_fermeture->addItems({u"Classes ]a ; b]"_s, u"Classes [a ; b["_s});
+    Choix_fermeture->setAccessibleName(u"Côté fermé des classes"_s);
+
+    saisie_ = new ModeleSaisie(this);
+    Table_saisie = new VueSaisie(this);
+    Table_saisie->setObjectName(u"Table_saisie"_s);
+    Table_saisie->setModel(saisie_);
+    Table_saisie->setAccessibleName(u"Tableau d'effectifs à remplir"_s);
+    Table_saisie->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Table_saisie->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Command_ajouter = bouton(this, u"Ajouter une ligne"_s, "Command_ajouter");
+    Command_supprimer = bouton(this, u"Supprimer la ligne"_s, "Command_supprimer");
+    Label_erreur = new QLabel(this);
+    Label_erreur->setObjectName(u"Label_erreur"_s);
+    Label_erreur->setWordWrap(true);
+    Label_erreur->setStyleSheet(u"color: rgb(160, 0, 0)"_s);
+    Label_erreur->setAccessibleName(u"Erreur du tableau"_s);
+
+    modeleParametres_ = new ui::TableModel(this, {u"Paramètre"_s, u"Valeur"_s});
+    Table_parametres_effectifs = new QTableView(this);
+    Table_parametres_effectifs->setObjectName(u"Table_parametres_effectifs"_s);
+    Table_parametres_effectifs->setModel(modeleParametres_);
+    Table_parametres_effectifs->setAccessibleName(u"Paramètres du tableau"_s);
+    Table_parametres_effectifs->verticalHeader()->hide();
+    Table_parametres_effectifs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table_parametres_effectifs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Label_definition = new QLabel(this);
+    Label_definition->setObjectName(u"Label_definition"_s);
+    Label_definition->setWordWrap(true);
+
+    Text_seuil = new QLineEdit(this);
+    Text_seuil->setObjectName(u"Text_seuil"_s);
+    Text_seuil->setAccessibleName(u"Seuil"_s);
+    Text_seuil->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(u"[-+0-9.,eE ]*"_s), Text_seuil));
+    Label_seuil = new QLabel(this);
+    Label_seuil->setObjectName(u"Label_seuil"_s);
+    Label_seuil->setWordWrap(true);
+    Label_seuil->setAccessibleName(u"Valeurs au-dessus et au-dessous du seuil"_s);
+
+    Command_exercice = bouton(this, u"Données de l'exercice"_s, "Command_exercice");
+    Command_vers_liste = bouton(this, u"Vers la liste"_s, "Command_vers_liste");
+    Command_ouvrir = bouton(this, u"Ouvrir un tableau…"_s, "Command_ouvrir");
+    Command_enregistrer = bouton(this, u"Enregistrer le tableau…"_s, "Command_enregistrer");
+
+    auto* nature = new QHBoxLayout;
+    auto* legende = new QLabel(u"&Nature du tableau :"_s, this);
+    legende->setBuddy(Choix_nature);
+    nature->addWidget(legende);
+    nature->addWidget(Choix_nature);
+    nature->addWidget(Choix_fermeture);
+    nature->addStretch();
+    nature->addWidget(Command_ouvrir);
+    nature->addWidget(Command_enregistrer);
+    auto* lignes = new QHBoxLayout;
+    lignes->addWidget(Command_ajouter);
+    lignes->addWidget(Command_supprimer);
+    lignes->addStretch();
+    lignes->addWidget(Command_exercice);
+    lignes->addWidget(Command_vers_liste);
+    auto* seuil = new QHBoxLayout;
+    auto* legendeSeuil = new QLabel(u"&Seuil :"_s, this);
+    legendeSeuil->setBuddy(Text_seuil);
+    seuil->addWidget(legendeSeuil);
+    seuil->addWidget(Text_seuil);
+    seuil->addWidget(Label_seuil, 1);
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addLayout(nature);
+    colonne->addWidget(Table_saisie, 3);
+    colonne->addLayout(lignes);
+    colonne->addWidget(Label_erreur);
+    colonne->addWidget(Table_parametres_effectifs, 2);
+    colonne->addWidget(Label_definition);
+    colonne->addLayout(seuil);
+
+    using ui::guarded;
+    const auto clic = [this](QPushButton* b, void (Tableau_effectifs::*handler)()) {
+        connect(b, &QPushButton::clicked, this, guarded([this, handler] { (this->*handler)(); }));
+    };
+    clic(Command_ajouter, &Tableau_effectifs::Command_ajouter_Click);
+    clic(Command_supprimer, &Tableau_effectifs::Command_supprimer_Click);
+    clic(Command_exercice, &Tableau_effectifs::Command_exercice_Click);
+    clic(Command_vers_liste, &Tableau_effectifs::Command_vers_liste_Click);
+    clic(Command_ouvrir, &Tableau_effectifs::Command_ouvrir_Click);
+    clic(Command_enregistrer, &Tableau_effectifs::Command_enregistrer_Click);
+    connect(Choix_nature, &QComboBox::currentIndexChanged, this,
+            guarded([this] { Choix_nature_Change(); }));
+    connect(Choix_fermeture, &QComboBox::currentIndexChanged, this,
+            guarded([this] { Choix_nature_Change(); }));
+    connect(saisie_, &ModeleSaisie::change, this, guarded([this] { montrer(); }));
+    connect(Text_seuil, &QLineEdit::textChanged, this, guarded([this] { montrerSeuil(); }));
+    montrer();
+}
+
+const core::Tableau& Tableau_effectifs::tableau() const {
+    return saisie_->tableau();
+}
+
+// Another kind keeps every row's texts, so going back shows them again.
+void Tableau_effectifs::Choix_nature_Change() {
+    core::Tableau t = tableau();
+    t.nature = Choix_nature->currentIndex() == 1 ? Nature::Classes : Nature::Valeurs;
+    t.fermeADroite = Choix_fermeture->currentIndex() == 0;
+    if (t == tableau()) return;
+    saisie_->remplacer(std::move(t));
+}
+
+void Tableau_effectifs::montrer() {
+    const core::Tableau& t = tableau();
+    const core::Analyse& a = saisie_->analyse();
+    {
+        const QSignalBlocker bloque(Choix_nature), bloque2(Choix_fermeture);
+        Choix_nature->setCurrentIndex(t.nature == Nature::Classes ? 1 : 0);
+        Choix_fermeture->setCurrentIndex(t.fermeADroite ? 0 : 1);
+    }
+    Choix_fermeture->setVisible(t.nature == Nature::Classes);
+    Label_erreur->setText(core::texteDeLaFaute(a));
+    const auto parametres = core::parametresDuTableau(a);
+    modeleParametres_->setRows(int(parametres.size()), [parametres](int ligne) {
+        return QStringList{parametres[size_t(ligne)].first, parametres[size_t(ligne)].second};
+    });
+    Label_definition->setText(core::definitionDesQuantiles(t.nature));
+    montrerSeuil();
+}
+
+void Tableau_effectifs::montrerSeuil() {
+    const auto texte = core::cellNumber(Text_seuil->text());
+    Label_seuil->setText(
+        texte ? core::texteDuSeuil(saisie_->analyse(), core::numberFromText(*texte)) : QString());
+}
+
+void Tableau_effectifs::Command_ajouter_Click() {
+    const QModelIndex ici = Table_saisie->currentIndex();
+    const int ligne = ici.isValid() ? ici.row() + 1 : int(tableau().lignes.size());
+    saisie_->insererLigne(ligne);
+    Table_saisie->setCurrentIndex(saisie_->index(ligne, 0));
+    Table_saisie->setFocus();
+}
+
+void Tableau_effectifs::Command_supprimer_Click() {
+    const QModelIndex ici = Table_saisie->currentIndex();
+    if (!ici.isValid()) return;
+    saisie_->supprimerLigne(ici.row());
+    Table_saisie->setFocus();
+}
+
+void Tableau_effectifs::Command_exercice_Click() {
+    if (!modificationsTraitees()) return;
+    saisie_->remplacer(core::tableauDeLExercice());
+    montrerFichier({});
+}
+
+void Tableau_effectifs::Command_vers_liste_Click() {
+    bool trop = false;
+    const QStringList textes = core::versLaListe(saisie_->analyse(), trop);
+    if (trop) {
+        ui::messageBox(
+            u"La série aurait plus de 32 767 valeurs : la liste ne peut pas les "
+            u"contenir."_s);
+        return;
+    }
+    emit versLaListe(textes);
+}
+
+bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
+    const core::TableReading lecture = core::readTableFile(chemin);
+    if (!lecture.tableau) {
+        ui::messageBox(core::explain(lecture.error, nomDe(chemin)));
+        return false;
+    }
+    saisie_->remplacer(*lecture.tableau);
+    montrerFichier(chemin);
+    // What is at fault shows in red, and the line under the table says where.
+    return true;
+}
+
+void Tableau_effectifs::Command_ouvrir_Click() {
+    if (!modificationsTraitees()) return;
+    const QString chemin = ui::fileToOpen(this, u"Ouvrir un tableau d'effectifs"_s, kTableaux);
+    if (!chemin.isEmpty()) ouvrirTableau(chemin);
+}
+
+void Tableau_effectifs::Command_enregistrer_Click() {
+    const QString chemin = ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s,
+                                          fichier_.isEmpty() ? u"tableau.csv"_s : fichier_,
+                                          {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
+    if (!chemin.isEmpty()) enregistrerDans(chemin);
+}
+
+bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
+    const QByteArray octets = core::tableFile(tableau());
+    const QString pourquoi = core::saveAtomically(
+        chemin, [&](QIODevice& fichier) { return fichier.write(octets) == octets.size(); });
+    if (!pourquoi.isEmpty()) {
+        ui::messageBox(u"Impossible d'enregistrer « %1 » : %2."_s.arg(nomDe(chemin), pourquoi));
+        return false;
+    }
+    montrerFichier(chemin);
+    return true;
+}
+
+void Tableau_effectifs::montrerFichier(const QString& chemin) {
+    fichier_ = chemin;
+    enregistre_ = tableau();
+    setWindowTitle(chemin.isEmpty() ? u"Tableau d'effectifs"_s
+                                    : u"Tableau d'effectifs - "_s + nomDe(chemin));
+}
+
+bool Tableau_effectifs::modificationsTraitees() {
+    const auto vide = [](const core::Tableau& t) {
+        return std::all_of(t.lignes.begin(), t.lignes.end(),
+                           [](const core::Tableau::Ligne& l) { return l.estVide(); });
+    };
+    if (tableau().lignes == enregistre_.lignes || (fichier_.isEmpty() && vide(tableau())))
+        return true;
+    const QString quoi =
+        fichier_.isEmpty() ? u"du tableau d'effectifs"_s : u"de "_s + nomDe(fichier_);
+    const int choix = ui::ask(u"Enregistrer les modifications %1 ?"_s.arg(quoi),
+                              {u"Enregistrer"_s, u"Ne pas enregistrer"_s, u"Annuler"_s}, 2);
+    if (choix == 0) {
+        if (!fichier_.isEmpty()) return enregistrerDans(fichier_);
+        const QString chemin =
+            ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s, u"tableau.csv"_s,
+                           {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
+        return !chemin.isEmpty() && enregistrerDans(chemin);
+    }
+    return choix == 1;
+}
+
+// The main window's way in: created on first use, its "Vers la liste" wired to the main
+// list, shown beside it without a modal loop, brought to the front when already open.
+void statistique::mnuTableau_Click() {
+    if (!Tableau_effectifs::exists())
+        connect(&Tableau_effectifs::instance(), &Tableau_effectifs::versLaListe, this,
+                ui::guarded<const QStringList&>(
+                    [this](const QStringList& textes) { remplacerSerie1(textes); }));
+    Tableau_effectifs::instance().showCentred();
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+// The table of counts window: a series typed as values with their counts, or classes
+// with their counts, its computed columns, its parameters (estimated on the cumulative
+// polygon for classes) and the values above and below a threshold. It opens and saves
+// table files, fills itself with the exercise's data, and sends its series to the main
+// list through versLaListe(), which the main window carries out. Every figure comes
+// from core/tableau_effectifs; the window only shows them.
+
+#include "core/tableau_effectifs.h"
+#include "ui/form.h"
+#include "ui/single_window.h"
+
+class ModeleSaisie;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class VueSaisie;
+
+namespace ui {
+class TableModel;
+}
+
+class Tableau_effectifs : public ui::Form, public ui::SingleWindow<Tableau_effectifs> {
+    Q_OBJECT
+
+public:
+    QComboBox* Choix_nature;     // "Valeurs et effectifs" or "Classes et effectifs"
+    QComboBox* Choix_fermeture;  // ]a ; b] or [a ; b[
+    VueSaisie* Table_saisie;
+    QPushButton* Command_ajouter;
+    QPushButton* Command_supprimer;
+    QLabel* Label_erreur;
+    QTableView* Table_parametres_effectifs;
+    QLabel* Label_definition;
+    QLineEdit* Text_seuil;
+    QLabel* Label_seuil;
+    QPushButton* Command_exercice;
+    QPushButton* Command_vers_liste;
+    QPushButton* Command_ouvrir;
+    QPushButton* Command_enregistrer;
+
+    const core::Tableau& tableau() const;
+    // Opens a table file: the table replaced, or a message saying why not.
+    bool ouvrirTableau(const QString& chemin);
+    // Asks whether to save a changed table; false when the learner cancels.
+    bool modificationsTraitees();
+
+signals:
+    // The series the main list is to hold, from "Vers la liste".
+    void versLaListe(const QStringList& textes);
+
+private:
+    friend class ui::SingleWindow<Tableau_effectifs>;
+    Tableau_effectifs();
+    void montrer();
+    void montrerSeuil();
+    void Choix_nature_Change();
+    void Command_ajouter_Click();
+    void Command_supprimer_Click();
+    void Command_exercice_Click();
+    void Command_vers_liste_Click();
+    void Command_ouvrir_Click();
+    void Command_enregistrer_Click();
+    bool enregistrerDans(const QString& chemin);
+    void montrerFichier(const QString& chemin);
+
+    ModeleSaisie* saisie_;
+    ui::TableModel* modeleParametres_;
+    QString fichier_;
+    core::Tableau enregistre_;
+};
