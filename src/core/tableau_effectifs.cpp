@@ -110,11 +110,49 @@ Tableau tableauDeLExercice() {
     return t;
 }
 
+LigneLue lireLigne(const Tableau::Ligne& l, Nature nature) {
+    LigneLue lue;
+    if (l.estVide()) return lue;
+    lue.vide = false;
+    const bool classes = nature == Nature::Classes;
+    const auto faute = [&](int colonne, const QString& pourquoi) {
+        lue.colonneFautive = colonne;
+        lue.pourquoi = pourquoi;
+        return lue;
+    };
+    QString pourquoi;
+    if (classes) {
+        const auto inf = borne(l.inferieure, pourquoi);
+        if (!inf) return faute(0, pourquoi);
+        const auto sup = borne(l.superieure, pourquoi);
+        if (!sup) return faute(1, pourquoi);
+        if (!(*inf < *sup) || !std::isfinite(*sup - *inf))
+            return faute(1, u"la borne supérieure doit dépasser la borne inférieure"_s);
+        lue.debut = *inf;
+        lue.fin = *sup;
+    } else {
+        const auto x = borne(l.valeur, pourquoi);
+        if (!x) return faute(0, pourquoi);
+        lue.debut = lue.fin = *x;
+    }
+    const auto n = compte(l.effectif, pourquoi);
+    if (!n) return faute(classes ? 2 : 1, pourquoi);
+    lue.effectif = *n;
+    return lue;
+}
+
 Analyse analyser(const Tableau& tableau) {
+    std::vector<LigneLue> lues;
+    lues.reserve(tableau.lignes.size());
+    for (const Tableau::Ligne& l : tableau.lignes) lues.push_back(lireLigne(l, tableau.nature));
+    return analyser(tableau, lues);
+}
+
+Analyse analyser(const Tableau& tableau, const std::vector<LigneLue>& lues) {
     Analyse a;
     a.nature = tableau.nature;
     a.fermeADroite = tableau.fermeADroite;
-    a.lignes.resize(tableau.lignes.size());
+    a.lignes.resize(lues.size());
     const bool classes = tableau.nature == Nature::Classes;
     const int colonneEffectif = classes ? 2 : 1;
     const auto faute = [&](size_t i, int colonne, const QString& pourquoi) {
@@ -126,46 +164,18 @@ Analyse analyser(const Tableau& tableau) {
     std::vector<double> positions;
     std::vector<double> fins;
     std::vector<qint64> effectifs;
-    for (size_t i = 0; i < tableau.lignes.size(); ++i) {
-        const Tableau::Ligne& l = tableau.lignes[i];
-        if (l.estVide()) continue;
-        a.lignes[i].vide = false;
-        QString pourquoi;
-        double debut = 0, fin = 0;
-        if (classes) {
-            const auto inf = borne(l.inferieure, pourquoi);
-            if (!inf) {
-                faute(i, 0, pourquoi);
-                continue;
-            }
-            const auto sup = borne(l.superieure, pourquoi);
-            if (!sup) {
-                faute(i, 1, pourquoi);
-                continue;
-            }
-            if (!(*inf < *sup) || !std::isfinite(*sup - *inf)) {
-                faute(i, 1, u"la borne supérieure doit dépasser la borne inférieure"_s);
-                continue;
-            }
-            debut = *inf;
-            fin = *sup;
-        } else {
-            const auto x = borne(l.valeur, pourquoi);
-            if (!x) {
-                faute(i, 0, pourquoi);
-                continue;
-            }
-            debut = fin = *x;
-        }
-        const auto n = compte(l.effectif, pourquoi);
-        if (!n) {
-            faute(i, colonneEffectif, pourquoi);
+    for (size_t i = 0; i < lues.size(); ++i) {
+        const LigneLue& l = lues[i];
+        a.lignes[i].vide = l.vide;
+        if (l.vide) continue;
+        if (l.colonneFautive >= 0) {
+            faute(i, l.colonneFautive, l.pourquoi);
             continue;
         }
         bonnes.push_back(i);
-        positions.push_back(debut);
-        fins.push_back(fin);
-        effectifs.push_back(*n);
+        positions.push_back(l.debut);
+        fins.push_back(l.fin);
+        effectifs.push_back(l.effectif);
     }
 
     // A value twice, or two classes that overlap: the later row is at fault.

@@ -65,6 +65,19 @@ struct Analyse {
 };
 Analyse analyser(const Tableau& tableau);
 
+// One row read on its own: what the analysis needs of it, kept by a window that reads
+// again only the rows typed into.
+struct LigneLue {
+    bool vide = true;
+    int colonneFautive = -1;
+    QString pourquoi;
+    double debut = 0, fin = 0;  // the value, or the bounds
+    qint64 effectif = 0;
+};
+LigneLue lireLigne(const Tableau::Ligne& ligne, Tableau::Nature nature);
+// The same analysis from rows already read, one per row of the table.
+Analyse analyser(const Tableau& tableau, const std::vector<LigneLue>& lues);
+
 // A row's computed columns, empty texts where the row does not count.
 QStringList textesCalcules(const Analyse& analyse, int ligne);
 // The line under the table: the first fault with its row ("Ligne 3, Effectif : ..."),

@@ -12,12 +12,15 @@ ModeleSaisie::ModeleSaisie(QObject* parent) : QAbstractTableModel(parent) {
 }
 
 void ModeleSaisie::analyserDeNouveau() {
-    analyse_ = core::analyser(tableau_);
+    analyse_ = core::analyser(tableau_, lues_);
 }
 
 void ModeleSaisie::remplacer(core::Tableau tableau) {
     beginResetModel();
     tableau_ = std::move(tableau);
+    lues_.clear();
+    for (const core::Tableau::Ligne& l : tableau_.lignes)
+        lues_.push_back(core::lireLigne(l, tableau_.nature));
     analyserDeNouveau();
     endResetModel();
     emit change();
@@ -27,6 +30,7 @@ void ModeleSaisie::insererLigne(int ligne) {
     ligne = std::clamp(ligne, 0, int(tableau_.lignes.size()));
     beginInsertRows({}, ligne, ligne);
     tableau_.lignes.insert(tableau_.lignes.begin() + ligne, core::Tableau::Ligne{});
+    lues_.insert(lues_.begin() + ligne, core::LigneLue{});
     analyserDeNouveau();
     endInsertRows();
     emit change();
@@ -37,6 +41,7 @@ void ModeleSaisie::supprimerLigne(int ligne) {
     if (ligne < 0 || ligne >= int(tableau_.lignes.size())) return;
     beginRemoveRows({}, ligne, ligne);
     tableau_.lignes.erase(tableau_.lignes.begin() + ligne);
+    lues_.erase(lues_.begin() + ligne);
     analyserDeNouveau();
     endRemoveRows();
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
@@ -101,11 +106,13 @@ bool ModeleSaisie::setData(const QModelIndex& index, const QVariant& value, int 
         beginInsertRows({}, ligne + 1, ligne + 1);
         tableau_.lignes.emplace_back();
         core::changerCellule(tableau_.lignes.back(), tableau_.nature, index.column(), texte);
+        lues_.push_back(core::lireLigne(tableau_.lignes.back(), tableau_.nature));
         analyserDeNouveau();
         endInsertRows();
     } else {
         core::changerCellule(tableau_.lignes[size_t(ligne)], tableau_.nature, index.column(),
                              texte);
+        lues_[size_t(ligne)] = core::lireLigne(tableau_.lignes[size_t(ligne)], tableau_.nature);
         analyserDeNouveau();
     }
     // One row's change moves every cumulated count and frequency, and may clear or make

@@ -39,6 +39,7 @@ signals:
 private:
     void analyserDeNouveau();
     core::Tableau tableau_;
+    std::vector<core::LigneLue> lues_;  // each row as last read
     core::Analyse analyse_;
 };
 

@@ -41,7 +41,7 @@ QString nomDe(const QString& chemin) {
 
 Tableau_effectifs::Tableau_effectifs()
     : ui::Form({.caption = u"Tableau d'effectifs"_s,
-                .clientWidth = 13500,
+                .clientWidth = 17000,
                 .clientHeight = 11250,
                 .background = ui::rgb(255, 255, 255)}) {
     setObjectName(u"Tableau_effectifs"_s);
@@ -62,8 +62,11 @@ Tableau_effectifs::Tableau_effectifs()
     Table_saisie->setObjectName(u"Table_saisie"_s);
     Table_saisie->setModel(saisie_);
     Table_saisie->setAccessibleName(u"Tableau d'effectifs à remplir"_s);
-    Table_saisie->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The typed columns share what the computed ones, sized to their titles, leave.
+    Table_saisie->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table_saisie->horizontalHeader()->setMinimumSectionSize(90);
     Table_saisie->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Table_saisie->verticalHeader()->setDefaultSectionSize(Table_saisie->fontMetrics().height() + 8);
     Command_ajouter = bouton(this, u"Ajouter une ligne"_s, "Command_ajouter");
     Command_supprimer = bouton(this, u"Supprimer la ligne"_s, "Command_supprimer");
     Label_erreur = new QLabel(this);
@@ -78,6 +81,9 @@ Tableau_effectifs::Tableau_effectifs()
     Table_parametres_effectifs->setModel(modeleParametres_);
     Table_parametres_effectifs->setAccessibleName(u"Paramètres du tableau"_s);
     Table_parametres_effectifs->verticalHeader()->hide();
+    Table_parametres_effectifs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Table_parametres_effectifs->verticalHeader()->setDefaultSectionSize(
+        Table_parametres_effectifs->fontMetrics().height() + 6);
     Table_parametres_effectifs->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table_parametres_effectifs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Label_definition = new QLabel(this);
@@ -144,6 +150,12 @@ Tableau_effectifs::Tableau_effectifs()
     connect(Choix_fermeture, &QComboBox::currentIndexChanged, this,
             guarded([this] { Choix_nature_Change(); }));
     connect(saisie_, &ModeleSaisie::change, this, guarded([this] { montrer(); }));
+    connect(saisie_, &QAbstractItemModel::modelReset, this, [this] {
+        for (int c = 0; c < saisie_->colonnesSaisies(); ++c)
+            Table_saisie->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+    });
+    for (int c = 0; c < saisie_->colonnesSaisies(); ++c)
+        Table_saisie->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     connect(Text_seuil, &QLineEdit::textChanged, this, guarded([this] { montrerSeuil(); }));
     montrer();
 }
