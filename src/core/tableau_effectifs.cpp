@@ -443,7 +443,8 @@ TableReading readTable(const QByteArray& bytes) {
 
     Tableau t;
     const CellRow& modele = (*rows)[debut];
-    const bool textesDeClasses = estClasse(modele.cells.value(0));
+    // Classes written as texts, where the first row holds one that reads as a class.
+    const bool textesDeClasses = bool(lireIntervalle(modele.cells.value(0)));
     int largeur = int(modele.cells.size());
     if (entete && !textesDeClasses) largeur = std::max(largeur, int(premiere.cells.size()));
     if (textesDeClasses) {

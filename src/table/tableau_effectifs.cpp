@@ -9,6 +9,7 @@
 #include "ui/message_box.h"
 #include "ui/table_model.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -56,6 +57,9 @@ Tableau_effectifs::Tableau_effectifs()
     Choix_fermeture->setObjectName(u"Choix_fermeture"_s);
     Choix_fermeture->addItems({u"Classes ]a ; b]"_s, u"Classes [a ; b["_s});
     Choix_fermeture->setAccessibleName(u"Côté fermé des classes"_s);
+    // The lists the choosers open are read out too.
+    Choix_nature->view()->setAccessibleName(u"Natures de tableau"_s);
+    Choix_fermeture->view()->setAccessibleName(u"Côtés fermés des classes"_s);
 
     saisie_ = new ModeleSaisie(this);
     Table_saisie = new VueSaisie(this);

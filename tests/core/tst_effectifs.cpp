@@ -341,6 +341,9 @@ void EffectifsTest::readTables_data() {
         << u"2:1 cette classe empiète sur une autre"_s;
     QTest::newRow("sides mixed") << QByteArray("]0;10];1\n[10;20[;1\n") << true << 1 << qint64(2)
                                  << u"2:1 les classes ne sont pas toutes fermées du même côté"_s;
+    QTest::newRow("a bracket that opens no class")
+        << QByteArray("Classe;Effectif;x\n]100 ; 11014\n") << true << 1 << qint64(0)
+        << u"2:1 « ]100 » n'est pas un nombre"_s;
     QTest::newRow("too many columns") << QByteArray("1;2\n3;4;5\n") << false << 0 << qint64(0)
                                       << u"2:3 le tableau a plus de 2 colonnes"_s;
     QTest::newRow("empty") << QByteArray("\r\n") << false << 0 << qint64(0)
