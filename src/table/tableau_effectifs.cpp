@@ -283,8 +283,7 @@ bool Tableau_effectifs::modificationsTraitees() {
         return std::all_of(t.lignes.begin(), t.lignes.end(),
                            [](const core::Tableau::Ligne& l) { return l.estVide(); });
     };
-    if (tableau().lignes == enregistre_.lignes || (fichier_.isEmpty() && vide(tableau())))
-        return true;
+    if (tableau() == enregistre_ || (fichier_.isEmpty() && vide(tableau()))) return true;
     const QString quoi =
         fichier_.isEmpty() ? u"du tableau d'effectifs"_s : u"de "_s + nomDe(fichier_);
     const int choix = ui::ask(u"Enregistrer les modifications %1 ?"_s.arg(quoi),
