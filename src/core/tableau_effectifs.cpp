@@ -443,20 +443,32 @@ TableReading readTable(const QByteArray& bytes) {
 
     Tableau t;
     const CellRow& modele = (*rows)[debut];
-    // Classes written as texts, where the first row holds one that reads as a class.
-    const bool textesDeClasses = bool(lireIntervalle(modele.cells.value(0)));
+    // Classes written as texts: under a header "Classe", or where the first row holds a
+    // text that reads as a class. The first that reads says on which side they close.
+    const bool textesDeClasses = (entete && premiere.cells.value(0).trimmed().compare(
+                                                u"Classe"_s, Qt::CaseInsensitive) == 0) ||
+                                 bool(lireIntervalle(modele.cells.value(0)));
     int largeur = int(modele.cells.size());
     if (entete && !textesDeClasses) largeur = std::max(largeur, int(premiere.cells.size()));
     if (textesDeClasses) {
         t.nature = Nature::Classes;
-        if (const auto c = lireIntervalle(modele.cells[0])) t.fermeADroite = c->fermeADroite;
+        for (size_t r = debut; r < rows->size(); ++r)
+            if (const auto c = lireIntervalle((*rows)[r].cells.value(0))) {
+                t.fermeADroite = c->fermeADroite;
+                break;
+            }
     } else {
         t.nature = largeur >= 3 ? Nature::Classes : Nature::Valeurs;
     }
     const int colonnes = textesDeClasses ? 2 : t.nature == Nature::Classes ? 3 : 2;
     TableReading lecture;
     for (size_t r = debut; r < rows->size(); ++r) {
-        const CellRow& row = (*rows)[r];
+        CellRow& row = (*rows)[r];
+        // A class that does not read, split by the separator all the same: "]1 ; x];2".
+        if (textesDeClasses && row.cells.size() == 3 && estClasse(row.cells[0])) {
+            row.cells[0] += u';' + row.cells[1];
+            row.cells.removeAt(1);
+        }
         if (row.cells.size() > colonnes)
             return rate(row.line, colonnes + 1,
                         u"le tableau a plus de %1 colonnes"_s.arg(colonnes));
@@ -479,7 +491,17 @@ TableReading readTable(const QByteArray& bytes) {
                                      u"les classes ne sont pas toutes fermées du même côté"_s};
                 }
             } else {
-                ligne.inferieure = brut;
+                // Its bounds as typed, so that nothing of it is lost: "[abc ; 5[".
+                QStringView dedans(brut);
+                if (estClasse(brut)) dedans = dedans.sliced(1);
+                if (dedans.endsWith(u'[') || dedans.endsWith(u']')) dedans.chop(1);
+                const qsizetype coupe = dedans.indexOf(u';');
+                const auto borneLue = [](QStringView b) {
+                    const QString texte = b.trimmed().toString();
+                    return cellNumber(texte).value_or(texte);
+                };
+                ligne.inferieure = borneLue(coupe < 0 ? dedans : dedans.first(coupe));
+                if (coupe >= 0) ligne.superieure = borneLue(dedans.sliced(coupe + 1));
                 if (!lecture.faute) {
                     lecture.faute = true;
                     lecture.error = {row.line, 1, u"« %1 » n'est pas une classe"_s.arg(brut)};
@@ -496,6 +518,10 @@ TableReading readTable(const QByteArray& bytes) {
         }
         t.lignes.push_back(ligne);
     }
+    // Brackets with nothing in them hold no row.
+    if (std::all_of(t.lignes.begin(), t.lignes.end(),
+                    [](const Tableau::Ligne& l) { return l.estVide(); }))
+        return rate(0, 0, u"il ne contient aucune ligne"_s);
     // The first fault of the cells, with the file's line and column.
     if (!lecture.faute) {
         const Analyse a = analyser(t);
@@ -520,6 +546,16 @@ TableReading readTableFile(const QString& path) {
 
 QByteArray tableFile(const Tableau& t) {
     const bool classes = t.nature == Nature::Classes;
+    // Bounds alone would read back as ]a, b]: classes [a, b[ are written as texts.
+    if (classes && !t.fermeADroite) {
+        QString texte = u"Classe;Effectif\r\n"_s;
+        for (const Tableau::Ligne& l : t.lignes) {
+            if (l.estVide()) continue;
+            texte += csvCell(u"[%1 ; %2["_s.arg(l.inferieure.trimmed(), l.superieure.trimmed())) +
+                     u';' + csvCell(l.effectif.trimmed()) + u"\r\n"_s;
+        }
+        return "\xEF\xBB\xBF" + texte.toUtf8();
+    }
     QString texte = colonnesSaisies(t.nature).join(u';') + u"\r\n"_s;
     for (const Tableau::Ligne& l : t.lignes) {
         if (l.estVide()) continue;

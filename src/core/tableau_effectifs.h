@@ -114,7 +114,8 @@ struct TableReading {
 TableReading readTable(const QByteArray& bytes);
 TableReading readTableFile(const QString& path);
 // UTF-8 with its mark, ";" between columns, CR LF, the header row; rows as typed,
-// blank rows left out.
+// blank rows left out. Classes [a, b[ are written as "Classe;Effectif" and "[a ; b[",
+// since bounds alone read back as ]a, b].
 QByteArray tableFile(const Tableau& tableau);
 
 }  // namespace core

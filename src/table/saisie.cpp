@@ -138,11 +138,14 @@ QVariant ModeleSaisie::headerData(int section, Qt::Orientation orientation, int 
 }
 
 QWidget* DelegueNombre::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                     const QModelIndex&) const {
+                                     const QModelIndex& index) const {
     auto* editeur = new QLineEdit(parent);
     editeur->setValidator(new QRegularExpressionValidator(
         QRegularExpression(u"[-+0-9.,eE \u00a0\u202f]*"_s), editeur));
-    editeur->setAccessibleName(u"Case du tableau"_s);
+    // A screen reader says which cell it edits, and can write into it.
+    editeur->setAccessibleName(
+        u"%1, ligne %2"_s.arg(index.model()->headerData(index.column(), Qt::Horizontal).toString())
+            .arg(index.row() + 1));
     return editeur;
 }
 

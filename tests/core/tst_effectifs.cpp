@@ -342,8 +342,14 @@ void EffectifsTest::readTables_data() {
     QTest::newRow("sides mixed") << QByteArray("]0;10];1\n[10;20[;1\n") << true << 1 << qint64(2)
                                  << u"2:1 les classes ne sont pas toutes fermées du même côté"_s;
     QTest::newRow("a bracket that opens no class")
-        << QByteArray("Classe;Effectif;x\n]100 ; 11014\n") << true << 1 << qint64(0)
+        << QByteArray("Valeur;Effectif;x\n]100 ; 11014\n") << true << 1 << qint64(0)
         << u"2:1 « ]100 » n'est pas un nombre"_s;
+    QTest::newRow("a class that does not read, under a header")
+        << QByteArray("Classe;Effectif\n[0 ; 10[;3\n[10 ; x[;2\n") << true << 1 << qint64(3)
+        << u"3:1 « [10 ; x[ » n'est pas une classe"_s;
+    QTest::newRow("empty brackets hold no row")
+        << QByteArray("Classe;Effectif\n[\n") << false << 0 << qint64(0)
+        << u"0:0 il ne contient aucune ligne"_s;
     QTest::newRow("too many columns") << QByteArray("1;2\n3;4;5\n") << false << 0 << qint64(0)
                                       << u"2:3 le tableau a plus de 2 colonnes"_s;
     QTest::newRow("empty") << QByteArray("\r\n") << false << 0 << qint64(0)
@@ -372,15 +378,22 @@ void EffectifsTest::readTables() {
 
 // What is saved reads back the same, faulty cells included.
 void EffectifsTest::writeAndReadBack() {
+    // Classes [a, b[ keep their side, and their faulty bounds as typed.
+    Tableau gauche{.nature = Tableau::Nature::Classes, .fermeADroite = false};
+    gauche.lignes = {{.inferieure = u"abc"_s, .superieure = u"5"_s, .effectif = u"1"_s},
+                     {.inferieure = u"5"_s, .superieure = u"7,5"_s, .effectif = u"2"_s},
+                     {.inferieure = u"8"_s, .effectif = u"x"_s}};
     for (const Tableau& t :
-         {core::tableauDeLExercice(), valeurs({{"1,5", "2"}, {"a;b", "3"}, {"\"", "1"}})}) {
+         {core::tableauDeLExercice(), valeurs({{"1,5", "2"}, {"a;b", "3"}, {"\"", "1"}}), gauche}) {
         const QByteArray octets = core::tableFile(t);
         QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
         const core::TableReading lecture = core::readTable(octets);
         QVERIFY(lecture.tableau);
         QCOMPARE(lecture.tableau->lignes, t.lignes);
         QCOMPARE(lecture.tableau->nature, t.nature);
+        QCOMPARE(lecture.tableau->fermeADroite, t.fermeADroite);
     }
+    QVERIFY(core::tableFile(gauche).contains("Classe;Effectif\r\n\"[abc ; 5[\";1\r\n"));
     QVERIFY(core::tableFile(core::tableauDeLExercice())
                 .startsWith("\xEF\xBB\xBF"
                             "Borne inférieure;Borne supérieure;Effectif\r\n90;100;5\r\n"));
