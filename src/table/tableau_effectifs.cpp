@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +74,11 @@ Tableau_effectifs::Tableau_effectifs()
     Table_saisie->verticalHeader()->setDefaultSectionSize(Table_saisie->fontMetrics().height() + 8);
     Command_ajouter = bouton(this, u"Ajouter une ligne"_s, "Command_ajouter");
     Command_supprimer = bouton(this, u"Supprimer la ligne"_s, "Command_supprimer");
+    Text_cellule = new QLineEdit(this);
+    Text_cellule->setObjectName(u"Text_cellule"_s);
+    Text_cellule->setAccessibleName(u"Case courante"_s);
+    Text_cellule->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(u"[-+0-9.,eE \u00a0\u202f]*"_s), Text_cellule));
     Label_erreur = new QLabel(this);
     Label_erreur->setObjectName(u"Label_erreur"_s);
     Label_erreur->setWordWrap(true);
@@ -133,6 +139,12 @@ Tableau_effectifs::Tableau_effectifs()
     auto* colonne = new QVBoxLayout(this);
     colonne->addLayout(nature);
     colonne->addWidget(Table_saisie, 3);
+    auto* caseCourante = new QHBoxLayout;
+    auto* legendeCase = new QLabel(u"&Case :"_s, this);
+    legendeCase->setBuddy(Text_cellule);
+    caseCourante->addWidget(legendeCase);
+    caseCourante->addWidget(Text_cellule, 1);
+    colonne->addLayout(caseCourante);
     colonne->addLayout(lignes);
     colonne->addWidget(Label_erreur);
     colonne->addWidget(Table_parametres_effectifs, 2);
@@ -160,6 +172,11 @@ Tableau_effectifs::Tableau_effectifs()
     });
     for (int c = 0; c < saisie_->colonnesSaisies(); ++c)
         Table_saisie->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+    connect(Table_saisie->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            guarded([this] { montrerCellule(); }));
+    connect(saisie_, &QAbstractItemModel::modelReset, this, guarded([this] { montrerCellule(); }));
+    connect(Text_cellule, &QLineEdit::returnPressed, this,
+            guarded([this] { Text_cellule_Valider(); }));
     connect(Text_seuil, &QLineEdit::textChanged, this, guarded([this] { montrerSeuil(); }));
     montrer();
 }
@@ -199,6 +216,26 @@ void Tableau_effectifs::montrerSeuil() {
     const auto texte = core::cellNumber(Text_seuil->text());
     Label_seuil->setText(
         texte ? core::texteDuSeuil(saisie_->analyse(), core::numberFromText(*texte)) : QString());
+}
+
+// The line follows the current cell; a computed cell shows its figure, read-only.
+void Tableau_effectifs::montrerCellule() {
+    const QModelIndex ici = Table_saisie->currentIndex();
+    Text_cellule->setText(ici.isValid() ? ici.data(Qt::EditRole).toString() : QString());
+    Text_cellule->setReadOnly(!ici.isValid() || !(ici.flags() & Qt::ItemIsEditable));
+    const QString colonne =
+        ici.isValid()
+            ? saisie_->headerData(ici.column(), Qt::Horizontal, Qt::DisplayRole).toString()
+            : QString();
+    Text_cellule->setAccessibleDescription(
+        ici.isValid() ? u"%1, ligne %2"_s.arg(colonne).arg(ici.row() + 1) : QString());
+}
+
+// Enter writes the line into the current cell, as typing into the cell would.
+void Tableau_effectifs::Text_cellule_Valider() {
+    const QModelIndex ici = Table_saisie->currentIndex();
+    if (!ici.isValid() || Text_cellule->isReadOnly()) return;
+    saisie_->setData(ici, Text_cellule->text(), Qt::EditRole);
 }
 
 void Tableau_effectifs::Command_ajouter_Click() {

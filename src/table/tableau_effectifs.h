@@ -35,6 +35,8 @@ public:
     QLabel* Label_erreur;
     QTableView* Table_parametres_effectifs;
     QLabel* Label_definition;
+    // The current cell as a line of text: what a screen reader edits the table through.
+    QLineEdit* Text_cellule;
     QLineEdit* Text_seuil;
     QLabel* Label_seuil;
     QPushButton* Command_exercice;
@@ -57,6 +59,8 @@ private:
     Tableau_effectifs();
     void montrer();
     void montrerSeuil();
+    void montrerCellule();
+    void Text_cellule_Valider();
     void Choix_nature_Change();
     void Command_ajouter_Click();
     void Command_supprimer_Click();

@@ -1,6 +1,7 @@
 """The table of counts as a learner and a screen reader meet it: opened with Ctrl+T,
 every control named, the exercise's classes loaded by a click, the worked example's
-figures read through the accessibility bus, and a count typed on the keypad."""
+figures read through the accessibility bus, a count typed on the keypad and another
+written through the bus."""
 
 import sys
 
@@ -56,6 +57,17 @@ def main(program):
         wait_until(lambda: parameter(parameters, "Effectif total") == "370",
                    what="the total after a count typed on the keypad")
         assert cell(entry, 0, 2) == "15", cell(entry, 0, 2)
+
+        # Through the bus, as a screen reader edits: the current cell's line, then Enter.
+        click_node(desktop, entry.queryTable().getAccessibleAt(1, 2))
+        line = reader.named("Case courante")
+        wait_until(lambda: line.queryText().getText(0, -1) == "14", what="the current cell's line")
+        click_node(desktop, line)
+        assert line.queryEditableText().setTextContents("20")
+        desktop.keys("Return")
+        wait_until(lambda: parameter(parameters, "Effectif total") == "376",
+                   what="the total after a count written through the bus")
+        assert cell(entry, 1, 2) == "20", cell(entry, 1, 2)
     print("table: ok")
 
 

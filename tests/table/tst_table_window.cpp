@@ -65,7 +65,28 @@ private slots:
     void kindsKeepTheirTexts();
     void towardsTheList();
     void filesInAndOut();
+    void theCurrentCellAsALine();
 };
+
+// GIVEN the exercise's table WHEN a cell becomes current THEN the line shows it; Enter in
+// the line writes it back, and a computed cell cannot be written.
+void TableWindowTest::theCurrentCellAsALine() {
+    Tableau_effectifs& w = opened();
+    w.Command_exercice->click();
+    QTableView* t = w.Table_saisie;
+    t->setCurrentIndex(t->model()->index(1, 2));
+    QCOMPARE(w.Text_cellule->text(), u"14"_s);
+    QCOMPARE(w.Text_cellule->accessibleDescription(), u"Effectif, ligne 2"_s);
+    w.Text_cellule->setFocus();
+    w.Text_cellule->selectAll();
+    QTest::keyClicks(w.Text_cellule, u"2x0"_s);
+    QTest::keyClick(w.Text_cellule, Qt::Key_Return);
+    QCOMPARE(cell(t, 1, 2), u"20"_s);
+    QCOMPARE(parameter(w, u"Effectif total"_s), u"366"_s);
+    t->setCurrentIndex(t->model()->index(1, 3));
+    QCOMPARE(w.Text_cellule->text(), u"105"_s);
+    QVERIFY(w.Text_cellule->isReadOnly());
+}
 
 void TableWindowTest::opensFromTheMenu() {
     const QAction* item = statistique::instance().mnuTableau;
