@@ -5,6 +5,7 @@
 
 #include "chart_export/chart_export.h"
 #include "main_window/statistique.h"
+#include "ui/chart_output.h"
 
 #include <QTemporaryDir>
 
@@ -21,7 +22,8 @@ void BM_export(benchmark::State& state) {
         folder.filePath(QStringLiteral("graphique.") + QLatin1String(kSuffixes[state.range(1)]));
     statistique& w = windowWithSeries(10000);
     w.Option_graph(chart).click();
-    for (auto _ : state) benchmark::DoNotOptimize(chart_export::write(*w.Picture1, path, type));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart_export::write(ui::chartOf(*w.Picture1), path, type));
 }
 // Charts 0 to 3 (sticks, pie, curve, both), types 0 to 2 (PNG, SVG, PDF).
 BENCHMARK(BM_export)->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2}})->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 
 #include "core/parametres.h"
 #include "core/series_file.h"
+#include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
 #include "parameters/parametres_serie.h"
 
@@ -16,9 +17,9 @@
 namespace {
 
 void BM_parameters_window_update(benchmark::State& state) {
-    statistique& w = windowWithSeries(32766);
+    windowWithSeries(32766);
     Parametres_serie::instance().showCentred();
-    for (auto _ : state) emit w.serie1Changee();
+    for (auto _ : state) emit dexo_mod::modele().serie1Changee();
     Parametres_serie::instance().close();
 }
 BENCHMARK(BM_parameters_window_update)->Unit(benchmark::kMillisecond);

@@ -35,8 +35,8 @@ QByteArray withLines(const QByteArray& svg) {
         .toUtf8();
 }
 
-bool writeSvg(const ui::PictureBox& picture, QIODevice& device) {
-    const QSizeF size = ui::chartSize(picture);
+bool writeSvg(const ui::Chart& chart, QIODevice& device) {
+    const QSizeF size = chart.size;
     QBuffer buffer;
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
@@ -44,17 +44,17 @@ bool writeSvg(const ui::PictureBox& picture, QIODevice& device) {
     svg.setSize(size.toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), size));
     svg.setTitle(u"Graphique de Statistique"_s);
-    svg.setDescription(picture.accessibleDescription());
+    svg.setDescription(chart.description);
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    ui::paintChart(painter, picture, kFileScale);
+    ui::paintChart(painter, chart, kFileScale);
     if (!painter.end()) return false;
     const QByteArray text = withLines(buffer.data());
     return device.write(text) == text.size();
 }
 
-bool writePdf(const ui::PictureBox& picture, QIODevice& device) {
-    const QSizeF size = ui::chartSize(picture);
+bool writePdf(const ui::Chart& chart, QIODevice& device) {
+    const QSizeF size = chart.size;
     QPdfWriter pdf(&device);
     pdf.setResolution(96);  // one unit, one logical pixel
     pdf.setPageSize(
@@ -64,7 +64,7 @@ bool writePdf(const ui::PictureBox& picture, QIODevice& device) {
     pdf.setCreator(u"Statistique"_s);
     QPainter painter;
     if (!painter.begin(&pdf)) return false;
-    ui::paintChart(painter, picture, kFileScale);
+    ui::paintChart(painter, chart, kFileScale);
     return painter.end();
 }
 
@@ -78,22 +78,22 @@ std::optional<Type> typeOf(const QString& path) {
     return std::nullopt;
 }
 
-QString write(const ui::PictureBox& picture, const QString& path, Type type) {
+QString write(const ui::Chart& chart, const QString& path, Type type) {
     return core::saveAtomically(path, [&](QIODevice& device) {
         switch (type) {
             case Type::Png:
-                return ui::chartImage(picture, kFileScale).save(&device, "PNG");
+                return ui::chartImage(chart, kFileScale).save(&device, "PNG");
             case Type::Svg:
-                return writeSvg(picture, device);
+                return writeSvg(chart, device);
             case Type::Pdf:
-                return writePdf(picture, device);
+                return writePdf(chart, device);
         }
         return false;
     });
 }
 
-void print(const ui::PictureBox& picture, QPrinter& printer) {
-    const QSizeF size = ui::chartSize(picture);
+void print(const ui::Chart& chart, QPrinter& printer) {
+    const QSizeF size = chart.size;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const double scale = std::min(page.width() / size.width(), page.height() / size.height());
     QPainter painter;
@@ -101,7 +101,7 @@ void print(const ui::PictureBox& picture, QPrinter& printer) {
     painter.translate((page.width() - size.width() * scale) / 2,
                       (page.height() - size.height() * scale) / 2);
     painter.scale(scale, scale);
-    ui::paintChart(painter, picture, scale);
+    ui::paintChart(painter, chart, scale);
     painter.end();
 }
 
@@ -109,7 +109,7 @@ void print(const ui::PictureBox& picture, QPrinter& printer) {
 
 void statistique::mnuCopierGraphique_Click() {
     QGuiApplication::clipboard()->setImage(
-        ui::chartImage(*Picture1, 2 * Picture1->devicePixelRatioF()));
+        ui::chartImage(ui::chartOf(*Picture1), 2 * Picture1->devicePixelRatioF()));
 }
 
 void statistique::mnuExporter_Click() {
@@ -121,7 +121,7 @@ void statistique::mnuExporter_Click() {
         {u"png"_s, u"svg"_s, u"pdf"_s});
     if (chemin.isEmpty()) return;
     const auto type = chart_export::typeOf(chemin);
-    const QString pourquoi = type ? chart_export::write(*Picture1, chemin, *type)
+    const QString pourquoi = type ? chart_export::write(ui::chartOf(*Picture1), chemin, *type)
                                   : u"son type n'est ni PNG, ni SVG, ni PDF"_s;
     if (!pourquoi.isEmpty())
         ui::messageBox(u"Impossible d'exporter le graphique dans « %1 » : %2."_s.arg(
@@ -132,5 +132,6 @@ void statistique::mnuImprimer_Click() {
     QPrinter imprimante(QPrinter::HighResolution);
     QPrintDialog dialogue(&imprimante, this);
     dialogue.setWindowTitle(u"Imprimer le graphique"_s);
-    if (dialogue.exec() == QDialog::Accepted) chart_export::print(*Picture1, imprimante);
+    if (dialogue.exec() == QDialog::Accepted)
+        chart_export::print(ui::chartOf(*Picture1), imprimante);
 }

@@ -11,7 +11,7 @@
 class QPrinter;
 
 namespace ui {
-class PictureBox;
+struct Chart;
 }
 
 namespace chart_export {
@@ -23,10 +23,10 @@ std::optional<Type> typeOf(const QString& path);
 
 // Writes the chart whole or not at all: PNG at twice the on-screen size; SVG and PDF
 // as vectors, one page the size of the chart. Returns the empty text, or why not.
-QString write(const ui::PictureBox& picture, const QString& path, Type type);
+QString write(const ui::Chart& chart, const QString& path, Type type);
 
 // The chart as vectors on the printer's page: as wide as the printable area allows,
 // its proportions kept, centred.
-void print(const ui::PictureBox& picture, QPrinter& printer);
+void print(const ui::Chart& chart, QPrinter& printer);
 
 }  // namespace chart_export

@@ -1,86 +1,75 @@
-// The chart area: wiping it, choosing a chart from the four buttons, and the timer
-// that replays a chart chosen in the exercise window.
+// The chart area: wiping it, drawing the chart a button chooses, and the timer that
+// draws a chart chosen in the exercise window. Each chart is worked out from the model
+// (core/graphiques.h) and replayed here onto the area and its two label arrays.
 
-#include "core/resume_next.h"
+#include "core/graphiques.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
 #include "ui/vector_state.h"
 
-using dexo_mod::Variant;
-
 void statistique::sub_graph_effacer() {
     Picture1->clear();
     Picture1->setAccessibleDescription(QString());
-    for (int i = 0; i < Label_graph.count(); ++i) {
-        dexo_mod::indice = Variant::count(i);
-        Label_graph(i).hide();
-    }
-    for (int i = 0; i < Label_graph2.count(); ++i) {
-        dexo_mod::indice = Variant::count(i);
-        Label_graph2(i).hide();
-    }
-    dexo_mod::indice = Variant::count(Label_graph2.count());
+    for (int i = 0; i < Label_graph.count(); ++i) Label_graph(i).hide();
+    for (int i = 0; i < Label_graph2.count(); ++i) Label_graph2(i).hide();
 }
 
 void statistique::Option_graph_Click(int Index) {
     ui::clearVectorState();
-    switch (Index) {
-        case 0:
-            sub_graph_batons();
-            break;
-        case 1:
-            sub_graph_camembert();
-            break;
-        case 2:
-            sub_graph_courbe(1);
-            break;
-        case 3:
-            sub_graph_batons();
-            sub_graph_courbe(0);
-            break;
-        default:
-            break;
-    }
-    decrireGraphique(Index);
+    if (Index >= 0 && Index < core::kChartKinds) montrerGraphique(core::ChartKind(Index));
     // No chart button stays pressed, so any of them draws again at the next click.
-    statistique& fenetre = statistique::instance();
-    for (int i = 0; i < fenetre.Option_graph.count(); ++i) {
-        dexo_mod::indice = Variant::count(i);
-        fenetre.Option_graph(i).setValue(false);
+    for (int i = 0; i < Option_graph.count(); ++i) Option_graph(i).setValue(false);
+}
+
+void statistique::montrerGraphique(core::ChartKind kind) {
+    core::Modele& modele = dexo_mod::modele();
+    const core::Drawing dessin = core::chart(modele, kind, surfaceDuGraphique());
+    core::apresLeGraphique(modele, kind);
+    // A chart reads the items one by one as the selected item: the last stays selected.
+    if (List1->count() > 0) List1->setSelectedIndex(List1->count() - 1);
+    sub_graph_effacer();
+    Picture1->draw(placerEtiquettes(dessin));
+    Picture1->setAccessibleDescription(core::descriptionDuGraphique(dessin, kind));
+}
+
+core::Surface statistique::surfaceDuGraphique() const {
+    return {.largeur = Picture1->outerWidth(),
+            .hauteur = Picture1->outerHeight(),
+            .epaisseur = Picture1->drawWidth(),
+            .avantPlan = Picture1->foreColour()};
+}
+
+// The record's labels shown in order on the label arrays; a label whose position was
+// not set keeps the one it had. The area keeps them where they now stand, so what
+// leaves the window is what it shows.
+core::Drawing statistique::placerEtiquettes(const core::Drawing& dessin) {
+    const auto etiquette = [this](int liste, int i) -> ui::Label& {
+        return liste == 0 ? Label_graph(i) : Label_graph2(i);
+    };
+    for (const core::Drawing::Label& l : dessin.labels()) {
+        ui::Label& label = etiquette(l.array, l.index);
+        label.show();
+        label.setCaption(l.text);
+        if (l.left) label.setLeft(*l.left);
+        if (l.top) label.setTop(*l.top);
     }
-    dexo_mod::indice = Variant::count(fenetre.Option_graph.count());
+    std::vector<core::Drawing::Label> placees = dessin.shownLabels();
+    for (core::Drawing::Label& l : placees) {
+        const ui::Label& label = etiquette(l.array, l.index);
+        l.left = label.left();
+        l.top = label.top();
+    }
+    core::Drawing placee = dessin;
+    placee.replaceLabels(std::move(placees));
+    return placee;
+}
+
+void statistique::demanderGraphique(int Index) {
+    dexo_mod::choix_graphe = qint16(Index);
+    Timer1->setInterval(100);
 }
 
 void statistique::Timer1_Timer() {
     Timer1->setInterval(0);
     Option_graph_Click(dexo_mod::choix_graphe);
-}
-
-// What a screen reader tells of the chart: its kind and the values its labels show.
-void statistique::decrireGraphique(int Index) {
-    static const char16_t* const kGraphiques[4] = {u"Diagramme en bâtons", u"Camembert", u"Courbe",
-                                                   u"Diagramme en bâtons et courbe"};
-    if (Index < 0 || Index > 3) return;
-    const auto legendes = [](const ui::ControlArray<ui::Label>& etiquettes) {
-        QStringList valeurs;
-        for (int i = 0; i < etiquettes.count(); ++i)
-            if (!etiquettes(i).isHidden()) valeurs << etiquettes(i).caption();
-        return valeurs;
-    };
-    const QStringList premiere = legendes(Label_graph);
-    const QStringList seconde = legendes(Label_graph2);
-    QString description = QString::fromUtf16(kGraphiques[Index]) + QStringLiteral(" : ") +
-                          (premiere.isEmpty() ? QStringLiteral("aucune valeur")
-                                              : premiere.join(QStringLiteral(", ")));
-    if (!seconde.isEmpty())
-        description += QStringLiteral(" ; deuxième liste : ") + seconde.join(QStringLiteral(", "));
-    Picture1->setAccessibleDescription(description);
-}
-
-void statistique::montrerEtiquette(core::ResumeNext& resume, ui::Label& etiquette,
-                                   const QString& legende, double left, double top) {
-    resume([&] { etiquette.show(); });
-    resume([&] { etiquette.setCaption(legende); });
-    resume([&] { etiquette.setLeft(left); });
-    resume([&] { etiquette.setTop(top); });
 }

@@ -1,16 +1,16 @@
 #include "command_line/command_line.h"
 
 #include "chart_export/chart_export.h"
+#include "core/graphiques.h"
 #include "core/numbers.h"
 #include "core/parametres.h"
 #include "core/second_list_text.h"
 #include "core/series_file.h"
 #include "core/tableau_effectifs.h"
-#include "main_window/program.h"
-#include "main_window/statistique.h"
+#include "ui/chart_output.h"
 
-#include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -65,6 +65,17 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
 }
 
 int exporterGraphique(int argc, char* argv[], const core::Command& commande) {
+    // Drawn off screen, with no window: painting text is all the toolkit is needed for,
+    // and its remarks about a desktop it does not need would only clutter the output.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& texte) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) erreur(texte);
+    });
+    QGuiApplication application(argc, argv);
+    return exporter(commande);
+}
+
+int exporter(const core::Command& commande) {
     const auto type = chart_export::typeOf(commande.output);
     if (!type) {
         erreur(u"statistique : « %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(commande.output));
@@ -75,21 +86,20 @@ int exporterGraphique(int argc, char* argv[], const core::Command& commande) {
         erreur(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
         return core::kUsageError;
     }
-    // Drawn off screen: the window is made, never shown. The toolkit's remarks about a
-    // desktop it does not need would only clutter what the command says.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& texte) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) erreur(texte);
-    });
-    QApplication application(argc, argv);
-    program::prepare();
-    statistique& fenetre = statistique::instance();
-    fenetre.chargerSerie(*lecture.series);
-    if (commande.second) fenetre.Check1->click();
-    static const QStringList kBoutons = {u"sticks"_s, u"pie"_s, u"curve"_s, u"both"_s};
-    fenetre.Option_graph(int(kBoutons.indexOf(commande.chart))).click();
-    const QString pourquoi = chart_export::write(*fenetre.Picture1, commande.output, *type);
-    program::end();
+    // The series as the window would hold it once the file is opened.
+    core::Modele modele;
+    for (int i = 0; i < 10; ++i) modele.couleurs(i) = core::kCouleurs[i];
+    modele.calculer_bilan(lecture.series->first);
+    modele.lireListe2(lecture.series->second.join(u"\r\n"_s));
+    modele.prendre_liste2 = core::Variant(commande.second);
+    static const QStringList kGraphiques = {u"sticks"_s, u"pie"_s, u"curve"_s, u"both"_s};
+    const auto kind = core::ChartKind(std::max(0, int(kGraphiques.indexOf(commande.chart))));
+    const core::Surface surface;
+    core::Drawing dessin = core::chart(modele, kind, surface);
+    core::placerAuDepart(dessin);
+    const ui::Chart graphique{dessin, ui::chartAreaSize(surface.largeur, surface.hauteur),
+                              core::kFondGraphique, core::descriptionDuGraphique(dessin, kind)};
+    const QString pourquoi = chart_export::write(graphique, commande.output, *type);
     if (!pourquoi.isEmpty()) {
         erreur(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(commande.output, pourquoi));
         return core::kUsageError;

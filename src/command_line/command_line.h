@@ -18,5 +18,7 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
 // would draw after opening FICHIER and clicking the chart's button, written to SORTIE,
 // with nothing shown and no display needed.
 int exporterGraphique(int argc, char* argv[], const core::Command& commande);
+// The same once the toolkit is up (a QGuiApplication is enough): no widget is made.
+int exporter(const core::Command& commande);
 
 }  // namespace command_line

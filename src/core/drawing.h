@@ -1,14 +1,16 @@
 #pragma once
 
 // What a chart area has drawn since it was last cleared: every line and dot, in twips,
-// in the order given. The record is the chart; the screen, a file or a printer each
-// replay it at their own resolution, keeping only what shows there.
+// in the order given, and the captions laid over it. The record is the chart; the
+// screen, a file or a printer each replay it at their own resolution, keeping only
+// what shows there.
 
 #include "core/numbers.h"
 
 #include <QLineF>
 #include <QPoint>
 #include <QRectF>
+#include <QString>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -16,7 +18,9 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -33,7 +37,23 @@ public:
         float x1, y1, x2, y2;  // a dot has x2 == x1, y2 == y1
     };
 
-    void clear() { operations_.clear(); }
+    // A caption shown over the area, one of a fixed set of label slots: a later caption
+    // for the same slot takes its place. A position left unset (its step failed)
+    // keeps wherever the slot last stood.
+    struct Label {
+        int array = 0;  // 0: the first series' labels, 1: the second's
+        int index = 0;
+        QString text;
+        std::optional<double> left, top;  // twips, top-left corner
+        quint32 back = 0xFFFFFF;
+        double points = 9.75;
+        bool bold = true;
+    };
+
+    void clear() {
+        operations_.clear();
+        labels_.clear();
+    }
     // Coordinates are single precision: one beyond that range makes the step fail.
     void line(double x1, double y1, double x2, double y2, quint32 colour, int width) {
         record({Operation::Kind::Line, false, quint16(width), colour, toSingle(x1), toSingle(y1),
@@ -56,7 +76,16 @@ public:
         record({Operation::Kind::Dot, false, quint16(width), colour, fx, fy, fx, fy});
     }
 
+    void label(const Label& label) { labels_.push_back(label); }
+    void replaceLabels(std::vector<Label> labels) { labels_ = std::move(labels); }
+    // Every operation and caption of `other` after those already here.
+    void append(const Drawing& other);
+
     const std::vector<Operation>& operations() const { return operations_; }
+    // In the order given; the last for a slot is the one shown.
+    const std::vector<Label>& labels() const { return labels_; }
+    // One per slot shown, the first series' slots first, each in index order.
+    std::vector<Label> shownLabels() const;
     bool isEmpty() const { return operations_.empty(); }
 
 private:
@@ -71,6 +100,7 @@ private:
         operations_.push_back(operation);
     }
     std::vector<Operation> operations_;
+    std::vector<Label> labels_;
 };
 
 // The part of a segment inside a rectangle (Liang-Barsky); false when none is.

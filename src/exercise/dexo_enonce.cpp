@@ -1,6 +1,5 @@
 #include "exercise/dexo_enonce.h"
 
-#include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
 #include "ui/guarded.h"
@@ -186,8 +185,7 @@ void Dexo_enonce::command_camembert_Click(int Index) {
     QStringList effectifs;
     for (const char16_t* effectif : kEffectifs) effectifs << QString::fromUtf16(effectif);
     principale.remplacerSerie1(effectifs);
-    dexo_mod::choix_graphe = qint16(Index);
-    principale.Timer1->setInterval(100);
+    principale.demanderGraphique(Index);
     hide();
 }
 

@@ -1,6 +1,5 @@
 #include "main_window/calculer_bilan.h"
 
-#include "core/bilan.h"
 #include "core/resume_next.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
@@ -14,22 +13,15 @@ void calculer_bilan() {
     core::ResumeNext resume;
 
     resume([&] { List2.clearItems(); });
+    // Each item is selected as it is read: the last stays selected.
     QStringList textes;
     textes.reserve(List1.count());
     for (int i = 0; i < List1.count(); ++i) {
-        indice = Variant::count(i);
         resume([&] { List1.setSelectedIndex(i); });
         textes << List1.selectedText();
     }
-    indice = Variant::count(List1.count());
-
-    const core::Bilan bilan = core::bilan(textes);
-    bilan_liste1(0) = bilan.plusGrande;
-    bilan_liste1(1) = bilan.plusPetite;
-    bilan_liste1(2) = bilan.moyenne;
-    effectif_total = bilan.effectif;
-    for (const QString& ligne : bilan.lignes) resume([&] { List2.append(ligne); });
-    emit fenetre.serie1Changee();
+    const QStringList lignes = modele().calculer_bilan(textes);
+    for (const QString& ligne : lignes) resume([&] { List2.append(ligne); });
 }
 
 }  // namespace dexo_mod

@@ -12,8 +12,8 @@ void statistique::Command2_Click() {
 }
 
 void statistique::calculer_frequence() {
-    using dexo_mod::frequence;
     core::ResumeNext resume;
+    Variant frequence;
     int selection = -1;
     double valeur = 0;
     Variant effectif;
@@ -22,13 +22,11 @@ void statistique::calculer_frequence() {
     resume([&] { valeur = core::numberFromText(List1->selectedText()); });
     const int total = List1->count();
     for (int i = 0; i < total; ++i) {
-        dexo_mod::indice = Variant::count(i);
         resume([&] { List1->setSelectedIndex(i); });
         // An item that is not a number fails the test, and a failed test counts.
         if (resume.test([&] { return core::numberFromText(List1->selectedText()) == valeur; }))
             resume([&] { effectif = Variant(core::toInt16(effectif.toDouble() + 1)); });
     }
-    dexo_mod::indice = Variant::count(total);
 
     // No figure is ever missing or left from an earlier query.
     if (effectif.isEmpty()) effectif = Variant(qint16(0));

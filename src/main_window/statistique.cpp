@@ -1,5 +1,6 @@
 #include "main_window/statistique.h"
 
+#include "core/graphiques.h"
 #include "core/key_filter.h"
 #include "core/numbers.h"
 #include "core/resume_next.h"
@@ -13,16 +14,11 @@ using ui::rgb;
 namespace {
 
 constexpr quint32 kBackground = rgb(114, 172, 231);
-constexpr quint32 kChartArea = rgb(192, 255, 192);
 constexpr quint32 kListColour = rgb(179, 220, 253);
 constexpr quint32 kSecondListColour = rgb(255, 192, 192);
 constexpr quint32 kPanel = rgb(192, 192, 255);
 constexpr quint32 kExercise = rgb(255, 255, 128);
 const quint32 kButton = ui::systemColour(9);
-
-// The colour table the pie chart draws its sectors from.
-constexpr double kCouleurs[10] = {13525457, 7100115,  12967422, 12779258, 11140811,
-                                  16637107, 16701145, 5202926,  4711018,  14381152};
 
 template <class Control>
 Control* named(Control* control, const char* name, int tab) {
@@ -59,27 +55,27 @@ statistique::statistique()
 }
 
 void statistique::createChartArea() {
-    Picture1 =
-        named(new ui::PictureBox(client(), {240, 240, 8295, 4815}, kChartArea), "Picture1", 5);
+    Picture1 = named(new ui::PictureBox(client(), {240, 240, 8295, 4815}, core::kFondGraphique),
+                     "Picture1", 5);
     Picture1->setDrawWidth(2);
     Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
     // The chart labels start hidden; every chart places and captions those it shows.
-    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int count,
-                                    quint32 back, QPointF first, QPointF step, int firstTab) {
+    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int liste,
+                                    int count, quint32 back, int firstTab) {
         for (int i = 0; i < count; ++i) {
-            auto* label = new ui::Label(
-                Picture1->surface(),
-                {.caption = u"Label3"_s,
-                 .bounds = {first.x() + step.x() * i, first.y() + step.y() * i, 720, 240},
-                 .look = {.back = back, .points = 9.75, .bold = true},
-                 .autoSize = true,
-                 .hidden = true});
+            const QPointF depart = core::departEtiquette(liste, i);
+            auto* label = new ui::Label(Picture1->surface(),
+                                        {.caption = u"Label3"_s,
+                                         .bounds = {depart.x(), depart.y(), 720, 240},
+                                         .look = {.back = back, .points = 9.75, .bold = true},
+                                         .autoSize = true,
+                                         .hidden = true});
             ui::setTabIndex(label, firstTab + i);
             array.add(label, name);
         }
     };
-    chartLabels(Label_graph, "Label_graph", 21, kListColour, {360, 480}, {24, 18}, 12);
-    chartLabels(Label_graph2, "Label_graph2", 20, kSecondListColour, {1080, 2040}, {45, 42}, 40);
+    chartLabels(Label_graph, "Label_graph", 0, core::kEtiquettes1, core::kFondEtiquette1, 12);
+    chartLabels(Label_graph2, "Label_graph2", 1, core::kEtiquettes2, core::kFondEtiquette2, 40);
 
     // Array index, caption, top and tab index of the four chart buttons.
     const struct {
@@ -215,12 +211,8 @@ void statistique::wireEvents() {
 void statistique::Form_Load() {
     using namespace dexo_mod;
     core::ResumeNext resume;
-    for (int i = 0; i < Option_graph.count(); ++i) {
-        indice = Variant::count(i);
-        resume([&] { Option_graph(i).setValue(false); });
-    }
-    indice = Variant::count(Option_graph.count());
-    for (int i = 0; i < 10; ++i) resume([&] { couleurs(i) = kCouleurs[i]; });
+    for (int i = 0; i < Option_graph.count(); ++i) resume([&] { Option_graph(i).setValue(false); });
+    for (int i = 0; i < 10; ++i) resume([&] { couleurs(i) = core::kCouleurs[i]; });
     resume([&] { List1->append(QStringLiteral("0")); });
     calculer_bilan();
 }

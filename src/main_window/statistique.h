@@ -10,6 +10,7 @@
 // layer. Skip-and-continue handling (core::ResumeNext) is used where a routine must go
 // on past a failing step.
 
+#include "core/graphiques.h"
 #include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
@@ -25,10 +26,6 @@
 #include "ui/timer.h"
 
 class QAction;
-
-namespace core {
-class ResumeNext;
-}
 
 class statistique : public ui::Form, public ui::SingleWindow<statistique> {
     Q_OBJECT
@@ -69,7 +66,9 @@ public:
     QAction* mnuTableau;
     QAction* mnuAPropos;
 
-    void sub_graph_camembert();
+    // Asks for the chart of button `Index`, which the timer draws 100 ms later: the
+    // exercise's way to draw once its window is gone.
+    void demanderGraphique(int Index);
 
     // Opens a series file, as "Ouvrir une série…" does once the file is chosen: both
     // series replaced, or a message saying why not and nothing changed.
@@ -84,12 +83,6 @@ public:
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
     QString fichier() const { return fichier_; }
-
-signals:
-    // After every run of the statistics engine.
-    void serie1Changee();
-    // After every reading of the second list, and after its random fill and sorts.
-    void serie2Changee();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,7 +103,7 @@ private:
 
     // Value editing
     void Text1_KeyUp(int keyCode, int shift);
-    void filtrer_touche();
+    void filtrer_touche(int code);
     void Command_ajout_Click();
     void Command_enlever_Click(int Index);
     void Command_aleatoire_Click();
@@ -123,9 +116,9 @@ private:
     void sub_graph_effacer();
     void Option_graph_Click(int Index);
     void Timer1_Timer();
-    void sub_graph_batons();
-    void sub_graph_courbe(qint16 seule);
-    void decrireGraphique(int Index);
+    void montrerGraphique(core::ChartKind kind);
+    core::Surface surfaceDuGraphique() const;
+    core::Drawing placerEtiquettes(const core::Drawing& dessin);
     // Second list
     void Text_liste2_Change();
     void Text_liste2_KeyUp(int keyCode, int shift);
@@ -133,7 +126,8 @@ private:
     void Command_aleatoire2_Click();
     void Command_asc_Click();
     void Command_desc_Click();
-    void ecrireListe2(int n);
+    // The program writes n values into the second list's box; `resumer` when they are new.
+    void ecrireListe2(int n, bool resumer);
     void trierListe2(bool croissant);
 
     // The exercise
@@ -162,7 +156,4 @@ private:
     void mnuExporter_Click();
     void mnuImprimer_Click();
     void mnuCopierGraphique_Click();
-
-    void montrerEtiquette(core::ResumeNext& resume, ui::Label& etiquette, const QString& legende,
-                          double left, double top);
 };

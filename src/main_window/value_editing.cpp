@@ -19,16 +19,12 @@
 using dexo_mod::Variant;
 
 void statistique::Text1_KeyUp(int keyCode, int /*shift*/) {
-    dexo_mod::code_touche = Variant(qint16(keyCode));
-    filtrer_touche();
+    filtrer_touche(keyCode);
 }
 
 // Runs after the key's own character is in the box; its keystrokes reach the focused
 // box once this handler has returned.
-void statistique::filtrer_touche() {
-    int code = 0;
-    core::ResumeNext resume;
-    resume([&] { code = int(dexo_mod::code_touche.toDouble()); });
+void statistique::filtrer_touche(int code) {
     const auto action = key_filter::actionPour(code, ui::KeyMemory::lastReleaseTyped());
     if (action.effacer) ui::sendKey(Qt::Key_Backspace);
     if (action.remplacerDecimale) {
@@ -70,10 +66,8 @@ void statistique::Command_enlever_Click(int Index) {
 void statistique::Command_aleatoire_Click() {
     List1->clearItems();
     for (int i = 0; i <= 5; ++i) {
-        dexo_mod::indice = Variant::count(i);
         const float tirage = std::floor(core::Random::next() * 100.0f);
         List1->append(QString::number(int(tirage)));
     }
-    dexo_mod::indice = Variant::count(6);
     dexo_mod::calculer_bilan();
 }

@@ -84,13 +84,13 @@ Parametres_serie::Parametres_serie()
     colonne->addWidget(Boite);
     colonne->addWidget(Command_copier, 0, Qt::AlignRight);
 
-    statistique& principale = statistique::instance();
-    connect(&principale, &statistique::serie1Changee, this, ui::guarded([this] {
+    core::Modele& modele = dexo_mod::modele();
+    connect(&modele, &core::Modele::serie1Changee, this, ui::guarded([this] {
         if (!isVisible()) return;
         lireSerie1();
         montrer();
     }));
-    connect(&principale, &statistique::serie2Changee, this, ui::guarded([this] {
+    connect(&modele, &core::Modele::serie2Changee, this, ui::guarded([this] {
         if (!isVisible()) return;
         lireSerie2();
         montrer();
@@ -109,19 +109,13 @@ void Parametres_serie::showEvent(QShowEvent* event) {
 }
 
 void Parametres_serie::lireSerie1() {
-    valeurs_[0] = core::nombres(statistique::instance().List1->items());
+    valeurs_[0] = core::nombres(dexo_mod::modele().serie1);
     parametres_[0] = core::parametres(valeurs_[0]);
 }
 
 // The second list as the charts take it: the values read, at most 51.
 void Parametres_serie::lireSerie2() {
-    using namespace dexo_mod;
-    std::vector<double> valeurs;
-    int n = 0;
-    core::ResumeNext resume;
-    resume([&] { n = int(effectif_liste2.toDouble()); });
-    for (int i = 0; i < n && i < valeurs_liste2.size(); ++i) valeurs.push_back(valeurs_liste2(i));
-    valeurs_[1] = std::move(valeurs);
+    valeurs_[1] = dexo_mod::modele().serie2();
     parametres_[1] = core::parametres(valeurs_[1]);
 }
 

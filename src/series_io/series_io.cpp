@@ -5,6 +5,7 @@
 #include "core/atomic_file.h"
 #include "core/second_list_text.h"
 #include "core/series_file.h"
+#include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
 #include "table/tableau_effectifs.h"
@@ -39,7 +40,8 @@ QString fichierDeposable(const QMimeData* donnees) {
 }  // namespace
 
 core::TwoSeries statistique::serie() const {
-    return {List1->items(), second_list::valeursEcrites(Text_liste2->text())};
+    const core::Modele& modele = dexo_mod::modele();
+    return {modele.serie1, modele.valeursEcrites2()};
 }
 
 // Both series replaced, as the learner would have typed them: the summary runs once,

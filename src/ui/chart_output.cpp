@@ -4,56 +4,59 @@
 #include "ui/picture_box.h"
 #include "ui/raster.h"
 
-#include <QLabel>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace ui {
 namespace {
 
-// The labels shown over the area, in their stacking order, where the record puts them.
-void paintLabels(QPainter& painter, const PictureBox& picture) {
+// The labels shown over the area where the record puts them, each as wide as its
+// caption, as an auto-sized label stands.
+void paintLabels(QPainter& painter, const Chart& chart) {
     painter.save();
-    painter.setClipRect(QRectF(QPointF(0, 0), chartSize(picture)));
-    for (const QLabel* label :
-         picture.surface()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->isHidden()) continue;
-        const Bounds b = bounds(label);
-        const QPointF at(b.left / kTwipsPerPixel, b.top / kTwipsPerPixel);
-        if (label->autoFillBackground())
-            painter.fillRect(QRectF(at, QSizeF(label->size())),
-                             label->palette().color(label->backgroundRole()));
-        painter.setFont(label->font());
-        painter.setPen(label->palette().color(label->foregroundRole()));
-        const QRect inside = label->contentsRect();
-        painter.drawText(QRectF(at + QPointF(inside.topLeft()), QSizeF(inside.size())),
-                         int(label->alignment()), label->text());
+    painter.setClipRect(QRectF(QPointF(0, 0), chart.size));
+    for (const core::Drawing::Label& label : chart.drawing.shownLabels()) {
+        const QFont face = font(label.points, label.bold);
+        const QFontMetrics metrics(face);
+        const QPointF at(label.left.value_or(0) / kTwipsPerPixel,
+                         label.top.value_or(0) / kTwipsPerPixel);
+        const QRectF box(at, QSizeF(metrics.horizontalAdvance(label.text) + 2, metrics.height()));
+        painter.fillRect(box, colour(label.back));
+        painter.setFont(face);
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label.text);
     }
     painter.restore();
 }
 
 }  // namespace
 
-QSizeF chartSize(const PictureBox& picture) {
-    return QSizeF(picture.surface()->size());
+Chart chartOf(const PictureBox& picture) {
+    return {picture.drawing(), QSizeF(picture.surface()->size()), picture.backColour(),
+            picture.accessibleDescription()};
 }
 
-QImage chartImage(const PictureBox& picture, double scale) {
+QSizeF chartAreaSize(double widthTwips, double heightTwips) {
+    return PictureBox::innerSize(widthTwips, heightTwips);
+}
+
+QImage chartImage(const Chart& chart, double scale) {
     Rasteriser raster;
-    raster.paint(picture.drawing(), picture.surface()->size(), scale, picture.backColour());
+    raster.paint(chart.drawing, chart.size.toSize(), scale, chart.background);
     QImage image = raster.image();
     QPainter painter(&image);  // in logical pixels: the image knows its ratio
-    paintLabels(painter, picture);
+    paintLabels(painter, chart);
     return image;
 }
 
-void paintChart(QPainter& painter, const PictureBox& picture, double scale) {
-    const QRectF area(QPointF(0, 0), chartSize(picture));
+void paintChart(QPainter& painter, const Chart& chart, double scale) {
+    const QRectF area(QPointF(0, 0), chart.size);
     painter.save();
     painter.setClipRect(area);
-    painter.fillRect(area, colour(picture.backColour()));
-    replay(picture.drawing(), painter, area.size(), scale);
+    painter.fillRect(area, colour(chart.background));
+    replay(chart.drawing, painter, area.size(), scale);
     painter.restore();
-    paintLabels(painter, picture);
+    paintLabels(painter, chart);
 }
 
 }  // namespace ui

@@ -42,6 +42,10 @@ PictureBox::PictureBox(QWidget* parent, const Bounds& bounds, quint32 background
     setFocusPolicy(Qt::StrongFocus);
 }
 
+QSizeF PictureBox::innerSize(double widthTwips, double heightTwips) {
+    return QSizeF(pixels(widthTwips) - 2 * kBorder, pixels(heightTwips) - 2 * kBorder);
+}
+
 QWidget* PictureBox::surface() const {
     return canvas_;
 }
@@ -80,6 +84,12 @@ void PictureBox::dot(double x, double y) {
 void PictureBox::dot(double x, double y, quint32 colour) {
     const bool wasEmpty = drawing_.isEmpty();
     drawing_.dot(x, y, colour, drawWidth_);
+    changed(wasEmpty);
+}
+
+void PictureBox::draw(const core::Drawing& record) {
+    const bool wasEmpty = drawing_.isEmpty();
+    drawing_.append(record);
     changed(wasEmpty);
 }
 

@@ -31,11 +31,16 @@ public:
     void lines(int count, double x1, double y1, double x2, double y2, quint32 colour);
     void dot(double x, double y);  // in the foreground colour
     void dot(double x, double y, quint32 colour);
+    // Every operation and label of a record, after those already drawn.
+    void draw(const core::Drawing& record);
 
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels);  // fails outside 1..32767
     quint32 foreColour() const { return foreColour_; }
     quint32 backColour() const { return background_; }
+
+    // The inner area of a picture box of that outer size in twips, in pixels.
+    static QSizeF innerSize(double widthTwips, double heightTwips);
 
     // The inner area, parent of the controls laid over the drawing; its coordinates
     // are the drawing's.

@@ -70,7 +70,8 @@ void ChartExportTest::sticksAsSvg() {
     QTest::mouseClick(&w.Option_graph(0), Qt::LeftButton);
     // WHEN they are exported as SVG
     const QString path = folder_.filePath(u"batons.svg"_s);
-    QCOMPARE(chart_export::write(*w.Picture1, path, chart_export::Type::Svg), QString());
+    QCOMPARE(chart_export::write(ui::chartOf(*w.Picture1), path, chart_export::Type::Svg),
+             QString());
     // THEN each stick is a blue line from the baseline to its top, in pixels, and each
     // label is text
     QList<QLineF> lines;
@@ -118,7 +119,8 @@ void ChartExportTest::piesStaySmall() {
     QTest::mouseClick(&w.Option_graph(1), Qt::LeftButton);
     QVERIFY(w.Picture1->operations().size() >= size_t(75 * items.size()));
     const QString path = folder_.filePath(u"camembert.svg"_s);
-    QCOMPARE(chart_export::write(*w.Picture1, path, chart_export::Type::Svg), QString());
+    QCOMPARE(chart_export::write(ui::chartOf(*w.Picture1), path, chart_export::Type::Svg),
+             QString());
     const qint64 size = QFile(path).size();
     QVERIFY2(size > 10000 && size < limit, qPrintable(QString::number(size)));
 }
@@ -131,7 +133,7 @@ void ChartExportTest::printsOnePage() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder_.filePath(u"page.pdf"_s));
-    chart_export::print(*w.Picture1, printer);
+    chart_export::print(ui::chartOf(*w.Picture1), printer);
     const QByteArray pdf = contents(folder_.filePath(u"page.pdf"_s));
     QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
                  pdf.count("/Type /Page "),

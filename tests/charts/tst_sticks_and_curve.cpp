@@ -215,7 +215,6 @@ void SticksAndCurveTest::curveOnTheExercise() {
     QCOMPARE(test::linesIn(*window.Picture1, kBlack), segments);
     QCOMPARE(test::dotsOfWidth(*window.Picture1, 7), dots);
     QCOMPARE(window.Picture1->drawWidth(), 2);  // restored after the dots
-    QCOMPARE(dexo_mod::epaisseur_trait.toDouble(), 2.0);
     // Segment, then dot, at every point after the first.
     const auto& ops = window.Picture1->operations();
     QVERIFY(ops[0].kind == test::Operation::Kind::Dot);
