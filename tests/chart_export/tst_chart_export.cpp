@@ -3,6 +3,9 @@
 // while nothing is drawn.
 
 #include "chart_export/chart_export.h"
+#include "command_line/command_line.h"
+#include "core/random.h"
+#include "core/series_file.h"
 #include "support/fresh_start.h"
 #include "ui/chart_output.h"
 
@@ -58,6 +61,8 @@ private slots:
     void printsOnePage();
     void leavesThroughTheMenuAndTheClipboard();
     void greyedWhileNothingIsDrawn();
+    void commandLineWritesWhatTheWindowShows_data();
+    void commandLineWritesWhatTheWindowShows();
 
 private:
     QTemporaryDir folder_;
@@ -179,6 +184,57 @@ void ChartExportTest::greyedWhileNothingIsDrawn() {
     test::loadSeries({});
     QTest::mouseClick(&w.Option_graph(0), Qt::LeftButton);  // no sticks: the area is wiped
     for (QAction* item : items) QVERIFY(!item->isEnabled());
+}
+
+void ChartExportTest::commandLineWritesWhatTheWindowShows_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<bool>("second");
+    QTest::addColumn<QString>("suffix");
+    const QStringList charts = {u"sticks"_s, u"pie"_s, u"curve"_s, u"both"_s};
+    for (int button = 0; button < 4; ++button)
+        for (bool second : {false, true})
+            for (const QString& suffix : {u"png"_s, u"svg"_s})
+                QTest::addRow("%s%s.%s", qPrintable(charts[button]), second ? " second" : "",
+                              qPrintable(suffix))
+                    << button << charts[button] << second << suffix;
+}
+
+// The window draws a chart by its button; the command line works it out with no
+// window. Both are the same record, and so the same file, byte for byte.
+void ChartExportTest::commandLineWritesWhatTheWindowShows() {
+    QFETCH(int, button);
+    QFETCH(QString, chart);
+    QFETCH(bool, second);
+    QFETCH(QString, suffix);
+    const QString series = folder_.filePath(u"vitesses.csv"_s);
+    const core::TwoSeries both{{u"5"_s, u"14,5"_s, u"-31"_s, u"124"_s, u"0"_s, u"7"_s},
+                               {u"3"_s, u"8"_s, u"20"_s}};
+    QFile file(series);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(core::seriesFile(both));
+    file.close();
+
+    statistique& w = statistique::instance();
+    QVERIFY(w.ouvrirSerie(series));
+    if (second) w.Check1->click();
+    core::Random::restart();
+    QTest::mouseClick(&w.Option_graph(button), Qt::LeftButton);
+    const QString fromWindow = folder_.filePath(u"fenetre."_s + suffix);
+    const auto type = chart_export::typeOf(fromWindow);
+    QCOMPARE(chart_export::write(ui::chartOf(*w.Picture1), fromWindow, *type), QString());
+
+    core::Command command;
+    command.kind = core::Command::Kind::Export;
+    command.file = series;
+    command.chart = chart;
+    command.second = second;
+    command.output = folder_.filePath(u"commande."_s + suffix);
+    core::Random::restart();
+    QCOMPARE(command_line::exporter(command), 0);
+    const QByteArray written = contents(command.output);
+    QVERIFY(written.size() > 1000);
+    QCOMPARE(written, contents(fromWindow));
 }
 
 QTEST_MAIN(ChartExportTest)
