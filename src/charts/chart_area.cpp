@@ -23,13 +23,15 @@ void statistique::Option_graph_Click(int Index) {
 
 void statistique::montrerGraphique(core::ChartKind kind) {
     core::Modele& modele = dexo_mod::modele();
-    const core::Drawing dessin = core::chart(modele, kind, surfaceDuGraphique());
+    sub_graph_effacer();
+    Picture1->draw([&](core::Drawing& dessin) {
+        core::chart(dessin, modele, kind, surfaceDuGraphique());
+        placerEtiquettes(dessin);
+        Picture1->setAccessibleDescription(core::descriptionDuGraphique(dessin, kind));
+    });
     core::apresLeGraphique(modele, kind);
     // A chart reads the items one by one as the selected item: the last stays selected.
     if (List1->count() > 0) List1->setSelectedIndex(List1->count() - 1);
-    sub_graph_effacer();
-    Picture1->draw(placerEtiquettes(dessin));
-    Picture1->setAccessibleDescription(core::descriptionDuGraphique(dessin, kind));
 }
 
 core::Surface statistique::surfaceDuGraphique() const {
@@ -40,9 +42,9 @@ core::Surface statistique::surfaceDuGraphique() const {
 }
 
 // The record's labels shown in order on the label arrays; a label whose position was
-// not set keeps the one it had. The area keeps them where they now stand, so what
+// not set keeps the one it had. The record keeps them where they now stand, so what
 // leaves the window is what it shows.
-core::Drawing statistique::placerEtiquettes(const core::Drawing& dessin) {
+void statistique::placerEtiquettes(core::Drawing& dessin) {
     const auto etiquette = [this](int liste, int i) -> ui::Label& {
         return liste == 0 ? Label_graph(i) : Label_graph2(i);
     };
@@ -59,9 +61,7 @@ core::Drawing statistique::placerEtiquettes(const core::Drawing& dessin) {
         l.left = label.left();
         l.top = label.top();
     }
-    core::Drawing placee = dessin;
-    placee.replaceLabels(std::move(placees));
-    return placee;
+    dessin.replaceLabels(std::move(placees));
 }
 
 void statistique::demanderGraphique(int Index) {

@@ -4,19 +4,6 @@
 
 namespace core {
 
-void Drawing::append(const Drawing& other) {
-    if (!operations_.empty() && !other.operations_.empty()) {
-        // The covered mark of the last operation here depends on the first one added.
-        const Operation first = other.operations_.front();
-        Operation& last = operations_.back();
-        last.covered = last.kind == first.kind && last.width == first.width &&
-                       last.x1 == first.x1 && last.y1 == first.y1 && last.x2 == first.x2 &&
-                       last.y2 == first.y2;
-    }
-    operations_.insert(operations_.end(), other.operations_.begin(), other.operations_.end());
-    labels_.insert(labels_.end(), other.labels_.begin(), other.labels_.end());
-}
-
 std::vector<Drawing::Label> Drawing::shownLabels() const {
     std::map<std::pair<int, int>, Label> parPlace;
     for (const Label& label : labels_) {

@@ -78,8 +78,6 @@ public:
 
     void label(const Label& label) { labels_.push_back(label); }
     void replaceLabels(std::vector<Label> labels) { labels_ = std::move(labels); }
-    // Every operation and caption of `other` after those already here.
-    void append(const Drawing& other);
 
     const std::vector<Operation>& operations() const { return operations_; }
     // In the order given; the last for a slot is the one shown.

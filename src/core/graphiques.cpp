@@ -337,6 +337,11 @@ void placerAuDepart(Drawing& dessin) {
 
 Drawing chart(const Modele& modele, ChartKind kind, const Surface& surface) {
     Drawing dessin;
+    chart(dessin, modele, kind, surface);
+    return dessin;
+}
+
+void chart(Drawing& dessin, const Modele& modele, ChartKind kind, const Surface& surface) {
     switch (kind) {
         case ChartKind::Batons:
             batons(modele, surface, dessin);
@@ -352,7 +357,6 @@ Drawing chart(const Modele& modele, ChartKind kind, const Surface& surface) {
             courbe(modele, surface, dessin);
             break;
     }
-    return dessin;
 }
 
 void apresLeGraphique(Modele& modele, ChartKind kind) {

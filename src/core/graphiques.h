@@ -43,6 +43,9 @@ inline constexpr double kCouleurs[10] = {13525457, 7100115,  12967422, 12779258,
 // The chart of `kind`, as drawing it on a cleared area gives it. The pie draws its
 // sector colours from the program's one generator (core::Random), anew each time.
 Drawing chart(const Modele& modele, ChartKind kind, const Surface& surface = {});
+// The same, added to `dessin`: a record cleared and filled again keeps its storage,
+// which a pie of ten thousand items would otherwise allocate and fault in anew.
+void chart(Drawing& dessin, const Modele& modele, ChartKind kind, const Surface& surface = {});
 
 // What drawing the chart leaves in the model: the curve raises the first series'
 // largest value to the second list's largest when that list is taken into account.

@@ -118,7 +118,7 @@ private:
     void Timer1_Timer();
     void montrerGraphique(core::ChartKind kind);
     core::Surface surfaceDuGraphique() const;
-    core::Drawing placerEtiquettes(const core::Drawing& dessin);
+    void placerEtiquettes(core::Drawing& dessin);
     // Second list
     void Text_liste2_Change();
     void Text_liste2_KeyUp(int keyCode, int shift);

@@ -87,12 +87,6 @@ void PictureBox::dot(double x, double y, quint32 colour) {
     changed(wasEmpty);
 }
 
-void PictureBox::draw(const core::Drawing& record) {
-    const bool wasEmpty = drawing_.isEmpty();
-    drawing_.append(record);
-    changed(wasEmpty);
-}
-
 void PictureBox::setDrawWidth(int pixels) {
     if (pixels < 1 || pixels > 32767) throw core::Failure();
     drawWidth_ = pixels;

@@ -31,8 +31,13 @@ public:
     void lines(int count, double x1, double y1, double x2, double y2, quint32 colour);
     void dot(double x, double y);  // in the foreground colour
     void dot(double x, double y, quint32 colour);
-    // Every operation and label of a record, after those already drawn.
-    void draw(const core::Drawing& record);
+    // Hands the record to `add`, which draws into it directly.
+    template <class Add>
+    void draw(Add&& add) {
+        const bool wasEmpty = drawing_.isEmpty();
+        add(drawing_);
+        changed(wasEmpty);
+    }
 
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels);  // fails outside 1..32767
