@@ -92,8 +92,7 @@ int exporter(const core::Command& commande) {
     modele.calculer_bilan(lecture.series->first);
     modele.lireListe2(lecture.series->second.join(u"\r\n"_s));
     modele.prendre_liste2 = core::Variant(commande.second);
-    static const QStringList kGraphiques = {u"sticks"_s, u"pie"_s, u"curve"_s, u"both"_s};
-    const auto kind = core::ChartKind(std::max(0, int(kGraphiques.indexOf(commande.chart))));
+    const core::ChartKind kind = commande.graphique;
     const core::Surface surface;
     core::Drawing dessin = core::chart(modele, kind, surface);
     core::placerAuDepart(dessin);

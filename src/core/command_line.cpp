@@ -153,14 +153,15 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
             return error(english ? u"statistique: --chart and --export go together"_s
                                  : u"statistique : --chart et --export vont ensemble"_s,
                          english);
-        static const QStringList kCharts = {u"sticks"_s, u"curve"_s, u"both"_s, u"pie"_s};
-        if (!kCharts.contains(command.chart))
+        const std::optional<ChartKind> graphique = chartKindNamed(command.chart);
+        if (!graphique)
             return error(
                 english ? u"statistique: unknown chart '%1' (sticks, curve, both or pie)"_s.arg(
                               command.chart)
                         : u"statistique : graphique inconnu « %1 » (sticks, curve, "
                           u"both ou pie)"_s.arg(command.chart),
                 english);
+        command.graphique = *graphique;
         command.kind = Command::Kind::Export;
     }
     return command;

@@ -4,6 +4,8 @@
 // the parameters of a file's series on standard output, a chart written to a file,
 // the usage, the version, or a usage error to report.
 
+#include "core/graphiques.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +14,9 @@ namespace core {
 struct Command {
     enum class Kind { Window, Stats, StatsTable, Export, Help, Version, Error };
     Kind kind = Kind::Window;
-    QString file;   // FICHIER, or the table of --table
-    QString chart;  // --chart: sticks, curve, both or pie
+    QString file;                             // FICHIER, or the table of --table
+    QString chart;                            // --chart: sticks, curve, both or pie
+    ChartKind graphique = ChartKind::Batons;  // the chart it names
     bool second = false;
     QString output;          // --export
     QString text;            // the usage, the version line, or what is wrong

@@ -321,6 +321,13 @@ void camembert(const Modele& m, const Surface& s, Drawing& d) {
 
 }  // namespace
 
+std::optional<ChartKind> chartKindNamed(QStringView name) {
+    static const char16_t* const kNoms[kChartKinds] = {u"sticks", u"pie", u"curve", u"both"};
+    for (int i = 0; i < kChartKinds; ++i)
+        if (name == QStringView(kNoms[i])) return ChartKind(i);
+    return std::nullopt;
+}
+
 QPointF departEtiquette(int liste, int i) {
     return liste == 0 ? QPointF(360 + 24 * i, 480 + 18 * i) : QPointF(1080 + 45 * i, 2040 + 42 * i);
 }

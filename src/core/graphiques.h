@@ -8,11 +8,15 @@
 #include "core/drawing.h"
 #include "core/modele.h"
 
+#include <optional>
+
 namespace core {
 
 // In the order of the main window's chart buttons.
 enum class ChartKind { Batons = 0, Camembert = 1, Courbe = 2, LesDeux = 3 };
 inline constexpr int kChartKinds = 4;
+// The chart a command line names: sticks, pie, curve or both.
+std::optional<ChartKind> chartKindNamed(QStringView name);
 
 // The chart area a chart is laid out on: its outer size in twips, read in single
 // precision as the charts read it, its pen width in pixels and its foreground colour.

@@ -228,6 +228,7 @@ void ChartExportTest::commandLineWritesWhatTheWindowShows() {
     command.kind = core::Command::Kind::Export;
     command.file = series;
     command.chart = chart;
+    command.graphique = core::ChartKind(button);
     command.second = second;
     command.output = folder_.filePath(u"commande."_s + suffix);
     core::Random::restart();

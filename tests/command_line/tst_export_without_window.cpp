@@ -53,6 +53,7 @@ void ExportWithoutWindowTest::writesEachChart() {
     command.kind = core::Command::Kind::Export;
     command.file = series;
     command.chart = chart;
+    command.graphique = *core::chartKindNamed(chart);
     command.second = true;
     command.output = folder_.filePath(chart + u'.' + suffix);
     QCOMPARE(command_line::exporter(command), 0);

@@ -15,6 +15,8 @@ private slots:
     void parses_data();
     void parses();
     void speaksTheLocalesLanguage();
+    void namesEachChart_data();
+    void namesEachChart();
 };
 
 void CommandLineTest::parses_data() {
@@ -94,6 +96,24 @@ void CommandLineTest::speaksTheLocalesLanguage() {
              u"statistique: unknown option '--bavard'\nTry 'statistique --help'."_s);
     QVERIFY(core::parseCommandLine({u"statistique"_s, u"--help"_s}, true)
                 .text.startsWith(u"Usage: statistique [FILE] [OPTIONS]"_s));
+}
+
+void CommandLineTest::namesEachChart_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("button");  // the main window's chart button drawing it
+    QTest::newRow("sticks") << "sticks" << 0;
+    QTest::newRow("pie") << "pie" << 1;
+    QTest::newRow("curve") << "curve" << 2;
+    QTest::newRow("both") << "both" << 3;
+}
+
+void CommandLineTest::namesEachChart() {
+    QFETCH(QString, name);
+    QFETCH(int, button);
+    const core::Command command = core::parseCommandLine(
+        {u"statistique"_s, u"n.csv"_s, u"--chart="_s + name, u"--export=g.png"_s}, false);
+    QCOMPARE(command.kind, core::Command::Kind::Export);
+    QCOMPARE(int(command.graphique), button);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
