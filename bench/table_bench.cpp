@@ -1,8 +1,10 @@
 // A table of counts of 32,767 rows: one cell typed in the window, and the analysis and
 // parameters that follow it, each within a frame.
 
+#include "core/graphiques_tableau.h"
 #include "core/tableau_effectifs.h"
 #include "table/saisie.h"
+#include "ui/chart_output.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,5 +41,31 @@ void BM_table_edit_classes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_table_edit_classes)->Unit(benchmark::kMillisecond);
+
+// Each chart of a table of 1,000 classes (or values), worked out and painted as the
+// screen paints it.
+void BM_table_chart(benchmark::State& state) {
+    const auto graphique = core::GraphiqueTableau(state.range(0));
+    const bool valeurs = graphique == core::GraphiqueTableau::Batons;
+    core::Tableau t{.nature =
+                        valeurs ? core::Tableau::Nature::Valeurs : core::Tableau::Nature::Classes};
+    for (int i = 0; i < 1000; ++i)
+        t.lignes.push_back({.valeur = QString::number(i),
+                            .inferieure = QString::number(10 * i),
+                            .superieure = QString::number(10 * i + 10),
+                            .effectif = QString::number((i * 37) % 101)});
+    const core::Analyse analyse = core::analyser(t);
+    const core::Surface surface;
+    for (auto _ : state) {
+        const core::GraphiqueDuTableau g = core::graphiqueDuTableau(analyse, graphique, surface);
+        benchmark::DoNotOptimize(
+            ui::chartImage({g.dessin, ui::chartAreaSize(surface.largeur, surface.hauteur), 0xFFFFFF,
+                            g.description},
+                           1));
+    }
+}
+BENCHMARK(BM_table_chart)
+    ->DenseRange(0, core::kGraphiquesTableau - 1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -28,6 +28,8 @@ int main(int argc, char* argv[]) {
             return command_line::afficherParametresDuTableau(command.file, command.thresholds);
         case core::Command::Kind::Export:
             return command_line::exporterGraphique(argc, argv, command);
+        case core::Command::Kind::ExportTable:
+            return command_line::exporterGraphiqueDuTableau(argc, argv, command);
         default:
             break;
     }

@@ -64,23 +64,67 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
     return 0;
 }
 
-int exporterGraphique(int argc, char* argv[], const core::Command& commande) {
-    // Drawn off screen, with no window: painting text is all the toolkit is needed for,
-    // and its remarks about a desktop it does not need would only clutter the output.
+namespace {
+
+// Charts are drawn off screen, with no window: painting text is all the toolkit is
+// needed for, and its remarks about a desktop it does not need would only clutter the
+// output.
+template <class Draw>
+int horsEcran(int argc, char* argv[], Draw&& draw) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& texte) {
         if (type == QtCriticalMsg || type == QtFatalMsg) erreur(texte);
     });
     QGuiApplication application(argc, argv);
-    return exporter(commande);
+    return draw();
+}
+
+int ecrire(const ui::Chart& graphique, const QString& sortie, chart_export::Type type) {
+    const QString pourquoi = chart_export::write(graphique, sortie, type);
+    if (pourquoi.isEmpty()) return 0;
+    erreur(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(sortie, pourquoi));
+    return core::kUsageError;
+}
+
+std::optional<chart_export::Type> typeDeSortie(const QString& sortie) {
+    const auto type = chart_export::typeOf(sortie);
+    if (!type) erreur(u"statistique : « %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(sortie));
+    return type;
+}
+
+constexpr quint32 kBlanc = 0xFFFFFF;
+
+}  // namespace
+
+int exporterGraphique(int argc, char* argv[], const core::Command& commande) {
+    return horsEcran(argc, argv, [&] { return exporter(commande); });
+}
+
+int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& commande) {
+    const auto type = typeDeSortie(commande.output);
+    if (!type) return core::kUsageError;
+    const core::TableReading lecture = core::readTableFile(commande.file);
+    if (!lecture.tableau || lecture.faute) {
+        erreur(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
+        return core::kUsageError;
+    }
+    const core::GraphiqueDuTableau graphique = core::graphiqueDuTableau(
+        core::analyser(*lecture.tableau), commande.graphiqueTableau, {}, commande.deciles);
+    if (!graphique.faute.isEmpty()) {
+        erreur(u"statistique : "_s + graphique.faute);
+        return core::kUsageError;
+    }
+    const core::Surface surface;
+    return horsEcran(argc, argv, [&] {
+        return ecrire({graphique.dessin, ui::chartAreaSize(surface.largeur, surface.hauteur),
+                       kBlanc, graphique.description},
+                      commande.output, *type);
+    });
 }
 
 int exporter(const core::Command& commande) {
-    const auto type = chart_export::typeOf(commande.output);
-    if (!type) {
-        erreur(u"statistique : « %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(commande.output));
-        return core::kUsageError;
-    }
+    const auto type = typeDeSortie(commande.output);
+    if (!type) return core::kUsageError;
     const core::SeriesReading lecture = core::readSeriesFile(commande.file);
     if (!lecture.series) {
         erreur(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
@@ -98,12 +142,7 @@ int exporter(const core::Command& commande) {
     core::placerAuDepart(dessin);
     const ui::Chart graphique{dessin, ui::chartAreaSize(surface.largeur, surface.hauteur),
                               core::kFondGraphique, core::descriptionDuGraphique(dessin, kind)};
-    const QString pourquoi = chart_export::write(graphique, commande.output, *type);
-    if (!pourquoi.isEmpty()) {
-        erreur(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(commande.output, pourquoi));
-        return core::kUsageError;
-    }
-    return 0;
+    return ecrire(graphique, commande.output, *type);
 }
 
 }  // namespace command_line

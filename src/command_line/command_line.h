@@ -18,6 +18,10 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
 // would draw after opening FICHIER and clicking the chart's button, written to SORTIE,
 // with nothing shown and no display needed.
 int exporterGraphique(int argc, char* argv[], const core::Command& commande);
+// statistique --table=TABLEAU --chart=TYPE [--deciles] --export=SORTIE: the table's chart,
+// or a French message and status 2 where the chart does not fit the table.
+int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& commande);
+
 // The same once the toolkit is up (a QGuiApplication is enough): no widget is made.
 int exporter(const core::Command& commande);
 

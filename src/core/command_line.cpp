@@ -19,6 +19,10 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
                        print the parameters of a table of counts (values and
                        counts, or classes and counts) and exit
   --threshold=T        with --table: also how many values lie above and below T
+  --table=TABLE --chart=KIND --export=OUTPUT
+                       write the table's chart to OUTPUT and exit; KIND is bars,
+                       histogram, cumulative, cumulative-percent or box
+  --deciles            with a table's box plot: whiskers to D1 and D9
   --chart=KIND         the chart to draw: sticks, curve, both or pie
   --second             take the second series (column 2) into account
   --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
@@ -39,6 +43,12 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        effectifs, ou classes et effectifs) et s'arrête
   --threshold=T        avec --table : combien de valeurs sont au-dessus et
                        au-dessous de T
+  --table=TABLEAU --chart=TYPE --export=SORTIE
+                       écrit le graphique du tableau dans SORTIE et s'arrête ;
+                       TYPE est bars (bâtons), histogram (histogramme),
+                       cumulative (effectifs cumulés), cumulative-percent
+                       (fréquences cumulées) ou box (boîte)
+  --deciles            avec la boîte d'un tableau : moustaches aux déciles
   --chart=TYPE         le graphique à dessiner : sticks (bâtons), curve (courbe),
                        both (les deux) ou pie (camembert)
   --second             prend en compte la deuxième série (colonne 2)
@@ -92,7 +102,8 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
     const QCommandLineOption output(u"export"_s, {}, u"output"_s);
     const QCommandLineOption table(u"table"_s, {}, u"table"_s);
     const QCommandLineOption threshold(u"threshold"_s, {}, u"threshold"_s);
-    parser.addOptions({help, version, stats, chart, second, output, table, threshold});
+    const QCommandLineOption deciles(u"deciles"_s);
+    parser.addOptions({help, version, stats, chart, second, output, table, threshold, deciles});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -122,6 +133,36 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                              : u"statistique : %1 demande un FICHIER"_s.arg(option),
                      english);
     };
+    if (parser.isSet(table) && !parser.isSet(stats) && !parser.isSet(threshold)) {
+        if (!command.file.isEmpty() || parser.isSet(second))
+            return error(english ? u"statistique: a table's chart takes no series FILE"_s
+                                 : u"statistique : le graphique d'un tableau ne prend pas de "
+                                   u"FICHIER de série"_s,
+                         english);
+        if (!parser.isSet(output) || !parser.isSet(chart))
+            return error(english ? u"statistique: --table goes with --stats, or with --chart and "
+                                   u"--export"_s
+                                 : u"statistique : --table va avec --stats, ou avec --chart et "
+                                   u"--export"_s,
+                         english);
+        const std::optional<GraphiqueTableau> graphique = graphiqueTableauNomme(command.chart);
+        if (!graphique)
+            return error(
+                english ? u"statistique: unknown table chart '%1' (bars, histogram, "
+                          u"cumulative, cumulative-percent or box)"_s.arg(command.chart)
+                        : u"statistique : graphique de tableau inconnu « %1 » (bars, "
+                          u"histogram, cumulative, cumulative-percent ou box)"_s.arg(command.chart),
+                english);
+        command.kind = Command::Kind::ExportTable;
+        command.file = parser.value(table);
+        command.graphiqueTableau = *graphique;
+        command.deciles = parser.isSet(deciles);
+        return command;
+    }
+    if (parser.isSet(deciles))
+        return error(english ? u"statistique: --deciles goes with a table's box plot"_s
+                             : u"statistique : --deciles va avec la boîte d'un tableau"_s,
+                     english);
     if (parser.isSet(table) || parser.isSet(threshold)) {
         if (!parser.isSet(stats) || !parser.isSet(table))
             return error(english ? u"statistique: --table goes with --stats"_s

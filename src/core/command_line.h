@@ -5,6 +5,7 @@
 // the usage, the version, or a usage error to report.
 
 #include "core/graphiques.h"
+#include "core/graphiques_tableau.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,12 +13,14 @@
 namespace core {
 
 struct Command {
-    enum class Kind { Window, Stats, StatsTable, Export, Help, Version, Error };
+    enum class Kind { Window, Stats, StatsTable, Export, ExportTable, Help, Version, Error };
     Kind kind = Kind::Window;
     QString file;                             // FICHIER, or the table of --table
     QString chart;                            // --chart: sticks, curve, both or pie
     ChartKind graphique = ChartKind::Batons;  // the chart it names
     bool second = false;
+    GraphiqueTableau graphiqueTableau = GraphiqueTableau::Batons;  // a table's --chart
+    bool deciles = false;
     QString output;          // --export
     QString text;            // the usage, the version line, or what is wrong
     QStringList thresholds;  // --threshold, as typed

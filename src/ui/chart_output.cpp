@@ -18,10 +18,14 @@ void paintLabels(QPainter& painter, const Chart& chart) {
     for (const core::Drawing::Label& label : chart.drawing.shownLabels()) {
         const QFont face = font(label.points, label.bold);
         const QFontMetrics metrics(face);
-        const QPointF at(label.left.value_or(0) / kTwipsPerPixel,
-                         label.top.value_or(0) / kTwipsPerPixel);
-        const QRectF box(at, QSizeF(metrics.horizontalAdvance(label.text) + 2, metrics.height()));
-        painter.fillRect(box, colour(label.back));
+        const QSizeF size(metrics.horizontalAdvance(label.text) + 2, metrics.height());
+        QPointF at(label.left.value_or(0) / kTwipsPerPixel, label.top.value_or(0) / kTwipsPerPixel);
+        if (label.ancre & Qt::AlignHCenter) at.rx() -= size.width() / 2;
+        if (label.ancre & Qt::AlignRight) at.rx() -= size.width();
+        if (label.ancre & Qt::AlignVCenter) at.ry() -= size.height() / 2;
+        if (label.ancre & Qt::AlignBottom) at.ry() -= size.height();
+        const QRectF box(at, size);
+        if (label.fond) painter.fillRect(box, colour(label.back));
         painter.setFont(face);
         painter.setPen(Qt::black);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label.text);

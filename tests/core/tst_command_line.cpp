@@ -42,6 +42,27 @@ void CommandLineTest::parses_data() {
     QTest::newRow("a chart") << QStringList{"n.csv", "--chart=pie", "--second", "--export=p.svg"}
                              << Kind::Export << "n.csv"
                              << "";
+    QTest::newRow("a table's chart")
+        << QStringList{"--table=t.csv", "--chart=histogram", "--export=h.svg"} << Kind::ExportTable
+        << "t.csv"
+        << "";
+    QTest::newRow("a table's box to the deciles")
+        << QStringList{"--table=t.csv", "--chart=box", "--deciles", "--export=b.png"}
+        << Kind::ExportTable << "t.csv"
+        << "";
+    QTest::newRow("a table's chart unknown")
+        << QStringList{"--table=t.csv", "--chart=pie", "--export=h.svg"} << Kind::Error << ""
+        << "statistique : graphique de tableau inconnu « pie »";
+    QTest::newRow("a table's chart with a series")
+        << QStringList{"n.csv", "--table=t.csv", "--chart=box", "--export=h.svg"} << Kind::Error
+        << ""
+        << "statistique : le graphique d'un tableau ne prend pas de FICHIER";
+    QTest::newRow("a table alone")
+        << QStringList{"--table=t.csv"} << Kind::Error << ""
+        << "statistique : --table va avec --stats, ou avec --chart et --export";
+    QTest::newRow("deciles without a table")
+        << QStringList{"n.csv", "--chart=pie", "--deciles", "--export=p.svg"} << Kind::Error << ""
+        << "statistique : --deciles va avec la boîte d'un tableau";
     QTest::newRow("an unknown option")
         << QStringList{"--bavard"} << Kind::Error << ""
         << "statistique : option inconnue « --bavard »\nEssayez « statistique --help ».";

@@ -49,6 +49,26 @@ def main(program):
                 "--export=" + os.path.join(folder, "x.png"), says="ce fichier n'existe pas")
         refused(series, "--chart=pie", "--export=" + os.path.join(folder, "absent", "x.png"),
                 says="le dossier n'existe pas")
+
+        # A table's charts: the exercise's classes as a histogram of eight rectangles.
+        table = os.path.join(folder, "classes.csv")
+        with open(table, "w", encoding="utf-8") as f:
+            f.write("Borne inférieure;Borne supérieure;Effectif\r\n")
+            for a, n in zip(range(90, 170, 10), (5, 14, 31, 124, 106, 51, 22, 7)):
+                f.write(f"{a};{a + 10};{n}\r\n")
+        histogram = os.path.join(folder, "histogramme.svg")
+        done = run_without_display(program, f"--table={table}", "--chart=histogram",
+                                   f"--export={histogram}")
+        assert done.returncode == 0 and done.stderr == b"", done
+        with open(histogram, "rb") as f:
+            svg = f.read()
+        assert b">Histogramme</text>" in svg and b">Effectif</text>" in svg, svg[:400]
+        assert svg.count(b'<line x1="') >= 8 * 4 and len(svg) < 1_000_000
+        values = os.path.join(folder, "pointures.csv")
+        with open(values, "w", encoding="utf-8") as f:
+            f.write("Valeur;Effectif\r\n36;5\r\n38;2\r\n")
+        refused(f"--table={values}", "--chart=histogram", "--export=" + os.path.join(folder, "h.png"),
+                says="Un histogramme se dessine pour un tableau de classes")
     print("export: ok")
 
 

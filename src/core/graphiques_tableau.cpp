@@ -1,0 +1,329 @@
+#include "core/graphiques_tableau.h"
+
+#include "core/numbers.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace core {
+namespace {
+
+constexpr quint32 kNoir = 0;
+constexpr quint32 kBleu = 65536u * 200 + 256u * 80 + 30;
+constexpr quint32 kGris = 128 + 256u * 128 + 65536u * 128;
+constexpr int kTiret = 80;  // twips of a dash, and of the gap after it
+
+struct Nom {
+    const char16_t* option;
+    const char16_t* titre;
+};
+constexpr Nom kNoms[kGraphiquesTableau] = {
+    {u"bars", u"Diagramme en bâtons"},
+    {u"histogram", u"Histogramme"},
+    {u"cumulative", u"Polygone des effectifs cumulés croissants"},
+    {u"cumulative-percent", u"Polygone des fréquences cumulées croissantes"},
+    {u"box", u"Diagramme en boîte"},
+};
+
+// At most three decimals, as the parameters show them, and none where there are none.
+QString texte(double valeur) {
+    const double arrondi = std::round(valeur * 1000) / 1000;
+    return textOfNumber(std::isfinite(arrondi) ? arrondi : valeur);
+}
+
+// Draws into one record, each free text in its own label slot.
+class Traceur {
+public:
+    Traceur(Drawing& d) : d_(d) {}
+    void ligne(QPointF a, QPointF b, quint32 couleur = kNoir, int epaisseur = 1) {
+        d_.line(a.x(), a.y(), b.x(), b.y(), couleur, epaisseur);
+    }
+    void tirets(QPointF a, QPointF b, quint32 couleur = kGris) {
+        const double longueur = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (longueur <= 0) return;
+        const QPointF pas = (b - a) / longueur;
+        for (double t = 0; t < longueur; t += 2 * kTiret)
+            ligne(a + pas * t, a + pas * std::min(longueur, t + kTiret), couleur);
+    }
+    void rectangle(QPointF a, QPointF b, quint32 couleur, int epaisseur = 2) {
+        ligne(a, {b.x(), a.y()}, couleur, epaisseur);
+        ligne({b.x(), a.y()}, b, couleur, epaisseur);
+        ligne(b, {a.x(), b.y()}, couleur, epaisseur);
+        ligne({a.x(), b.y()}, a, couleur, epaisseur);
+    }
+    void ecrire(const QString& t, QPointF at, Qt::Alignment ancre, bool gras = false) {
+        d_.label({.array = 2,
+                  .index = n_++,
+                  .text = t,
+                  .left = at.x(),
+                  .top = at.y(),
+                  .points = 8.25,
+                  .bold = gras,
+                  .fond = false,
+                  .ancre = ancre});
+    }
+
+private:
+    Drawing& d_;
+    int n_ = 0;
+};
+
+// The area between the axes leaves room for the graduations and the titles.
+QRectF zoneDe(const Surface& s) {
+    return QRectF(QPointF(1000, 700), QPointF(s.largeur - 400, s.hauteur - 750));
+}
+
+void axes(Traceur& t, const Repere& r, const QString& titre, const QString& titreX,
+          const QString& titreY, bool axeY = true) {
+    const QRectF& z = r.zone;
+    t.ecrire(titre, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);
+    t.ligne(z.bottomLeft(), z.bottomRight());
+    for (long double g : r.x.graduations) {
+        const QPointF p = r.point(double(g), double(r.y.debut));
+        t.ligne(p, p + QPointF(0, 60));
+        t.ecrire(texte(double(g)), p + QPointF(0, 80), Qt::AlignHCenter | Qt::AlignTop);
+    }
+    t.ecrire(titreX, {z.right(), z.bottom() + 380}, Qt::AlignRight | Qt::AlignTop);
+    if (!axeY) return;
+    t.ligne(z.bottomLeft(), z.topLeft());
+    for (long double g : r.y.graduations) {
+        const QPointF p(z.left(), r.point(double(r.x.debut), double(g)).y());
+        t.ligne(p, p - QPointF(60, 0));
+        t.ecrire(texte(double(g)), p - QPointF(90, 0), Qt::AlignRight | Qt::AlignVCenter);
+    }
+    t.ecrire(titreY, {z.left() - 900, z.top() - 330}, Qt::AlignLeft | Qt::AlignTop);
+}
+
+void batons(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
+    std::vector<ValeurEffectif> v = a.valeurs;
+    std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
+    qint64 plusHaut = 0;
+    for (const auto& p : v) plusHaut = std::max(plusHaut, p.effectif);
+    Repere& r = g.repere;
+    // A little room on each side, so that no bar stands on the y axis.
+    const double marge = std::max((v.back().valeur - v.front().valeur) / 20, 0.5);
+    r.x = axeGradue(v.front().valeur - marge, v.back().valeur + marge, 8);
+    r.y = axeGradue(0, double(std::max<qint64>(plusHaut, 1)), 5);
+    axes(t, r, titreDuGraphique(GraphiqueTableau::Batons), u"Valeur"_s, u"Effectif"_s);
+    QStringList decrits;
+    // Counts above the bars only while they have room to be read (about 20 pixels each).
+    const bool compter = double(v.size()) <= r.zone.width() / 300;
+    for (const auto& p : v) {
+        const QPointF pied = r.point(p.valeur, 0), haut = r.point(p.valeur, double(p.effectif));
+        t.ligne(pied, haut, kBleu, 6);
+        if (compter)
+            t.ecrire(QString::number(p.effectif), haut - QPointF(0, 40),
+                     Qt::AlignHCenter | Qt::AlignBottom);
+        decrits << texte(p.valeur) + u" : "_s + QString::number(p.effectif);
+    }
+    g.description = titreDuGraphique(GraphiqueTableau::Batons) +
+                    u", effectif de chaque valeur : "_s + decrits.join(u", "_s);
+}
+
+void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
+    std::vector<Intervalle> c = a.classes;
+    std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.inferieure < q.inferieure; });
+    double plusPetite = c.front().amplitude();
+    bool egales = true;
+    for (const auto& k : c) {
+        plusPetite = std::min(plusPetite, k.amplitude());
+        egales = egales && std::abs(k.amplitude() - c.front().amplitude()) <=
+                               1e-9 * std::abs(c.front().amplitude());
+    }
+    // Heights in counts per unit where widths differ, so that areas are the counts.
+    const auto hauteur = [&](const Intervalle& k) {
+        return egales ? double(k.effectif) : double(k.effectif) / k.amplitude();
+    };
+    double plusHaut = 0;
+    for (const auto& k : c) plusHaut = std::max(plusHaut, hauteur(k));
+    Repere& r = g.repere;
+    r.x = axeGradue(c.front().inferieure, c.back().superieure, 8);
+    r.y = axeGradue(0, plusHaut > 0 ? plusHaut : 1, 5);
+    axes(t, r, titreDuGraphique(GraphiqueTableau::Histogramme), u"Valeur"_s,
+         egales ? u"Effectif"_s : u"Effectif par unité"_s);
+    QStringList decrits;
+    for (const auto& k : c) {
+        t.rectangle(r.point(k.inferieure, hauteur(k)), r.point(k.superieure, 0), kBleu);
+        decrits << texteIntervalle(k.inferieure, k.superieure, a.fermeADroite) + u" : "_s +
+                       QString::number(k.effectif);
+    }
+    // The key: a rectangle as wide as the narrowest class, one graduation high.
+    const double pasY = r.y.graduations.size() > 1 ? double(r.y.graduations[1] - r.y.graduations[0])
+                                                   : double(r.y.fin - r.y.debut);
+    const double valeurs = egales ? pasY : pasY * plusPetite;
+    const double largeur = r.point(r.x.debut + plusPetite, 0).x() - r.zone.left();
+    const double haut = r.zone.bottom() - r.point(r.x.debut, r.y.debut + pasY).y();
+    const QSizeF cle(std::clamp(largeur, 30.0, 1500.0), std::clamp(haut, 30.0, 600.0));
+    const QPointF coin(std::max(r.zone.left(), r.zone.right() - cle.width() - 1300),
+                       r.zone.top() - 600);
+    t.rectangle(coin, coin + QPointF(cle.width(), cle.height()), kBleu, 1);
+    t.ecrire(u"= "_s + texte(valeurs) + u" valeurs"_s, coin + QPointF(cle.width() + 80, 0),
+             Qt::AlignLeft | Qt::AlignTop);
+    g.description = titreDuGraphique(GraphiqueTableau::Histogramme) +
+                    (egales ? u", classes de même amplitude, effectif de chaque classe : "_s
+                            : u", aire proportionnelle à l'effectif de chaque classe : "_s) +
+                    decrits.join(u", "_s);
+}
+
+void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents) {
+    const double N = double(a.total);
+    const double echelle = pourcents ? 100.0 / N : 1.0;
+    std::vector<QPointF> points;  // in the data's units
+    struct Lecture {
+        const char16_t* nom;
+        double niveau;
+        std::optional<double> valeur;
+    };
+    std::vector<Lecture> lectures = {
+        {u"Q1", N / 4, {}}, {u"Me", N / 2, {}}, {u"Q3", 3 * N / 4, {}}};
+    if (a.nature == Tableau::Nature::Classes) {
+        for (const QPointF& p : polygoneCumule(a.classes)) points.emplace_back(p.x(), p.y());
+        for (Lecture& l : lectures)
+            if (const auto e = lectureCumulee(a.classes, l.niveau)) l.valeur = e->valeur;
+    } else {
+        std::vector<ValeurEffectif> v = a.valeurs;
+        std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
+        // A step curve: flat between values, rising at each.
+        double cumul = 0;
+        for (const auto& p : v) {
+            points.emplace_back(p.valeur, cumul);
+            cumul += double(p.effectif);
+            points.emplace_back(p.valeur, cumul);
+        }
+        const ParametresPonderes par = parametresPonderes(a.valeurs);
+        lectures[0].valeur = par.premierQuartile;
+        lectures[1].valeur = par.mediane;
+        lectures[2].valeur = par.troisiemeQuartile;
+    }
+    Repere& r = g.repere;
+    r.x = axeGradue(points.front().x(), points.back().x(), 8);
+    r.y = axeGradue(0, pourcents ? 100 : N, 5);
+    const GraphiqueTableau quel =
+        pourcents ? GraphiqueTableau::CumulePourcents : GraphiqueTableau::Cumule;
+    axes(t, r, titreDuGraphique(quel), u"Valeur"_s,
+         pourcents ? u"Fréquence cumulée (%)"_s : u"Effectif cumulé"_s);
+    for (size_t i = 1; i < points.size(); ++i)
+        t.ligne(r.point(points[i - 1].x(), points[i - 1].y() * echelle),
+                r.point(points[i].x(), points[i].y() * echelle), kBleu, 2);
+    QStringList lus;
+    int rang = 0;  // each reading's figure a line higher than the one before, so none overlap
+    for (const Lecture& l : lectures) {
+        if (!l.valeur) continue;
+        const double y = l.niveau * echelle;
+        const QPointF sur = r.point(*l.valeur, y);
+        t.tirets({r.zone.left(), sur.y()}, sur);
+        t.tirets(sur, {sur.x(), r.zone.bottom()});
+        t.ecrire(QString::fromUtf16(l.nom) + u" ≈ "_s + texte(*l.valeur),
+                 {sur.x() + 40, r.zone.bottom() - 40 - 230 * rang++},
+                 Qt::AlignLeft | Qt::AlignBottom);
+        lus << QString::fromUtf16(l.nom) + u" ≈ "_s + texte(*l.valeur);
+    }
+    QStringList sommets;
+    for (const QPointF& p : points)
+        sommets << u"("_s + texte(p.x()) + u" ; "_s + texte(p.y() * echelle) + u")"_s;
+    g.description = titreDuGraphique(quel) + u" passant par "_s + sommets.join(u", "_s) +
+                    u" ; lectures : "_s + lus.join(u", "_s);
+}
+
+void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
+    std::optional<double> bas, q1, me, q3, haut;
+    if (a.nature == Tableau::Nature::Classes) {
+        const ParametresClasses p = parametresClasses(a.classes);
+        const auto v = [](const std::optional<Estimation>& e) {
+            return e ? std::optional<double>(e->valeur) : std::nullopt;
+        };
+        bas = deciles ? v(p.premierDecile) : p.minimum;
+        haut = deciles ? v(p.neuviemeDecile) : p.maximum;
+        q1 = v(p.premierQuartile);
+        me = v(p.mediane);
+        q3 = v(p.troisiemeQuartile);
+    } else {
+        const ParametresPonderes p = parametresPonderes(a.valeurs);
+        bas = deciles ? p.premierDecile : p.minimum;
+        haut = deciles ? p.neuviemeDecile : p.maximum;
+        q1 = p.premierQuartile;
+        me = p.mediane;
+        q3 = p.troisiemeQuartile;
+    }
+    if (!bas || !q1 || !me || !q3 || !haut) {
+        g.faute = u"Ce tableau n'a pas de quartiles à dessiner."_s;
+        return;
+    }
+    Repere& r = g.repere;
+    r.x = axeGradue(*bas, *haut, 8);
+    r.y = axeGradue(0, 1, 1);
+    axes(t, r, titreDuGraphique(GraphiqueTableau::Boite), u"Valeur"_s, QString(), false);
+    const double milieu = r.zone.center().y(), demi = std::min(600.0, r.zone.height() / 4);
+    const auto x = [&](double v) { return r.point(v, 0).x(); };
+    t.rectangle({x(*q1), milieu - demi}, {x(*q3), milieu + demi}, kBleu);
+    t.ligne({x(*me), milieu - demi}, {x(*me), milieu + demi}, kBleu, 3);
+    t.ligne({x(*bas), milieu}, {x(*q1), milieu}, kNoir, 2);
+    t.ligne({x(*q3), milieu}, {x(*haut), milieu}, kNoir, 2);
+    for (double v : {*bas, *haut})
+        t.ligne({x(v), milieu - demi / 2}, {x(v), milieu + demi / 2}, kNoir, 2);
+    const QString extremes = deciles ? u"D1"_s : u"minimum"_s;
+    const QString extremes9 = deciles ? u"D9"_s : u"maximum"_s;
+    g.description = titreDuGraphique(GraphiqueTableau::Boite) + u" : "_s + extremes + u" "_s +
+                    texte(*bas) + u", Q1 "_s + texte(*q1) + u", médiane "_s + texte(*me) +
+                    u", Q3 "_s + texte(*q3) + u", "_s + extremes9 + u" "_s + texte(*haut);
+}
+
+}  // namespace
+
+std::optional<GraphiqueTableau> graphiqueTableauNomme(QStringView nom) {
+    for (int i = 0; i < kGraphiquesTableau; ++i)
+        if (nom == QStringView(kNoms[i].option)) return GraphiqueTableau(i);
+    return std::nullopt;
+}
+
+QString titreDuGraphique(GraphiqueTableau graphique) {
+    return QString::fromUtf16(kNoms[int(graphique)].titre);
+}
+
+GraphiqueDuTableau graphiqueDuTableau(const Analyse& analyse, GraphiqueTableau graphique,
+                                      const Surface& surface, bool deciles) {
+    GraphiqueDuTableau g;
+    g.repere.zone = zoneDe(surface);
+    const bool classes = analyse.nature == Tableau::Nature::Classes;
+    // A row at fault is not counted, as in the parameters: the others are drawn.
+    if (analyse.total <= 0) {
+        g.faute = u"Le tableau n'a encore aucune valeur à dessiner."_s;
+        return g;
+    }
+    if (graphique == GraphiqueTableau::Batons && classes) {
+        g.faute =
+            u"Un diagramme en bâtons se dessine pour un tableau de valeurs ; pour des classes, "
+            u"choisissez l'histogramme."_s;
+        return g;
+    }
+    if (graphique == GraphiqueTableau::Histogramme && !classes) {
+        g.faute =
+            u"Un histogramme se dessine pour un tableau de classes ; pour des valeurs, "
+            u"choisissez le diagramme en bâtons."_s;
+        return g;
+    }
+    Traceur t(g.dessin);
+    switch (graphique) {
+        case GraphiqueTableau::Batons:
+            batons(t, g, analyse);
+            break;
+        case GraphiqueTableau::Histogramme:
+            histogramme(t, g, analyse);
+            break;
+        case GraphiqueTableau::Cumule:
+        case GraphiqueTableau::CumulePourcents:
+            cumule(t, g, analyse, graphique == GraphiqueTableau::CumulePourcents);
+            break;
+        case GraphiqueTableau::Boite:
+            boite(t, g, analyse, deciles);
+            break;
+    }
+    if (!g.faute.isEmpty()) g.dessin.clear();
+    return g;
+}
+
+}  // namespace core

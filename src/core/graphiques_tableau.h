@@ -1,0 +1,49 @@
+#pragma once
+
+// The charts a class draws from a table of counts, each worked out into a record
+// (core::Drawing) on graduated axes with their titles and the chart's own: bars by
+// value, the histogram (areas proportional to the counts, so unequal classes are drawn
+// right), the cumulative polygon in counts or percentages with the readings of the
+// median and the quartiles, and the box plot to the extremes or to the deciles.
+
+#include "core/graduations.h"
+#include "core/graphiques.h"
+#include "core/tableau_effectifs.h"
+
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+
+namespace core {
+
+enum class GraphiqueTableau { Batons, Histogramme, Cumule, CumulePourcents, Boite };
+inline constexpr int kGraphiquesTableau = 5;
+
+// The chart a command line names: bars, histogram, cumulative, cumulative-percent, box.
+std::optional<GraphiqueTableau> graphiqueTableauNomme(QStringView nom);
+// Its French title, as the chooser and the chart show it.
+QString titreDuGraphique(GraphiqueTableau graphique);
+
+// The axes and the area they frame, in twips: where a point of the data stands.
+struct Repere {
+    Axe x, y;
+    QRectF zone;
+    QPointF point(double vx, double vy) const {
+        return {zone.left() + x.position(vx, zone.width()),
+                zone.bottom() - y.position(vy, zone.height())};
+    }
+};
+
+struct GraphiqueDuTableau {
+    Drawing dessin;
+    Repere repere;
+    QString description;  // what a screen reader tells of it
+    QString faute;        // why the chart does not fit the table; nothing drawn then
+};
+
+// `deciles`: the box plot's whiskers stop at D1 and D9 instead of the extremes.
+GraphiqueDuTableau graphiqueDuTableau(const Analyse& analyse, GraphiqueTableau graphique,
+                                      const Surface& surface = {}, bool deciles = false);
+
+}  // namespace core

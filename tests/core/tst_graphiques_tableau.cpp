@@ -1,0 +1,215 @@
+// The table's charts worked out with no window: the histogram's areas, the cumulative
+// polygon and its readings, the bars, the box plot, and the charts that do not fit.
+
+#include "core/graphiques_tableau.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using core::GraphiqueTableau;
+
+namespace {
+
+using Kind = core::Drawing::Operation::Kind;
+constexpr quint32 kBleu = 65536u * 200 + 256u * 80 + 30;
+
+core::Analyse classes(const QList<std::array<double, 3>>& lignes, bool fermeADroite = true) {
+    core::Tableau t;
+    t.nature = core::Tableau::Nature::Classes;
+    t.fermeADroite = fermeADroite;
+    for (const auto& [a, b, n] : lignes)
+        t.lignes.push_back({.inferieure = QString::number(a),
+                            .superieure = QString::number(b),
+                            .effectif = QString::number(n)});
+    return core::analyser(t);
+}
+
+core::Analyse valeurs(const QList<std::array<double, 2>>& lignes) {
+    core::Tableau t;
+    for (const auto& [v, n] : lignes)
+        t.lignes.push_back({.valeur = QString::number(v), .effectif = QString::number(n)});
+    return core::analyser(t);
+}
+
+// The rectangles of the histogram, as (left, top, right, bottom) in twips: each drawn
+// as four blue lines, the key's thinner ones left out.
+QList<QRectF> rectangles(const core::Drawing& d) {
+    QList<QRectF> found;
+    const auto& ops = d.operations();
+    for (size_t i = 0; i + 3 < ops.size(); i += 1) {
+        if (ops[i].kind != Kind::Line || ops[i].colour != kBleu || ops[i].width != 2) continue;
+        found << QRectF(QPointF(ops[i].x1, ops[i].y1), QPointF(ops[i + 1].x2, ops[i + 1].y2));
+        i += 3;
+    }
+    return found;
+}
+
+// The record keeps single precision.
+bool near(QPointF a, QPointF b) {
+    return qAbs(a.x() - b.x()) < 0.01 && qAbs(a.y() - b.y()) < 0.01;
+}
+
+QStringList texts(const core::Drawing& d) {
+    QStringList found;
+    for (const auto& l : d.shownLabels()) found << l.text;
+    return found;
+}
+
+}  // namespace
+
+class GraphiquesTableauTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void histogramAreas_data();
+    void histogramAreas();
+    void exerciseCumulative();
+    void valuesAsBarsAndSteps();
+    void boxToExtremesOrDeciles();
+    void chartsThatDoNotFit_data();
+    void chartsThatDoNotFit();
+    void namesOnTheCommandLine();
+};
+
+void GraphiquesTableauTest::histogramAreas_data() {
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QList<double>>("heights");  // relative to the first rectangle
+    QTest::addColumn<QString>("yTitle");
+    QTest::newRow("the exercise: equal widths, heights as counts")
+        << 0
+        << QList<double>{1, 14 / 5.0, 31 / 5.0, 124 / 5.0, 106 / 5.0, 51 / 5.0, 22 / 5.0, 7 / 5.0}
+        << u"Effectif"_s;
+    QTest::newRow("[0;10[ 10 and [10;30[ 10: heights 2 to 1")
+        << 1 << QList<double>{1, 0.5} << u"Effectif par unité"_s;
+}
+
+void GraphiquesTableauTest::histogramAreas() {
+    QFETCH(int, table);
+    QFETCH(QList<double>, heights);
+    QFETCH(QString, yTitle);
+    const core::Analyse a = table == 0 ? core::analyser(core::tableauDeLExercice())
+                                       : classes({{0, 10, 10}, {10, 30, 10}}, false);
+    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Histogramme);
+    QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
+    const QList<QRectF> r = rectangles(g.dessin);
+    QCOMPARE(r.size(), heights.size());
+    const double base = r[0].bottom() - r[0].top();
+    for (int i = 0; i < r.size(); ++i) {
+        QVERIFY(qAbs((r[i].bottom() - r[i].top()) / base - heights[i]) < 1e-3);
+        QCOMPARE(r[i].bottom(), g.repere.zone.bottom());
+        if (i > 0) QVERIFY(qAbs(r[i].left() - r[i - 1].right()) < 0.01);  // contiguous
+    }
+    // Equal widths for equal classes; the second class twice as wide.
+    const double w0 = r[0].right() - r[0].left(), w1 = r[1].right() - r[1].left();
+    QVERIFY(qAbs(w1 / w0 - (table == 0 ? 1 : 2)) < 1e-3);
+    const QStringList t = texts(g.dessin);
+    QVERIFY(t.contains(u"Histogramme"_s));
+    QVERIFY(t.contains(yTitle));
+    QVERIFY(g.description.startsWith(u"Histogramme"_s));
+}
+
+void GraphiquesTableauTest::exerciseCumulative() {
+    const core::Analyse a = core::analyser(core::tableauDeLExercice());
+    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Cumule);
+    QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
+    // The broken line, in twips, through (90, 0), (100, 5), ..., (170, 360).
+    const QList<QPointF> expected = {{90, 0},    {100, 5},   {110, 19},  {120, 50}, {130, 174},
+                                     {140, 280}, {150, 331}, {160, 353}, {170, 360}};
+    QList<QPointF> curve;
+    for (const auto& op : g.dessin.operations())
+        if (op.kind == Kind::Line && op.colour == kBleu) {
+            if (curve.isEmpty()) curve << QPointF(op.x1, op.y1);
+            curve << QPointF(op.x2, op.y2);
+        }
+    QCOMPARE(curve.size(), expected.size());
+    for (int i = 0; i < curve.size(); ++i) {
+        const QPointF p = g.repere.point(expected[i].x(), expected[i].y());
+        QVERIFY2(near(curve[i], p), qPrintable(QString::number(i)));
+    }
+    QVERIFY(texts(g.dessin).contains(u"Me ≈ 130,566"_s));
+    QVERIFY(texts(g.dessin).contains(u"Q1 ≈ 123,226"_s));
+    QVERIFY(g.description.contains(u"(170 ; 360)"_s));
+    // In percentages the same points end at 100.
+    const core::GraphiqueDuTableau p =
+        core::graphiqueDuTableau(a, GraphiqueTableau::CumulePourcents);
+    QVERIFY(p.description.contains(u"(170 ; 100)"_s));
+    QVERIFY(texts(p.dessin).contains(u"Me ≈ 130,566"_s));
+}
+
+void GraphiquesTableauTest::valuesAsBarsAndSteps() {
+    const core::Analyse a = valeurs({{38, 2}, {36, 5}, {40, 1}});
+    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Batons);
+    QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
+    QList<QLineF> bars;
+    for (const auto& op : g.dessin.operations())
+        if (op.width == 6) bars << QLineF(op.x1, op.y1, op.x2, op.y2);
+    // At the values' places on the axis, ascending, as tall as their counts.
+    QCOMPARE(bars.size(), 3);
+    QVERIFY(near(bars[0].p1(), g.repere.point(36, 0)));
+    QVERIFY(near(bars[0].p2(), g.repere.point(36, 5)));
+    QVERIFY(near(bars[1].p2(), g.repere.point(38, 2)));
+    QVERIFY(near(bars[2].p2(), g.repere.point(40, 1)));
+    QVERIFY(texts(g.dessin).contains(u"5"_s));
+    QCOMPARE(g.description,
+             u"Diagramme en bâtons, effectif de chaque valeur : 36 : 5, 38 : 2, 40 : 1"_s);
+    // The cumulative counts rise in steps at each value.
+    const core::GraphiqueDuTableau c = core::graphiqueDuTableau(a, GraphiqueTableau::Cumule);
+    QVERIFY(
+        c.description.contains(u"(36 ; 0), (36 ; 5), (38 ; 5), (38 ; 7), (40 ; 7), (40 ; 8)"_s));
+}
+
+void GraphiquesTableauTest::boxToExtremesOrDeciles() {
+    QList<std::array<double, 2>> notes;
+    for (int v = 1; v <= 20; ++v) notes.append({double(v), 1});
+    const core::Analyse a = valeurs(notes);
+    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Boite);
+    QCOMPARE(g.description,
+             u"Diagramme en boîte : minimum 1, Q1 5, médiane 10,5, Q3 15, maximum 20"_s);
+    const core::GraphiqueDuTableau d =
+        core::graphiqueDuTableau(a, GraphiqueTableau::Boite, {}, true);
+    QCOMPARE(d.description, u"Diagramme en boîte : D1 2, Q1 5, médiane 10,5, Q3 15, D9 18"_s);
+}
+
+void GraphiquesTableauTest::chartsThatDoNotFit_data() {
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("chart");
+    QTest::addColumn<QString>("starts");
+    QTest::newRow("histogram of values")
+        << 0 << int(GraphiqueTableau::Histogramme) << u"Un histogramme se dessine"_s;
+    QTest::newRow("bars of classes")
+        << 1 << int(GraphiqueTableau::Batons) << u"Un diagramme en bâtons se dessine"_s;
+    QTest::newRow("an empty table")
+        << 2 << int(GraphiqueTableau::Cumule) << u"Le tableau n'a encore aucune valeur"_s;
+    QTest::newRow("a row at fault is left out") << 3 << int(GraphiqueTableau::Batons) << QString();
+}
+
+void GraphiquesTableauTest::chartsThatDoNotFit() {
+    QFETCH(int, table);
+    QFETCH(int, chart);
+    QFETCH(QString, starts);
+    const core::Analyse analyses[4] = {
+        valeurs({{1, 2}}), classes({{0, 10, 3}}), valeurs({}),
+        core::analyser(core::Tableau{.lignes = {{.valeur = u"x"_s, .effectif = u"2"_s},
+                                                {.valeur = u"4"_s, .effectif = u"3"_s}}})};
+    const core::GraphiqueDuTableau g =
+        core::graphiqueDuTableau(analyses[table], GraphiqueTableau(chart));
+    if (starts.isEmpty()) {
+        QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
+        QCOMPARE(g.description, u"Diagramme en bâtons, effectif de chaque valeur : 4 : 3"_s);
+        return;
+    }
+    QVERIFY2(g.faute.startsWith(starts), qPrintable(g.faute));
+    QVERIFY(g.dessin.isEmpty() && g.dessin.labels().empty());
+}
+
+void GraphiquesTableauTest::namesOnTheCommandLine() {
+    const QStringList names = {u"bars"_s, u"histogram"_s, u"cumulative"_s, u"cumulative-percent"_s,
+                               u"box"_s};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(core::graphiqueTableauNomme(names[i]), std::optional(GraphiqueTableau(i)));
+    QCOMPARE(core::graphiqueTableauNomme(u"pie"), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(GraphiquesTableauTest)
+#include "tst_graphiques_tableau.moc"
