@@ -105,33 +105,43 @@ void print(const ui::Chart& chart, QPrinter& printer) {
     painter.end();
 }
 
-}  // namespace chart_export
-
-void statistique::mnuCopierGraphique_Click() {
-    QGuiApplication::clipboard()->setImage(
-        ui::chartImage(ui::chartOf(*Picture1), 2 * Picture1->devicePixelRatioF()));
+void copy(const ui::Chart& chart, double deviceRatio) {
+    QGuiApplication::clipboard()->setImage(ui::chartImage(chart, kFileScale * deviceRatio));
 }
 
-void statistique::mnuExporter_Click() {
+void exportChosen(QWidget* parent, const ui::Chart& chart, const QString& suggested) {
     const QString chemin = ui::fileToSave(
-        this, u"Exporter le graphique"_s,
-        fichier().isEmpty() ? u"graphique.png"_s
-                            : QFileInfo(fichier()).completeBaseName() + u".png"_s,
+        parent, u"Exporter le graphique"_s, suggested + u".png"_s,
         {u"Image PNG (*.png)"_s, u"Dessin vectoriel SVG (*.svg)"_s, u"Document PDF (*.pdf)"_s},
         {u"png"_s, u"svg"_s, u"pdf"_s});
     if (chemin.isEmpty()) return;
-    const auto type = chart_export::typeOf(chemin);
-    const QString pourquoi = type ? chart_export::write(ui::chartOf(*Picture1), chemin, *type)
-                                  : u"son type n'est ni PNG, ni SVG, ni PDF"_s;
+    const auto type = typeOf(chemin);
+    const QString pourquoi =
+        type ? write(chart, chemin, *type) : u"son type n'est ni PNG, ni SVG, ni PDF"_s;
     if (!pourquoi.isEmpty())
         ui::messageBox(u"Impossible d'exporter le graphique dans « %1 » : %2."_s.arg(
             QFileInfo(chemin).fileName(), pourquoi));
 }
 
-void statistique::mnuImprimer_Click() {
+void printChosen(QWidget* parent, const ui::Chart& chart) {
     QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, this);
+    QPrintDialog dialogue(&imprimante, parent);
     dialogue.setWindowTitle(u"Imprimer le graphique"_s);
-    if (dialogue.exec() == QDialog::Accepted)
-        chart_export::print(ui::chartOf(*Picture1), imprimante);
+    if (dialogue.exec() == QDialog::Accepted) print(chart, imprimante);
+}
+
+}  // namespace chart_export
+
+void statistique::mnuCopierGraphique_Click() {
+    chart_export::copy(ui::chartOf(*Picture1), Picture1->devicePixelRatioF());
+}
+
+void statistique::mnuExporter_Click() {
+    chart_export::exportChosen(
+        this, ui::chartOf(*Picture1),
+        fichier().isEmpty() ? u"graphique"_s : QFileInfo(fichier()).completeBaseName());
+}
+
+void statistique::mnuImprimer_Click() {
+    chart_export::printChosen(this, ui::chartOf(*Picture1));
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QPrinter;
+class QWidget;
 
 namespace ui {
 struct Chart;
@@ -28,5 +29,13 @@ QString write(const ui::Chart& chart, const QString& path, Type type);
 // The chart as vectors on the printer's page: as wide as the printable area allows,
 // its proportions kept, centred.
 void print(const ui::Chart& chart, QPrinter& printer);
+
+// What the chart menus and buttons do, for whichever window shows the chart:
+// the image on the clipboard at twice the screen's size; a file chosen by the learner,
+// `suggested` its first name, any failure told in a message; paper, through the print
+// dialogue.
+void copy(const ui::Chart& chart, double deviceRatio);
+void exportChosen(QWidget* parent, const ui::Chart& chart, const QString& suggested);
+void printChosen(QWidget* parent, const ui::Chart& chart);
 
 }  // namespace chart_export

@@ -98,15 +98,34 @@ void axes(Traceur& t, const Repere& r, const QString& titre, const QString& titr
     t.ecrire(titreY, {z.left() - 900, z.top() - 330}, Qt::AlignLeft | Qt::AlignTop);
 }
 
+// The x axis the bars and the histogram stand on, and the box plot with them: the
+// classes' bounds, or the values with a little room on each side, so that no bar
+// stands on the y axis.
+Axe axeDesDonnees(const Analyse& a) {
+    if (a.nature == Tableau::Nature::Classes) {
+        double bas = a.classes.front().inferieure, haut = a.classes.front().superieure;
+        for (const auto& k : a.classes) {
+            bas = std::min(bas, k.inferieure);
+            haut = std::max(haut, k.superieure);
+        }
+        return axeGradue(bas, haut, 8);
+    }
+    double bas = a.valeurs.front().valeur, haut = bas;
+    for (const auto& p : a.valeurs) {
+        bas = std::min(bas, p.valeur);
+        haut = std::max(haut, p.valeur);
+    }
+    const double marge = std::max((haut - bas) / 20, 0.5);
+    return axeGradue(bas - marge, haut + marge, 8);
+}
+
 void batons(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
     std::vector<ValeurEffectif> v = a.valeurs;
     std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
     qint64 plusHaut = 0;
     for (const auto& p : v) plusHaut = std::max(plusHaut, p.effectif);
     Repere& r = g.repere;
-    // A little room on each side, so that no bar stands on the y axis.
-    const double marge = std::max((v.back().valeur - v.front().valeur) / 20, 0.5);
-    r.x = axeGradue(v.front().valeur - marge, v.back().valeur + marge, 8);
+    r.x = axeDesDonnees(a);
     r.y = axeGradue(0, double(std::max<qint64>(plusHaut, 1)), 5);
     axes(t, r, titreDuGraphique(GraphiqueTableau::Batons), u"Valeur"_s, u"Effectif"_s);
     QStringList decrits;
@@ -141,7 +160,7 @@ void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
     double plusHaut = 0;
     for (const auto& k : c) plusHaut = std::max(plusHaut, hauteur(k));
     Repere& r = g.repere;
-    r.x = axeGradue(c.front().inferieure, c.back().superieure, 8);
+    r.x = axeDesDonnees(a);
     r.y = axeGradue(0, plusHaut > 0 ? plusHaut : 1, 5);
     axes(t, r, titreDuGraphique(GraphiqueTableau::Histogramme), u"Valeur"_s,
          egales ? u"Effectif"_s : u"Effectif par unité"_s);
@@ -254,7 +273,7 @@ void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
         return;
     }
     Repere& r = g.repere;
-    r.x = axeGradue(*bas, *haut, 8);
+    r.x = axeDesDonnees(a);
     r.y = axeGradue(0, 1, 1);
     axes(t, r, titreDuGraphique(GraphiqueTableau::Boite), u"Valeur"_s, QString(), false);
     const double milieu = r.zone.center().y(), demi = std::min(600.0, r.zone.height() / 4);
@@ -267,6 +286,18 @@ void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
         t.ligne({x(v), milieu - demi / 2}, {x(v), milieu + demi / 2}, kNoir, 2);
     const QString extremes = deciles ? u"D1"_s : u"minimum"_s;
     const QString extremes9 = deciles ? u"D9"_s : u"maximum"_s;
+    // Each mark's figure beside it: the median above the box, the quartiles below it
+    // and turned away from each other, the whiskers' ends above their caps.
+    const auto marque = [&](const QString& nom, double v, QPointF at, Qt::Alignment ancre) {
+        t.ecrire(nom + u" = "_s + texte(v), at, ancre);
+    };
+    marque(u"Me"_s, *me, {x(*me), milieu - demi - 40}, Qt::AlignHCenter | Qt::AlignBottom);
+    marque(u"Q1"_s, *q1, {x(*q1), milieu + demi + 40}, Qt::AlignRight | Qt::AlignTop);
+    marque(u"Q3"_s, *q3, {x(*q3), milieu + demi + 40}, Qt::AlignLeft | Qt::AlignTop);
+    marque(deciles ? u"D1"_s : u"min"_s, *bas, {x(*bas), milieu - demi / 2 - 40},
+           Qt::AlignHCenter | Qt::AlignBottom);
+    marque(deciles ? u"D9"_s : u"max"_s, *haut, {x(*haut), milieu - demi / 2 - 40},
+           Qt::AlignHCenter | Qt::AlignBottom);
     g.description = titreDuGraphique(GraphiqueTableau::Boite) + u" : "_s + extremes + u" "_s +
                     texte(*bas) + u", Q1 "_s + texte(*q1) + u", médiane "_s + texte(*me) +
                     u", Q3 "_s + texte(*q3) + u", "_s + extremes9 + u" "_s + texte(*haut);

@@ -1,15 +1,19 @@
 #include "table/tableau_effectifs.h"
 
+#include "chart_export/chart_export.h"
 #include "core/atomic_file.h"
+#include "core/graphiques_tableau.h"
 #include "core/numbers.h"
 #include "main_window/statistique.h"
 #include "table/saisie.h"
+#include "ui/chart_view.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/table_model.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -19,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -43,7 +48,7 @@ QString nomDe(const QString& chemin) {
 
 Tableau_effectifs::Tableau_effectifs()
     : ui::Form({.caption = u"Tableau d'effectifs"_s,
-                .clientWidth = 17000,
+                .clientWidth = 25500,
                 .clientHeight = 11250,
                 .background = ui::rgb(255, 255, 255)}) {
     setObjectName(u"Tableau_effectifs"_s);
@@ -115,6 +120,20 @@ Tableau_effectifs::Tableau_effectifs()
     Command_ouvrir = bouton(this, u"Ouvrir un tableau…"_s, "Command_ouvrir");
     Command_enregistrer = bouton(this, u"Enregistrer le tableau…"_s, "Command_enregistrer");
 
+    Choix_graphique = new QComboBox(this);
+    Choix_graphique->setObjectName(u"Choix_graphique"_s);
+    for (int g = 0; g < core::kGraphiquesTableau; ++g)
+        Choix_graphique->addItem(core::titreDuGraphique(core::GraphiqueTableau(g)));
+    Choix_graphique->view()->setAccessibleName(u"Graphiques du tableau"_s);
+    Check_deciles = new QCheckBox(u"Moustaches aux &déciles"_s, this);
+    Check_deciles->setObjectName(u"Check_deciles"_s);
+    Picture_tableau = new ui::ChartView(this, ui::rgb(255, 255, 255));
+    Picture_tableau->setObjectName(u"Picture_tableau"_s);
+    Picture_tableau->setAccessibleName(u"Graphique du tableau"_s);
+    Command_copier = bouton(this, u"Copier le graphique"_s, "Command_copier");
+    Command_exporter = bouton(this, u"Exporter le graphique…"_s, "Command_exporter");
+    Command_imprimer = bouton(this, u"Imprimer le graphique…"_s, "Command_imprimer");
+
     auto* nature = new QHBoxLayout;
     auto* legende = new QLabel(u"&Nature du tableau :"_s, this);
     legende->setBuddy(Choix_nature);
@@ -136,7 +155,16 @@ Tableau_effectifs::Tableau_effectifs()
     seuil->addWidget(legendeSeuil);
     seuil->addWidget(Text_seuil);
     seuil->addWidget(Label_seuil, 1);
-    auto* colonne = new QVBoxLayout(this);
+    // The table on the left, its chart on the right; the learner moves the line between.
+    auto* partage = new QSplitter(this);
+    partage->setChildrenCollapsible(false);
+    auto* gauche = new QWidget(partage);
+    auto* droite = new QWidget(partage);
+    partage->setStretchFactor(0, 3);
+    partage->setStretchFactor(1, 2);
+    (new QHBoxLayout(this))->addWidget(partage);
+    auto* colonne = new QVBoxLayout(gauche);
+    colonne->setContentsMargins(0, 0, 0, 0);
     colonne->addLayout(nature);
     colonne->addWidget(Table_saisie, 3);
     auto* caseCourante = new QHBoxLayout;
@@ -150,6 +178,22 @@ Tableau_effectifs::Tableau_effectifs()
     colonne->addWidget(Table_parametres_effectifs, 2);
     colonne->addWidget(Label_definition);
     colonne->addLayout(seuil);
+    auto* choix = new QHBoxLayout;
+    auto* legendeGraphique = new QLabel(u"&Graphique :"_s, this);
+    legendeGraphique->setBuddy(Choix_graphique);
+    choix->addWidget(legendeGraphique);
+    choix->addWidget(Choix_graphique, 1);
+    choix->addWidget(Check_deciles);
+    auto* sorties = new QHBoxLayout;
+    sorties->addStretch();
+    sorties->addWidget(Command_copier);
+    sorties->addWidget(Command_exporter);
+    sorties->addWidget(Command_imprimer);
+    auto* graphique = new QVBoxLayout(droite);
+    graphique->setContentsMargins(0, 0, 0, 0);
+    graphique->addLayout(choix);
+    graphique->addWidget(Picture_tableau, 1);
+    graphique->addLayout(sorties);
 
     using ui::guarded;
     const auto clic = [this](QPushButton* b, void (Tableau_effectifs::*handler)()) {
@@ -178,6 +222,19 @@ Tableau_effectifs::Tableau_effectifs()
     connect(Text_cellule, &QLineEdit::returnPressed, this,
             guarded([this] { Text_cellule_Valider(); }));
     connect(Text_seuil, &QLineEdit::textChanged, this, guarded([this] { montrerSeuil(); }));
+    connect(Choix_graphique, &QComboBox::currentIndexChanged, this,
+            guarded([this] { montrerGraphique(); }));
+    connect(Check_deciles, &QCheckBox::toggled, this, guarded([this] { montrerGraphique(); }));
+    connect(Command_copier, &QPushButton::clicked, this,
+            guarded([this] { chart_export::copy(Picture_tableau->chart(), devicePixelRatioF()); }));
+    clic(Command_exporter, &Tableau_effectifs::Command_exporter_Click);
+    connect(Command_imprimer, &QPushButton::clicked, this,
+            guarded([this] { chart_export::printChosen(this, Picture_tableau->chart()); }));
+    // Nothing to copy, export or print while the chart says why it cannot be drawn.
+    for (QPushButton* sortie : {Command_copier, Command_exporter, Command_imprimer}) {
+        sortie->setEnabled(false);
+        connect(Picture_tableau, &ui::ChartView::drawnChanged, sortie, &QWidget::setEnabled);
+    }
     montrer();
 }
 
@@ -210,6 +267,41 @@ void Tableau_effectifs::montrer() {
     });
     Label_definition->setText(core::definitionDesQuantiles(t.nature));
     montrerSeuil();
+    // Bars are drawn for values and a histogram for classes: a new kind of table
+    // brings the one that fits it.
+    if (t.nature != natureMontree_) {
+        natureMontree_ = t.nature;
+        const auto fait = t.nature == Nature::Classes ? core::GraphiqueTableau::Histogramme
+                                                      : core::GraphiqueTableau::Batons;
+        const int choisi = Choix_graphique->currentIndex();
+        if (choisi == int(core::GraphiqueTableau::Batons) ||
+            choisi == int(core::GraphiqueTableau::Histogramme)) {
+            const QSignalBlocker bloque(Choix_graphique);
+            Choix_graphique->setCurrentIndex(int(fait));
+        }
+    }
+    montrerGraphique();
+}
+
+// The chart is worked out for the area's size, again whenever that changes.
+void Tableau_effectifs::montrerGraphique() {
+    const auto quel = core::GraphiqueTableau(Choix_graphique->currentIndex());
+    Check_deciles->setEnabled(quel == core::GraphiqueTableau::Boite);
+    Picture_tableau->setChart(
+        [analyse = saisie_->analyse(), quel, deciles = Check_deciles->isChecked()](double largeur,
+                                                                                   double hauteur) {
+            core::Surface surface;
+            surface.largeur = float(largeur);
+            surface.hauteur = float(hauteur);
+            core::GraphiqueDuTableau g = core::graphiqueDuTableau(analyse, quel, surface, deciles);
+            return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
+        });
+}
+
+void Tableau_effectifs::Command_exporter_Click() {
+    chart_export::exportChosen(
+        this, Picture_tableau->chart(),
+        fichier_.isEmpty() ? u"graphique"_s : QFileInfo(fichier_).completeBaseName());
 }
 
 void Tableau_effectifs::montrerSeuil() {

@@ -2,7 +2,7 @@
 
 // The table of counts window: a series typed as values with their counts, or classes
 // with their counts, its computed columns, its parameters (estimated on the cumulative
-// polygon for classes) and the values above and below a threshold. It opens and saves
+// polygon for classes), the values above and below a threshold, and its charts. It opens and saves
 // table files, fills itself with the exercise's data, and sends its series to the main
 // list through versLaListe(), which the main window carries out. Every figure comes
 // from core/tableau_effectifs; the window only shows them.
@@ -12,6 +12,7 @@
 #include "ui/single_window.h"
 
 class ModeleSaisie;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -20,8 +21,9 @@ class QTableView;
 class VueSaisie;
 
 namespace ui {
+class ChartView;
 class TableModel;
-}
+}  // namespace ui
 
 class Tableau_effectifs : public ui::Form, public ui::SingleWindow<Tableau_effectifs> {
     Q_OBJECT
@@ -43,6 +45,12 @@ public:
     QPushButton* Command_vers_liste;
     QPushButton* Command_ouvrir;
     QPushButton* Command_enregistrer;
+    QComboBox* Choix_graphique;  // the table's charts, by their titles
+    QCheckBox* Check_deciles;    // the box plot's whiskers at D1 and D9
+    ui::ChartView* Picture_tableau;
+    QPushButton* Command_copier;
+    QPushButton* Command_exporter;
+    QPushButton* Command_imprimer;
 
     const core::Tableau& tableau() const;
     // Opens a table file: the table replaced, or a message saying why not.
@@ -60,6 +68,7 @@ private:
     void montrer();
     void montrerSeuil();
     void montrerCellule();
+    void montrerGraphique();
     void Text_cellule_Valider();
     void Choix_nature_Change();
     void Command_ajouter_Click();
@@ -68,6 +77,7 @@ private:
     void Command_vers_liste_Click();
     void Command_ouvrir_Click();
     void Command_enregistrer_Click();
+    void Command_exporter_Click();
     bool enregistrerDans(const QString& chemin);
     void montrerFichier(const QString& chemin);
 
@@ -75,4 +85,5 @@ private:
     ui::TableModel* modeleParametres_;
     QString fichier_;
     core::Tableau enregistre_;
+    core::Tableau::Nature natureMontree_ = core::Tableau::Nature::Valeurs;
 };

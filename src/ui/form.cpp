@@ -62,6 +62,10 @@ void Form::showCentred() {
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen) {
             const QRect area = screen->availableGeometry();
+            // A window wider or taller than the screen would hide its own edges.
+            if (minimumSize() != maximumSize() &&
+                (width() > area.width() || height() > area.height()))
+                resize(std::min(width(), area.width()), std::min(height(), area.height()));
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
         placed_ = true;

@@ -169,6 +169,17 @@ void GraphiquesTableauTest::boxToExtremesOrDeciles() {
     const core::GraphiqueDuTableau d =
         core::graphiqueDuTableau(a, GraphiqueTableau::Boite, {}, true);
     QCOMPARE(d.description, u"Diagramme en boîte : D1 2, Q1 5, médiane 10,5, Q3 15, D9 18"_s);
+    const QStringList marques = texts(d.dessin);
+    for (const QString& m : {u"D1 = 2"_s, u"Q1 = 5"_s, u"Me = 10,5"_s, u"Q3 = 15"_s, u"D9 = 18"_s})
+        QVERIFY2(marques.contains(m), qPrintable(marques.join(u" | "_s)));
+    // The box stands on the axis of the bars, whiskers to the deciles or not, so that
+    // one chart can be read against the other.
+    const core::GraphiqueDuTableau barres = core::graphiqueDuTableau(a, GraphiqueTableau::Batons);
+    QCOMPARE(d.repere.x.debut, barres.repere.x.debut);
+    QCOMPARE(d.repere.x.fin, barres.repere.x.fin);
+    const core::Analyse vitesses = classes({{90, 100, 5}, {100, 110, 14}, {110, 120, 31}});
+    QCOMPARE(core::graphiqueDuTableau(vitesses, GraphiqueTableau::Boite, {}, true).repere.x.debut,
+             core::graphiqueDuTableau(vitesses, GraphiqueTableau::Histogramme).repere.x.debut);
 }
 
 void GraphiquesTableauTest::chartsThatDoNotFit_data() {

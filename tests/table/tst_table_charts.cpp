@@ -1,0 +1,270 @@
+// The table window's chart area: the chart chosen follows the table, is worked out for
+// the area's size, tells a screen reader what it shows, and leaves the window as it
+// shows there (clipboard, PNG, SVG).
+
+#include "chart_export/chart_export.h"
+#include "core/graphiques_tableau.h"
+#include "support/fresh_start.h"
+#include "table/saisie.h"
+#include "table/tableau_effectifs.h"
+#include "ui/chart_view.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+using core::GraphiqueTableau;
+
+namespace {
+
+Tableau_effectifs& opened() {
+    statistique::instance().mnuTableau->trigger();
+    return Tableau_effectifs::instance();
+}
+
+ModeleSaisie& saisie(Tableau_effectifs& w) {
+    return *qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
+}
+
+core::Tableau deuxClasses() {
+    core::Tableau t;
+    t.nature = core::Tableau::Nature::Classes;
+    t.fermeADroite = false;
+    t.lignes = {{.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"10"_s},
+                {.inferieure = u"10"_s, .superieure = u"30"_s, .effectif = u"10"_s}};
+    return t;
+}
+
+core::Tableau pointures() {
+    core::Tableau t;
+    for (const auto& [v, n] : {std::pair{u"36"_s, u"5"_s}, {u"38"_s, u"12"_s}, {u"40"_s, u"3"_s}})
+        t.lignes.push_back({.valeur = v, .effectif = n});
+    return t;
+}
+
+// The heights of the rectangles an SVG strokes in the bars' blue at width 2, four
+// lines each, in the order they come.
+QList<double> hauteursDesRectangles(const QByteArray& svg) {
+    QList<double> hauteurs;
+    QXmlStreamReader xml(svg);
+    QList<bool> bleus;
+    QList<double> ys;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"g")
+            bleus << (xml.attributes().value(u"stroke"_s) == u"#1e50c8" &&
+                      xml.attributes().value(u"stroke-width"_s) == u"2");
+        else if (xml.isEndElement() && xml.name() == u"g" && !bleus.isEmpty())
+            bleus.removeLast();
+        else if (xml.isStartElement() && xml.name() == u"line" && !bleus.isEmpty() &&
+                 bleus.last()) {
+            ys << xml.attributes().value(u"y1"_s).toDouble()
+               << xml.attributes().value(u"y2"_s).toDouble();
+            if (ys.size() == 8) {
+                hauteurs << *std::max_element(ys.begin(), ys.end()) -
+                                *std::min_element(ys.begin(), ys.end());
+                ys.clear();
+            }
+        }
+    }
+    return hauteurs;
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TableChartsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { test::freshStart(); }
+    void chartOfTheExercise_data();
+    void chartOfTheExercise();
+    void theChartFitsTheKindOfTable();
+    void workedOutForItsSize();
+    void leavesTheWindowAsItShows();
+    void thousandClassesStayUnderAMegabyte_data();
+    void thousandClassesStayUnderAMegabyte();
+};
+
+// GIVEN the exercise's classes WHEN a chart is chosen THEN the area tells what it draws,
+// or why it cannot; the chart's ways out are offered only for a chart drawn, and the
+// deciles' box only for the box plot.
+void TableChartsTest::chartOfTheExercise_data() {
+    QTest::addColumn<int>("chart");
+    QTest::addColumn<bool>("deciles");
+    QTest::addColumn<QString>("starts");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("histogram") << int(GraphiqueTableau::Histogramme) << false
+                               << u"Histogramme, classes de même amplitude, effectif de chaque "
+                                  u"classe : ]90 ; 100] : 5, ]100 ; 110] : 14"_s
+                               << true;
+    QTest::newRow("bars do not fit classes")
+        << int(GraphiqueTableau::Batons) << false
+        << u"Un diagramme en bâtons se dessine pour un tableau de valeurs"_s << false;
+    QTest::newRow("cumulative") << int(GraphiqueTableau::Cumule) << false
+                                << u"Polygone des effectifs cumulés croissants passant par "
+                                   u"(90 ; 0), (100 ; 5), (110 ; 19)"_s
+                                << true;
+    QTest::newRow("cumulative percent")
+        << int(GraphiqueTableau::CumulePourcents) << false
+        << u"Polygone des fréquences cumulées croissantes passant par (90 ; 0), (100 ; 1,389)"_s
+        << true;
+    QTest::newRow("box") << int(GraphiqueTableau::Boite) << false
+                         << u"Diagramme en boîte : minimum 90, Q1 123,226, médiane 130,566"_s
+                         << true;
+    QTest::newRow("box to the deciles")
+        << int(GraphiqueTableau::Boite) << true << u"Diagramme en boîte : D1 "_s << true;
+}
+
+void TableChartsTest::chartOfTheExercise() {
+    QFETCH(int, chart);
+    QFETCH(bool, deciles);
+    QFETCH(QString, starts);
+    QFETCH(bool, drawn);
+    Tableau_effectifs& w = opened();
+    w.Command_exercice->click();
+    // Classes bring the histogram.
+    QCOMPARE(w.Choix_graphique->currentText(), u"Histogramme"_s);
+    w.Choix_graphique->setCurrentIndex(chart);
+    QCOMPARE(w.Check_deciles->isEnabled(), chart == int(GraphiqueTableau::Boite));
+    if (deciles) QTest::mouseClick(w.Check_deciles, Qt::LeftButton);
+    const QString description = w.Picture_tableau->accessibleDescription();
+    QVERIFY2(description.startsWith(starts), qPrintable(description));
+    QCOMPARE(w.Picture_tableau->accessibleName(), u"Graphique du tableau"_s);
+    for (QPushButton* b : {w.Command_copier, w.Command_exporter, w.Command_imprimer})
+        QCOMPARE(b->isEnabled(), drawn);
+}
+
+// GIVEN a chart chosen WHEN the table changes kind THEN bars give way to the histogram
+// and back, while a chart that fits both kinds stays chosen.
+void TableChartsTest::theChartFitsTheKindOfTable() {
+    Tableau_effectifs& w = opened();
+    saisie(w).remplacer(pointures());
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Batons));
+    QVERIFY(w.Picture_tableau->accessibleDescription().endsWith(u"36 : 5, 38 : 12, 40 : 3"_s));
+    w.Choix_nature->setCurrentIndex(1);
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Histogramme));
+    w.Choix_nature->setCurrentIndex(0);
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Batons));
+    w.Choix_graphique->setCurrentIndex(int(GraphiqueTableau::Cumule));
+    saisie(w).remplacer(core::tableauDeLExercice());
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Cumule));
+    // An emptied table says there is nothing to draw, and nothing leaves.
+    saisie(w).remplacer({});
+    QCOMPARE(w.Picture_tableau->accessibleDescription(),
+             u"Le tableau n'a encore aucune valeur à dessiner."_s);
+    QVERIFY(!w.Command_exporter->isEnabled());
+}
+
+// GIVEN the chart shown WHEN the window grows THEN the chart is worked out again for the
+// larger area: its title stays over the middle of the axes, its texts at their size.
+void TableChartsTest::workedOutForItsSize() {
+    Tableau_effectifs& w = opened();
+    w.Command_exercice->click();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto titre = [&]() -> const core::Drawing::Label* {
+        for (const auto& l : w.Picture_tableau->content().drawing.shownLabels())
+            if (l.text == u"Histogramme") return &l;
+        return nullptr;
+    };
+    const auto milieu = [&] {
+        const double largeur = w.Picture_tableau->width() * 15.0;
+        return (1000 + largeur - 400) / 2;
+    };
+    QVERIFY(titre());
+    QCOMPARE(*titre()->left, milieu());
+    const int avant = w.Picture_tableau->width();
+    w.resize(w.width() + 300, w.height() + 100);
+    QTRY_VERIFY(w.Picture_tableau->width() > avant);
+    QVERIFY(titre());
+    QCOMPARE(*titre()->left, milieu());
+    QCOMPARE(titre()->points, 8.25);
+}
+
+// GIVEN classes [0 ; 10[ and [10 ; 30[ of ten values each WHEN the chart is exported
+// THEN the SVG's rectangles stand 2 to 1, the PNG is twice the area, and the clipboard
+// takes the same image.
+void TableChartsTest::leavesTheWindowAsItShows() {
+    QTemporaryDir dir;
+    Tableau_effectifs& w = opened();
+    saisie(w).remplacer(deuxClasses());
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.Choix_graphique->currentText(), u"Histogramme"_s);
+    {
+        test::FileDialogAnswerer files(dir.filePath(u"histogramme.svg"_s));
+        w.Command_exporter->click();
+        QCOMPARE(files.answered, 1);
+    }
+    const QByteArray svg = contents(dir.filePath(u"histogramme.svg"_s));
+    QVERIFY(svg.contains(">Effectif par unité</text>"));
+    QVERIFY2(svg.contains("[0 ; 10[ : 10, [10 ; 30[ : 10</desc>"), svg.left(600).constData());
+    const QList<double> hauteurs = hauteursDesRectangles(svg);
+    QCOMPARE(hauteurs.size(), 2);
+    QVERIFY2(qAbs(hauteurs[0] / hauteurs[1] - 2) < 0.01,
+             qPrintable(u"%1 / %2"_s.arg(hauteurs[0]).arg(hauteurs[1])));
+    {
+        test::FileDialogAnswerer files(dir.filePath(u"histogramme"_s));
+        w.Command_exporter->click();
+    }
+    QImage png;
+    QVERIFY(png.load(dir.filePath(u"histogramme.png"_s)));
+    QCOMPARE(png.size(), w.Picture_tableau->size() * 2);
+    w.Command_copier->click();
+    const QImage copie = QGuiApplication::clipboard()->image();
+    QCOMPARE(copie.size(), w.Picture_tableau->size() * 2 * w.devicePixelRatioF());
+    // An SVG that cannot be written says why.
+    test::MessageBoxAnswerer answerer;
+    test::FileDialogAnswerer nulle_part(dir.filePath(u"absent/h.svg"_s));
+    w.Command_exporter->click();
+    QCOMPARE(answerer.texts, QStringList{u"Impossible d'exporter le graphique dans « h.svg » : "
+                                         u"le dossier n'existe pas."_s});
+}
+
+// A thousand classes (or values, for the bars) drawn into an SVG of the window's size.
+void TableChartsTest::thousandClassesStayUnderAMegabyte_data() {
+    QTest::addColumn<int>("chart");
+    for (int g = 0; g < core::kGraphiquesTableau; ++g)
+        QTest::newRow(qPrintable(core::titreDuGraphique(GraphiqueTableau(g)))) << g;
+}
+
+void TableChartsTest::thousandClassesStayUnderAMegabyte() {
+    QFETCH(int, chart);
+    core::Tableau t;
+    const bool barres = chart == int(GraphiqueTableau::Batons);
+    t.nature = barres ? core::Tableau::Nature::Valeurs : core::Tableau::Nature::Classes;
+    for (int i = 0; i < 1000; ++i) {
+        const QString n = QString::number(1 + (i * 7919) % 97);
+        t.lignes.push_back(barres
+                               ? core::Tableau::Ligne{.valeur = QString::number(i), .effectif = n}
+                               : core::Tableau::Ligne{.inferieure = QString::number(i),
+                                                      .superieure = QString::number(i + 1),
+                                                      .effectif = n});
+    }
+    const core::Surface surface{.largeur = 12000, .hauteur = 9000};
+    const core::GraphiqueDuTableau g =
+        core::graphiqueDuTableau(core::analyser(t), GraphiqueTableau(chart), surface);
+    QVERIFY(g.faute.isEmpty());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"mille.svg"_s);
+    const QString pourquoi = chart_export::write(
+        {g.dessin, QSizeF(800, 600), 0xFFFFFF, g.description}, path, chart_export::Type::Svg);
+    QVERIFY2(pourquoi.isEmpty(), qPrintable(pourquoi));
+    const qint64 taille = QFileInfo(path).size();
+    QVERIFY2(taille > 10'000 && taille < 1'000'000, qPrintable(QString::number(taille)));
+}
+
+QTEST_MAIN(TableChartsTest)
+#include "tst_table_charts.moc"
