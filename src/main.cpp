@@ -30,6 +30,8 @@ int main(int argc, char* argv[]) {
             return command_line::exporterGraphique(argc, argv, command);
         case core::Command::Kind::ExportTable:
             return command_line::exporterGraphiqueDuTableau(argc, argv, command);
+        case core::Command::Kind::Exercise:
+            return command_line::afficherSolution(command.file, command.serie);
         default:
             break;
     }

@@ -6,6 +6,7 @@
 #include "core/parametres.h"
 #include "core/second_list_text.h"
 #include "core/series_file.h"
+#include "core/exercices.h"
 #include "core/tableau_effectifs.h"
 #include "ui/chart_output.h"
 
@@ -61,6 +62,19 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
             texte += nom + u'\t' + valeur + u'\n';
     }
     std::fputs(texte.toUtf8().constData(), stdout);
+    return 0;
+}
+
+int afficherSolution(const QString& fichier, quint32 serie) {
+    const core::LectureExercice lecture = core::lireFichierExercice(fichier);
+    if (!lecture.exercice) {
+        erreur(u"statistique : l'exercice « %1 » ne se lit pas : %2"_s.arg(
+            QFileInfo(fichier).fileName(), lecture.faute));
+        return core::kUsageError;
+    }
+    const core::Exercice e =
+        serie ? core::nouvellesDonnees(*lecture.exercice, serie) : *lecture.exercice;
+    std::fputs(core::feuilleCorrigee(e, serie).toUtf8().constData(), stdout);
     return 0;
 }
 

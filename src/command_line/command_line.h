@@ -22,6 +22,10 @@ int exporterGraphique(int argc, char* argv[], const core::Command& commande);
 // or a French message and status 2 where the chart does not fit the table.
 int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& commande);
 
+// statistique --exercice=EXERCICE --solution [--serie=N]: the corrected sheet on
+// standard output, or the file's fault and status 2.
+int afficherSolution(const QString& fichier, quint32 serie);
+
 // The same once the toolkit is up (a QGuiApplication is enough): no widget is made.
 int exporter(const core::Command& commande);
 

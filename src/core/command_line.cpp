@@ -23,6 +23,9 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
                        write the table's chart to OUTPUT and exit; KIND is bars,
                        histogram, cumulative, cumulative-percent or box
   --deciles            with a table's box plot: whiskers to D1 and D9
+  --exercice=EXERCISE --solution [--serie=N]
+                       print the exercise's statement, data, answers and worked
+                       solutions, with the data of series N if given, and exit
   --chart=KIND         the chart to draw: sticks, curve, both or pie
   --second             take the second series (column 2) into account
   --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
@@ -49,6 +52,10 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        cumulative (effectifs cumulés), cumulative-percent
                        (fréquences cumulées) ou box (boîte)
   --deciles            avec la boîte d'un tableau : moustaches aux déciles
+  --exercice=EXERCICE --solution [--serie=N]
+                       écrit l'énoncé de l'exercice, ses données, ses réponses et
+                       leurs solutions détaillées, avec les données de la série N
+                       si elle est donnée, et s'arrête
   --chart=TYPE         le graphique à dessiner : sticks (bâtons), curve (courbe),
                        both (les deux) ou pie (camembert)
   --second             prend en compte la deuxième série (colonne 2)
@@ -103,7 +110,11 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
     const QCommandLineOption table(u"table"_s, {}, u"table"_s);
     const QCommandLineOption threshold(u"threshold"_s, {}, u"threshold"_s);
     const QCommandLineOption deciles(u"deciles"_s);
-    parser.addOptions({help, version, stats, chart, second, output, table, threshold, deciles});
+    const QCommandLineOption exercise(u"exercice"_s, {}, u"exercice"_s);
+    const QCommandLineOption solution(u"solution"_s);
+    const QCommandLineOption serie(u"serie"_s, {}, u"n"_s);
+    parser.addOptions({help, version, stats, chart, second, output, table, threshold, deciles,
+                       exercise, solution, serie});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -133,6 +144,31 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                              : u"statistique : %1 demande un FICHIER"_s.arg(option),
                      english);
     };
+    if (parser.isSet(exercise) || parser.isSet(solution) || parser.isSet(serie)) {
+        if (!parser.isSet(exercise) || !parser.isSet(solution))
+            return error(english ? u"statistique: --exercice goes with --solution"_s
+                                 : u"statistique : --exercice va avec --solution"_s,
+                         english);
+        if (!command.file.isEmpty() || parser.isSet(stats) || parser.isSet(table) ||
+            parser.isSet(output) || parser.isSet(chart) || parser.isSet(second) ||
+            parser.isSet(threshold) || parser.isSet(deciles))
+            return error(english ? u"statistique: --exercice --solution takes only --serie"_s
+                                 : u"statistique : --exercice --solution ne prend que --serie"_s,
+                         english);
+        bool nombre = !parser.isSet(serie);
+        if (!nombre) {
+            const uint n = parser.value(serie).toUInt(&nombre);
+            nombre = nombre && n >= 1 && n <= 999999;
+            command.serie = n;
+        }
+        if (!nombre)
+            return error(english ? u"statistique: --serie takes a number from 1 to 999999"_s
+                                 : u"statistique : --serie prend un nombre de 1 à 999999"_s,
+                         english);
+        command.kind = Command::Kind::Exercise;
+        command.file = parser.value(exercise);
+        return command;
+    }
     if (parser.isSet(table) && !parser.isSet(stats) && !parser.isSet(threshold)) {
         if (!command.file.isEmpty() || parser.isSet(second))
             return error(english ? u"statistique: a table's chart takes no series FILE"_s

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the command line asks for: the window (with a series file to open, or none),
-// the parameters of a file's series on standard output, a chart written to a file,
+// the parameters of a file's series on standard output, a chart written to a file, an
+// exercise's corrected sheet,
 // the usage, the version, or a usage error to report.
 
 #include "core/graphiques.h"
@@ -13,7 +14,17 @@
 namespace core {
 
 struct Command {
-    enum class Kind { Window, Stats, StatsTable, Export, ExportTable, Help, Version, Error };
+    enum class Kind {
+        Window,
+        Stats,
+        StatsTable,
+        Export,
+        ExportTable,
+        Exercise,
+        Help,
+        Version,
+        Error
+    };
     Kind kind = Kind::Window;
     QString file;                             // FICHIER, or the table of --table
     QString chart;                            // --chart: sticks, curve, both or pie
@@ -24,6 +35,7 @@ struct Command {
     QString output;          // --export
     QString text;            // the usage, the version line, or what is wrong
     QStringList thresholds;  // --threshold, as typed
+    quint32 serie = 0;       // --serie: the exercise's data drawn anew, 0 for its own
 };
 
 // `english`: the usage and the error are in English, for an English locale; French
