@@ -125,6 +125,17 @@ TableDesDonnees tableDesDonnees(const Exercice& e);
 // A series as a table of counts, to explore it in the table window.
 Tableau versTableau(const SerieExercice& s);
 
+// The exercises of some folders, each folder's files in the order of their names:
+// those that read, and those that do not with the reason.
+struct FichierExercice {
+    QString chemin;
+    LectureExercice lecture;
+};
+std::vector<FichierExercice> exercicesDes(const QStringList& dossiers);
+// Where exercises are looked for: those shipped beside the program, then those of the
+// system's data folders, then the learner's own (AppDataLocation/exercices).
+QStringList dossiersDesExercices();
+
 // The statement, the data, and each question with its answer and its working: a
 // corrected sheet, as plain text.
 QString feuilleCorrigee(const Exercice& e, quint32 numero);

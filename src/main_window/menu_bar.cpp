@@ -1,6 +1,6 @@
 // The menu bar above the window's controls: the series in and out of files and the
 // clipboard, the chart out to files, paper and the clipboard, the parameters window,
-// and the About box. No shortcut takes a key the text boxes use (Ctrl+C, V, X, Z, A
+// the exercises to practise on, and the About box. No shortcut takes a key the text boxes use (Ctrl+C, V, X, Z, A
 // stay with them).
 
 #include "main_window/statistique.h"
@@ -72,6 +72,10 @@ void statistique::createMenuBar() {
                          Keys(Qt::CTRL | Qt::Key_R), &statistique::mnuParametres_Click);
     mnuTableau = item(statistiques, QStringLiteral("&Tableau d'effectifs…"), "mnuTableau",
                       Keys(Qt::CTRL | Qt::Key_T), &statistique::mnuTableau_Click);
+
+    QMenu* exercices = menu(menuBar(), QStringLiteral("E&xercices"), "mnuMenuExercices");
+    mnuExercices = item(exercices, QStringLiteral("S'&entraîner…"), "mnuExercices",
+                        Keys(Qt::CTRL | Qt::Key_J), &statistique::mnuExercices_Click);
 
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
     mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),

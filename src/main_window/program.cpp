@@ -4,6 +4,7 @@
 #include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
 #include "parameters/parametres_serie.h"
+#include "practice/exercices.h"
 #include "table/tableau_effectifs.h"
 #include "ui/message_box.h"
 
@@ -37,6 +38,7 @@ void prepare() {
 }
 
 void end() {
+    Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();
     Dexo_enonce::unload();

@@ -64,6 +64,7 @@ public:
     QAction* mnuCopierGraphique;
     QAction* mnuParametres;
     QAction* mnuTableau;
+    QAction* mnuExercices;
     QAction* mnuAPropos;
 
     // Asks for the chart of button `Index`, which the timer draws 100 ms later: the
@@ -151,6 +152,7 @@ private:
     // The parameters window and the table of counts
     void mnuParametres_Click();
     void mnuTableau_Click();
+    void mnuExercices_Click();
 
     // Charts out of the window
     void mnuExporter_Click();

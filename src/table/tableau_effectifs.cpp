@@ -351,6 +351,13 @@ void Tableau_effectifs::Command_exercice_Click() {
     montrerFichier({});
 }
 
+bool Tableau_effectifs::ouvrirDonnees(const core::Tableau& donnees) {
+    if (!modificationsTraitees()) return false;
+    saisie_->remplacer(donnees);
+    montrerFichier({});
+    return true;
+}
+
 void Tableau_effectifs::Command_vers_liste_Click() {
     bool trop = false;
     const QStringList textes = core::versLaListe(saisie_->analyse(), trop);

@@ -55,6 +55,9 @@ public:
     const core::Tableau& tableau() const;
     // Opens a table file: the table replaced, or a message saying why not.
     bool ouvrirTableau(const QString& chemin);
+    // Shows a table of data from elsewhere (an exercise's), once a changed table has
+    // been dealt with; false when the learner cancels.
+    bool ouvrirDonnees(const core::Tableau& donnees);
     // Asks whether to save a changed table; false when the learner cancels.
     bool modificationsTraitees();
 

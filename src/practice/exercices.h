@@ -1,0 +1,77 @@
+#pragma once
+
+// The practice window: the exercises found in files, each with its statement, its
+// data and its questions; the learner's answers checked, the hints and the worked
+// solutions shown, new data drawn from a numbered series, and the data sent to the
+// table window. Every figure and every text comes from core/exercices.
+
+#include "core/exercices.h"
+#include "ui/form.h"
+#include "ui/single_window.h"
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableView;
+class QVBoxLayout;
+class QWidget;
+
+class Exercices : public ui::Form, public ui::SingleWindow<Exercices> {
+    Q_OBJECT
+
+public:
+    QListWidget* Liste_exercices;
+    QLabel* Label_titre;
+    QLabel* Label_enonce;
+    QTableView* Table_donnees;
+    QLabel* Label_serie;
+    QLineEdit* Text_serie;  // the series' number: typed, the same data for everyone
+    QLabel* Label_score;
+    QPushButton* Command_verifier;
+    QPushButton* Command_indice;
+    QPushButton* Command_solution;
+    QPushButton* Command_nouvelles;
+    QPushButton* Command_tableau;
+
+    // One per question of the exercise shown: its answer box (a line, or a chooser for
+    // a question answered by a choice), its verdict, its hint and its solution.
+    struct Question {
+        QLabel* enonce;
+        QWidget* reponse;  // Reponse_1, ...
+        QLabel* resultat;  // Resultat_1, ...
+        QLabel* indice;
+        QLabel* solution;
+    };
+    const std::vector<Question>& questions() const { return questions_; }
+    const core::Exercice* exercice() const;
+    quint32 numero() const { return numero_; }
+    // The answer typed or chosen for question i.
+    QString reponse(int i) const;
+
+    // Reads the folders again: the exercises, and those that do not read, greyed.
+    void relire(const QStringList& dossiers);
+
+private:
+    friend class ui::SingleWindow<Exercices>;
+    Exercices();
+    void Liste_exercices_Change();
+    void Command_verifier_Click();
+    void Command_indice_Click();
+    void Command_solution_Click();
+    void Command_nouvelles_Click();
+    void Text_serie_Valider();
+    void ouvrirDansLeTableau(int serie);
+    void montrerExercice();
+    void montrerDonnees();
+    void tirer(quint32 numero);
+
+    std::vector<core::FichierExercice> fichiers_;
+    std::optional<core::Exercice> exercice_;  // as shown, with the data of numero_
+    quint32 numero_ = 0;                      // 0: the statement's own data
+    std::vector<Question> questions_;
+    QWidget* questionsZone_;
+    QVBoxLayout* questionsLayout_;
+};
