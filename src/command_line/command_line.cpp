@@ -1,12 +1,12 @@
 #include "command_line/command_line.h"
 
 #include "chart_export/chart_export.h"
+#include "core/exercices.h"
 #include "core/graphiques.h"
 #include "core/numbers.h"
 #include "core/parametres.h"
 #include "core/second_list_text.h"
 #include "core/series_file.h"
-#include "core/exercices.h"
 #include "core/tableau_effectifs.h"
 #include "ui/chart_output.h"
 

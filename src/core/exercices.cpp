@@ -62,19 +62,32 @@ constexpr NomDeQuantite kQuantites[] = {
 // What a quantity is called in a sentence.
 QString nomDe(Quantite q) {
     switch (q) {
-        case Quantite::Moyenne: return u"la moyenne"_s;
-        case Quantite::Mediane: return u"la médiane"_s;
-        case Quantite::Q1: return u"le premier quartile"_s;
-        case Quantite::Q3: return u"le troisième quartile"_s;
-        case Quantite::D1: return u"le premier décile"_s;
-        case Quantite::D9: return u"le neuvième décile"_s;
-        case Quantite::Etendue: return u"l'étendue"_s;
-        case Quantite::EcartInterquartile: return u"l'écart interquartile"_s;
-        case Quantite::Variance: return u"la variance"_s;
-        case Quantite::EcartType: return u"l'écart type"_s;
-        case Quantite::Mode: return u"le mode"_s;
-        case Quantite::EffectifTotal: return u"l'effectif total"_s;
-        default: return u"la réponse"_s;
+        case Quantite::Moyenne:
+            return u"la moyenne"_s;
+        case Quantite::Mediane:
+            return u"la médiane"_s;
+        case Quantite::Q1:
+            return u"le premier quartile"_s;
+        case Quantite::Q3:
+            return u"le troisième quartile"_s;
+        case Quantite::D1:
+            return u"le premier décile"_s;
+        case Quantite::D9:
+            return u"le neuvième décile"_s;
+        case Quantite::Etendue:
+            return u"l'étendue"_s;
+        case Quantite::EcartInterquartile:
+            return u"l'écart interquartile"_s;
+        case Quantite::Variance:
+            return u"la variance"_s;
+        case Quantite::EcartType:
+            return u"l'écart type"_s;
+        case Quantite::Mode:
+            return u"le mode"_s;
+        case Quantite::EffectifTotal:
+            return u"l'effectif total"_s;
+        default:
+            return u"la réponse"_s;
     }
 }
 
@@ -138,8 +151,9 @@ public:
         QJsonParseError erreur;
         const QJsonDocument doc = QJsonDocument::fromJson(octets_, &erreur);
         if (erreur.error != QJsonParseError::NoError)
-            return faute(u"ligne %1 : le texte n'est pas du JSON (%2)"_s.arg(
-                ligneDe(octets_, erreur.offset)).arg(erreur.errorString()));
+            return faute(
+                u"ligne %1 : le texte n'est pas du JSON (%2)"_s.arg(ligneDe(octets_, erreur.offset))
+                    .arg(erreur.errorString()));
         if (!doc.isObject()) return faute(u"ligne 1 : le fichier doit décrire un objet { … }"_s);
         Exercice e;
         const QJsonObject racine = doc.object();
@@ -149,7 +163,8 @@ public:
             lireDonnees(racine.value(u"donnees"_s), e);
             lireQuestions(racine.value(u"questions"_s), e);
         } catch (const Faute& f) {
-            return faute(u"ligne %1 : %2"_s.arg(ligneDeLaCle(octets_, f.cle, f.rang)).arg(f.pourquoi));
+            return faute(
+                u"ligne %1 : %2"_s.arg(ligneDeLaCle(octets_, f.cle, f.rang)).arg(f.pourquoi));
         }
         return {std::move(e), {}};
     }
@@ -184,7 +199,8 @@ private:
             series.push_back(v.toObject());
         } else if (v.isArray() && !v.toArray().isEmpty() && v.toArray().size() <= kPlusDeSeries) {
             for (const QJsonValue& s : v.toArray()) {
-                if (!s.isObject()) refuser(u"chaque série des données doit être un objet"_s, "donnees");
+                if (!s.isObject())
+                    refuser(u"chaque série des données doit être un objet"_s, "donnees");
                 series.push_back(s.toObject());
             }
         } else {
@@ -200,17 +216,23 @@ private:
         s.nom = texte(o, "nom", false, rang);
         if (s.nom.isEmpty()) s.nom = u"Série %1"_s.arg(rang + 1);
         const QString forme = texte(o, "forme", true, rang);
-        if (forme == u"brute") s.forme = Forme::Brute;
-        else if (forme == u"valeurs") s.forme = Forme::Valeurs;
-        else if (forme == u"classes") s.forme = Forme::Classes;
-        else refuser(u"forme inconnue « %1 » (brute, valeurs ou classes)"_s.arg(forme), "forme", rang);
+        if (forme == u"brute")
+            s.forme = Forme::Brute;
+        else if (forme == u"valeurs")
+            s.forme = Forme::Valeurs;
+        else if (forme == u"classes")
+            s.forme = Forme::Classes;
+        else
+            refuser(u"forme inconnue « %1 » (brute, valeurs ou classes)"_s.arg(forme), "forme",
+                    rang);
         const QString fermeture = texte(o, "fermeture", false, rang);
         if (!fermeture.isEmpty() && fermeture != u"droite" && fermeture != u"gauche")
             refuser(u"« fermeture » vaut « droite » ou « gauche »"_s, "fermeture", rang);
         s.fermeADroite = fermeture != u"gauche";
         const char* cle = s.forme == Forme::Classes ? "classes" : "valeurs";
         const QJsonValue lignes = o.value(QLatin1StringView(cle));
-        if (!lignes.isArray() || lignes.toArray().isEmpty() || lignes.toArray().size() > kPlusDeLignes)
+        if (!lignes.isArray() || lignes.toArray().isEmpty() ||
+            lignes.toArray().size() > kPlusDeLignes)
             refuser(u"« %1 » doit être une liste de 1 à %2 éléments"_s.arg(QLatin1StringView(cle))
                         .arg(kPlusDeLignes),
                     "forme", rang);
@@ -230,7 +252,8 @@ private:
         } else {
             const double total = nombreDe(tirage, "total", rang, double(s.effectif()));
             if (total < 1 || total > double(kPlusGrandTotal) || total != std::floor(total))
-                refuser(u"« total » doit être un entier de 1 à %1"_s.arg(kPlusGrandTotal), "forme", rang);
+                refuser(u"« total » doit être un entier de 1 à %1"_s.arg(kPlusGrandTotal), "forme",
+                        rang);
             s.total = qint64(total);
         }
         return s;
@@ -253,8 +276,10 @@ private:
                             : u"chaque valeur s'écrit [valeur, effectif], l'effectif entier et "
                               u"positif"_s,
                     "forme", rang);
-        if (classes) s.classes.push_back({*premier, *second, *effectif});
-        else s.valeurs.push_back({*premier, *effectif});
+        if (classes)
+            s.classes.push_back({*premier, *second, *effectif});
+        else
+            s.valeurs.push_back({*premier, *effectif});
     }
 
     void verifierSerie(SerieExercice& s, int rang) const {
@@ -269,10 +294,12 @@ private:
         }
         if (s.forme == Forme::Classes) {
             std::vector<Intervalle> c = s.classes;
-            std::sort(c.begin(), c.end(), [](auto& a, auto& b) { return a.inferieure < b.inferieure; });
+            std::sort(c.begin(), c.end(),
+                      [](auto& a, auto& b) { return a.inferieure < b.inferieure; });
             for (size_t i = 0; i < c.size(); ++i) {
                 if (!(c[i].inferieure < c[i].superieure))
-                    refuser(u"une classe a sa borne inférieure au-delà de la supérieure"_s, "forme", rang);
+                    refuser(u"une classe a sa borne inférieure au-delà de la supérieure"_s, "forme",
+                            rang);
                 if (i > 0 && c[i].inferieure < c[i - 1].superieure)
                     refuser(u"deux classes se chevauchent"_s, "forme", rang);
             }
@@ -282,11 +309,19 @@ private:
     void lireQuestions(const QJsonValue& v, Exercice& e) {
         const QJsonArray questions = v.toArray();
         if (!v.isArray() || questions.isEmpty() || questions.size() > kPlusDeQuestions)
-            refuser(u"« questions » doit être une liste de 1 à %1 questions"_s.arg(kPlusDeQuestions),
-                    "questions");
+            refuser(
+                u"« questions » doit être une liste de 1 à %1 questions"_s.arg(kPlusDeQuestions),
+                "questions");
         for (int i = 0; i < questions.size(); ++i) {
-            if (!questions[i].isObject()) refuser(u"chaque question doit être un objet"_s, "questions");
-            e.questions.push_back(lireQuestion(questions[i].toObject(), e, i));
+            if (!questions[i].isObject())
+                refuser(u"chaque question doit être un objet"_s, "questions");
+            try {
+                e.questions.push_back(lireQuestion(questions[i].toObject(), e, i));
+            } catch (Faute& f) {
+                // Said at the question's text, but for its quantity, whose line is known.
+                if (f.cle != "demande") f = {f.pourquoi, "texte", i};
+                throw;
+            }
         }
     }
 
@@ -299,15 +334,17 @@ private:
         q.quantite = *quantite;
         const double serie = nombreDe(o, "serie", rang, 1);
         if (serie < 1 || serie > double(e.series.size()) || serie != std::floor(serie))
-            refuser(u"« serie » doit désigner une série des données, de 1 à %1"_s.arg(e.series.size()),
-                    "texte", rang);
+            refuser(
+                u"« serie » doit désigner une série des données, de 1 à %1"_s.arg(e.series.size()),
+                "texte", rang);
         q.serie = int(serie) - 1;
         const SerieExercice& s = e.series[size_t(q.serie)];
         const bool classes = s.forme == Forme::Classes;
         if (q.quantite == Quantite::Mode && classes)
-            refuser(u"le mode se demande pour des valeurs ; pour des classes, demandez "
-                    u"« classe_modale »"_s,
-                    "demande", rang);
+            refuser(
+                u"le mode se demande pour des valeurs ; pour des classes, demandez "
+                u"« classe_modale »"_s,
+                "demande", rang);
         if (q.quantite == Quantite::ClasseModale && !classes)
             refuser(u"« classe_modale » se demande pour des classes"_s, "demande", rang);
         if (q.quantite == Quantite::FrequenceValeur)
@@ -400,12 +437,18 @@ struct Quantile {
 
 std::optional<Quantile> quantileDe(Quantite q) {
     switch (q) {
-        case Quantite::Mediane: return Quantile{1, 2, u"Me", u"la moitié"};
-        case Quantite::Q1: return Quantile{1, 4, u"Q1", u"un quart"};
-        case Quantite::Q3: return Quantile{3, 4, u"Q3", u"trois quarts"};
-        case Quantite::D1: return Quantile{1, 10, u"D1", u"un dixième"};
-        case Quantite::D9: return Quantile{9, 10, u"D9", u"neuf dixièmes"};
-        default: return std::nullopt;
+        case Quantite::Mediane:
+            return Quantile{1, 2, u"Me", u"la moitié"};
+        case Quantite::Q1:
+            return Quantile{1, 4, u"Q1", u"un quart"};
+        case Quantite::Q3:
+            return Quantile{3, 4, u"Q3", u"trois quarts"};
+        case Quantite::D1:
+            return Quantile{1, 10, u"D1", u"un dixième"};
+        case Quantite::D9:
+            return Quantile{9, 10, u"D9", u"neuf dixièmes"};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -416,41 +459,66 @@ std::optional<double> valeurDe(const SerieExercice& s, Quantite q) {
             return e ? std::optional<double>(e->valeur) : std::nullopt;
         };
         switch (q) {
-            case Quantite::Moyenne: return p.moyenne;
-            case Quantite::Mediane: return v(p.mediane);
-            case Quantite::Q1: return v(p.premierQuartile);
-            case Quantite::Q3: return v(p.troisiemeQuartile);
-            case Quantite::D1: return v(p.premierDecile);
-            case Quantite::D9: return v(p.neuviemeDecile);
-            case Quantite::Etendue: return p.etendue;
-            case Quantite::EcartInterquartile: return p.ecartInterquartile;
-            case Quantite::Variance: return p.variance;
-            case Quantite::EcartType: return p.ecartType;
-            case Quantite::EffectifTotal: return double(p.effectif);
-            default: return std::nullopt;
+            case Quantite::Moyenne:
+                return p.moyenne;
+            case Quantite::Mediane:
+                return v(p.mediane);
+            case Quantite::Q1:
+                return v(p.premierQuartile);
+            case Quantite::Q3:
+                return v(p.troisiemeQuartile);
+            case Quantite::D1:
+                return v(p.premierDecile);
+            case Quantite::D9:
+                return v(p.neuviemeDecile);
+            case Quantite::Etendue:
+                return p.etendue;
+            case Quantite::EcartInterquartile:
+                return p.ecartInterquartile;
+            case Quantite::Variance:
+                return p.variance;
+            case Quantite::EcartType:
+                return p.ecartType;
+            case Quantite::EffectifTotal:
+                return double(p.effectif);
+            default:
+                return std::nullopt;
         }
     }
     const ParametresPonderes p = parametresPonderes(s.ponderees());
     switch (q) {
-        case Quantite::Moyenne: return p.moyenne;
-        case Quantite::Mediane: return p.mediane;
-        case Quantite::Q1: return p.premierQuartile;
-        case Quantite::Q3: return p.troisiemeQuartile;
-        case Quantite::D1: return p.premierDecile;
-        case Quantite::D9: return p.neuviemeDecile;
-        case Quantite::Etendue: return p.etendue;
-        case Quantite::EcartInterquartile: return p.ecartInterquartile;
-        case Quantite::Variance: return p.variance;
-        case Quantite::EcartType: return p.ecartType;
-        case Quantite::EffectifTotal: return double(s.effectif());
-        default: return std::nullopt;
+        case Quantite::Moyenne:
+            return p.moyenne;
+        case Quantite::Mediane:
+            return p.mediane;
+        case Quantite::Q1:
+            return p.premierQuartile;
+        case Quantite::Q3:
+            return p.troisiemeQuartile;
+        case Quantite::D1:
+            return p.premierDecile;
+        case Quantite::D9:
+            return p.neuviemeDecile;
+        case Quantite::Etendue:
+            return p.etendue;
+        case Quantite::EcartInterquartile:
+            return p.ecartInterquartile;
+        case Quantite::Variance:
+            return p.variance;
+        case Quantite::EcartType:
+            return p.ecartType;
+        case Quantite::EffectifTotal:
+            return double(s.effectif());
+        default:
+            return std::nullopt;
     }
 }
 
 double effectifDuSeuil(const SerieExercice& s, double seuil, bool dessus) {
     if (s.forme == Forme::Classes)
         return dessus ? effectifAuDessus(s.classes, seuil) : effectifAuDessous(s.classes, seuil);
-    return dessus ? effectifAuDessus(s.ponderees(), seuil) : effectifAuDessous(s.ponderees(), seuil);
+    return dessus ? effectifAuDessus(s.ponderees(), seuil)
+                  : effectifAuDessous(s.ponderees(), seuil);
 }
 
 std::vector<double> modesDe(const SerieExercice& s) {
@@ -584,7 +652,8 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
     } else if (!rangeesDites && s.forme == Forme::Valeurs && v.size() <= 30) {
         QStringList cumuls;
         qint64 cumul = 0;
-        for (const auto& p : v) cumuls << exact(p.valeur) + u" → "_s + exact(double(cumul += p.effectif));
+        for (const auto& p : v)
+            cumuls << exact(p.valeur) + u" → "_s + exact(double(cumul += p.effectif));
         rangees = u"Effectifs cumulés croissants : "_s + cumuls.join(u", "_s) + u". "_s;
     }
     if (k.den == 2) {
@@ -599,8 +668,8 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
         return rangees + u"N = "_s + exact(double(N)) +
                u" est pair : la médiane est la moyenne des valeurs de rangs "_s +
                exact(double(N / 2)) + u" et "_s + exact(double(N / 2 + 1)) + u", soit Me = ("_s +
-               exact(a) + u" + "_s + exact(b) + u") / 2 "_s + avecUnite(egal((a + b) / 2, dec), unite) +
-               u'.';
+               exact(a) + u" + "_s + exact(b) + u") / 2 "_s +
+               avecUnite(egal((a + b) / 2, dec), unite) + u'.';
     }
     const qint64 r = rangAuDessus(N, k.num, k.den);
     return rangees + sym + u" est la plus petite valeur telle qu'au moins "_s +
@@ -648,14 +717,16 @@ QString solutionVariance(const SerieExercice& s, int dec, bool ecartType, const 
     else
         for (const auto& k : s.classes) terme(k.centre(), k.effectif, false);
     const double N = double(s.effectif());
-    QString t = u"La variance est la moyenne des carrés des écarts à la moyenne x̄ "_s +
-                egal(*moyenne, 3) +
-                (s.forme == Forme::Classes ? u" (les classes représentées par leurs centres)"_s
-                                           : QString()) +
-                u" : V = ("_s + somme(termes) + u") / "_s + exact(N) + u' ' +
-                egal(double(carres), 3) + u" / "_s + exact(N) + u' ' +
-                (ecartType ? egal(*variance, 3) : avecUnite(egal(*variance, dec), unite + (unite.isEmpty() ? QString() : u"²"_s))) +
-                u'.';
+    QString t =
+        u"La variance est la moyenne des carrés des écarts à la moyenne x̄ "_s + egal(*moyenne, 3) +
+        (s.forme == Forme::Classes ? u" (les classes représentées par leurs centres)"_s
+                                   : QString()) +
+        u" : V = ("_s + somme(termes) + u") / "_s + exact(N) + u' ' + egal(double(carres), 3) +
+        u" / "_s + exact(N) + u' ' +
+        (ecartType
+             ? egal(*variance, 3)
+             : avecUnite(egal(*variance, dec), unite + (unite.isEmpty() ? QString() : u"²"_s))) +
+        u'.';
     if (ecartType)
         t += u" L'écart type est la racine carrée de la variance : σ = √V "_s +
              avecUnite(egal(std::sqrt(*variance), dec), unite) + u'.';
@@ -671,8 +742,8 @@ QString solutionMode(const SerieExercice& s, int dec, const QString& unite) {
         return u"Toutes les valeurs ont le même effectif : la série n'a pas de mode."_s;
     if (modes.size() == 1)
         return u"La valeur de plus grand effectif ("_s + exact(double(plus)) + u") est "_s +
-               exact(modes.front()) + u" : le mode "_s + avecUnite(egal(modes.front(), dec), unite) +
-               u'.';
+               exact(modes.front()) + u" : le mode "_s +
+               avecUnite(egal(modes.front(), dec), unite) + u'.';
     return u"Les valeurs "_s + texteDesValeurs(modes) + u" ont toutes le plus grand effectif ("_s +
            exact(double(plus)) + u") : chacune est un mode."_s;
 }
@@ -694,9 +765,10 @@ QString solutionFrequence(const SerieExercice& s, double valeur, int dec) {
     for (const auto& p : s.ponderees())
         if (p.valeur == valeur) n += p.effectif;
     const double N = double(s.effectif());
-    return u"La valeur "_s + exact(valeur) + u" apparaît "_s + exact(double(n)) + u" fois sur N = "_s +
-           exact(N) + u" : fréquence = "_s + exact(double(n)) + u" / "_s + exact(N) + u' ' +
-           egal(double(n) / N, 4) + u", soit "_s + arrondi(100 * double(n) / N, dec) + u" %."_s;
+    return u"La valeur "_s + exact(valeur) + u" apparaît "_s + exact(double(n)) +
+           u" fois sur N = "_s + exact(N) + u" : fréquence = "_s + exact(double(n)) + u" / "_s +
+           exact(N) + u' ' + egal(double(n) / N, 4) + u", soit "_s +
+           arrondi(100 * double(n) / N, dec) + u" %."_s;
 }
 
 QString solutionSeuil(const SerieExercice& s, double seuil, bool dessus, bool pourcentage,
@@ -735,17 +807,15 @@ QString solutionSeuil(const SerieExercice& s, double seuil, bool dessus, bool po
                              : u"Effectifs des valeurs strictement "_s +
                                    (dessus ? u"supérieures"_s : u"inférieures"_s) + u" à "_s +
                                    exact(seuil);
-    QString t = termes.isEmpty() ? u"Aucune valeur n'est "_s + cote + u" de "_s + exact(seuil) +
-                                       u" : 0."_s
-                                 : quoi + u" : "_s + somme(termes) + u' ' + egal(n, 3) +
-                                       (pourcentage || sansPerte(n, dec) ? QString()
-                                                                         : u' ' + egal(n, dec)) +
-                                       u'.';
+    QString t = termes.isEmpty()
+                    ? u"Aucune valeur n'est "_s + cote + u" de "_s + exact(seuil) + u" : 0."_s
+                    : quoi + u" : "_s + somme(termes) + u' ' + egal(n, 3) +
+                          (pourcentage || sansPerte(n, dec) ? QString() : u' ' + egal(n, dec)) +
+                          u'.';
     t += part;
     if (pourcentage)
-        t += u" Pourcentage = "_s + sobre(n) +
-             u" / "_s + exact(double(s.effectif())) + u" × 100 "_s +
-             egal(100 * n / double(s.effectif()), dec) + u" %."_s;
+        t += u" Pourcentage = "_s + sobre(n) + u" / "_s + exact(double(s.effectif())) +
+             u" × 100 "_s + egal(100 * n / double(s.effectif()), dec) + u" %."_s;
     return t;
 }
 
@@ -754,7 +824,8 @@ QString solutionClasseModale(const SerieExercice& s) {
     if (p.classesModales.empty()) return {};
     const auto c = triees(s.classes);
     const bool egales = std::all_of(c.begin(), c.end(), [&](const Intervalle& k) {
-        return std::abs(k.amplitude() - c.front().amplitude()) <= 1e-9 * std::abs(c.front().amplitude());
+        return std::abs(k.amplitude() - c.front().amplitude()) <=
+               1e-9 * std::abs(c.front().amplitude());
     });
     QStringList modales;
     for (int i : p.classesModales) modales << intervalle(s, s.classes[size_t(i)]);
@@ -780,21 +851,28 @@ QString solutionNombre(const Exercice& e, const QuestionExercice& q, const Serie
     const int dec = decimalesDe(q.precision);
     if (const auto k = quantileDe(q.quantite)) return solutionQuantile(s, *k, dec, q.unite);
     switch (q.quantite) {
-        case Quantite::Moyenne: return solutionMoyenne(s, dec, q.unite);
-        case Quantite::Etendue: return solutionEtendue(s, dec, q.unite);
+        case Quantite::Moyenne:
+            return solutionMoyenne(s, dec, q.unite);
+        case Quantite::Etendue:
+            return solutionEtendue(s, dec, q.unite);
         case Quantite::EcartInterquartile: {
             const auto un = valeurDe(s, Quantite::Q1), trois = valeurDe(s, Quantite::Q3);
             if (!un || !trois) return {};
             return solutionQuantile(s, *quantileDe(Quantite::Q1), 3, q.unite) + u' ' +
                    solutionQuantile(s, *quantileDe(Quantite::Q3), 3, q.unite, true) +
-                   u" Écart interquartile = Q3 − Q1 = "_s + sobre(*trois) + u" − "_s +
-                   sobre(*un) + u' ' + avecUnite(egal(*trois - *un, dec), q.unite) + u'.';
+                   u" Écart interquartile = Q3 − Q1 = "_s + sobre(*trois) + u" − "_s + sobre(*un) +
+                   u' ' + avecUnite(egal(*trois - *un, dec), q.unite) + u'.';
         }
-        case Quantite::Variance: return solutionVariance(s, dec, false, q.unite);
-        case Quantite::EcartType: return solutionVariance(s, dec, true, q.unite);
-        case Quantite::Mode: return solutionMode(s, dec, q.unite);
-        case Quantite::EffectifTotal: return solutionEffectifTotal(s);
-        case Quantite::FrequenceValeur: return solutionFrequence(s, q.parametre, dec);
+        case Quantite::Variance:
+            return solutionVariance(s, dec, false, q.unite);
+        case Quantite::EcartType:
+            return solutionVariance(s, dec, true, q.unite);
+        case Quantite::Mode:
+            return solutionMode(s, dec, q.unite);
+        case Quantite::EffectifTotal:
+            return solutionEffectifTotal(s);
+        case Quantite::FrequenceValeur:
+            return solutionFrequence(s, q.parametre, dec);
         case Quantite::EffectifAuDessus:
         case Quantite::EffectifAuDessous:
         case Quantite::PourcentageAuDessus:
@@ -805,7 +883,8 @@ QString solutionNombre(const Exercice& e, const QuestionExercice& q, const Serie
                                  q.quantite == Quantite::PourcentageAuDessus ||
                                      q.quantite == Quantite::PourcentageAuDessous,
                                  dec);
-        default: break;
+        default:
+            break;
     }
     Q_UNUSED(e);
     return {};
@@ -843,12 +922,12 @@ QString linearite(const QuestionExercice& q, double avant, double apres) {
         case Quantite::EcartInterquartile:
         case Quantite::EcartType:
             return quoi + u" : "_s + nomDe(q.quantite) +
-                   (q.multiplier != 1 ? u" est multiplié par "_s + m +
-                                            (q.ajouter != 0 ? u", l'ajout ne la change pas"_s
-                                                            : QString()) +
-                                            u". Après : "_s + m + u" × "_s + av + u' '
-                                      : u" ne change pas : les écarts entre les valeurs restent les "
-                                        u"mêmes. Après : "_s) +
+                   (q.multiplier != 1
+                        ? u" est multiplié par "_s + m +
+                              (q.ajouter != 0 ? u", l'ajout ne la change pas"_s : QString()) +
+                              u". Après : "_s + m + u" × "_s + av + u' '
+                        : u" ne change pas : les écarts entre les valeurs restent les "
+                          u"mêmes. Après : "_s) +
                    avecUnite(egal(apres, dec), q.unite) + u'.';
         case Quantite::Variance:
             return quoi + u" : la variance"_s +
@@ -856,7 +935,8 @@ QString linearite(const QuestionExercice& q, double avant, double apres) {
                                             u"² × "_s + av + u' '
                                       : u" ne change pas. Après : "_s) +
                    egal(apres, dec) + u'.';
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -887,7 +967,8 @@ void tirerComptes(std::vector<qint64*>& comptes, const std::vector<double>& poid
     if (s <= 0) return;
     for (qint64 i = 0; i < total; ++i) {
         const double u = t.suivant() * s;
-        const size_t k = size_t(std::upper_bound(cumules.begin(), cumules.end(), u) - cumules.begin());
+        const size_t k =
+            size_t(std::upper_bound(cumules.begin(), cumules.end(), u) - cumules.begin());
         ++*comptes[std::min(k, comptes.size() - 1)];
     }
 }
@@ -901,7 +982,8 @@ void tirerSerie(SerieExercice& s, Tirage& t) {
         const double ecart = std::max(double(std::sqrt(carres / s.brutes.size())), s.pas);
         for (double& x : s.brutes) {
             // Nearly normal about the series' own mean and spread, within its bounds.
-            const double z = (t.suivant() + t.suivant() + t.suivant() + t.suivant() - 2) * std::sqrt(3.0);
+            const double z =
+                (t.suivant() + t.suivant() + t.suivant() + t.suivant() - 2) * std::sqrt(3.0);
             const double y = std::clamp(double(moyenne) + ecart * z, s.min, s.max);
             x = std::clamp(s.min + std::round((y - s.min) / s.pas) * s.pas, s.min, s.max);
         }
@@ -956,8 +1038,8 @@ LectureExercice lireExercice(const QByteArray& json) {
 LectureExercice lireFichierExercice(const QString& chemin) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
-        return {std::nullopt, f.exists() ? u"le fichier ne peut pas être lu"_s
-                                         : u"ce fichier n'existe pas"_s};
+        return {std::nullopt,
+                f.exists() ? u"le fichier ne peut pas être lu"_s : u"ce fichier n'existe pas"_s};
     if (f.size() > 4 * 1024 * 1024) return {std::nullopt, u"le fichier est trop grand"_s};
     return lireExercice(f.readAll());
 }
@@ -966,7 +1048,8 @@ QStringList choixDe(const Exercice& e, int question) {
     const QuestionExercice& q = e.questions[size_t(question)];
     QStringList c;
     switch (q.quantite) {
-        case Quantite::Choix: return q.choix;
+        case Quantite::Choix:
+            return q.choix;
         case Quantite::ClasseModale:
             for (const auto& k : triees(e.series[size_t(q.serie)].classes))
                 c << intervalle(e.series[size_t(q.serie)], k);
@@ -975,7 +1058,8 @@ QStringList choixDe(const Exercice& e, int question) {
         case Quantite::PlusPetit:
             for (const auto& s : e.series) c << s.nom;
             return c;
-        default: return c;
+        default:
+            return c;
     }
 }
 
@@ -984,19 +1068,24 @@ std::vector<double> attendus(const Exercice& e, int question) {
     const SerieExercice s = transformee(e.series[size_t(q.serie)], q.multiplier, q.ajouter);
     const double N = double(s.effectif());
     switch (q.quantite) {
-        case Quantite::Mode: return modesDe(s);
+        case Quantite::Mode:
+            return modesDe(s);
         case Quantite::FrequenceValeur: {
             qint64 n = 0;
             for (const auto& p : s.ponderees())
                 if (p.valeur == q.parametre) n += p.effectif;
             return {100 * double(n) / N};
         }
-        case Quantite::EffectifAuDessus: return {effectifDuSeuil(s, q.parametre, true)};
-        case Quantite::EffectifAuDessous: return {effectifDuSeuil(s, q.parametre, false)};
-        case Quantite::PourcentageAuDessus: return {100 * effectifDuSeuil(s, q.parametre, true) / N};
+        case Quantite::EffectifAuDessus:
+            return {effectifDuSeuil(s, q.parametre, true)};
+        case Quantite::EffectifAuDessous:
+            return {effectifDuSeuil(s, q.parametre, false)};
+        case Quantite::PourcentageAuDessus:
+            return {100 * effectifDuSeuil(s, q.parametre, true) / N};
         case Quantite::PourcentageAuDessous:
             return {100 * effectifDuSeuil(s, q.parametre, false) / N};
-        default: break;
+        default:
+            break;
     }
     if (estUnChoix(q.quantite)) return {};
     const auto v = valeurDe(s, q.quantite);
@@ -1006,7 +1095,8 @@ std::vector<double> attendus(const Exercice& e, int question) {
 QStringList choixJustes(const Exercice& e, int question) {
     const QuestionExercice& q = e.questions[size_t(question)];
     switch (q.quantite) {
-        case Quantite::Choix: return {q.reponse};
+        case Quantite::Choix:
+            return {q.reponse};
         case Quantite::ClasseModale: {
             const SerieExercice& s = e.series[size_t(q.serie)];
             QStringList justes;
@@ -1019,15 +1109,16 @@ QStringList choixJustes(const Exercice& e, int question) {
             const auto v = comparees(e, q);
             std::optional<double> meilleure;
             for (const auto& x : v)
-                if (x && (!meilleure || (q.quantite == Quantite::PlusGrand ? *x > *meilleure
-                                                                           : *x < *meilleure)))
+                if (x && (!meilleure ||
+                          (q.quantite == Quantite::PlusGrand ? *x > *meilleure : *x < *meilleure)))
                     meilleure = x;
             QStringList justes;
             for (size_t i = 0; i < v.size(); ++i)
                 if (v[i] && meilleure && *v[i] == *meilleure) justes << e.series[i].nom;
             return justes;
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -1040,7 +1131,8 @@ QString reponseAttendue(const Exercice& e, int question) {
                                   q.quantite == Quantite::PourcentageAuDessous
                               ? u"%"_s
                               : q.unite;
-    for (double x : attendus(e, question)) t << avecUnite(sobre(x, decimalesDe(q.precision)), unite);
+    for (double x : attendus(e, question))
+        t << avecUnite(sobre(x, decimalesDe(q.precision)), unite);
     return t.isEmpty() ? u"aucune"_s : t.join(u" ou "_s);
 }
 
@@ -1048,7 +1140,8 @@ Verdict verifier(const Exercice& e, int question, const QString& reponse) {
     const QuestionExercice& q = e.questions[size_t(question)];
     const QString r = reponse.trimmed();
     if (r.isEmpty()) return Verdict::SansReponse;
-    if (estUnChoix(q.quantite)) return choixJustes(e, question).contains(r) ? Verdict::Juste : Verdict::Faux;
+    if (estUnChoix(q.quantite))
+        return choixJustes(e, question).contains(r) ? Verdict::Juste : Verdict::Faux;
     // Either mark for the decimals, and blanks between the digits.
     QString chiffres = r;
     chiffres.remove(QRegularExpression(u"[\\s\u00a0\u202f]"_s));
@@ -1063,9 +1156,12 @@ Verdict verifier(const Exercice& e, int question, const QString& reponse) {
 
 QString texteDuVerdict(Verdict v) {
     switch (v) {
-        case Verdict::Juste: return u"Juste"_s;
-        case Verdict::Faux: return u"Faux"_s;
-        case Verdict::SansReponse: break;
+        case Verdict::Juste:
+            return u"Juste"_s;
+        case Verdict::Faux:
+            return u"Faux"_s;
+        case Verdict::SansReponse:
+            break;
     }
     return {};
 }
@@ -1094,8 +1190,8 @@ QString indiceDe(const Exercice& e, int question) {
                 u"valeur de rang (N + 1) / 2 ; si N est pair, c'est la moyenne des valeurs de "
                 u"rangs N/2 et N/2 + 1."_s;
         else
-            t = QString::fromUtf16(k->symbole) + u" est la plus petite valeur telle qu'au moins "_s +
-                QString::fromUtf16(k->part) +
+            t = QString::fromUtf16(k->symbole) +
+                u" est la plus petite valeur telle qu'au moins "_s + QString::fromUtf16(k->part) +
                 u" des valeurs lui soient inférieures ou égales : cherchez la valeur de rang ⌈"_s +
                 (k->num == 1 ? QString() : QString::number(k->num)) + u"N/"_s +
                 QString::number(k->den) + u"⌉ dans les effectifs cumulés croissants."_s;
@@ -1103,9 +1199,9 @@ QString indiceDe(const Exercice& e, int question) {
         switch (q.quantite) {
             case Quantite::Moyenne:
                 if (classes) {
-                    const Intervalle& c = triees(s.classes).front();
-                    t = u"Le centre d'une classe est le milieu de ses bornes : "_s + exact(c.centre()) +
-                        u" pour "_s + intervalle(s, c) +
+                    const Intervalle c = triees(s.classes).front();
+                    t = u"Le centre d'une classe est le milieu de ses bornes : "_s +
+                        exact(c.centre()) + u" pour "_s + intervalle(s, c) +
                         u". Chaque centre compte autant de fois que l'effectif de sa classe : "
                         u"multipliez chaque centre par son effectif, additionnez les produits, "
                         u"puis divisez par l'effectif total."_s;
@@ -1129,8 +1225,12 @@ QString indiceDe(const Exercice& e, int question) {
                 t = u"L'écart type est la racine carrée de la variance, moyenne des carrés des "
                     u"écarts à la moyenne."_s;
                 break;
-            case Quantite::Mode: t = u"Le mode est la valeur de plus grand effectif."_s; break;
-            case Quantite::EffectifTotal: t = u"Additionnez les effectifs."_s; break;
+            case Quantite::Mode:
+                t = u"Le mode est la valeur de plus grand effectif."_s;
+                break;
+            case Quantite::EffectifTotal:
+                t = u"Additionnez les effectifs."_s;
+                break;
             case Quantite::FrequenceValeur:
                 t = u"La fréquence d'une valeur est son effectif divisé par l'effectif total ; "
                     u"multipliez par 100 pour l'avoir en pourcentage."_s;
@@ -1162,7 +1262,9 @@ QString indiceDe(const Exercice& e, int question) {
             case Quantite::PlusPetit:
                 t = u"Calculez "_s + nomDe(q.de) + u" de chaque série, puis comparez."_s;
                 break;
-            default: t = u"Relisez l'énoncé et regardez la nature des données."_s; break;
+            default:
+                t = u"Relisez l'énoncé et regardez la nature des données."_s;
+                break;
         }
     }
     if (q.ajouter != 0 || q.multiplier != 1)
@@ -1175,8 +1277,10 @@ QString solutionDe(const Exercice& e, int question) {
     const QuestionExercice& q = e.questions[size_t(question)];
     const QString plus = q.explication.isEmpty() ? QString() : u' ' + q.explication;
     switch (q.quantite) {
-        case Quantite::Choix: return u"Réponse : "_s + q.reponse + u'.' + plus;
-        case Quantite::ClasseModale: return solutionClasseModale(e.series[size_t(q.serie)]) + plus;
+        case Quantite::Choix:
+            return u"Réponse : "_s + q.reponse + u'.' + plus;
+        case Quantite::ClasseModale:
+            return solutionClasseModale(e.series[size_t(q.serie)]) + plus;
         case Quantite::PlusGrand:
         case Quantite::PlusPetit: {
             const auto v = comparees(e, q);
@@ -1191,15 +1295,16 @@ QString solutionDe(const Exercice& e, int question) {
                    (q.quantite == Quantite::PlusGrand ? u"grande"_s : u"petite"_s) +
                    u" est celle de « "_s + justes.join(u" » et « "_s) + u" »."_s + plus;
         }
-        default: break;
+        default:
+            break;
     }
     const SerieExercice& origine = e.series[size_t(q.serie)];
     const bool change = q.ajouter != 0 || q.multiplier != 1;
     if (!change) return solutionNombre(e, q, origine) + plus;
     const SerieExercice apres = transformee(origine, q.multiplier, q.ajouter);
     const auto v = attendus(e, question);
-    const auto avant = q.quantite == Quantite::Mode ? std::optional<double>()
-                                                     : valeurDe(origine, q.quantite);
+    const auto avant =
+        q.quantite == Quantite::Mode ? std::optional<double>() : valeurDe(origine, q.quantite);
     const QString loi = avant && !v.empty() ? linearite(q, *avant, v.front()) : QString();
     if (loi.isEmpty())
         return u"Sur les valeurs après le changement : "_s + solutionNombre(e, q, apres) + plus;
@@ -1224,11 +1329,15 @@ TableDesDonnees tableDesDonnees(const Exercice& e) {
     const bool plusieurs = e.series.size() > 1;
     if (plusieurs) t.colonnes << u"Série"_s;
     const SerieExercice& premiere = e.series.front();
-    const bool memeForme = std::all_of(e.series.begin(), e.series.end(),
-                                       [&](const SerieExercice& s) { return s.forme == premiere.forme; });
-    if (memeForme && premiere.forme == Forme::Classes) t.colonnes << u"Classe"_s << u"Effectif"_s;
-    else if (memeForme && premiere.forme == Forme::Valeurs) t.colonnes << u"Valeur"_s << u"Effectif"_s;
-    else t.colonnes << u"Valeurs"_s;
+    const bool memeForme =
+        std::all_of(e.series.begin(), e.series.end(),
+                    [&](const SerieExercice& s) { return s.forme == premiere.forme; });
+    if (memeForme && premiere.forme == Forme::Classes)
+        t.colonnes << u"Classe"_s << u"Effectif"_s;
+    else if (memeForme && premiere.forme == Forme::Valeurs)
+        t.colonnes << u"Valeur"_s << u"Effectif"_s;
+    else
+        t.colonnes << u"Valeurs"_s;
     for (const SerieExercice& s : e.series) {
         const QStringList tete = plusieurs ? QStringList{s.nom} : QStringList{};
         if (!memeForme || s.forme == Forme::Brute) {
@@ -1257,8 +1366,8 @@ Tableau versTableau(const SerieExercice& s) {
     t.nature = s.forme == Forme::Classes ? Tableau::Nature::Classes : Tableau::Nature::Valeurs;
     t.fermeADroite = s.fermeADroite;
     for (const auto& p : s.ponderees())
-        t.lignes.push_back({.valeur = textOfNumber(p.valeur),
-                            .effectif = QString::number(p.effectif)});
+        t.lignes.push_back(
+            {.valeur = textOfNumber(p.valeur), .effectif = QString::number(p.effectif)});
     for (const auto& k : s.classes)
         t.lignes.push_back({.inferieure = textOfNumber(k.inferieure),
                             .superieure = textOfNumber(k.superieure),
@@ -1271,7 +1380,8 @@ std::vector<FichierExercice> exercicesDes(const QStringList& dossiers) {
     QStringList vus;
     for (const QString& dossier : dossiers) {
         const QDir d(dossier);
-        for (const QString& nom : d.entryList({u"*.json"_s}, QDir::Files | QDir::Readable, QDir::Name)) {
+        for (const QString& nom :
+             d.entryList({u"*.json"_s}, QDir::Files | QDir::Readable, QDir::Name)) {
             const QString chemin = d.absoluteFilePath(nom);
             const QString canonique = QFileInfo(chemin).canonicalFilePath();
             if (vus.contains(canonique)) continue;
@@ -1288,7 +1398,8 @@ QStringList dossiersDesExercices() {
     if (QCoreApplication::instance())
         dossiers << QCoreApplication::applicationDirPath() + u"/../share/statistique/exercices"_s;
     dossiers << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                          u"statistique/exercices"_s, QStandardPaths::LocateDirectory);
+                                          u"statistique/exercices"_s,
+                                          QStandardPaths::LocateDirectory);
     dossiers << QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/exercices"_s;
     return dossiers;
 }

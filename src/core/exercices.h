@@ -67,14 +67,14 @@ std::optional<Quantite> quantiteNommee(QStringView nom);
 struct QuestionExercice {
     QString texte;
     Quantite quantite = Quantite::Moyenne;
-    Quantite de = Quantite::Moyenne;  // what plus_grand and plus_petit compare
-    double parametre = 0;             // the value or the threshold asked about
-    int serie = 0;                    // which series, from 0
+    Quantite de = Quantite::Moyenne;     // what plus_grand and plus_petit compare
+    double parametre = 0;                // the value or the threshold asked about
+    int serie = 0;                       // which series, from 0
     double ajouter = 0, multiplier = 1;  // asked of the values y = multiplier × x + ajouter
     double precision = 0.01;
     double tolerance = 0.005;
     QString unite;
-    QString indice;  // the file's own, or empty for the quantity's
+    QString indice;     // the file's own, or empty for the quantity's
     QStringList choix;  // a choice given by the file, and its right answer
     QString reponse;
     QString explication;  // added to the solution
@@ -105,7 +105,7 @@ QString reponseAttendue(const Exercice& e, int question);
 enum class Verdict { SansReponse, Juste, Faux };
 // A figure with "," or "." for its decimals, blanks between its digits allowed.
 Verdict verifier(const Exercice& e, int question, const QString& reponse);
-QString texteDuVerdict(Verdict v);  // "Juste", "Faux", or nothing
+QString texteDuVerdict(Verdict v);                // "Juste", "Faux", or nothing
 QString texteDuScore(int justes, int questions);  // "3 réponses justes sur 4"
 
 QString indiceDe(const Exercice& e, int question);

@@ -1,7 +1,7 @@
 // The menu bar above the window's controls: the series in and out of files and the
 // clipboard, the chart out to files, paper and the clipboard, the parameters window,
-// the exercises to practise on, and the About box. No shortcut takes a key the text boxes use (Ctrl+C, V, X, Z, A
-// stay with them).
+// the exercises to practise on, and the About box. No shortcut takes a key the text boxes use
+// (Ctrl+C, V, X, Z, A stay with them).
 
 #include "main_window/statistique.h"
 #include "ui/guarded.h"

@@ -114,8 +114,8 @@ Exercices::Exercices()
     Label_score->setParent(droite);
     pied->addWidget(Label_score);
     auto* boutons = new QHBoxLayout;
-    for (QPushButton* b : {Command_verifier, Command_indice, Command_solution, Command_nouvelles,
-                           Command_tableau}) {
+    for (QPushButton* b :
+         {Command_verifier, Command_indice, Command_solution, Command_nouvelles, Command_tableau}) {
         b->setParent(droite);
         boutons->addWidget(b);
     }
@@ -154,8 +154,8 @@ void Exercices::relire(const QStringList& dossiers) {
     Liste_exercices->clear();
     for (const core::FichierExercice& f : fichiers_) {
         const QString nom = QFileInfo(f.chemin).fileName();
-        auto* item = new QListWidgetItem(
-            f.lecture.exercice ? f.lecture.exercice->titre : nom, Liste_exercices);
+        auto* item = new QListWidgetItem(f.lecture.exercice ? f.lecture.exercice->titre : nom,
+                                         Liste_exercices);
         if (!f.lecture.exercice) {
             // Listed, so that its author sees why it does not open.
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
@@ -337,7 +337,8 @@ void Exercices::tirer(quint32 numero) {
 void Exercices::ouvrirDansLeTableau(int serie) {
     if (!exercice_) return;
     statistique::instance().mnuTableau->trigger();
-    Tableau_effectifs::instance().ouvrirDonnees(core::versTableau(exercice_->series[size_t(serie)]));
+    Tableau_effectifs::instance().ouvrirDonnees(
+        core::versTableau(exercice_->series[size_t(serie)]));
 }
 
 // The main window's way in, as for its other windows.

@@ -94,6 +94,19 @@ void CommandLineTest::parses_data() {
     QTest::newRow("a table and a series")
         << QStringList{"--stats", "n.csv", "--table=v.csv"} << Kind::Error << ""
         << "statistique : --stats --table ne prend rien d'autre";
+    QTest::newRow("an exercise's corrected sheet")
+        << QStringList{"--exercice=vitesses.json", "--solution", "--serie=4711"} << Kind::Exercise
+        << "vitesses.json"
+        << "";
+    QTest::newRow("an exercise without its solution")
+        << QStringList{"--exercice=vitesses.json"} << Kind::Error << ""
+        << "statistique : --exercice va avec --solution";
+    QTest::newRow("a series that is not a number")
+        << QStringList{"--exercice=v.json", "--solution", "--serie=quarante"} << Kind::Error << ""
+        << "statistique : --serie prend un nombre de 1 à 999999";
+    QTest::newRow("an exercise and a chart")
+        << QStringList{"--exercice=v.json", "--solution", "--chart=pie"} << Kind::Error << ""
+        << "statistique : --exercice --solution ne prend que --serie";
     QTest::newRow("two files") << QStringList{"a.csv", "b.csv"} << Kind::Error << ""
                                << "statistique : un seul fichier, pas 2";
 }

@@ -1,0 +1,40 @@
+// Any bytes read as an exercise file: either a reason with its line, or an exercise
+// whose answers, verdicts, hints, solutions, new data and corrected sheet all come out
+// without a crash.
+
+#include "core/exercices.h"
+#include "core/numbers.h"
+
+#include <QByteArray>
+#include <QLocale>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    core::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                        : QLocale(QLocale::French, QLocale::France));
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const core::LectureExercice lecture = core::lireExercice(bytes);
+    if (!lecture.exercice) {
+        if (!lecture.faute.startsWith(QStringLiteral("ligne "))) std::abort();
+        return 0;
+    }
+    const core::Exercice& e = *lecture.exercice;
+    if (e.series.empty() || e.questions.empty()) std::abort();
+    for (const core::Exercice& x : {e, core::nouvellesDonnees(e, 1 + data[0])}) {
+        for (int i = 0; i < int(x.questions.size()); ++i) {
+            core::attendus(x, i);
+            core::choixJustes(x, i);
+            core::reponseAttendue(x, i);
+            core::verifier(x, i, QStringLiteral("12,5"));
+            if (core::indiceDe(x, i).isEmpty()) std::abort();
+            core::solutionDe(x, i);
+        }
+        if (x.series.size() != e.series.size()) std::abort();
+        core::feuilleCorrigee(x, 1);
+        core::versTableau(x.series.front());
+    }
+    return 0;
+}
