@@ -2,10 +2,12 @@
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
+#include "recovery/sauvegarde.h"
 #include "ui/session.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -49,6 +51,9 @@ int main(int argc, char* argv[]) {
     // A bad file says why first; the window then opens as at any start.
     if (!command.file.isEmpty()) window.ouvrirSerie(command.file);
     window.showCentred();
+    // What a program that stopped left is offered once the window shows.
+    Sauvegarde sauvegarde;
+    QTimer::singleShot(0, &sauvegarde, [&sauvegarde] { sauvegarde.proposer(); });
     const int status = QApplication::exec();
     program::end();
     return status;

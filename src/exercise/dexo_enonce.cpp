@@ -184,7 +184,8 @@ void Dexo_enonce::command_camembert_Click(int Index) {
     statistique& principale = statistique::instance();
     QStringList effectifs;
     for (const char16_t* effectif : kEffectifs) effectifs << QString::fromUtf16(effectif);
-    principale.remplacerSerie1(effectifs);
+    principale.avecAnnulation(command_camembert(Index).text(),
+                              [&] { principale.remplacerSerie1(effectifs); });
     principale.demanderGraphique(Index);
     hide();
 }

@@ -52,6 +52,13 @@ void statistique::createMenuBar() {
                       &statistique::mnuQuitter_Click);
 
     QMenu* edition = menu(menuBar(), QStringLiteral("É&dition"), "mnuEdition");
+    // A text box with the focus keeps Ctrl+Z for its own text: it takes the key first.
+    mnuAnnuler = item(edition, QStringLiteral("&Annuler"), "mnuAnnuler", Keys(Qt::CTRL | Qt::Key_Z),
+                      &statistique::mnuAnnuler_Click);
+    mnuRetablir = item(edition, QStringLiteral("&Rétablir"), "mnuRetablir",
+                       Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &statistique::mnuRetablir_Click);
+    montrerAnnulation();
+    edition->addSeparator();
     mnuCopierSerie =
         item(edition, QStringLiteral("&Copier la série"), "mnuCopierSerie",
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &statistique::mnuCopierSerie_Click);

@@ -180,10 +180,17 @@ void statistique::wireEvents() {
     };
     connect(Text1, &ui::TextBox::keyReleased, this,
             guarded<int, int>([this](int code, int shift) { Text1_KeyUp(code, shift); }));
-    clicks(Command_ajout, &statistique::Command_ajout_Click);
-    Command_enlever.connect(&QPushButton::clicked, this,
-                            [this](int index) { Command_enlever_Click(index); });
-    clicks(Command_aleatoire, &statistique::Command_aleatoire_Click);
+    // The buttons that change the series are steps "Annuler" undoes, named by caption.
+    const auto pas = [this](QPushButton* button, void (statistique::*handler)()) {
+        connect(button, &QPushButton::clicked, this, guarded([this, button, handler] {
+                    avecAnnulation(button->text(), [&] { (this->*handler)(); });
+                }));
+    };
+    pas(Command_ajout, &statistique::Command_ajout_Click);
+    Command_enlever.connect(&QPushButton::clicked, this, [this](int index) {
+        avecAnnulation(Command_enlever(index).text(), [&] { Command_enlever_Click(index); });
+    });
+    pas(Command_aleatoire, &statistique::Command_aleatoire_Click);
     clicks(Command2, &statistique::Command2_Click);
     Option_graph.connect(&QPushButton::clicked, this,
                          [this](int index) { Option_graph_Click(index); });
@@ -215,4 +222,6 @@ void statistique::Form_Load() {
     for (int i = 0; i < 10; ++i) resume([&] { couleurs(i) = core::kCouleurs[i]; });
     resume([&] { List1->append(QStringLiteral("0")); });
     calculer_bilan();
+    // The series a start shows is nothing of the learner's to lose.
+    enregistree_ = serie();
 }

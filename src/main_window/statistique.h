@@ -11,6 +11,7 @@
 // on past a failing step.
 
 #include "core/graphiques.h"
+#include "core/historique.h"
 #include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
@@ -59,6 +60,8 @@ public:
     QAction* mnuExporter;
     QAction* mnuImprimer;
     QAction* mnuQuitter;
+    QAction* mnuAnnuler;
+    QAction* mnuRetablir;
     QAction* mnuCopierSerie;
     QAction* mnuCollerSerie;
     QAction* mnuCopierGraphique;
@@ -80,10 +83,32 @@ public:
     // The first series replaced by `textes`, as the exercise's buttons do: List1
     // emptied and filled, then the engine's run.
     void remplacerSerie1(const QStringList& textes);
+    // Runs `action`, a change of the series named `nom` ("Aleatoire", "<<"), as a step
+    // that "Annuler" can undo.
+    template <class Action>
+    void avecAnnulation(const QString& nom, Action&& action) {
+        const core::Instantane avant = instantane();
+        action();
+        historique_.noter(nom, avant, instantane());
+        montrerAnnulation();
+    }
+    const core::Historique& historique() const { return historique_; }
     // Both series as a file holds them: List1's items and the second list's values.
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
     QString fichier() const { return fichier_; }
+    // Nothing would be lost: the series as saved in their file, or as the program began.
+    bool enregistree() const;
+    // Series given back after the program stopped: shown with the file they had, marked
+    // as not saved.
+    void recupererSerie(const QStringList& liste1, const QString& texteListe2,
+                        const QString& fichier);
+
+signals:
+    // The table of counts window was made: it can now be followed.
+    void tableauOuvert();
+    // The main window closed for good: the learner's work was dealt with.
+    void finNormale();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -148,6 +173,14 @@ private:
     void montrerFichier(const QString& chemin, const core::TwoSeries& enregistree);
     QString fichier_;
     core::TwoSeries enregistree_;
+
+    // Undo and redo over the changes of the series
+    core::Instantane instantane() const;
+    void montrerInstantane(const core::Instantane& i);
+    void montrerAnnulation();
+    void mnuAnnuler_Click();
+    void mnuRetablir_Click();
+    core::Historique historique_;
 
     // The parameters window and the table of counts
     void mnuParametres_Click();

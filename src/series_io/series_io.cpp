@@ -67,7 +67,7 @@ bool statistique::ouvrirSerie(const QString& chemin) {
         ui::messageBox(core::explain(lecture.error, nomDe(chemin)));
         return false;
     }
-    chargerSerie(*lecture.series);
+    avecAnnulation(u"Ouvrir une série"_s, [&] { chargerSerie(*lecture.series); });
     montrerFichier(chemin, serie());
     return true;
 }
@@ -89,6 +89,22 @@ bool statistique::enregistrerDans(const QString& chemin) {
     }
     montrerFichier(chemin, aEnregistrer);
     return true;
+}
+
+bool statistique::enregistree() const {
+    return serie() == enregistree_;
+}
+
+void statistique::recupererSerie(const QStringList& liste1, const QString& texteListe2,
+                                 const QString& fichier) {
+    List1->setItems(liste1);
+    dexo_mod::calculer_bilan();
+    Text_liste2->setText(texteListe2);
+    sub_graph_effacer();
+    Label1->setCaption(QString());
+    montrerFichier(fichier, {});
+    // No series passes for this one: nothing of it was saved.
+    enregistree_ = {{u"\u0000"_s}, {}};
 }
 
 bool statistique::modificationsTraitees() {
@@ -126,10 +142,12 @@ void statistique::closeEvent(QCloseEvent* event) {
     // The table of counts goes with the program: its changes are asked about too.
     const bool tableau =
         !Tableau_effectifs::exists() || Tableau_effectifs::instance().modificationsTraitees();
-    if (tableau && modificationsTraitees())
+    if (tableau && modificationsTraitees()) {
         event->accept();
-    else
+        emit finNormale();
+    } else {
         event->ignore();
+    }
 }
 
 void statistique::mnuCopierSerie_Click() {
@@ -146,7 +164,7 @@ void statistique::mnuCollerSerie_Click() {
     }
     core::TwoSeries collee = *lecture.series;
     if (collee.second.isEmpty()) collee.second = serie().second;
-    chargerSerie(collee);
+    avecAnnulation(u"Coller une série"_s, [&] { chargerSerie(collee); });
 }
 
 void statistique::dragEnterEvent(QDragEnterEvent* event) {

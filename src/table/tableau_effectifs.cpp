@@ -281,6 +281,7 @@ void Tableau_effectifs::montrer() {
         }
     }
     montrerGraphique();
+    emit tableauChange();
 }
 
 // The chart is worked out for the area's size, again whenever that changes.
@@ -410,16 +411,28 @@ bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
 void Tableau_effectifs::montrerFichier(const QString& chemin) {
     fichier_ = chemin;
     enregistre_ = tableau();
+    emit tableauChange();
     setWindowTitle(chemin.isEmpty() ? u"Tableau d'effectifs"_s
                                     : u"Tableau d'effectifs - "_s + nomDe(chemin));
 }
 
-bool Tableau_effectifs::modificationsTraitees() {
+bool Tableau_effectifs::enregistre() const {
     const auto vide = [](const core::Tableau& t) {
         return std::all_of(t.lignes.begin(), t.lignes.end(),
                            [](const core::Tableau::Ligne& l) { return l.estVide(); });
     };
-    if (tableau() == enregistre_ || (fichier_.isEmpty() && vide(tableau()))) return true;
+    return tableau() == enregistre_ || (fichier_.isEmpty() && vide(tableau()));
+}
+
+void Tableau_effectifs::recuperer(const core::Tableau& tableau, const QString& fichier) {
+    saisie_->remplacer(tableau);
+    montrerFichier(fichier);
+    enregistre_ = {};
+    emit tableauChange();
+}
+
+bool Tableau_effectifs::modificationsTraitees() {
+    if (enregistre()) return true;
     const QString quoi =
         fichier_.isEmpty() ? u"du tableau d'effectifs"_s : u"de "_s + nomDe(fichier_);
     const int choix = ui::ask(u"Enregistrer les modifications %1 ?"_s.arg(quoi),
@@ -437,9 +450,12 @@ bool Tableau_effectifs::modificationsTraitees() {
 // The main window's way in: created on first use, its "Vers la liste" wired to the main
 // list, shown beside it without a modal loop, brought to the front when already open.
 void statistique::mnuTableau_Click() {
-    if (!Tableau_effectifs::exists())
+    if (!Tableau_effectifs::exists()) {
         connect(&Tableau_effectifs::instance(), &Tableau_effectifs::versLaListe, this,
-                ui::guarded<const QStringList&>(
-                    [this](const QStringList& textes) { remplacerSerie1(textes); }));
+                ui::guarded<const QStringList&>([this](const QStringList& textes) {
+                    avecAnnulation(u"Vers la liste"_s, [&] { remplacerSerie1(textes); });
+                }));
+        emit tableauOuvert();
+    }
     Tableau_effectifs::instance().showCentred();
 }

@@ -60,10 +60,17 @@ public:
     bool ouvrirDonnees(const core::Tableau& donnees);
     // Asks whether to save a changed table; false when the learner cancels.
     bool modificationsTraitees();
+    // The file the table goes with, if any, and whether it holds nothing left unsaved.
+    QString fichier() const { return fichier_; }
+    bool enregistre() const;
+    // A table given back after the program stopped: shown, marked as not saved.
+    void recuperer(const core::Tableau& tableau, const QString& fichier);
 
 signals:
     // The series the main list is to hold, from "Vers la liste".
     void versLaListe(const QStringList& textes);
+    // Any change of the table: a cell, a row, its kind, a file opened or saved.
+    void tableauChange();
 
 private:
     friend class ui::SingleWindow<Tableau_effectifs>;

@@ -110,6 +110,10 @@ class Desktop:
             "LANG": "C.UTF-8",
             "LC_ALL": "",
             "XDG_RUNTIME_DIR": self.tmp.name,
+            # The program's own data and settings (its recovered work, its recent
+            # files) belong to this desktop alone.
+            "XDG_DATA_HOME": os.path.join(self.tmp.name, "data"),
+            "XDG_CONFIG_HOME": os.path.join(self.tmp.name, "config"),
             "QT_QPA_PLATFORM": "xcb",
             "NO_AT_BRIDGE": "0",
         })
