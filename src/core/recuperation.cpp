@@ -95,8 +95,10 @@ std::optional<EtatDeTravail> lireEtat(const QByteArray& octets) {
 Recuperation::Recuperation(const QString& dossier) : dossier_(dossier) {
     ecrivain_.setMaxThreadCount(1);  // one write after the other, in order
     if (!QDir().mkpath(dossier_)) return;
+    // The process, when it started keeping, and which keeper of it: never another's.
+    static int gardiens = 0;
     id_ = QString::number(QCoreApplication::applicationPid()) + u'-' +
-          QString::number(QDateTime::currentMSecsSinceEpoch());
+          QString::number(QDateTime::currentMSecsSinceEpoch()) + u'-' + QString::number(++gardiens);
     auto verrou = std::make_unique<QLockFile>(verrouDe(chemin()));
     verrou->setStaleLockTime(0);  // held as long as the program runs
     if (verrou->tryLock(0)) verrou_ = std::move(verrou);

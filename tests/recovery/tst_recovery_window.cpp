@@ -1,0 +1,196 @@
+// The work given back in the windows: a state left by a program that stopped is offered
+// with its question, and "Récupérer" shows both lists and the table as they were, marked
+// as not saved; "Ne pas récupérer" removes it; a damaged one is set aside with a
+// message; one with nothing unsaved is not asked about. And undo over the series'
+// changes, from the menu and with Ctrl+Z where no text box has the focus.
+
+#include "core/recuperation.h"
+#include "exercise/dexo_enonce.h"
+#include "recovery/sauvegarde.h"
+#include "support/fresh_start.h"
+#include "table/tableau_effectifs.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void laisser(const QDir& dossier, const QByteArray& etat) {
+    QFile f(dossier.filePath(u"etat-1-1.json"_s));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(etat);
+    QFile l(dossier.filePath(u"etat-1-1.lock"_s));
+    QVERIFY(l.open(QIODevice::WriteOnly));
+    l.write("4194303\nstatistique\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+}
+
+core::EtatDeTravail travail() {
+    core::Tableau t;
+    t.lignes = {{.valeur = u"38"_s, .effectif = u"7"_s}};
+    return {.serie = {{u"12"_s, u"7,5"_s}, {u"4"_s}},
+            .texteListe2 = u"4\r\n9x"_s,
+            .fichier = u"notes.csv"_s,
+            .enregistre = false,
+            .tableau = t,
+            .fichierTableau = u"pointures.csv"_s,
+            .tableauEnregistre = false};
+}
+
+}  // namespace
+
+class RecoveryWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { test::freshStart(); }
+    void givenBack();
+    void refused_data();
+    void refused();
+    void keptAfterEachChange();
+    void undoOverTheSeries_data();
+    void undoOverTheSeries();
+    void ctrlZStaysWithTheTextBox();
+};
+
+void RecoveryWindowTest::givenBack() {
+    QTemporaryDir dossier;
+    laisser(QDir(dossier.path()), core::ecrireEtat(travail()));
+    Sauvegarde sauvegarde(dossier.path());
+    test::MessageBoxAnswerer reponse(u"Récupérer"_s);
+    sauvegarde.proposer();
+    QCOMPARE(reponse.texts, QStringList{u"Le programme s'est arrêté sans enregistrer votre "
+                                        u"travail. Récupérer la série ?"_s});
+    QCOMPARE(reponse.buttons, QStringList{u"Récupérer|Ne pas récupérer"_s});
+    statistique& w = statistique::instance();
+    QCOMPARE(test::items(*w.List1), (QStringList{u"12"_s, u"7,5"_s}));
+    QCOMPARE(w.Text_liste2->text(), u"4\r\n9x"_s);
+    QCOMPARE(test::items(*w.List2).value(0), u"Valeur max= 12"_s);
+    QCOMPARE(w.windowTitle(), u"Statistique - notes.csv"_s);
+    QVERIFY(!w.enregistree());
+    const Tableau_effectifs& t = Tableau_effectifs::instance();
+    QCOMPARE(t.tableau(), travail().tableau);
+    QVERIFY(!t.enregistre());
+    // Given back, it is this program's state; the one left behind is gone.
+    QVERIFY(!QFile::exists(QDir(dossier.path()).filePath(u"etat-1-1.json"_s)));
+    QFile mien(sauvegarde.recuperation().chemin());
+    QVERIFY(mien.open(QIODevice::ReadOnly));
+    QCOMPARE(core::lireEtat(mien.readAll())->serie.first, (QStringList{u"12"_s, u"7,5"_s}));
+}
+
+void RecoveryWindowTest::refused_data() {
+    QTest::addColumn<QByteArray>("etat");
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<QString>("dit");
+    QTest::addColumn<QString>("reste");
+    QTest::newRow("not given back") << core::ecrireEtat(travail()) << u"Ne pas récupérer"_s
+                                    << u"Le programme s'est arrêté"_s << QString();
+    QTest::newRow("damaged") << QByteArray("{\"statistique\":1,") << QString()
+                             << u"Un travail à récupérer était endommagé : il a été mis de côté "
+                                u"dans « etat-1-1.endommage »."_s
+                             << u"etat-1-1.endommage"_s;
+    core::EtatDeTravail sauve = travail();
+    sauve.enregistre = true;
+    sauve.tableau.reset();
+    QTest::newRow("all of it saved")
+        << core::ecrireEtat(sauve) << QString() << QString() << QString();
+}
+
+void RecoveryWindowTest::refused() {
+    QFETCH(QByteArray, etat);
+    QFETCH(QString, reponse);
+    QFETCH(QString, dit);
+    QFETCH(QString, reste);
+    QTemporaryDir dossier;
+    laisser(QDir(dossier.path()), etat);
+    Sauvegarde sauvegarde(dossier.path());
+    test::MessageBoxAnswerer answerer(reponse);
+    sauvegarde.proposer();
+    QCOMPARE(answerer.texts.size(), dit.isEmpty() ? 0 : 1);
+    if (!dit.isEmpty()) QVERIFY2(answerer.texts[0].startsWith(dit), qPrintable(answerer.texts[0]));
+    QCOMPARE(test::items(*statistique::instance().List1), QStringList{u"0"_s});
+    QStringList restes = QDir(dossier.path()).entryList(QDir::Files);
+    restes.removeAll(QFileInfo(sauvegarde.recuperation().chemin()).completeBaseName() + u".lock"_s);
+    QCOMPARE(restes, reste.isEmpty() ? QStringList{} : QStringList{reste});
+    // Asked once: the next start finds nothing.
+    test::MessageBoxAnswerer encore;
+    Sauvegarde(dossier.path()).proposer();
+    QVERIFY(encore.texts.isEmpty());
+}
+
+// GIVEN the program keeping its work WHEN the series change THEN the state follows, and
+// a clean end removes it.
+void RecoveryWindowTest::keptAfterEachChange() {
+    QTemporaryDir dossier;
+    Sauvegarde sauvegarde(dossier.path());
+    statistique& w = statistique::instance();
+    QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
+    QTRY_VERIFY(QFile::exists(sauvegarde.recuperation().chemin()));
+    const auto lu = [&] {
+        QFile f(sauvegarde.recuperation().chemin());
+        return f.open(QIODevice::ReadOnly) ? core::lireEtat(f.readAll()) : std::nullopt;
+    };
+    QTRY_COMPARE(lu()->serie.first, test::items(*w.List1));
+    QVERIFY(!lu()->enregistre);
+    w.close();
+    QVERIFY(!QFile::exists(sauvegarde.recuperation().chemin()));
+}
+
+// GIVEN a series WHEN a button replaces it and Annuler is chosen THEN the series and its
+// summary come back, and Rétablir replaces them again.
+void RecoveryWindowTest::undoOverTheSeries_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::newRow("<<") << u"<<"_s;
+    QTest::newRow("Aleatoire") << u"Aleatoire"_s;
+    QTest::newRow("Camembert") << u"Camembert"_s;
+}
+
+void RecoveryWindowTest::undoOverTheSeries() {
+    QFETCH(QString, nom);
+    statistique& w = statistique::instance();
+    test::loadSeries({u"12"_s, u"7,5"_s, u"3"_s});
+    const QStringList serie = test::items(*w.List1), resume = test::items(*w.List2);
+    QVERIFY(!w.mnuAnnuler->isEnabled());
+    if (nom == u"<<")
+        QTest::mouseClick(&w.Command_enlever(1), Qt::LeftButton);
+    else if (nom == u"Aleatoire")
+        QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
+    else
+        QTest::mouseClick(&Dexo_enonce::instance().command_camembert(1), Qt::LeftButton);
+    const QStringList apres = test::items(*w.List1);
+    QVERIFY(apres != serie);
+    QCOMPARE(w.mnuAnnuler->text(), u"&Annuler « %1 »"_s.arg(nom));
+    w.mnuAnnuler->trigger();
+    QCOMPARE(test::items(*w.List1), serie);
+    QCOMPARE(test::items(*w.List2), resume);
+    QCOMPARE(w.mnuRetablir->text(), u"&Rétablir « %1 »"_s.arg(nom));
+    w.mnuRetablir->trigger();
+    QCOMPARE(test::items(*w.List1), apres);
+}
+
+// GIVEN a value typed in Text1 WHEN Ctrl+Z is pressed there THEN the box undoes its own
+// typing; from the list, Ctrl+Z undoes the series.
+void RecoveryWindowTest::ctrlZStaysWithTheTextBox() {
+    statistique& w = statistique::instance();
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
+    const QStringList tirees = test::items(*w.List1);
+    w.Text1->setFocus();
+    QTest::keyClicks(w.Text1, u"4"_s);
+    const QString tape = w.Text1->text();
+    QTest::keyClick(w.Text1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(test::items(*w.List1), tirees);
+    QVERIFY(w.Text1->text() != tape);
+    w.List1->setFocus();
+    QTest::keyClick(w.List1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(test::items(*w.List1), QStringList{u"0"_s});
+}
+
+QTEST_MAIN(RecoveryWindowTest)
+#include "tst_recovery_window.moc"
