@@ -42,6 +42,9 @@ void statistique::createMenuBar() {
     mnuEnregistrerSous =
         item(fichier, QStringLiteral("Enregistrer la série &sous…"), "mnuEnregistrerSous",
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &statistique::mnuEnregistrerSous_Click);
+    mnuRecents = fichier->addMenu(QStringLiteral("Séries &récentes"));
+    mnuRecents->setObjectName(QStringLiteral("mnuRecents"));
+    connect(mnuRecents, &QMenu::aboutToShow, this, ui::guarded([this] { mnuRecents_Show(); }));
     fichier->addSeparator();
     mnuExporter = item(fichier, QStringLiteral("E&xporter le graphique…"), "mnuExporter",
                        Keys(Qt::CTRL | Qt::Key_E), &statistique::mnuExporter_Click);

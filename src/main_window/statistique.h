@@ -12,6 +12,7 @@
 
 #include "core/graphiques.h"
 #include "core/historique.h"
+#include "core/recents.h"
 #include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
@@ -27,6 +28,7 @@
 #include "ui/timer.h"
 
 class QAction;
+class QMenu;
 
 class statistique : public ui::Form, public ui::SingleWindow<statistique> {
     Q_OBJECT
@@ -57,6 +59,7 @@ public:
     QAction* mnuOuvrir;
     QAction* mnuEnregistrer;
     QAction* mnuEnregistrerSous;
+    QMenu* mnuRecents;  // "Séries récentes": filled each time it opens
     QAction* mnuExporter;
     QAction* mnuImprimer;
     QAction* mnuQuitter;
@@ -93,6 +96,9 @@ public:
         montrerAnnulation();
     }
     const core::Historique& historique() const { return historique_; }
+    // A series or table file opened or saved: first in "Séries récentes".
+    static void noterRecent(const core::Recent& recent);
+    static std::vector<core::Recent> recents();
     // Both series as a file holds them: List1's items and the second list's values.
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
@@ -178,6 +184,8 @@ private:
     core::Instantane instantane() const;
     void montrerInstantane(const core::Instantane& i);
     void montrerAnnulation();
+    void mnuRecents_Show();
+    void mnuRecent_Click(const core::Recent& recent);
     void mnuAnnuler_Click();
     void mnuRetablir_Click();
     core::Historique historique_;

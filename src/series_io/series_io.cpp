@@ -69,6 +69,7 @@ bool statistique::ouvrirSerie(const QString& chemin) {
     }
     avecAnnulation(u"Ouvrir une série"_s, [&] { chargerSerie(*lecture.series); });
     montrerFichier(chemin, serie());
+    noterRecent({core::Recent::Genre::Serie, chemin});
     return true;
 }
 
@@ -88,6 +89,7 @@ bool statistique::enregistrerDans(const QString& chemin) {
         return false;
     }
     montrerFichier(chemin, aEnregistrer);
+    noterRecent({core::Recent::Genre::Serie, chemin});
     return true;
 }
 

@@ -379,6 +379,7 @@ bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
     }
     saisie_->remplacer(*lecture.tableau);
     montrerFichier(chemin);
+    statistique::noterRecent({core::Recent::Genre::Tableau, chemin});
     // What is at fault shows in red, and the line under the table says where.
     return true;
 }
@@ -405,6 +406,7 @@ bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
         return false;
     }
     montrerFichier(chemin);
+    statistique::noterRecent({core::Recent::Genre::Tableau, chemin});
     return true;
 }
 

@@ -3,6 +3,7 @@
 // programs that stopped found, forgotten or set aside; undo and redo over named steps.
 
 #include "core/historique.h"
+#include "core/recents.h"
 #include "core/recuperation.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,7 @@ private slots:
     void statesLeftBehind();
     void undoAndRedo();
     void undoKeepsAHundredSteps();
+    void recentFiles();
 };
 
 void RecuperationTest::stateReadsBack_data() {
@@ -190,6 +192,32 @@ void RecuperationTest::undoKeepsAHundredSteps() {
     }
     QCOMPARE(annules, 100);
     QCOMPARE(dernier, serie({u"50"_s}));
+}
+
+// Ten at most, newest first, each once; the settings' lines read back, bad ones left out.
+void RecuperationTest::recentFiles() {
+    using core::Recent;
+    std::vector<Recent> r;
+    for (int i = 0; i < 12; ++i)
+        r = core::avecRecent(r, {Recent::Genre::Serie, u"/s%1.csv"_s.arg(i)});
+    QCOMPARE(r.size(), size_t(10));
+    QCOMPARE(r.front().chemin, u"/s11.csv"_s);
+    QCOMPARE(r.back().chemin, u"/s2.csv"_s);
+    r = core::avecRecent(r, {Recent::Genre::Serie, u"/s5.csv"_s});
+    QCOMPARE(r.front().chemin, u"/s5.csv"_s);
+    QCOMPARE(r.size(), size_t(10));
+    // The same path as a table is another entry.
+    r = core::avecRecent(r, {Recent::Genre::Tableau, u"/s5.csv"_s});
+    QCOMPARE(r[1], (Recent{Recent::Genre::Serie, u"/s5.csv"_s}));
+    QCOMPARE(core::recentsDesLignes(core::lignesDesRecents(r)), r);
+    QCOMPARE(core::recentsDesLignes({u"serie\t/a.csv"_s, u"n'importe quoi"_s, u"image\t/b.png"_s,
+                                     u"serie\t/a.csv"_s, u"tableau\t/c.csv"_s}),
+             (std::vector<Recent>{{Recent::Genre::Serie, u"/a.csv"_s},
+                                  {Recent::Genre::Tableau, u"/c.csv"_s}}));
+    QCOMPARE(core::texteDuRecent(0, {Recent::Genre::Serie, u"/x/notes & co.csv"_s}, true),
+             u"&1 notes && co.csv"_s);
+    QCOMPARE(core::texteDuRecent(9, {Recent::Genre::Tableau, u"/x/v.csv"_s}, false),
+             u"1&0 v.csv (tableau) (introuvable)"_s);
 }
 
 QTEST_GUILESS_MAIN(RecuperationTest)

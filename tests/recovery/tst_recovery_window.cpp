@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,6 +57,7 @@ private slots:
     void undoOverTheSeries_data();
     void undoOverTheSeries();
     void ctrlZStaysWithTheTextBox();
+    void recentFiles();
 };
 
 void RecoveryWindowTest::givenBack() {
@@ -190,6 +192,47 @@ void RecoveryWindowTest::ctrlZStaysWithTheTextBox() {
     w.List1->setFocus();
     QTest::keyClick(w.List1, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(test::items(*w.List1), QStringList{u"0"_s});
+}
+
+// GIVEN a series and a table opened WHEN "Séries récentes" opens THEN both are listed,
+// newest first; one that has gone says so, and choosing it takes it out with a message.
+void RecoveryWindowTest::recentFiles() {
+    QTemporaryDir dossier;
+    const QString serie = dossier.filePath(u"notes.csv"_s), tableau = dossier.filePath(u"v.csv"_s);
+    for (const auto& [chemin, texte] :
+         {std::pair{serie, "12\n7\n"}, {tableau, "Valeur;Effectif\n38;7\n"}}) {
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(texte);
+    }
+    statistique& w = statistique::instance();
+    const auto montrer = [&] {
+        QMetaObject::invokeMethod(w.mnuRecents, "aboutToShow");
+        QStringList textes;
+        for (QAction* a : w.mnuRecents->actions()) textes << a->text();
+        return textes;
+    };
+    QCOMPARE(montrer(), QStringList{u"Aucune série récente"_s});
+    QVERIFY(w.ouvrirSerie(serie));
+    w.mnuTableau->trigger();
+    QVERIFY(Tableau_effectifs::instance().ouvrirTableau(tableau));
+    QCOMPARE(montrer(), (QStringList{u"&1 v.csv (tableau)"_s, u"&2 notes.csv"_s}));
+    // Chosen again, the series opens.
+    test::loadSeries({u"1"_s});
+    {
+        test::MessageBoxAnswerer changes(u"Ne pas enregistrer"_s);
+        w.mnuRecents->actions()[1]->trigger();
+        QCOMPARE(changes.texts, QStringList{u"Enregistrer les modifications de notes.csv ?"_s});
+    }
+    QCOMPARE(test::items(*w.List1), (QStringList{u"12"_s, u"7"_s}));
+    QFile::remove(serie);
+    // Opened again, it came first.
+    QCOMPARE(montrer()[0], u"&1 notes.csv (introuvable)"_s);
+    test::MessageBoxAnswerer answerer;
+    w.mnuRecents->actions()[0]->trigger();
+    QCOMPARE(answerer.texts,
+             QStringList{u"« notes.csv » n'existe plus : il est retiré des séries récentes."_s});
+    QCOMPARE(montrer(), QStringList{u"&1 v.csv (tableau)"_s});
 }
 
 QTEST_MAIN(RecoveryWindowTest)

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace test {
@@ -23,11 +25,17 @@ QLocale english() {
 
 statistique& freshStart(const QLocale& locale) {
     static const bool prepared = [] {
+        // The program's settings and data folders are the test's own, not the user's.
+        static QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
         program::prepare();
         return true;
     }();
     Q_UNUSED(prepared);
     program::end();
+    QSettings(QSettings::UserScope, QStringLiteral("Statistique"), QStringLiteral("Statistique"))
+        .clear();
     dexo_mod::reinitialiser();
     core::Random::restart();
     core::setRegionalLocale(locale);
