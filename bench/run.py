@@ -17,7 +17,10 @@ from harness import Desktop  # noqa: E402
 FRAME_MS = 16.0
 # The goal of each measure, by the start of its name: one frame for what a click does,
 # longer for what goes through a file. Extreme values have none: they must only end.
-GOALS = [("open_", 100.0), ("save_", 100.0), ("export/", 200.0), ("hostile_", None)]
+# The recovery's writes happen on a thread of their own, once a second at most: what the
+# learner's thread pays for them is recovery_hand_over.
+GOALS = [("open_", 100.0), ("save_", 100.0), ("export/", 200.0), ("hostile_", None),
+         ("recovery_write", 1000.0)]
 
 
 def goal_of(name):
@@ -84,7 +87,8 @@ def main(build, runs=9):
     for label, values, unit in (("to first frame (ms)", times, 1), ("peak memory (MB)", memory, 1024)):
         app, bare, text = values["app"] / unit, values["bare"] / unit, values["text"] / unit
         print(f"{label:<24}{app:>10.1f}{bare:>10.1f}{app / bare:>8.2f}{text:>11.1f}{app / text:>8.2f}")
-    print("Goal: 1.3 times the bare window. 'Qt + text' is the same window showing one caption.")
+    print("Goal: 1.1 times 'Qt + text' (the same window showing one caption), and 1.15 for")
+    print("memory; the bare window is the toolkit's own floor.")
 
 
 if __name__ == "__main__":

@@ -9,9 +9,11 @@
 #include "main_window/calculer_bilan.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
+#include "recovery/sauvegarde.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <cstdio>
@@ -105,6 +107,10 @@ int main(int argc, char** argv) {
     core::setRegionalLocale(QLocale(QLocale::French, QLocale::France));
     statistique& window = statistique::instance();
     window.showCentred();
+    // Every action is measured with the learner's work being kept, as in the program,
+    // in a folder of the bench's own.
+    QTemporaryDir recuperation;
+    Sauvegarde sauvegarde(recuperation.path());
     // Painting needs the window on the (offscreen) screen.
     for (int i = 0; i < 1000 && !window.windowHandle()->isExposed(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
