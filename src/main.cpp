@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -51,9 +52,13 @@ int main(int argc, char* argv[]) {
     // A bad file says why first; the window then opens as at any start.
     if (!command.file.isEmpty()) window.ouvrirSerie(command.file);
     window.showCentred();
-    // What a program that stopped left is offered once the window shows.
-    Sauvegarde sauvegarde;
-    QTimer::singleShot(0, &sauvegarde, [&sauvegarde] { sauvegarde.proposer(); });
+    // Keeping the work starts once the window shows, and offers first what a program
+    // that stopped left: its folder and lock cost the first frame nothing.
+    std::unique_ptr<Sauvegarde> sauvegarde;
+    QTimer::singleShot(0, [&sauvegarde] {
+        sauvegarde = std::make_unique<Sauvegarde>();
+        sauvegarde->proposer();
+    });
     const int status = QApplication::exec();
     program::end();
     return status;

@@ -382,7 +382,6 @@ private:
             q.de = *compare;
             if (e.series.size() < 2)
                 refuser(u"« %1 » compare au moins deux séries"_s.arg(demande), "demande", rang);
-            if (q.de == Quantite::Mode) refuser(u"les modes ne se comparent pas"_s, "texte", rang);
         }
         return q;
     }
@@ -434,6 +433,11 @@ struct Quantile {
     const char16_t* symbole;
     const char16_t* part;  // "un quart", for the rank's sentence
 };
+
+// "N/4", "3N/4": the level a quantile is read at.
+QString niveauDe(const Quantile& k) {
+    return (k.num == 1 ? QString() : QString::number(k.num)) + u"N/"_s + QString::number(k.den);
+}
 
 std::optional<Quantile> quantileDe(Quantite q) {
     switch (q) {
@@ -630,8 +634,7 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
         const Intervalle& c = s.classes[size_t(lu->classe)];
         const double bas = effectifCumuleEn(s.classes, c.inferieure);
         const double haut = effectifCumuleEn(s.classes, c.superieure);
-        const QString niveauTexte = (k.num == 1 ? QString() : QString::number(k.num)) + u"N/"_s +
-                                    QString::number(k.den) + u" = "_s + exact(niveau);
+        const QString niveauTexte = niveauDe(k) + u" = "_s + exact(niveau);
         return niveauTexte + u" : les effectifs cumulés croissants passent de "_s + exact(bas) +
                u" en "_s + exact(c.inferieure) + u" à "_s + exact(haut) + u" en "_s +
                exact(c.superieure) + u", donc "_s + sym + u" est dans la classe "_s +
@@ -674,8 +677,7 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
     const qint64 r = rangAuDessus(N, k.num, k.den);
     return rangees + sym + u" est la plus petite valeur telle qu'au moins "_s +
            QString::fromUtf16(k.part) +
-           u" des valeurs lui soient inférieures ou égales : la valeur de rang ⌈"_s +
-           (k.num == 1 ? QString() : QString::number(k.num)) + u"N/"_s + QString::number(k.den) +
+           u" des valeurs lui soient inférieures ou égales : la valeur de rang ⌈"_s + niveauDe(k) +
            u"⌉ = ⌈"_s + exact(double(N) * k.num / k.den) + u"⌉ = "_s + exact(double(r)) +
            u", soit "_s + sym + u' ' + avecUnite(egal(valeurDeRang(v, r), dec), unite) + u'.';
 }
@@ -847,7 +849,7 @@ QString solutionClasseModale(const SerieExercice& s) {
            densites.join(u" ; "_s) + u"). La plus grande est "_s + fin + u'.';
 }
 
-QString solutionNombre(const Exercice& e, const QuestionExercice& q, const SerieExercice& s) {
+QString solutionNombre(const QuestionExercice& q, const SerieExercice& s) {
     const int dec = decimalesDe(q.precision);
     if (const auto k = quantileDe(q.quantite)) return solutionQuantile(s, *k, dec, q.unite);
     switch (q.quantite) {
@@ -886,7 +888,6 @@ QString solutionNombre(const Exercice& e, const QuestionExercice& q, const Serie
         default:
             break;
     }
-    Q_UNUSED(e);
     return {};
 }
 
@@ -1181,8 +1182,7 @@ QString indiceDe(const Exercice& e, int question) {
     if (const auto k = quantileDe(q.quantite)) {
         if (classes)
             t = u"Cherchez la classe où les effectifs cumulés croissants atteignent "_s +
-                (k->num == 1 ? QString() : QString::number(k->num)) + u"N/"_s +
-                QString::number(k->den) +
+                niveauDe(*k) +
                 u", puis lisez la valeur par interpolation linéaire sur le polygone des effectifs "
                 u"cumulés croissants."_s;
         else if (k->den == 2)
@@ -1193,8 +1193,7 @@ QString indiceDe(const Exercice& e, int question) {
             t = QString::fromUtf16(k->symbole) +
                 u" est la plus petite valeur telle qu'au moins "_s + QString::fromUtf16(k->part) +
                 u" des valeurs lui soient inférieures ou égales : cherchez la valeur de rang ⌈"_s +
-                (k->num == 1 ? QString() : QString::number(k->num)) + u"N/"_s +
-                QString::number(k->den) + u"⌉ dans les effectifs cumulés croissants."_s;
+                niveauDe(*k) + u"⌉ dans les effectifs cumulés croissants."_s;
     } else {
         switch (q.quantite) {
             case Quantite::Moyenne:
@@ -1300,19 +1299,19 @@ QString solutionDe(const Exercice& e, int question) {
     }
     const SerieExercice& origine = e.series[size_t(q.serie)];
     const bool change = q.ajouter != 0 || q.multiplier != 1;
-    if (!change) return solutionNombre(e, q, origine) + plus;
+    if (!change) return solutionNombre(q, origine) + plus;
     const SerieExercice apres = transformee(origine, q.multiplier, q.ajouter);
     const auto v = attendus(e, question);
     const auto avant =
         q.quantite == Quantite::Mode ? std::optional<double>() : valeurDe(origine, q.quantite);
     const QString loi = avant && !v.empty() ? linearite(q, *avant, v.front()) : QString();
     if (loi.isEmpty())
-        return u"Sur les valeurs après le changement : "_s + solutionNombre(e, q, apres) + plus;
+        return u"Sur les valeurs après le changement : "_s + solutionNombre(q, apres) + plus;
     QuestionExercice sans = q;
     sans.ajouter = 0;
     sans.multiplier = 1;
     sans.precision = 0.001;
-    QString avantLui = solutionNombre(e, sans, origine);
+    QString avantLui = solutionNombre(sans, origine);
     if (!avantLui.isEmpty()) avantLui[0] = avantLui[0].toLower();
     return u"Avant le changement, "_s + avantLui + u' ' + loi + plus;
 }

@@ -3,6 +3,7 @@
 #include "core/random.h"
 #include "main_window/statistique.h"
 #include "table/tableau_effectifs.h"
+#include "ui/command_button.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
 #include "ui/table_model.h"
@@ -27,12 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QPushButton* bouton(QWidget* parent, const QString& legende, const char* nom) {
-    auto* b = new QPushButton(legende, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    return b;
-}
 
 QLabel* texte(QWidget* parent, const QString& nom, const QString& lu) {
     auto* l = new QLabel(parent);
@@ -83,11 +78,11 @@ Exercices::Exercices()
     questionsLayout_ = new QVBoxLayout(questionsZone_);
     questionsLayout_->setContentsMargins(0, 0, 0, 0);
     Label_score = texte(page, u"Label_score"_s, u"Score"_s);
-    Command_verifier = bouton(page, u"Vérifier"_s, "Command_verifier");
-    Command_indice = bouton(page, u"Indice"_s, "Command_indice");
-    Command_solution = bouton(page, u"Solution"_s, "Command_solution");
-    Command_nouvelles = bouton(page, u"Nouvelles données"_s, "Command_nouvelles");
-    Command_tableau = bouton(page, u"Ouvrir dans le tableau"_s, "Command_tableau");
+    Command_verifier = ui::pushButton(page, u"Vérifier"_s, "Command_verifier");
+    Command_indice = ui::pushButton(page, u"Indice"_s, "Command_indice");
+    Command_solution = ui::pushButton(page, u"Solution"_s, "Command_solution");
+    Command_nouvelles = ui::pushButton(page, u"Nouvelles données"_s, "Command_nouvelles");
+    Command_tableau = ui::pushButton(page, u"Ouvrir dans le tableau"_s, "Command_tableau");
 
     auto* colonne = new QVBoxLayout(page);
     colonne->addWidget(Label_titre);

@@ -7,6 +7,7 @@
 #include "main_window/statistique.h"
 #include "table/saisie.h"
 #include "ui/chart_view.h"
+#include "ui/command_button.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
@@ -33,12 +34,6 @@ using Nature = core::Tableau::Nature;
 namespace {
 
 const QString kTableaux = u"Tableaux d'effectifs (*.csv *.txt);;Tous les fichiers (*)"_s;
-
-QPushButton* bouton(QWidget* parent, const QString& legende, const char* nom) {
-    auto* b = new QPushButton(legende, parent);
-    b->setObjectName(QString::fromLatin1(nom));
-    return b;
-}
 
 QString nomDe(const QString& chemin) {
     return QFileInfo(chemin).fileName();
@@ -77,8 +72,8 @@ Tableau_effectifs::Tableau_effectifs()
     Table_saisie->horizontalHeader()->setMinimumSectionSize(90);
     Table_saisie->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Table_saisie->verticalHeader()->setDefaultSectionSize(Table_saisie->fontMetrics().height() + 8);
-    Command_ajouter = bouton(this, u"Ajouter une ligne"_s, "Command_ajouter");
-    Command_supprimer = bouton(this, u"Supprimer la ligne"_s, "Command_supprimer");
+    Command_ajouter = ui::pushButton(this, u"Ajouter une ligne"_s, "Command_ajouter");
+    Command_supprimer = ui::pushButton(this, u"Supprimer la ligne"_s, "Command_supprimer");
     Text_cellule = new QLineEdit(this);
     Text_cellule->setObjectName(u"Text_cellule"_s);
     Text_cellule->setAccessibleName(u"Case courante"_s);
@@ -115,10 +110,10 @@ Tableau_effectifs::Tableau_effectifs()
     Label_seuil->setWordWrap(true);
     Label_seuil->setAccessibleName(u"Valeurs au-dessus et au-dessous du seuil"_s);
 
-    Command_exercice = bouton(this, u"Données de l'exercice"_s, "Command_exercice");
-    Command_vers_liste = bouton(this, u"Vers la liste"_s, "Command_vers_liste");
-    Command_ouvrir = bouton(this, u"Ouvrir un tableau…"_s, "Command_ouvrir");
-    Command_enregistrer = bouton(this, u"Enregistrer le tableau…"_s, "Command_enregistrer");
+    Command_exercice = ui::pushButton(this, u"Données de l'exercice"_s, "Command_exercice");
+    Command_vers_liste = ui::pushButton(this, u"Vers la liste"_s, "Command_vers_liste");
+    Command_ouvrir = ui::pushButton(this, u"Ouvrir un tableau…"_s, "Command_ouvrir");
+    Command_enregistrer = ui::pushButton(this, u"Enregistrer le tableau…"_s, "Command_enregistrer");
 
     Choix_graphique = new QComboBox(this);
     Choix_graphique->setObjectName(u"Choix_graphique"_s);
@@ -130,9 +125,9 @@ Tableau_effectifs::Tableau_effectifs()
     Picture_tableau = new ui::ChartView(this, ui::rgb(255, 255, 255));
     Picture_tableau->setObjectName(u"Picture_tableau"_s);
     Picture_tableau->setAccessibleName(u"Graphique du tableau"_s);
-    Command_copier = bouton(this, u"Copier le graphique"_s, "Command_copier");
-    Command_exporter = bouton(this, u"Exporter le graphique…"_s, "Command_exporter");
-    Command_imprimer = bouton(this, u"Imprimer le graphique…"_s, "Command_imprimer");
+    Command_copier = ui::pushButton(this, u"Copier le graphique"_s, "Command_copier");
+    Command_exporter = ui::pushButton(this, u"Exporter le graphique…"_s, "Command_exporter");
+    Command_imprimer = ui::pushButton(this, u"Imprimer le graphique…"_s, "Command_imprimer");
 
     auto* nature = new QHBoxLayout;
     auto* legende = new QLabel(u"&Nature du tableau :"_s, this);

@@ -37,4 +37,10 @@ CommandButton::CommandButton(QWidget* parent, const ButtonProperties& p)
     setUpButton(this, p);
 }
 
+QPushButton* pushButton(QWidget* parent, const QString& caption, const char* name) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
 }  // namespace ui

@@ -20,6 +20,10 @@ void setUpButton(QPushButton* button, const ButtonProperties& properties);
 // selected), its caption, and the focus mark.
 void paintFilledButton(QPushButton* button);
 
+// A push button of the desktop's own look, for the windows added around the described
+// ones, carrying its name for the routines and the tests.
+QPushButton* pushButton(QWidget* parent, const QString& caption, const char* name);
+
 // A push button filled with its background colour.
 class CommandButton : public QPushButton {
     Q_OBJECT
