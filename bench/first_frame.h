@@ -16,11 +16,15 @@
 
 class FirstFrame : public QObject {
 public:
-    explicit FirstFrame(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    // On the application, whose filters see an event before the window's own: what a
+    // program leaves until after its first frame is not counted in it.
+    explicit FirstFrame(QWidget* window) : QObject(window), window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             // Once the paint has been flushed to the screen.
             QTimer::singleShot(0, [] {
@@ -39,5 +43,6 @@ protected:
     }
 
 private:
+    QObject* window_;
     bool seen_ = false;
 };

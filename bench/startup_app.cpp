@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     program::prepare();
     statistique& window = statistique::instance();
     new FirstFrame(&window);
-    window.showCentred();
+    program::show(window);
     const int status = QApplication::exec();
     program::end();
     return status;

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -51,11 +50,10 @@ int main(int argc, char* argv[]) {
     statistique& window = statistique::instance();
     // A bad file says why first; the window then opens as at any start.
     if (!command.file.isEmpty()) window.ouvrirSerie(command.file);
-    window.showCentred();
     // Keeping the work starts once the window shows, and offers first what a program
     // that stopped left: its folder and lock cost the first frame nothing.
     std::unique_ptr<Sauvegarde> sauvegarde;
-    QTimer::singleShot(0, [&sauvegarde] {
+    program::show(window, [&sauvegarde] {
         sauvegarde = std::make_unique<Sauvegarde>();
         sauvegarde->proposer();
     });

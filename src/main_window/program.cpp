@@ -6,38 +6,60 @@
 #include "parameters/parametres_serie.h"
 #include "practice/exercices.h"
 #include "table/tableau_effectifs.h"
+#include "ui/look.h"
 #include "ui/message_box.h"
+#include "ui/style.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QStyleFactory>
-#include <QTimer>
 #include <QTranslator>
+
+#include <optional>
 
 namespace program {
 
-void prepare() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("Statistique"));
-    ui::setApplicationTitle(QStringLiteral("Statistique"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("statistique"));
-    // The toolkit's own words (the text boxes' menu, the file dialogs, the shortcut
-    // keys) in the program's language: French, unless the locale asks for another.
+namespace {
+
+// The toolkit's own words (the text boxes' menu, the file dialogs, the shortcut keys) in
+// the program's language: French, unless the locale asks for another.
+void loadTranslations() {
     auto* translator = new QTranslator(qApp);
     if (translator->load(core::localeFromEnvironment(), QStringLiteral("qtbase"),
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
-    // The icon is not needed for the first frame: it is read once the event loop runs.
-    QTimer::singleShot(0, [] {
+}
+
+// Until the main window's first frame: what it shows is made in the fonts it shows.
+std::optional<ui::StandardFontWhileMaking> standardFont;
+
+}  // namespace
+
+void prepare() {
+    QApplication::setStyle(ui::createStyle());
+    QApplication::setApplicationName(QStringLiteral("Statistique"));
+    ui::setApplicationTitle(QStringLiteral("Statistique"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("statistique"));
+    standardFont.emplace();
+}
+
+void show(statistique& window, std::function<void()> then) {
+    window.showCentred();
+    // The first frame shows none of the toolkit's words: they, the icon's files and
+    // what follows wait until the learner sees the window.
+    ui::afterFirstFrame(&window, [then = std::move(then)] {
+        standardFont.reset();
+        loadTranslations();
         QIcon icon;
         for (int size : {24, 32, 48, 64, 128})
             icon.addFile(QStringLiteral(":/icons/statistique-%1.png").arg(size));
         QApplication::setWindowIcon(icon);
+        if (then) then();
     });
 }
 
 void end() {
+    standardFont.reset();
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <functional>
+
+class statistique;
+
 // What the process sets up before its first window and tears down after its last.
 namespace program {
 
 // The toolkit's look and the program's title, the same for the program and its tests.
 void prepare();
+// Shows the main window; once its first frame is on the screen, gives the program its icon
+// and runs `then`.
+void show(statistique& window, std::function<void()> then = {});
 // Closes every window of the program, as the end of the process does.
 void end();
 

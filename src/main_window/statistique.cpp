@@ -7,6 +7,7 @@
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "ui/look.h"
+#include "ui/style.h"
 
 using namespace Qt::StringLiterals;
 using ui::rgb;
@@ -52,6 +53,7 @@ statistique::statistique()
     createMenuBar();
     wireEvents();
     setAcceptDrops(true);
+    ui::afterFirstFrame(this, [this] { Label_graph.makeNow(); });
 }
 
 void statistique::createChartArea() {
@@ -59,24 +61,8 @@ void statistique::createChartArea() {
                      "Picture1", 5);
     Picture1->setDrawWidth(2);
     Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
-    // The chart labels start hidden; every chart places and captions those it shows.
-    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int liste,
-                                    int count, quint32 back, int firstTab) {
-        for (int i = 0; i < count; ++i) {
-            const QPointF depart = core::departEtiquette(liste, i);
-            auto* label = new ui::Label(Picture1->surface(),
-                                        {.caption = u"Label3"_s,
-                                         .bounds = {depart.x(), depart.y(), 720, 240},
-                                         .look = {.back = back, .points = 9.75, .bold = true},
-                                         .autoSize = true,
-                                         .hidden = true});
-            ui::setTabIndex(label, firstTab + i);
-            array.add(label, name);
-        }
-    };
-    chartLabels(Label_graph, "Label_graph", 0, core::kEtiquettes1, core::kFondEtiquette1, 12);
-    chartLabels(Label_graph2, "Label_graph2", 1, core::kEtiquettes2, core::kFondEtiquette2, 40);
-
+    Label_graph.makeOnFirstUse([this] { createChartLabels(); });
+    Label_graph2.makeOnFirstUse([this] { createChartLabels(); });
     // Array index, caption, top and tab index of the four chart buttons.
     const struct {
         const char16_t* caption;
@@ -94,6 +80,27 @@ void statistique::createChartArea() {
         ui::setTabIndex(option, c.tab);
         Option_graph.add(option, "Option_graph");
     }
+}
+
+// The chart labels start hidden; every chart places and captions those it shows. The
+// first frame shows none: they are made after it, or when first used if sooner.
+void statistique::createChartLabels() {
+    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int liste,
+                                    int count, quint32 back, int firstTab) {
+        for (int i = 0; i < count; ++i) {
+            const QPointF depart = core::departEtiquette(liste, i);
+            auto* label = new ui::Label(Picture1->surface(),
+                                        {.caption = u"Label3"_s,
+                                         .bounds = {depart.x(), depart.y(), 720, 240},
+                                         .look = {.back = back, .points = 9.75, .bold = true},
+                                         .autoSize = true,
+                                         .hidden = true});
+            ui::setTabIndex(label, firstTab + i);
+            array.add(label, name);
+        }
+    };
+    chartLabels(Label_graph, "Label_graph", 0, core::kEtiquettes1, core::kFondEtiquette1, 12);
+    chartLabels(Label_graph2, "Label_graph2", 1, core::kEtiquettes2, core::kFondEtiquette2, 40);
 }
 
 void statistique::createSeriesPanel() {

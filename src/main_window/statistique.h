@@ -126,6 +126,7 @@ private:
     statistique();
     void load() override { Form_Load(); }
     void createChartArea();
+    void createChartLabels();
     void createSeriesPanel();
     void createSecondListPanel();
     void createMenuBar();

@@ -1,5 +1,6 @@
 #include "ui/look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QVariant>
@@ -41,12 +42,18 @@ struct Face {
 
 // The face the design names where the machine has it, else the closest one present,
 // found once: asking for a missing family at every control costs a font search each.
+// Looked up among the families present: asking the font database for each family
+// would resolve it as an alias, a search of its own.
 const Face& face() {
     static const Face chosen = [] {
+        const QStringList present = QFontDatabase::families();
+        const auto has = [&](const QString& family) {
+            return present.contains(family, Qt::CaseInsensitive);
+        };
         const QString designed = QStringLiteral("MS Sans Serif");
-        if (QFontDatabase::hasFamily(designed)) return Face{designed, 1.0};
+        if (has(designed)) return Face{designed, 1.0};
         for (const char* family : {"Liberation Sans", "Arimo", "DejaVu Sans"})
-            if (QFontDatabase::hasFamily(QString::fromLatin1(family)))
+            if (has(QString::fromLatin1(family)))
                 return Face{QString::fromLatin1(family), kFallbackWidth};
         return Face{QString(), kFallbackWidth};
     }();
@@ -62,6 +69,15 @@ QFont font(double points, bool bold) {
     f.setPixelSize(static_cast<int>(std::lround(size)));
     f.setBold(bold);
     return f;
+}
+
+StandardFontWhileMaking::StandardFontWhileMaking() : desktop_(QApplication::font()) {
+    QApplication::setFont(font());
+}
+
+StandardFontWhileMaking::~StandardFontWhileMaking() {
+    // Nothing to give it back to once the application has ended.
+    if (QCoreApplication::instance()) QApplication::setFont(desktop_);
 }
 
 void applyLook(QWidget* control, const Look& look) {

@@ -26,6 +26,21 @@ quint32 systemColour(int index);
 // its place in a twips layout.
 QFont font(double points = 0, bool bold = false);
 
+// While it lives, new controls start in the standard font rather than the desktop's:
+// each is given its own font, and a text box made in the desktop's loads that font
+// first, for nothing. The desktop's comes back at its end, for the toolkit's dialogues
+// and menus; giving it back costs every control a new layout.
+class StandardFontWhileMaking {
+public:
+    StandardFontWhileMaking();
+    ~StandardFontWhileMaking();
+    StandardFontWhileMaking(const StandardFontWhileMaking&) = delete;
+    StandardFontWhileMaking& operator=(const StandardFontWhileMaking&) = delete;
+
+private:
+    QFont desktop_;
+};
+
 struct Look {
     std::optional<quint32> back;  // nullopt: the toolkit's own
     std::optional<quint32> fore;

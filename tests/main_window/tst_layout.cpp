@@ -1,10 +1,14 @@
 // The main window as it opens: every control where it belongs, and the start-up state.
 
 #include "engine/dexo_mod.h"
+#include "main_window/program.h"
 #include "support/fresh_start.h"
 #include "ui/look.h"
+#include "ui/style.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -24,6 +28,7 @@ private slots:
     void panelsLieBehind();
     void startUpState();
     void colourTable();
+    void firstFrameThenTheRest();
 };
 
 namespace {
@@ -245,6 +250,35 @@ void LayoutTest::colourTable() {
                                  16701145, 5202926, 4711018,  14381152, 0};
     for (int i = 0; i <= 10; ++i) QCOMPARE(dexo_mod::couleurs(i), expected[i]);
     QCOMPARE(quint32(dexo_mod::couleurs(5)), ui::rgb(179, 220, 253));  // the list boxes' colour
+}
+
+// The first frame is the window whole, already in its own fonts; the chart's hidden
+// labels, the desktop's font for the toolkit, its words and the icon come after it, and
+// change nothing the learner sees.
+void LayoutTest::firstFrameThenTheRest() {
+    statistique& w = statistique::instance();
+    QVERIFY(w.findChildren<ui::Label*>(u"Label_graph"_s).isEmpty());
+    QVERIFY(w.findChildren<ui::Label*>(u"Label_graph2"_s).isEmpty());
+    bool then = false;
+    program::show(w, [&] { then = true; });
+    // Seen at the first frame, before anything that follows it.
+    QImage firstFrame;
+    ui::afterFirstFrame(&w, [&] {
+        QVERIFY(!then);
+        firstFrame = w.grab().toImage();
+    });
+    QTRY_VERIFY(then);
+    QVERIFY(!firstFrame.isNull());
+    QCOMPARE(w.findChildren<ui::Label*>(u"Label_graph"_s).size(), 21);
+    QCOMPARE(w.findChildren<ui::Label*>(u"Label_graph2"_s).size(), 20);
+    for (const ui::Label* label : w.findChildren<ui::Label*>(u"Label_graph"_s))
+        QVERIFY(label->isHidden());
+    QVERIFY(QApplication::font() != ui::font());
+    QCOMPARE(QCoreApplication::translate("QShortcut", "Shift"), u"Maj"_s);
+    QVERIFY(!QApplication::windowIcon().isNull());
+    test::settle();
+    QVERIFY(w.grab().toImage() == firstFrame);
+    w.hide();
 }
 
 QTEST_MAIN(LayoutTest)

@@ -37,6 +37,8 @@ private slots:
     void timerTicksUntilStopped();
     void messageBoxIsAnsweredWithOk();
     void controlArrayPassesIndexAndFailsOutside();
+    void controlArrayIsMadeOnFirstUse_data();
+    void controlArrayIsMadeOnFirstUse();
 };
 
 void ControlsTest::listBoxSelection() {
@@ -251,6 +253,62 @@ void ControlsTest::controlArrayPassesIndexAndFailsOutside() {
     QCOMPARE(buttons(1).property("index").toInt(), 1);
     QVERIFY_THROWS_EXCEPTION(core::Failure, buttons(3));
     QVERIFY_THROWS_EXCEPTION(core::Failure, buttons(-1));
+}
+
+// Two arrays made by one routine, as the chart's two label arrays are: whichever is used
+// first, each is made once, whole, and only then.
+void ControlsTest::controlArrayIsMadeOnFirstUse_data() {
+    QTest::addColumn<int>("use");
+    QTest::addColumn<bool>("secondFirst");
+    const char* uses[4] = {"count", "index", "connect", "now"};
+    for (int use = 0; use < 4; ++use)
+        for (bool secondFirst : {false, true})
+            QTest::addRow("%s of the %s array", uses[use], secondFirst ? "second" : "first")
+                << use << secondFirst;
+}
+
+void ControlsTest::controlArrayIsMadeOnFirstUse() {
+    QFETCH(int, use);
+    QFETCH(bool, secondFirst);
+    QWidget parent;
+    ui::ControlArray<QPushButton> first;
+    ui::ControlArray<QPushButton> second;
+    int made = 0;
+    const auto make = [&] {
+        ++made;
+        for (int i = 0; i < 3; ++i) first.add(new QPushButton(&parent), "Premier");
+        for (int i = 0; i < 2; ++i) second.add(new QPushButton(&parent), "Second");
+    };
+    first.makeOnFirstUse(make);
+    second.makeOnFirstUse(make);
+    QCOMPARE(made, 0);
+    QVERIFY(parent.findChildren<QPushButton*>().isEmpty());
+
+    ui::ControlArray<QPushButton>& used = secondFirst ? second : first;
+    QList<int> clicked;
+    switch (use) {
+        case 0:
+            QCOMPARE(used.count(), secondFirst ? 2 : 3);
+            break;
+        case 1:
+            QCOMPARE(used(1).property("index").toInt(), 1);
+            break;
+        case 2:
+            used.connect(&QPushButton::clicked, &parent, [&](int index) { clicked << index; });
+            used(1).click();
+            QCOMPARE(clicked, QList<int>{1});
+            break;
+        default:
+            used.makeNow();
+            break;
+    }
+    QCOMPARE(made, 1);
+    QCOMPARE(first.count(), 3);
+    QCOMPARE(second.count(), 2);
+    QCOMPARE(parent.findChildren<QPushButton*>().size(), 5);
+    first.makeNow();
+    second.makeNow();
+    QCOMPARE(made, 1);
 }
 
 QTEST_MAIN(ControlsTest)
