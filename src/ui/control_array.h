@@ -42,7 +42,6 @@ public:
     }
     // A missing element makes the step fail.
     Control& operator()(long long index) const {
-        makeNow();
         if (index < 0 || index >= count() || !controls_[size_t(index)]) throw core::Failure();
         return *controls_[size_t(index)];
     }
@@ -50,7 +49,6 @@ public:
     // Wires one signal of every element to a handler that receives the index.
     template <class Signal, class Handler>
     void connect(Signal signal, QObject* context, Handler handler) const {
-        makeNow();
         for (int i = 0; i < count(); ++i)
             if (controls_[size_t(i)])
                 QObject::connect(controls_[size_t(i)], signal, context,
