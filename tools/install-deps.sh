@@ -5,7 +5,7 @@ set -eu
 
 # libxkbcommon-dev is what Qt's Gui package looks for when CMake configures; libxcb1-dev
 # gives the key codes the keyboard map of the X server.
-build_packages="g++ make cmake ninja-build qt6-base-dev qt6-svg-dev libxkbcommon-dev libxcb1-dev \
+build_packages="g++ make cmake ninja-build ccache qt6-base-dev qt6-svg-dev libxkbcommon-dev libxcb1-dev \
 qt6-translations-l10n fonts-liberation"
 test_packages="$build_packages xvfb xauth x11-xkb-utils xdotool imagemagick python3 python3-pil \
 python3-pyatspi python3-xlib at-spi2-core dbus dbus-bin x11-utils \
