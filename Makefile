@@ -5,14 +5,22 @@ PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 TEST_DIR := build/test
 
-.PHONY: run test build build-test package screenshots bench fuzz deps deps-test clean
+.PHONY: run test test-stages build build-test package screenshots bench fuzz deps deps-test clean
 
 run: deps build
 	$(BUILD_DIR)/src/statistique
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then each fuzz target for a few seconds.
-test: deps-test build-test
+# then each fuzz target for a few seconds; the whole run says how long it took, so that a
+# slower CI shows before it runs out of time.
+test:
+	@start=$$(date +%s); status=0; \
+	$(MAKE) --no-print-directory test-stages || status=$$?; \
+	took=$$(( $$(date +%s) - start )); \
+	echo "make test took $$(( took / 60 )) min $$(( took % 60 )) s"; \
+	exit $$status
+
+test-stages: deps-test build-test
 	ctest --preset test
 	cmake --preset asan
 	cmake --build --preset asan
