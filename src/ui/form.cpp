@@ -58,7 +58,10 @@ Form::Form(const Properties& p) : QWidget(nullptr) {
 void Form::showCentred() {
     if (!placed_) {
         // The bar's height is known once its menus are in.
-        if (menuBar_) resize(client_->width(), menuBar_->sizeHint().height() + client_->height());
+        if (menuBar_) {
+            barHeight_ = menuBar_->sizeHint().height();
+            resize(client_->width(), barHeight_ + client_->height());
+        }
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen) {
             const QRect area = screen->availableGeometry();
@@ -79,6 +82,15 @@ bool Form::event(QEvent* e) {
     const bool handled = QWidget::event(e);
     // After the toolkit's own handling, which may move the focus back where it was.
     if (e->type() == QEvent::WindowActivate) emit activated();
+    // The bar grows or shrinks when the desktop's font comes back after the first frame,
+    // or changes later: the window follows, so the client area below stays whole.
+    if (e->type() == QEvent::LayoutRequest && menuBar_ && placed_) {
+        const int bar = menuBar_->sizeHint().height();
+        if (bar != barHeight_) {
+            resize(width(), height() + bar - barHeight_);
+            barHeight_ = bar;
+        }
+    }
     return handled;
 }
 

@@ -48,6 +48,7 @@ protected:
 
 private:
     bool placed_ = false;
+    int barHeight_ = 0;  // the menu bar's height the window was last fitted to
     QWidget* client_ = this;
     QMenuBar* menuBar_ = nullptr;
 };

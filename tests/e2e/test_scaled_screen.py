@@ -36,12 +36,21 @@ def layout(program, scale, check=None):
     with Desktop(program, size="1600x1300", env={"QT_SCALE_FACTOR": scale}, accessibility=False) as desktop:
         desktop.start_program()
         window = desktop.window("Statistique")
-        left, top = desktop.client_origin(window)
-        _, _, width, height = desktop.window_geometry(window)
-        height -= desktop.client_top(window)
-        boxes = wait_until(lambda: (lambda b: b if all(b.values()) else None)(
-            bounding_boxes(desktop.screenshot(f"layout-{scale}.png"), left, top, width, height)),
-            what="the window painted")
+
+        # The menu bar takes the desktop's font once the first frame is shown, and the
+        # window grows with it: measured again until two looks agree.
+        def measure():
+            left, top = desktop.client_origin(window)
+            _, _, width, height = desktop.window_geometry(window)
+            height -= desktop.client_top(window)
+            boxes = bounding_boxes(desktop.screenshot(f"layout-{scale}.png"), left, top, width, height)
+            return (left, top, width, height, boxes) if all(boxes.values()) else None
+
+        looks = []
+        wait_until(lambda: (looks.append(measure()) or
+                            (len(looks) > 1 and looks[-1] is not None and looks[-1] == looks[-2])),
+                   what="the window painted and settled")
+        left, top, width, height, boxes = looks[-1]
         if check:
             check(desktop, window, left, top)
         return (width, height), boxes

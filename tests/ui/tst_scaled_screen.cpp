@@ -6,7 +6,10 @@
 #include "support/fresh_start.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -64,6 +67,7 @@ class ScaledScreenTest : public QObject {
 private slots:
     void init() { test::freshStart(); }
     void layoutScalesAsAWhole();
+    void clientAreaStaysWholeWhenTheBarsFontChanges();
     void textsFitTheirControls();
     void summaryLinesFitTheirList();
     void chartsAreDrawnAtTheScreensResolution();
@@ -83,6 +87,28 @@ void ScaledScreenTest::layoutScalesAsAWhole() {
     }
     // in screen pixels
     QCOMPARE(w.client()->grab().size(), (QSizeF(701, 579) * scale).toSize());
+}
+
+void ScaledScreenTest::clientAreaStaysWholeWhenTheBarsFontChanges() {
+    statistique& w = statistique::instance();
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // A window taller than the screen was cut to it when placed; below the bar it keeps
+    // what it showed then, the whole client area wherever the screen has room for it.
+    const int shown = w.height() - w.menuBar()->height();
+    if (w.screen()->availableGeometry().height() >= w.menuBar()->height() + w.client()->height())
+        QCOMPARE(shown, w.client()->height());
+    // GIVEN the window placed with the bar in one font, WHEN the desktop's font comes back
+    // larger (or smaller), THEN the window follows and the area below the bar stays as it was.
+    const QFont before = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+    for (int pixels : {before.pixelSize() > 0 ? before.pixelSize() + 6 : 20, 9}) {
+        QFont changed = before;
+        changed.setPixelSize(pixels);
+        QApplication::setFont(changed);
+        QTRY_COMPARE(w.menuBar()->height(), w.menuBar()->sizeHint().height());
+        QTRY_COMPARE(w.height() - w.menuBar()->height(), shown);
+    }
 }
 
 void ScaledScreenTest::textsFitTheirControls() {
