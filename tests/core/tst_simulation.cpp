@@ -1,0 +1,425 @@
+// The simulations' generator and samplers against exact probabilities (chi-square
+// goodness of fit with fixed series numbers, means and variances), the runs'
+// reproducibility whatever the number of threads, the shares against the exact
+// binomial law, the edge cases p = 0, p = 1, n = 1 and N = 1, and the faults.
+
+#include "core/numbers.h"
+#include "core/simulation/binomial.h"
+#include "core/simulation/report.h"
+#include "core/simulation/simulation.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using namespace core::simulation;
+
+namespace {
+
+// The exact law B(n, p), worked out on its own with the standard log-gamma.
+std::vector<double> binomialLaw(std::int64_t n, double p) {
+    std::vector<double> law(size_t(n + 1));
+    for (std::int64_t k = 0; k <= n; ++k)
+        law[size_t(k)] = p == 0 ? double(k == 0)
+                         : p == 1
+                             ? double(k == n)
+                             : std::exp(std::lgamma(double(n + 1)) - std::lgamma(double(k + 1)) -
+                                        std::lgamma(double(n - k + 1)) + double(k) * std::log(p) +
+                                        double(n - k) * std::log1p(-p));
+    return law;
+}
+
+// The 99.9 % point of the chi-square law (Wilson and Hilferty).
+double chiSquareBound(double df) {
+    const double a = 2 / (9 * df);
+    return df * std::pow(1 - a + 3.09 * std::sqrt(a), 3);
+}
+
+// Observed counts against expected ones, cells pooled until each expects at least 5.
+// Returns chi-square / its bound: below 1 passes.
+double fit(const std::vector<std::int64_t>& observed, const std::vector<double>& expected) {
+    double chi = 0, o = 0, e = 0;
+    int cells = 0;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        o += double(observed[i]);
+        e += expected[i];
+        if (e >= 5 || i + 1 == expected.size()) {
+            if (e > 0) chi += (o - e) * (o - e) / e, ++cells;
+            o = e = 0;
+        }
+    }
+    return chi / chiSquareBound(std::max(1, cells - 1));
+}
+
+std::shared_ptr<const Population> population(std::vector<double> values) {
+    return std::make_shared<Population>(populationOf(std::move(values)));
+}
+
+}  // namespace
+
+class SimulationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
+    void generatorMatchesReference();
+    void jumpsCommuteWithDraws();
+    void uniformDoubles();
+    void indexDraws_data();
+    void indexDraws();
+    void binomialFits_data();
+    void binomialFits();
+    void reproducible_data();
+    void reproducible();
+    void sharesAgreeWithLaw_data();
+    void sharesAgreeWithLaw();
+    void edges_data();
+    void edges();
+    void faults_data();
+    void faults();
+    void cancelLeavesNothing();
+    void means();
+    void fluctuationFollowsRoot();
+    void largeNumbers_();
+    void texts();
+    void tableOfCounts_();
+};
+
+// splitmix64 then xoshiro256**, as their authors publish them, worked out in Python.
+void SimulationTest::generatorMatchesReference() {
+    Generator zero(0), series(4711);
+    QCOMPARE(zero.next(), 0x99ec5f36cb75f2b4ull);
+    QCOMPARE(zero.next(), 0xbf6e1f784956452aull);
+    QCOMPARE(series.next(), 0xf923a38f1536545bull);
+    QCOMPARE(series.next(), 0x4e6686940b91ab5full);
+    QCOMPARE(series.next(), 0x56cf094bb103b9eeull);
+}
+
+// A jump is a polynomial in the step: jumping then drawing equals drawing then jumping,
+// and a stream differs from its neighbours.
+void SimulationTest::jumpsCommuteWithDraws() {
+    Generator a(7), b(7);
+    a.jump();
+    for (int i = 0; i < 1000; ++i) a.next(), b.next();
+    b.jump();
+    QVERIFY(a == b);
+    Generator c(7), d(7);
+    c.longJump();
+    for (int i = 0; i < 3; ++i) c.next(), d.next();
+    d.longJump();
+    QVERIFY(c == d);
+    QVERIFY(streamOf(7, 1).next() != streamOf(7, 2).next());
+    QVERIFY(streamOf(7, 0) == Generator(7));
+}
+
+void SimulationTest::uniformDoubles() {
+    Generator g(11);
+    double sum = 0, squares = 0;
+    const int m = 1000000;
+    for (int i = 0; i < m; ++i) {
+        const double u = g.uniform();
+        QVERIFY(u >= 0 && u < 1);
+        QCOMPARE(std::ldexp(u, 53), std::floor(std::ldexp(u, 53)));
+        sum += u;
+        squares += u * u;
+    }
+    const double mean = sum / m, variance = squares / m - mean * mean;
+    QVERIFY(std::abs(mean - 0.5) < 4 * std::sqrt(1.0 / 12 / m));
+    QVERIFY(std::abs(variance - 1.0 / 12) < 0.002);
+}
+
+void SimulationTest::indexDraws_data() {
+    QTest::addColumn<quint64>("range");
+    QTest::addColumn<bool>("wide");
+    QTest::newRow("a die, 32 bits") << quint64(6) << false;
+    QTest::newRow("7, 64 bits") << quint64(7) << true;
+    QTest::newRow("32 767 values") << quint64(32767) << false;
+    QTest::newRow("3, 32 bits") << quint64(3) << false;
+}
+
+// Every index equally likely: chi-square over the cells, none outside the range.
+void SimulationTest::indexDraws() {
+    QFETCH(quint64, range);
+    QFETCH(bool, wide);
+    Generator g(range);
+    const std::int64_t draws = std::int64_t(range) * 100;
+    std::vector<std::int64_t> counts(range, 0);
+    for (std::int64_t i = 0; i < draws; ++i) {
+        const std::uint64_t k = wide ? g.below(range) : g.below32(std::uint32_t(range));
+        QVERIFY(k < range);
+        ++counts[k];
+    }
+    QVERIFY(fit(counts, std::vector<double>(range, 100.0)) < 1);
+}
+
+void SimulationTest::binomialFits_data() {
+    QTest::addColumn<qint64>("n");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<bool>("inversion");
+    QTest::newRow("10, 0,3") << qint64(10) << 0.3 << true;
+    QTest::newRow("25, 1/6") << qint64(25) << 1.0 / 6 << true;
+    QTest::newRow("1 000, 0,005") << qint64(1000) << 0.005 << true;
+    QTest::newRow("30, 0,9 turned") << qint64(30) << 0.9 << true;
+    QTest::newRow("25, 0,5") << qint64(25) << 0.5 << false;
+    QTest::newRow("100, 0,3") << qint64(100) << 0.3 << false;
+    QTest::newRow("1 000, 0,5") << qint64(1000) << 0.5 << false;
+    QTest::newRow("1 000, 0,93 turned") << qint64(1000) << 0.93 << false;
+    QTest::newRow("100 000, 1/6") << qint64(100000) << 1.0 / 6 << false;
+}
+
+// 400 000 draws against the exact law: the chi-square, the mean and the variance.
+void SimulationTest::binomialFits() {
+    QFETCH(qint64, n);
+    QFETCH(double, p);
+    QFETCH(bool, inversion);
+    const Binomial binomial(n, p);
+    QCOMPARE(binomial.byInversion(), inversion);
+    Generator g(4711);
+    const int m = 400000;
+    std::vector<std::int64_t> counts(size_t(n + 1), 0);
+    double sum = 0, squares = 0;
+    for (int i = 0; i < m; ++i) {
+        const std::int64_t k = binomial(g);
+        QVERIFY(k >= 0 && k <= n);
+        ++counts[size_t(k)];
+        sum += double(k);
+        squares += double(k) * double(k);
+    }
+    std::vector<double> expected = binomialLaw(n, p);
+    for (double& e : expected) e *= m;
+    QVERIFY2(fit(counts, expected) < 1, qPrintable(QString::number(fit(counts, expected))));
+    const double mean = sum / m, variance = squares / m - mean * mean;
+    const double nd = double(n), npq = nd * p * (1 - p);
+    QVERIFY(std::abs(mean - nd * p) < 4 * std::sqrt(npq / m));
+    QVERIFY(std::abs(variance / npq - 1) < 4 * std::sqrt(2.0 / m) + 0.002);
+}
+
+void SimulationTest::reproducible_data() {
+    QTest::addColumn<bool>("means");
+    QTest::newRow("frequencies") << false;
+    QTest::newRow("means") << true;
+}
+
+// The same series gives the same figures with one thread, two or five; another differs.
+void SimulationTest::reproducible() {
+    QFETCH(bool, means);
+    Parameters p{.p = 0.3, .n = 200, .samples = 20000, .series = 12};
+    if (means) p.population = population({1, 2, 2, 5, 9});
+    const auto one = simulate(p, {}, 1), two = simulate(p, {}, 2), five = simulate(p, {}, 5);
+    QVERIFY(one && two && five);
+    QVERIFY(one->values == two->values);
+    QVERIFY(one->values == five->values);
+    QCOMPARE(textOfRows(rowsOf(*one)), textOfRows(rowsOf(*two)));
+    p.series = 13;
+    QVERIFY(simulate(p)->values != one->values);
+}
+
+void SimulationTest::sharesAgreeWithLaw_data() {
+    QTest::addColumn<double>("p");
+    QTest::addColumn<qint64>("n");
+    QTest::newRow("a coin, 100") << 0.5 << qint64(100);
+    QTest::newRow("a die, 25") << 1.0 / 6 << qint64(25);
+    QTest::newRow("0,3, 1 000") << 0.3 << qint64(1000);
+    QTest::newRow("0,02, 50") << 0.02 << qint64(50);
+}
+
+// Each share against the exact probability that K/n falls in its interval, within
+// four standard deviations of a share of N samples.
+void SimulationTest::sharesAgreeWithLaw() {
+    QFETCH(double, p);
+    QFETCH(qint64, n);
+    const std::int64_t N = 40000;
+    const auto r = simulate({.p = p, .n = n, .samples = N, .series = 4711});
+    QVERIFY(r);
+    QCOMPARE(r->shares.size(), size_t(4));
+    const std::vector<double> law = binomialLaw(n, p);
+    for (const Share& s : r->shares) {
+        double exact = 0;
+        for (std::int64_t k = 0; k <= n; ++k) {
+            const double f = double(k) / double(n);
+            if (f >= s.lower - 1e-9 && f <= s.upper + 1e-9) exact += law[size_t(k)];
+        }
+        const double allowed = 4 * std::sqrt(exact * (1 - exact) / double(N)) + 1.0 / double(N);
+        QVERIFY2(std::abs(s.share - exact) <= allowed,
+                 qPrintable(s.name + u" "_s + QString::number(s.share) + u" "_s +
+                            QString::number(exact)));
+        QCOMPARE(s.share, double(s.count) / double(N));
+    }
+    QVERIFY(std::abs(r->sd - std::sqrt(p * (1 - p) / double(n))) <
+            0.03 * std::sqrt(p * (1 - p) / double(n)));
+}
+
+void SimulationTest::edges_data() {
+    QTest::addColumn<double>("p");
+    QTest::addColumn<qint64>("n");
+    QTest::addColumn<qint64>("samples");
+    QTest::addColumn<double>("mean");  // -1: any
+    QTest::addColumn<double>("sd");    // -1: any
+    QTest::newRow("p = 0") << 0.0 << qint64(50) << qint64(100) << 0.0 << 0.0;
+    QTest::newRow("p = 1") << 1.0 << qint64(50) << qint64(100) << 1.0 << 0.0;
+    QTest::newRow("p = 0, n = N = 1") << 0.0 << qint64(1) << qint64(1) << 0.0 << 0.0;
+    QTest::newRow("N = 1") << 0.5 << qint64(1000) << qint64(1) << -1.0 << 0.0;
+    QTest::newRow("n = 1") << 0.25 << qint64(1) << qint64(100000) << -1.0 << -1.0;
+}
+
+void SimulationTest::edges() {
+    QFETCH(double, p);
+    QFETCH(qint64, n);
+    QFETCH(qint64, samples);
+    QFETCH(double, mean);
+    QFETCH(double, sd);
+    const auto r = simulate({.p = p, .n = n, .samples = samples});
+    QVERIFY(r);
+    QCOMPARE(qint64(r->values.size()), samples);
+    for (double f : r->values) QCOMPARE(f * double(n), std::round(f * double(n)));
+    if (mean >= 0) QCOMPARE(r->mean, mean);
+    if (sd >= 0) QCOMPARE(r->sd, sd);
+    // With s = 0 the first three intervals shrink to p: only frequencies equal to it.
+    std::int64_t atP = 0;
+    for (double f : r->values) atP += f == p;
+    if (r->sd == 0)
+        for (int k = 0; k < 3; ++k) QCOMPARE(r->shares[size_t(k)].count, atP);
+    if (n == 1 && p == 0.25) {
+        QVERIFY(std::abs(r->mean - 0.25) < 4 * std::sqrt(0.1875 / 100000));
+        // n = 1: f is 0 or 1, and [p − 1 ; p + 1] holds them all.
+        QCOMPARE(r->shares[3].count, samples);
+    }
+}
+
+void SimulationTest::faults_data() {
+    QTest::addColumn<double>("p");
+    QTest::addColumn<qint64>("n");
+    QTest::addColumn<qint64>("samples");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("p < 0") << -0.1 << qint64(10) << qint64(10)
+                           << u"La proportion p doit être comprise entre 0 et 1."_s;
+    QTest::newRow("p > 1") << 1.5 << qint64(10) << qint64(10)
+                           << u"La proportion p doit être comprise entre 0 et 1."_s;
+    QTest::newRow("p NaN") << std::nan("") << qint64(10) << qint64(10)
+                           << u"La proportion p doit être comprise entre 0 et 1."_s;
+    QTest::newRow("n = 0") << 0.5 << qint64(0) << qint64(10)
+                           << u"La taille des échantillons n doit être un entier de 1 à 100 000."_s;
+    QTest::newRow("n too large")
+        << 0.5 << qint64(100001) << qint64(10)
+        << u"La taille des échantillons n doit être un entier de 1 à 100 000."_s;
+    QTest::newRow("N = 0") << 0.5 << qint64(10) << qint64(0)
+                           << u"Le nombre d'échantillons N doit être un entier de 1 à 1 000 000."_s;
+    QTest::newRow("N too large")
+        << 0.5 << qint64(10) << qint64(1000001)
+        << u"Le nombre d'échantillons N doit être un entier de 1 à 1 000 000."_s;
+}
+
+void SimulationTest::faults() {
+    QFETCH(double, p);
+    QFETCH(qint64, n);
+    QFETCH(qint64, samples);
+    QFETCH(QString, why);
+    const Parameters parameters{.p = p, .n = n, .samples = samples};
+    QCOMPARE(fault(parameters), why);
+    QVERIFY(!simulate(parameters));
+}
+
+// Cancelled half-way, a run gives nothing; left alone, its progress climbs to 1.
+void SimulationTest::cancelLeavesNothing() {
+    const Parameters p{.p = 0.5, .n = 100, .samples = 100000};
+    std::vector<double> seen;
+    QVERIFY(!simulate(p, [&](double share) {
+        seen.push_back(share);
+        return share < 0.5;
+    }));
+    QVERIFY(!seen.empty() && seen.back() >= 0.5 && seen.back() < 1);
+    seen.clear();
+    QVERIFY(simulate(
+        p, [&](double share) { return seen.push_back(share), true; }, 1));
+    QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+    QCOMPARE(seen.back(), 1.0);
+    QVERIFY(!fluctuation(p, {25, 50}, [](double) { return false; }));
+}
+
+// Means of a population: μ and σ of {1, 2, 2, 5, 9}, weighted as expanded, and the
+// means' mean and spread against μ and σ/√n.
+void SimulationTest::means() {
+    const Population flat = populationOf(std::vector<double>{1, 2, 2, 5, 9});
+    const Population weighted =
+        populationOf(std::vector<core::ValeurEffectif>{{1, 1}, {2, 2}, {5, 1}, {9, 1}});
+    QCOMPARE(flat.mean, 3.8);
+    QCOMPARE(flat.sd, std::sqrt(8.56));  // (7,84 + 3,24 · 2 + 1,44 + 27,04) / 5
+    QCOMPARE(weighted.mean, flat.mean);
+    QVERIFY(std::abs(weighted.sd - flat.sd) < 1e-12);
+    for (const auto& pop : {flat, weighted}) {
+        const auto r = simulate({.population = std::make_shared<Population>(pop),
+                                 .n = 50,
+                                 .samples = 20000,
+                                 .series = 3});
+        QVERIFY(r);
+        const double sigma = flat.sd / std::sqrt(50.0);
+        QVERIFY(std::abs(r->mean - 3.8) < 4 * sigma / std::sqrt(20000.0));
+        QVERIFY(std::abs(r->sd / sigma - 1) < 0.03);
+        // Close to normal: about 95 % within μ ± 2σ/√n.
+        QVERIFY(std::abs(r->shares[3].share - 0.954) < 0.01);
+        QCOMPARE(r->shares[3].name, u"[μ − 2σ/√n ; μ + 2σ/√n]"_s);
+    }
+}
+
+void SimulationTest::fluctuationFollowsRoot() {
+    const auto f = fluctuation({.p = 0.4, .samples = 5000, .series = 8}, defaultSizes());
+    QVERIFY(f);
+    QCOMPARE(f->sizes, (std::vector<std::int64_t>{25, 50, 100, 200, 400, 800, 1600}));
+    QCOMPARE(f->slope, std::sqrt(0.24));
+    for (size_t i = 0; i < f->sizes.size(); ++i) {
+        const double expected = f->slope / std::sqrt(double(f->sizes[i]));
+        QVERIFY(std::abs(f->sds[i] / expected - 1) < 0.05);
+    }
+}
+
+void SimulationTest::largeNumbers_() {
+    for (double p : {0.0, 1.0}) {
+        const auto l = largeNumbers({.p = p, .n = 1000});
+        QVERIFY(l && l->running.size() == 1000);
+        for (double f : l->running) QCOMPARE(f, p);
+    }
+    const auto l = largeNumbers({.p = 0.5, .n = 100000, .series = 4711});
+    QVERIFY(l);
+    for (size_t k = 0; k < l->running.size(); ++k) {
+        const double count = l->running[k] * double(k + 1);
+        QVERIFY(std::abs(count - std::round(count)) < 1e-6);
+    }
+    QVERIFY(std::abs(l->running.back() - 0.5) < 4 * 0.5 / std::sqrt(100000.0));
+    QVERIFY(!largeNumbers({.p = 0.5, .n = 100001}));
+}
+
+void SimulationTest::texts() {
+    QCOMPARE(intervalText(0.4, 0.6), u"[0,4 ; 0,6]"_s);
+    QCOMPARE(intervalText(-0.000001, 0.123456), u"[0 ; 0,1235]"_s);
+    const Share s{u"[p − 1/√n ; p + 1/√n]"_s, 0.4, 0.6, 9648, 0.9648};
+    QCOMPARE(shareText(s, 10000),
+             u"[p − 1/√n ; p + 1/√n] = [0,4 ; 0,6] : 9 648 échantillons sur "
+             u"10 000, soit 96,48 %"_s);
+    const auto r = simulate({.p = 1, .n = 10, .samples = 3});
+    QCOMPARE(textOfRows(rowsOf(*r)),
+             u"Paramètre\tValeur\nNombre d'échantillons\t3\nTaille des échantillons\t10\n"
+             u"Moyenne des fréquences\t1\nÉcart-type des fréquences\t0\n"
+             u"Part dans [p − s ; p + s]\t1\nPart dans [p − 2s ; p + 2s]\t1\n"
+             u"Part dans [p − 3s ; p + 3s]\t1\nPart dans [p − 1/√n ; p + 1/√n]\t1\n"_s);
+}
+
+// Few frequencies: each with its count; many means: classes of one width covering them.
+void SimulationTest::tableOfCounts_() {
+    const auto few = simulate({.p = 0.5, .n = 4, .samples = 1600});
+    const core::Tableau t = tableOfCounts(*few);
+    QCOMPARE(t.nature, core::Tableau::Nature::Valeurs);
+    QVERIFY(t.lignes.size() <= 5);
+    qint64 total = 0;
+    for (const auto& l : t.lignes) total += l.effectif.toLongLong();
+    QCOMPARE(total, qint64(1600));
+    const auto many = simulate({.population = population({1, 2, 7}), .n = 30, .samples = 3000});
+    const core::Analyse a = core::analyser(tableOfCounts(*many));
+    QCOMPARE(a.nature, core::Tableau::Nature::Classes);
+    QCOMPARE(a.total, qint64(3000));
+    QCOMPARE(a.premiereFaute, -1);
+    QVERIFY(a.classes.size() >= 10 && a.classes.size() <= 22);
+}
+
+QTEST_GUILESS_MAIN(SimulationTest)
+#include "tst_simulation.moc"
