@@ -5,9 +5,11 @@
 
 #include "core/numbers.h"
 #include "core/simulation/binomial.h"
+#include "core/simulation/charts.h"
 #include "core/simulation/report.h"
 #include "core/simulation/simulation.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -84,6 +86,7 @@ private slots:
     void largeNumbers_();
     void texts();
     void tableOfCounts_();
+    void charts();
 };
 
 // splitmix64 then xoshiro256**, as their authors publish them, worked out in Python.
@@ -419,6 +422,46 @@ void SimulationTest::tableOfCounts_() {
     QCOMPARE(a.total, qint64(3000));
     QCOMPARE(a.premiereFaute, -1);
     QVERIFY(a.classes.size() >= 10 && a.classes.size() <= 22);
+}
+
+// The histogram's classes hold every sample and its description tells each interval;
+// the fluctuation has a dot per size and its line leaves the origin; the running
+// frequency is read at each power of ten.
+void SimulationTest::charts() {
+    const auto r = simulate({.p = 0.5, .n = 100, .samples = 1000, .series = 4711});
+    const core::GraphiqueDuTableau h = histogram(*r);
+    QVERIFY(h.faute.isEmpty() && !h.dessin.isEmpty());
+    QVERIFY(h.description.startsWith(
+        u"Histogramme des fréquences de 1000 échantillons de taille 100, moyenne "_s));
+    qint64 total = 0;
+    const QRegularExpression cls(u"\\[[^\\]\\[]* ; [^\\]\\[]*\\[ : (\\d+)"_s);
+    for (const auto& m : cls.globalMatch(h.description)) total += m.captured(1).toLongLong();
+    QCOMPARE(total, qint64(1000));
+    for (const Share& s : r->shares) QVERIFY(h.description.contains(shareText(s, 1000)));
+
+    const Fluctuation f{.sizes = {25, 100}, .sds = {0.1, 0.05}, .slope = 0.5};
+    const core::GraphiqueDuTableau c = fluctuationChart(f);
+    int dots = 0;
+    bool fromOrigin = false;
+    const QPointF origin = c.repere.point(0, 0);
+    for (const auto& op : c.dessin.operations()) {
+        dots += op.kind == core::Drawing::Operation::Kind::Dot;
+        fromOrigin = fromOrigin || (op.kind == core::Drawing::Operation::Kind::Line &&
+                                    op.colour != 0 && QPointF(op.x1, op.y1) == origin);
+    }
+    QCOMPARE(dots, 2);
+    QVERIFY(fromOrigin);
+    QVERIFY(
+        c.description.contains(u"n = 25 : 1/√n = 0,2, s = 0,1 ; n = 100 : 1/√n = 0,1, s = 0,05"_s));
+    QVERIFY(c.description.endsWith(u"pente √(p(1 − p)) = 0,5"_s));
+
+    const auto l = largeNumbers({.p = 0.3, .n = 2000, .series = 4711});
+    const core::GraphiqueDuTableau g = largeNumbersChart(*l);
+    QVERIFY(g.description.contains(u"après 100 tirages : "_s +
+                                   core::textOfNumber(std::round(l->running[99] * 1e4) / 1e4)));
+    QVERIFY(g.description.contains(u"après 2000 tirages : "_s));
+    QVERIFY(g.description.endsWith(u"droite y = 0,3"_s));
+    QVERIFY(!fluctuationChart({}).faute.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(SimulationTest)
