@@ -327,10 +327,13 @@ void SimulationTest::faults() {
 void SimulationTest::cancelLeavesNothing() {
     const Parameters p{.p = 0.5, .n = 100, .samples = 100000};
     std::vector<double> seen;
-    QVERIFY(!simulate(p, [&](double share) {
-        seen.push_back(share);
-        return share < 0.5;
-    }));
+    QVERIFY(!simulate(
+        p,
+        [&](double share) {
+            seen.push_back(share);
+            return share < 0.5;
+        },
+        1));
     QVERIFY(!seen.empty() && seen.back() >= 0.5 && seen.back() < 1);
     seen.clear();
     QVERIFY(simulate(

@@ -1,8 +1,11 @@
 #include "core/simulation/simulation.h"
 
+#include "core/parametres.h"
 #include "core/tableau_effectifs.h"
 
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace core::simulation {
 namespace {
@@ -52,6 +55,31 @@ Population populationOf(const Analyse& table) {
     std::vector<ValeurEffectif> centres;
     for (const Intervalle& k : table.classes) centres.push_back({k.centre(), k.effectif});
     return populationOf(centres);
+}
+
+Reading<Population> readPopulationFile(const QString& path) {
+    SeriesError error;
+    const auto bytes = readFileBytes(path, error);
+    const auto failed = [](const SeriesError& e) {
+        return Reading<Population>::failure({e.line, e.column, e.why, {}});
+    };
+    if (!bytes) return failed(error);
+    // A table names its counts in its header, or starts its rows with classes.
+    const QString start = QString::fromUtf8(bytes->left(4096)).trimmed().remove(QChar(0xFEFF));
+    const QString first = start.section(u'\n', 0, 0);
+    if (first.contains(u"effectif", Qt::CaseInsensitive) || first.startsWith(u']') ||
+        first.startsWith(u'[')) {
+        const TableReading table = readTable(*bytes);
+        if (!table.tableau) return failed(table.error);
+        if (table.faute) return failed(table.error);
+        Population p = populationOf(analyser(*table.tableau));
+        if (p.size <= 0) return failed({0, 0, u"le tableau n'a aucune valeur"_s});
+        return Reading<Population>::success(std::move(p));
+    }
+    const SeriesReading series = readSeries(*bytes);
+    if (!series.series) return failed(series.error);
+    if (series.series->first.isEmpty()) return failed({0, 0, u"la série n'a aucune valeur"_s});
+    return Reading<Population>::success(populationOf(nombres(series.series->first)));
 }
 
 }  // namespace core::simulation

@@ -105,6 +105,12 @@ std::optional<Result> simulate(const Parameters& parameters, const Progress& pro
     Result r{.parameters = parameters, .values = std::move(*values)};
     meanAndSd(r.values, r.mean, r.sd);
     const bool means = bool(parameters.population);
+    if (!means) {
+        // Frequencies are counts over n: their mean is the whole count over N·n, exactly.
+        std::int64_t count = 0;
+        for (double f : r.values) count += std::llround(f * double(parameters.n));
+        r.mean = double(count) / (double(parameters.samples) * double(parameters.n));
+    }
     r.centre = means ? parameters.population->mean : parameters.p;
     r.spread = means ? parameters.population->sd : std::sqrt(parameters.p * (1 - parameters.p));
     const QString c = means ? u"μ"_s : u"p"_s;

@@ -9,6 +9,7 @@
 // may cancel it; a cancelled run returns nothing, so a window keeps what it showed.
 
 #include "core/effectifs.h"
+#include "core/reading.h"
 #include "core/simulation/generator.h"
 
 #include <QString>
@@ -46,6 +47,9 @@ std::int64_t countOf(const Population& population, size_t i);
 Population populationOf(std::vector<double> values);
 Population populationOf(const std::vector<ValeurEffectif>& values);
 Population populationOf(const Analyse& table);
+// A series file (its first column) or a table of counts (a header naming the counts,
+// or classes in its first column), as the program opens either.
+Reading<Population> readPopulationFile(const QString& path);
 
 struct Parameters {
     double p = 0.5;
