@@ -48,12 +48,23 @@ Binomial::Binomial(std::int64_t n, double p) : n_(n), p_(std::min(p, 1 - p)), fl
     b_ = 1.15 + 2.53 * spq;
     a_ = -0.0873 + 0.0248 * b_ + 0.01 * p_;
     c_ = double(n_) * p_ + 0.5;
+    twoA_ = 2 * a_;
     vr_ = 0.92 - 4.2 / b_;
     alpha_ = (2.83 + 5.1 / b_) * spq;
     m_ = std::floor(double(n_ + 1) * p_);
     const double m = m_;
-    h_ = (m + 0.5) * std::log((m + 1) / ((p_ / q) * (double(n_) - m + 1))) +
-         stirlingCorrection(std::int64_t(m)) + stirlingCorrection(n_ - std::int64_t(m));
+    const double h = (m + 0.5) * std::log((m + 1) / ((p_ / q) * (double(n_) - m + 1))) +
+                     stirlingCorrection(std::int64_t(m)) + stirlingCorrection(n_ - std::int64_t(m));
+    // P(k)/P(m) for every k, by Stirling's formula and its correction: worked out once,
+    // the test of a draw the squeeze leaves is then one comparison.
+    const double size = double(n_), r = p_ / q;
+    ratio_.resize(size_t(n_ + 1));
+    for (std::int64_t j = 0; j <= n_; ++j) {
+        const double k = double(j);
+        ratio_[size_t(j)] = std::exp(h + (size + 1) * std::log((size - m + 1) / (size - k + 1)) +
+                                     (k + 0.5) * std::log(r * (size - k + 1) / (k + 1)) -
+                                     stirlingCorrection(j) - stirlingCorrection(n_ - j));
+    }
 }
 
 std::int64_t Binomial::operator()(Generator& g) const {
@@ -69,22 +80,18 @@ std::int64_t Binomial::inversion(Generator& g) const {
 }
 
 std::int64_t Binomial::btrs(Generator& g) const {
-    const double n = double(n_), r = p_ / (1 - p_);
+    const double past = double(n_) + 1;
     for (;;) {
         const double u = g.uniform() - 0.5;
-        double v = g.uniform();
+        const double v = g.uniform();
         const double us = 0.5 - std::abs(u);
-        const double k = std::floor((2 * a_ / us + b_) * u + c_);
+        const double x = (twoA_ / us + b_) * u + c_;
+        // Outside [0 ; n + 1[ the count is out of the law; inside, truncating is floor.
+        if (!(x >= 0 && x < past)) continue;
+        const auto k = std::int64_t(x);
         // The squeeze: wholly under the law, taken without its probability.
-        if (us >= 0.07 && v <= vr_) return std::int64_t(k);
-        if (k < 0 || k > n) continue;
-        v = std::log(v * alpha_ / (a_ / (us * us) + b_));
-        // log(P(k)/P(m)), by Stirling's formula and its correction.
-        const double bound = h_ + (n + 1) * std::log((n - m_ + 1) / (n - k + 1)) +
-                             (k + 0.5) * std::log(r * (n - k + 1) / (k + 1)) -
-                             stirlingCorrection(std::int64_t(k)) -
-                             stirlingCorrection(n_ - std::int64_t(k));
-        if (v <= bound) return std::int64_t(k);
+        if (us >= 0.07 && v <= vr_) return k;
+        if (v * alpha_ / (a_ / (us * us) + b_) <= ratio_[size_t(k)]) return k;
     }
 }
 

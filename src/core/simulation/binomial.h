@@ -34,7 +34,8 @@ private:
     // Inversion: the cumulative probabilities of 0, 1, 2… until the rest is negligible.
     std::vector<double> cumulative_;
     // BTRS's constants.
-    double a_ = 0, b_ = 0, c_ = 0, vr_ = 0, alpha_ = 0, m_ = 0, h_ = 0;
+    double a_ = 0, twoA_ = 0, b_ = 0, c_ = 0, vr_ = 0, alpha_ = 0, m_ = 0;
+    std::vector<double> ratio_;  // P(k)/P(m), k = 0..n
 };
 
 // log(k!) − ((k + 1/2)·log(k + 1) − (k + 1) + log(2π)/2): the correction to Stirling's
