@@ -9,7 +9,9 @@
 #include "core/simulation/report.h"
 #include "core/simulation/simulation.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -87,6 +89,9 @@ private slots:
     void texts();
     void tableOfCounts_();
     void charts();
+    void populationFiles_data();
+    void populationFiles();
+    void fluctuationWhateverThreads();
 };
 
 // splitmix64 then xoshiro256**, as their authors publish them, worked out in Python.
@@ -465,6 +470,61 @@ void SimulationTest::charts() {
     QVERIFY(g.description.contains(u"après 2000 tirages : "_s));
     QVERIFY(g.description.endsWith(u"droite y = 0,3"_s));
     QVERIFY(!fluctuationChart({}).faute.isEmpty());
+}
+
+void SimulationTest::populationFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("size");  // 0: refused
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("variance");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a series") << QByteArray("1\n2\n2\n5\n9\n") << qint64(5) << 3.8 << 8.56
+                              << QString();
+    QTest::newRow("two columns: the first")
+        << QByteArray("Série 1;Série 2\n4;100\n6;200\n") << qint64(2) << 5.0 << 1.0 << QString();
+    QTest::newRow("values and counts") << QByteArray("Valeur;Effectif\n1;2\n2;3\n5;1\n")
+                                       << qint64(6) << 13.0 / 6 << 65.0 / 36 << QString();
+    // Classes by their centres: 5 twice, 15 twice.
+    QTest::newRow("classes") << QByteArray("Classe;Effectif\n[0 ; 10[;2\n[10 ; 20[;2\n")
+                             << qint64(4) << 10.0 << 25.0 << QString();
+    QTest::newRow("a count not a number") << QByteArray("Valeur;Effectif\n1;2\n2;x\n") << qint64(0)
+                                          << 0.0 << 0.0 << u"« x » n'est pas un nombre"_s;
+    QTest::newRow("no value") << QByteArray("Valeur;Effectif\n") << qint64(0) << 0.0 << 0.0
+                              << u"il ne contient aucune ligne"_s;
+}
+
+// A population from the files the program opens, μ and σ² worked by hand.
+void SimulationTest::populationFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, size);
+    QFETCH(double, mean);
+    QFETCH(double, variance);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"population.csv"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const auto read = readPopulationFile(file.fileName());
+    if (size == 0) {
+        QVERIFY(!read);
+        QVERIFY2(read.error.why.contains(why), qPrintable(read.error.why));
+        return;
+    }
+    QVERIFY2(read, qPrintable(read.error.why));
+    QCOMPARE(read.value->size, size);
+    QVERIFY(std::abs(read.value->mean - mean) < 1e-12);
+    QVERIFY(std::abs(read.value->sd * read.value->sd - variance) < 1e-9);
+    QVERIFY(!readPopulationFile(dir.filePath(u"absent.csv"_s)));
+}
+
+// The sizes of a fluctuation are split between threads as the samples are.
+void SimulationTest::fluctuationWhateverThreads() {
+    const Parameters p{.population = population({0, 1, 1, 3}), .samples = 3000, .series = 99};
+    const auto one = fluctuation(p, {25, 400}, {}, 1), two = fluctuation(p, {25, 400}, {}, 2);
+    QVERIFY(one && two);
+    QCOMPARE(one->sds, two->sds);
+    QVERIFY(one->means);
+    QCOMPARE(one->slope, std::sqrt(1.1875));  // σ² = 19/16
 }
 
 QTEST_GUILESS_MAIN(SimulationTest)
