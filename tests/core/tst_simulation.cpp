@@ -440,7 +440,7 @@ void SimulationTest::charts() {
     const core::GraphiqueDuTableau h = histogram(*r);
     QVERIFY(h.faute.isEmpty() && !h.dessin.isEmpty());
     QVERIFY(h.description.startsWith(
-        u"Histogramme des fréquences de 1000 échantillons de taille 100, moyenne "_s));
+        u"Histogramme des fréquences de 1 000 échantillons de taille 100, moyenne "_s));
     qint64 total = 0;
     const QRegularExpression cls(u"\\[[^\\]\\[]* ; [^\\]\\[]*\\[ : (\\d+)"_s);
     for (const auto& m : cls.globalMatch(h.description)) total += m.captured(1).toLongLong();
@@ -467,7 +467,7 @@ void SimulationTest::charts() {
     const core::GraphiqueDuTableau g = largeNumbersChart(*l);
     QVERIFY(g.description.contains(u"après 100 tirages : "_s +
                                    core::textOfNumber(std::round(l->running[99] * 1e4) / 1e4)));
-    QVERIFY(g.description.contains(u"après 2000 tirages : "_s));
+    QVERIFY(g.description.contains(u"après 2 000 tirages : "_s));
     QVERIFY(g.description.endsWith(u"droite y = 0,3"_s));
     QVERIFY(!fluctuationChart({}).faute.isEmpty());
 }

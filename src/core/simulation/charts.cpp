@@ -153,13 +153,15 @@ GraphiqueDuTableau histogram(const Result& result, const Surface& surface) {
         const Share& s = result.shares[i];
         for (double x : {s.lower, s.upper})
             pen.dashes(r.point(x, 0), r.point(x, double(r.y.fin)), kIntervals[i], 2);
-        pen.write(s.name, {r.zone.left() + 10 + 1800.0 * double(i), r.zone.top() - 330},
-                  Qt::AlignLeft | Qt::AlignTop);
+        // The key: a dash in the interval's colour before its name.
+        const QPointF key(r.zone.left() + 10 + 1800.0 * double(i), r.zone.top() - 230);
+        pen.line(key, key + QPointF(200, 0), kIntervals[i], 3);
+        pen.write(s.name, key + QPointF(260, -100), Qt::AlignLeft | Qt::AlignTop);
         intervals << shareText(s, std::int64_t(result.values.size()));
     }
-    g.description = title + u" de "_s + QString::number(result.values.size()) +
+    g.description = title + u" de "_s + grouped(std::int64_t(result.values.size())) +
                     (result.values.size() > 1 ? u" échantillons"_s : u" échantillon"_s) +
-                    u" de taille "_s + QString::number(result.parameters.n) + u", moyenne "_s +
+                    u" de taille "_s + grouped(result.parameters.n) + u", moyenne "_s +
                     figure(result.mean) + u", écart-type "_s + figure(result.sd) +
                     u" ; classes : "_s + described.join(u", "_s) + u" ; intervalles : "_s +
                     intervals.join(u" ; "_s);
@@ -197,8 +199,8 @@ GraphiqueDuTableau fluctuationChart(const Fluctuation& f, const Surface& surface
     for (size_t i = 0; i < f.sizes.size(); ++i) {
         const double x = 1 / std::sqrt(double(f.sizes[i]));
         g.dessin.dot(r.point(x, f.sds[i]).x(), r.point(x, f.sds[i]).y(), kBlue, 7);
-        points << u"n = "_s + QString::number(f.sizes[i]) + u" : 1/√n = "_s + figure(x) +
-                      u", s = "_s + figure(f.sds[i]);
+        points << u"n = "_s + grouped(f.sizes[i]) + u" : 1/√n = "_s + figure(x) + u", s = "_s +
+                      figure(f.sds[i]);
     }
     g.description = title + u" : "_s + points.join(u" ; "_s) +
                     u" ; droite passant par l'origine de pente "_s + slope + u" = "_s +
@@ -228,7 +230,13 @@ GraphiqueDuTableau largeNumbersChart(const LargeNumbers& l, const Surface& surfa
     const QString title = what + u" observée au fil des tirages"_s;
     Pen pen(g.dessin);
     axes(pen, r, title, u"n (échelle logarithmique)"_s, what, marks,
-         [](double x) { return QString::number(std::llround(std::pow(10.0, x))); });
+         [](double x) { return grouped(std::llround(std::pow(10.0, x))); });
+    // Unnamed marks at 2, 3 … 9 times each power of ten, as on log paper.
+    for (int k = 0; k < int(decades); ++k)
+        for (int m = 2; m <= 9; ++m) {
+            const QPointF p = r.point(double(k) + std::log10(double(m)), double(r.y.debut));
+            pen.line(p, p + QPointF(0, 35));
+        }
     // One point per few twips of the axis: a hundred thousand draws fill it no thicker.
     QPointF last = r.point(0, l.running[0]);
     double lastX = last.x();
@@ -245,11 +253,11 @@ GraphiqueDuTableau largeNumbersChart(const LargeNumbers& l, const Surface& surfa
     QStringList readings;
     const auto draws = [](size_t k) { return k > 1 ? u" tirages : "_s : u" tirage : "_s; };
     for (double n = 10; n <= count; n *= 10)
-        readings << u"après "_s + QString::number(std::llround(n)) + u" tirages : "_s +
+        readings << u"après "_s + grouped(std::llround(n)) + u" tirages : "_s +
                         figure(l.running[size_t(n) - 1]);
     if (std::fmod(std::log10(count), 1) != 0 || count < 10)
-        readings << u"après "_s + QString::number(l.running.size()) + draws(l.running.size()) +
-                        figure(l.running.back());
+        readings << u"après "_s + grouped(std::int64_t(l.running.size())) +
+                        draws(l.running.size()) + figure(l.running.back());
     g.description = title + u", axe des n logarithmique : "_s + readings.join(u" ; "_s) +
                     u" ; droite y = "_s + figure(l.centre);
     return g;

@@ -17,14 +17,6 @@ QString rounded(double value, int decimals) {
     return textOfNumber(r == 0 ? 0.0 : r);  // never "-0"
 }
 
-// Thousands apart, as the program writes its bounds ("32 767").
-QString grouped(std::int64_t count) {
-    QString digits = QString::number(count);
-    for (qsizetype at = digits.size() - 3; at > 0 && digits[at - 1].isDigit(); at -= 3)
-        digits.insert(at, u' ');
-    return digits;
-}
-
 }  // namespace
 
 Rows rowsOf(const Result& r) {
@@ -52,6 +44,13 @@ QString textOfRows(const Rows& rows) {
     QString text = u"Paramètre\tValeur\n"_s;
     for (const auto& [name, value] : rows) text += name + u'\t' + value + u'\n';
     return text;
+}
+
+QString grouped(std::int64_t count) {
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0 && digits[at - 1].isDigit(); at -= 3)
+        digits.insert(at, u' ');
+    return digits;
 }
 
 QString intervalText(double lower, double upper) {

@@ -23,6 +23,8 @@ Rows rowsOf(const Result& result);
 // "Paramètre\tValeur" then a row each, a line per row.
 QString textOfRows(const Rows& rows);
 
+// A whole number, its thousands apart as the program writes its bounds: "32 767".
+QString grouped(std::int64_t count);
 // "[0,4 ; 0,6]": an interval's bounds as the learner reads them, four decimals at most.
 QString intervalText(double lower, double upper);
 // "[p − 1/√n ; p + 1/√n] = [0,4 ; 0,6] : 9 648 échantillons sur 10 000, soit 96,48 %".
