@@ -18,6 +18,8 @@
 using namespace Qt::StringLiterals;
 using namespace core::simulation;
 
+Q_DECLARE_METATYPE(std::vector<std::int64_t>)
+
 namespace {
 
 std::shared_ptr<const Population> population(std::vector<double> values) {
@@ -47,6 +49,8 @@ private slots:
     void populationFiles_data();
     void populationFiles();
     void fluctuationWhateverThreads();
+    void sizes_data();
+    void sizes();
 };
 
 void SimulationTest::reproducible_data() {
@@ -336,6 +340,38 @@ void SimulationTest::fluctuationWhateverThreads() {
     QCOMPARE(one->sds, two->sds);
     QVERIFY(one->means);
     QCOMPARE(one->slope, std::sqrt(1.1875));  // σ² = 19/16
+}
+
+using Sizes = std::vector<std::int64_t>;
+
+void SimulationTest::sizes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Sizes>("sizes");
+    QTest::addColumn<int>("column");  // of the fault, 0 where none
+    QTest::newRow("the usual") << u"25 ; 50;100\n1600"_s << Sizes{25, 50, 100, 1600} << 0;
+    QTest::newRow("not whole") << u"25 ; 2,5"_s << Sizes{} << 6;
+    QTest::newRow("zero") << u"0"_s << Sizes{} << 1;
+    QTest::newRow("too large") << u"10 100001"_s << Sizes{} << 4;
+    QTest::newRow("nothing") << u" ; "_s << Sizes{} << 1;
+}
+
+// Typed sizes, and where the first that is none stands.
+void SimulationTest::sizes() {
+    QFETCH(QString, text);
+    QFETCH(Sizes, sizes);
+    QFETCH(int, column);
+    const auto read = readSizes(text);
+    QCOMPARE(bool(read), column == 0);
+    if (read)
+        QCOMPARE(*read.value, sizes);
+    else
+        QCOMPARE(read.error.column, column);
+    // The list: each frequency as a value, or nothing beyond 32 767.
+    bool tooMany = true;
+    const auto r = simulate({.p = 0.5, .n = 4, .samples = 3});
+    QCOMPARE(listOf(*r, tooMany).size(), 3);
+    QVERIFY(!tooMany);
+    QVERIFY(listOf(*simulate({.n = 1, .samples = 32768}), tooMany).isEmpty() && tooMany);
 }
 
 QTEST_GUILESS_MAIN(SimulationTest)

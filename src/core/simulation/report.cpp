@@ -1,10 +1,13 @@
 #include "core/simulation/report.h"
 
 #include "core/numbers.h"
+#include "core/series_file.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -101,6 +104,38 @@ Tableau tableOfCounts(const Result& r, int mostValues) {
                             .effectif = textOfNumber(double(perClass[size_t(k)]))});
     }
     return t;
+}
+
+QStringList listOf(const Result& r, bool& tooMany) {
+    tooMany = std::ssize(r.values) > kMostValues;
+    QStringList list;
+    if (tooMany) return list;
+    for (double v : r.values) list << textOfNumber(v);
+    return list;
+}
+
+Reading<std::vector<std::int64_t>> readSizes(QStringView text) {
+    using Sizes = Reading<std::vector<std::int64_t>>;
+    std::vector<std::int64_t> sizes;
+    static const QRegularExpression between(u"[\\s;]+"_s);
+    int column = 1;
+    for (const QString& word : text.toString().split(between)) {
+        if (word.isEmpty()) continue;
+        column = int(text.indexOf(word, column - 1)) + 1;
+        bool whole = false;
+        const qlonglong n = word.toLongLong(&whole);
+        if (!whole || n < 1 || n > kLargestSample)
+            return Sizes::failure({1,
+                                   column,
+                                   u"« %1 » n'est pas une taille d'échantillon : un entier de 1 "
+                                   u"à 100 000"_s.arg(word),
+                                   {}});
+        sizes.push_back(n);
+        column += int(word.size());
+    }
+    if (sizes.empty())
+        return Sizes::failure({1, 1, u"aucune taille d'échantillon n'est donnée"_s, {}});
+    return Sizes::success(std::move(sizes));
 }
 
 }  // namespace core::simulation

@@ -4,10 +4,12 @@
 // share with its interval written out, and the frequencies (or means) as a table of
 // counts the table window opens.
 
+#include "core/reading.h"
 #include "core/simulation/simulation.h"
 #include "core/tableau_effectifs.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -33,5 +35,13 @@ QString shareText(const Share& share, std::int64_t samples);
 // The values with their counts, or, beyond `mostValues` distinct values, classes
 // [a ; b[ of one width.
 Tableau tableOfCounts(const Result& result, int mostValues = 40);
+
+// The values as the main list takes them, in the samples' order; empty with `tooMany`
+// set beyond the list's 32,767.
+QStringList listOf(const Result& result, bool& tooMany);
+
+// The sizes of the fluctuation as the learner types them, "25 ; 50 ; 100" (blanks, ";"
+// or new lines between), each a whole number from 1 to 100,000, in the order typed.
+Reading<std::vector<std::int64_t>> readSizes(QStringView text);
 
 }  // namespace core::simulation
