@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cmath>
 #include <cstdio>
@@ -90,13 +91,22 @@ int runSimulation(int argc, char* argv[], const QStringList& arguments) {
         population(u"population"_s, {}, u"fichier"_s), n(u"n"_s, {}, u"n"_s),
         samples(u"samples"_s, {}, u"k"_s), serie(u"serie"_s, {}, u"s"_s),
         chart(u"chart"_s, {}, u"graphique"_s), output(u"export"_s, {}, u"sortie"_s);
-    parser.addOptions({simulate, p, population, n, samples, serie, chart, output});
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    parser.addOptions({simulate, p, population, n, samples, serie, chart, output, help});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(u"option inconnue « %1%2 » avec --simulate"_s.arg(
                 unknown.first().size() == 1 ? u"-"_s : u"--"_s, unknown.first()));
         return usageError(u"les arguments de --simulate ne se lisent pas"_s);
+    }
+    if (parser.isSet(help)) {
+        // The program's one usage, which tells --simulate with the rest.
+        const bool english = QLocale::system().language() == QLocale::English;
+        std::fputs(
+            qPrintable(core::parseCommandLine({arguments.value(0), u"--help"_s}, english).text),
+            stdout);
+        return 0;
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError(

@@ -65,6 +65,8 @@ def main(program):
     runs = [run(program, "--p=0,5", "--n=100", "--samples=10000", "--serie=4711") for _ in range(2)]
     assert runs[0] == runs[1] == (0, COIN, ""), runs[0]
     check_plausible(COIN, 100, 0.5, 10000)
+    code, out, err = run(program, "--help")
+    assert code == 0 and out.startswith("Usage : statistique [FICHIER]") and "--simulate --p=P" in out
     code, die, err = run(program, "--p=1/6", "--n=25", "--samples=20000", "--serie=12")
     assert code == 0 and err == "", err
     check_plausible(die, 25, 1 / 6, 20000)
