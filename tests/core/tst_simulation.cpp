@@ -115,22 +115,16 @@ void SimulationTest::faults_data() {
     QTest::addColumn<qint64>("n");
     QTest::addColumn<qint64>("samples");
     QTest::addColumn<QString>("why");
-    QTest::newRow("p < 0") << -0.1 << qint64(10) << qint64(10)
-                           << u"La proportion p doit être comprise entre 0 et 1."_s;
-    QTest::newRow("p > 1") << 1.5 << qint64(10) << qint64(10)
-                           << u"La proportion p doit être comprise entre 0 et 1."_s;
-    QTest::newRow("p NaN") << std::nan("") << qint64(10) << qint64(10)
-                           << u"La proportion p doit être comprise entre 0 et 1."_s;
-    QTest::newRow("n = 0") << 0.5 << qint64(0) << qint64(10)
-                           << u"La taille des échantillons n doit être un entier de 1 à 100 000."_s;
-    QTest::newRow("n too large")
-        << 0.5 << qint64(100001) << qint64(10)
-        << u"La taille des échantillons n doit être un entier de 1 à 100 000."_s;
-    QTest::newRow("N = 0") << 0.5 << qint64(10) << qint64(0)
-                           << u"Le nombre d'échantillons N doit être un entier de 1 à 1 000 000."_s;
-    QTest::newRow("N too large")
-        << 0.5 << qint64(10) << qint64(1000001)
-        << u"Le nombre d'échantillons N doit être un entier de 1 à 1 000 000."_s;
+    const QString p = u"La proportion p doit être comprise entre 0 et 1."_s;
+    const QString n = u"La taille des échantillons n doit être un entier de 1 à 100 000."_s;
+    const QString N = u"Le nombre d'échantillons N doit être un entier de 1 à 1 000 000."_s;
+    QTest::newRow("p < 0") << -0.1 << qint64(10) << qint64(10) << p;
+    QTest::newRow("p > 1") << 1.5 << qint64(10) << qint64(10) << p;
+    QTest::newRow("p NaN") << std::nan("") << qint64(10) << qint64(10) << p;
+    QTest::newRow("n = 0") << 0.5 << qint64(0) << qint64(10) << n;
+    QTest::newRow("n too large") << 0.5 << qint64(100001) << qint64(10) << n;
+    QTest::newRow("N = 0") << 0.5 << qint64(10) << qint64(0) << N;
+    QTest::newRow("N too large") << 0.5 << qint64(10) << qint64(1000001) << N;
 }
 
 void SimulationTest::faults() {

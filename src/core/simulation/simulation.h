@@ -31,7 +31,8 @@ inline constexpr std::int64_t kMostSamples = 1000000;     // N
 inline constexpr std::int64_t kLongestSequence = 100000;  // the law of large numbers
 inline constexpr std::uint64_t kDefaultSeries = 4711;
 
-// Called now and then with the share of the work done; false cancels the run.
+// Called now and then with the share of the work done, always on the thread that
+// started the run (a window's worker on Qt's pool); false cancels the run.
 using Progress = std::function<bool(double share)>;
 
 // Values drawn with replacement, each as often as its count.
