@@ -2,7 +2,7 @@
 """Runs every benchmark on this machine in one go and prints one table: the statistics
 engine and each chart by series length, the everyday buttons on 10,000 values, and the
 program's start-up and peak memory against a bare Qt window (median of alternating runs
-under a private X server). Usage: bench/run.py <build folder> [runs]"""
+under a private X server), and the simulations against NumPy doing the same work. Usage: bench/run.py <build folder> [runs]"""
 
 import json
 import os
@@ -71,6 +71,26 @@ def start_up(build, runs):
     return {k: statistics.median(v) for k, v in times.items()}, {k: statistics.median(v) for k, v in memory.items()}
 
 
+def measures(command):
+    out = subprocess.run(command, capture_output=True, text=True, check=True, timeout=900).stdout
+    return {name: float(ms) for name, ms in (line.split() for line in out.splitlines())}
+
+
+def simulation_against_numpy(build, runs=5):
+    """The simulations and NumPy doing the same work, one after the other in this run."""
+    ours = measures([os.path.join(build, "bench", "simulation_bench"), str(runs)])
+    numpy = measures(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "simulation_numpy.py"),
+                      str(runs)])
+    print()
+    print(f"simulations against NumPy, median of {runs} runs each, this machine, this run")
+    print(f"{'measure':<30}{'program (ms)':>14}{'NumPy (ms)':>12}{'ratio':>8}{'goal':>6}   met")
+    print("-" * 79)
+    for name, ms in ours.items():
+        ratio = ms / numpy[name]
+        print(f"{name:<30}{ms:>14.1f}{numpy[name]:>12.1f}{ratio:>8.2f}{1.0:>6.1f}   "
+              f"{'yes' if ratio <= 1.0 else 'NO'}")
+
+
 def main(build, runs=9):
     rows = in_process(build)
     print(f"{'measure':<28}{'time (ms)':>12}{'goal (ms)':>11}   met")
@@ -94,6 +114,7 @@ def main(build, runs=9):
         print(f"{label} (ms or MB): program {app:.1f}, same controls {same:.1f}, ratio {app / same:.2f}")
     print("Goals: 1.10 times the same controls built directly, 1.25 times 'Qt + text' (the same")
     print("window showing one caption), and 1.15 for memory; the bare window is the toolkit's floor.")
+    simulation_against_numpy(build)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,7 @@ build_packages="g++ make cmake ninja-build ccache qt6-base-dev qt6-svg-dev libxk
 qt6-translations-l10n fonts-liberation"
 test_packages="$build_packages xvfb xauth x11-xkb-utils xdotool imagemagick python3 python3-pil \
 python3-pyatspi python3-xlib at-spi2-core dbus dbus-bin x11-utils \
-dpkg-dev desktop-file-utils lintian appstream libbenchmark-dev clang clang-format"
+dpkg-dev desktop-file-utils lintian appstream libbenchmark-dev clang clang-format python3-numpy"
 
 case "${1:-build}" in
 build) wanted=$build_packages ;;

@@ -26,6 +26,16 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   --exercice=EXERCISE --solution [--serie=N]
                        print the exercise's statement, data, answers and worked
                        solutions, with the data of series N if given, and exit
+  --simulate --p=P --n=N --samples=K [--serie=S]
+                       simulate K samples of size N of a proportion P (0.5, 1/6…)
+                       and print their frequencies' mean, standard deviation s and
+                       the shares within p ± s, 2s, 3s and p ± 1/√n
+  --simulate --population=FILE --n=N --samples=K [--serie=S]
+                       the same for the means of samples drawn from FILE's series
+                       or table of counts, with the share within μ ± 2σ/√n
+  --simulate ... --chart=frequencies|fluctuation|large-numbers --export=OUTPUT
+                       write the histogram of the frequencies, s against 1/√n, or
+                       the running frequency of N draws to OUTPUT
   --chart=KIND         the chart to draw: sticks, curve, both or pie
   --second             take the second series (column 2) into account
   --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
@@ -56,6 +66,17 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        écrit l'énoncé de l'exercice, ses données, ses réponses et
                        leurs solutions détaillées, avec les données de la série N
                        si elle est donnée, et s'arrête
+  --simulate --p=P --n=N --samples=K [--serie=S]
+                       simule K échantillons de taille N d'une proportion P (0,5,
+                       1/6…) et écrit la moyenne et l'écart-type s des fréquences
+                       et les parts dans p ± s, 2s, 3s et p ± 1/√n
+  --simulate --population=FICHIER --n=N --samples=K [--serie=S]
+                       de même pour les moyennes d'échantillons tirés de la série
+                       ou du tableau d'effectifs de FICHIER, avec la part dans
+                       μ ± 2σ/√n
+  --simulate ... --chart=frequencies|fluctuation|large-numbers --export=SORTIE
+                       écrit l'histogramme des fréquences, s en fonction de 1/√n,
+                       ou la fréquence au fil de N tirages dans SORTIE
   --chart=TYPE         le graphique à dessiner : sticks (bâtons), curve (courbe),
                        both (les deux) ou pie (camembert)
   --second             prend en compte la deuxième série (colonne 2)

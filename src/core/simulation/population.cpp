@@ -1,0 +1,85 @@
+#include "core/simulation/simulation.h"
+
+#include "core/parametres.h"
+#include "core/tableau_effectifs.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace core::simulation {
+namespace {
+
+void meanAndSd(Population& p) {
+    if (p.size <= 0) return;
+    double sum = 0;
+    for (size_t i = 0; i < p.values.size(); ++i) sum += p.values[i] * double(countOf(p, i));
+    p.mean = sum / double(p.size);
+    double squares = 0;
+    for (size_t i = 0; i < p.values.size(); ++i) {
+        const double d = p.values[i] - p.mean;
+        squares += d * d * double(countOf(p, i));
+    }
+    p.sd = std::sqrt(squares / double(p.size));
+}
+
+}  // namespace
+
+std::int64_t countOf(const Population& p, size_t i) {
+    if (p.cumulative.empty()) return 1;
+    return p.cumulative[i] - (i == 0 ? 0 : p.cumulative[i - 1]);
+}
+
+Population populationOf(std::vector<double> values) {
+    Population p;
+    p.size = std::int64_t(values.size());
+    p.values = std::move(values);
+    meanAndSd(p);
+    return p;
+}
+
+Population populationOf(const std::vector<ValeurEffectif>& values) {
+    Population p;
+    for (const ValeurEffectif& v : values) {
+        if (v.effectif <= 0) continue;
+        p.size += v.effectif;
+        p.values.push_back(v.valeur);
+        p.cumulative.push_back(p.size);
+    }
+    meanAndSd(p);
+    return p;
+}
+
+Population populationOf(const Analyse& table) {
+    if (table.nature == Tableau::Nature::Valeurs) return populationOf(table.valeurs);
+    std::vector<ValeurEffectif> centres;
+    for (const Intervalle& k : table.classes) centres.push_back({k.centre(), k.effectif});
+    return populationOf(centres);
+}
+
+Reading<Population> readPopulationFile(const QString& path) {
+    SeriesError error;
+    const auto bytes = readFileBytes(path, error);
+    const auto failed = [](const SeriesError& e) {
+        return Reading<Population>::failure({e.line, e.column, e.why, {}});
+    };
+    if (!bytes) return failed(error);
+    // A table names its counts in its header, or starts its rows with classes.
+    const QString start = QString::fromUtf8(bytes->left(4096)).trimmed().remove(QChar(0xFEFF));
+    const QString first = start.section(u'\n', 0, 0);
+    if (first.contains(u"effectif", Qt::CaseInsensitive) || first.startsWith(u']') ||
+        first.startsWith(u'[')) {
+        const TableReading table = readTable(*bytes);
+        if (!table.tableau) return failed(table.error);
+        if (table.faute) return failed(table.error);
+        Population p = populationOf(analyser(*table.tableau));
+        if (p.size <= 0) return failed({0, 0, u"le tableau n'a aucune valeur"_s});
+        return Reading<Population>::success(std::move(p));
+    }
+    const SeriesReading series = readSeries(*bytes);
+    if (!series.series) return failed(series.error);
+    if (series.series->first.isEmpty()) return failed({0, 0, u"la série n'a aucune valeur"_s});
+    return Reading<Population>::success(populationOf(nombres(series.series->first)));
+}
+
+}  // namespace core::simulation
