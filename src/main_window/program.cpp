@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 #include <optional>
@@ -43,7 +44,17 @@ void prepare() {
     standardFont.emplace();
 }
 
+// The windows beyond the main one are made on first use and wired here: each reads the
+// data it is given and asks, by its signals, for what it wants done elsewhere.
+void wireWindows(statistique& main) {
+    // Once for a main window, however often it is shown.
+    static QPointer<statistique> wired;
+    if (wired == &main) return;
+    wired = &main;
+}
+
 void show(statistique& window, std::function<void()> then) {
+    wireWindows(window);
     window.showCentred();
     // The first frame shows none of the toolkit's words: they, the icon's files and
     // what follows wait until the learner sees the window.

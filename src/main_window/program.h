@@ -9,6 +9,9 @@ namespace program {
 
 // The toolkit's look and the program's title, the same for the program and its tests.
 void prepare();
+// Makes the newer windows reachable from the main window's menus and wires their
+// requests; show() does it, tests that never show the window may.
+void wireWindows(statistique& main);
 // Shows the main window; once its first frame is on the screen, gives the program its icon
 // and runs `then`.
 void show(statistique& window, std::function<void()> then = {});
