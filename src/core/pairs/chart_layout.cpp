@@ -233,12 +233,13 @@ void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString&
         return std::size_t(std::max(1.0, std::ceil((largest + 60) / spacing)));
     };
     const std::size_t everyX = every(r.x, z.width(), true);
+    // The x captions start below the lowest y caption, centred on the axis.
     for (std::size_t i = 0; i < r.x.graduations.size(); ++i) {
         const long double g = r.x.graduations[i];
         const QPointF p = r.point(double(g), double(r.y.debut));
         pen.line(p, p + QPointF(0, 60), kBlack);
         if (i % everyX == 0)
-            pen.caption(graduation(g, stepOf(r.x)), p + QPointF(0, 80),
+            pen.caption(graduation(g, stepOf(r.x)), p + QPointF(0, 130),
                         Qt::AlignHCenter | Qt::AlignTop);
     }
     pen.caption(titleX, {z.right(), z.bottom() + 360}, Qt::AlignRight | Qt::AlignTop);
