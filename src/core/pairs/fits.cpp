@@ -102,45 +102,73 @@ std::optional<Line> Curve::yInX() const {
     return inverse;
 }
 
-Computed<Pairs> changedPairs(const Pairs& pairs, Change onX, Change onY) {
-    Pairs out{pairs.nameX, pairs.nameY, pairs.x, pairs.y};
-    const auto change = [](std::vector<double>& values, Change c, const QString& name) -> QString {
-        if (c == Change::None) return {};
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const double v = changed(c, values[i]);
-            if (std::isnan(v)) {
-                const QString what = c == Change::Log       ? u"strictement positives"_s
-                                     : c == Change::Inverse ? u"non nulles"_s
-                                     : c == Change::Square  ? u"moins grandes"_s
-                                                            : u"positives"_s;
-                return u"%1 demande des valeurs %2 : %3 = %4 à la paire %5"_s.arg(
-                    changedName(c, name), what, name, textOfNumber(values[i]),
-                    QString::number(i + 1));
-            }
-            values[i] = v;
+namespace {
+
+// A column after its change into `out`, or why a value cannot take it.
+QString changeColumn(const std::vector<double>& values, Change c, const QString& name,
+                     std::vector<double>& out) {
+    out.resize(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double v = changed(c, values[i]);
+        if (std::isnan(v)) {
+            const QString what = c == Change::Log       ? u"strictement positives"_s
+                                 : c == Change::Inverse ? u"non nulles"_s
+                                 : c == Change::Square  ? u"moins grandes"_s
+                                                        : u"positives"_s;
+            return u"%1 demande des valeurs %2 : %3 = %4 à la paire %5"_s.arg(
+                changedName(c, name), what, name, textOfNumber(values[i]), QString::number(i + 1));
         }
-        return {};
-    };
-    if (QString why = change(out.x, onX, u"x"_s); !why.isEmpty())
-        return Computed<Pairs>::failure(why);
-    if (QString why = change(out.y, onY, u"y"_s); !why.isEmpty())
-        return Computed<Pairs>::failure(why);
-    return Computed<Pairs>::success(std::move(out));
+        out[i] = v;
+    }
+    return {};
+}
+
+// The columns a fit reads: the pairs' own where they are not changed, so a fit of
+// ln y on a million pairs copies only y.
+struct Columns {
+    std::vector<double> x, y;
+    std::span<const double> readX, readY;
+    QString fault;
+};
+
+void changeInto(Columns& c, const Pairs& pairs, Change onX, Change onY) {
+    c.readX = pairs.x;
+    c.readY = pairs.y;
+    if (onX != Change::None) {
+        c.fault = changeColumn(pairs.x, onX, u"x"_s, c.x);
+        c.readX = c.x;
+    }
+    if (c.fault.isEmpty() && onY != Change::None) {
+        c.fault = changeColumn(pairs.y, onY, u"y"_s, c.y);
+        c.readY = c.y;
+    }
+}
+
+}  // namespace
+
+Computed<Pairs> changedPairs(const Pairs& pairs, Change onX, Change onY) {
+    Columns c;
+    changeInto(c, pairs, onX, onY);
+    if (!c.fault.isEmpty()) return Computed<Pairs>::failure(c.fault);
+    return Computed<Pairs>::success({pairs.nameX, pairs.nameY,
+                                     std::vector<double>(c.readX.begin(), c.readX.end()),
+                                     std::vector<double>(c.readY.begin(), c.readY.end())});
 }
 
 Computed<Curve> fit(const Pairs& pairs, Method method, Change onX, Change onY) {
     Curve curve{method, onX, onY, {}};
     if (method == Method::ByEye)
         return Computed<Curve>::failure(u"une droite au jugé se place à la main"_s);
-    const Computed<Pairs> data = changedPairs(pairs, onX, onY);
-    if (!data) return Computed<Curve>::failure(data.fault);
+    Columns data;
+    changeInto(data, pairs, onX, onY);
+    if (!data.fault.isEmpty()) return Computed<Curve>::failure(data.fault);
     if (method == Method::Mayer) {
-        const Computed<Mayer> m = mayer(*data);
+        const Computed<Mayer> m = mayer(data.readX, data.readY);
         if (!m) return Computed<Curve>::failure(m.fault);
         curve.line = m->line;
         return Computed<Curve>::success(curve);
     }
-    const Computed<Summary> s = summarize(*data);
+    const Computed<Summary> s = summarize(data.readX, data.readY);
     if (!s) return Computed<Curve>::failure(s.fault);
     const Computed<Line> line =
         method == Method::LeastSquares ? leastSquares(*s) : leastSquaresXInY(*s);

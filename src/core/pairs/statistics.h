@@ -9,6 +9,7 @@
 #include "core/pairs/pairs.h"
 
 #include <cmath>
+#include <span>
 
 namespace core::pairs {
 
@@ -21,8 +22,13 @@ struct Summary {
     std::optional<double> r;  // none when one of the variables is constant
 };
 
-// Every figure of the pairs; fails for fewer than two pairs or values too large.
-Computed<Summary> summarize(const Pairs& pairs);
+// Every figure of the pairs; fails for fewer than two pairs or values too large. The
+// columns may come from elsewhere (a change of variable, a file of individuals): their
+// shorter length counts. Values are finite.
+Computed<Summary> summarize(std::span<const double> x, std::span<const double> y);
+inline Computed<Summary> summarize(const Pairs& pairs) {
+    return summarize(pairs.x, pairs.y);
+}
 
 // y in x: a = cov / V(x), b = ȳ − a·x̄. Fails where V(x) = 0.
 Computed<Line> leastSquares(const Summary& summary);
@@ -37,7 +43,10 @@ struct Mayer {
     Point g1, g2;
     Line line;
 };
-Computed<Mayer> mayer(const Pairs& pairs);
+Computed<Mayer> mayer(std::span<const double> x, std::span<const double> y);
+inline Computed<Mayer> mayer(const Pairs& pairs) {
+    return mayer(pairs.x, pairs.y);
+}
 
 // Σ (yᵢ − (a·xᵢ + b))², compensated: what the learner's line is judged by, worked out
 // anew at each of its moves.
