@@ -107,6 +107,8 @@ void Pen::dashes(QPointF a, QPointF b, quint32 colour) {
 }
 
 void Pen::dot(QPointF p, quint32 colour, int width) {
+    // Whatever is drawn stands within the axes; a handle dragged far off is not drawn.
+    if (!area_.adjusted(-1, -1, 1, 1).contains(p)) return;
     drawing_.dot(p.x(), p.y(), colour, width);
     occupancy_.addPoint(p);
 }
@@ -178,7 +180,7 @@ void Pen::captionBeside(const QString& text, QPointF at) {
 }
 
 Axe axisAround(double minimum, double maximum, int wanted) {
-    const double margin = (maximum - minimum) / 20;
+    const double margin = maximum / 20 - minimum / 20;  // no overflow at ±1e308
     return axeGradue(minimum - margin, maximum + margin, wanted);
 }
 

@@ -73,16 +73,21 @@ Computed<Summary> summarize(std::span<const double> xs, std::span<const double> 
         maxY = std::max(maxY, y[i]);
     }
     const double eu = d[0].value(), ev = d[1].value();
-    s.varianceX = std::max(0.0, (d[2].value() - eu * eu / N) / N);
-    s.varianceY = std::max(0.0, (d[3].value() - ev * ev / N) / N);
+    const double sxx = d[2].value() - eu * eu / N, syy = d[3].value() - ev * ev / N;
     s.covariance = (d[4].value() - eu * ev / N) / N;
     s.minX = minX;
     s.maxX = maxX;
     s.minY = minY;
     s.maxY = maxY;
-    if (!std::isfinite(s.meanX) || !std::isfinite(s.meanY) || !std::isfinite(s.varianceX) ||
-        !std::isfinite(s.varianceY) || !std::isfinite(s.covariance))
+    if (!std::isfinite(s.meanX) || !std::isfinite(s.meanY) || !std::isfinite(sxx) ||
+        !std::isfinite(syy) || !std::isfinite(s.covariance))
         return Computed<Summary>::failure(kTooLarge);
+    s.varianceX = std::max(0.0, sxx / N);
+    s.varianceY = std::max(0.0, syy / N);
+    // Values that differ by less than the square of a double can hold.
+    if ((s.varianceX == 0 && minX != maxX) || (s.varianceY == 0 && minY != maxY))
+        return Computed<Summary>::failure(
+            u"les écarts entre les valeurs sont trop petits pour ce calcul"_s);
     // Constant values have no spread at all, not a rounding's worth.
     if (minX == maxX) s.varianceX = 0;
     if (minY == maxY) s.varianceY = 0;

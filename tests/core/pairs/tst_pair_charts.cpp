@@ -76,6 +76,8 @@ private slots:
     void learnersResiduals_data();
     void learnersResiduals();
     void residualPlot();
+    void hostileValues_data();
+    void hostileValues();
     void lorenzCurve();
     void commandLineRows();
 };
@@ -189,6 +191,36 @@ void PairChartsTest::residualPlot() {
         ++i;
     }
     QCOMPARE(i, 4);
+}
+
+void PairChartsTest::hostileValues_data() {
+    QTest::addColumn<QList<double>>("x");
+    QTest::addColumn<QList<double>>("y");
+    QTest::newRow("near the largest squares")
+        << QList<double>{-1e153, 1e153, 3} << QList<double>{1e153, -1e152, 0};
+    QTest::newRow("tiny") << QList<double>{1e-150, 2e-150, 4e-150} << QList<double>{1, 3, 2};
+    QTest::newRow("huge") << QList<double>{1e300, -1e300, 0} << QList<double>{1e308, 0, -1e308};
+    QTest::newRow("zeros for ln and 1/") << QList<double>{0, 1, 2} << QList<double>{0, 5, -3};
+}
+
+void PairChartsTest::hostileValues() {
+    QFETCH(QList<double>, x);
+    QFETCH(QList<double>, y);
+    // Whatever the values, a chart is drawn or its fault told: nothing fails midway.
+    const Pairs p{u"x"_s, u"y"_s, {x.begin(), x.end()}, {y.begin(), y.end()}};
+    ScatterOptions o{.byEye = ByEyeLine{{1e200, -1e300}, {{{1e300, 0}, {-1e300, 1}}}},
+                     .residuals = ResidualStyle::Squares};
+    for (Method m : {Method::LeastSquares, Method::LeastSquaresXInY, Method::Mayer})
+        for (int c = 0; c < kChanges; ++c)
+            if (const auto f = fit(p, m, Change(c), Change(c))) o.fits.push_back(*f);
+    QVERIFY_THROWS_NO_EXCEPTION({
+        const auto chart = scatterChart(p, o);
+        QVERIFY(chart || !chart.fault.isEmpty());
+        for (const Curve& f : o.fits) {
+            const auto residuals = residualChart(p, f);
+            QVERIFY(residuals || !residuals.fault.isEmpty());
+        }
+    });
 }
 
 void PairChartsTest::lorenzCurve() {

@@ -314,6 +314,12 @@ void PairStatisticsTest::faults_data() {
     QTest::newRow("√ of x < 0") << QList<double>{1, -0.5, 3} << QList<double>{4, 2, 1}
                                 << Method::LeastSquares << Change::SquareRoot << Change::None
                                 << u"√x demande des valeurs positives : x = -0,5 à la paire 2"_s;
+    QTest::newRow("too large") << QList<double>{1e300, -1e300, 5} << QList<double>{1, 2, 3}
+                               << Method::LeastSquares << Change::None << Change::None
+                               << u"les valeurs sont trop grandes pour ce calcul"_s;
+    QTest::newRow("too close") << QList<double>{1e-300, 2e-300, 3e-300} << QList<double>{1, 2, 3}
+                               << Method::LeastSquares << Change::None << Change::None
+                               << u"les écarts entre les valeurs sont trop petits pour ce calcul"_s;
 }
 
 void PairStatisticsTest::faults() {
