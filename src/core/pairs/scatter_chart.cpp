@@ -96,9 +96,13 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
     b.chart.repere = b.frame.repere;
     Pen pen(b.chart.drawing, b.frame.repere.zone, 2);
     drawAxes(pen, b.frame, u"Nuage de points"_s, pairs.nameX, pairs.nameY);
+    // Straight into the record: captions are laid on the overlay, which notes the points.
     const int width = dotWidth(pairs.size());
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        pen.dot(b.frame.repere.point(pairs.x[i], pairs.y[i]), kPoints, width);
+    const Repere& r = b.frame.repere;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const QPointF p = r.point(pairs.x[i], pairs.y[i]);
+        b.chart.drawing.dot(p.x(), p.y(), kPoints, width);
+    }
     b.chart.description = u"%1 points"_s.arg(pairs.size());
     return Computed<ScatterBase>::success(std::move(b));
 }

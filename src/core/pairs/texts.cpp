@@ -89,4 +89,12 @@ QString equation(const Exponential& fit, int decimals) {
            u"ˣ"_s;
 }
 
+QString mayerGroups(const Mayer& m) {
+    if (m.firstCount == m.secondCount) return u"2 groupes de %1 paires"_s.arg(m.firstCount);
+    return u"%1 paires, un nombre impair : le premier groupe prend la paire du milieu (%2 "
+           u"paires contre %3)"_s.arg(m.firstCount + m.secondCount)
+               .arg(m.firstCount)
+               .arg(m.secondCount);
+}
+
 }  // namespace core::pairs

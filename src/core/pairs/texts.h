@@ -23,5 +23,9 @@ QString pointText(Point p, int decimals);
 QString equation(const Curve& curve, int decimals);
 // "y = 3,67 × 1,22ˣ"
 QString equation(const Exponential& fit, int decimals);
+// How Mayer's groups were made: "2 groupes de 12 paires", or for an odd count
+// "25 paires, un nombre impair : le premier groupe prend la paire du milieu (13 paires
+// contre 12)".
+QString mayerGroups(const Mayer& mayer);
 
 }  // namespace core::pairs

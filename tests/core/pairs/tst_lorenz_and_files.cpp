@@ -4,6 +4,7 @@
 
 #include "core/numbers.h"
 #include "core/pairs/pairs_file.h"
+#include "core/pairs/typed_pairs.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -46,6 +47,7 @@ private slots:
     void shareFaults();
     void readingPairs_data();
     void readingPairs();
+    void typedRows();
     void lorenzFiles_data();
     void lorenzFiles();
 };
@@ -186,6 +188,21 @@ void LorenzAndFilesTest::readingPairs() {
     QCOMPARE(r.value->y, std::vector<double>(y.begin(), y.end()));
     // Written out and read back, the same pairs.
     QCOMPARE(*readPairs(pairsFile(*r.value)).value, *r.value);
+}
+
+void LorenzAndFilesTest::typedRows() {
+    // A blank row is nothing; a faulty one is left out and named; the others count.
+    const TypedPairs t = analyseTyped(
+        {{u"1"_s, u"2,5"_s}, {}, {u"3"_s, u"douze"_s}, {u" "_s, u"4"_s}, {u"5.5"_s, u"6"_s}},
+        u"Vitesse"_s, u"Distance"_s);
+    QCOMPARE(t.pairs.x, (std::vector<double>{1, 5.5}));
+    QCOMPARE(t.pairs.y, (std::vector<double>{2.5, 6}));
+    QCOMPARE(t.rowOf, (std::vector<std::size_t>{0, 4}));
+    QVERIFY(t.rows[1].empty && t.rows[1].faultyColumn < 0);
+    QCOMPARE(t.rows[3].faultyColumn, 0);
+    QCOMPARE(t.rows[3].why, u"la valeur manque"_s);
+    QCOMPARE(faultText(t), u"Ligne 3, Distance : « douze » n'est pas un nombre"_s);
+    QCOMPARE(faultText(analyseTyped({{u"1"_s, u"2"_s}})), QString());
 }
 
 void LorenzAndFilesTest::lorenzFiles_data() {

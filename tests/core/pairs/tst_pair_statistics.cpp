@@ -181,6 +181,10 @@ void PairStatisticsTest::mayerGroups() {
     const auto m = mayer(pairsOf(x, y));
     QVERIFY(m);
     QCOMPARE(int(m->firstCount), first);
+    QCOMPARE(core::pairs::mayerGroups(*m), x.size() % 2
+                                               ? u"5 paires, un nombre impair : le premier groupe "
+                                                 u"prend la paire du milieu (3 paires contre 2)"_s
+                                               : u"2 groupes de %1 paires"_s.arg(first));
     // Independently: a stable sort by x and the means of each half.
     std::vector<std::pair<double, double>> sorted;
     for (int i = 0; i < x.size(); ++i) sorted.emplace_back(x[i], y[i]);
