@@ -4,6 +4,8 @@
 #include "core/series_file.h"
 #include "core/tableau_effectifs.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace core::pairs {
@@ -95,8 +97,17 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
     }
     Reading<Read> read = readRows(*bytes);
     if (!read) return Reading<Lorenz>::failure(read.error);
-    std::vector<Point> shares;
     const Pairs& p = read.value->pairs;
+    // Shares never pass 1: beyond it, values and their counts.
+    const auto beyondOne = [](const std::vector<double>& v) {
+        return std::any_of(v.begin(), v.end(), [](double x) { return x > 1; });
+    };
+    if (table.tableau && !table.faute && (beyondOne(p.x) || beyondOne(p.y))) {
+        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.tableau));
+        if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});
+        return Reading<Lorenz>::success(*l.value);
+    }
+    std::vector<Point> shares;
     for (std::size_t i = 0; i < p.size(); ++i) shares.push_back({p.x[i], p.y[i]});
     const Computed<Lorenz> l = lorenzFromShares(shares);
     if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});

@@ -17,8 +17,8 @@ namespace core::pairs {
 Reading<Pairs> readPairs(const QByteArray& bytes);
 Reading<Pairs> readPairsFile(const QString& path);
 
-// A table of classes (or values) and counts as the table window reads it, or else
-// pairs of cumulated shares (population ; mass).
+// A table of classes and counts as the table window reads it; pairs of cumulated
+// shares (population ; mass); or, where a value passes 1, values and their counts.
 Reading<Lorenz> readLorenzFile(const QString& path);
 
 // "Impossible d'ouvrir « f.csv » : ligne 3, colonne 2, « abc » n'est pas un nombre."

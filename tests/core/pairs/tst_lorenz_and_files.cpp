@@ -215,6 +215,9 @@ void LorenzAndFilesTest::lorenzFiles_data() {
     QTest::newRow("bounds and counts")
         << QByteArray("Borne inférieure;Borne supérieure;Effectif\n0;10;1\n10;20;1\n") << 0.25
         << QString();
+    // n − 1 people with nothing and one with 50: (n − 1) / n.
+    QTest::newRow("values and counts")
+        << QByteArray("Valeur;Effectif\n0;3\n50;1\n") << 0.75 << QString();
     QTest::newRow("shares falling") << QByteArray("0,5;0,6\n0,7;0,5\n1;1\n") << 0.0
                                     << u"le point 2 (0,7 ; 0,5) est plus bas que le précédent : "
                                        u"les parts cumulées croissent"_s;
