@@ -1,5 +1,6 @@
 #include "core/pairs/lorenz_chart.h"
 
+#include "core/numbers.h"
 #include "core/pairs/texts.h"
 
 #include <QStringList>
@@ -32,8 +33,12 @@ ChartRecord lorenzChart(const Lorenz& lorenz, int decimals, const Surface& surfa
     const QString gini = u"indice de Gini : "_s + rounded(lorenz.gini, decimals);
     legendRow(pen, f, 0, kCurve, u"Courbe de Lorenz ; "_s + gini);
     legendRow(pen, f, 1, kGrey, u"Droite d'égalité"_s);
-    out.description = u"Courbe de Lorenz passant par "_s + through.join(u", "_s) +
-                      u" ; droite d'égalité ; "_s + gini;
+    // A screen reader reads a few dozen points; beyond, their number.
+    const QString points =
+        through.size() <= 40
+            ? u"passant par "_s + through.join(u", "_s)
+            : u"de %1 points"_s.arg(core::regionalLocale().toString(qlonglong(through.size())));
+    out.description = u"Courbe de Lorenz "_s + points + u" ; droite d'égalité ; "_s + gini;
     return out;
 }
 

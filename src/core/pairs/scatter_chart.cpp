@@ -1,5 +1,6 @@
 #include "core/pairs/scatter_chart.h"
 
+#include "core/numbers.h"
 #include "core/pairs/texts.h"
 
 #include <QStringList>
@@ -60,6 +61,10 @@ void drawCurve(Pen& pen, const Repere& r, const Curve& c, quint32 colour) {
     }
 }
 
+QString pointCount(std::size_t n) {
+    return core::regionalLocale().toString(qulonglong(n)) + u" points"_s;
+}
+
 QString sumText(double v, int decimals) {
     return u"somme des carrés des résidus : "_s + rounded(v, decimals);
 }
@@ -103,7 +108,7 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
         const QPointF p = r.point(pairs.x[i], pairs.y[i]);
         b.chart.drawing.dot(p.x(), p.y(), kPoints, width);
     }
-    b.chart.description = u"%1 points"_s.arg(pairs.size());
+    b.chart.description = pointCount(pairs.size());
     return Computed<ScatterBase>::success(std::move(b));
 }
 
@@ -226,8 +231,8 @@ Computed<ChartRecord> residualChart(const Pairs& pairs, const Curve& curve, int 
     }
     const QString text = fitName(curve) + u" : "_s + fitEquation(curve, d);
     legendRow(pen, f, 0, kPoints, capitalised(text) + u" ; "_s + sumText(sum.value(), d));
-    out.description =
-        u"Résidus, "_s + text + u" ; %1 points ; "_s.arg(pairs.size()) + sumText(sum.value(), d);
+    out.description = u"Résidus, "_s + text + u" ; "_s + pointCount(pairs.size()) + u" ; "_s +
+                      sumText(sum.value(), d);
     return Computed<ChartRecord>::success(std::move(out));
 }
 
