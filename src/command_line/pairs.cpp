@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -79,14 +80,25 @@ int lorenz(int argc, char* argv[], const QCommandLineParser& parser, int decimal
 }  // namespace
 
 bool wantsPairs(const QStringList& arguments) {
-    for (const QString& a : arguments) {
-        if (a == u"--"_s) return false;
-        if (a.startsWith(u"--pairs"_s) || a.startsWith(u"--lorenz"_s)) return true;
+    bool wanted = false;
+    for (const QString& a : arguments.mid(1)) {
+        if (a == u"--"_s) break;
+        wanted = wanted || a.startsWith(u"--pairs"_s) || a.startsWith(u"--lorenz"_s);
     }
-    return false;
+    return wanted;
 }
 
 int runPairs(int argc, char* argv[], const QStringList& arguments) {
+    // The usage and the version are the program's, whatever else is asked.
+    for (const QString& a : arguments.mid(1)) {
+        if (a == u"--"_s) break;
+        if (a == u"-h"_s || a == u"--help"_s || a == u"-v"_s || a == u"--version"_s) {
+            const bool english = QLocale::system().language() == QLocale::English;
+            const core::Command c = core::parseCommandLine({arguments.value(0), a}, english);
+            std::fputs(c.text.toUtf8().constData(), stdout);
+            return 0;
+        }
+    }
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOptions({{u"pairs"_s, {}, u"f"_s},

@@ -64,6 +64,9 @@ def main(program):
             svg = f.read()
         assert "G(2,5 ; 4)" in svg and "y = 1,4x + 0,5" in svg, svg[:2000]
 
+        code, out, _ = run(program, f"--pairs={pairs}", "--help")
+        assert code == 0 and out.startswith("Usage : statistique") and "--pairs=PAIRES" in out
+
         one = write(folder, "une.csv", "x;y\n1;2\n")
         constant = write(folder, "constante.csv", "3;1\n3;2\n3;4\n")
         negative = write(folder, "negative.csv", "1;4\n2;-2\n3;1\n")
