@@ -1,5 +1,6 @@
 #include "command_line/command_line.h"
 #include "command_line/simulation.h"
+#include "command_line/pairs.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     const bool english = QLocale::system().language() == QLocale::English;
     if (arguments.contains(QStringLiteral("--simulate")))
         return command_line::runSimulation(argc, argv, arguments);
+    if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
     const core::Command command = core::parseCommandLine(arguments, english);
     switch (command.kind) {
         case core::Command::Kind::Help:

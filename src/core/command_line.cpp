@@ -36,6 +36,19 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   --simulate ... --chart=frequencies|fluctuation|large-numbers --export=OUTPUT
                        write the histogram of the frequencies, s against 1/√n, or
                        the running frequency of N draws to OUTPUT
+  --pairs=PAIRS --stats [--fit=FIT]... [--predict-x=X] [--predict-y=Y]
+                       print the statistics of a CSV file of pairs (x, y): means,
+                       variances, covariance, correlation, least squares and
+                       Mayer's line; FIT (least-squares, mayer or exponential)
+                       adds its rows, X and Y the estimates of y and of x
+  --pairs=PAIRS --chart=scatter|residuals [--fit=FIT]... --export=OUTPUT
+                       write the scatter plot with its fits, or the residuals
+  --lorenz=SHARES --stats
+                       print the Gini index of cumulated shares (population,
+                       mass) or of a table of classes and counts
+  --lorenz=SHARES --chart=lorenz --export=OUTPUT
+                       write the Lorenz curve
+  --decimals=N         with --pairs or --lorenz: N decimals (3 if not given)
   --chart=KIND         the chart to draw: sticks, curve, both or pie
   --second             take the second series (column 2) into account
   --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
@@ -77,6 +90,20 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
   --simulate ... --chart=frequencies|fluctuation|large-numbers --export=SORTIE
                        écrit l'histogramme des fréquences, s en fonction de 1/√n,
                        ou la fréquence au fil de N tirages dans SORTIE
+  --pairs=PAIRES --stats [--fit=AJUSTEMENT]... [--predict-x=X] [--predict-y=Y]
+                       écrit les paramètres d'un fichier CSV de paires (x, y) :
+                       moyennes, variances, covariance, corrélation, moindres
+                       carrés et droite de Mayer ; AJUSTEMENT (least-squares,
+                       mayer ou exponential) ajoute ses lignes, X et Y les
+                       estimations de y et de x
+  --pairs=PAIRES --chart=scatter|residuals [--fit=AJUSTEMENT]... --export=SORTIE
+                       écrit le nuage de points et ses ajustements, ou les résidus
+  --lorenz=PARTS --stats
+                       écrit l'indice de Gini de parts cumulées (population,
+                       masse) ou d'un tableau de classes et d'effectifs
+  --lorenz=PARTS --chart=lorenz --export=SORTIE
+                       écrit la courbe de Lorenz
+  --decimals=N         avec --pairs ou --lorenz : N décimales (3 sinon)
   --chart=TYPE         le graphique à dessiner : sticks (bâtons), curve (courbe),
                        both (les deux) ou pie (camembert)
   --second             prend en compte la deuxième série (colonne 2)

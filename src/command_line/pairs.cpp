@@ -1,0 +1,205 @@
+#include "command_line/pairs.h"
+
+#include "chart_export/chart_export.h"
+#include "core/command_line.h"
+#include "core/numbers.h"
+#include "core/pairs/lorenz_chart.h"
+#include "core/pairs/pairs_file.h"
+#include "core/pairs/report.h"
+#include "core/pairs/scatter_chart.h"
+#include "core/pairs/texts.h"
+#include "core/series_file.h"
+#include "ui/chart_output.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+namespace pairs = core::pairs;
+
+namespace command_line {
+namespace {
+
+constexpr int kDefaultDecimals = 3;
+
+int failure(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return core::kUsageError;
+}
+
+int usageError(const QString& text) {
+    return failure(u"statistique : "_s + text + u"\nEssayez « statistique --help »."_s);
+}
+
+void print(const pairs::Rows& rows) {
+    std::fputs(pairs::rowsText(rows).toUtf8().constData(), stdout);
+}
+
+// Painted off screen: text is all the toolkit is needed for.
+int writeChart(int argc, char* argv[], const pairs::ChartRecord& chart, const QString& output) {
+    const auto type = chart_export::typeOf(output);
+    if (!type)
+        return failure(u"statistique : « %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(output));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    QGuiApplication application(argc, argv);
+    const core::Surface& surface = pairs::kPairsSurface;
+    const QString why =
+        chart_export::write({chart.drawing, ui::chartAreaSize(surface.largeur, surface.hauteur),
+                             0xFFFFFF, chart.description},
+                            output, *type);
+    if (why.isEmpty()) return 0;
+    return failure(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(output, why));
+}
+
+std::optional<double> number(const QString& text) {
+    const auto cell = core::cellNumber(text);
+    if (!cell) return std::nullopt;
+    return core::numberFromText(*cell);
+}
+
+int lorenz(int argc, char* argv[], const QCommandLineParser& parser, int decimals) {
+    const QString file = parser.value(u"lorenz"_s);
+    const core::Reading<pairs::Lorenz> read = pairs::readLorenzFile(file);
+    if (!read) return failure(pairs::explain(read.error, QFileInfo(file).fileName()));
+    if (parser.isSet(u"stats"_s)) {
+        print(pairs::giniRows(*read.value, decimals));
+        return 0;
+    }
+    return writeChart(argc, argv, pairs::lorenzChart(*read.value, decimals),
+                      parser.value(u"export"_s));
+}
+
+}  // namespace
+
+bool wantsPairs(const QStringList& arguments) {
+    bool wanted = false;
+    for (const QString& a : arguments.mid(1)) {
+        if (a == u"--"_s) break;
+        wanted = wanted || a.startsWith(u"--pairs"_s) || a.startsWith(u"--lorenz"_s);
+    }
+    return wanted;
+}
+
+int runPairs(int argc, char* argv[], const QStringList& arguments) {
+    // The usage and the version are the program's, whatever else is asked.
+    for (const QString& a : arguments.mid(1)) {
+        if (a == u"--"_s) break;
+        if (a == u"-h"_s || a == u"--help"_s || a == u"-v"_s || a == u"--version"_s) {
+            const bool english = QLocale::system().language() == QLocale::English;
+            const core::Command c = core::parseCommandLine({arguments.value(0), a}, english);
+            std::fputs(c.text.toUtf8().constData(), stdout);
+            return 0;
+        }
+    }
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.addOptions({{u"pairs"_s, {}, u"f"_s},
+                       {u"lorenz"_s, {}, u"f"_s},
+                       {u"stats"_s, {}},
+                       {u"fit"_s, {}, u"k"_s},
+                       {u"predict-x"_s, {}, u"x"_s},
+                       {u"predict-y"_s, {}, u"y"_s},
+                       {u"chart"_s, {}, u"c"_s},
+                       {u"export"_s, {}, u"s"_s},
+                       {u"decimals"_s, {}, u"n"_s}});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return usageError(u"option inconnue « --%1 »"_s.arg(unknown.first()));
+        return usageError(u"les arguments ne se lisent pas"_s);
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(u"--pairs et --lorenz ne prennent pas d'autre FICHIER"_s);
+    int decimals = kDefaultDecimals;
+    if (parser.isSet(u"decimals"_s)) {
+        bool ok = false;
+        decimals = parser.value(u"decimals"_s).toInt(&ok);
+        if (!ok || decimals < 0 || decimals > pairs::kMostDecimals)
+            return usageError(u"--decimals prend un nombre de 0 à 12"_s);
+    }
+    const bool stats = parser.isSet(u"stats"_s), output = parser.isSet(u"export"_s);
+    const QString chart = parser.value(u"chart"_s);
+    if (stats == output || (output != parser.isSet(u"chart"_s)))
+        return usageError(u"--pairs et --lorenz vont avec --stats, ou avec --chart et --export"_s);
+    if (parser.isSet(u"pairs"_s) == parser.isSet(u"lorenz"_s))
+        return usageError(u"--pairs et --lorenz ne vont pas ensemble"_s);
+    const QStringList fitNames = parser.values(u"fit"_s);
+    if (parser.isSet(u"lorenz"_s)) {
+        if (!fitNames.isEmpty() || parser.isSet(u"predict-x"_s) || parser.isSet(u"predict-y"_s))
+            return usageError(u"--fit et --predict vont avec --pairs"_s);
+        if (output && chart != u"lorenz"_s)
+            return usageError(u"le graphique de --lorenz est lorenz, pas « %1 »"_s.arg(chart));
+        return lorenz(argc, argv, parser, decimals);
+    }
+    std::vector<pairs::FitKind> kinds;
+    for (const QString& name : fitNames) {
+        const auto kind = pairs::fitKindNamed(name);
+        if (!kind)
+            return usageError(
+                u"ajustement inconnu « %1 » (least-squares, mayer ou exponential)"_s.arg(name));
+        kinds.push_back(*kind);
+    }
+    std::optional<double> x, y;
+    for (const auto& [option, value] : {std::pair{u"predict-x"_s, &x}, {u"predict-y"_s, &y}}) {
+        if (!parser.isSet(option)) continue;
+        *value = number(parser.value(option));
+        if (!*value)
+            return usageError(
+                u"--%1 : « %2 » n'est pas un nombre"_s.arg(option, parser.value(option)));
+    }
+    if (output && (x || y)) return usageError(u"--predict-x et --predict-y vont avec --stats"_s);
+    if (output && chart != u"scatter"_s && chart != u"residuals"_s)
+        return usageError(u"graphique inconnu « %1 » (scatter ou residuals)"_s.arg(chart));
+
+    const QString file = parser.value(u"pairs"_s);
+    const core::Reading<pairs::Pairs> read = pairs::readPairsFile(file);
+    if (!read) return failure(pairs::explain(read.error, QFileInfo(file).fileName()));
+    const pairs::Pairs& data = *read.value;
+    const QString where = u"statistique : « %1 » : "_s.arg(QFileInfo(file).fileName());
+    if (stats) {
+        const pairs::Computed<pairs::Rows> rows = pairs::statisticsRows(data, decimals);
+        if (!rows) return failure(where + rows.fault);
+        pairs::Rows all = *rows.value;
+        for (pairs::FitKind kind : kinds) {
+            const pairs::Computed<pairs::Rows> more = pairs::fitRows(data, kind, decimals);
+            if (!more) return failure(where + more.fault);
+            all.insert(all.end(), more->begin(), more->end());
+        }
+        if (x || y) {
+            const pairs::FitKind by = kinds.empty() ? pairs::FitKind::LeastSquares : kinds.front();
+            const pairs::Computed<pairs::Rows> more = pairs::estimateRows(data, by, x, y, decimals);
+            if (!more) return failure(where + more.fault);
+            all.insert(all.end(), more->begin(), more->end());
+        }
+        print(all);
+        return 0;
+    }
+    pairs::ScatterOptions options{.decimals = decimals};
+    for (pairs::FitKind kind : kinds) {
+        const pairs::Computed<pairs::Curve> c = pairs::curveOf(data, kind);
+        if (!c) return failure(where + c.fault);
+        options.fits.push_back(*c.value);
+    }
+    pairs::Computed<pairs::ChartRecord> record;
+    if (chart == u"scatter"_s) {
+        record = pairs::scatterChart(data, options);
+    } else {
+        const pairs::Computed<pairs::Curve> c =
+            options.fits.empty() ? pairs::curveOf(data, pairs::FitKind::LeastSquares)
+                                 : pairs::Computed<pairs::Curve>::success(options.fits.front());
+        if (!c) return failure(where + c.fault);
+        record = pairs::residualChart(data, *c.value, decimals);
+    }
+    if (!record) return failure(where + record.fault);
+    return writeChart(argc, argv, *record.value, parser.value(u"export"_s));
+}
+
+}  // namespace command_line
