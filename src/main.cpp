@@ -1,4 +1,5 @@
 #include "command_line/command_line.h"
+#include "command_line/individuals.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const bool english = QLocale::system().language() == QLocale::English;
+    if (command_line::wantsIndividuals(arguments))
+        return command_line::runIndividuals(argc, argv, arguments);
     const core::Command command = core::parseCommandLine(arguments, english);
     switch (command.kind) {
         case core::Command::Kind::Help:

@@ -231,6 +231,22 @@ Cells classCells(const Classes& classes) {
     return cells;
 }
 
+Cells variableCells(const Dataset& dataset) {
+    Cells cells{{u"Variable"_s, u"Nature"_s, u"Effectif"_s, u"Non renseignés"_s}};
+    for (const Variable& v : dataset.variables())
+        cells.push_back({v.name, v.nature == Nature::Numeric ? u"numérique"_s : u"qualitative"_s,
+                         QString::number(std::int64_t(dataset.rowCount()) - v.missing),
+                         QString::number(v.missing)});
+    return cells;
+}
+
+Cells parameterCells(const Parametres& parameters) {
+    Cells cells{{u"Paramètre"_s, u"Valeur"_s}};
+    const QStringList names = nomsDesParametres(), values = textesDesParametres(parameters);
+    for (qsizetype i = 0; i < names.size(); ++i) cells.push_back({names[i], values[i]});
+    return cells;
+}
+
 QString tabSeparated(const Cells& cells) {
     QString text;
     for (const QStringList& row : cells) {

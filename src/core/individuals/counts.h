@@ -85,6 +85,10 @@ std::optional<QStringList> toList(const std::vector<double>& values);
 using Cells = std::vector<QStringList>;
 Cells modalityCells(const Modalities& modalities);
 Cells classCells(const Classes& classes);
+// "Variable", "Nature" (numérique or qualitative), "Effectif", "Non renseignés".
+Cells variableCells(const Dataset& dataset);
+// "Paramètre", "Valeur": the rows the parameters of a series are printed as.
+Cells parameterCells(const Parametres& parameters);
 // Cells a spreadsheet pastes (tabs, one row per line), and the CSV file this program
 // writes (";" between cells, UTF-8 with its mark, CR LF).
 QString tabSeparated(const Cells& cells);
