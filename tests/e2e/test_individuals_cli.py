@@ -91,6 +91,17 @@ def main(program):
         f.write("Sexe;Taille\nF;150\nM;172;Vélo\n")
     refused(program, [f"--individuals={broken}", "--variables"],
             "Impossible d'ouvrir « cassé.csv » : ligne 3, colonne ")
+    # The data shipped beside the program, against the figures R gives for the same sets.
+    shipped = os.path.join(os.path.dirname(program), "..", "share", "statistique", "donnees")
+    code, out, _ = run(program, f"--individuals={os.path.join(shipped, 'iris.csv')}", "--stats",
+                       "--variable=Longueur du sépale (cm)", '--filter=Espèce = "setosa"')
+    assert code == 0 and "Effectif total\t50\n" in out and "Moyenne\t5,006\n" in out, out
+    code, out, _ = run(program, f"--individuals={os.path.join(shipped, 'qualite_air_new_york.csv')}",
+                       "--stats", "--variable=Ozone (ppb)")
+    assert code == 0 and "Effectif total\t116\n" in out and "Moyenne\t42,129\n" in out, out
+    code, out, _ = run(program, f"--individuals={os.path.join(shipped, 'enquete_classe.csv')}",
+                       "--variables")
+    assert code == 0 and out.count("\n") == 7, out
     return 0
 
 
