@@ -2,13 +2,39 @@
 
 #include <QStringDecoder>
 
-#include <array>
 #include <cstring>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
 namespace core::csv {
 namespace {
+
+// The length of the UTF-8 sequence of a byte from 0x80 at p, or 0 where it is not one
+// (no overlong forms, no surrogates).
+std::size_t validSequence(const unsigned char* p, const unsigned char* end) {
+    const unsigned char c = *p;
+    int more = 0;
+    unsigned low = 0x80, high = 0xbf;  // the allowed range of the second byte
+    if (c >= 0xc2 && c <= 0xdf) {
+        more = 1;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        more = 2;
+        if (c == 0xe0) low = 0xa0;
+        if (c == 0xed) high = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        more = 3;
+        if (c == 0xf0) low = 0x90;
+        if (c == 0xf4) high = 0x8f;
+    } else {
+        return 0;
+    }
+    if (end - p <= more) return 0;
+    if (p[1] < low || p[1] > high) return 0;
+    for (int k = 2; k <= more; ++k)
+        if ((p[k] & 0xc0) != 0x80) return 0;
+    return std::size_t(more) + 1;
+}
 
 Reading<Utf8Text> notRecognised() {
     return Reading<Utf8Text>::failure({0, 0, u"son encodage n'est pas reconnu"_s, {}});
@@ -18,29 +44,87 @@ Reading<Utf8Text> notText() {
     return Reading<Utf8Text>::failure({0, 0, u"il ne contient pas du texte"_s, {}});
 }
 
+bool isControl(unsigned char c) {
+    return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7f;
+}
+
 // A control character other than tab, CR and LF, or DEL: the bytes are no text.
 bool hasControl(std::string_view bytes) {
-    static const auto table = [] {
-        std::array<bool, 256> t{};
-        for (int c = 0; c < 0x20; ++c) t[c] = c != '\t' && c != '\r' && c != '\n';
-        t[0x7f] = true;
-        return t;
-    }();
     bool found = false;
-    for (const char c : bytes) found |= table[static_cast<unsigned char>(c)];
+    for (const char c : bytes) found |= isControl(static_cast<unsigned char>(c));
     return found;
 }
 
+enum class Check { Text, NotUtf8, Control };
+
+// One pass over valid UTF-8 text, eight ASCII bytes at a time: whether it is valid and
+// holds no control character.
+Check check(std::string_view bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        while (end - p >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p, 8);
+            if (w & kHigh) break;
+            const std::uint64_t del = w ^ (kOnes * 0x7f);
+            const bool low = ((w - kOnes * 0x20) & ~w & kHigh) != 0;
+            if (low || ((del - kOnes) & ~del & kHigh) != 0)
+                for (int k = 0; k < 8; ++k)
+                    if (isControl(p[k])) return Check::Control;
+            p += 8;
+        }
+        if (p == end) break;
+        if (*p < 0x80) {
+            if (isControl(*p)) return Check::Control;
+            ++p;
+            continue;
+        }
+        const std::size_t length = validSequence(p, end);
+        if (length == 0) return Check::NotUtf8;
+        p += length;
+    }
+    return Check::Text;
+}
+
+// Both halves of a large text at once.
+Check checkOnTwoCores(std::string_view bytes) {
+    if (bytes.size() < (1u << 20) || std::thread::hardware_concurrency() < 2) return check(bytes);
+    // The halves part at the start of a character.
+    std::size_t middle = bytes.size() / 2;
+    while (middle < bytes.size() && (static_cast<unsigned char>(bytes[middle]) & 0xc0) == 0x80)
+        ++middle;
+    Check second = Check::Text;
+    std::thread worker([&] { second = check(bytes.substr(middle)); });
+    const Check first = check(bytes.substr(0, middle));
+    worker.join();
+    if (first == Check::NotUtf8 || second == Check::NotUtf8) return Check::NotUtf8;
+    return first == Check::Control ? first : second;
+}
+
 Reading<Utf8Text> checked(Utf8Text text) {
-    if (hasControl(text.view())) return notText();
-    return Reading<Utf8Text>::success(std::move(text));
+    switch (checkOnTwoCores(text.view())) {
+        case Check::Text:
+            return Reading<Utf8Text>::success(std::move(text));
+        case Check::Control:
+            return notText();
+        case Check::NotUtf8:
+            break;
+    }
+    // Not UTF-8: a spreadsheet saved in the old Windows encoding.
+    QByteArray converted = utf8OfWindows1252(text.view());
+    if (hasControl({converted.constData(), std::size_t(converted.size())})) return notText();
+    return Reading<Utf8Text>::success({std::move(converted), 0});
 }
 
 Reading<Utf8Text> fromWide(const QByteArray& bytes, QStringConverter::Encoding encoding) {
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     const QString text = decoder(QByteArrayView(bytes).sliced(2));
     if (decoder.hasError()) return notRecognised();
-    return checked({text.toUtf8(), 0});
+    QByteArray utf8 = text.toUtf8();
+    if (hasControl({utf8.constData(), std::size_t(utf8.size())})) return notText();
+    return Reading<Utf8Text>::success({std::move(utf8), 0});
 }
 
 }  // namespace
@@ -49,39 +133,13 @@ bool isValidUtf8(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = p + bytes.size();
     while (p < end) {
-        // Runs of ASCII go eight bytes at a time.
-        while (end - p >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ull) break;
-            p += 8;
-        }
-        if (p == end) break;
-        const unsigned char c = *p;
-        if (c < 0x80) {
+        if (*p < 0x80) {
             ++p;
             continue;
         }
-        int more = 0;
-        unsigned low = 0x80, high = 0xbf;  // the allowed range of the second byte
-        if (c >= 0xc2 && c <= 0xdf) {
-            more = 1;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            more = 2;
-            if (c == 0xe0) low = 0xa0;
-            if (c == 0xed) high = 0x9f;
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            more = 3;
-            if (c == 0xf0) low = 0x90;
-            if (c == 0xf4) high = 0x8f;
-        } else {
-            return false;
-        }
-        if (end - p <= more) return false;
-        if (p[1] < low || p[1] > high) return false;
-        for (int k = 2; k <= more; ++k)
-            if ((p[k] & 0xc0) != 0x80) return false;
-        p += more + 1;
+        const std::size_t length = validSequence(p, end);
+        if (length == 0) return false;
+        p += length;
     }
     return true;
 }
@@ -115,7 +173,7 @@ QByteArray utf8OfWindows1252(std::string_view bytes) {
 Reading<Utf8Text> utf8Of(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         Utf8Text text{bytes, 3};
-        if (!isValidUtf8(text.view())) return notRecognised();
+        if (check(text.view()) == Check::NotUtf8) return notRecognised();
         return checked(std::move(text));
     }
     if (bytes.startsWith("\xFF\xFE")) return fromWide(bytes, QStringConverter::Utf16LE);
@@ -128,8 +186,6 @@ Reading<Utf8Text> utf8Of(const QByteArray& bytes) {
         return zeros * 3 >= bytes.size() && zeros * 2 <= bytes.size() + 1 ? notRecognised()
                                                                           : notText();
     }
-    // Not UTF-8: a spreadsheet saved in the old Windows encoding.
-    if (!isValidUtf8(view)) return checked({utf8OfWindows1252(view), 0});
     return checked({bytes, 0});
 }
 

@@ -23,6 +23,10 @@ char separatorOf(std::string_view text) {
     std::size_t firstEnd = std::string_view::npos, firstBegin = std::string_view::npos;
     for (std::size_t i = 0; i < text.size() && lines < kLinesSeen; ++i) {
         const char c = text[i];
+        if (c != ' ' && c != '\t' && !isBreak(c) && !sawText) {
+            sawText = true;
+            firstBegin = i;
+        }
         if (c == '"') quoted = !quoted;
         if (quoted) continue;
         if (isBreak(c)) {
@@ -31,10 +35,6 @@ char separatorOf(std::string_view text) {
             if (sawText && firstEnd == std::string_view::npos) firstEnd = i;
             lines += sawText;
             continue;
-        }
-        if (c != ' ' && c != '\t' && !sawText) {
-            sawText = true;
-            firstBegin = i;
         }
         if (c == ';') return ';';
         if (c == '\t') return '\t';
@@ -63,7 +63,17 @@ std::size_t nextLineStart(std::string_view text, std::size_t from) {
 }
 
 RowReader::RowReader(std::string_view text, char separator, std::size_t start, int line)
-    : text_(text), separator_(separator), at_(start), line_(line) {}
+    : text_(text), separator_(separator), at_(start), line_(line) {
+    stops_[static_cast<unsigned char>(separator)] = true;
+    stops_['\r'] = stops_['\n'] = true;
+}
+
+std::size_t RowReader::plainEnd(std::size_t i) const {
+    const char* p = text_.data();
+    const std::size_t n = text_.size();
+    while (i < n && !stops_[static_cast<unsigned char>(p[i])]) ++i;
+    return i;
+}
 
 bool RowReader::blank() const {
     return cells_.size() == 1 && trimmed(cells_[0]).empty();
@@ -80,7 +90,7 @@ bool RowReader::quotedCell(Span& span) {
     for (;;) {
         const std::size_t quote = text_.find('"', i);
         if (quote == std::string_view::npos) {
-            fault_ = {openLine, int(spans_.size()) + 1, u"un guillemet n'est pas refermé"_s, {}};
+            fault_ = {openLine, int(cells_.size()) + 1, u"un guillemet n'est pas refermé"_s, {}};
             return false;
         }
         for (std::size_t k = i; k < quote; ++k) {
@@ -100,8 +110,7 @@ bool RowReader::quotedCell(Span& span) {
         break;
     }
     // Anything after the closing quote, up to the separator, belongs to the cell.
-    std::size_t end = at_;
-    while (end < text_.size() && text_[end] != separator_ && !isBreak(text_[end])) ++end;
+    const std::size_t end = plainEnd(at_);
     if (end > at_) {
         if (copiedFrom == std::string::npos) {
             copiedFrom = rewritten_.size();
@@ -119,7 +128,9 @@ bool RowReader::quotedCell(Span& span) {
 
 RowReader::Step RowReader::next() {
     if (at_ >= text_.size()) return Step::End;
+    cells_.clear();
     spans_.clear();
+    rewrittenCells_.clear();
     rewritten_.clear();
     rowLine_ = line_;
     for (;;) {
@@ -127,16 +138,22 @@ RowReader::Step RowReader::next() {
         std::size_t i = at_;
         while (i < text_.size() && (text_[i] == ' ' || (text_[i] == '\t' && separator_ != '\t')))
             ++i;
-        Span span{at_, 0, false};
         if (i < text_.size() && text_[i] == '"') {
             at_ = i;
+            Span span{};
             if (!quotedCell(span)) return Step::Fault;
+            if (span.rewritten) {
+                rewrittenCells_.push_back(cells_.size());
+                spans_.push_back(span);
+                cells_.emplace_back();
+            } else {
+                cells_.push_back(text_.substr(span.begin, span.size));
+            }
         } else {
-            while (i < text_.size() && text_[i] != separator_ && !isBreak(text_[i])) ++i;
-            span.size = i - at_;
-            at_ = i;
+            const std::size_t end = plainEnd(i);
+            cells_.push_back(text_.substr(at_, end - at_));
+            at_ = end;
         }
-        spans_.push_back(span);
         if (at_ < text_.size() && text_[at_] == separator_ && separator_ != '\0') {
             ++at_;
             continue;
@@ -147,10 +164,10 @@ RowReader::Step RowReader::next() {
         at_ += text_[at_] == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n' ? 2 : 1;
         ++line_;
     }
-    cells_.clear();
-    for (const Span& s : spans_)
-        cells_.push_back(s.rewritten ? std::string_view(rewritten_).substr(s.begin, s.size)
-                                     : text_.substr(s.begin, s.size));
+    // The rewritten cells point into the buffer only now that it no longer grows.
+    for (std::size_t k = 0; k < rewrittenCells_.size(); ++k)
+        cells_[rewrittenCells_[k]] =
+            std::string_view(rewritten_).substr(spans_[k].begin, spans_[k].size);
     return Step::Row;
 }
 

@@ -46,13 +46,16 @@ private:
         bool rewritten;
     };
     bool quotedCell(Span& span);
+    std::size_t plainEnd(std::size_t i) const;
 
     std::string_view text_;
     char separator_;
     std::size_t at_;
     int line_;
     int rowLine_ = 0;
-    std::vector<Span> spans_;
+    bool stops_[256] = {};  // the bytes that end an unquoted cell
+    std::vector<std::size_t> rewrittenCells_;
+    std::vector<Span> spans_;  // of the rewritten cells
     std::vector<std::string_view> cells_;
     std::string rewritten_;
     ReadError fault_;
