@@ -32,14 +32,6 @@ struct Refusal {
     throw Refusal{u"statistique : "_s + why};
 }
 
-QString whereIn(const core::ReadError& e) {
-    QString text;
-    if (!e.cell.isEmpty()) text += u"cellule %1, "_s.arg(e.cell);
-    if (e.line > 0) text += u"ligne %1, "_s.arg(e.line);
-    if (e.column > 0) text += u"colonne %1, "_s.arg(e.column);
-    return text;
-}
-
 int variableNamed(const Dataset& d, const QString& name) {
     const int index = d.indexOf(name.trimmed());
     if (index < 0)
@@ -138,9 +130,7 @@ int run(int argc, char* argv[], const QStringList& arguments) {
             p.positionalArguments().front()));
     const QString file = p.value(u"individuals"_s);
     const core::Reading<Dataset> reading = readIndividualsFile(file);
-    if (!reading)
-        throw Refusal{u"Impossible d'ouvrir « %1 » : %2%3."_s.arg(
-            QFileInfo(file).fileName(), whereIn(reading.error), reading.error.why)};
+    if (!reading) throw Refusal{explain(reading.error, QFileInfo(file).fileName())};
     const Dataset& d = *reading.value;
     const core::Reading<Filter> filter = parseFilter(p.value(u"filter"_s), d);
     if (!filter) refuse(u"le filtre ne se lit pas : "_s + filterFault(filter.error));
