@@ -20,7 +20,7 @@ FRAME_MS = 16.0
 # The recovery's writes happen on a thread of their own, once a second at most: what the
 # learner's thread pays for them is recovery_hand_over.
 GOALS = [("open_", 100.0), ("save_", 100.0), ("export/", 200.0), ("hostile_", None),
-         ("recovery_write", 1000.0)]
+         ("recovery_write", 1000.0), ("individuals_", 50.0)]
 
 
 def goal_of(name):

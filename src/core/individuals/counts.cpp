@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <unordered_map>
 
@@ -45,6 +46,20 @@ Distinct distinct(const Variable& v, const Selection& s) {
         ++d.counts[it->second];
     }
     return d;
+}
+
+// The smallest and largest selected values; low > high where there are none.
+std::pair<double, double> range(const Variable& v, const Selection& s) {
+    // Without a branch on the selection: a row left out reads as NaN, which std::min
+    // and std::max pass over as they do a missing value.
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    double low = std::numeric_limits<double>::infinity(), high = -low;
+    for (std::size_t i = 0; i < v.numbers.size(); ++i) {
+        const double x = s.kept[i] ? v.numbers[i] : kNone;
+        low = std::min(low, x);
+        high = std::max(high, x);
+    }
+    return {low, high};
 }
 
 void sortRows(std::vector<Modality>& rows, Order order) {
@@ -121,39 +136,28 @@ Parametres numericParameters(const Dataset& dataset, int variable, const Selecti
     return parametres(selectedValues(dataset, variable, selection));
 }
 
-std::int64_t classIndex(const Classes& classes, double x) {
-    const auto last = std::int64_t(classes.rows.size()) - 1;
-    auto k = std::clamp<std::int64_t>(
-        std::int64_t(std::clamp((x - classes.start) / classes.width, -1.0, double(last + 1))), 0,
-        last);
-    while (k > 0 && x < classes.rows[size_t(k)].lower) --k;
-    while (k < last && x >= classes.rows[size_t(k)].upper) ++k;
-    return k;
-}
-
-Classes classes(const Dataset& dataset, int variable, const Selection& selection, double width,
-                std::optional<double> start) {
+Classes classBounds(const Dataset& dataset, int variable, const Selection& selection, double width,
+                    std::optional<double> start) {
     Classes result;
     result.width = width;
     if (!(width > 0) || !std::isfinite(width)) {
         result.fault = u"l'amplitude des classes doit être un nombre strictement positif"_s;
         return result;
     }
-    const std::vector<double> values = selectedValues(dataset, variable, selection);
-    if (values.empty()) {
+    const auto [low, high] = range(dataset.variables()[size_t(variable)], selection);
+    if (!(low <= high)) {
         result.start = start.value_or(0);
         return result;
     }
-    const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    result.start = start ? *start : std::floor(*low / width) * width;
-    if (!std::isfinite(result.start)) result.start = *low;
-    if (result.start > *low) {
+    result.start = start ? *start : std::floor(low / width) * width;
+    if (!std::isfinite(result.start)) result.start = low;
+    if (result.start > low) {
         result.fault =
             u"la première borne (%1) dépasse le minimum (%2) : des valeurs seraient "
-            u"laissées hors des classes"_s.arg(textOfNumber(result.start), textOfNumber(*low));
+            u"laissées hors des classes"_s.arg(textOfNumber(result.start), textOfNumber(low));
         return result;
     }
-    const double span = (*high - result.start) / width;
+    const double span = (high - result.start) / width;
     if (!(span < double(kMostClasses))) {
         result.fault =
             u"ces classes seraient plus de %1 : choisissez une amplitude plus grande"_s.arg(
@@ -167,18 +171,36 @@ Classes classes(const Dataset& dataset, int variable, const Selection& selection
     };
     const auto n = std::int64_t(std::floor(span)) + 1;
     for (std::int64_t k = 0; k < n; ++k) result.rows.push_back({bound(k), bound(k + 1)});
-    if (*high >= result.rows.back().upper) result.rows.push_back({bound(n), bound(n + 1)});
-    for (double x : values) ++result.rows[size_t(classIndex(result, x))].count;
-    result.total = std::int64_t(values.size());
+    if (high >= result.rows.back().upper) result.rows.push_back({bound(n), bound(n + 1)});
+    return result;
+}
+
+Classes classes(const Dataset& dataset, int variable, const Selection& selection, double width,
+                std::optional<double> start) {
+    Classes result = classBounds(dataset, variable, selection, width, start);
+    if (result.rows.empty()) return result;
+    // Every row is placed and adds its flag, so that no branch waits on the selection;
+    // missing values go to a slot of their own past the classes.
+    const Variable& v = dataset.variables()[size_t(variable)];
+    const std::size_t n = result.rows.size();
+    std::vector<std::int64_t> counts(n + 1, 0);
+    const std::uint8_t* kept = selection.kept.data();
+    for (std::size_t i = 0; i < v.numbers.size(); ++i) {
+        const double x = v.numbers[i];
+        counts[std::isnan(x) ? n : size_t(classIndex(result, x))] += kept[i];
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        result.rows[k].count = counts[k];
+        result.total += counts[k];
+    }
     for (ClassCount& c : result.rows) c.percent = percentOf(c.count, result.total);
     return result;
 }
 
 double suggestedWidth(const Dataset& dataset, int variable, const Selection& selection) {
-    const std::vector<double> values = selectedValues(dataset, variable, selection);
-    if (values.empty()) return 1;
-    const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    const Axe axe = axeGradue(*low, *high, 8);
+    const auto [low, high] = range(dataset.variables()[size_t(variable)], selection);
+    if (!(low <= high)) return 1;
+    const Axe axe = axeGradue(low, high, 8);
     const double step =
         axe.graduations.size() > 1 ? double(axe.graduations[1] - axe.graduations[0]) : 1.0;
     return step > 0 && std::isfinite(step) ? step : 1.0;

@@ -69,8 +69,20 @@ inline constexpr std::int64_t kMostClasses = 10000;
 // of the width. A start above the minimum would leave values out: a fault.
 Classes classes(const Dataset& dataset, int variable, const Selection& selection, double width,
                 std::optional<double> start = {});
+// The same classes, their counts left at zero.
+Classes classBounds(const Dataset& dataset, int variable, const Selection& selection, double width,
+                    std::optional<double> start = {});
 // The class a value falls in; values outside the classes go to the first or last one.
-std::int64_t classIndex(const Classes& classes, double x);
+// Inline: it runs once per row.
+inline std::int64_t classIndex(const Classes& classes, double x) {
+    const auto last = std::int64_t(classes.rows.size()) - 1;
+    const double estimate = (x - classes.start) / classes.width;
+    std::int64_t k = estimate <= 0 ? 0 : estimate >= double(last) ? last : std::int64_t(estimate);
+    // The division may land one class off a bound as written.
+    while (k > 0 && x < classes.rows[size_t(k)].lower) --k;
+    while (k < last && x >= classes.rows[size_t(k)].upper) ++k;
+    return k;
+}
 // A round width giving about eight classes over the selected values.
 double suggestedWidth(const Dataset& dataset, int variable, const Selection& selection);
 

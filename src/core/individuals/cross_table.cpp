@@ -29,7 +29,7 @@ Grouping group(const Dataset& dataset, const Side& side, const Selection& select
         return g;
     }
     const double width = side.width.value_or(suggestedWidth(dataset, side.variable, selection));
-    const Classes c = classes(dataset, side.variable, selection, width, side.start);
+    const Classes c = classBounds(dataset, side.variable, selection, width, side.start);
     g.fault = c.fault;
     if (!g.fault.isEmpty()) return g;
     for (const ClassCount& k : c.rows) g.labels << texteIntervalle(k.lower, k.upper, false);
