@@ -11,8 +11,9 @@ using namespace Qt::StringLiterals;
 namespace core::individuals {
 namespace {
 
-// Deep enough for any filter a person types; a deeper one is refused, not a crash.
-constexpr int kDeepest = 200;
+// Deep enough for any filter a person types; a deeper one is refused, not a crash, and
+// each level costs a flag per row while it is worked out.
+constexpr int kDeepest = 64;
 
 struct Token {
     enum class Kind { End, Name, Text, Number, Operator, Open, Close, And, Or, Not };

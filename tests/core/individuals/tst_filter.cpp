@@ -138,7 +138,7 @@ void FilterTest::faults_data() {
         << u"colonne 39 : la variable « Poids » n'existe pas (variables : Sexe, Taille (cm), "
            u"Transport, Âge, Code)"_s;
     QTest::newRow("too deep") << QString(300, u'(')
-                              << u"colonne 202 : le filtre est imbriqué trop profondément"_s;
+                              << u"colonne 66 : le filtre est imbriqué trop profondément"_s;
 }
 
 // GIVEN a faulty filter WHEN it is read THEN the fault names its column and why.
