@@ -16,6 +16,7 @@ constexpr quint32 kBlue = 65536u * 200 + 256u * 80 + 30;
 constexpr quint32 kPale = 65536u * 240 + 256u * 200 + 170;
 // Beyond this many modalities the names under the bars would overlap.
 constexpr std::size_t kNamedBars = 20;
+constexpr std::size_t kNamedSectors = 12;
 
 QString percent(double p) {
     return regionalLocale().toString(p, 'f', 1) + u" %"_s;
@@ -139,8 +140,10 @@ GraphiqueDuTableau pieOfModalities(const QString& variable, const Modalities& m,
         pen.line(centre, at(from, radius), kBlack, 1);
         const double middle = (from + to) / 2;
         const bool right = std::sin(2 * std::numbers::pi * middle) >= 0;
-        pen.write(x.label + u" : "_s + percent(x.percent), at(middle, radius + 120),
-                  (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+        // Names of thin sectors would overlap: they are told in the description only.
+        if (m.rows.size() <= kNamedSectors || x.percent >= 3)
+            pen.write(x.label + u" : "_s + percent(x.percent), at(middle, radius + 120),
+                      (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         told << x.label + u" "_s + percent(x.percent);
         from = to;
     }

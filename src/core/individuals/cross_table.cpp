@@ -140,8 +140,8 @@ QString explainCell(const CrossTable& table, Percentages percentages, int row, i
     const QString hasColumn = u"« %1 » pour %2"_s.arg(columnLabel, table.columnName);
     const std::int64_t n = table.count(row, column);
     if (totalRow && totalColumn)
-        return u"%1 ont une valeur pour %2 et pour %3"_s.arg(individuals(n), table.rowName,
-                                                             table.columnName);
+        return u"%1 %2 une valeur pour %3 et pour %4"_s.arg(
+            individuals(n), n > 1 ? u"ont"_s : u"a"_s, table.rowName, table.columnName);
     // A total is a marginal frequency, whichever percentages the table shows.
     if (totalRow || totalColumn) {
         const QString what = totalRow ? hasColumn : hasRow;

@@ -29,6 +29,11 @@ struct Fault {
     QString why;
 };
 
+// Only these digits start a number: others read as letters of a name.
+bool digit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
 bool wordCharacter(QChar c) {
     return c.isLetterOrNumber() || c.isMark() || c == u'_';
 }
@@ -70,7 +75,7 @@ public:
             const QChar close = c == u'"' ? u'"' : c == u'«' ? u'»' : u'”';
             t.value = quoted(close, u"le texte ouvert par « %1 » n'est jamais fermé"_s.arg(c));
             if (c != u'"') t.value = t.value.trimmed();
-        } else if (c.isDigit() || ((c == u'-' || c == u'+') && d.isDigit())) {
+        } else if (digit(c) || ((c == u'-' || c == u'+') && digit(d))) {
             number(t);
         } else if (wordCharacter(c)) {
             while (at_ < text_.size() && wordCharacter(text_[at_])) ++at_;
@@ -109,11 +114,11 @@ private:
         QString digits;
         if (text_[at_] == u'-' || text_[at_] == u'+') digits += text_[at_++];
         const auto run = [&] {
-            while (at_ < text_.size() && text_[at_].isDigit()) digits += text_[at_++];
+            while (at_ < text_.size() && digit(text_[at_])) digits += text_[at_++];
         };
         run();
         const QString separator = decimalSeparator();
-        if (at_ + 1 < text_.size() && text_[at_ + 1].isDigit()) {
+        if (at_ + 1 < text_.size() && digit(text_[at_ + 1])) {
             if (text_[at_] == u'.' || (separator.size() == 1 && text_[at_] == separator[0])) {
                 digits += u'.';
                 ++at_;
