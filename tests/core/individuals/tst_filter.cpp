@@ -212,7 +212,7 @@ void FilterTest::sentence() {
 // GIVEN a random file WHEN a filter mixing every word is evaluated THEN it keeps what a
 // loop over the rows keeps.
 void FilterTest::randomAgainstRowByRow() {
-    const Dataset d = sample::randomDataset(20000, 99);
+    const Dataset d = sample::randomDataset(20003, 99);
     const auto f = parseFilter(
         u"Sexe = \"F\" ET (Taille > 160 OU NON Transport = \"Bus\") OU Temps ≤ 5 ET Groupe ≠ 7"_s,
         d);
