@@ -51,15 +51,23 @@ Distinct distinct(const Variable& v, const Selection& s) {
 // The smallest and largest selected values; low > high where there are none.
 std::pair<double, double> range(const Variable& v, const Selection& s) {
     // Without a branch on the selection: a row left out reads as NaN, which std::min
-    // and std::max pass over as they do a missing value.
+    // and std::max pass over as they do a missing value. Four running extremes, so that
+    // each step need not wait for the one before.
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    double low = std::numeric_limits<double>::infinity(), high = -low;
-    for (std::size_t i = 0; i < v.numbers.size(); ++i) {
-        const double x = s.kept[i] ? v.numbers[i] : kNone;
-        low = std::min(low, x);
-        high = std::max(high, x);
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    double low[4] = {kInfinity, kInfinity, kInfinity, kInfinity};
+    double high[4] = {-kInfinity, -kInfinity, -kInfinity, -kInfinity};
+    const double* x = v.numbers.data();
+    const std::uint8_t* kept = s.kept.data();
+    const std::size_t n = v.numbers.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const double y = kept[i] ? x[i] : kNone;
+        low[i % 4] = std::min(low[i % 4], y);
+        high[i % 4] = std::max(high[i % 4], y);
     }
-    return {low, high};
+    low[0] = std::min({low[0], low[1], low[2], low[3]});
+    high[0] = std::max({high[0], high[1], high[2], high[3]});
+    return {low[0], high[0]};
 }
 
 void sortRows(std::vector<Modality>& rows, Order order) {

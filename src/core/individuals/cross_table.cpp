@@ -35,10 +35,11 @@ Grouping group(const Dataset& dataset, const Side& side, const Selection& select
     for (const ClassCount& k : c.rows) g.labels << texteIntervalle(k.lower, k.upper, false);
     g.keepEmpty = true;
     g.owned.resize(v.numbers.size(), -1);
-    // Only the selected rows are counted, so only they need a class.
-    for (std::size_t i = 0; i < v.numbers.size(); ++i)
-        if (selection.kept[i] && !std::isnan(v.numbers[i]) && !c.rows.empty())
-            g.owned[i] = std::int32_t(classIndex(c, v.numbers[i]));
+    // Every value is placed, selected or not (a row left out counts for nothing), so
+    // that no branch waits on the selection.
+    if (!c.rows.empty())
+        for (std::size_t i = 0; i < v.numbers.size(); ++i)
+            if (!std::isnan(v.numbers[i])) g.owned[i] = std::int32_t(classIndex(c, v.numbers[i]));
     g.codes = g.owned.data();
     return g;
 }
