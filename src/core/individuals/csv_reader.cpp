@@ -23,8 +23,8 @@ constexpr std::size_t kRowsBetweenLooks = 1 << 14;
 class PartReader {
 public:
     PartReader(std::string_view text, char separator, std::size_t begin, int line,
-               std::size_t columns)
-        : reader_(text, separator, begin, line), begin_(begin), part_(columns) {
+               std::size_t columns, const Release& release)
+        : reader_(text, separator, begin, line), begin_(begin), release_(release), part_(columns) {
         part_.begin = begin;
     }
 
@@ -37,6 +37,7 @@ public:
             if (looked == kRowsBetweenLooks) {
                 looked = 0;
                 done.store(reader_.position() - begin_, std::memory_order_relaxed);
+                if (release_) release_(begin_, reader_.position());
                 if (!look()) return false;
             }
             if (reader_.position() >= stop) break;
@@ -74,6 +75,7 @@ public:
 private:
     csv::RowReader reader_;
     std::size_t begin_;
+    const Release& release_;
     Part part_;
 };
 
@@ -123,7 +125,7 @@ Reading<Header> headerOf(std::string_view text, char separator) {
 
 }  // namespace
 
-Reading<Dataset> readText(std::string_view text, const Progress& progress) {
+Reading<Dataset> readText(std::string_view text, const Progress& progress, const Release& release) {
     const char separator = csv::separatorOf(text);
     const Reading<Header> header = headerOf(text, separator);
     if (!header) return Reading<Dataset>::failure(header.error);
@@ -138,14 +140,14 @@ Reading<Dataset> readText(std::string_view text, const Progress& progress) {
 
     std::atomic<bool> cancel = false;
     std::atomic<std::size_t> doneFirst = 0, doneSecond = 0;
-    PartReader first(text, separator, h.dataStart, h.dataLine, h.width);
+    PartReader first(text, separator, h.dataStart, h.dataLine, h.width, release);
     // The second half starts where a line does, as if outside quotes; if the first half
     // ends elsewhere, a quoted cell ran across the middle and the guess is dropped.
     std::optional<PartReader> second;
     std::exception_ptr secondFailed;
     std::thread worker;
     if (middle < text.size()) {
-        second.emplace(text, separator, middle, 1, h.width);
+        second.emplace(text, separator, middle, 1, h.width, release);
         worker = std::thread([&] {
             try {
                 second->run(
