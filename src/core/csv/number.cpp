@@ -28,6 +28,9 @@ std::size_t groupBlank(std::string_view s, std::size_t at) {
 }  // namespace
 
 std::string_view trimmed(std::string_view text) {
+    // Most cells start and end with a printable ASCII sign: nothing to take off.
+    const auto plain = [](char c) { return c > ' ' && static_cast<unsigned char>(c) < 0x80; };
+    if (text.empty() || (plain(text.front()) && plain(text.back()))) return text;
     const auto blankAt = [&](std::size_t at) -> std::size_t {
         const char c = text[at];
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;

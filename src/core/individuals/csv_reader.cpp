@@ -5,6 +5,8 @@
 #include "core/individuals/columns.h"
 #include "core/individuals/text_columns.h"
 
+#include <QLocale>
+
 #include <atomic>
 #include <thread>
 
@@ -15,6 +17,8 @@ namespace {
 
 // Below this, a second thread costs more than it saves.
 constexpr std::size_t kSplitFrom = 1 << 20;
+// As many columns as a spreadsheet has.
+constexpr std::size_t kMostColumns = 16384;
 // How many rows between two looks at the progress and the cancel flag.
 constexpr std::size_t kRowsBetweenLooks = 1 << 14;
 
@@ -99,6 +103,13 @@ Reading<Header> headerOf(std::string_view text, char separator) {
         if (reader.blank()) continue;
         Header header;
         header.width = reader.cells().size();
+        if (header.width > kMostColumns)
+            return Reading<Header>::failure(
+                {reader.rowLine(),
+                 int(kMostColumns) + 1,
+                 u"la ligne a plus de %1 cases"_s.arg(
+                     QLocale(QLocale::French).toString(int(kMostColumns))),
+                 {}});
         bool numbers = false;
         for (const std::string_view cell : reader.cells()) {
             const std::string_view t = csv::trimmed(cell);

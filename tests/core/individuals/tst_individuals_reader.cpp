@@ -113,6 +113,9 @@ void IndividualsReaderTest::refuses_data() {
         << u"la ligne a plus de cases qu'il n'y a de variables (2)"_s;
     QTest::newRow("a quote never closed")
         << QByteArray("a;b\n1;2\n3;\"4\n5;6\n") << 3 << 2 << u"un guillemet n'est pas refermé"_s;
+    QTest::newRow("more columns than a spreadsheet has")
+        << QByteArray(16384, ';') + "\n1\n"
+        << 1 << 16385 << u"la ligne a plus de 16\u202f384 cases"_s;
     QTest::newRow("nothing in it")
         << QByteArray(" \r\n\n") << 0 << 0 << u"il ne contient aucune donnée"_s;
     QTest::newRow("binary") << QByteArray("\x01\x02\x03", 3) << 0 << 0
