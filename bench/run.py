@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Runs every benchmark on this machine in one go and prints one table: the statistics
-engine and each chart by series length, the everyday buttons on 10,000 values, and the
+engine and each chart by series length, the everyday buttons on 10,000 values, the
 program's start-up and peak memory against a bare Qt window (median of alternating runs
-under a private X server). Usage: bench/run.py <build folder> [runs]"""
+under a private X server), and the reading of a survey of a million individuals against
+pandas. Usage: bench/run.py <build folder> [runs] [individuals]"""
 
 import json
 import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
@@ -71,7 +73,60 @@ def start_up(build, runs):
     return {k: statistics.median(v) for k, v in times.items()}, {k: statistics.median(v) for k, v in memory.items()}
 
 
-def main(build, runs=9):
+# pandas reading the same file, as the anchor of the reading's goal.
+PANDAS = """
+import resource, sys, time
+import pandas
+start = time.monotonic()
+frame = pandas.read_csv(sys.argv[1], sep=';', decimal=',')
+took = time.monotonic() - start
+print(f"{took:.3f} {resource.getrusage(resource.RUSAGE_SELF).ru_maxrss} {len(frame)} {len(frame.columns)}")
+"""
+
+
+def timed(command):
+    """The reading's own time (s) and the process's peak memory (MB), and the whole
+    process's time (s)."""
+    start = time.monotonic()
+    out = subprocess.run(command, capture_output=True, text=True, check=True, timeout=600).stdout
+    whole = time.monotonic() - start
+    seconds, kb, rows, columns = out.split()
+    return float(seconds), int(kb) / 1024, whole, (int(rows), int(columns))
+
+
+def individuals(build, runs):
+    """A survey of 1,000,000 rows and 9 columns read by the program's reader and by pandas,
+    alternately; the medians and their ratios."""
+    with tempfile.TemporaryDirectory() as folder:
+        survey = os.path.join(folder, "enquete.csv")
+        subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "individuals_survey.py"),
+                        survey, "1000000"], check=True, timeout=600)
+        ours = [os.path.join(build, "bench", "individuals_read"), survey]
+        theirs = [sys.executable, "-c", PANDAS, survey]
+        results = {"ours": [], "pandas": []}
+        for _ in range(runs):
+            for name, command in (("ours", ours), ("pandas", theirs)):
+                results[name].append(timed(command))
+        shapes = {r[3] for rs in results.values() for r in rs}
+        if len(shapes) != 1:
+            raise RuntimeError(f"the readers disagree on the table's size: {shapes}")
+        medians = {name: [statistics.median(r[k] for r in rs) for k in range(3)]
+                   for name, rs in results.items()}
+    print()
+    print(f"reading a survey of 1,000,000 individuals x 9 variables, median of {runs} alternating runs")
+    print(f"{'':<26}{'program':>10}{'pandas':>10}{'ratio':>8}{'goal':>7}   met")
+    print("-" * 66)
+    for label, k in (("reading (s)", 0), ("peak memory (MB)", 1), ("whole process (s)", 2)):
+        ours_value, pandas_value = medians["ours"][k], medians["pandas"][k]
+        ratio = ours_value / pandas_value
+        print(f"{label:<26}{ours_value:>10.2f}{pandas_value:>10.2f}{ratio:>8.2f}{0.5:>7.2f}   "
+              f"{'yes' if ratio <= 0.5 else 'NO'}")
+
+
+def main(build, runs=9, only_individuals=False):
+    if only_individuals:
+        individuals(build, min(runs, 5))
+        return
     rows = in_process(build)
     print(f"{'measure':<28}{'time (ms)':>12}{'goal (ms)':>11}   met")
     print("-" * 58)
@@ -89,7 +144,9 @@ def main(build, runs=9):
         print(f"{label:<24}{app:>10.1f}{bare:>10.1f}{app / bare:>8.2f}{text:>11.1f}{app / text:>8.2f}")
     print("Goal: 1.1 times 'Qt + text' (the same window showing one caption), and 1.15 for")
     print("memory; the bare window is the toolkit's own floor.")
+    individuals(build, min(runs, 5))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 9)
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 9,
+         len(sys.argv) > 3 and sys.argv[3] == "individuals")

@@ -28,9 +28,34 @@ std::size_t groupBlank(std::string_view s, std::size_t at) {
 }  // namespace
 
 std::string_view trimmed(std::string_view text) {
+    // Most cells start and end with a printable ASCII sign: nothing to take off.
+    const auto plain = [](char c) { return c > ' ' && static_cast<unsigned char>(c) < 0x80; };
+    if (text.empty() || (plain(text.front()) && plain(text.back()))) return text;
+    const auto blankAt = [&](std::size_t at) -> std::size_t {
+        const char c = text[at];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
+        if (text.substr(at, 2) == "\xC2\xA0") return 2;
+        if (text.substr(at, 3) == "\xE2\x80\xAF") return 3;
+        return 0;
+    };
     std::size_t begin = 0, end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    while (begin < end) {
+        const std::size_t n = blankAt(begin);
+        if (n == 0) break;
+        begin += n;
+    }
+    // From the end: a single byte, or the last bytes of a no-break space.
+    for (;;) {
+        if (end > begin && blankAt(end - 1) == 1) {
+            --end;
+        } else if (end >= begin + 2 && text.substr(end - 2, 2) == "\xC2\xA0") {
+            end -= 2;
+        } else if (end >= begin + 3 && text.substr(end - 3, 3) == "\xE2\x80\xAF") {
+            end -= 3;
+        } else {
+            break;
+        }
+    }
     return text.substr(begin, end - begin);
 }
 

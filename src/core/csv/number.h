@@ -10,7 +10,7 @@
 
 namespace core::csv {
 
-// The text without the blanks and tabs around it.
+// The text without the blanks around it: spaces, tabs, line breaks, no-break spaces.
 std::string_view trimmed(std::string_view text);
 
 // What a number's text looked like, for a column deciding its decimal mark.

@@ -65,7 +65,7 @@ std::size_t nextLineStart(std::string_view text, std::size_t from) {
 RowReader::RowReader(std::string_view text, char separator, std::size_t start, int line)
     : text_(text), separator_(separator), at_(start), line_(line) {
     stops_[static_cast<unsigned char>(separator)] = true;
-    stops_['\r'] = stops_['\n'] = true;
+    stops_[std::size_t('\r')] = stops_[std::size_t('\n')] = true;
 }
 
 std::size_t RowReader::plainEnd(std::size_t i) const {

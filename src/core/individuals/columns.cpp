@@ -1,6 +1,7 @@
 #include "core/individuals/columns.h"
 
 #include <QSet>
+#include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
 
@@ -39,10 +40,13 @@ void numberByAppearance(Variable& variable, const std::vector<std::string>& word
         code = renamed;
     }
     variable.labels = QStringList(next);
+    // A word may begin with a byte-order mark, which is part of it here.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
     for (std::size_t old = 0; old < words.size(); ++old)
         if (order[old] >= 0)
             variable.labels[order[old]] =
-                QString::fromUtf8(words[old].data(), qsizetype(words[old].size()));
+                utf8(QByteArrayView(words[old].data(), qsizetype(words[old].size())));
 }
 
 void countMissing(Variable& variable) {

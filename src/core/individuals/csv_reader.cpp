@@ -5,6 +5,8 @@
 #include "core/individuals/columns.h"
 #include "core/individuals/text_columns.h"
 
+#include <QLocale>
+
 #include <atomic>
 #include <thread>
 
@@ -15,6 +17,8 @@ namespace {
 
 // Below this, a second thread costs more than it saves.
 constexpr std::size_t kSplitFrom = 1 << 20;
+// As many columns as a spreadsheet has.
+constexpr std::size_t kMostColumns = 16384;
 // How many rows between two looks at the progress and the cancel flag.
 constexpr std::size_t kRowsBetweenLooks = 1 << 14;
 
@@ -23,8 +27,8 @@ constexpr std::size_t kRowsBetweenLooks = 1 << 14;
 class PartReader {
 public:
     PartReader(std::string_view text, char separator, std::size_t begin, int line,
-               std::size_t columns)
-        : reader_(text, separator, begin, line), begin_(begin), part_(columns) {
+               std::size_t columns, const Release& release)
+        : reader_(text, separator, begin, line), begin_(begin), release_(release), part_(columns) {
         part_.begin = begin;
     }
 
@@ -37,6 +41,7 @@ public:
             if (looked == kRowsBetweenLooks) {
                 looked = 0;
                 done.store(reader_.position() - begin_, std::memory_order_relaxed);
+                if (release_) release_(begin_, reader_.position());
                 if (!look()) return false;
             }
             if (reader_.position() >= stop) break;
@@ -74,6 +79,7 @@ public:
 private:
     csv::RowReader reader_;
     std::size_t begin_;
+    const Release& release_;
     Part part_;
 };
 
@@ -97,6 +103,13 @@ Reading<Header> headerOf(std::string_view text, char separator) {
         if (reader.blank()) continue;
         Header header;
         header.width = reader.cells().size();
+        if (header.width > kMostColumns)
+            return Reading<Header>::failure(
+                {reader.rowLine(),
+                 int(kMostColumns) + 1,
+                 u"la ligne a plus de %1 cases"_s.arg(
+                     QLocale(QLocale::French).toString(int(kMostColumns))),
+                 {}});
         bool numbers = false;
         for (const std::string_view cell : reader.cells()) {
             const std::string_view t = csv::trimmed(cell);
@@ -123,7 +136,7 @@ Reading<Header> headerOf(std::string_view text, char separator) {
 
 }  // namespace
 
-Reading<Dataset> readText(std::string_view text, const Progress& progress) {
+Reading<Dataset> readText(std::string_view text, const Progress& progress, const Release& release) {
     const char separator = csv::separatorOf(text);
     const Reading<Header> header = headerOf(text, separator);
     if (!header) return Reading<Dataset>::failure(header.error);
@@ -138,14 +151,14 @@ Reading<Dataset> readText(std::string_view text, const Progress& progress) {
 
     std::atomic<bool> cancel = false;
     std::atomic<std::size_t> doneFirst = 0, doneSecond = 0;
-    PartReader first(text, separator, h.dataStart, h.dataLine, h.width);
+    PartReader first(text, separator, h.dataStart, h.dataLine, h.width, release);
     // The second half starts where a line does, as if outside quotes; if the first half
     // ends elsewhere, a quoted cell ran across the middle and the guess is dropped.
     std::optional<PartReader> second;
     std::exception_ptr secondFailed;
     std::thread worker;
     if (middle < text.size()) {
-        second.emplace(text, separator, middle, 1, h.width);
+        second.emplace(text, separator, middle, 1, h.width, release);
         worker = std::thread([&] {
             try {
                 second->run(

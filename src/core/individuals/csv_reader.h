@@ -8,11 +8,17 @@
 #include "core/individuals/dataset.h"
 #include "core/individuals/reader.h"
 
+#include <functional>
 #include <string_view>
 
 namespace core::individuals {
 
+// Told that the bytes from `begin` to `end` of the text are read, so that their memory
+// may be given back (a mapped file's pages are read again from the cache if need be).
+using Release = std::function<void(std::size_t begin, std::size_t end)>;
+
 // `text` is UTF-8 without its mark; the caller keeps it alive for the reading.
-Reading<Dataset> readText(std::string_view text, const Progress& progress);
+Reading<Dataset> readText(std::string_view text, const Progress& progress,
+                          const Release& release = {});
 
 }  // namespace core::individuals

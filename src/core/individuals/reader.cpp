@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <new>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +27,32 @@ Reading<Dataset> failure(const QString& why) {
 
 Reading<Dataset> outOfMemory() {
     return failure(u"la mémoire manque pour le lire"_s);
+}
+
+// Below this, a file is simply read into memory.
+constexpr qint64 kMapFrom = 1 << 20;
+
+// The text of a file mapped rather than copied: its pages come from the system's cache,
+// and those already read are given back as the reading goes, so a large file costs
+// little more memory than its columns. Converted text (UTF-16, Windows-1252) is a copy
+// of its own, kept whole.
+Reading<Dataset> readMappedText(const QByteArray& bytes, uchar* mapped, const Progress& progress) {
+    const Reading<csv::Utf8Text> text = csv::utf8Of(bytes);
+    if (!text) return Reading<Dataset>::failure(text.error);
+    const std::string_view view = text.value->view();
+    Release release;
+    if (text.value->bytes.constData() == bytes.constData()) {
+        const std::size_t page = std::size_t(sysconf(_SC_PAGESIZE));
+        const std::size_t offset = std::size_t(text.value->start);
+        release = [=](std::size_t begin, std::size_t end) {
+            // Whole pages only: the others hold bytes still to be read.
+            const std::size_t from = (begin + offset + page - 1) / page * page;
+            const std::size_t to = (end + offset) / page * page;
+            if (to > from) madvise(mapped + from, to - from, MADV_DONTNEED);
+        };
+        release(0, view.size());  // the check of the encoding read it all
+    }
+    return readText(view, progress, release);
 }
 
 std::optional<SheetKind> kindOfSuffix(const QString& path) {
@@ -57,6 +86,21 @@ Reading<Dataset> readIndividualsFile(const QString& path, const Progress& progre
                            ? u"la lecture en est interdite"_s
                            : u"il ne peut pas être lu"_s);
     if (file.size() > kLargestFile) return failure(u"il est trop grand (plus d'un Go)"_s);
+    const std::optional<SheetKind> kind = kindOfSuffix(path);
+    if (!kind && file.size() >= kMapFrom) {
+        if (uchar* mapped = file.map(0, file.size())) {
+            const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped),
+                                                             qsizetype(file.size()));
+            if (!bytes.startsWith("PK\x03\x04")) {
+                try {
+                    return readMappedText(bytes, mapped, progress);
+                } catch (const std::bad_alloc&) {
+                    return outOfMemory();
+                }
+            }
+            file.unmap(mapped);
+        }
+    }
     QByteArray bytes;
     try {
         bytes = file.read(kLargestFile + 1);
@@ -65,7 +109,7 @@ Reading<Dataset> readIndividualsFile(const QString& path, const Progress& progre
     }
     if (file.error() != QFileDevice::NoError) return failure(u"il ne peut pas être lu"_s);
     file.close();
-    if (const std::optional<SheetKind> kind = kindOfSuffix(path)) {
+    if (kind) {
         try {
             return readSheet(bytes, kind, progress);
         } catch (const std::bad_alloc&) {

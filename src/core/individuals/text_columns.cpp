@@ -42,7 +42,7 @@ public:
         v.nature = Nature::Numeric;
         const bool comma = std::any_of(parts_.begin(), parts_.end(),
                                        [&](Part* p) { return p->columns[c].comma_; });
-        v.numbers.reserve(rows());
+        reserveLarge(v.numbers, rows());
         for (Part* part : parts_) {
             ColumnPart& column = part->columns[c];
             if (comma && !column.comma_) column.groupByPoints();
@@ -54,7 +54,7 @@ public:
     Variable qualitative(std::size_t c) {
         Variable v;
         v.nature = Nature::Qualitative;
-        v.codes.reserve(rows());
+        reserveLarge(v.codes, rows());
         Dictionary& all = parts_.front()->columns[c].words_;
         for (Part* part : parts_) {
             ColumnPart& column = part->columns[c];

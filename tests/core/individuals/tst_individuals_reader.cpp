@@ -113,6 +113,9 @@ void IndividualsReaderTest::refuses_data() {
         << u"la ligne a plus de cases qu'il n'y a de variables (2)"_s;
     QTest::newRow("a quote never closed")
         << QByteArray("a;b\n1;2\n3;\"4\n5;6\n") << 3 << 2 << u"un guillemet n'est pas refermé"_s;
+    QTest::newRow("more columns than a spreadsheet has")
+        << QByteArray(16384, ';') + "\n1\n"
+        << 1 << 16385 << u"la ligne a plus de 16\u202f384 cases"_s;
     QTest::newRow("nothing in it")
         << QByteArray(" \r\n\n") << 0 << 0 << u"il ne contient aucune donnée"_s;
     QTest::newRow("binary") << QByteArray("\x01\x02\x03", 3) << 0 << 0
@@ -160,6 +163,23 @@ void IndividualsReaderTest::largeFileInTwoHalves() {
     QCOMPARE(sum, sumX);
     QCOMPARE(v[3].labels, (QStringList{"non", "oui"}));
     QCOMPARE(v[3].codes[rows - 1], (rows - 1) % 3 ? 1 : 0);
+    // AND the same bytes in a file (mapped, not copied), with a mark or in Windows-1252,
+    // give the same columns
+    QTemporaryDir folder;
+    const QList<QPair<QByteArray, QByteArray>> files = {
+        {{}, "mot"}, {"\xEF\xBB\xBF", "mot"}, {{}, "m\xF4t"}};
+    for (const auto& [prefix, word] : files) {
+        QFile file(folder.filePath(u"grand.csv"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(prefix + QByteArray(bytes).replace("mot", word));
+        file.close();
+        const auto again = core::individuals::readIndividualsFile(file.fileName());
+        QVERIFY2(again, qPrintable(again.error.why));
+        const auto& w = again.value->variables();
+        QCOMPARE(w[1].labels.last(), word == "mot" ? u"mot"_s : u"môt"_s);
+        for (std::size_t c : {0, 2}) QVERIFY(w[c].numbers == v[c].numbers);
+        for (std::size_t c : {1, 3}) QVERIFY(w[c].codes == v[c].codes);
+    }
 }
 
 void IndividualsReaderTest::quotedCellAcrossTheMiddle() {
