@@ -17,6 +17,8 @@ constexpr quint32 kPale = 65536u * 240 + 256u * 200 + 170;
 // Beyond this many modalities the names under the bars would overlap.
 constexpr std::size_t kNamedBars = 20;
 constexpr std::size_t kNamedSectors = 12;
+// About the width of a character of the charts' 8.25-point captions, in twips.
+constexpr double kCharacter = 95;
 
 QString percent(double p) {
     return regionalLocale().toString(p, 'f', 1) + u" %"_s;
@@ -89,6 +91,17 @@ GraphiqueDuTableau barsOfModalities(const QString& variable, const Modalities& m
     }
     pen.write(u"Effectif"_s, {z.left() - 900, z.top() - 330}, Qt::AlignLeft | Qt::AlignTop);
     const double slot = z.width() / double(m.rows.size());
+    // Names under the bars on one line where they fit, else on two staggered lines,
+    // cut short with "…" where even that is too narrow (the description tells them whole).
+    qsizetype longest = 0;
+    for (const Modality& x : m.rows) longest = std::max(longest, x.label.size());
+    const double wanted = double(longest) * kCharacter;
+    const bool twoLines = wanted > slot * 0.95;
+    const auto room = qsizetype(std::max(2.0, slot * 1.9 / kCharacter));
+    const auto shown = [&](const QString& label) {
+        return !twoLines || label.size() <= room ? label : label.left(room - 1) + u'…';
+    };
+    const bool named = m.rows.size() <= kNamedBars;
     QStringList told;
     for (std::size_t k = 0; k < m.rows.size(); ++k) {
         const Modality& x = m.rows[k];
@@ -100,15 +113,17 @@ GraphiqueDuTableau barsOfModalities(const QString& variable, const Modalities& m
         pen.line({left, z.bottom()}, {left, top}, kBlue, 2);
         pen.line({left, top}, {right, top}, kBlue, 2);
         pen.line({right, top}, {right, z.bottom()}, kBlue, 2);
-        if (m.rows.size() <= kNamedBars) {
-            pen.write(x.label, {left + slot * 0.3, z.bottom() + 80},
+        if (named)
+            pen.write(shown(x.label),
+                      {left + slot * 0.3, z.bottom() + 80 + (twoLines && k % 2 ? 190 : 0)},
                       Qt::AlignHCenter | Qt::AlignTop);
+        if (named)
             pen.write(QString::number(x.count), {left + slot * 0.3, top - 40},
                       Qt::AlignHCenter | Qt::AlignBottom);
-        }
         told << x.label + u" : "_s + QString::number(x.count);
     }
-    pen.write(variable, {z.right(), z.bottom() + 380}, Qt::AlignRight | Qt::AlignTop);
+    pen.write(variable, {z.right(), z.bottom() + (twoLines ? 500 : 380)},
+              Qt::AlignRight | Qt::AlignTop);
     g.description = title + u", effectif de chaque modalité : "_s + told.join(u", "_s);
     return g;
 }
