@@ -139,9 +139,15 @@ int run(int argc, char* argv[], const QStringList& arguments) {
     const auto needVariable = [&](const QString& mode) {
         if (v < 0) refuse(u"%1 demande une variable : --variable=NOM"_s.arg(mode));
     };
-    const Order order = p.value(u"order"_s) == u"alphabetical" ? Order::Alphabetical
-                        : p.value(u"order"_s) == u"count"      ? Order::Count
-                                                               : Order::Appearance;
+    const QString orderName = p.value(u"order"_s);
+    if (!orderName.isEmpty() && orderName != u"appearance" && orderName != u"alphabetical" &&
+        orderName != u"count")
+        refuse(
+            u"--order attend appearance (apparition), alphabetical (alphabétique) ou count "
+            u"(effectifs), pas « %1 »"_s.arg(orderName));
+    const Order order = orderName == u"alphabetical" ? Order::Alphabetical
+                        : orderName == u"count"      ? Order::Count
+                                                     : Order::Appearance;
 
     if (p.isSet(u"variables"_s)) {
         print(variableCells(d));

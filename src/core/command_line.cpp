@@ -41,6 +41,8 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
                        print the cross table of A and B with its totals
   --filter=FILTER      with --individuals: only the individuals the filter
                        keeps, e.g. --filter='Sexe = "F" ET [Taille (cm)] > 160'
+  --order=ORDER        with --individuals: modalities in order of appearance,
+                       alphabetical or count (largest first)
   --individuals=FILE --variable=V --chart=bars|pie|histogram --export=OUTPUT
                        write V's chart to OUTPUT
   -h, --help           print this help and exit
@@ -90,6 +92,9 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
   --filter=FILTRE      avec --individuals : seulement les individus que le
                        filtre garde, par exemple
                        --filter='Sexe = "F" ET [Taille (cm)] > 160'
+  --order=ORDRE        avec --individuals : les modalités dans l'ordre
+                       d'apparition (appearance), alphabétique (alphabetical) ou
+                       des effectifs (count)
   --individuals=FICHIER --variable=V --chart=bars|pie|histogram --export=SORTIE
                        écrit le graphique de V (barres, circulaire,
                        histogramme) dans SORTIE

@@ -48,6 +48,9 @@ def main(program):
     expect(program, [given, "--stats", "--variable=Transport"],
            rows(["Modalité", "Effectif", "Fréquence (%)"], ["Bus", "3", "42,857"],
                 ["Vélo", "2", "28,571"], ["Pied", "2", "28,571"], ["Total", "7", "100,000"]))
+    expect(program, [given, "--stats", "--variable=Transport", "--order=alphabetical"],
+           rows(["Modalité", "Effectif", "Fréquence (%)"], ["Bus", "3", "42,857"],
+                ["Pied", "2", "28,571"], ["Vélo", "2", "28,571"], ["Total", "7", "100,000"]))
     # The girls' heights 150, 165 and 161,5 (one missing), by the classroom's definitions.
     expect(program, [given, "--stats", "--variable=Taille (cm)", '--filter=Sexe = "F"'],
            rows(["Paramètre", "Valeur"], ["Effectif total", "3"], ["Minimum", "150,000"],
@@ -86,6 +89,9 @@ def main(program):
             "Taille (cm), Transport\n")
     refused(program, [given, "--stats", "--variable=Sexe", "--filter=[Taille (cm)] > ET Sexe = \"F\""],
             "statistique : le filtre ne se lit pas : colonne 17 : une valeur est attendue après « > »\n")
+    refused(program, [given, "--stats", "--variable=Sexe", "--order=taille"],
+            "statistique : --order attend appearance (apparition), alphabetical (alphabétique) "
+            "ou count (effectifs), pas « taille »\n")
     broken = os.path.join(folder, "cassé.csv")
     with open(broken, "w", encoding="utf-8") as f:
         f.write("Sexe;Taille\nF;150\nM;172;Vélo\n")
