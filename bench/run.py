@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """Runs every benchmark on this machine in one go and prints one table: the statistics
-engine and each chart by series length, the everyday buttons on 10,000 values, and the
+engine and each chart by series length, the everyday buttons on 10,000 values, the
 program's start-up and peak memory against a bare Qt window (median of alternating runs
-under a private X server), and the simulations against NumPy doing the same work. Usage: bench/run.py <build folder> [runs]"""
+under a private X server), the simulations against NumPy doing the same work, and the
+reading of a survey of a million individuals against pandas.
+Usage: bench/run.py <build folder> [runs] [individuals]"""
 
 import json
 import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
@@ -20,7 +23,8 @@ FRAME_MS = 16.0
 # The recovery's writes happen on a thread of their own, once a second at most: what the
 # learner's thread pays for them is recovery_hand_over.
 GOALS = [("open_", 100.0), ("save_", 100.0), ("export/", 200.0), ("hostile_", None),
-         ("recovery_write", 1000.0), ("pairs_fits_1M", 50.0), ("pairs_scatter_record_1M", 100.0)]
+         ("recovery_write", 1000.0), ("pairs_fits_1M", 50.0), ("pairs_scatter_record_1M", 100.0),
+         ("individuals_", 50.0)]
 
 
 def goal_of(name):
@@ -91,7 +95,60 @@ def simulation_against_numpy(build, runs=5):
               f"{'yes' if ratio <= 1.0 else 'NO'}")
 
 
-def main(build, runs=9):
+# pandas reading the same file, as the anchor of the reading's goal.
+PANDAS = """
+import resource, sys, time
+import pandas
+start = time.monotonic()
+frame = pandas.read_csv(sys.argv[1], sep=';', decimal=',')
+took = time.monotonic() - start
+print(f"{took:.3f} {resource.getrusage(resource.RUSAGE_SELF).ru_maxrss} {len(frame)} {len(frame.columns)}")
+"""
+
+
+def timed(command):
+    """The reading's own time (s) and the process's peak memory (MB), and the whole
+    process's time (s)."""
+    start = time.monotonic()
+    out = subprocess.run(command, capture_output=True, text=True, check=True, timeout=600).stdout
+    whole = time.monotonic() - start
+    seconds, kb, rows, columns = out.split()
+    return float(seconds), int(kb) / 1024, whole, (int(rows), int(columns))
+
+
+def individuals(build, runs):
+    """A survey of 1,000,000 rows and 9 columns read by the program's reader and by pandas,
+    alternately; the medians and their ratios."""
+    with tempfile.TemporaryDirectory() as folder:
+        survey = os.path.join(folder, "enquete.csv")
+        subprocess.run([sys.executable, os.path.join(os.path.dirname(__file__), "individuals_survey.py"),
+                        survey, "1000000"], check=True, timeout=600)
+        ours = [os.path.join(build, "bench", "individuals_read"), survey]
+        theirs = [sys.executable, "-c", PANDAS, survey]
+        results = {"ours": [], "pandas": []}
+        for _ in range(runs):
+            for name, command in (("ours", ours), ("pandas", theirs)):
+                results[name].append(timed(command))
+        shapes = {r[3] for rs in results.values() for r in rs}
+        if len(shapes) != 1:
+            raise RuntimeError(f"the readers disagree on the table's size: {shapes}")
+        medians = {name: [statistics.median(r[k] for r in rs) for k in range(3)]
+                   for name, rs in results.items()}
+    print()
+    print(f"reading a survey of 1,000,000 individuals x 9 variables, median of {runs} alternating runs")
+    print(f"{'':<26}{'program':>10}{'pandas':>10}{'ratio':>8}{'goal':>7}   met")
+    print("-" * 66)
+    for label, k in (("reading (s)", 0), ("peak memory (MB)", 1), ("whole process (s)", 2)):
+        ours_value, pandas_value = medians["ours"][k], medians["pandas"][k]
+        ratio = ours_value / pandas_value
+        print(f"{label:<26}{ours_value:>10.2f}{pandas_value:>10.2f}{ratio:>8.2f}{0.5:>7.2f}   "
+              f"{'yes' if ratio <= 0.5 else 'NO'}")
+
+
+def main(build, runs=9, only_individuals=False):
+    if only_individuals:
+        individuals(build, min(runs, 5))
+        return
     rows = in_process(build)
     print(f"{'measure':<28}{'time (ms)':>12}{'goal (ms)':>11}   met")
     print("-" * 58)
@@ -115,7 +172,9 @@ def main(build, runs=9):
     print("Goals: 1.10 times the same controls built directly, 1.25 times 'Qt + text' (the same")
     print("window showing one caption), and 1.15 for memory; the bare window is the toolkit's floor.")
     simulation_against_numpy(build)
+    individuals(build, min(runs, 5))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 9)
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 9,
+         len(sys.argv) > 3 and sys.argv[3] == "individuals")

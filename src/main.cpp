@@ -1,6 +1,7 @@
 #include "command_line/command_line.h"
 #include "command_line/simulation.h"
 #include "command_line/pairs.h"
+#include "command_line/individuals.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
@@ -20,6 +21,8 @@ int main(int argc, char* argv[]) {
     if (arguments.contains(QStringLiteral("--simulate")))
         return command_line::runSimulation(argc, argv, arguments);
     if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
+    if (command_line::wantsIndividuals(arguments))
+        return command_line::runIndividuals(argc, argv, arguments);
     const core::Command command = core::parseCommandLine(arguments, english);
     switch (command.kind) {
         case core::Command::Kind::Help:

@@ -52,6 +52,22 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   --chart=KIND         the chart to draw: sticks, curve, both or pie
   --second             take the second series (column 2) into account
   --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
+  --individuals=FILE --variables
+                       print the variables of a file of individuals (CSV, .ods,
+                       .xlsx): kind, count, missing values
+  --individuals=FILE --stats --variable=V
+                       print V's parameters (numeric) or its modalities with
+                       counts and frequencies (qualitative)
+  --individuals=FILE --variable=V --classes=WIDTH [--start=START]
+                       print V's counts in classes [a ; b[ of equal width
+  --individuals=FILE --crosstab=A,B [--percentages=row|column|total]
+                       print the cross table of A and B with its totals
+  --filter=FILTER      with --individuals: only the individuals the filter
+                       keeps, e.g. --filter='Sexe = "F" ET [Taille (cm)] > 160'
+  --order=ORDER        with --individuals: modalities in order of appearance,
+                       alphabetical or count (largest first)
+  --individuals=FILE --variable=V --chart=bars|pie|histogram --export=OUTPUT
+                       write V's chart to OUTPUT
   -h, --help           print this help and exit
   -v, --version        print the version and exit
 
@@ -109,6 +125,27 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
   --second             prend en compte la deuxième série (colonne 2)
   --export=SORTIE      écrit le graphique de FICHIER dans SORTIE (.png, .svg ou
                        .pdf) et s'arrête
+  --individuals=FICHIER --variables
+                       écrit les variables d'un fichier d'individus (CSV, .ods,
+                       .xlsx) : nature, effectif, non renseignés
+  --individuals=FICHIER --stats --variable=V
+                       écrit les paramètres de V (numérique) ou ses modalités
+                       avec effectifs et fréquences (qualitative)
+  --individuals=FICHIER --variable=V --classes=AMPLITUDE [--start=DÉBUT]
+                       écrit les effectifs de V en classes [a ; b[ de même
+                       amplitude
+  --individuals=FICHIER --crosstab=A,B [--percentages=row|column|total]
+                       écrit le tableau croisé de A et B avec ses totaux
+                       (pourcentages en ligne, en colonne ou du total)
+  --filter=FILTRE      avec --individuals : seulement les individus que le
+                       filtre garde, par exemple
+                       --filter='Sexe = "F" ET [Taille (cm)] > 160'
+  --order=ORDRE        avec --individuals : les modalités dans l'ordre
+                       d'apparition (appearance), alphabétique (alphabetical) ou
+                       des effectifs (count)
+  --individuals=FICHIER --variable=V --chart=bars|pie|histogram --export=SORTIE
+                       écrit le graphique de V (barres, circulaire,
+                       histogramme) dans SORTIE
   -h, --help           affiche cette aide et s'arrête
   -v, --version        affiche la version et s'arrête
 

@@ -1,10 +1,11 @@
 #include "core/series_file.h"
 
+#include "core/csv/decoding.h"
+#include "core/csv/rows.h"
 #include "core/numbers.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <array>
 
@@ -20,116 +21,8 @@ SeriesReading failure(int line, int column, const QString& why) {
     return {std::nullopt, {line, column, why}};
 }
 
-// The text of a file, or why it is not text.
-std::optional<QString> decode(const QByteArray& bytes, QString& why) {
-    const auto convert = [&](QStringConverter::Encoding encoding,
-                             qsizetype skip) -> std::optional<QString> {
-        QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-        QString text = decoder(QByteArrayView(bytes).sliced(skip));
-        if (decoder.hasError()) {
-            why = u"son encodage n'est pas reconnu"_s;
-            return std::nullopt;
-        }
-        return text;
-    };
-    std::optional<QString> text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = convert(QStringConverter::Utf8, 3);
-    } else if (bytes.startsWith("\xFF\xFE")) {
-        text = convert(QStringConverter::Utf16LE, 2);
-    } else if (bytes.startsWith("\xFE\xFF")) {
-        text = convert(QStringConverter::Utf16BE, 2);
-    } else if (bytes.contains('\0')) {
-        // Text in a wide encoding without its mark has a zero in every other byte.
-        qsizetype zeros = 0;
-        for (qsizetype i = 0; i < bytes.size(); ++i) zeros += bytes[i] == '\0';
-        why = zeros * 3 >= bytes.size() && zeros * 2 <= bytes.size() + 1
-                  ? u"son encodage n'est pas reconnu"_s
-                  : u"il ne contient pas du texte"_s;
-        return std::nullopt;
-    } else {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        text = utf8(bytes);
-        // Not UTF-8: a spreadsheet saved in the old Windows encoding.
-        if (utf8.hasError()) text = QString::fromLatin1(bytes);
-    }
-    if (!text) return std::nullopt;
-    for (const QChar c : *text) {
-        if ((c.unicode() < 0x20 && c != u'\t' && c != u'\r' && c != u'\n') || c == u'\x7f') {
-            why = u"il ne contient pas du texte"_s;
-            return std::nullopt;
-        }
-    }
-    return text;
-}
-
-using Lines = QList<QStringView>;
-
-Lines linesOf(QStringView text) {
-    Lines lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\n' && text[i] != u'\r') continue;
-        lines << text.sliced(start, i - start);
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines << text.sliced(start);
-    return lines;
-}
-
-bool blank(QStringView line) {
-    return line.trimmed().isEmpty();
-}
-
-// How often the separators and the decimal point stand in a line outside quoted cells.
-struct Counts {
-    int semicolons = 0, tabs = 0, commas = 0, points = 0;
-};
-Counts countOutsideQuotes(QStringView line) {
-    Counts counts;
-    bool quoted = false;
-    for (const QChar x : line) {
-        if (x == u'"') quoted = !quoted;
-        if (quoted) continue;
-        counts.semicolons += x == u';';
-        counts.tabs += x == u'\t';
-        counts.commas += x == u',';
-        counts.points += x == u'.';
-    }
-    return counts;
-}
-
-// A line's cells, unquoted; no separator gives the whole line as one cell. Empty when
-// a quote is left open.
-std::optional<QStringList> cellsOf(QStringView line, QChar separator) {
-    QStringList cells;
-    QString cell;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quoted) {
-            if (c != u'"') {
-                cell += c;
-            } else if (i + 1 < line.size() && line[i + 1] == u'"') {
-                cell += c;
-                ++i;
-            } else {
-                quoted = false;
-            }
-        } else if (c == u'"' && cell.trimmed().isEmpty()) {
-            cell.clear();
-            quoted = true;
-        } else if (!separator.isNull() && c == separator) {
-            cells << cell;
-            cell.clear();
-        } else {
-            cell += c;
-        }
-    }
-    if (quoted) return std::nullopt;
-    cells << cell;
-    return cells;
+bool blank(QStringView cell) {
+    return cell.trimmed().isEmpty();
 }
 
 // A spreadsheet writes numbers "as shown" with their digits in groups of three, parted
@@ -181,43 +74,35 @@ bool isHeader(const QStringList& cells) {
     return false;
 }
 
-// ";" or a tab where a line has one; a comma only where it cannot be a decimal mark:
-// two in a line, a decimal point beside it, a header that it divides, or a regional
-// decimal mark that is not a comma. Otherwise a single column.
-QChar separatorOf(const Lines& lines) {
-    int commas = 0;
-    bool points = false;
-    for (const QStringView line : lines) {
-        const Counts counts = countOutsideQuotes(line);
-        if (counts.semicolons) return u';';
-        if (counts.tabs) return u'\t';
-        commas = std::max(commas, counts.commas);
-        points = points || counts.points > 0;
-    }
-    if (commas == 0) return {};
-    if (commas >= 2 || points || decimalSeparator() != u","_s) return u',';
-    const auto first = cellsOf(lines.first(), u',');
-    if (first && first->size() > 1 && isHeader(*first)) return u',';
-    return {};
-}
-
 using Row = CellRow;
 
-// The rows of a text that holds at least one, or why they cannot be read.
-SeriesReading rowsOf(const QString& text, std::vector<Row>& rows) {
-    Lines lines = linesOf(text);
-    while (!lines.isEmpty() && blank(lines.last())) lines.removeLast();
-    int first = 0;
-    while (first < lines.size() && blank(lines[first])) ++first;
-    if (first == lines.size()) return {TwoSeries{}, {}};
-    const QChar separator = separatorOf(lines.mid(first));
-    rows.reserve(size_t(lines.size() - first));
-    for (int i = first; i < lines.size(); ++i) {
-        const auto cells = cellsOf(lines[i], separator);
-        if (!cells) return failure(i + 1, 0, u"un guillemet n'est pas refermé"_s);
-        rows.push_back({i + 1, *cells});
+// The rows of UTF-8 text, or why they cannot be read. Blank lines at both ends are
+// left out.
+SeriesReading rowsOf(std::string_view text, std::vector<Row>& rows) {
+    csv::RowReader reader(text, csv::separatorOf(text));
+    for (;;) {
+        const csv::RowReader::Step step = reader.next();
+        if (step == csv::RowReader::Step::End) break;
+        // A series names only the line of a quote left open.
+        if (step == csv::RowReader::Step::Fault)
+            return failure(reader.fault().line, 0, reader.fault().why);
+        if (rows.empty() && reader.blank()) continue;
+        QStringList cells;
+        cells.reserve(qsizetype(reader.cells().size()));
+        for (const std::string_view cell : reader.cells())
+            cells << QString::fromUtf8(cell.data(), qsizetype(cell.size()));
+        rows.push_back({reader.rowLine(), cells});
     }
+    while (!rows.empty() && rows.back().cells.size() == 1 && blank(rows.back().cells.front()))
+        rows.pop_back();
     return {TwoSeries{}, {}};
+}
+
+// The rows of a file's bytes, or why there are none.
+SeriesReading rowsOfBytes(const QByteArray& bytes, std::vector<Row>& rows) {
+    const Reading<csv::Utf8Text> text = csv::utf8Of(bytes);
+    if (!text) return failure(0, 0, text.error.why);
+    return rowsOf(text.value->view(), rows);
 }
 
 // Column 1 is the first series and column 2 the second; each runs down from the top
@@ -271,14 +156,8 @@ std::optional<std::vector<CellRow>> readCellRows(const QByteArray& bytes, Series
         error = {0, 0, u"il est trop grand pour une série"_s};
         return std::nullopt;
     }
-    QString why;
-    const auto text = decode(bytes, why);
-    if (!text) {
-        error = {0, 0, why};
-        return std::nullopt;
-    }
     std::vector<Row> rows;
-    if (SeriesReading read = rowsOf(*text, rows); !read.series) {
+    if (SeriesReading read = rowsOfBytes(bytes, rows); !read.series) {
         error = read.error;
         return std::nullopt;
     }
@@ -309,11 +188,8 @@ std::optional<QByteArray> readFileBytes(const QString& path, SeriesError& error)
 
 SeriesReading readSeries(const QByteArray& bytes) {
     if (bytes.size() > kLargestFile) return failure(0, 0, u"il est trop grand pour une série"_s);
-    QString why;
-    const auto text = decode(bytes, why);
-    if (!text) return failure(0, 0, why);
     std::vector<Row> rows;
-    if (SeriesReading read = rowsOf(*text, rows); !read.series) return read;
+    if (SeriesReading read = rowsOfBytes(bytes, rows); !read.series) return read;
     return seriesOfColumns(rows);
 }
 
@@ -326,7 +202,9 @@ SeriesReading readSeriesFile(const QString& path) {
 
 SeriesReading readCopiedCells(const QString& text) {
     std::vector<Row> rows;
-    if (SeriesReading read = rowsOf(text, rows); !read.series) return read;
+    const QByteArray utf8 = text.toUtf8();
+    if (SeriesReading read = rowsOf({utf8.constData(), size_t(utf8.size())}, rows); !read.series)
+        return read;
     if (rows.empty()) return failure(0, 0, u"le presse-papiers ne contient aucune valeur"_s);
     if (rows.size() != 1) return seriesOfColumns(rows);
     // One row of cells is one series, read along the row.

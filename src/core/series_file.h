@@ -36,8 +36,8 @@ struct SeriesReading {
 // The most values a series may have: as many as the list can hold.
 inline constexpr int kMostValues = 32767;
 
-// A file's bytes: UTF-8 (with or without its mark), UTF-16 with its mark, or Latin-1;
-// columns separated by ";", tab or ","; LF or CR LF; an optional header row; quoted
+// A file's bytes: UTF-8 (with or without its mark), UTF-16 with its mark, or Windows-1252;
+// columns separated by ";", tab or ","; LF, CR LF or CR; an optional header row; quoted
 // cells; a decimal comma or point.
 SeriesReading readSeries(const QByteArray& bytes);
 // The same from a file, which may also be missing, unreadable or a folder.

@@ -19,6 +19,8 @@ EXPECTED = [
     "./usr/share/man/man1/statistique.1.gz",
     "./usr/share/man/fr/man1/statistique.1.gz",
     "./usr/share/metainfo/statistique.metainfo.xml",
+    "./usr/share/statistique/donnees/enquete_classe.csv",
+    "./usr/share/statistique/donnees/README.md",
     "./usr/share/doc/statistique/copyright",
     "./usr/share/doc/statistique/changelog.gz",
 ]

@@ -32,8 +32,7 @@ struct Variable {
     std::int64_t missing = 0;  // empty cells, left out of every computation
 
     bool isMissing(std::size_t row) const {
-        return nature == Nature::Numeric ? std::isnan(numbers[row])
-                                         : codes[row] == kMissing;
+        return nature == Nature::Numeric ? std::isnan(numbers[row]) : codes[row] == kMissing;
     }
 };
 
@@ -71,9 +70,7 @@ struct Selection {
     std::vector<std::uint8_t> kept;
     std::size_t count = 0;
 
-    static Selection all(std::size_t rows) {
-        return {std::vector<std::uint8_t>(rows, 1), rows};
-    }
+    static Selection all(std::size_t rows) { return {std::vector<std::uint8_t>(rows, 1), rows}; }
 };
 
 }  // namespace core::individuals
