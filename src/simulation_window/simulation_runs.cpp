@@ -44,6 +44,12 @@ ui::ChartView::Draw drawOf(std::function<core::GraphiqueDuTableau(const core::Su
     };
 }
 
+// Four decimals at most, never "-0".
+QString rounded(double value) {
+    const double r = std::round(value * 1e4) / 1e4;
+    return core::textOfNumber(r == 0 ? 0.0 : r);
+}
+
 // The label's text is its accessible name, so a screen reader reads the result itself.
 void showText(QLabel* label, const QString& text, const QString& none = u"Aucun résultat"_s) {
     label->setText(text);
@@ -215,9 +221,12 @@ void Simulation::showResult() {
     }
     // The mean and the standard deviation as the command line names them; the shares
     // with their intervals written out below.
+    // n and N stand in the form above; the figures to four decimals, as the learner
+    // reads them.
     QStringList lines;
     for (const auto& [name, value] : sim::rowsOf(*result_))
-        if (!name.startsWith(u"Part dans"_s)) lines << name + u" : "_s + value;
+        if (name.startsWith(u"Moyenne"_s) || name.startsWith(u"Écart-type"_s))
+            lines << name + u" : "_s + rounded(*core::readNumber(value));
     showText(Label_resume, lines.join(u'\n'));
     const auto& shares = result_->shares;
     for (size_t k = 0; k < 4; ++k)
@@ -238,7 +247,7 @@ void Simulation::showFluctuation() {
     QStringList parts;
     for (size_t i = 0; i < fluctuation_->sizes.size(); ++i)
         parts << u"n = %1 : s = %2"_s.arg(sim::grouped(fluctuation_->sizes[i]),
-                                          core::textOfNumber(fluctuation_->sds[i]));
+                                          rounded(fluctuation_->sds[i]));
     showText(Label_fluctuation, parts.join(u" ; "_s));
     Picture_fluctuation->setChart(drawOf(
         [f = *fluctuation_](const core::Surface& s) { return sim::fluctuationChart(f, s); }));
@@ -252,11 +261,10 @@ void Simulation::showLargeNumbers() {
         return;
     }
     const auto& l = *largeNumbers_;
-    showText(Label_grands_nombres,
-             (l.means ? u"Moyenne après %1 tirages : %2 (μ = %3)"_s
-                      : u"Fréquence après %1 tirages : %2 (p = %3)"_s)
-                 .arg(sim::grouped(std::ssize(l.running)), core::textOfNumber(l.running.back()),
-                      core::textOfNumber(l.centre)));
+    showText(Label_grands_nombres, (l.means ? u"Moyenne après %1 tirages : %2 (μ = %3)"_s
+                                            : u"Fréquence après %1 tirages : %2 (p = %3)"_s)
+                                       .arg(sim::grouped(std::ssize(l.running)),
+                                            rounded(l.running.back()), rounded(l.centre)));
     Picture_grands_nombres->setChart(
         drawOf([l](const core::Surface& s) { return sim::largeNumbersChart(l, s); }));
 }

@@ -1,10 +1,12 @@
 #include "simulation_window/simulation_window.h"
 
 #include "chart_export/chart_export.h"
+#include "core/numbers.h"
 #include "ui/chart_output.h"
 #include "ui/chart_view.h"
 #include "ui/look.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -56,6 +58,7 @@ Simulation::Simulation(QWidget* parent) : QWidget(parent, Qt::Window) {
     Barre_progression->setAccessibleName(u"Avancement du calcul"_s);
     Barre_progression->setRange(0, 1000);
     Barre_progression->setValue(0);
+    Barre_progression->setFormat(u"%p %"_s);
     Command_annuler = button(u"Annuler"_s, u"Command_annuler"_s, this);
     Command_annuler->setEnabled(false);
     Label_etat = resultLabel(u"Label_etat"_s, this);
@@ -110,6 +113,7 @@ QWidget* Simulation::createParameters() {
     Choix_tirage = new QComboBox(box);
     Choix_tirage->setObjectName(u"Choix_tirage"_s);
     Choix_tirage->setAccessibleName(u"Tirage"_s);
+    Choix_tirage->view()->setAccessibleName(u"Ce qui peut être tiré"_s);
     Choix_tirage->addItems({u"Une proportion p"_s, u"La série principale (moyennes)"_s,
                             u"Le tableau d'effectifs (moyennes)"_s});
     form->addRow(u"Tirage :"_s, Choix_tirage);
@@ -132,6 +136,7 @@ QWidget* Simulation::createParameters() {
         s->setAccessibleName(said);
         s->setRange(low, high);
         s->setValue(value);
+        s->setLocale(core::regionalLocale());  // "1 000", as the program writes numbers
         s->setGroupSeparatorShown(true);
         return s;
     };
@@ -140,6 +145,7 @@ QWidget* Simulation::createParameters() {
     Text_nombre =
         spin(u"Text_nombre"_s, u"Nombre d'échantillons N"_s, 1, int(sim::kMostSamples), 1000);
     Text_serie = spin(u"Text_serie"_s, u"Série n°"_s, 0, 2147483647, int(sim::kDefaultSeries));
+    Text_serie->setGroupSeparatorShown(false);  // a number that names, not a quantity
     form->addRow(u"Taille des échantillons n :"_s, Text_taille);
     form->addRow(u"Nombre d'échantillons N :"_s, Text_nombre);
     form->addRow(u"Série n° :"_s, Text_serie);

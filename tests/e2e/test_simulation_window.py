@@ -9,6 +9,7 @@ import sys
 
 from harness import Accessible, Desktop, run_without_display, wait_until
 from test_accessibility import unnamed_controls
+from test_table import click_node
 
 SERIES_CSV = "Série 1\r\n3\r\n7\r\n8\r\n12\r\n".encode("utf-8")
 
@@ -45,10 +46,10 @@ def main(program):
         desktop.keys("s")  # &Simulation d'échantillons…
         desktop.window("Simulation d'échantillons")
         reader = Accessible()
-        node = reader.named("Taille des échantillons n")
-        root = node
-        while root.getRoleName() != "frame":
-            root = root.parent
+        root = wait_until(lambda: next((w for w in (reader.app.getChildAtIndex(i)
+                                                     for i in range(reader.app.childCount))
+                                        if w is not None and w.name == "Simulation d'échantillons"),
+                                       None), what="the window on the bus")
         assert unnamed_controls(reader, root) == [], unnamed_controls(reader, root)
 
         # A fair coin, n = 100, N = 1 000, series 4711: the command line's shares.
@@ -66,9 +67,13 @@ def main(program):
         desktop.screenshot("simulation_window.png")
 
         # Means of samples of the main series, far too many to finish: cancelled.
-        combo = reader.named("Tirage")
-        combo.queryComponent().grabFocus()
-        desktop.keys("Down")
+        combo = reader.find(lambda n: n.getRoleName() == "combo box", root)
+        click_node(desktop, combo)  # its list opens: the second choice, the main series
+        desktop.keys("Down", "Return")
+        wait_until(lambda: combo.name.startswith("La série principale")
+                   or reader.find(lambda n: n.name.startswith("La série principale")
+                                  and n.getRoleName() == "combo box"),
+                   what="the main series chosen")
         reader.named("Taille des échantillons n").queryValue().currentValue = 100000
         reader.named("Nombre d'échantillons N").queryValue().currentValue = 1000000
         press(reader, "Simuler les échantillons")
