@@ -261,10 +261,12 @@ void Simulation::showLargeNumbers() {
         return;
     }
     const auto& l = *largeNumbers_;
-    showText(Label_grands_nombres, (l.means ? u"Moyenne après %1 tirages : %2 (μ = %3)"_s
-                                            : u"Fréquence après %1 tirages : %2 (p = %3)"_s)
-                                       .arg(sim::grouped(std::ssize(l.running)),
-                                            rounded(l.running.back()), rounded(l.centre)));
+    const auto draws = std::ssize(l.running);
+    showText(Label_grands_nombres,
+             u"%1 après %2 : %3 (%4 = %5)"_s.arg(
+                 l.means ? u"Moyenne"_s : u"Fréquence"_s,
+                 sim::grouped(draws) + (draws > 1 ? u" tirages"_s : u" tirage"_s),
+                 rounded(l.running.back()), l.means ? u"μ"_s : u"p"_s, rounded(l.centre)));
     Picture_grands_nombres->setChart(
         drawOf([l](const core::Surface& s) { return sim::largeNumbersChart(l, s); }));
 }

@@ -3,6 +3,7 @@
 // values go to the list and the table of counts by its requests.
 
 #include "core/numbers.h"
+#include "core/simulation/charts.h"
 #include "core/simulation/report.h"
 #include "simulation_window/simulation_window.h"
 #include "ui/chart_view.h"
@@ -113,6 +114,39 @@ private slots:
             QVERIFY2(shown(w).last().endsWith(lastEnds), qPrintable(shown(w).last()));
         QVERIFY(w.Picture_histogramme->drawn());
         QVERIFY(!w.Picture_histogramme->accessibleDescription().isEmpty());
+    }
+
+    // The other two runs: their charts (and so what a screen reader hears) are the core's.
+    void otherRunsShowTheCore_data() {
+        QTest::addColumn<bool>("sequence");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("fluctuation") << false << 10 << u"n = 25 : s = "_s;
+        QTest::newRow("large numbers") << true << 1000 << u"Fréquence après 1 000 tirages"_s;
+        QTest::newRow("a single draw") << true << 1 << u"Fréquence après 1 tirage :"_s;
+    }
+    void otherRunsShowTheCore() {
+        QFETCH(bool, sequence);
+        QFETCH(int, n);
+        QFETCH(QString, said);
+        Simulation w;
+        w.show();
+        fill(w, Proportion, u"1/6"_s, n, 50, 21);
+        w.Text_tailles->setText(u"25 ; 100\n400"_s);
+        QTest::mouseClick(sequence ? w.Command_grands_nombres : w.Command_fluctuation,
+                          Qt::LeftButton);
+        waitForRun(w);
+        const sim::Parameters p{.p = 1.0 / 6, .n = n, .samples = 50, .series = 21};
+        const QString description =
+            sequence
+                ? sim::largeNumbersChart(*sim::largeNumbers(p)).description
+                : sim::fluctuationChart(*sim::fluctuation(p, {25, 100, 400}, {}, 1)).description;
+        const ui::ChartView* view = sequence ? w.Picture_grands_nombres : w.Picture_fluctuation;
+        QVERIFY(!description.isEmpty());
+        QCOMPARE(view->content().description, description);
+        const QLabel* label = sequence ? w.Label_grands_nombres : w.Label_fluctuation;
+        QVERIFY2(label->text().startsWith(said), qPrintable(label->text()));
+        QCOMPARE(label->accessibleName(), label->text());
     }
 
     void cancelKeepsWhatWasShown() {
