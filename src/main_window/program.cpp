@@ -64,6 +64,8 @@ Simulation& simulationFor(statistique& main) {
     if (Tableau_effectifs::exists()) followTable();
     QObject::connect(&main, &statistique::tableauOuvert, simulation.get(), followTable);
     QObject::connect(&main, &statistique::finNormale, simulation.get(), &QWidget::close);
+    // First seen over the middle of the main window, as the program's other windows.
+    simulation->move(main.frameGeometry().center() - simulation->rect().center());
     return *simulation;
 }
 

@@ -1,7 +1,8 @@
 """The simulation window as a learner and a screen reader meet it: opened through
 Statistiques > Simulation d'échantillons…, a run of a fair coin whose shares, read
 through the accessibility bus, are the command line's for the same series number, then
-a long run of means of the main series cancelled, which leaves those shares as they were."""
+a long run of means of the main series cancelled, which leaves those shares as they were;
+the frequencies then sent to the main list and to the table of counts."""
 
 import os
 import re
@@ -82,6 +83,13 @@ def main(program):
         wait_until(lambda: reader.find(lambda n: n.name.startswith("Calcul annulé")),
                    what="the run to be cancelled")
         assert shares_shown(reader) == shares, (shares_shown(reader), shares)
+
+        # The coin's 1 000 frequencies to the main list, and their counts to the table.
+        press(reader, "Vers la liste")
+        wait_until(lambda: "Effectif total=1000" in reader.item_names("Résumé de la série"),
+                   what="the frequencies in the main list")
+        press(reader, "Vers le tableau d'effectifs")
+        desktop.window("Tableau d'effectifs")
 
 
 if __name__ == "__main__":
