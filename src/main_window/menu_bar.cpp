@@ -82,6 +82,8 @@ void statistique::createMenuBar() {
                          Keys(Qt::CTRL | Qt::Key_R), &statistique::mnuParametres_Click);
     mnuTableau = item(statistiques, QStringLiteral("&Tableau d'effectifs…"), "mnuTableau",
                       Keys(Qt::CTRL | Qt::Key_T), &statistique::mnuTableau_Click);
+    mnuSimulation = item(statistiques, QStringLiteral("&Simulation d'échantillons…"),
+                         "mnuSimulation", Keys(), &statistique::simulationRequested);
 
     QMenu* exercices = menu(menuBar(), QStringLiteral("E&xercices"), "mnuMenuExercices");
     mnuExercices = item(exercices, QStringLiteral("S'&entraîner…"), "mnuExercices",

@@ -1,10 +1,12 @@
 #include "main_window/program.h"
 
 #include "core/numbers.h"
+#include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
 #include "parameters/parametres_serie.h"
 #include "practice/exercices.h"
+#include "simulation_window/simulation_window.h"
 #include "table/tableau_effectifs.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
@@ -16,6 +18,7 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <memory>
 #include <optional>
 
 namespace program {
@@ -34,6 +37,38 @@ void loadTranslations() {
 // Until the main window's first frame: what it shows is made in the fonts it shows.
 std::optional<ui::StandardFontWhileMaking> standardFont;
 
+std::unique_ptr<Simulation> simulation;
+
+// The simulation window, made on first use: it draws from the main series and the
+// table of counts as they are, and hands its values to either.
+Simulation& simulationFor(statistique& main) {
+    if (simulation) return *simulation;
+    simulation = std::make_unique<Simulation>();
+    QObject::connect(simulation.get(), &Simulation::listRequested, &main,
+                     [&main](const QStringList& texts, const QString& step) {
+                         main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                     });
+    QObject::connect(simulation.get(), &Simulation::tableRequested, &main,
+                     [&main](const core::Tableau& table) {
+                         main.mnuTableau->trigger();  // made as the menu makes it
+                         if (Tableau_effectifs::instance().ouvrirDonnees(table))
+                             Tableau_effectifs::instance().showCentred();
+                     });
+    QObject::connect(&dexo_mod::modele(), &core::Modele::serie1Changee, simulation.get(),
+                     [] { simulation->setMainSeries(dexo_mod::modele().serie1); });
+    const auto followTable = [] {
+        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange,
+                         simulation.get(),
+                         [] { simulation->setTable(Tableau_effectifs::instance().tableau()); });
+    };
+    if (Tableau_effectifs::exists()) followTable();
+    QObject::connect(&main, &statistique::tableauOuvert, simulation.get(), followTable);
+    QObject::connect(&main, &statistique::finNormale, simulation.get(), &QWidget::close);
+    // First seen over the middle of the main window, as the program's other windows.
+    simulation->move(main.frameGeometry().center() - simulation->rect().center());
+    return *simulation;
+}
+
 }  // namespace
 
 void prepare() {
@@ -51,6 +86,14 @@ void wireWindows(statistique& main) {
     static QPointer<statistique> wired;
     if (wired == &main) return;
     wired = &main;
+    QObject::connect(&main, &statistique::simulationRequested, &main, [&main] {
+        Simulation& window = simulationFor(main);
+        window.setMainSeries(dexo_mod::modele().serie1);
+        if (Tableau_effectifs::exists()) window.setTable(Tableau_effectifs::instance().tableau());
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
 }
 
 void show(statistique& window, std::function<void()> then) {
@@ -71,6 +114,7 @@ void show(statistique& window, std::function<void()> then) {
 
 void end() {
     standardFont.reset();
+    simulation.reset();
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

@@ -70,6 +70,7 @@ public:
     QAction* mnuCopierGraphique;
     QAction* mnuParametres;
     QAction* mnuTableau;
+    QAction* mnuSimulation;
     QAction* mnuExercices;
     QAction* mnuAPropos;
 
@@ -115,6 +116,8 @@ signals:
     void tableauOuvert();
     // The main window closed for good: the learner's work was dealt with.
     void finNormale();
+    // "Simulation d'échantillons…": the owner shows the simulation window.
+    void simulationRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
