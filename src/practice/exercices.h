@@ -5,7 +5,7 @@
 // solutions shown, new data drawn from a numbered series, and the data sent to the
 // table window. Every figure and every text comes from core/exercices.
 
-#include "core/exercices.h"
+#include "core/exercises/exercise.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 

@@ -6,6 +6,10 @@
 // read from the file, the verdict on a typed answer, the worked solution written out
 // in French with regional decimals, and new data of the same shape drawn from a
 // numbered series. Pure functions of Qt Core, tested without a window.
+//
+// The engine's parts, each in its own file of this folder: reader.cpp and folders.cpp
+// (files in), figures.cpp and checking.cpp (expected answers, verdicts), hints.cpp,
+// solutions*.cpp (the working), new_data.cpp, data_table.cpp and corrected_sheet.cpp.
 
 #include "core/effectifs.h"
 #include "core/tableau_effectifs.h"
