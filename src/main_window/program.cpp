@@ -5,7 +5,7 @@
 #include "main_window/statistique.h"
 #include "parameters/parametres_serie.h"
 #include "practice/exercices.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/style.h"

@@ -2,7 +2,7 @@
 
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 

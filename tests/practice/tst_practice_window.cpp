@@ -4,7 +4,7 @@
 
 #include "practice/exercices.h"
 #include "support/fresh_start.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -8,7 +8,7 @@
 #include "exercise/dexo_enonce.h"
 #include "recovery/sauvegarde.h"
 #include "support/fresh_start.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
