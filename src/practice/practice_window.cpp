@@ -1,4 +1,4 @@
-#include "practice/exercices.h"
+#include "practice/practice_window.h"
 
 #include "core/random.h"
 #include "main_window/statistique.h"

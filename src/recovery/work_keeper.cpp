@@ -1,4 +1,4 @@
-#include "recovery/sauvegarde.h"
+#include "recovery/work_keeper.h"
 
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
