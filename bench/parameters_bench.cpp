@@ -7,7 +7,7 @@
 #include "core/series_file.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
-#include "parameters/parametres_serie.h"
+#include "parameters/parameters_window.h"
 
 #include <QFile>
 #include <QTemporaryDir>

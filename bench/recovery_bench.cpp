@@ -5,7 +5,7 @@
 #include "series.h"
 
 #include "core/atomic_file.h"
-#include "core/recuperation.h"
+#include "core/recovery_state.h"
 #include "main_window/statistique.h"
 
 #include <benchmark/benchmark.h>

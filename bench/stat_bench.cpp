@@ -9,7 +9,7 @@
 #include "main_window/calculer_bilan.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
-#include "recovery/sauvegarde.h"
+#include "recovery/work_keeper.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "core/graphiques_tableau.h"
 #include "core/tableau_effectifs.h"
-#include "table/saisie.h"
+#include "table/table_entry.h"
 #include "ui/chart_output.h"
 
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
-#include "recovery/sauvegarde.h"
+#include "recovery/work_keeper.h"
 #include "ui/session.h"
 
 #include <QApplication>

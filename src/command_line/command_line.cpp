@@ -1,7 +1,7 @@
 #include "command_line/command_line.h"
 
 #include "chart_export/chart_export.h"
-#include "core/exercices.h"
+#include "core/exercises/exercise.h"
 #include "core/graphiques.h"
 #include "core/numbers.h"
 #include "core/parametres.h"

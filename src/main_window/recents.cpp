@@ -2,7 +2,7 @@
 // settings. One that has gone says so, and is taken out of the list when chosen.
 
 #include "main_window/statistique.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 

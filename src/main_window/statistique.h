@@ -11,8 +11,8 @@
 // on past a failing step.
 
 #include "core/graphiques.h"
-#include "core/historique.h"
-#include "core/recents.h"
+#include "core/history.h"
+#include "core/recent_files.h"
 #include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"

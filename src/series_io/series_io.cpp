@@ -8,7 +8,7 @@
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 #include "ui/message_box.h"
 
 #include <QClipboard>

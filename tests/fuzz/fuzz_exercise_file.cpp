@@ -2,7 +2,7 @@
 // whose answers, verdicts, hints, solutions, new data and corrected sheet all come out
 // without a crash.
 
-#include "core/exercices.h"
+#include "core/exercises/exercise.h"
 #include "core/numbers.h"
 
 #include <QByteArray>

@@ -2,8 +2,8 @@
 // series while it is open and computes nothing while it is closed.
 
 #include "engine/dexo_mod.h"
-#include "parameters/boite_a_moustaches.h"
-#include "parameters/parametres_serie.h"
+#include "parameters/box_plot.h"
+#include "parameters/parameters_window.h"
 #include "support/fresh_start.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // hints and solutions shown, a series number giving the same data again, files that do
 // not read listed greyed with their reason, and the data sent to the table window.
 
-#include "practice/exercices.h"
+#include "practice/practice_window.h"
 #include "support/fresh_start.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 
 #include <QAction>
 #include <QComboBox>

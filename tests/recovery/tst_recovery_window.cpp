@@ -4,11 +4,11 @@
 // message; one with nothing unsaved is not asked about. And undo over the series'
 // changes, from the menu and with Ctrl+Z where no text box has the focus.
 
-#include "core/recuperation.h"
+#include "core/recovery_state.h"
 #include "exercise/dexo_enonce.h"
-#include "recovery/sauvegarde.h"
+#include "recovery/work_keeper.h"
 #include "support/fresh_start.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 #include "chart_export/chart_export.h"
 #include "core/graphiques_tableau.h"
 #include "support/fresh_start.h"
-#include "table/saisie.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_entry.h"
+#include "table/table_window.h"
 #include "ui/chart_view.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 // main list.
 
 #include "support/fresh_start.h"
-#include "table/saisie.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_entry.h"
+#include "table/table_window.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -6,6 +6,10 @@
 // table files, fills itself with the exercise's data, and sends its series to the main
 // list through versLaListe(), which the main window carries out. Every figure comes
 // from core/tableau_effectifs; the window only shows them.
+//
+// Its controls and wiring are table_window.cpp, what follows an edit
+// table_window_editing.cpp, its files table_window_files.cpp, and the grid typed into
+// table_entry.h.
 
 #include "core/tableau_effectifs.h"
 #include "ui/form.h"

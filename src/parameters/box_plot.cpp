@@ -1,4 +1,4 @@
-#include "parameters/boite_a_moustaches.h"
+#include "parameters/box_plot.h"
 
 #include "core/numbers.h"
 #include "ui/look.h"

@@ -1,22 +1,18 @@
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 
 #include "chart_export/chart_export.h"
-#include "core/atomic_file.h"
 #include "core/graphiques_tableau.h"
-#include "core/numbers.h"
 #include "main_window/statistique.h"
-#include "table/saisie.h"
+#include "table/table_entry.h"
 #include "ui/chart_view.h"
 #include "ui/command_button.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
-#include "ui/message_box.h"
 #include "ui/table_model.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -29,17 +25,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using Nature = core::Tableau::Nature;
-
-namespace {
-
-const QString kTableaux = u"Tableaux d'effectifs (*.csv *.txt);;Tous les fichiers (*)"_s;
-
-QString nomDe(const QString& chemin) {
-    return QFileInfo(chemin).fileName();
-}
-
-}  // namespace
 
 Tableau_effectifs::Tableau_effectifs()
     : ui::Form({.caption = u"Tableau d'effectifs"_s,
@@ -236,214 +221,6 @@ Tableau_effectifs::Tableau_effectifs()
 const core::Tableau& Tableau_effectifs::tableau() const {
     return saisie_->tableau();
 }
-
-// Another kind keeps every row's texts, so going back shows them again.
-void Tableau_effectifs::Choix_nature_Change() {
-    core::Tableau t = tableau();
-    t.nature = Choix_nature->currentIndex() == 1 ? Nature::Classes : Nature::Valeurs;
-    t.fermeADroite = Choix_fermeture->currentIndex() == 0;
-    if (t == tableau()) return;
-    saisie_->remplacer(std::move(t));
-}
-
-void Tableau_effectifs::montrer() {
-    const core::Tableau& t = tableau();
-    const core::Analyse& a = saisie_->analyse();
-    {
-        const QSignalBlocker bloque(Choix_nature), bloque2(Choix_fermeture);
-        Choix_nature->setCurrentIndex(t.nature == Nature::Classes ? 1 : 0);
-        Choix_fermeture->setCurrentIndex(t.fermeADroite ? 0 : 1);
-    }
-    Choix_fermeture->setVisible(t.nature == Nature::Classes);
-    Label_erreur->setText(core::texteDeLaFaute(a));
-    const auto parametres = core::parametresDuTableau(a);
-    modeleParametres_->setRows(int(parametres.size()), [parametres](int ligne) {
-        return QStringList{parametres[size_t(ligne)].first, parametres[size_t(ligne)].second};
-    });
-    Label_definition->setText(core::definitionDesQuantiles(t.nature));
-    montrerSeuil();
-    // Bars are drawn for values and a histogram for classes: a new kind of table
-    // brings the one that fits it.
-    if (t.nature != natureMontree_) {
-        natureMontree_ = t.nature;
-        const auto fait = t.nature == Nature::Classes ? core::GraphiqueTableau::Histogramme
-                                                      : core::GraphiqueTableau::Batons;
-        const int choisi = Choix_graphique->currentIndex();
-        if (choisi == int(core::GraphiqueTableau::Batons) ||
-            choisi == int(core::GraphiqueTableau::Histogramme)) {
-            const QSignalBlocker bloque(Choix_graphique);
-            Choix_graphique->setCurrentIndex(int(fait));
-        }
-    }
-    montrerGraphique();
-    emit tableauChange();
-}
-
-// The chart is worked out for the area's size, again whenever that changes.
-void Tableau_effectifs::montrerGraphique() {
-    const auto quel = core::GraphiqueTableau(Choix_graphique->currentIndex());
-    Check_deciles->setEnabled(quel == core::GraphiqueTableau::Boite);
-    Picture_tableau->setChart(
-        [analyse = saisie_->analyse(), quel, deciles = Check_deciles->isChecked()](double largeur,
-                                                                                   double hauteur) {
-            core::Surface surface;
-            surface.largeur = float(largeur);
-            surface.hauteur = float(hauteur);
-            core::GraphiqueDuTableau g = core::graphiqueDuTableau(analyse, quel, surface, deciles);
-            return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
-        });
-}
-
-void Tableau_effectifs::Command_exporter_Click() {
-    chart_export::exportChosen(
-        this, Picture_tableau->chart(),
-        fichier_.isEmpty() ? u"graphique"_s : QFileInfo(fichier_).completeBaseName());
-}
-
-void Tableau_effectifs::montrerSeuil() {
-    const auto texte = core::cellNumber(Text_seuil->text());
-    Label_seuil->setText(
-        texte ? core::texteDuSeuil(saisie_->analyse(), core::numberFromText(*texte)) : QString());
-}
-
-// The line follows the current cell; a computed cell shows its figure, read-only.
-void Tableau_effectifs::montrerCellule() {
-    const QModelIndex ici = Table_saisie->currentIndex();
-    Text_cellule->setText(ici.isValid() ? ici.data(Qt::EditRole).toString() : QString());
-    Text_cellule->setReadOnly(!ici.isValid() || !(ici.flags() & Qt::ItemIsEditable));
-    const QString colonne =
-        ici.isValid()
-            ? saisie_->headerData(ici.column(), Qt::Horizontal, Qt::DisplayRole).toString()
-            : QString();
-    Text_cellule->setAccessibleDescription(
-        ici.isValid() ? u"%1, ligne %2"_s.arg(colonne).arg(ici.row() + 1) : QString());
-}
-
-// Enter writes the line into the current cell, as typing into the cell would.
-void Tableau_effectifs::Text_cellule_Valider() {
-    const QModelIndex ici = Table_saisie->currentIndex();
-    if (!ici.isValid() || Text_cellule->isReadOnly()) return;
-    saisie_->setData(ici, Text_cellule->text(), Qt::EditRole);
-}
-
-void Tableau_effectifs::Command_ajouter_Click() {
-    const QModelIndex ici = Table_saisie->currentIndex();
-    const int ligne = ici.isValid() ? ici.row() + 1 : int(tableau().lignes.size());
-    saisie_->insererLigne(ligne);
-    Table_saisie->setCurrentIndex(saisie_->index(ligne, 0));
-    Table_saisie->setFocus();
-}
-
-void Tableau_effectifs::Command_supprimer_Click() {
-    const QModelIndex ici = Table_saisie->currentIndex();
-    if (!ici.isValid()) return;
-    saisie_->supprimerLigne(ici.row());
-    Table_saisie->setFocus();
-}
-
-void Tableau_effectifs::Command_exercice_Click() {
-    if (!modificationsTraitees()) return;
-    saisie_->remplacer(core::tableauDeLExercice());
-    montrerFichier({});
-}
-
-bool Tableau_effectifs::ouvrirDonnees(const core::Tableau& donnees) {
-    if (!modificationsTraitees()) return false;
-    saisie_->remplacer(donnees);
-    montrerFichier({});
-    return true;
-}
-
-void Tableau_effectifs::Command_vers_liste_Click() {
-    bool trop = false;
-    const QStringList textes = core::versLaListe(saisie_->analyse(), trop);
-    if (trop) {
-        ui::messageBox(
-            u"La série aurait plus de 32 767 valeurs : la liste ne peut pas les "
-            u"contenir."_s);
-        return;
-    }
-    emit versLaListe(textes);
-}
-
-bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
-    const core::TableReading lecture = core::readTableFile(chemin);
-    if (!lecture.tableau) {
-        ui::messageBox(core::explain(lecture.error, nomDe(chemin)));
-        return false;
-    }
-    saisie_->remplacer(*lecture.tableau);
-    montrerFichier(chemin);
-    statistique::noterRecent({core::Recent::Genre::Tableau, chemin});
-    // What is at fault shows in red, and the line under the table says where.
-    return true;
-}
-
-void Tableau_effectifs::Command_ouvrir_Click() {
-    if (!modificationsTraitees()) return;
-    const QString chemin = ui::fileToOpen(this, u"Ouvrir un tableau d'effectifs"_s, kTableaux);
-    if (!chemin.isEmpty()) ouvrirTableau(chemin);
-}
-
-void Tableau_effectifs::Command_enregistrer_Click() {
-    const QString chemin = ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s,
-                                          fichier_.isEmpty() ? u"tableau.csv"_s : fichier_,
-                                          {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
-    if (!chemin.isEmpty()) enregistrerDans(chemin);
-}
-
-bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
-    const QByteArray octets = core::tableFile(tableau());
-    const QString pourquoi = core::saveAtomically(
-        chemin, [&](QIODevice& fichier) { return fichier.write(octets) == octets.size(); });
-    if (!pourquoi.isEmpty()) {
-        ui::messageBox(u"Impossible d'enregistrer « %1 » : %2."_s.arg(nomDe(chemin), pourquoi));
-        return false;
-    }
-    montrerFichier(chemin);
-    statistique::noterRecent({core::Recent::Genre::Tableau, chemin});
-    return true;
-}
-
-void Tableau_effectifs::montrerFichier(const QString& chemin) {
-    fichier_ = chemin;
-    enregistre_ = tableau();
-    emit tableauChange();
-    setWindowTitle(chemin.isEmpty() ? u"Tableau d'effectifs"_s
-                                    : u"Tableau d'effectifs - "_s + nomDe(chemin));
-}
-
-bool Tableau_effectifs::enregistre() const {
-    const auto vide = [](const core::Tableau& t) {
-        return std::all_of(t.lignes.begin(), t.lignes.end(),
-                           [](const core::Tableau::Ligne& l) { return l.estVide(); });
-    };
-    return tableau() == enregistre_ || (fichier_.isEmpty() && vide(tableau()));
-}
-
-void Tableau_effectifs::recuperer(const core::Tableau& tableau, const QString& fichier) {
-    saisie_->remplacer(tableau);
-    montrerFichier(fichier);
-    enregistre_ = {};
-    emit tableauChange();
-}
-
-bool Tableau_effectifs::modificationsTraitees() {
-    if (enregistre()) return true;
-    const QString quoi =
-        fichier_.isEmpty() ? u"du tableau d'effectifs"_s : u"de "_s + nomDe(fichier_);
-    const int choix = ui::ask(u"Enregistrer les modifications %1 ?"_s.arg(quoi),
-                              {u"Enregistrer"_s, u"Ne pas enregistrer"_s, u"Annuler"_s}, 2);
-    if (choix == 0) {
-        if (!fichier_.isEmpty()) return enregistrerDans(fichier_);
-        const QString chemin =
-            ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s, u"tableau.csv"_s,
-                           {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
-        return !chemin.isEmpty() && enregistrerDans(chemin);
-    }
-    return choix == 1;
-}
-
 // The main window's way in: created on first use, its "Vers la liste" wired to the main
 // list, shown beside it without a modal loop, brought to the front when already open.
 void statistique::mnuTableau_Click() {

@@ -2,9 +2,9 @@
 // exactly, damaged ones refused; each program's state under its own lock, the states of
 // programs that stopped found, forgotten or set aside; undo and redo over named steps.
 
-#include "core/historique.h"
-#include "core/recents.h"
-#include "core/recuperation.h"
+#include "core/history.h"
+#include "core/recent_files.h"
+#include "core/recovery_state.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -221,4 +221,4 @@ void RecuperationTest::recentFiles() {
 }
 
 QTEST_GUILESS_MAIN(RecuperationTest)
-#include "tst_recuperation.moc"
+#include "tst_recovery_state.moc"

@@ -1,8 +1,8 @@
-#include "practice/exercices.h"
+#include "practice/practice_window.h"
 
 #include "core/random.h"
 #include "main_window/statistique.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 #include "ui/command_button.h"
 #include "ui/guarded.h"
 #include "ui/look.h"

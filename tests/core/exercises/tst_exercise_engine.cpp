@@ -3,7 +3,7 @@
 // own data and with drawn data; the verdicts and their tolerance; the working written
 // out; new data that a number always gives back; files that do not read.
 
-#include "core/exercices.h"
+#include "core/exercises/exercise.h"
 #include "core/numbers.h"
 
 #include <QDir>
@@ -439,4 +439,4 @@ void ExercicesTest::score() {
 }
 
 QTEST_APPLESS_MAIN(ExercicesTest)
-#include "tst_exercices.moc"
+#include "tst_exercise_engine.moc"

@@ -1,8 +1,8 @@
-#include "recovery/sauvegarde.h"
+#include "recovery/work_keeper.h"
 
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
-#include "table/tableau_effectifs.h"
+#include "table/table_window.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 

@@ -1,4 +1,4 @@
-#include "core/historique.h"
+#include "core/history.h"
 
 using namespace Qt::StringLiterals;
 

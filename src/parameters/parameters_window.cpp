@@ -1,9 +1,9 @@
-#include "parameters/parametres_serie.h"
+#include "parameters/parameters_window.h"
 
 #include "core/resume_next.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
-#include "parameters/boite_a_moustaches.h"
+#include "parameters/box_plot.h"
 #include "ui/guarded.h"
 #include "ui/table_model.h"
 

@@ -1,4 +1,4 @@
-#include "core/recuperation.h"
+#include "core/recovery_state.h"
 
 #include "core/atomic_file.h"
 

@@ -3,9 +3,9 @@
 // The practice window: the exercises found in files, each with its statement, its
 // data and its questions; the learner's answers checked, the hints and the worked
 // solutions shown, new data drawn from a numbered series, and the data sent to the
-// table window. Every figure and every text comes from core/exercices.
+// table window. Every figure and every text comes from core/exercises/.
 
-#include "core/exercices.h"
+#include "core/exercises/exercise.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 

@@ -1,4 +1,4 @@
-#include "table/saisie.h"
+#include "table/table_entry.h"
 
 #include <QBrush>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "core/recents.h"
+#include "core/recent_files.h"
 
 #include <QFileInfo>
 

@@ -1,0 +1,65 @@
+#include "core/exercises/exercise.h"
+
+#include "core/exercises/figures.h"
+#include "core/exercises/wording.h"
+#include "core/numbers.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace core {
+using namespace exercises;
+
+TableDesDonnees tableDesDonnees(const Exercice& e) {
+    TableDesDonnees t;
+    const bool plusieurs = e.series.size() > 1;
+    if (plusieurs) t.colonnes << u"Série"_s;
+    const SerieExercice& premiere = e.series.front();
+    const bool memeForme =
+        std::all_of(e.series.begin(), e.series.end(),
+                    [&](const SerieExercice& s) { return s.forme == premiere.forme; });
+    if (memeForme && premiere.forme == Forme::Classes)
+        t.colonnes << u"Classe"_s << u"Effectif"_s;
+    else if (memeForme && premiere.forme == Forme::Valeurs)
+        t.colonnes << u"Valeur"_s << u"Effectif"_s;
+    else
+        t.colonnes << u"Valeurs"_s;
+    for (const SerieExercice& s : e.series) {
+        const QStringList tete = plusieurs ? QStringList{s.nom} : QStringList{};
+        if (!memeForme || s.forme == Forme::Brute) {
+            QStringList valeurs;
+            if (s.forme == Forme::Brute) {
+                valeurs << texteDesValeurs(s.brutes);
+            } else {
+                for (const auto& p : s.ponderees())
+                    valeurs << exact(p.valeur) + u" (× "_s + exact(double(p.effectif)) + u')';
+                for (const auto& k : s.classes)
+                    valeurs << intervalle(s, k) + u" : "_s + exact(double(k.effectif));
+            }
+            t.lignes.push_back(tete + QStringList{valeurs.join(u" ; "_s)});
+            continue;
+        }
+        for (const auto& p : s.valeurs)
+            t.lignes.push_back(tete + QStringList{exact(p.valeur), exact(double(p.effectif))});
+        for (const auto& k : s.classes)
+            t.lignes.push_back(tete + QStringList{intervalle(s, k), exact(double(k.effectif))});
+    }
+    return t;
+}
+
+Tableau versTableau(const SerieExercice& s) {
+    Tableau t;
+    t.nature = s.forme == Forme::Classes ? Tableau::Nature::Classes : Tableau::Nature::Valeurs;
+    t.fermeADroite = s.fermeADroite;
+    for (const auto& p : s.ponderees())
+        t.lignes.push_back(
+            {.valeur = textOfNumber(p.valeur), .effectif = QString::number(p.effectif)});
+    for (const auto& k : s.classes)
+        t.lignes.push_back({.inferieure = textOfNumber(k.inferieure),
+                            .superieure = textOfNumber(k.superieure),
+                            .effectif = QString::number(k.effectif)});
+    return t;
+}
+
+}  // namespace core

@@ -1,0 +1,147 @@
+#pragma once
+
+// Exercises a learner answers and the program checks: read from a JSON file (a title,
+// a statement, one or more series, and for each question the quantity it asks, its
+// precision and its hint), the expected answers computed here from the data and never
+// read from the file, the verdict on a typed answer, the worked solution written out
+// in French with regional decimals, and new data of the same shape drawn from a
+// numbered series. Pure functions of Qt Core, tested without a window.
+//
+// The engine's parts, each in its own file of this folder: reader.cpp and folders.cpp
+// (files in), figures.cpp and checking.cpp (expected answers, verdicts), hints.cpp,
+// solutions*.cpp (the working), new_data.cpp, data_table.cpp and corrected_sheet.cpp.
+
+#include "core/effectifs.h"
+#include "core/tableau_effectifs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace core {
+
+struct SerieExercice {
+    enum class Forme { Brute, Valeurs, Classes };
+    QString nom;  // how the questions and the table name it, when there are several
+    Forme forme = Forme::Brute;
+    bool fermeADroite = true;
+    std::vector<double> brutes;           // a raw series, in its order
+    std::vector<ValeurEffectif> valeurs;  // values with counts
+    std::vector<Intervalle> classes;      // classes with counts
+    // How new data are drawn: raw values between min and max by steps of pas, about
+    // the series' own mean and spread; counts adding up to total.
+    double min = 0, max = 0, pas = 1;
+    qint64 total = 0;
+
+    qint64 effectif() const;
+    // The raw series as distinct values with their counts, or the values as given.
+    std::vector<ValeurEffectif> ponderees() const;
+};
+
+enum class Quantite {
+    Moyenne,
+    Mediane,
+    Q1,
+    Q3,
+    D1,
+    D9,
+    Etendue,
+    EcartInterquartile,
+    Variance,
+    EcartType,
+    Mode,
+    EffectifTotal,
+    FrequenceValeur,
+    EffectifAuDessus,
+    EffectifAuDessous,
+    PourcentageAuDessus,
+    PourcentageAuDessous,
+    ClasseModale,
+    Choix,
+    PlusGrand,
+    PlusPetit,
+};
+
+// The quantity a file names ("moyenne", "ecart_type", ...), if any.
+std::optional<Quantite> quantiteNommee(QStringView nom);
+
+struct QuestionExercice {
+    QString texte;
+    Quantite quantite = Quantite::Moyenne;
+    Quantite de = Quantite::Moyenne;     // what plus_grand and plus_petit compare
+    double parametre = 0;                // the value or the threshold asked about
+    int serie = 0;                       // which series, from 0
+    double ajouter = 0, multiplier = 1;  // asked of the values y = multiplier × x + ajouter
+    double precision = 0.01;
+    double tolerance = 0.005;
+    QString unite;
+    QString indice;     // the file's own, or empty for the quantity's
+    QStringList choix;  // a choice given by the file, and its right answer
+    QString reponse;
+    QString explication;  // added to the solution
+};
+
+struct Exercice {
+    QString titre, enonce;
+    std::vector<SerieExercice> series;
+    std::vector<QuestionExercice> questions;
+};
+
+struct LectureExercice {
+    std::optional<Exercice> exercice;
+    QString faute;  // why not: "ligne L : ..."
+};
+LectureExercice lireExercice(const QByteArray& json);
+LectureExercice lireFichierExercice(const QString& chemin);
+
+// The answers offered by a question answered by a choice; empty for a figure.
+QStringList choixDe(const Exercice& e, int question);
+// The exact figure expected, for a question answered by a figure. Several for modes.
+std::vector<double> attendus(const Exercice& e, int question);
+// The right choices, for a question answered by a choice.
+QStringList choixJustes(const Exercice& e, int question);
+// The expected answer as the solution writes it, rounded to the precision asked.
+QString reponseAttendue(const Exercice& e, int question);
+
+enum class Verdict { SansReponse, Juste, Faux };
+// A figure with "," or "." for its decimals, blanks between its digits allowed.
+Verdict verifier(const Exercice& e, int question, const QString& reponse);
+QString texteDuVerdict(Verdict v);                // "Juste", "Faux", or nothing
+QString texteDuScore(int justes, int questions);  // "3 réponses justes sur 4"
+
+QString indiceDe(const Exercice& e, int question);
+QString solutionDe(const Exercice& e, int question);
+
+// The same exercise with new data of the same shape, drawn from series n° numero
+// (from 1): the same classes or values with new counts of the same total, or as many
+// raw values between the same bounds. The same number always gives the same data.
+Exercice nouvellesDonnees(const Exercice& e, quint32 numero);
+
+// The data as a table for the window: its columns and its rows.
+struct TableDesDonnees {
+    QStringList colonnes;
+    std::vector<QStringList> lignes;
+};
+TableDesDonnees tableDesDonnees(const Exercice& e);
+// A series as a table of counts, to explore it in the table window.
+Tableau versTableau(const SerieExercice& s);
+
+// The exercises of some folders, each folder's files in the order of their names:
+// those that read, and those that do not with the reason.
+struct FichierExercice {
+    QString chemin;
+    LectureExercice lecture;
+};
+std::vector<FichierExercice> exercicesDes(const QStringList& dossiers);
+// Where exercises are looked for: those shipped beside the program, then those of the
+// system's data folders, then the learner's own (AppDataLocation/exercices).
+QStringList dossiersDesExercices();
+
+// The statement, the data, and each question with its answer and its working: a
+// corrected sheet, as plain text.
+QString feuilleCorrigee(const Exercice& e, quint32 numero);
+
+}  // namespace core

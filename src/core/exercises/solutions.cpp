@@ -1,0 +1,151 @@
+#include "core/exercises/solutions.h"
+
+#include "core/exercises/wording.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace core {
+using namespace exercises;
+namespace {
+
+QString solutionNombre(const QuestionExercice& q, const SerieExercice& s) {
+    const int dec = decimalesDe(q.precision);
+    if (const auto k = quantileDe(q.quantite)) return solutionQuantile(s, *k, dec, q.unite);
+    switch (q.quantite) {
+        case Quantite::Moyenne:
+            return solutionMoyenne(s, dec, q.unite);
+        case Quantite::Etendue:
+            return solutionEtendue(s, dec, q.unite);
+        case Quantite::EcartInterquartile: {
+            const auto un = valeurDe(s, Quantite::Q1), trois = valeurDe(s, Quantite::Q3);
+            if (!un || !trois) return {};
+            return solutionQuantile(s, *quantileDe(Quantite::Q1), 3, q.unite) + u' ' +
+                   solutionQuantile(s, *quantileDe(Quantite::Q3), 3, q.unite, true) +
+                   u" Écart interquartile = Q3 − Q1 = "_s + sobre(*trois) + u" − "_s + sobre(*un) +
+                   u' ' + avecUnite(egal(*trois - *un, dec), q.unite) + u'.';
+        }
+        case Quantite::Variance:
+            return solutionVariance(s, dec, false, q.unite);
+        case Quantite::EcartType:
+            return solutionVariance(s, dec, true, q.unite);
+        case Quantite::Mode:
+            return solutionMode(s, dec, q.unite);
+        case Quantite::EffectifTotal:
+            return solutionEffectifTotal(s);
+        case Quantite::FrequenceValeur:
+            return solutionFrequence(s, q.parametre, dec);
+        case Quantite::EffectifAuDessus:
+        case Quantite::EffectifAuDessous:
+        case Quantite::PourcentageAuDessus:
+        case Quantite::PourcentageAuDessous:
+            return solutionSeuil(s, q.parametre,
+                                 q.quantite == Quantite::EffectifAuDessus ||
+                                     q.quantite == Quantite::PourcentageAuDessus,
+                                 q.quantite == Quantite::PourcentageAuDessus ||
+                                     q.quantite == Quantite::PourcentageAuDessous,
+                                 dec);
+        default:
+            break;
+    }
+    return {};
+}
+
+// What an affine change of every value does to the figure asked, or nothing where the
+// question is simply worked on the changed values.
+QString linearite(const QuestionExercice& q, double avant, double apres) {
+    const int dec = decimalesDe(q.precision);
+    const QString m = exact(q.multiplier), a = exact(std::abs(q.ajouter));
+    const QString signe = q.ajouter < 0 ? u" − "_s : u" + "_s;
+    QString quoi;
+    if (q.multiplier != 1 && q.ajouter != 0)
+        quoi = u"Chaque valeur x devient "_s + m + u" × x"_s + signe + a;
+    else if (q.multiplier != 1)
+        quoi = u"Chaque valeur est multipliée par "_s + m;
+    else
+        quoi = (q.ajouter < 0 ? u"Retirer "_s : u"Ajouter "_s) + a + u" à chaque valeur"_s;
+    const QString av = sobre(avant);
+    switch (q.quantite) {
+        case Quantite::Moyenne:
+        case Quantite::Mediane:
+        case Quantite::Q1:
+        case Quantite::Q3:
+        case Quantite::D1:
+        case Quantite::D9:
+        case Quantite::Mode: {
+            const QString nom = nomDe(q.quantite);
+            return quoi + u" : "_s + nom + u" subit la même transformation. Après : "_s +
+                   (q.multiplier != 1 ? m + u" × "_s + av : av) +
+                   (q.ajouter != 0 ? signe + a : QString()) + u' ' +
+                   avecUnite(egal(apres, dec), q.unite) + u'.';
+        }
+        case Quantite::Etendue:
+        case Quantite::EcartInterquartile:
+        case Quantite::EcartType:
+            return quoi + u" : "_s + nomDe(q.quantite) +
+                   (q.multiplier != 1
+                        ? u" est multiplié par "_s + m +
+                              (q.ajouter != 0 ? u", l'ajout ne la change pas"_s : QString()) +
+                              u". Après : "_s + m + u" × "_s + av + u' '
+                        : u" ne change pas : les écarts entre les valeurs restent les "
+                          u"mêmes. Après : "_s) +
+                   avecUnite(egal(apres, dec), q.unite) + u'.';
+        case Quantite::Variance:
+            return quoi + u" : la variance"_s +
+                   (q.multiplier != 1 ? u" est multipliée par "_s + m + u"². Après : "_s + m +
+                                            u"² × "_s + av + u' '
+                                      : u" ne change pas. Après : "_s) +
+                   egal(apres, dec) + u'.';
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+QString solutionDe(const Exercice& e, int question) {
+    const QuestionExercice& q = e.questions[size_t(question)];
+    const QString plus = q.explication.isEmpty() ? QString() : u' ' + q.explication;
+    switch (q.quantite) {
+        case Quantite::Choix:
+            return u"Réponse : "_s + q.reponse + u'.' + plus;
+        case Quantite::ClasseModale:
+            return solutionClasseModale(e.series[size_t(q.serie)]) + plus;
+        case Quantite::PlusGrand:
+        case Quantite::PlusPetit: {
+            const auto v = comparees(e, q);
+            QStringList par;
+            for (size_t i = 0; i < v.size(); ++i)
+                par << u"« "_s + e.series[i].nom + u" » : "_s +
+                           (v[i] ? sobre(*v[i], decimalesDe(q.precision)) : u"—"_s);
+            const QStringList justes = choixJustes(e, question);
+            QString nom = nomDe(q.de);
+            nom[0] = nom[0].toUpper();
+            return nom + u" de chaque série : "_s + par.join(u" ; "_s) + u". La valeur la plus "_s +
+                   (q.quantite == Quantite::PlusGrand ? u"grande"_s : u"petite"_s) +
+                   u" est celle de « "_s + justes.join(u" » et « "_s) + u" »."_s + plus;
+        }
+        default:
+            break;
+    }
+    const SerieExercice& origine = e.series[size_t(q.serie)];
+    const bool change = q.ajouter != 0 || q.multiplier != 1;
+    if (!change) return solutionNombre(q, origine) + plus;
+    const SerieExercice apres = transformee(origine, q.multiplier, q.ajouter);
+    const auto v = attendus(e, question);
+    const auto avant =
+        q.quantite == Quantite::Mode ? std::optional<double>() : valeurDe(origine, q.quantite);
+    const QString loi = avant && !v.empty() ? linearite(q, *avant, v.front()) : QString();
+    if (loi.isEmpty())
+        return u"Sur les valeurs après le changement : "_s + solutionNombre(q, apres) + plus;
+    QuestionExercice sans = q;
+    sans.ajouter = 0;
+    sans.multiplier = 1;
+    sans.precision = 0.001;
+    QString avantLui = solutionNombre(sans, origine);
+    if (!avantLui.isEmpty()) avantLui[0] = avantLui[0].toLower();
+    return u"Avant le changement, "_s + avantLui + u' ' + loi + plus;
+}
+
+}  // namespace core
