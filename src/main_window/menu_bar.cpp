@@ -82,6 +82,8 @@ void statistique::createMenuBar() {
                          Keys(Qt::CTRL | Qt::Key_R), &statistique::mnuParametres_Click);
     mnuTableau = item(statistiques, QStringLiteral("&Tableau d'effectifs…"), "mnuTableau",
                       Keys(Qt::CTRL | Qt::Key_T), &statistique::mnuTableau_Click);
+    item(statistiques, QStringLiteral("&Deux variables…"), "mnuDeuxVariables", Keys(),
+         &statistique::mnuDeuxVariables_Click);
 
     QMenu* exercices = menu(menuBar(), QStringLiteral("E&xercices"), "mnuMenuExercices");
     mnuExercices = item(exercices, QStringLiteral("S'&entraîner…"), "mnuExercices",

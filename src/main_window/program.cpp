@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
+#include "pairs_window/deux_variables.h"
 #include "parameters/parametres_serie.h"
 #include "practice/exercices.h"
 #include "table/tableau_effectifs.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <memory>
 #include <optional>
 
 namespace program {
@@ -34,6 +36,19 @@ void loadTranslations() {
 // Until the main window's first frame: what it shows is made in the fonts it shows.
 std::optional<ui::StandardFontWhileMaking> standardFont;
 
+std::unique_ptr<pairs_window::Deux_variables> pairsWindow;
+
+// The two variables' window, made on first use, given the table of counts as it stands.
+pairs_window::Deux_variables& showPairsWindow() {
+    if (!pairsWindow) pairsWindow = std::make_unique<pairs_window::Deux_variables>();
+    if (Tableau_effectifs::exists())
+        pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
+    pairsWindow->show();
+    pairsWindow->raise();
+    pairsWindow->activateWindow();
+    return *pairsWindow;
+}
+
 }  // namespace
 
 void prepare() {
@@ -51,6 +66,21 @@ void wireWindows(statistique& main) {
     static QPointer<statistique> wired;
     if (wired == &main) return;
     wired = &main;
+    QObject::connect(&main, &statistique::deuxVariablesRequested, &main, [] { showPairsWindow(); });
+    // The Lorenz curve of the table of counts follows the table as it changes.
+    QObject::connect(&main, &statistique::tableauOuvert, &main, [] {
+        QObject::connect(
+            &Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange,
+            &Tableau_effectifs::instance(), [] {
+                if (pairsWindow)
+                    pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
+            });
+    });
+}
+
+void openPairs(statistique& main, const QString& file) {
+    wireWindows(main);
+    showPairsWindow().openFile(file);
 }
 
 void show(statistique& window, std::function<void()> then) {
@@ -71,6 +101,7 @@ void show(statistique& window, std::function<void()> then) {
 
 void end() {
     standardFont.reset();
+    pairsWindow.reset();
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

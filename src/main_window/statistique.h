@@ -115,6 +115,8 @@ signals:
     void tableauOuvert();
     // The main window closed for good: the learner's work was dealt with.
     void finNormale();
+    // Statistiques > Deux variables… was chosen.
+    void deuxVariablesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -194,6 +196,7 @@ private:
     // The parameters window and the table of counts
     void mnuParametres_Click();
     void mnuTableau_Click();
+    void mnuDeuxVariables_Click() { emit deuxVariablesRequested(); }
     void mnuExercices_Click();
 
     // Charts out of the window
