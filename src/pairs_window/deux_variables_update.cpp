@@ -119,7 +119,8 @@ void Deux_variables::updateEstimates() {
     const auto estimate = [&](QLineEdit* edit, QLabel* label, bool forY) {
         const QString typed = edit->text().trimmed();
         if (typed.isEmpty() || !summarized_) return showText(label, {});
-        const std::optional<double> v = core::readNumber(typed);
+        // The minus sign the window writes is read back as the keyboard's.
+        const std::optional<double> v = core::readNumber(QString(typed).replace(u'−', u'-'));
         if (!v) return showText(label, u"« %1 » n'est pas un nombre"_s.arg(typed));
         if (!curve) return showText(label, curve.fault);
         const pp::Computed<pp::Prediction> p =
