@@ -6,6 +6,7 @@
 #include "pairs_window/scatter_view.h"
 #include "ui/chart_view.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -41,6 +42,7 @@ QComboBox* combo(QWidget* parent, const char* name, const QString& accessible,
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(accessible);
     box->addItems(items);
+    box->view()->setAccessibleName(accessible);  // its list, read when it drops down
     return box;
 }
 

@@ -70,7 +70,8 @@ int PairsModel::columnCount(const QModelIndex& parent) const {
 
 QVariant PairsModel::data(const QModelIndex& index, int role) const {
     const std::size_t row = std::size_t(index.row());
-    if (row >= rows_.size()) return {};
+    // The analysis follows each change of the rows, so a row just added may not be in it yet.
+    if (row >= rows_.size() || row >= typed_.rows.size()) return {};
     const pp::RowCheck& check = typed_.rows[row];
     const bool faulty = check.faultyColumn == index.column();
     if (index.column() == 2) {
