@@ -96,6 +96,7 @@ QVariant PairsModel::data(const QModelIndex& index, int role) const {
 bool PairsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || index.column() > 1) return false;
     const std::size_t row = std::size_t(index.row());
+    if (row >= rows_.size() && value.toString().trimmed().isEmpty()) return false;
     if (row >= rows_.size()) {
         beginInsertRows({}, int(rows_.size()) + 1, int(row) + 1);
         rows_.resize(row + 1);
