@@ -3,7 +3,9 @@ variables…, pairs typed in its table, least squares chosen, and the learner's 
 dragged by its handle with real mouse moves; the sum of squared residuals and the
 least-squares equation read through the accessibility bus."""
 
+import os
 import sys
+import tempfile
 
 from harness import Accessible, Desktop, wait_until
 from test_accessibility import unnamed_controls
@@ -49,7 +51,8 @@ def handles(desktop, nuage):
 
 
 def main(program):
-    with Desktop(program) as desktop:
+    with tempfile.TemporaryDirectory() as folder, Desktop(program) as desktop:
+        opened_from_the_command_line(desktop, folder)
         desktop.start_program()
         window = desktop.window("Statistique")
         desktop.click_twips(window, 360, 6240, 735, 375)  # the focus in the main window
@@ -101,6 +104,25 @@ def main(program):
         assert moved >= 2.4, total.description
         assert total.description.endswith("(moindres carrés : 2,4)"), total.description
     print("pairs window: ok")
+
+
+def opened_from_the_command_line(desktop, folder):
+    """statistique --pairs=F alone shows the window on the file's pairs and names; the
+    program is closed again after."""
+    path = os.path.join(folder, "freinage.csv")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("vitesse;distance\n30;14\n50;32\n70;58\n90;90\n")
+    desktop.start_program(f"--pairs={path}")
+    desktop.window("Deux variables")
+    reader = Accessible()
+    figures = reader.named("Statistiques")
+    # x̄ = 60, ȳ = 48,5 worked out by hand.
+    wait_until(lambda: figures.description.startswith("Effectif : 4\nPoint moyen G(60 ; 48,5)"),
+               what="the file's figures")
+    table = reader.named("Table des paires").queryTable()
+    assert table.getColumnHeader(0).name == "vitesse", table.getColumnHeader(0).name
+    desktop.program.terminate()
+    desktop.program.wait(timeout=10)
 
 
 if __name__ == "__main__":
