@@ -134,6 +134,42 @@ private slots:
         QCOMPARE(text(w, result), shown);
     }
 
+    void residualsColumn() {
+        // Least squares of (1 ; 3), (2 ; 5), (3 ; 8): y = 2,5x + 1/3.
+        Deux_variables w;
+        w.setPairs({u"x"_s, u"y"_s, {1, 2, 3}, {3, 5, 8}});
+        const QAbstractItemModel* m = w.findChild<QTableView*>(u"Table_paires"_s)->model();
+        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), u"Résidu"_s);
+        QStringList shown;
+        for (int row = 0; row < 3; ++row) shown << m->index(row, 2).data().toString();
+        QCOMPARE(shown, (QStringList{u"0,17"_s, u"−0,33"_s, u"0,17"_s}));
+    }
+
+    void gini_data() {
+        QTest::addColumn<std::vector<double>>("population");
+        QTest::addColumn<std::vector<double>>("mass");
+        QTest::addColumn<QString>("shown");
+        // 1 − (0,5 × 0,25 + 0,5 × 1,25) by hand.
+        QTest::newRow("half owns a quarter")
+            << std::vector<double>{0.5, 1} << std::vector<double>{0.25, 1}
+            << u"Indice de Gini : 0,25"_s;
+        QTest::newRow("equality") << std::vector<double>{0.25, 0.5, 1}
+                                  << std::vector<double>{0.25, 0.5, 1} << u"Indice de Gini : 0"_s;
+        QTest::newRow("not shares")
+            << std::vector<double>{0.5, 2} << std::vector<double>{0.5, 1} << QString();
+    }
+    void gini() {
+        QFETCH(std::vector<double>, population);
+        QFETCH(std::vector<double>, mass);
+        QFETCH(QString, shown);
+        Deux_variables w;
+        w.setPairs({u"x"_s, u"y"_s, population, mass});
+        if (shown.isEmpty())
+            QVERIFY(!text(w, "Indice_Gini").startsWith(u"Indice de Gini"_s));
+        else
+            QCOMPARE(text(w, "Indice_Gini"), shown);
+    }
+
     void fitsDescribed() {
         Deux_variables w;
         w.setPairs({u"x"_s, u"y"_s, {1, 2, 3}, {3, 5, 7}});
