@@ -131,8 +131,18 @@ QWidget* Deux_variables::makeChartButtons(const QString& name, std::function<ui:
 
 void Deux_variables::pasteClipboard() {
     const QModelIndex at = table_->currentIndex();
-    model_->paste(QApplication::clipboard()->text(), at.isValid() ? at.row() : 0,
-                  at.isValid() ? std::min(at.column(), 1) : 0);
+    const int row = at.isValid() ? at.row() : 0;
+    QString text = QApplication::clipboard()->text();
+    // A spreadsheet's header row, two texts that are not numbers, names the variables.
+    const QStringList first = text.section(u'\n', 0, 0).trimmed().split(u'\t');
+    if (row == 0 && first.size() == 2 && !core::readNumber(first[0].trimmed()) &&
+        !core::readNumber(first[1].trimmed()) && !first[0].trimmed().isEmpty()) {
+        nameX_->setText(first[0].trimmed());
+        nameY_->setText(first[1].trimmed());
+        model_->setNames(nameX_->text(), nameY_->text());
+        text = text.section(u'\n', 1);
+    }
+    model_->paste(text, row, at.isValid() ? std::min(at.column(), 1) : 0);
 }
 
 void Deux_variables::setPairs(const pp::Pairs& pairs) {

@@ -74,11 +74,13 @@ private slots:
 
     void pastedPairs() {
         Deux_variables w;
-        QApplication::clipboard()->setText(u"1\t10\r\n2\t20\r\n3\tx\r\n4\t40\r\n"_s);
+        QApplication::clipboard()->setText(u"âge\ttaille\r\n1\t10\r\n2\t20\r\n3\tx\r\n4\t40\r\n"_s);
         w.findChild<QPushButton*>(u"Coller_paires"_s)->click();
         QCOMPARE(w.pairs().x, (std::vector<double>{1, 2, 4}));
         QCOMPARE(w.pairs().y, (std::vector<double>{10, 20, 40}));
-        QVERIFY(text(w, "Erreur_paires").startsWith(u"Ligne 3, y"_s));
+        QCOMPARE(w.pairs().nameX, u"âge"_s);  // the header row named them
+        QCOMPARE(w.pairs().nameY, u"taille"_s);
+        QVERIFY(text(w, "Erreur_paires").startsWith(u"Ligne 3, taille : « x »"_s));
         // The faulty cell keeps what was pasted.
         const QAbstractItemModel* m = w.findChild<QTableView*>(u"Table_paires"_s)->model();
         QCOMPARE(m->index(2, 1).data().toString(), u"x"_s);
