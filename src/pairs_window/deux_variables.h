@@ -57,6 +57,7 @@ private:
     void saveFile();
     void update();  // everything that follows the pairs or the options
     void updateByEye();
+    void updateResiduals();
     void updateEstimates();
     void updateLorenz();
     std::vector<core::pairs::Curve> shownFits(QStringList& faults) const;
@@ -80,6 +81,8 @@ private:
     std::optional<core::Analyse> counts_;
     core::pairs::Summary summary_;
     bool summarized_ = false;
+    std::optional<double> leastSquaresSum_;  // worked out once for the learner's moves
+    static constexpr int kByEyeChoice = 2;   // the learner's line in the chosen fits
 };
 
 }  // namespace pairs_window

@@ -208,7 +208,7 @@ pp::Computed<pp::Curve> Deux_variables::chosenFit() const {
     switch (chosen_->currentIndex()) {
         case 1:
             return pp::fit(p, pp::Method::Mayer);
-        case 2:
+        case kByEyeChoice:
             if (const auto l = scatter_->line())
                 return pp::Computed<pp::Curve>::success(pp::byEye(*l));
             return pp::Computed<pp::Curve>::failure(u"Le tracé au jugé n'est pas placé."_s);

@@ -76,8 +76,12 @@ void Deux_variables::update() {
     options.fits = fits;
     options.residuals = pp::ResidualStyle(residualStyle_->currentIndex());
     options.decimals = d;
+    leastSquaresSum_.reset();
+    if (const auto ls = pp::fit(p, pp::Method::LeastSquares))
+        leastSquaresSum_ = pp::sumOfSquaredResiduals(p, ls->line);
     scatter_->setOptions(options, byEye_->isChecked());
     updateByEye();
+    if (chosen_->currentIndex() != kByEyeChoice) updateResiduals();
     updateLorenz();
 }
 
@@ -91,24 +95,27 @@ void Deux_variables::updateByEye() {
         equation = u"Au jugé : "_s + pp::equation(pp::byEye(*line), d);
         sum = u"Somme des carrés des résidus : "_s +
               pp::rounded(pp::sumOfSquaredResiduals(p, *line), d);
-        if (leastSquares_->isChecked())
-            if (const auto ls = pp::fit(p, pp::Method::LeastSquares))
-                sum += u" (moindres carrés : "_s +
-                       pp::rounded(pp::sumOfSquaredResiduals(p, ls->line), d) + u")"_s;
+        if (leastSquares_->isChecked() && leastSquaresSum_)
+            sum += u" (moindres carrés : "_s + pp::rounded(*leastSquaresSum_, d) + u")"_s;
     }
     showText(byEyeEquation_, equation);
     showText(byEyeSum_, sum);
-    // The residuals follow the chosen fit; the learner's line moves them too.
+    // The residuals and estimates follow the learner's line only where it is the chosen fit.
+    if (chosen_->currentIndex() == kByEyeChoice) updateResiduals();
+}
+
+void Deux_variables::updateResiduals() {
+    const pp::Pairs& p = pairs();
+    const int d = decimals();
     const pp::Computed<pp::Curve> chosen = chosenFit();
     if (chosen) {
         model_->setResiduals(pp::residuals(p, *chosen), d);
     } else {
         model_->setResiduals({}, d);
     }
-    const pp::Pairs copy = p;
-    residualChart_->setChart([copy, chosen, d](double w, double h) -> ui::ChartView::Content {
+    residualChart_->setChart([this, chosen, d](double w, double h) -> ui::ChartView::Content {
         if (!chosen) return {{}, {}, chosen.fault};
-        return contentOf(pp::residualChart(copy, *chosen, d, surfaceOf(w, h)));
+        return contentOf(pp::residualChart(pairs(), *chosen, d, surfaceOf(w, h)));
     });
     updateEstimates();
 }
