@@ -51,6 +51,8 @@ QLabel* readableLabel(QWidget* parent, const char* name, const QString& accessib
 Deux_variables::Deux_variables(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Deux_variables"));
     setWindowTitle(QStringLiteral("Deux variables"));
+    // The program ends with its main window, whether this one is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     model_ = new PairsModel(this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(makeDataPanel());
