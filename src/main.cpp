@@ -23,7 +23,9 @@ int main(int argc, char* argv[]) {
     if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
     if (command_line::wantsIndividuals(arguments))
         return command_line::runIndividuals(argc, argv, arguments);
-    const core::Command command = core::parseCommandLine(arguments, english);
+    const QString pairsFile = command_line::pairsWindowFile(arguments);
+    const core::Command command =
+        pairsFile.isEmpty() ? core::parseCommandLine(arguments, english) : core::Command{};
     switch (command.kind) {
         case core::Command::Kind::Help:
         case core::Command::Kind::Version:
@@ -61,9 +63,10 @@ int main(int argc, char* argv[]) {
     // Keeping the work starts once the window shows, and offers first what a program
     // that stopped left: its folder and lock cost the first frame nothing.
     std::unique_ptr<Sauvegarde> sauvegarde;
-    program::show(window, [&sauvegarde] {
+    program::show(window, [&sauvegarde, &window, pairsFile] {
         sauvegarde = std::make_unique<Sauvegarde>();
         sauvegarde->proposer();
+        if (!pairsFile.isEmpty()) program::openPairs(window, pairsFile);
     });
     const int status = QApplication::exec();
     program::end();

@@ -79,7 +79,16 @@ int lorenz(int argc, char* argv[], const QCommandLineParser& parser, int decimal
 
 }  // namespace
 
+QString pairsWindowFile(const QStringList& arguments) {
+    const QStringList rest = arguments.mid(1);
+    if (rest.size() == 1 && rest[0].startsWith(u"--pairs="_s)) return rest[0].mid(8);
+    if (rest.size() == 2 && rest[0] == u"--pairs"_s) return rest[1];
+    return {};
+}
+
 bool wantsPairs(const QStringList& arguments) {
+    // A file of pairs alone opens the window.
+    if (!pairsWindowFile(arguments).isEmpty()) return false;
     bool wanted = false;
     for (const QString& a : arguments.mid(1)) {
         if (a == u"--"_s) break;

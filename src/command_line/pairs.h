@@ -9,6 +9,10 @@
 
 namespace command_line {
 
+// The file of `statistique --pairs=F` alone, which opens the two variables' window;
+// empty for any other arguments.
+QString pairsWindowFile(const QStringList& arguments);
+
 // Whether the arguments ask for two variables (--pairs or --lorenz).
 bool wantsPairs(const QStringList& arguments);
 

@@ -84,6 +84,8 @@ void statistique::createMenuBar() {
                       Keys(Qt::CTRL | Qt::Key_T), &statistique::mnuTableau_Click);
     mnuSimulation = item(statistiques, QStringLiteral("&Simulation d'échantillons…"),
                          "mnuSimulation", Keys(), &statistique::simulationRequested);
+    item(statistiques, QStringLiteral("&Deux variables…"), "mnuDeuxVariables", Keys(),
+         &statistique::mnuDeuxVariables_Click);
 
     QMenu* exercices = menu(menuBar(), QStringLiteral("E&xercices"), "mnuMenuExercices");
     mnuExercices = item(exercices, QStringLiteral("S'&entraîner…"), "mnuExercices",

@@ -4,6 +4,7 @@
 #include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"
 #include "main_window/statistique.h"
+#include "pairs_window/deux_variables.h"
 #include "parameters/parameters_window.h"
 #include "practice/practice_window.h"
 #include "simulation_window/simulation_window.h"
@@ -69,6 +70,19 @@ Simulation& simulationFor(statistique& main) {
     return *simulation;
 }
 
+std::unique_ptr<pairs_window::Deux_variables> pairsWindow;
+
+// The two variables' window, made on first use, given the table of counts as it stands.
+pairs_window::Deux_variables& showPairsWindow() {
+    if (!pairsWindow) pairsWindow = std::make_unique<pairs_window::Deux_variables>();
+    if (Tableau_effectifs::exists())
+        pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
+    pairsWindow->show();
+    pairsWindow->raise();
+    pairsWindow->activateWindow();
+    return *pairsWindow;
+}
+
 }  // namespace
 
 void prepare() {
@@ -94,6 +108,21 @@ void wireWindows(statistique& main) {
         window.raise();
         window.activateWindow();
     });
+    QObject::connect(&main, &statistique::deuxVariablesRequested, &main, [] { showPairsWindow(); });
+    // The Lorenz curve of the table of counts follows the table as it changes.
+    QObject::connect(&main, &statistique::tableauOuvert, &main, [] {
+        QObject::connect(
+            &Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange,
+            &Tableau_effectifs::instance(), [] {
+                if (pairsWindow)
+                    pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
+            });
+    });
+}
+
+void openPairs(statistique& main, const QString& file) {
+    wireWindows(main);
+    showPairsWindow().openFile(file);
 }
 
 void show(statistique& window, std::function<void()> then) {
@@ -115,6 +144,7 @@ void show(statistique& window, std::function<void()> then) {
 void end() {
     standardFont.reset();
     simulation.reset();
+    pairsWindow.reset();
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class statistique;
@@ -15,6 +17,8 @@ void wireWindows(statistique& main);
 // Shows the main window; once its first frame is on the screen, gives the program its icon
 // and runs `then`.
 void show(statistique& window, std::function<void()> then = {});
+// Opens the two variables' window on a file of pairs, over the main window.
+void openPairs(statistique& main, const QString& file);
 // Closes every window of the program, as the end of the process does.
 void end();
 

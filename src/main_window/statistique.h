@@ -118,6 +118,8 @@ signals:
     void finNormale();
     // "Simulation d'échantillons…": the owner shows the simulation window.
     void simulationRequested();
+    // Statistiques > Deux variables… was chosen.
+    void deuxVariablesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -197,6 +199,7 @@ private:
     // The parameters window and the table of counts
     void mnuParametres_Click();
     void mnuTableau_Click();
+    void mnuDeuxVariables_Click() { emit deuxVariablesRequested(); }
     void mnuExercices_Click();
 
     // Charts out of the window
