@@ -1,7 +1,7 @@
 #include "command_line/command_line.h"
-#include "command_line/simulation.h"
-#include "command_line/pairs.h"
 #include "command_line/individuals.h"
+#include "command_line/pairs.h"
+#include "command_line/simulation.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
 #include "main_window/statistique.h"
@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
     if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
     if (command_line::wantsIndividuals(arguments))
         return command_line::runIndividuals(argc, argv, arguments);
+    const QString individuals = command_line::takeIndividualsFile(arguments);
     const core::Command command = core::parseCommandLine(arguments, english);
     switch (command.kind) {
         case core::Command::Kind::Help:
@@ -61,7 +62,8 @@ int main(int argc, char* argv[]) {
     // Keeping the work starts once the window shows, and offers first what a program
     // that stopped left: its folder and lock cost the first frame nothing.
     std::unique_ptr<Sauvegarde> sauvegarde;
-    program::show(window, [&sauvegarde] {
+    program::show(window, [&sauvegarde, &window, individuals] {
+        if (!individuals.isEmpty()) emit window.individualsFileRequested(individuals);
         sauvegarde = std::make_unique<Sauvegarde>();
         sauvegarde->proposer();
     });

@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "exercise/dexo_enonce.h"
+#include "individuals_window/individus.h"
 #include "main_window/statistique.h"
 #include "parameters/parametres_serie.h"
 #include "practice/exercices.h"
@@ -15,6 +16,8 @@
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
+
+#include <memory>
 
 #include <optional>
 
@@ -34,6 +37,28 @@ void loadTranslations() {
 // Until the main window's first frame: what it shows is made in the fonts it shows.
 std::optional<ui::StandardFontWhileMaking> standardFont;
 
+std::unique_ptr<Individus> individus;
+
+// The window of a file of individuals, made on first use, shown in front.
+Individus& showIndividus(statistique& main) {
+    if (!individus) {
+        individus = std::make_unique<Individus>();
+        QObject::connect(individus.get(), &Individus::tableRequested, individus.get(),
+                         [](const core::Tableau& table) {
+                             Tableau_effectifs& window = Tableau_effectifs::instance();
+                             if (window.ouvrirDonnees(table)) window.showCentred();
+                         });
+        QObject::connect(individus.get(), &Individus::listRequested, &main,
+                         [&main](const QStringList& texts, const QString& step) {
+                             main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                         });
+    }
+    individus->show();
+    individus->raise();
+    individus->activateWindow();
+    return *individus;
+}
+
 }  // namespace
 
 void prepare() {
@@ -51,6 +76,10 @@ void wireWindows(statistique& main) {
     static QPointer<statistique> wired;
     if (wired == &main) return;
     wired = &main;
+    QObject::connect(&main, &statistique::individualsRequested, &main,
+                     [&main] { showIndividus(main).chooseFile(); });
+    QObject::connect(&main, &statistique::individualsFileRequested, &main,
+                     [&main](const QString& path) { showIndividus(main).open(path); });
 }
 
 void show(statistique& window, std::function<void()> then) {
@@ -70,6 +99,7 @@ void show(statistique& window, std::function<void()> then) {
 }
 
 void end() {
+    individus.reset();
     standardFont.reset();
     Exercices::unload();
     Tableau_effectifs::unload();

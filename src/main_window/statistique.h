@@ -115,6 +115,9 @@ signals:
     void tableauOuvert();
     // The main window closed for good: the learner's work was dealt with.
     void finNormale();
+    // "Ouvrir un fichier d'individus…", or a file of individuals to show.
+    void individualsRequested();
+    void individualsFileRequested(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,6 +171,7 @@ private:
 
     // Series in and out: files, the clipboard, a dropped file; and the About box
     void mnuOuvrir_Click();
+    void mnuIndividus_Click() { emit individualsRequested(); }
     void mnuEnregistrer_Click();
     void mnuEnregistrerSous_Click();
     void mnuCopierSerie_Click();
