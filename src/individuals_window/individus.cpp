@@ -140,13 +140,15 @@ void Individus::setDataset(ci::Dataset dataset, const QString& fileName) {
         Choix_variable_filtre->addItems(dataset_->names());
     }
     fillValueChoices();
+    // A filter naming variables of the old file may not bind to this one: everyone then.
+    selection_ = ci::Selection::all(dataset_->rowCount());
+    filterSelection();
+    showSelection();
     // Columns as wide as their names: measuring the cells would read every row.
-    for (int c = 0; c < grid_->columnCount(); ++c)
+    for (int c = 0; c < int(dataset_->variables().size()); ++c)
         Grille_individus->setColumnWidth(
             c, std::max(70, fontMetrics().horizontalAdvance(dataset_->variables()[size_t(c)].name) +
                                 24));
-    // A filter naming variables of the old file may not bind to this one.
-    applyFilter();
     if (variables_->rowCount() > 0) Liste_variables->selectRow(0);
 }
 
@@ -213,20 +215,20 @@ void Individus::cancelLoading() {
 }
 
 void Individus::applyFilter() {
-    if (!dataset_) return;
+    if (dataset_ && filterSelection()) showSelection();
+}
+
+// The selection the filter keeps; a fault is shown and the last selection kept.
+bool Individus::filterSelection() {
     const core::Reading<ci::Filter> filter = ci::parseFilter(Filtre->text(), *dataset_);
+    Faute_filtre->setVisible(!filter);
     if (!filter) {
         Faute_filtre->setText(ci::filterFault(filter.error));
         Faute_filtre->setAccessibleName(Faute_filtre->text());
-        Faute_filtre->show();
-        if (selection_.kept.size() == dataset_->rowCount()) return;
-        // A new file whose filter does not bind: everyone, until the filter is mended.
-        selection_ = ci::Selection::all(dataset_->rowCount());
-    } else {
-        Faute_filtre->hide();
-        selection_ = ci::evaluate(*filter.value, *dataset_);
+        return false;
     }
-    showSelection();
+    selection_ = ci::evaluate(*filter.value, *dataset_);
+    return true;
 }
 
 void Individus::showSelection() {

@@ -62,6 +62,7 @@ private:
     void pollLoading();
     void cancelLoading();
     void applyFilter();
+    bool filterSelection();
     void showSelection();
     void variableChosen();
     void fillValueChoices();
