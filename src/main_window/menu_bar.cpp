@@ -46,7 +46,7 @@ void statistique::createMenuBar() {
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &statistique::mnuEnregistrerSous_Click);
     item(fichier, QStringLiteral("Ouvrir un &fichier d'individus…"), "mnuIndividus", Keys(),
          &statistique::mnuIndividus_Click);
-    QMenu* exemples = fichier->addMenu(QStringLiteral("E&xemples"));
+    QMenu* exemples = fichier->addMenu(QStringLiteral("Exe&mples"));
     exemples->setObjectName(QStringLiteral("mnuExemples"));
     connect(exemples, &QMenu::aboutToShow, this, [this, exemples] {
         exemples->clear();
