@@ -38,7 +38,8 @@ CrossPanel::CrossPanel(QWidget* parent) : QWidget(parent), cells_(new CellsModel
         Choix_pourcentages->addItems({u"Effectifs"_s, u"Pourcentages en ligne"_s,
                                       u"Pourcentages en colonne"_s, u"Pourcentages du total"_s});
     }
-    Tableau_croise = cellsView(this, u"Tableau_croise"_s, u"Tableau croisé des individus"_s, cells_);
+    Tableau_croise =
+        cellsView(this, u"Tableau_croise"_s, u"Tableau croisé des individus"_s, cells_);
     Tableau_croise->setSelectionMode(QAbstractItemView::SingleSelection);
     Explication = new QLabel(this);
     Explication->setObjectName(u"Explication"_s);

@@ -63,7 +63,7 @@ QVariant CellsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     return cells_[size_t(index.row()) + 1].value(index.column());
 }
 

@@ -106,7 +106,7 @@ Individus::Individus(QWidget* parent)
     variable_ = new individuals_window::VariablePanel(split);
     split->addWidget(left);
     split->addWidget(variable_);
-    split->setStretchFactor(1, 2);
+    split->setSizes({360, 640});
     tabs->addTab(split, u"Variables"_s);
     cross_ = new individuals_window::CrossPanel(this);
     tabs->addTab(cross_, u"Tableau croisé"_s);

@@ -64,6 +64,10 @@ VariablePanel::VariablePanel(QWidget* parent)
     Choix_ordre->addItems({u"Ordre d'apparition"_s, u"Ordre alphabétique"_s, u"Par effectif"_s});
     Tableau_modalites = cellsView(this, u"Tableau_modalites"_s, u"Modalités"_s, modalities_);
     Tableau_parametres = cellsView(this, u"Tableau_parametres"_s, u"Paramètres"_s, parameters_);
+    // A long mode is cut rather than pushing the values out of sight.
+    Tableau_parametres->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    Tableau_parametres->horizontalHeader()->setStretchLastSection(true);
+    Tableau_parametres->setColumnWidth(0, 170);
     Tableau_valeurs = cellsView(this, u"Tableau_valeurs"_s, u"Effectifs par valeur"_s, values_);
     Tableau_classes = cellsView(this, u"Tableau_classes"_s, u"Classes"_s, classes_);
     Amplitude = new QLineEdit(this);
