@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
     if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
     if (command_line::wantsIndividuals(arguments))
         return command_line::runIndividuals(argc, argv, arguments);
+    const QString individuals = command_line::takeIndividualsFile(arguments);
     const QString pairsFile = command_line::pairsWindowFile(arguments);
     const core::Command command =
         pairsFile.isEmpty() ? core::parseCommandLine(arguments, english) : core::Command{};
@@ -63,7 +64,8 @@ int main(int argc, char* argv[]) {
     // Keeping the work starts once the window shows, and offers first what a program
     // that stopped left: its folder and lock cost the first frame nothing.
     std::unique_ptr<Sauvegarde> sauvegarde;
-    program::show(window, [&sauvegarde, &window, pairsFile] {
+    program::show(window, [&sauvegarde, &window, pairsFile, individuals] {
+        if (!individuals.isEmpty()) emit window.individualsFileRequested(individuals);
         sauvegarde = std::make_unique<Sauvegarde>();
         sauvegarde->proposer();
         if (!pairsFile.isEmpty()) program::openPairs(window, pairsFile);

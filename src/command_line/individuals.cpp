@@ -203,6 +203,18 @@ bool wantsIndividuals(const QStringList& arguments) {
     return false;
 }
 
+QString takeIndividualsFile(QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(u"--individuals="_s))
+            return arguments.takeAt(i).mid(QStringView(u"--individuals=").size());
+        if (arguments[i] == u"--individuals"_s && i + 1 < arguments.size()) {
+            arguments.removeAt(i);
+            return arguments.takeAt(i);
+        }
+    }
+    return {};
+}
+
 int runIndividuals(int argc, char* argv[], const QStringList& arguments) {
     try {
         return run(argc, argv, arguments);

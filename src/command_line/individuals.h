@@ -16,5 +16,8 @@ bool wantsIndividuals(const QStringList& arguments);
 // --classes=A [--start=D] | --crosstab=A,B [--percentages=row|column|total])
 // [--filter=E] [--chart=bars|pie|histogram --export=S]
 int runIndividuals(int argc, char* argv[], const QStringList& arguments);
+// `--individuals=F` (or `--individuals F`) alone opens the program on F: the file, taken
+// out of `arguments`, or the empty text when it is not given.
+QString takeIndividualsFile(QStringList& arguments);
 
 }  // namespace command_line

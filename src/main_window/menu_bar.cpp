@@ -3,10 +3,12 @@
 // the exercises to practise on, and the About box. No shortcut takes a key the text boxes use
 // (Ctrl+C, V, X, Z, A stay with them).
 
+#include "core/individuals/examples.h"
 #include "main_window/statistique.h"
 #include "ui/guarded.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +44,17 @@ void statistique::createMenuBar() {
     mnuEnregistrerSous =
         item(fichier, QStringLiteral("Enregistrer la série &sous…"), "mnuEnregistrerSous",
              Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &statistique::mnuEnregistrerSous_Click);
+    item(fichier, QStringLiteral("Ouvrir un &fichier d'individus…"), "mnuIndividus", Keys(),
+         &statistique::mnuIndividus_Click);
+    QMenu* exemples = fichier->addMenu(QStringLiteral("Exe&mples"));
+    exemples->setObjectName(QStringLiteral("mnuExemples"));
+    connect(exemples, &QMenu::aboutToShow, this, [this, exemples] {
+        exemples->clear();
+        for (const QString& path : core::individuals::exampleFiles())
+            connect(exemples->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
+                    [this, path] { emit individualsFileRequested(path); });
+        if (exemples->isEmpty()) exemples->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
+    });
     mnuRecents = fichier->addMenu(QStringLiteral("Séries &récentes"));
     mnuRecents->setObjectName(QStringLiteral("mnuRecents"));
     connect(mnuRecents, &QMenu::aboutToShow, this, ui::guarded([this] { mnuRecents_Show(); }));

@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"
+#include "individuals_window/individus.h"
 #include "main_window/statistique.h"
 #include "pairs_window/deux_variables.h"
 #include "parameters/parameters_window.h"
@@ -83,6 +84,35 @@ pairs_window::Deux_variables& showPairsWindow() {
     return *pairsWindow;
 }
 
+std::unique_ptr<Individus> individus;
+
+// The window of a file of individuals, made on first use, shown in front.
+Individus& showIndividus(statistique& main) {
+    if (!individus) {
+        individus = std::make_unique<Individus>();
+        QObject::connect(individus.get(), &Individus::tableRequested, individus.get(),
+                         [](const core::Tableau& table) {
+                             Tableau_effectifs& window = Tableau_effectifs::instance();
+                             if (window.ouvrirDonnees(table)) window.showCentred();
+                         });
+        // Two numeric variables of the selected individuals, studied together.
+        QObject::connect(individus.get(), &Individus::pairsRequested, individus.get(),
+                         [](const std::vector<double>& x, const std::vector<double>& y,
+                            const QString& nameX, const QString& nameY) {
+                             showPairsWindow().setPairs(core::pairs::Pairs{
+                                 .nameX = nameX, .nameY = nameY, .x = x, .y = y});
+                         });
+        QObject::connect(individus.get(), &Individus::listRequested, &main,
+                         [&main](const QStringList& texts, const QString& step) {
+                             main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                         });
+    }
+    individus->show();
+    individus->raise();
+    individus->activateWindow();
+    return *individus;
+}
+
 }  // namespace
 
 void prepare() {
@@ -118,6 +148,10 @@ void wireWindows(statistique& main) {
                     pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
             });
     });
+    QObject::connect(&main, &statistique::individualsRequested, &main,
+                     [&main] { showIndividus(main).chooseFile(); });
+    QObject::connect(&main, &statistique::individualsFileRequested, &main,
+                     [&main](const QString& path) { showIndividus(main).open(path); });
 }
 
 void openPairs(statistique& main, const QString& file) {
@@ -142,6 +176,7 @@ void show(statistique& window, std::function<void()> then) {
 }
 
 void end() {
+    individus.reset();
     standardFont.reset();
     simulation.reset();
     pairsWindow.reset();

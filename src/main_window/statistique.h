@@ -120,6 +120,9 @@ signals:
     void simulationRequested();
     // Statistiques > Deux variables… was chosen.
     void deuxVariablesRequested();
+    // "Ouvrir un fichier d'individus…", or a file of individuals to show.
+    void individualsRequested();
+    void individualsFileRequested(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -173,6 +176,7 @@ private:
 
     // Series in and out: files, the clipboard, a dropped file; and the About box
     void mnuOuvrir_Click();
+    void mnuIndividus_Click() { emit individualsRequested(); }
     void mnuEnregistrer_Click();
     void mnuEnregistrerSous_Click();
     void mnuCopierSerie_Click();
