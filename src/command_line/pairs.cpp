@@ -2,6 +2,9 @@
 
 #include "chart_export/chart_export.h"
 #include "core/command_line.h"
+#include "core/individuals/filter.h"
+#include "core/individuals/pairs_of.h"
+#include "core/individuals/reader.h"
 #include "core/numbers.h"
 #include "core/pairs/lorenz_chart.h"
 #include "core/pairs/pairs_file.h"
@@ -16,7 +19,9 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include <array>
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 namespace pairs = core::pairs;
@@ -63,6 +68,42 @@ std::optional<double> number(const QString& text) {
     const auto cell = core::cellNumber(text);
     if (!cell) return std::nullopt;
     return core::numberFromText(*cell);
+}
+
+// Two numeric variables of a file of individuals, under a filter; or why not, as the
+// message to print.
+std::optional<pairs::Pairs> pairsOfIndividuals(const QString& file, const QString& xName,
+                                               const QString& yName, const QString& filterText,
+                                               QString& fault) {
+    namespace ci = core::individuals;
+    const QString fileName = QFileInfo(file).fileName();
+    const core::Reading<ci::Dataset> read = ci::readIndividualsFile(file);
+    if (!read) {
+        fault = ci::explain(read.error, fileName);
+        return std::nullopt;
+    }
+    const ci::Dataset& d = *read.value;
+    const QString where = u"statistique : « %1 » : "_s.arg(fileName);
+    std::array<int, 2> chosen{};
+    for (int k = 0; k < 2; ++k) {
+        const QString name = (k == 0 ? xName : yName).trimmed();
+        chosen[k] = d.indexOf(name);
+        if (chosen[k] < 0) {
+            fault = where + u"la variable « %1 » n'existe pas ; les variables sont : %2"_s.arg(
+                                name, d.names().join(u", "_s));
+            return std::nullopt;
+        }
+        if (d.variables()[std::size_t(chosen[k])].nature != ci::Nature::Numeric) {
+            fault = where + u"la variable « %1 » n'est pas numérique"_s.arg(name);
+            return std::nullopt;
+        }
+    }
+    const core::Reading<ci::Filter> filter = ci::parseFilter(filterText, d);
+    if (!filter) {
+        fault = where + u"le filtre ne se lit pas : "_s + ci::filterFault(filter.error);
+        return std::nullopt;
+    }
+    return ci::pairsOf(d, chosen[0], chosen[1], ci::evaluate(*filter.value, d));
 }
 
 int lorenz(int argc, char* argv[], const QCommandLineParser& parser, int decimals) {
@@ -118,7 +159,10 @@ int runPairs(int argc, char* argv[], const QStringList& arguments) {
                        {u"predict-y"_s, {}, u"y"_s},
                        {u"chart"_s, {}, u"c"_s},
                        {u"export"_s, {}, u"s"_s},
-                       {u"decimals"_s, {}, u"n"_s}});
+                       {u"decimals"_s, {}, u"n"_s},
+                       {u"x"_s, {}, u"v"_s},
+                       {u"y"_s, {}, u"v"_s},
+                       {u"filter"_s, {}, u"e"_s}});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
@@ -169,9 +213,23 @@ int runPairs(int argc, char* argv[], const QStringList& arguments) {
         return usageError(u"graphique inconnu « %1 » (scatter ou residuals)"_s.arg(chart));
 
     const QString file = parser.value(u"pairs"_s);
-    const core::Reading<pairs::Pairs> read = pairs::readPairsFile(file);
-    if (!read) return failure(pairs::explain(read.error, QFileInfo(file).fileName()));
-    const pairs::Pairs& data = *read.value;
+    const bool individuals = parser.isSet(u"x"_s) || parser.isSet(u"y"_s);
+    if (individuals != (parser.isSet(u"x"_s) && parser.isSet(u"y"_s)))
+        return usageError(u"--x et --y vont ensemble, chacun avec une variable numérique"_s);
+    if (parser.isSet(u"filter"_s) && !individuals)
+        return usageError(u"--filter va avec --x et --y, sur un fichier d'individus"_s);
+    std::optional<pairs::Pairs> chosen;
+    if (individuals) {
+        QString fault;
+        chosen = pairsOfIndividuals(file, parser.value(u"x"_s), parser.value(u"y"_s),
+                                    parser.value(u"filter"_s), fault);
+        if (!chosen) return failure(fault);
+    } else {
+        core::Reading<pairs::Pairs> read = pairs::readPairsFile(file);
+        if (!read) return failure(pairs::explain(read.error, QFileInfo(file).fileName()));
+        chosen = std::move(read.value);
+    }
+    const pairs::Pairs& data = *chosen;
     const QString where = u"statistique : « %1 » : "_s.arg(QFileInfo(file).fileName());
     if (stats) {
         const pairs::Computed<pairs::Rows> rows = pairs::statisticsRows(data, decimals);

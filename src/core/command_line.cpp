@@ -43,6 +43,9 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
                        adds its rows, X and Y the estimates of y and of x
   --pairs=PAIRS --chart=scatter|residuals [--fit=FIT]... --export=OUTPUT
                        write the scatter plot with its fits, or the residuals
+  --pairs=INDIVIDUALS --x=V --y=W [--filter=E] ...
+                       the same for two numeric variables of a file of
+                       individuals, of the individuals the filter keeps
   --lorenz=SHARES --stats
                        print the Gini index of cumulated shares (population,
                        mass) or of a table of classes and counts
@@ -114,6 +117,9 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        estimations de y et de x
   --pairs=PAIRES --chart=scatter|residuals [--fit=AJUSTEMENT]... --export=SORTIE
                        écrit le nuage de points et ses ajustements, ou les résidus
+  --pairs=INDIVIDUS --x=V --y=W [--filter=E] ...
+                       de même pour deux variables numériques d'un fichier
+                       d'individus, des individus que le filtre garde
   --lorenz=PARTS --stats
                        écrit l'indice de Gini de parts cumulées (population,
                        masse) ou d'un tableau de classes et d'effectifs

@@ -2,6 +2,7 @@
 
 #include "core/individuals/counts.h"
 #include "core/individuals/filter.h"
+#include "core/individuals/pairs_of.h"
 #include "core/individuals/reader.h"
 #include "individuals_window/cross_panel.h"
 #include "individuals_window/grid_model.h"
@@ -268,13 +269,6 @@ void Individus::variableChosen() {
 void Individus::requestPairs() {
     const std::vector<int> chosen = chosenVariables();
     if (chosen.size() != 2) return;
-    const ci::Variable& x = dataset_->variables()[size_t(chosen[0])];
-    const ci::Variable& y = dataset_->variables()[size_t(chosen[1])];
-    std::vector<double> xs, ys;
-    for (std::size_t i = 0; i < dataset_->rowCount(); ++i)
-        if (selection_.kept[i] && !x.isMissing(i) && !y.isMissing(i)) {
-            xs.push_back(x.numbers[i]);
-            ys.push_back(y.numbers[i]);
-        }
-    emit pairsRequested(xs, ys, x.name, y.name);
+    const core::pairs::Pairs pairs = ci::pairsOf(*dataset_, chosen[0], chosen[1], selection_);
+    emit pairsRequested(pairs.x, pairs.y, pairs.nameX, pairs.nameY);
 }

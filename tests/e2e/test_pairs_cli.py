@@ -64,6 +64,18 @@ def main(program):
             svg = f.read()
         assert "G(2,5 ; 4)" in svg and "y = 1,4x + 0,5" in svg, svg[:2000]
 
+        # Two numeric variables of a file of individuals: an individual missing either value
+        # is left out, and the filter keeps whom it names.
+        pupils = write(folder, "eleves.csv", "Sexe;Taille;Masse\nF;160;50\nM;170;62\nF;150;45\n"
+                                             "M;;70\nF;170;58\n")
+        for extra, n, mean_x, mean_y in (([], 4, "162,5", "53,75"),
+                                         (['--filter=Sexe = "F"'], 3, "160", "51")):
+            code, out, err = run(program, f"--pairs={pupils}", "--x=Taille", "--y=Masse", "--stats",
+                                 *extra)
+            assert code == 0 and err == "", (extra, code, err)
+            assert out.startswith(f"Paramètre\tValeur\nEffectif\t{n}\nMoyenne des x\t{mean_x}\n"
+                                  f"Moyenne des y\t{mean_y}\n"), (extra, out)
+
         code, out, _ = run(program, f"--pairs={pairs}", "--help")
         assert code == 0 and out.startswith("Usage : statistique") and "--pairs=PAIRES" in out
 
@@ -86,6 +98,18 @@ def main(program):
              "statistique : ajustement inconnu « cubic » (least-squares, mayer ou exponential)"),
             ([f"--pairs={pairs}", "--stats", "--predict-x=abc"],
              "statistique : --predict-x : « abc » n'est pas un nombre"),
+            ([f"--pairs={pupils}", "--x=Sexe", "--y=Masse", "--stats"],
+             "statistique : « eleves.csv » : la variable « Sexe » n'est pas numérique"),
+            ([f"--pairs={pupils}", "--x=Poids", "--y=Masse", "--stats"],
+             "statistique : « eleves.csv » : la variable « Poids » n'existe pas ; les variables"
+             " sont : Sexe, Taille, Masse"),
+            ([f"--pairs={pupils}", "--x=Taille", "--y=Masse", "--stats", "--filter=Sexe >"],
+             "statistique : « eleves.csv » : le filtre ne se lit pas : colonne 7 : une valeur est"
+             " attendue après « > »"),
+            ([f"--pairs={pupils}", "--x=Taille", "--stats"],
+             "statistique : --x et --y vont ensemble, chacun avec une variable numérique"),
+            ([f"--pairs={pairs}", "--stats", "--filter=x > 1"],
+             "statistique : --filter va avec --x et --y, sur un fichier d'individus"),
         ]
         for args, message in refusals:
             code, out, err = run(program, *args)
