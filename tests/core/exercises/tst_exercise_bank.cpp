@@ -3,6 +3,7 @@
 // answer again as the definitions say; a level or themes the reader does not know.
 
 #include "core/exercises/exercise.h"
+#include "core/numbers.h"
 
 #include <QDir>
 #include <QTest>
@@ -41,7 +42,10 @@ class BankTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
     void everyLevelHasItsShare();
+    void changeOfUnitWorkedOut_data();
+    void changeOfUnitWorkedOut();
     void eachFile_data();
     void eachFile();
     void levelAndThemesRead_data();
@@ -129,6 +133,32 @@ void BankTest::levelAndThemesRead() {
     QVERIFY2(l.exercice, qPrintable(l.faute));
     QCOMPARE(l.exercice->niveau, niveau);
     QCOMPARE(l.exercice->themes, themes);
+}
+
+// GIVEN a question on changed values in another unit WHEN its working is written THEN
+// the figure before the change has no unit (it is not yet in °F), and the spread's
+// sentence agrees with its noun.
+void BankTest::changeOfUnitWorkedOut_data() {
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("dedans");
+    const QString f = u"21-degres-fahrenheit.json"_s;
+    QTest::newRow("mean") << f << 1 << u"= 160 / 10 = 16. Chaque valeur x devient 1,8 × x + 32"_s;
+    QTest::newRow("mean after") << f << 1 << u"Après : 1,8 × 16 + 32 = 60,8 °F."_s;
+    QTest::newRow("standard deviation")
+        << f << 3
+        << u"√V ≈ 2,646. Chaque valeur x devient 1,8 × x + 32 : l'écart type est "
+           u"multiplié par 1,8, l'ajout ne le change pas. Après : 1,8 × 2,646 ≈ 4,76 °F."_s;
+    QTest::newRow("variance in dollars")
+        << u"30-prix-en-dollars.json"_s << 1 << u"la variance est multipliée par 1,08²"_s;
+}
+
+void BankTest::changeOfUnitWorkedOut() {
+    QFETCH(QString, fichier);
+    QFETCH(int, question);
+    QFETCH(QString, dedans);
+    const QString solution = core::solutionDe(lu(fichier), question);
+    QVERIFY2(solution.contains(dedans), qPrintable(solution));
 }
 
 QTEST_GUILESS_MAIN(BankTest)
