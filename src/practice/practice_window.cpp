@@ -2,6 +2,7 @@
 
 #include "core/random.h"
 #include "main_window/statistique.h"
+#include "practice/exercise_list.h"
 #include "table/table_window.h"
 #include "ui/command_button.h"
 #include "ui/guarded.h"
@@ -52,6 +53,13 @@ Exercices::Exercices()
     Liste_exercices = new QListWidget(this);
     Liste_exercices->setObjectName(u"Liste_exercices"_s);
     Liste_exercices->setAccessibleName(u"Exercices"_s);
+    Choix_niveau = new QComboBox(this);
+    Choix_niveau->setObjectName(u"Choix_niveau"_s);
+    Choix_niveau->setAccessibleName(u"Niveau"_s);
+    Choix_niveau->addItem(u"Tous les niveaux"_s);
+    Choix_niveau->addItems(core::schoolLevels());
+    Command_effacer = ui::pushButton(this, u"Effacer mes résultats"_s, "Command_effacer");
+    if (const auto lu = core::readProgressFile(core::progressPath())) progres_ = *lu.value;
 
     auto* page = new QWidget;
     Label_titre = texte(page, u"Label_titre"_s, {});
@@ -117,7 +125,13 @@ Exercices::Exercices()
     boutons->addStretch();
     pied->addLayout(boutons);
     auto* partage = new QSplitter(this);
-    partage->addWidget(Liste_exercices);
+    auto* gauche = new QWidget;
+    auto* liste = new QVBoxLayout(gauche);
+    liste->setContentsMargins(0, 0, 0, 0);
+    liste->addWidget(Choix_niveau);
+    liste->addWidget(Liste_exercices, 1);
+    liste->addWidget(Command_effacer);
+    partage->addWidget(gauche);
     partage->addWidget(droite);
     partage->setSizes({270, 830});
     partage->setChildrenCollapsible(false);
@@ -136,6 +150,9 @@ Exercices::Exercices()
     connect(Text_serie, &QLineEdit::returnPressed, this, guarded([this] { Text_serie_Valider(); }));
     connect(Liste_exercices, &QListWidget::currentRowChanged, this,
             guarded([this] { Liste_exercices_Change(); }));
+    connect(Choix_niveau, &QComboBox::currentIndexChanged, this,
+            guarded([this] { Choix_niveau_Change(); }));
+    clic(Command_effacer, &Exercices::Command_effacer_Click);
     relire(core::dossiersDesExercices());
 }
 
@@ -145,31 +162,13 @@ const core::Exercice* Exercices::exercice() const {
 
 void Exercices::relire(const QStringList& dossiers) {
     fichiers_ = core::exercicesDes(dossiers);
-    const QSignalBlocker bloque(Liste_exercices);
-    Liste_exercices->clear();
-    for (const core::FichierExercice& f : fichiers_) {
-        const QString nom = QFileInfo(f.chemin).fileName();
-        auto* item = new QListWidgetItem(f.lecture.exercice ? f.lecture.exercice->titre : nom,
-                                         Liste_exercices);
-        if (!f.lecture.exercice) {
-            // Listed, so that its author sees why it does not open.
-            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-            item->setToolTip(nom + u" : "_s + f.lecture.faute);
-            item->setData(Qt::AccessibleDescriptionRole, item->toolTip());
-        }
-    }
-    for (size_t i = 0; i < fichiers_.size(); ++i)
-        if (fichiers_[i].lecture.exercice) {
-            Liste_exercices->setCurrentRow(int(i));
-            break;
-        }
+    listFiles(-1);
     Liste_exercices_Change();
 }
 
 void Exercices::Liste_exercices_Change() {
-    const int i = Liste_exercices->currentRow();
-    const bool lu = i >= 0 && size_t(i) < fichiers_.size() && fichiers_[size_t(i)].lecture.exercice;
-    exercice_ = lu ? fichiers_[size_t(i)].lecture.exercice : std::nullopt;
+    const int i = currentFile();
+    exercice_ = i >= 0 ? fichiers_[size_t(i)].lecture.exercice : std::nullopt;
     numero_ = 0;
     montrerExercice();
 }
@@ -300,6 +299,7 @@ void Exercices::Command_verifier_Click() {
         justes += v == core::Verdict::Juste;
     }
     Label_score->setText(core::texteDuScore(justes, int(questions_.size())));
+    keepScore(justes);
 }
 
 void Exercices::Command_indice_Click() {
@@ -321,8 +321,8 @@ void Exercices::Text_serie_Valider() {
 }
 
 void Exercices::tirer(quint32 numero) {
-    if (Liste_exercices->currentRow() < 0) return;
-    const auto& origine = fichiers_[size_t(Liste_exercices->currentRow())].lecture.exercice;
+    if (currentFile() < 0) return;
+    const auto& origine = fichiers_[size_t(currentFile())].lecture.exercice;
     if (!origine) return;
     numero_ = numero;
     exercice_ = numero ? core::nouvellesDonnees(*origine, numero) : *origine;

@@ -6,11 +6,13 @@
 // table window. Every figure and every text comes from core/exercises/.
 
 #include "core/exercises/exercise.h"
+#include "core/exercises/progress.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -23,7 +25,9 @@ class Exercices : public ui::Form, public ui::SingleWindow<Exercices> {
     Q_OBJECT
 
 public:
+    QComboBox* Choix_niveau;  // "Tous les niveaux", then each level from 5e to Tle
     QListWidget* Liste_exercices;
+    QPushButton* Command_effacer;  // "Effacer mes résultats"
     QLabel* Label_titre;
     QLabel* Label_enonce;
     QTableView* Table_donnees;
@@ -58,6 +62,12 @@ private:
     friend class ui::SingleWindow<Exercices>;
     Exercices();
     void Liste_exercices_Change();
+    void Choix_niveau_Change();
+    void Command_effacer_Click();
+    // Lists the exercises of the level chosen, with their best scores, on `file`.
+    void listFiles(int file);
+    int currentFile() const;
+    void keepScore(int right);
     void Command_verifier_Click();
     void Command_indice_Click();
     void Command_solution_Click();
@@ -69,6 +79,7 @@ private:
     void tirer(quint32 numero);
 
     std::vector<core::FichierExercice> fichiers_;
+    core::Progress progres_;
     std::optional<core::Exercice> exercice_;  // as shown, with the data of numero_
     quint32 numero_ = 0;                      // 0: the statement's own data
     std::vector<Question> questions_;

@@ -2,6 +2,7 @@
 // hints and solutions shown, a series number giving the same data again, files that do
 // not read listed greyed with their reason, and the data sent to the table window.
 
+#include "core/exercises/progress.h"
 #include "practice/practice_window.h"
 #include "support/fresh_start.h"
 #include "table/table_window.h"
@@ -25,10 +26,23 @@ namespace {
 
 const QString kLivres = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 
+// The row of the exercise of that title, whatever its level and its score.
+int rangDe(const Exercices& w, const QString& titre) {
+    for (int r = 0; r < w.Liste_exercices->count(); ++r)
+        if (w.Liste_exercices->item(r)->text().section(u" — "_s, 0, 0) == titre) return r;
+    return -1;
+}
+
+void choisir(Exercices& w, const QString& titre) {
+    QVERIFY2(rangDe(w, titre) >= 0, qPrintable(titre));
+    w.Liste_exercices->setCurrentRow(rangDe(w, titre));
+}
+
 Exercices& ouverte() {
     statistique::instance().mnuExercices->trigger();
     Exercices& w = Exercices::instance();
     w.relire({kLivres});
+    choisir(w, u"Contrôles de vitesse"_s);
     return w;
 }
 
@@ -56,7 +70,10 @@ class PracticeWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { test::freshStart(); }
+    void init() {
+        test::freshStart();
+        QFile::remove(core::progressPath());
+    }
     void opensFromTheMenu();
     void answersChecked_data();
     void answersChecked();
@@ -64,6 +81,9 @@ private slots:
     void aNumberGivesTheSameData();
     void filesThatDoNotReadAreGreyed();
     void towardsTheTable();
+    void groupedByLevel_data();
+    void groupedByLevel();
+    void bestScoresKeptAndCleared();
 };
 
 void PracticeWindowTest::opensFromTheMenu() {
@@ -73,7 +93,7 @@ void PracticeWindowTest::opensFromTheMenu() {
     Exercices& w = ouverte();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), u"Exercices"_s);
-    QCOMPARE(w.Liste_exercices->count(), 6);
+    QCOMPARE(w.Liste_exercices->count(), 30 + 6);  // with a heading per level
     QCOMPARE(w.Liste_exercices->currentItem()->text(), u"Contrôles de vitesse"_s);
     QCOMPARE(w.questions().size(), size_t(4));
     QCOMPARE(w.questions()[0].reponse->objectName(), u"Reponse_1"_s);
@@ -141,8 +161,8 @@ void PracticeWindowTest::aNumberGivesTheSameData() {
     const QStringList tirees = donnees(w);
     QVERIFY(tirees != enonce);
     const QString numero = QString::number(w.numero());
-    w.Liste_exercices->setCurrentRow(1);
-    w.Liste_exercices->setCurrentRow(0);
+    choisir(w, u"Pointures d'une classe"_s);
+    choisir(w, u"Contrôles de vitesse"_s);
     QCOMPARE(donnees(w), enonce);
     w.Text_serie->clear();
     QTest::keyClicks(w.Text_serie, numero);
@@ -163,13 +183,15 @@ void PracticeWindowTest::filesThatDoNotReadAreGreyed() {
            "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyene\"}]}");
     Exercices& w = ouverte();
     w.relire({dossier.path()});
-    QCOMPARE(w.Liste_exercices->count(), 3);
-    QCOMPARE(w.Liste_exercices->item(0)->text(), u"Pointures d'une classe"_s);
-    QVERIFY(w.Liste_exercices->item(0)->flags() & Qt::ItemIsEnabled);
-    for (int i : {1, 2}) QVERIFY(!(w.Liste_exercices->item(i)->flags() & Qt::ItemIsEnabled));
-    QVERIFY(w.Liste_exercices->item(1)->toolTip().startsWith(
+    QCOMPARE(w.Liste_exercices->count(), 5);
+    QCOMPARE(w.Liste_exercices->item(0)->text(), u"Quatrième"_s);
+    QCOMPARE(w.Liste_exercices->item(1)->text(), u"Pointures d'une classe"_s);
+    QVERIFY(w.Liste_exercices->item(1)->flags() & Qt::ItemIsEnabled);
+    QCOMPARE(w.Liste_exercices->item(2)->text(), u"Sans niveau"_s);
+    for (int i : {3, 4}) QVERIFY(!(w.Liste_exercices->item(i)->flags() & Qt::ItemIsEnabled));
+    QVERIFY(w.Liste_exercices->item(3)->toolTip().startsWith(
         u"b-casse.json : ligne 3 : le texte n'est pas du JSON"_s));
-    QCOMPARE(w.Liste_exercices->item(2)->toolTip(),
+    QCOMPARE(w.Liste_exercices->item(4)->toolTip(),
              u"c-inconnu.json : ligne 3 : la quantité « moyene » n'existe pas"_s);
     QCOMPARE(w.Label_titre->text(), u"Pointures d'une classe"_s);
 }
@@ -183,10 +205,90 @@ void PracticeWindowTest::towardsTheTable() {
     QCOMPARE(t.tableau().lignes.size(), size_t(8));
     QCOMPARE(t.tableau().lignes[3].effectif, u"124"_s);
     // Several series: the button offers each.
-    w.Liste_exercices->setCurrentRow(3);
+    choisir(w, u"Deux classes comparées"_s);
     QVERIFY(w.Command_tableau->menu());
     QCOMPARE(w.Command_tableau->menu()->actions().size(), 2);
     QCOMPARE(w.Command_tableau->menu()->actions()[1]->text(), u"Seconde B"_s);
+}
+
+// GIVEN the shipped exercises WHEN a level is chosen THEN the list shows that level's
+// heading and exercises only, each exercise once; "Tous les niveaux" shows every level
+// in school order, and the exercise shown stays when it is still listed.
+void PracticeWindowTest::groupedByLevel_data() {
+    QTest::addColumn<QString>("niveau");
+    QTest::addColumn<QStringList>("titres");
+    QTest::addColumn<QString>("montre");
+    const QStringList tous{u"Cinquième"_s, u"Quatrième"_s, u"Troisième"_s,
+                           u"Seconde"_s,   u"Première"_s,  u"Terminale"_s};
+    QTest::newRow("all") << u"Tous les niveaux"_s << tous << u"Contrôles de vitesse"_s;
+    QTest::newRow("seconde") << u"2nde"_s << QStringList{u"Seconde"_s} << u"Contrôles de vitesse"_s;
+    QTest::newRow("cinquieme") << u"5e"_s << QStringList{u"Cinquième"_s} << u"Frères et sœurs"_s;
+    QTest::newRow("terminale") << u"Tle"_s << QStringList{u"Terminale"_s}
+                               << u"Contrôle de la masse des paquets"_s;
+}
+
+void PracticeWindowTest::groupedByLevel() {
+    QFETCH(QString, niveau);
+    QFETCH(QStringList, titres);
+    QFETCH(QString, montre);
+    Exercices& w = ouverte();
+    QCOMPARE(w.Choix_niveau->count(), 7);
+    w.Choix_niveau->setCurrentText(niveau);
+    QStringList enTetes;
+    int exercices = 0;
+    for (int r = 0; r < w.Liste_exercices->count(); ++r) {
+        const QListWidgetItem* item = w.Liste_exercices->item(r);
+        if (item->flags() & Qt::ItemIsSelectable)
+            ++exercices;
+        else
+            enTetes << item->text();
+    }
+    QCOMPARE(enTetes, titres);
+    QVERIFY(exercices >= 4 * titres.size());
+    if (titres.size() == 6) QCOMPARE(exercices, 30);
+    QCOMPARE(w.Label_titre->text(), montre);
+}
+
+// GIVEN an exercise answered WHEN checked THEN its best score shows in the list and is
+// kept on disk for the next opening; a worse try leaves it; "Effacer mes résultats"
+// asks first, and clears it only when the learner confirms.
+void PracticeWindowTest::bestScoresKeptAndCleared() {
+    Exercices& w = ouverte();
+    const int rang = rangDe(w, u"Contrôles de vitesse"_s);
+    QTest::keyClicks(ligne(w, 0), u"131,3"_s);
+    QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
+    QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 1/4"_s);
+    qobject_cast<QComboBox*>(w.questions()[1].reponse)->setCurrentText(u"Histogramme"_s);
+    QTest::keyClicks(ligne(w, 2), u"51,7"_s);
+    QTest::keyClicks(ligne(w, 3), u"65"_s);
+    QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
+    QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    QCOMPARE(w.Liste_exercices->currentRow(), rang);
+    ligne(w, 3)->clear();
+    QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
+    QCOMPARE(w.Label_score->text(), u"3 réponses justes sur 4"_s);
+    QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    // Kept for the next time the program starts.
+    const auto lu = core::readProgressFile(core::progressPath());
+    QVERIFY(lu);
+    QCOMPARE(lu.value->at(u"01-controles-de-vitesse.json"_s).right, 4);
+    test::freshStart();
+    Exercices& encore = ouverte();
+    QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    {
+        test::MessageBoxAnswerer non(u"Annuler"_s);
+        QTest::mouseClick(encore.Command_effacer, Qt::LeftButton);
+        QCOMPARE(non.texts.size(), 1);
+        QVERIFY(non.texts.front().startsWith(u"Effacer tous vos résultats ?"_s));
+    }
+    QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    {
+        test::MessageBoxAnswerer oui(u"Effacer"_s);
+        QTest::mouseClick(encore.Command_effacer, Qt::LeftButton);
+        QCOMPARE(oui.buttons, QStringList{u"Effacer|Annuler"_s});
+    }
+    QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse"_s);
+    QVERIFY(core::readProgressFile(core::progressPath()).value->empty());
 }
 
 QTEST_MAIN(PracticeWindowTest)

@@ -86,6 +86,8 @@ struct QuestionExercice {
 
 struct Exercice {
     QString titre, enonce;
+    QString niveau;      // "5e", "4e", "3e", "2nde", "1re", "Tle", or empty when not said
+    QStringList themes;  // what it practises, as the list may group or show it
     std::vector<SerieExercice> series;
     std::vector<QuestionExercice> questions;
 };
@@ -96,6 +98,8 @@ struct LectureExercice {
 };
 LectureExercice lireExercice(const QByteArray& json);
 LectureExercice lireFichierExercice(const QString& chemin);
+// The school levels, from the youngest: where each exercise is listed.
+const QStringList& schoolLevels();
 
 // The answers offered by a question answered by a choice; empty for a figure.
 QStringList choixDe(const Exercice& e, int question);

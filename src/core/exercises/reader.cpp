@@ -75,6 +75,7 @@ public:
         try {
             e.titre = texte(racine, "titre", true);
             e.enonce = texte(racine, "enonce", false);
+            lireNiveau(racine, e);
             lireDonnees(racine.value(u"donnees"_s), e);
             lireQuestions(racine.value(u"questions"_s), e);
         } catch (const Faute& f) {
@@ -106,6 +107,21 @@ private:
         const auto x = nombre(v);
         if (!x) refuser(u"« %1 » doit être un nombre"_s.arg(QLatin1StringView(cle)), cle, rang);
         return *x;
+    }
+
+    void lireNiveau(const QJsonObject& racine, Exercice& e) const {
+        e.niveau = texte(racine, "niveau", false);
+        if (!e.niveau.isEmpty() && !schoolLevels().contains(e.niveau))
+            refuser(u"« niveau » doit valoir 5e, 4e, 3e, 2nde, 1re ou Tle"_s, "niveau");
+        const QJsonValue themes = racine.value(u"themes"_s);
+        if (themes.isUndefined()) return;
+        if (!themes.isArray() || themes.toArray().size() > 20)
+            refuser(u"« themes » doit être une liste de 20 textes au plus"_s, "themes");
+        for (const QJsonValue& t : themes.toArray()) {
+            if (!t.isString() || t.toString().trimmed().isEmpty())
+                refuser(u"chaque thème doit être un texte"_s, "themes");
+            e.themes << t.toString().trimmed().left(100);
+        }
     }
 
     void lireDonnees(const QJsonValue& v, Exercice& e) {
@@ -305,6 +321,11 @@ private:
 };
 
 }  // namespace
+
+const QStringList& schoolLevels() {
+    static const QStringList niveaux{u"5e"_s, u"4e"_s, u"3e"_s, u"2nde"_s, u"1re"_s, u"Tle"_s};
+    return niveaux;
+}
 
 LectureExercice lireExercice(const QByteArray& json) {
     return Lecteur(json).lire();

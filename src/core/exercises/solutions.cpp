@@ -85,8 +85,13 @@ QString linearite(const QuestionExercice& q, double avant, double apres) {
         case Quantite::EcartType:
             return quoi + u" : "_s + nomDe(q.quantite) +
                    (q.multiplier != 1
-                        ? u" est multiplié par "_s + m +
-                              (q.ajouter != 0 ? u", l'ajout ne la change pas"_s : QString()) +
+                        ? (q.quantite == Quantite::Etendue ? u" est multipliée par "_s
+                                                           : u" est multiplié par "_s) +
+                              m +
+                              (q.ajouter == 0 ? QString()
+                               : q.quantite == Quantite::Etendue
+                                   ? u", l'ajout ne la change pas"_s
+                                   : u", l'ajout ne le change pas"_s) +
                               u". Après : "_s + m + u" × "_s + av + u' '
                         : u" ne change pas : les écarts entre les valeurs restent les "
                           u"mêmes. Après : "_s) +
@@ -143,6 +148,8 @@ QString solutionDe(const Exercice& e, int question) {
     sans.ajouter = 0;
     sans.multiplier = 1;
     sans.precision = 0.001;
+    // The unit asked may be the changed values' own (°F from °C): not said before.
+    sans.unite.clear();
     QString avantLui = solutionNombre(sans, origine);
     if (!avantLui.isEmpty()) avantLui[0] = avantLui[0].toLower();
     return u"Avant le changement, "_s + avantLui + u' ' + loi + plus;

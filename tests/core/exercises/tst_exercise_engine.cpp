@@ -238,7 +238,7 @@ void ExercicesTest::expectedAnswers_data() {
     QTest::addColumn<int>("question");
     QTest::addColumn<uint>("numero");
     const QStringList fichiers = QDir(dossierDesExercices()).entryList({u"*.json"_s}, QDir::Files);
-    QCOMPARE(fichiers.size(), 6);
+    QVERIFY(fichiers.size() >= 30);
     for (const QString& f : fichiers)
         for (int q = 0; q < int(lu(f).questions.size()); ++q)
             for (uint n : {0u, 4711u})
@@ -258,7 +258,18 @@ void ExercicesTest::expectedAnswers() {
         return;
     }
     const std::vector<double> attendus = core::attendus(e, question);
-    QCOMPARE(attendus.size(), size_t(1));
+    if (q.quantite == Quantite::Mode) {
+        // Drawn data may tie: every value of the largest count is a mode.
+        const std::vector<double> v = ecrites(e.series[size_t(q.serie)], 1, 0);
+        const auto fois = [&](double x) { return std::count(v.begin(), v.end(), x); };
+        for (double x : attendus) QCOMPARE(fois(x), fois(independant(e, q)));
+        QVERIFY(std::find(attendus.begin(), attendus.end(), independant(e, q)) != attendus.end());
+        for (double x : attendus)
+            QCOMPARE(core::verifier(e, question, QString::number(x)), core::Verdict::Juste);
+        if (attendus.size() > 1) return;
+    } else {
+        QCOMPARE(attendus.size(), size_t(1));
+    }
     const double x = independant(e, q);
     QVERIFY2(std::abs(attendus.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
              qPrintable(u"%1 attendu, %2 calculé"_s.arg(attendus.front()).arg(x)));

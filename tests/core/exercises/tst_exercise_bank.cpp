@@ -1,0 +1,165 @@
+// The shipped bank with no window: every file says its level and its themes, every
+// level has its share, new data come back the same for the same series number and
+// answer again as the definitions say; a level or themes the reader does not know.
+
+#include "core/exercises/exercise.h"
+#include "core/numbers.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString dossierDesExercices() {
+    return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
+}
+
+QStringList fichiers() {
+    return QDir(dossierDesExercices()).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
+}
+
+core::Exercice lu(const QString& nom) {
+    const core::LectureExercice l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
+    if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
+    return *l.exercice;
+}
+
+// Everything drawn, written out, to compare two drawings.
+QString donnees(const core::Exercice& e) {
+    const core::TableDesDonnees t = core::tableDesDonnees(e);
+    QString s = t.colonnes.join(u'|');
+    for (const QStringList& l : t.lignes) s += u'\n' + l.join(u'|');
+    return s;
+}
+
+}  // namespace
+
+class BankTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
+    void everyLevelHasItsShare();
+    void changeOfUnitWorkedOut_data();
+    void changeOfUnitWorkedOut();
+    void eachFile_data();
+    void eachFile();
+    void levelAndThemesRead_data();
+    void levelAndThemesRead();
+};
+
+// GIVEN the shipped folder WHEN its files are read THEN at least 30 read, each with a
+// level, and each level from 5e to Tle has at least four exercises.
+void BankTest::everyLevelHasItsShare() {
+    QVERIFY(fichiers().size() >= 30);
+    std::map<QString, int> parNiveau;
+    for (const QString& f : fichiers()) ++parNiveau[lu(f).niveau];
+    const QStringList attendus{u"5e"_s, u"4e"_s, u"3e"_s, u"2nde"_s, u"1re"_s, u"Tle"_s};
+    QCOMPARE(core::schoolLevels(), attendus);
+    for (const QString& n : attendus) QVERIFY2(parNiveau[n] >= 4, qPrintable(n));
+    QCOMPARE(parNiveau.size(), size_t(attendus.size()));
+}
+
+void BankTest::eachFile_data() {
+    QTest::addColumn<QString>("fichier");
+    for (const QString& f : fichiers()) QTest::newRow(qPrintable(f)) << f;
+}
+
+// GIVEN a shipped exercise WHEN it is read and drawn again THEN it has themes and a
+// statement; series n° 7 gives the same data twice, other data than n° 8 and than the
+// file's own, and answers that are figures (or choices) for every question.
+void BankTest::eachFile() {
+    QFETCH(QString, fichier);
+    const core::Exercice e = lu(fichier);
+    QVERIFY(!e.themes.isEmpty());
+    QVERIFY(!e.enonce.isEmpty());
+    for (const QString& t : e.themes) QCOMPARE(t, t.trimmed());
+    const core::Exercice a = core::nouvellesDonnees(e, 7);
+    QCOMPARE(donnees(a), donnees(core::nouvellesDonnees(e, 7)));
+    QVERIFY(donnees(a) != donnees(core::nouvellesDonnees(e, 8)));
+    QVERIFY(donnees(a) != donnees(e));
+    for (int q = 0; q < int(a.questions.size()); ++q) {
+        // The answer as the solution writes it, less its unit, is taken as right.
+        const QString attendue = core::reponseAttendue(a, q);
+        QVERIFY(!attendue.isEmpty());
+        const QString tapee = core::choixDe(a, q).isEmpty() ? attendue.section(u' ', 0, 0)
+                                                            : core::choixJustes(a, q).value(0);
+        QVERIFY2(core::verifier(a, q, tapee) == core::Verdict::Juste, qPrintable(attendue));
+        QVERIFY(!core::solutionDe(a, q).isEmpty());
+    }
+    QCOMPARE(core::feuilleCorrigee(a, 7), core::feuilleCorrigee(core::nouvellesDonnees(e, 7), 7));
+}
+
+// GIVEN a level and themes WHEN the file is read THEN known ones are kept, none is no
+// level, and an unknown level or a theme that is not a text is refused at its line.
+void BankTest::levelAndThemesRead_data() {
+    QTest::addColumn<QByteArray>("entete");
+    QTest::addColumn<QString>("niveau");
+    QTest::addColumn<QStringList>("themes");
+    QTest::addColumn<QString>("faute");
+    QTest::newRow("premiere") << QByteArray("\"niveau\": \"1re\", \"themes\": [\" écart type \"],")
+                              << u"1re"_s << QStringList{u"écart type"_s} << QString();
+    QTest::newRow("none") << QByteArray() << QString() << QStringList() << QString();
+    QTest::newRow("sixieme") << QByteArray("\"niveau\": \"6e\",") << QString() << QStringList()
+                             << u"ligne 2 : « niveau » doit valoir"_s;
+    QTest::newRow("terminale in lower case")
+        << QByteArray("\"niveau\": \"tle\",") << QString() << QStringList()
+        << u"ligne 2 : « niveau » doit valoir"_s;
+    QTest::newRow("a theme that is a number")
+        << QByteArray("\"niveau\": \"Tle\",\n\"themes\": [\"moyenne\", 3],") << QString()
+        << QStringList() << u"ligne 3 : chaque thème doit être un texte"_s;
+    QTest::newRow("themes as one text") << QByteArray("\"themes\": \"moyenne\",") << QString()
+                                        << QStringList() << u"ligne 2 : « themes » doit"_s;
+}
+
+void BankTest::levelAndThemesRead() {
+    QFETCH(QByteArray, entete);
+    QFETCH(QString, niveau);
+    QFETCH(QStringList, themes);
+    QFETCH(QString, faute);
+    const core::LectureExercice l =
+        core::lireExercice("{\"titre\": \"t\",\n" + entete +
+                           "\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1, 2]},\n"
+                           "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyenne\"}]}");
+    if (!faute.isEmpty()) {
+        QVERIFY(!l.exercice);
+        QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
+        return;
+    }
+    QVERIFY2(l.exercice, qPrintable(l.faute));
+    QCOMPARE(l.exercice->niveau, niveau);
+    QCOMPARE(l.exercice->themes, themes);
+}
+
+// GIVEN a question on changed values in another unit WHEN its working is written THEN
+// the figure before the change has no unit (it is not yet in °F), and the spread's
+// sentence agrees with its noun.
+void BankTest::changeOfUnitWorkedOut_data() {
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("dedans");
+    const QString f = u"21-degres-fahrenheit.json"_s;
+    QTest::newRow("mean") << f << 1 << u"= 160 / 10 = 16. Chaque valeur x devient 1,8 × x + 32"_s;
+    QTest::newRow("mean after") << f << 1 << u"Après : 1,8 × 16 + 32 = 60,8 °F."_s;
+    QTest::newRow("standard deviation")
+        << f << 3
+        << u"√V ≈ 2,646. Chaque valeur x devient 1,8 × x + 32 : l'écart type est "
+           u"multiplié par 1,8, l'ajout ne le change pas. Après : 1,8 × 2,646 ≈ 4,76 °F."_s;
+    QTest::newRow("variance in dollars")
+        << u"30-prix-en-dollars.json"_s << 1 << u"la variance est multipliée par 1,08²"_s;
+}
+
+void BankTest::changeOfUnitWorkedOut() {
+    QFETCH(QString, fichier);
+    QFETCH(int, question);
+    QFETCH(QString, dedans);
+    const QString solution = core::solutionDe(lu(fichier), question);
+    QVERIFY2(solution.contains(dedans), qPrintable(solution));
+}
+
+QTEST_GUILESS_MAIN(BankTest)
+#include "tst_exercise_bank.moc"
