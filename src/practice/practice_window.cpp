@@ -8,6 +8,7 @@
 #include "ui/look.h"
 #include "ui/table_model.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
@@ -36,7 +37,22 @@ QLabel* texte(QWidget* parent, const QString& nom, const QString& lu) {
     l->setTextFormat(Qt::PlainText);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (!lu.isEmpty()) l->setAccessibleName(lu);
+    l->setAccessibleDescription(lu);
     return l;
+}
+
+// What a label shows is what a screen reader reads: its text as its name (its role, kept
+// as its description, while it shows nothing), announced even when the same verdict
+// comes again after another check.
+void afficher(QLabel* l, const QString& shown) {
+    l->setText(shown);
+    const QString name = shown.isEmpty() ? l->accessibleDescription() : shown;
+    if (l->accessibleName() != name) {
+        l->setAccessibleName(name);
+        return;
+    }
+    QAccessibleEvent changed(l, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace
@@ -188,15 +204,15 @@ void Exercices::montrerExercice() {
          {Command_verifier, Command_indice, Command_solution, Command_nouvelles, Command_tableau})
         b->setEnabled(exercice_.has_value());
     Text_serie->setEnabled(exercice_.has_value());
-    Label_score->clear();
+    afficher(Label_score, {});
     if (!exercice_) {
         Label_titre->setText(fichiers_.empty() ? u"Aucun exercice n'a été trouvé."_s : QString());
-        Label_enonce->clear();
+        afficher(Label_enonce, {});
         Table_donnees->setModel(nullptr);
         return;
     }
     Label_titre->setText(exercice_->titre);
-    Label_enonce->setText(exercice_->enonce);
+    afficher(Label_enonce, exercice_->enonce);
     for (int i = 0; i < int(exercice_->questions.size()); ++i) {
         const QString n = QString::number(i + 1);
         auto* grille = new QGridLayout;
@@ -272,12 +288,12 @@ void Exercices::montrerDonnees() {
     Label_score->clear();
     for (int i = 0; i < int(questions_.size()); ++i) {
         const Question& q = questions_[size_t(i)];
-        q.resultat->clear();
+        afficher(q.resultat, {});
         if (auto* ligne = qobject_cast<QLineEdit*>(q.reponse)) ligne->clear();
         if (auto* liste = qobject_cast<QComboBox*>(q.reponse)) liste->setCurrentIndex(-1);
-        q.indice->setText(u"Indice : "_s + core::indiceDe(*exercice_, i));
-        q.solution->setText(u"Solution : "_s + core::solutionDe(*exercice_, i) +
-                            u"\nRéponse attendue : "_s + core::reponseAttendue(*exercice_, i));
+        afficher(q.indice, u"Indice : "_s + core::indiceDe(*exercice_, i));
+        afficher(q.solution, u"Solution : "_s + core::solutionDe(*exercice_, i) +
+                                 u"\nRéponse attendue : "_s + core::reponseAttendue(*exercice_, i));
     }
 }
 
@@ -294,12 +310,12 @@ void Exercices::Command_verifier_Click() {
     for (int i = 0; i < int(questions_.size()); ++i) {
         const core::Verdict v = core::verifier(*exercice_, i, reponse(i));
         QLabel* r = questions_[size_t(i)].resultat;
-        r->setText(core::texteDuVerdict(v));
+        afficher(r, core::texteDuVerdict(v));
         r->setStyleSheet(v == core::Verdict::Juste ? u"color: rgb(0, 120, 0); font-weight: bold"_s
                                                    : u"color: rgb(170, 0, 0); font-weight: bold"_s);
         justes += v == core::Verdict::Juste;
     }
-    Label_score->setText(core::texteDuScore(justes, int(questions_.size())));
+    afficher(Label_score, core::texteDuScore(justes, int(questions_.size())));
 }
 
 void Exercices::Command_indice_Click() {

@@ -61,6 +61,8 @@ private slots:
     void answersChecked_data();
     void answersChecked();
     void hintsAndSolutions();
+    void verdictsReadAloud_data();
+    void verdictsReadAloud();
     void aNumberGivesTheSameData();
     void filesThatDoNotReadAreGreyed();
     void towardsTheTable();
@@ -128,6 +130,33 @@ void PracticeWindowTest::hintsAndSolutions() {
     QVERIFY(w.questions()[0].solution->isVisible());
     QVERIFY(w.questions()[0].solution->text().contains(u"/ 360 ≈ 131,3 km/h."_s));
     QVERIFY(w.questions()[0].solution->text().endsWith(u"Réponse attendue : 131,3 km/h"_s));
+}
+
+// GIVEN answers checked WHEN the verdicts and the score show THEN their accessible names
+// are the texts shown, and an empty verdict keeps its role. (The announcements need the
+// accessibility bus: tests/e2e/test_practice_verdicts.py hears them.)
+void PracticeWindowTest::verdictsReadAloud_data() {
+    QTest::addColumn<QString>("moyenne");
+    QTest::addColumn<QString>("marque");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("juste") << u"131,3"_s << u"Juste"_s << u"1 réponse juste sur 4"_s;
+    QTest::newRow("faux") << u"131"_s << u"Faux"_s << u"0 réponse juste sur 4"_s;
+}
+
+void PracticeWindowTest::verdictsReadAloud() {
+    QFETCH(QString, moyenne);
+    QFETCH(QString, marque);
+    QFETCH(QString, score);
+    Exercices& w = ouverte();
+    QTest::keyClicks(ligne(w, 0), moyenne);
+    QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
+    const QLabel* r = w.questions()[0].resultat;
+    QCOMPARE(r->accessibleName(), marque);
+    QCOMPARE(r->accessibleDescription(), u"Résultat de la question 1"_s);
+    QCOMPARE(w.questions()[2].resultat->accessibleName(), u"Résultat de la question 3"_s);
+    QCOMPARE(w.Label_score->accessibleName(), score);
+    QCOMPARE(w.questions()[0].solution->accessibleName(), w.questions()[0].solution->text());
+    QVERIFY(w.questions()[0].indice->accessibleName().startsWith(u"Indice : "_s));
 }
 
 // GIVEN an exercise WHEN new data are drawn THEN the number shows, and typing it again
