@@ -1,5 +1,7 @@
 #include "practice/practice_window.h"
 
+#include "practice/quiz_export.h"
+
 #include "core/random.h"
 #include "main_window/statistique.h"
 #include "table/table_window.h"
@@ -99,6 +101,7 @@ Exercices::Exercices()
     Command_solution = ui::pushButton(page, u"Solution"_s, "Command_solution");
     Command_nouvelles = ui::pushButton(page, u"Nouvelles données"_s, "Command_nouvelles");
     Command_tableau = ui::pushButton(page, u"Ouvrir dans le tableau"_s, "Command_tableau");
+    Command_moodle = ui::pushButton(page, u"Exporter pour Moodle…"_s, "Command_moodle");
 
     auto* colonne = new QVBoxLayout(page);
     colonne->addWidget(Label_titre);
@@ -125,8 +128,8 @@ Exercices::Exercices()
     Label_score->setParent(droite);
     pied->addWidget(Label_score);
     auto* boutons = new QHBoxLayout;
-    for (QPushButton* b :
-         {Command_verifier, Command_indice, Command_solution, Command_nouvelles, Command_tableau}) {
+    for (QPushButton* b : {Command_verifier, Command_indice, Command_solution, Command_nouvelles,
+                           Command_tableau, Command_moodle}) {
         b->setParent(droite);
         boutons->addWidget(b);
     }
@@ -147,6 +150,7 @@ Exercices::Exercices()
     clic(Command_indice, &Exercices::Command_indice_Click);
     clic(Command_solution, &Exercices::Command_solution_Click);
     clic(Command_nouvelles, &Exercices::Command_nouvelles_Click);
+    clic(Command_moodle, &Exercices::Command_moodle_Click);
     connect(Command_tableau, &QPushButton::clicked, this,
             guarded([this] { ouvrirDansLeTableau(0); }));
     connect(Text_serie, &QLineEdit::returnPressed, this, guarded([this] { Text_serie_Valider(); }));
@@ -200,8 +204,8 @@ void Exercices::montrerExercice() {
         delete q.solution;
     }
     questions_.clear();
-    for (QPushButton* b :
-         {Command_verifier, Command_indice, Command_solution, Command_nouvelles, Command_tableau})
+    for (QPushButton* b : {Command_verifier, Command_indice, Command_solution, Command_nouvelles,
+                           Command_tableau, Command_moodle})
         b->setEnabled(exercice_.has_value());
     Text_serie->setEnabled(exercice_.has_value());
     afficher(Label_score, {});
@@ -329,6 +333,18 @@ void Exercices::Command_solution_Click() {
 // A new number from the program's generator, and the data it gives.
 void Exercices::Command_nouvelles_Click() {
     tirer(1 + quint32(core::Random::next() * 9999));
+}
+
+// The exercises that read, the one shown ticked.
+void Exercices::Command_moodle_Click() {
+    std::vector<core::Exercice> lus;
+    int coche = -1;
+    for (size_t i = 0; i < fichiers_.size(); ++i) {
+        if (!fichiers_[i].lecture.exercice) continue;
+        if (int(i) == Liste_exercices->currentRow()) coche = int(lus.size());
+        lus.push_back(*fichiers_[i].lecture.exercice);
+    }
+    ExportMoodle(this, std::move(lus), coche).exec();
 }
 
 void Exercices::Text_serie_Valider() {
