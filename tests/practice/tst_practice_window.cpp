@@ -169,7 +169,7 @@ void PracticeWindowTest::exportForMoodle_data() {
     QTest::addColumn<int>("format");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("variant");
-    QTest::newRow("xml") << 0 << u"<?xml"_s
+    QTest::newRow("xml") << 0 << u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"_s
                          << u"<text>Pointures d'une classe — question 1 — Série n° 8</text>"_s;
     QTest::newRow("gift") << 1 << u"$CATEGORY: $course$/Statistique/"_s
                           << u"::Pointures d'une classe — question 1 — Série n° 8::"_s;

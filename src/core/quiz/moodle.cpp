@@ -71,6 +71,9 @@ std::optional<QString> moodleXml(const Request& request, const Progress& progres
     if (!whole) return std::nullopt;
     x.writeEndElement();
     x.writeEndDocument();
+    // Written to text, the writer names no encoding: the file is UTF-8, and says so.
+    if (out.startsWith(u"<?xml version=\"1.0\"?>"_s))
+        out.replace(0, 21, u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"_s);
     return out;
 }
 
