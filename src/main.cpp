@@ -1,6 +1,7 @@
 #include "command_line/command_line.h"
 #include "command_line/individuals.h"
 #include "command_line/pairs.h"
+#include "command_line/quiz.h"
 #include "command_line/simulation.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     if (arguments.contains(QStringLiteral("--simulate")))
         return command_line::runSimulation(argc, argv, arguments);
     if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
+    if (command_line::wantsQuiz(arguments)) return command_line::runQuiz(arguments);
     if (command_line::wantsIndividuals(arguments))
         return command_line::runIndividuals(argc, argv, arguments);
     const QString individuals = command_line::takeIndividualsFile(arguments);

@@ -12,13 +12,23 @@ libzip-dev qt6-translations-l10n fonts-liberation"
 test_packages="$build_packages xvfb xauth x11-xkb-utils xdotool imagemagick python3 python3-pil \
 python3-pyatspi python3-xlib at-spi2-core dbus dbus-bin x11-utils \
 dpkg-dev desktop-file-utils lintian appstream libbenchmark-dev clang clang-format \
-gnumeric python3-pandas python3-numpy"
+gnumeric python3-pandas python3-numpy nodejs"
 
 case "${1:-build}" in
 build) wanted=$build_packages ;;
 test) wanted=$test_packages ;;
 *) echo "usage: $0 build|test" >&2; exit 2 ;;
 esac
+
+# The GIFT parser others wrote, which the quiz test reads the program's GIFT files with:
+# installed from its lock file beside the tests, once.
+quiz_tools() {
+    [ "${1:-build}" = test ] || return 0
+    dir="$(dirname "$0")/../tests/quiz_tools"
+    [ -f "$dir/node_modules/gift-pegjs/package.json" ] && return 0
+    command -v npm >/dev/null 2>&1 || { echo "npm is missing: the GIFT test will be skipped." >&2; return 0; }
+    (cd "$dir" && npm ci --no-audit --no-fund) || echo "npm could not install gift-pegjs." >&2
+}
 
 installed() {
     case "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null || true)" in
@@ -42,7 +52,11 @@ if [ "${1:-build}" = test ] && installed clang; then
     runtime=$(clang_runtime || true)
     [ -n "$runtime" ] && ! installed "$runtime" && missing="$missing $runtime"
 fi
-[ -z "$missing" ] && exit 0
+# Debian's nodejs comes without npm; some builds of it bring their own.
+if [ "${1:-build}" = test ] && ! command -v npm >/dev/null 2>&1 && ! installed npm; then
+    missing="$missing npm"
+fi
+[ -z "$missing" ] && { quiz_tools "${1:-build}"; exit 0; }
 
 if [ "$(id -u)" -eq 0 ]; then
     as_root=""
@@ -63,4 +77,5 @@ if [ "${1:-build}" = test ]; then
     # shellcheck disable=SC2086
     [ -n "$runtime" ] && ! installed "$runtime" && $as_root apt-get install -y -q --no-install-recommends $runtime
 fi
+quiz_tools "${1:-build}"
 exit 0

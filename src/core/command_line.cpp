@@ -26,6 +26,12 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   --exercice=EXERCISE --solution [--serie=N]
                        print the exercise's statement, data, answers and worked
                        solutions, with the data of series N if given, and exit
+  --moodle=EXERCISES --variants=K [--serie=S] --export=QUIZ.xml
+                       write the exercises (files separated by commas) as a Moodle
+                       XML quiz, each question in K variants with the data of
+                       series S, S + 1…, and exit
+  --gift=EXERCISES --variants=K [--serie=S] --export=QUIZ.gift
+                       the same in the GIFT format
   --simulate --p=P --n=N --samples=K [--serie=S]
                        simulate K samples of size N of a proportion P (0.5, 1/6…)
                        and print their frequencies' mean, standard deviation s and
@@ -98,6 +104,12 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        écrit l'énoncé de l'exercice, ses données, ses réponses et
                        leurs solutions détaillées, avec les données de la série N
                        si elle est donnée, et s'arrête
+  --moodle=EXERCICES --variants=K [--serie=S] --export=QUIZ.xml
+                       écrit les exercices (fichiers séparés par des virgules) en
+                       questionnaire Moodle XML, chaque question en K variantes
+                       avec les données des séries S, S + 1…, et s'arrête
+  --gift=EXERCICES --variants=K [--serie=S] --export=QUIZ.gift
+                       de même au format GIFT
   --simulate --p=P --n=N --samples=K [--serie=S]
                        simule K échantillons de taille N d'une proportion P (0,5,
                        1/6…) et écrit la moyenne et l'écart-type s des fréquences

@@ -1,5 +1,7 @@
 #include "practice/practice_window.h"
 
+#include "practice/quiz_export.h"
+
 #include "core/random.h"
 #include "main_window/statistique.h"
 #include "practice/exercise_list.h"
@@ -9,6 +11,7 @@
 #include "ui/look.h"
 #include "ui/table_model.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
@@ -37,7 +40,22 @@ QLabel* texte(QWidget* parent, const QString& nom, const QString& lu) {
     l->setTextFormat(Qt::PlainText);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (!lu.isEmpty()) l->setAccessibleName(lu);
+    l->setAccessibleDescription(lu);
     return l;
+}
+
+// What a label shows is what a screen reader reads: its text as its name (its role, kept
+// as its description, while it shows nothing), announced even when the same verdict
+// comes again after another check.
+void afficher(QLabel* l, const QString& shown) {
+    l->setText(shown);
+    const QString name = shown.isEmpty() ? l->accessibleDescription() : shown;
+    if (l->accessibleName() != name) {
+        l->setAccessibleName(name);
+        return;
+    }
+    QAccessibleEvent changed(l, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace
@@ -91,6 +109,7 @@ Exercices::Exercices()
     Command_solution = ui::pushButton(page, u"Solution"_s, "Command_solution");
     Command_nouvelles = ui::pushButton(page, u"Nouvelles données"_s, "Command_nouvelles");
     Command_tableau = ui::pushButton(page, u"Ouvrir dans le tableau"_s, "Command_tableau");
+    Command_moodle = ui::pushButton(page, u"Exporter pour Moodle…"_s, "Command_moodle");
 
     auto* colonne = new QVBoxLayout(page);
     colonne->addWidget(Label_titre);
@@ -117,8 +136,8 @@ Exercices::Exercices()
     Label_score->setParent(droite);
     pied->addWidget(Label_score);
     auto* boutons = new QHBoxLayout;
-    for (QPushButton* b :
-         {Command_verifier, Command_indice, Command_solution, Command_nouvelles, Command_tableau}) {
+    for (QPushButton* b : {Command_verifier, Command_indice, Command_solution, Command_nouvelles,
+                           Command_tableau, Command_moodle}) {
         b->setParent(droite);
         boutons->addWidget(b);
     }
@@ -145,6 +164,7 @@ Exercices::Exercices()
     clic(Command_indice, &Exercices::Command_indice_Click);
     clic(Command_solution, &Exercices::Command_solution_Click);
     clic(Command_nouvelles, &Exercices::Command_nouvelles_Click);
+    clic(Command_moodle, &Exercices::Command_moodle_Click);
     connect(Command_tableau, &QPushButton::clicked, this,
             guarded([this] { ouvrirDansLeTableau(0); }));
     connect(Text_serie, &QLineEdit::returnPressed, this, guarded([this] { Text_serie_Valider(); }));
@@ -183,19 +203,19 @@ void Exercices::montrerExercice() {
         delete q.solution;
     }
     questions_.clear();
-    for (QPushButton* b :
-         {Command_verifier, Command_indice, Command_solution, Command_nouvelles, Command_tableau})
+    for (QPushButton* b : {Command_verifier, Command_indice, Command_solution, Command_nouvelles,
+                           Command_tableau, Command_moodle})
         b->setEnabled(exercice_.has_value());
     Text_serie->setEnabled(exercice_.has_value());
-    Label_score->clear();
+    afficher(Label_score, {});
     if (!exercice_) {
         Label_titre->setText(fichiers_.empty() ? u"Aucun exercice n'a été trouvé."_s : QString());
-        Label_enonce->clear();
+        afficher(Label_enonce, {});
         Table_donnees->setModel(nullptr);
         return;
     }
     Label_titre->setText(exercice_->titre);
-    Label_enonce->setText(exercice_->enonce);
+    afficher(Label_enonce, exercice_->enonce);
     for (int i = 0; i < int(exercice_->questions.size()); ++i) {
         const QString n = QString::number(i + 1);
         auto* grille = new QGridLayout;
@@ -271,12 +291,12 @@ void Exercices::montrerDonnees() {
     Label_score->clear();
     for (int i = 0; i < int(questions_.size()); ++i) {
         const Question& q = questions_[size_t(i)];
-        q.resultat->clear();
+        afficher(q.resultat, {});
         if (auto* ligne = qobject_cast<QLineEdit*>(q.reponse)) ligne->clear();
         if (auto* liste = qobject_cast<QComboBox*>(q.reponse)) liste->setCurrentIndex(-1);
-        q.indice->setText(u"Indice : "_s + core::indiceDe(*exercice_, i));
-        q.solution->setText(u"Solution : "_s + core::solutionDe(*exercice_, i) +
-                            u"\nRéponse attendue : "_s + core::reponseAttendue(*exercice_, i));
+        afficher(q.indice, u"Indice : "_s + core::indiceDe(*exercice_, i));
+        afficher(q.solution, u"Solution : "_s + core::solutionDe(*exercice_, i) +
+                                 u"\nRéponse attendue : "_s + core::reponseAttendue(*exercice_, i));
     }
 }
 
@@ -293,12 +313,12 @@ void Exercices::Command_verifier_Click() {
     for (int i = 0; i < int(questions_.size()); ++i) {
         const core::Verdict v = core::verifier(*exercice_, i, reponse(i));
         QLabel* r = questions_[size_t(i)].resultat;
-        r->setText(core::texteDuVerdict(v));
+        afficher(r, core::texteDuVerdict(v));
         r->setStyleSheet(v == core::Verdict::Juste ? u"color: rgb(0, 120, 0); font-weight: bold"_s
                                                    : u"color: rgb(170, 0, 0); font-weight: bold"_s);
         justes += v == core::Verdict::Juste;
     }
-    Label_score->setText(core::texteDuScore(justes, int(questions_.size())));
+    afficher(Label_score, core::texteDuScore(justes, int(questions_.size())));
     keepScore(justes);
 }
 
@@ -313,6 +333,18 @@ void Exercices::Command_solution_Click() {
 // A new number from the program's generator, and the data it gives.
 void Exercices::Command_nouvelles_Click() {
     tirer(1 + quint32(core::Random::next() * 9999));
+}
+
+// The exercises that read, the one shown ticked.
+void Exercices::Command_moodle_Click() {
+    std::vector<core::Exercice> lus;
+    int coche = -1;
+    for (size_t i = 0; i < fichiers_.size(); ++i) {
+        if (!fichiers_[i].lecture.exercice) continue;
+        if (int(i) == Liste_exercices->currentRow()) coche = int(lus.size());
+        lus.push_back(*fichiers_[i].lecture.exercice);
+    }
+    ExportMoodle(this, std::move(lus), coche).exec();
 }
 
 void Exercices::Text_serie_Valider() {

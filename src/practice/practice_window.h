@@ -39,6 +39,7 @@ public:
     QPushButton* Command_solution;
     QPushButton* Command_nouvelles;
     QPushButton* Command_tableau;
+    QPushButton* Command_moodle;  // "Exporter pour Moodle…"
 
     // One per question of the exercise shown: its answer box (a line, or a chooser for
     // a question answered by a choice), its verdict, its hint and its solution.
@@ -72,6 +73,7 @@ private:
     void Command_indice_Click();
     void Command_solution_Click();
     void Command_nouvelles_Click();
+    void Command_moodle_Click();
     void Text_serie_Valider();
     void ouvrirDansLeTableau(int serie);
     void montrerExercice();

@@ -4,6 +4,7 @@
 
 #include "core/exercises/progress.h"
 #include "practice/practice_window.h"
+#include "practice/quiz_export.h"
 #include "support/fresh_start.h"
 #include "table/table_window.h"
 
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +80,10 @@ private slots:
     void answersChecked_data();
     void answersChecked();
     void hintsAndSolutions();
+    void verdictsReadAloud_data();
+    void verdictsReadAloud();
+    void exportForMoodle_data();
+    void exportForMoodle();
     void aNumberGivesTheSameData();
     void filesThatDoNotReadAreGreyed();
     void towardsTheTable();
@@ -148,6 +154,73 @@ void PracticeWindowTest::hintsAndSolutions() {
     QVERIFY(w.questions()[0].solution->isVisible());
     QVERIFY(w.questions()[0].solution->text().contains(u"/ 360 ≈ 131,3 km/h."_s));
     QVERIFY(w.questions()[0].solution->text().endsWith(u"Réponse attendue : 131,3 km/h"_s));
+}
+
+// GIVEN answers checked WHEN the verdicts and the score show THEN their accessible names
+// are the texts shown, and an empty verdict keeps its role. (The announcements need the
+// accessibility bus: tests/e2e/test_practice_verdicts.py hears them.)
+void PracticeWindowTest::verdictsReadAloud_data() {
+    QTest::addColumn<QString>("moyenne");
+    QTest::addColumn<QString>("marque");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("juste") << u"131,3"_s << u"Juste"_s << u"1 réponse juste sur 4"_s;
+    QTest::newRow("faux") << u"131"_s << u"Faux"_s << u"0 réponse juste sur 4"_s;
+}
+
+void PracticeWindowTest::verdictsReadAloud() {
+    QFETCH(QString, moyenne);
+    QFETCH(QString, marque);
+    QFETCH(QString, score);
+    Exercices& w = ouverte();
+    QTest::keyClicks(ligne(w, 0), moyenne);
+    QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
+    const QLabel* r = w.questions()[0].resultat;
+    QCOMPARE(r->accessibleName(), marque);
+    QCOMPARE(r->accessibleDescription(), u"Résultat de la question 1"_s);
+    QCOMPARE(w.questions()[2].resultat->accessibleName(), u"Résultat de la question 3"_s);
+    QCOMPARE(w.Label_score->accessibleName(), score);
+    QCOMPARE(w.questions()[0].solution->accessibleName(), w.questions()[0].solution->text());
+    QVERIFY(w.questions()[0].indice->accessibleName().startsWith(u"Indice : "_s));
+}
+
+// GIVEN the export dialog WHEN exercises are ticked THEN the quiz holds each of their
+// questions in as many variants as asked, from the first series number; none refused.
+void PracticeWindowTest::exportForMoodle_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("variant");
+    QTest::newRow("xml") << 0 << u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>"_s
+                         << u"<text>Pointures d'une classe — question 1 — Série n° 8</text>"_s;
+    QTest::newRow("gift") << 1 << u"$CATEGORY: $course$/Statistique/"_s
+                          << u"::Pointures d'une classe — question 1 — Série n° 8::"_s;
+}
+
+void PracticeWindowTest::exportForMoodle() {
+    QFETCH(int, format);
+    QFETCH(QString, start);
+    QFETCH(QString, variant);
+    ouverte();
+    std::vector<core::Exercice> lus;
+    for (const auto& f : core::exercicesDes({kLivres}))
+        if (f.lecture.exercice) lus.push_back(*f.lecture.exercice);
+    ExportMoodle d(nullptr, lus, -1);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(u"quiz"_s);
+    QCOMPARE(d.write(chemin), u"aucun exercice n'est coché"_s);
+    QVERIFY(!QFile::exists(chemin));
+    for (int i = 0; i < d.Liste_exercices->count(); ++i)
+        if (d.Liste_exercices->item(i)->text() == u"Pointures d'une classe"_s)
+            d.Liste_exercices->item(i)->setCheckState(Qt::Checked);
+    d.Nombre_variantes->setValue(3);
+    d.Premiere_serie->setValue(7);
+    d.Format->setCurrentIndex(format);
+    QCOMPARE(d.write(chemin), QString());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString quiz = QString::fromUtf8(f.readAll());
+    QVERIFY(quiz.startsWith(start));
+    QVERIFY2(quiz.contains(variant), qPrintable(quiz.left(400)));
+    QVERIFY(quiz.contains(u"Série n° 9"_s) && !quiz.contains(u"Série n° 10"_s));
 }
 
 // GIVEN an exercise WHEN new data are drawn THEN the number shows, and typing it again
