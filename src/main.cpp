@@ -1,6 +1,7 @@
 #include "command_line/command_line.h"
 #include "command_line/individuals.h"
 #include "command_line/pairs.h"
+#include "command_line/sheets.h"
 #include "command_line/simulation.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     if (command_line::wantsPairs(arguments)) return command_line::runPairs(argc, argv, arguments);
     if (command_line::wantsIndividuals(arguments))
         return command_line::runIndividuals(argc, argv, arguments);
+    if (command_line::wantsSheets(arguments)) return command_line::runSheets(argc, argv, arguments);
     const core::Command command = core::parseCommandLine(arguments, english);
     switch (command.kind) {
         case core::Command::Kind::Help:

@@ -26,6 +26,11 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   --exercice=EXERCISE --solution [--serie=N]
                        print the exercise's statement, data, answers and worked
                        solutions, with the data of series N if given, and exit
+  --sheets=E1.json[,E2.json…] --pupils=N|FILE [--serie=S] --export=SHEETS.pdf
+                       [--answer-key=KEY.pdf]
+                       write one sheet per pupil (N pupils, or the names of FILE:
+                       one a line, or a CSV column), pupil i with the data of
+                       series S + i − 1 (S is 1 if not given), and their answer key
   --simulate --p=P --n=N --samples=K [--serie=S]
                        simulate K samples of size N of a proportion P (0.5, 1/6…)
                        and print their frequencies' mean, standard deviation s and
@@ -95,6 +100,12 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        écrit l'énoncé de l'exercice, ses données, ses réponses et
                        leurs solutions détaillées, avec les données de la série N
                        si elle est donnée, et s'arrête
+  --sheets=E1.json[,E2.json…] --pupils=N|FICHIER [--serie=S] --export=FEUILLES.pdf
+                       [--answer-key=CORRIGE.pdf]
+                       écrit une feuille par élève (N élèves, ou les noms de
+                       FICHIER : un par ligne, ou une colonne CSV), l'élève i avec
+                       les données de la série S + i − 1 (S vaut 1 par défaut), et
+                       leur corrigé
   --simulate --p=P --n=N --samples=K [--serie=S]
                        simule K échantillons de taille N d'une proportion P (0,5,
                        1/6…) et écrit la moyenne et l'écart-type s des fréquences
