@@ -72,6 +72,7 @@ public:
     QAction* mnuTableau;
     QAction* mnuSimulation;
     QAction* mnuExercices;
+    QAction* mnuFeuilles;
     QAction* mnuAPropos;
 
     // Asks for the chart of button `Index`, which the timer draws 100 ms later: the
@@ -118,6 +119,8 @@ signals:
     void finNormale();
     // "Simulation d'échantillons…": the owner shows the simulation window.
     void simulationRequested();
+    // "Feuilles pour la classe…": the owner shows the class's sheets window.
+    void sheetsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

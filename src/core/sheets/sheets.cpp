@@ -95,6 +95,19 @@ Reading<QStringList> readPupils(const QString& numberOrFile) {
     return pupilsOfText(file.read(1 << 20));
 }
 
+Reading<QStringList> pupilsTyped(const QString& text) {
+    bool whole = false;
+    text.trimmed().toLongLong(&whole);
+    if (whole) return readPupils(text);
+    QStringList names;
+    for (const QString& line : text.split(u'\n')) {
+        if (!line.trimmed().isEmpty()) names << line.trimmed();
+        if (names.size() > kMostPupils) return tooMany();
+    }
+    if (names.isEmpty()) return Reading<QStringList>::failure({0, 0, u"aucun nom d'élève"_s, {}});
+    return Reading<QStringList>::success(names);
+}
+
 std::vector<Sheet> sheetsFor(const std::vector<Exercice>& exercises, const QStringList& pupils,
                              quint32 firstSeries) {
     std::vector<Sheet> sheets;

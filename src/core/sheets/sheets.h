@@ -67,6 +67,9 @@ Reading<QStringList> readPupils(const QString& numberOrFile);
 // The same for a file's bytes already read.
 Reading<QStringList> pupilsOfText(const QByteArray& bytes);
 
+// Pupils typed in a window: a whole number, or one name a line.
+Reading<QStringList> pupilsTyped(const QString& text);
+
 // Why these pupils and this first series cannot make sheets, or the empty text.
 QString fault(int pupils, quint32 firstSeries);
 
