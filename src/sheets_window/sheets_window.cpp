@@ -40,6 +40,7 @@ Feuilles::Feuilles(QWidget* parent) : QWidget(parent, Qt::Window) {
     pupils_->setObjectName(u"Eleves"_s);
     pupils_->setAccessibleName(u"Élèves : un nombre, ou un nom par ligne"_s);
     pupils_->setTabChangesFocus(true);
+    pupils_->setMaximumHeight(pupils_->fontMetrics().lineSpacing() * 7);
     first_ = new QSpinBox;
     first_->setObjectName(u"Premiere_serie"_s);
     first_->setRange(1, int(core::sheets::kLastSeries));
@@ -56,7 +57,7 @@ Feuilles::Feuilles(QWidget* parent) : QWidget(parent, Qt::Window) {
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* fromFile = button(u"Depuis un &fichier…"_s, "Eleves_fichier");
+    auto* fromFile = button(u"&Depuis un fichier…"_s, "Eleves_fichier");
     auto* chooseSheets = button(u"&Parcourir…"_s, "Parcourir_feuilles");
     auto* chooseKey = button(u"Pa&rcourir…"_s, "Parcourir_corrige");
     writeButton_ = button(u"&Écrire les feuilles"_s, "Ecrire");
@@ -69,13 +70,19 @@ Feuilles::Feuilles(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* pupilsColumn = new QVBoxLayout;
     pupilsColumn->addWidget(pupils_);
     pupilsColumn->addWidget(fromFile, 0, Qt::AlignLeft);
-    form->addRow(u"É&lèves :"_s, pupilsColumn);
+    // A label beside a layout gets no buddy of its own: its mnemonic would show as "&".
+    const auto label = [](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text);
+        l->setBuddy(buddy);
+        return l;
+    };
+    form->addRow(label(u"É&lèves :"_s, pupils_), pupilsColumn);
     form->addRow(u"Premier &numéro de série :"_s, first_);
-    const auto fileRow = [&](const QString& label, QLineEdit* edit, QPushButton* choose) {
+    const auto fileRow = [&](const QString& caption, QLineEdit* edit, QPushButton* choose) {
         auto* row = new QHBoxLayout;
         row->addWidget(edit, 1);
         row->addWidget(choose);
-        form->addRow(label, row);
+        form->addRow(label(caption, edit), row);
     };
     fileRow(u"&Feuilles (PDF) :"_s, sheetsFile_, chooseSheets);
     fileRow(u"&Corrigé (PDF, facultatif) :"_s, keyFile_, chooseKey);
