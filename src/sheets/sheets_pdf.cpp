@@ -74,6 +74,8 @@ QString writeSheets(const std::vector<core::sheets::Sheet>& sheets, const QStrin
                 if (!e.statement.isEmpty()) flow.text(e.statement, Style::Body, 0.3);
                 flow.table(e.data.colonnes, e.data.lignes);
                 for (const auto& q : e.questions) {
+                    // A question stays on the page of the room to answer it.
+                    flow.keepTogether(flow.textHeight(q.text, Style::Body) + 2.2);
                     flow.text(QString::number(q.number) + u") "_s + q.text, Style::Body, 0.05);
                     if (!q.choices.isEmpty())
                         flow.text(u"Entourez la bonne réponse : "_s + q.choices.join(u"   ·   "_s),
@@ -102,6 +104,10 @@ QString writeAnswerKey(const std::vector<core::sheets::KeyEntry>& key, const QSt
                 flow.text(heading, Style::Heading, 0.25);
                 flow.table(e.data.colonnes, e.data.lignes);
                 for (const auto& a : e.answers) {
+                    // A question stays on the page of its answer and its working.
+                    flow.keepTogether(flow.textHeight(a.question, Style::Body) +
+                                      flow.textHeight(a.answer, Style::Strong) +
+                                      flow.textHeight(a.solution, Style::Small) + 0.4);
                     flow.text(QString::number(a.number) + u") "_s + a.question, Style::Body, 0.05);
                     flow.text(u"Réponse : "_s + a.answer, Style::Strong, 0.05);
                     flow.text(u"Solution : "_s + a.solution, Style::Small, 0.3);
