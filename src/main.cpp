@@ -2,6 +2,7 @@
 #include "command_line/individuals.h"
 #include "command_line/pairs.h"
 #include "command_line/quiz.h"
+#include "command_line/sheets.h"
 #include "command_line/simulation.h"
 #include "core/command_line.h"
 #include "main_window/program.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     if (command_line::wantsQuiz(arguments)) return command_line::runQuiz(arguments);
     if (command_line::wantsIndividuals(arguments))
         return command_line::runIndividuals(argc, argv, arguments);
+    if (command_line::wantsSheets(arguments)) return command_line::runSheets(argc, argv, arguments);
     const QString individuals = command_line::takeIndividualsFile(arguments);
     const QString pairsFile = command_line::pairsWindowFile(arguments);
     const core::Command command =

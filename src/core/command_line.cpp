@@ -32,6 +32,11 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
                        series S, S + 1…, and exit
   --gift=EXERCISES --variants=K [--serie=S] --export=QUIZ.gift
                        the same in the GIFT format
+  --sheets=E1.json[,E2.json…] --pupils=N|FILE [--serie=S] --export=SHEETS.pdf
+                       [--answer-key=KEY.pdf]
+                       write one sheet per pupil (N pupils, or the names of FILE:
+                       one a line, or a CSV column), pupil i with the data of
+                       series S + i − 1 (S is 1 if not given), and their answer key
   --simulate --p=P --n=N --samples=K [--serie=S]
                        simulate K samples of size N of a proportion P (0.5, 1/6…)
                        and print their frequencies' mean, standard deviation s and
@@ -110,6 +115,12 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
                        avec les données des séries S, S + 1…, et s'arrête
   --gift=EXERCICES --variants=K [--serie=S] --export=QUIZ.gift
                        de même au format GIFT
+  --sheets=E1.json[,E2.json…] --pupils=N|FICHIER [--serie=S] --export=FEUILLES.pdf
+                       [--answer-key=CORRIGE.pdf]
+                       écrit une feuille par élève (N élèves, ou les noms de
+                       FICHIER : un par ligne, ou une colonne CSV), l'élève i avec
+                       les données de la série S + i − 1 (S vaut 1 par défaut), et
+                       leur corrigé
   --simulate --p=P --n=N --samples=K [--serie=S]
                        simule K échantillons de taille N d'une proportion P (0,5,
                        1/6…) et écrit la moyenne et l'écart-type s des fréquences

@@ -103,6 +103,8 @@ void statistique::createMenuBar() {
     QMenu* exercices = menu(menuBar(), QStringLiteral("E&xercices"), "mnuMenuExercices");
     mnuExercices = item(exercices, QStringLiteral("S'&entraîner…"), "mnuExercices",
                         Keys(Qt::CTRL | Qt::Key_J), &statistique::mnuExercices_Click);
+    mnuFeuilles = item(exercices, QStringLiteral("&Feuilles pour la classe…"), "mnuFeuilles",
+                       Keys(), &statistique::sheetsRequested);
 
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
     mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),

@@ -8,6 +8,7 @@
 #include "pairs_window/deux_variables.h"
 #include "parameters/parameters_window.h"
 #include "practice/practice_window.h"
+#include "sheets_window/sheets_window.h"
 #include "simulation_window/simulation_window.h"
 #include "table/table_window.h"
 #include "ui/look.h"
@@ -40,6 +41,7 @@ void loadTranslations() {
 std::optional<ui::StandardFontWhileMaking> standardFont;
 
 std::unique_ptr<Simulation> simulation;
+std::unique_ptr<Feuilles> sheets;
 
 // The simulation window, made on first use: it draws from the main series and the
 // table of counts as they are, and hands its values to either.
@@ -152,6 +154,18 @@ void wireWindows(statistique& main) {
                      [&main] { showIndividus(main).chooseFile(); });
     QObject::connect(&main, &statistique::individualsFileRequested, &main,
                      [&main](const QString& path) { showIndividus(main).open(path); });
+    // The class's sheets, from the exercises of the practice list as they are now.
+    QObject::connect(&main, &statistique::sheetsRequested, &main, [&main] {
+        if (!sheets) {
+            sheets = std::make_unique<Feuilles>();
+            QObject::connect(&main, &statistique::finNormale, sheets.get(), &QWidget::close);
+            sheets->move(main.frameGeometry().center() - sheets->rect().center());
+        }
+        sheets->setExercises(core::exercicesDes(core::dossiersDesExercices()));
+        sheets->show();
+        sheets->raise();
+        sheets->activateWindow();
+    });
 }
 
 void openPairs(statistique& main, const QString& file) {
@@ -180,6 +194,7 @@ void end() {
     standardFont.reset();
     simulation.reset();
     pairsWindow.reset();
+    sheets.reset();
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

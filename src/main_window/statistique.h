@@ -72,6 +72,7 @@ public:
     QAction* mnuTableau;
     QAction* mnuSimulation;
     QAction* mnuExercices;
+    QAction* mnuFeuilles;
     QAction* mnuAPropos;
 
     // Asks for the chart of button `Index`, which the timer draws 100 ms later: the
@@ -123,6 +124,8 @@ signals:
     // "Ouvrir un fichier d'individus…", or a file of individuals to show.
     void individualsRequested();
     void individualsFileRequested(const QString& path);
+    // "Feuilles pour la classe…": the owner shows the class's sheets window.
+    void sheetsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
