@@ -51,8 +51,8 @@ double normale(Tirage& t) {
 // as the data were; about ln y where the questions fit ln y, so y stays positive.
 void tirerPaires(SerieExercice& s, bool lnY, Tirage& t) {
     using pairs::Change;
-    const auto c =
-        pairs::fit(s.paires, pairs::Method::LeastSquares, Change::None, lnY ? Change::Log : Change::None);
+    const auto c = pairs::fit(s.paires, pairs::Method::LeastSquares, Change::None,
+                              lnY ? Change::Log : Change::None);
     if (!c) return;
     const auto vus = pairs::changedPairs(s.paires, Change::None, lnY ? Change::Log : Change::None);
     const auto r = pairs::residuals(*vus, c->line);

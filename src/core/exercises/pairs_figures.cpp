@@ -45,9 +45,7 @@ QString termes(const pairs::Pairs& p, bool x, bool carres, bool produits) {
     QStringList t;
     for (size_t i = 0; i < p.size(); ++i) {
         const double v = x ? p.x[i] : p.y[i];
-        t << (produits  ? f(p.x[i]) + u" × "_s + f(p.y[i])
-              : carres ? f(v) + u"²"_s
-                       : f(v));
+        t << (produits ? f(p.x[i]) + u" × "_s + f(p.y[i]) : carres ? f(v) + u"²"_s : f(v));
     }
     return somme(t);
 }
@@ -105,8 +103,8 @@ QString solutionPaires(const SerieExercice& s, const QuestionExercice& q) {
     const auto r = *pairs::summarize(p);
     const double n = double(r.n);
     const QString y = q.lnY ? u"z"_s : u"y"_s;
-    QString t = q.lnY ? u"On pose zᵢ = ln yᵢ : "_s + termes(p, false, false, false)
-                            .replace(u" + "_s, u" ; "_s) + u". "_s
+    QString t = q.lnY ? u"On pose zᵢ = ln yᵢ : "_s +
+                            termes(p, false, false, false).replace(u" + "_s, u" ; "_s) + u". "_s
                       : QString();
     t += u"n = "_s + exact(n) + u". "_s;
     const QString sx = sommeEcrite(u"xᵢ"_s, {termes(p, true, false, false)}, n * r.meanX);
@@ -115,8 +113,8 @@ QString solutionPaires(const SerieExercice& s, const QuestionExercice& q) {
     const QString moyY = y + u"̄ = Σ"_s + y + u"ᵢ / n "_s + egal(r.meanY, 4);
     const QString sxy = sommeEcrite(u"xᵢ"_s + y + u"ᵢ"_s, {termes(p, true, false, true)},
                                     n * (r.covariance + r.meanX * r.meanY));
-    const QString cov = u"cov(x ; "_s + y + u") = Σxᵢ"_s + y + u"ᵢ / n − x̄ × "_s + y +
-                        u"̄ "_s + egal(r.covariance, 4);
+    const QString cov = u"cov(x ; "_s + y + u") = Σxᵢ"_s + y + u"ᵢ / n − x̄ × "_s + y + u"̄ "_s +
+                        egal(r.covariance, 4);
     const QString sxx = sommeEcrite(u"xᵢ²"_s, {termes(p, true, true, false)},
                                     n * (r.varianceX + r.meanX * r.meanX));
     const QString vx = u"V(x) = Σxᵢ² / n − x̄² "_s + egal(r.varianceX, 4);
@@ -149,20 +147,19 @@ QString solutionPaires(const SerieExercice& s, const QuestionExercice& q) {
                  (r.n % 2 ? u" (n est impair : le premier groupe prend la paire du milieu)"_s
                           : QString()) +
                  u". Leurs points moyens : G₁("_s + f(m.g1.x) + u" ; "_s + f(m.g1.y) +
-                 u") et G₂("_s + f(m.g2.x) + u" ; "_s + f(m.g2.y) + u"). a = ("_s + y +
-                 u"G₂ − "_s + y + u"G₁) / (xG₂ − xG₁) = ("_s + f(m.g2.y) + u" − "_s +
-                 f(m.g1.y) + u") / ("_s + f(m.g2.x) + u" − "_s + f(m.g1.x) + u") "_s +
-                 egal(m.line.a, 4) + u" ; b = "_s + y + u"G₁ − a × xG₁ "_s + egal(m.line.b, 4) +
-                 u'.';
+                 u") et G₂("_s + f(m.g2.x) + u" ; "_s + f(m.g2.y) + u"). a = ("_s + y + u"G₂ − "_s +
+                 y + u"G₁) / (xG₂ − xG₁) = ("_s + f(m.g2.y) + u" − "_s + f(m.g1.y) + u") / ("_s +
+                 f(m.g2.x) + u" − "_s + f(m.g1.x) + u") "_s + egal(m.line.a, 4) + u" ; b = "_s + y +
+                 u"G₁ − a × xG₁ "_s + egal(m.line.b, 4) + u'.';
     } else {
         droite = sx + u", "_s + moyX + u" ; "_s + sy + u", "_s + moyY + u" ; "_s + sxy + u", "_s +
-                 cov + u" ; "_s + sxx + u", "_s + vx + u". Droite des moindres carrés : a = cov(x ; "_s +
-                 y + u") / V(x) "_s + egal(c.line.a, 4) + u" ; b = "_s + y + u"̄ − a × x̄ "_s +
-                 egal(c.line.b, 4) + u'.';
+                 cov + u" ; "_s + sxx + u", "_s + vx +
+                 u". Droite des moindres carrés : a = cov(x ; "_s + y + u") / V(x) "_s +
+                 egal(c.line.a, 4) + u" ; b = "_s + y + u"̄ − a × x̄ "_s + egal(c.line.b, 4) + u'.';
     }
     t += droite;
-    const QString equation = (q.lnY ? u"ln y"_s : u"y"_s) + u" = "_s + f(c.line.a) + u" x + "_s +
-                             f(c.line.b);
+    const QString equation = (q.lnY ? u"ln y"_s : u"y"_s) + u" = "_s + f(c.line.a) + u" x "_s +
+                             (c.line.b < 0 ? u"− "_s : u"+ "_s) + f(std::abs(c.line.b));
     switch (q.quantite) {
         case Quantite::CoefficientDirecteur:
             return t + u" Le coefficient directeur est a"_s + fin;

@@ -21,8 +21,7 @@ std::optional<double> nombreFini(const QJsonValue& v) {
 // How many decimals a figure was written with, up to 6.
 int decimalesEcrites(double x) {
     int d = 0;
-    while (d < 6 && std::abs(x * std::pow(10.0, d) - std::round(x * std::pow(10.0, d))) > 1e-6)
-        ++d;
+    while (d < 6 && std::abs(x * std::pow(10.0, d) - std::round(x * std::pow(10.0, d))) > 1e-6) ++d;
     return d;
 }
 

@@ -69,7 +69,8 @@ QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
     const auto r = simulationDe(s);
     if (!r) return {};
     const int dec = decimalesDe(q.precision);
-    const QString racine = u"1/√n = 1/√"_s + exact(double(s.n)) + u' ' + egal(1 / std::sqrt(double(s.n)), 4);
+    const QString racine =
+        u"1/√n = 1/√"_s + exact(double(s.n)) + u' ' + egal(1 / std::sqrt(double(s.n)), 4);
     const QString run = u"La simulation n° "_s + QString::number(s.tirage) + u" tire "_s +
                         exact(double(s.echantillons)) + u" échantillons de taille n = "_s +
                         exact(double(s.n)) + u" avec p = "_s + exact(s.p) + u" ; "_s;
@@ -82,10 +83,10 @@ QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
                    egal(r->spread / std::sqrt(double(s.n)), 4) + u")."_s;
         case Quantite::PartDansIntervalle: {
             const auto& p = partDe(*r, q.k);
-            const QString nom = q.k == 0 ? u"p ± 1/√n, avec "_s + racine
-                                         : u"p ± "_s + (q.k > 1 ? QString::number(q.k) : QString()) +
-                                               u"s"_s;
-            return run + ecart + u". L'intervalle "_s + nom + u", est "_s + bornes(p) +
+            const QString nom =
+                q.k == 0 ? u"[p − 1/√n ; p + 1/√n], avec "_s + racine + u','
+                         : u"[p − %1s ; p + %1s]"_s.arg(q.k > 1 ? QString::number(q.k) : QString());
+            return run + ecart + u". L'intervalle "_s + nom + u" est "_s + bornes(p) +
                    u" ; il contient "_s + exact(double(p.count)) + u" des "_s +
                    exact(double(s.echantillons)) + u" fréquences, soit une part de "_s +
                    exact(double(p.count)) + u" / "_s + exact(double(s.echantillons)) + u' ' +

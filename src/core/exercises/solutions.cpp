@@ -110,7 +110,8 @@ QString solutionDe(const Exercice& e, int question) {
     const QString plus = q.explication.isEmpty() ? QString() : u' ' + q.explication;
     if (surDesPaires(q.quantite) || q.quantite == Quantite::Gini)
         return solutionPaires(e.series[size_t(q.serie)], q) + plus;
-    if (surUneSimulation(q.quantite)) return solutionSimulation(e.series[size_t(q.serie)], q) + plus;
+    if (surUneSimulation(q.quantite))
+        return solutionSimulation(e.series[size_t(q.serie)], q) + plus;
     switch (q.quantite) {
         case Quantite::Choix:
             return u"Réponse : "_s + q.reponse + u'.' + plus;

@@ -117,8 +117,9 @@ double simulationIndependante(const core::SerieExercice& s, const core::Question
         case Quantite::BorneSuperieure:
             return s.p + demi;
         default:
-            return double(std::count_if(f.begin(), f.end(),
-                                        [&](double x) { return std::abs(x - s.p) <= demi + 1e-12; })) /
+            return double(
+                       std::count_if(f.begin(), f.end(),
+                                     [&](double x) { return std::abs(x - s.p) <= demi + 1e-12; })) /
                    double(f.size());
     }
 }
@@ -157,10 +158,12 @@ void ExerciseKindsTest::shippedAnswers_data() {
     QCOMPARE(fichiers.size(), 7);
     for (const QString& f : fichiers) {
         const core::Exercice e = lu(f);
-        QVERIFY2(!e.themes.isEmpty() && QStringList({u"2nde"_s, u"1re"_s, u"Tle"_s}).contains(e.niveau),
-                 qPrintable(f));
+        QVERIFY2(
+            !e.themes.isEmpty() && QStringList({u"2nde"_s, u"1re"_s, u"Tle"_s}).contains(e.niveau),
+            qPrintable(f));
         for (int q = 0; q < int(e.questions.size()); ++q)
-            for (uint n : {0u, 4711u}) QTest::addRow("%s q%d n%u", qPrintable(f), q + 1, n) << f << q << n;
+            for (uint n : {0u, 4711u})
+                QTest::addRow("%s q%d n%u", qPrintable(f), q + 1, n) << f << q << n;
     }
 }
 
@@ -180,8 +183,8 @@ void ExerciseKindsTest::shippedAnswers() {
         QCOMPARE(core::verifier(e, question, q.choix[dedans ? 1 : 0]), core::Verdict::Faux);
         return;
     }
-    const double x = s.forme == Forme::Simulation ? simulationIndependante(s, q)
-                                                  : pairesIndependantes(s, q);
+    const double x =
+        s.forme == Forme::Simulation ? simulationIndependante(s, q) : pairesIndependantes(s, q);
     const std::vector<double> attendus = core::attendus(e, question);
     QCOMPARE(attendus.size(), size_t(1));
     QVERIFY2(std::abs(attendus.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
@@ -214,17 +217,21 @@ void ExerciseKindsTest::newDataByNumber() {
 void ExerciseKindsTest::filesThatDoNotRead_data() {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("faute");
-    const QByteArray paires = "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"paires\", "
-                              "\"x\": [1, 2, 3], \"y\": [2, 4, 5]},\n\"questions\": [\n";
-    const QByteArray simulation = "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", "
-                                  "\"p\": 0.3, \"n\": 50, \"N\": 100},\n\"questions\": [\n";
+    const QByteArray paires =
+        "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"paires\", "
+        "\"x\": [1, 2, 3], \"y\": [2, 4, 5]},\n\"questions\": [\n";
+    const QByteArray simulation =
+        "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", "
+        "\"p\": 0.3, \"n\": 50, \"N\": 100},\n\"questions\": [\n";
     QTest::newRow("pairs of unequal lengths")
-        << QByteArray("{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"paires\", \"x\": [1, 2], "
-                      "\"y\": [1]}, \"questions\": []}")
+        << QByteArray(
+               "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"paires\", \"x\": [1, 2], "
+               "\"y\": [1]}, \"questions\": []}")
         << u"ligne 2 : « x » et « y » doivent être deux listes"_s;
     QTest::newRow("unknown method")
-        << paires + "{\"texte\": \"a\", \"demande\": \"moyenne_x\"},\n{\"texte\": \"b\", "
-                    "\"demande\": \"coefficient_directeur\", \"methode\": \"mayor\"}]}"
+        << paires +
+               "{\"texte\": \"a\", \"demande\": \"moyenne_x\"},\n{\"texte\": \"b\", "
+               "\"demande\": \"coefficient_directeur\", \"methode\": \"mayor\"}]}"
         << u"ligne 5 : « methode » vaut « moindres_carres » ou « mayer »"_s;
     QTest::newRow("estimation from both")
         << paires + "{\"texte\": \"a\", \"demande\": \"estimation\", \"x\": 1, \"y\": 2}]}"
@@ -233,12 +240,14 @@ void ExerciseKindsTest::filesThatDoNotRead_data() {
         << paires + "{\"texte\": \"a\", \"demande\": \"moyenne\"}]}"
         << u"ligne 4 : cette quantité ne se demande pas sur ces données"_s;
     QTest::newRow("p beyond 1")
-        << QByteArray("{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", \"p\": 1.5, "
-                      "\"n\": 10, \"N\": 10}, \"questions\": []}")
+        << QByteArray(
+               "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", \"p\": 1.5, "
+               "\"n\": 10, \"N\": 10}, \"questions\": []}")
         << u"ligne 2 : « p » doit être un nombre de 0 à 1"_s;
     QTest::newRow("too many draws")
-        << QByteArray("{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", \"p\": 0.5, "
-                      "\"n\": 100000, \"N\": 1000000}, \"questions\": []}")
+        << QByteArray(
+               "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", \"p\": 0.5, "
+               "\"n\": 100000, \"N\": 1000000}, \"questions\": []}")
         << u"ligne 2 : « n » et « N » doivent être des entiers positifs"_s;
     QTest::newRow("k of 4")
         << simulation + "{\"texte\": \"a\", \"demande\": \"part_dans_intervalle\", \"k\": 4}]}"
@@ -267,14 +276,20 @@ void ExerciseKindsTest::correctedSheet_data() {
     QTest::addColumn<QStringList>("lignes");
     QTest::newRow("stopping distance")
         << u"07-distance-d-arret.json"_s << 0u
-        << QStringList{u"Vitesse (km/h)\tDistance d'arrêt (m)"_s, u"130\t112"_s,
-                       u"   Réponse : 80 km/h"_s, u"   Réponse : 76,5 m"_s,
-                       u"Σxᵢ = 30 + 50 + 70 + … + 130 = 480"_s, u"G₁(50 ; 27,3333)"_s};
-    QTest::newRow("heads or tails")
-        << u"11-pile-ou-face.json"_s << 5u
-        << QStringList{u"Série n° 5"_s, u"Simulation n°\t5"_s, u"Proportion p\t0,5"_s,
-                       u"   Réponse : 0,4"_s, u"   Réponse : 0,6"_s,
-                       u"La simulation n° 5 tire 1"_s, u"000 échantillons de taille n = 100"_s};
+        << QStringList{u"Vitesse (km/h)\tDistance d'arrêt (m)"_s,
+                       u"130\t112"_s,
+                       u"   Réponse : 80 km/h"_s,
+                       u"   Réponse : 76,5 m"_s,
+                       u"Σxᵢ = 30 + 50 + 70 + 90 + 110 + 130 = 480"_s,
+                       u"G₁(50 ; 27,3333)"_s};
+    QTest::newRow("heads or tails") << u"11-pile-ou-face.json"_s << 5u
+                                    << QStringList{u"Série n° 5"_s,
+                                                   u"Simulation n°\t5"_s,
+                                                   u"Proportion p\t0,5"_s,
+                                                   u"   Réponse : 0,4"_s,
+                                                   u"   Réponse : 0,6"_s,
+                                                   u"La simulation n° 5 tire 1"_s,
+                                                   u"000 échantillons de taille n = 100"_s};
 }
 
 void ExerciseKindsTest::correctedSheet() {
@@ -283,7 +298,8 @@ void ExerciseKindsTest::correctedSheet() {
     QFETCH(QStringList, lignes);
     const core::Exercice e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
     const QString feuille = core::feuilleCorrigee(e, numero);
-    for (const QString& l : lignes) QVERIFY2(feuille.contains(l), qPrintable(l + u"\n"_s + feuille));
+    for (const QString& l : lignes)
+        QVERIFY2(feuille.contains(l), qPrintable(l + u"\n"_s + feuille));
 }
 
 QTEST_APPLESS_MAIN(ExerciseKindsTest)
