@@ -1,5 +1,7 @@
 #include "core/exercises/two_variables.h"
 
+#include "core/numbers.h"
+
 #include <QJsonArray>
 
 #include <cmath>
@@ -10,7 +12,8 @@ namespace core::exercises {
 namespace {
 
 constexpr int kPlusDePaires = 10000;
-constexpr qint64 kPlusDeTirages = 20000000;  // n × N, so that no file makes the program crawl
+// n × N: every answer, hint and solution runs the simulation again, on the window's thread.
+constexpr qint64 kPlusDeTirages = 2000000;
 
 std::optional<double> nombreFini(const QJsonValue& v) {
     if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::abs(v.toDouble()) > 1e12)
@@ -51,7 +54,7 @@ QString lireSimulation(const QJsonObject& o, SerieExercice& s) {
     if (!n || !N || *n < 1 || *N < 1 || *n != std::floor(*n) || *N != std::floor(*N) ||
         *n * *N > double(kPlusDeTirages))
         return u"« n » et « N » doivent être des entiers positifs, n × N au plus %1"_s.arg(
-            kPlusDeTirages);
+            regionalLocale().toString(kPlusDeTirages));
     s.p = *p;
     s.n = qint64(*n);
     s.echantillons = qint64(*N);
