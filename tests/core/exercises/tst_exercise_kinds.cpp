@@ -146,6 +146,8 @@ private slots:
     void filesThatDoNotRead();
     void correctedSheet_data();
     void correctedSheet();
+    void edgeCases_data();
+    void edgeCases();
 };
 
 // GIVEN each shipped exercise on pairs or on a simulation, with its data and with series
@@ -300,6 +302,59 @@ void ExerciseKindsTest::correctedSheet() {
     const QString feuille = core::feuilleCorrigee(e, numero);
     for (const QString& l : lignes)
         QVERIFY2(feuille.contains(l), qPrintable(l + u"\n"_s + feuille));
+}
+
+// GIVEN data at the edges (a constant x, shares that are no Lorenz curve, p = 0, one sample
+// of one draw, a table of incomes) WHEN the question is asked THEN the answer worked out by
+// hand, or none with a working that says why, and a sheet that is written whole.
+void ExerciseKindsTest::edgeCases_data() {
+    QTest::addColumn<QByteArray>("donnees");
+    QTest::addColumn<QByteArray>("question");
+    QTest::addColumn<double>("attendu");  // NaN: none
+    const double aucune = std::nan("");
+    const QByteArray constant = "{\"forme\": \"paires\", \"x\": [2, 2, 2], \"y\": [1, 5, 6]}";
+    QTest::newRow("slope of a constant x")
+        << constant << QByteArray("\"coefficient_directeur\"") << aucune;
+    QTest::newRow("Mayer with a constant x")
+        << constant << QByteArray("\"estimation\", \"methode\": \"mayer\", \"x\": 3") << aucune;
+    QTest::newRow("r of a constant x") << constant << QByteArray("\"correlation\"") << aucune;
+    QTest::newRow("mean y of a constant x") << constant << QByteArray("\"moyenne_y\"") << 4.0;
+    QTest::newRow("shares decreasing")
+        << QByteArray("{\"forme\": \"paires\", \"x\": [0.5, 1], \"y\": [0.7, 0.2]}")
+        << QByteArray("\"gini\"") << aucune;
+    // Centres 5, 15, 30 hold 25, 45, 60 of 130: 1 − [0,5 × 25 + 0,3 × 95 + 0,2 × 200] / 130.
+    QTest::newRow("Gini of classes")
+        << QByteArray(
+               "{\"forme\": \"classes\", \"classes\": [[0, 10, 5], [10, 20, 3], [20, 40, 2]]}")
+        << QByteArray("\"gini\"") << 1 - (0.5 * 25 + 0.3 * 95 + 0.2 * 200) / 130;
+    QTest::newRow("p = 0") << QByteArray(
+                                  "{\"forme\": \"simulation\", \"p\": 0, \"n\": 30, \"N\": 40}")
+                           << QByteArray("\"ecart_type_frequences\"") << 0.0;
+    QTest::newRow("one draw, within p ± 1/√n")
+        << QByteArray("{\"forme\": \"simulation\", \"p\": 0.5, \"n\": 1, \"N\": 1}")
+        << QByteArray("\"part_dans_intervalle\", \"intervalle\": \"1/racine(n)\"") << 1.0;
+}
+
+void ExerciseKindsTest::edgeCases() {
+    QFETCH(QByteArray, donnees);
+    QFETCH(QByteArray, question);
+    QFETCH(double, attendu);
+    const core::LectureExercice l =
+        core::lireExercice("{\"titre\": \"t\", \"donnees\": " + donnees +
+                           ", \"questions\": [{\"texte\": \"a\", \"demande\": " + question + "}]}");
+    QVERIFY2(l.exercice, qPrintable(l.faute));
+    const std::vector<double> v = core::attendus(*l.exercice, 0);
+    if (std::isnan(attendu)) {
+        QVERIFY(v.empty());
+        QCOMPARE(core::reponseAttendue(*l.exercice, 0), u"aucune"_s);
+        QVERIFY(core::solutionDe(*l.exercice, 0).contains(u"impossible"_s));
+    } else {
+        QCOMPARE(v.size(), size_t(1));
+        QVERIFY2(std::abs(v.front() - attendu) < 1e-12, qPrintable(QString::number(v.front())));
+    }
+    for (quint32 n : {0u, 7u})
+        QVERIFY(core::feuilleCorrigee(core::nouvellesDonnees(*l.exercice, n ? n : 1), n)
+                    .contains(u"1) a"_s));
 }
 
 QTEST_APPLESS_MAIN(ExerciseKindsTest)
