@@ -73,7 +73,7 @@ void PracticeWindowTest::opensFromTheMenu() {
     Exercices& w = ouverte();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), u"Exercices"_s);
-    QCOMPARE(w.Liste_exercices->count(), 13);
+    QCOMPARE(w.Liste_exercices->count(), 14);
     QCOMPARE(w.Liste_exercices->currentItem()->text(), u"Contrôles de vitesse"_s);
     QCOMPARE(w.questions().size(), size_t(4));
     QCOMPARE(w.questions()[0].reponse->objectName(), u"Reponse_1"_s);

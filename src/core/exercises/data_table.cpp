@@ -22,7 +22,9 @@ TableDesDonnees tableDesDonnees(const Exercice& e) {
     }
     if (seule.forme == Forme::Simulation) {
         t.colonnes << u"Paramètre"_s << u"Valeur"_s;
-        t.lignes = {{u"Proportion p"_s, exact(seule.p)},
+        t.lignes = {seule.population.empty()
+                        ? QStringList{u"Proportion p"_s, exact(seule.p)}
+                        : QStringList{u"Population"_s, texteDesValeurs(seule.population)},
                     {u"Taille des échantillons n"_s, exact(double(seule.n))},
                     {u"Nombre d'échantillons N"_s, exact(double(seule.echantillons))},
                     {u"Simulation n°"_s, QString::number(seule.tirage)}};

@@ -45,6 +45,7 @@ struct SerieExercice {
     qint64 n = 100, echantillons = 1000;
     quint64 tirage = 4711;
     std::optional<double> frequenceObservee;
+    std::vector<double> population;  // set: means of samples drawn from it, in place of p
 
     qint64 effectif() const;
     // The raw series as distinct values with their counts, or the values as given.

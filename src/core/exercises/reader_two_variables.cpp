@@ -48,7 +48,15 @@ QString lirePaires(const QJsonObject& o, SerieExercice& s) {
 }
 
 QString lireSimulation(const QJsonObject& o, SerieExercice& s) {
-    const auto p = nombreFini(o.value(u"p"_s));
+    for (const QJsonValue& v : o.value(u"population"_s).toArray()) {
+        const auto x = nombreFini(v);
+        if (!x || s.population.size() >= size_t(kPlusDePaires))
+            return u"« population » est une liste de 1 à %1 nombres"_s.arg(kPlusDePaires);
+        s.population.push_back(*x);
+    }
+    if (!s.population.empty() && !o.value(u"frequence_observee"_s).isUndefined())
+        return u"une fréquence observée se compare à p, pas à une population"_s;
+    const auto p = s.population.empty() ? nombreFini(o.value(u"p"_s)) : std::optional(0.5);
     const auto n = nombreFini(o.value(u"n"_s)), N = nombreFini(o.value(u"N"_s));
     if (!p || *p < 0 || *p > 1) return u"« p » doit être un nombre de 0 à 1"_s;
     if (!n || !N || *n < 1 || *N < 1 || *n != std::floor(*n) || *N != std::floor(*N) ||
@@ -108,6 +116,11 @@ QString lireQuestionDeuxVariables(const QJsonObject& o, const SerieExercice& s,
             q.k = k.toInt();
         }
     }
+    const bool autourDeP = q.quantite == Quantite::BorneInferieure ||
+                           q.quantite == Quantite::BorneSuperieure ||
+                           (q.quantite == Quantite::PartDansIntervalle && q.k == 0);
+    if (!s.population.empty() && autourDeP)
+        return u"[p − 1/√n ; p + 1/√n] se demande pour une proportion p, pas une population"_s;
     if (q.quantite == Quantite::DecisionIntervalle) {
         if (!s.frequenceObservee)
             return u"la décision demande une « frequence_observee » dans les données"_s;

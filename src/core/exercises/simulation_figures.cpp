@@ -38,6 +38,9 @@ std::optional<simulation::Result> simulationDe(const SerieExercice& s) {
     p.n = s.n;
     p.samples = s.echantillons;
     p.series = s.tirage;
+    if (!s.population.empty())
+        p.population =
+            std::make_shared<const simulation::Population>(simulation::populationOf(s.population));
     return simulation::simulate(p, {}, 1);
 }
 
@@ -71,24 +74,35 @@ QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
     const int dec = decimalesDe(q.precision);
     const QString racine =
         u"1/√n = 1/√"_s + exact(double(s.n)) + u' ' + egal(1 / std::sqrt(double(s.n)), 4);
+    const bool moyennes = !s.population.empty();
     const QString run = u"La simulation n° "_s + QString::number(s.tirage) + u" tire "_s +
                         exact(double(s.echantillons)) + u" échantillons de taille n = "_s +
-                        exact(double(s.n)) + u" avec p = "_s + exact(s.p) + u" ; "_s;
-    const QString ecart = u"leurs fréquences ont pour moyenne "_s + f(r->mean) +
-                          u" et pour écart type s = √(Σ(fᵢ − f̄)² / N) "_s + egal(r->sd, 4);
+                        exact(double(s.n)) +
+                        (moyennes ? u" dans la population, de moyenne μ "_s + egal(r->centre, 4)
+                                  : u" avec p = "_s + exact(s.p)) +
+                        u" ; "_s;
+    const QString ecart = (moyennes ? u"leurs moyennes ont pour moyenne "_s
+                                    : u"leurs fréquences ont pour moyenne "_s) +
+                          f(r->mean) +
+                          (moyennes ? u" et pour écart type s = √(Σ(mᵢ − m̄)² / N) "_s
+                                    : u" et pour écart type s = √(Σ(fᵢ − f̄)² / N) "_s) +
+                          egal(r->sd, 4);
     switch (q.quantite) {
         case Quantite::EcartTypeFrequences:
             return run + ecart + u". On l'arrondit : s "_s + egal(r->sd, dec) +
-                   u" (à comparer à √(p(1 − p)/n) "_s +
+                   (moyennes ? u" (à comparer à σ/√n "_s : u" (à comparer à √(p(1 − p)/n) "_s) +
                    egal(r->spread / std::sqrt(double(s.n)), 4) + u")."_s;
         case Quantite::PartDansIntervalle: {
             const auto& p = partDe(*r, q.k);
-            const QString nom =
-                q.k == 0 ? u"[p − 1/√n ; p + 1/√n], avec "_s + racine + u','
-                         : u"[p − %1s ; p + %1s]"_s.arg(q.k > 1 ? QString::number(q.k) : QString());
+            const QString nom = q.k == 0 ? u"[p − 1/√n ; p + 1/√n], avec "_s + racine + u','
+                                         : u"[%2 − %1s ; %2 + %1s]"_s.arg(
+                                               q.k > 1 ? QString::number(q.k) : QString(),
+                                               moyennes ? u"μ"_s : u"p"_s);
             return run + ecart + u". L'intervalle "_s + nom + u" est "_s + bornes(p) +
                    u" ; il contient "_s + exact(double(p.count)) + u" des "_s +
-                   exact(double(s.echantillons)) + u" fréquences, soit une part de "_s +
+                   exact(double(s.echantillons)) +
+                   (moyennes ? u" moyennes, soit une part de "_s
+                             : u" fréquences, soit une part de "_s) +
                    exact(double(p.count)) + u" / "_s + exact(double(s.echantillons)) + u' ' +
                    egal(p.share, dec) + u'.';
         }

@@ -102,6 +102,13 @@ double pairesIndependantes(const core::SerieExercice& s, const core::QuestionExe
 double simulationIndependante(const core::SerieExercice& s, const core::QuestionExercice& q) {
     core::simulation::Parameters p;
     p.p = s.p, p.n = s.n, p.samples = s.echantillons, p.series = s.tirage;
+    double centre = s.p;
+    if (!s.population.empty()) {
+        p.population = std::make_shared<const core::simulation::Population>(
+            core::simulation::populationOf(s.population));
+        centre = std::accumulate(s.population.begin(), s.population.end(), 0.0) /
+                 double(s.population.size());
+    }
     const std::vector<double> f = core::simulation::simulate(p)->values;
     double m = 0, v = 0;
     for (double x : f) m += x;
@@ -117,9 +124,9 @@ double simulationIndependante(const core::SerieExercice& s, const core::Question
         case Quantite::BorneSuperieure:
             return s.p + demi;
         default:
-            return double(
-                       std::count_if(f.begin(), f.end(),
-                                     [&](double x) { return std::abs(x - s.p) <= demi + 1e-12; })) /
+            return double(std::count_if(
+                       f.begin(), f.end(),
+                       [&](double x) { return std::abs(x - centre) <= demi + 1e-12; })) /
                    double(f.size());
     }
 }
@@ -157,7 +164,7 @@ void ExerciseKindsTest::shippedAnswers_data() {
     QTest::addColumn<int>("question");
     QTest::addColumn<uint>("numero");
     const QStringList fichiers = nouveauxFichiers();
-    QCOMPARE(fichiers.size(), 7);
+    QCOMPARE(fichiers.size(), 8);
     for (const QString& f : fichiers) {
         const core::Exercice e = lu(f);
         QVERIFY2(
@@ -257,6 +264,12 @@ void ExerciseKindsTest::filesThatDoNotRead_data() {
     QTest::newRow("decision without an observed frequency")
         << simulation + "{\"texte\": \"a\", \"demande\": \"decision_intervalle\"}]}"
         << u"ligne 4 : la décision demande une « frequence_observee »"_s;
+    QTest::newRow("p ± 1/√n of a population")
+        << QByteArray(
+               "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"simulation\", \"population\": "
+               "[1, 2], \"n\": 5, \"N\": 5},\n\"questions\": [\n{\"texte\": \"a\", "
+               "\"demande\": \"borne_inferieure\"}]}")
+        << u"ligne 4 : [p − 1/√n ; p + 1/√n] se demande pour une proportion p"_s;
     QTest::newRow("pairs question on a simulation")
         << simulation + "{\"texte\": \"a\", \"demande\": \"covariance\"}]}"
         << u"ligne 4 : cette question se pose sur des paires"_s;
@@ -330,6 +343,9 @@ void ExerciseKindsTest::edgeCases_data() {
     QTest::newRow("p = 0") << QByteArray(
                                   "{\"forme\": \"simulation\", \"p\": 0, \"n\": 30, \"N\": 40}")
                            << QByteArray("\"ecart_type_frequences\"") << 0.0;
+    QTest::newRow("means of a constant population")
+        << QByteArray("{\"forme\": \"simulation\", \"population\": [3, 3], \"n\": 5, \"N\": 9}")
+        << QByteArray("\"part_dans_intervalle\", \"k\": 1") << 1.0;
     QTest::newRow("one draw, within p ± 1/√n")
         << QByteArray("{\"forme\": \"simulation\", \"p\": 0.5, \"n\": 1, \"N\": 1}")
         << QByteArray("\"part_dans_intervalle\", \"intervalle\": \"1/racine(n)\"") << 1.0;
