@@ -9,7 +9,9 @@
 //
 // The engine's parts, each in its own file of this folder: reader.cpp and folders.cpp
 // (files in), figures.cpp and checking.cpp (expected answers, verdicts), hints.cpp,
-// solutions*.cpp (the working), new_data.cpp, data_table.cpp and corrected_sheet.cpp.
+// solutions*.cpp (the working), new_data.cpp, data_table.cpp and corrected_sheet.cpp; pairs
+// and simulations in two_variables.h (reader_two_variables.cpp, pairs_figures.cpp and
+// simulation_figures.cpp), their figures taken from core::pairs and core::simulation.
 
 #include "core/effectifs.h"
 #include "core/pairs/pairs.h"
