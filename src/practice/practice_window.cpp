@@ -206,6 +206,11 @@ void Exercices::montrerExercice() {
     for (QPushButton* b : {Command_verifier, Command_indice, Command_solution, Command_nouvelles,
                            Command_tableau, Command_moodle})
         b->setEnabled(exercice_.has_value());
+    // Pairs and a simulation's parameters are no table of counts: they stay in this window.
+    using Forme = core::SerieExercice::Forme;
+    if (exercice_ && (exercice_->series.front().forme == Forme::Paires ||
+                      exercice_->series.front().forme == Forme::Simulation))
+        Command_tableau->setEnabled(false);
     Text_serie->setEnabled(exercice_.has_value());
     afficher(Label_score, {});
     if (!exercice_) {

@@ -99,7 +99,7 @@ void PracticeWindowTest::opensFromTheMenu() {
     Exercices& w = ouverte();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), u"Exercices"_s);
-    QCOMPARE(w.Liste_exercices->count(), 30 + 6);  // with a heading per level
+    QCOMPARE(w.Liste_exercices->count(), 38 + 6);  // with a heading per level
     QCOMPARE(w.Liste_exercices->currentItem()->text(), u"Contrôles de vitesse"_s);
     QCOMPARE(w.questions().size(), size_t(4));
     QCOMPARE(w.questions()[0].reponse->objectName(), u"Reponse_1"_s);
@@ -282,6 +282,17 @@ void PracticeWindowTest::towardsTheTable() {
     QVERIFY(w.Command_tableau->menu());
     QCOMPARE(w.Command_tableau->menu()->actions().size(), 2);
     QCOMPARE(w.Command_tableau->menu()->actions()[1]->text(), u"Seconde B"_s);
+    // Pairs show as two columns, a simulation as its parameters; neither goes to the table.
+    w.Liste_exercices->setCurrentRow(6);
+    const QAbstractItemModel* m = w.Table_donnees->model();
+    QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), u"Distance d'arrêt (m)"_s);
+    QCOMPARE(m->index(5, 0).data().toString(), u"130"_s);
+    QCOMPARE(donnees(w).last(), u"112"_s);
+    QVERIFY(!w.Command_tableau->isEnabled());
+    w.Liste_exercices->setCurrentRow(10);
+    QCOMPARE(w.Table_donnees->model()->index(0, 0).data().toString(), u"Proportion p"_s);
+    QCOMPARE(donnees(w).first(), u"0,5"_s);
+    QVERIFY(!w.Command_tableau->isEnabled());
 }
 
 // GIVEN the shipped exercises WHEN a level is chosen THEN the list shows that level's

@@ -1,6 +1,7 @@
 #include "core/exercises/exercise.h"
 
 #include "core/exercises/figures.h"
+#include "core/exercises/two_variables.h"
 #include "core/exercises/wording.h"
 #include "core/numbers.h"
 
@@ -19,6 +20,7 @@ QStringList choixDe(const Exercice& e, int question) {
     QStringList c;
     switch (q.quantite) {
         case Quantite::Choix:
+        case Quantite::DecisionIntervalle:
             return q.choix;
         case Quantite::ClasseModale:
             for (const auto& k : triees(e.series[size_t(q.serie)].classes))
@@ -35,6 +37,9 @@ QStringList choixDe(const Exercice& e, int question) {
 
 std::vector<double> attendus(const Exercice& e, int question) {
     const QuestionExercice& q = e.questions[size_t(question)];
+    if (surDesPaires(q.quantite) || q.quantite == Quantite::Gini)
+        return attendusPaires(e.series[size_t(q.serie)], q);
+    if (surUneSimulation(q.quantite)) return attendusSimulation(e.series[size_t(q.serie)], q);
     const SerieExercice s = transformee(e.series[size_t(q.serie)], q.multiplier, q.ajouter);
     const double N = double(s.effectif());
     switch (q.quantite) {
@@ -67,6 +72,8 @@ QStringList choixJustes(const Exercice& e, int question) {
     switch (q.quantite) {
         case Quantite::Choix:
             return {q.reponse};
+        case Quantite::DecisionIntervalle:
+            return {q.choix[observeeDansIntervalle(e.series[size_t(q.serie)]) ? 0 : 1]};
         case Quantite::ClasseModale: {
             const SerieExercice& s = e.series[size_t(q.serie)];
             QStringList justes;

@@ -13,6 +13,25 @@ using namespace exercises;
 
 TableDesDonnees tableDesDonnees(const Exercice& e) {
     TableDesDonnees t;
+    const SerieExercice& seule = e.series.front();
+    if (seule.forme == Forme::Paires) {
+        t.colonnes << seule.paires.nameX << seule.paires.nameY;
+        for (size_t i = 0; i < seule.paires.size(); ++i)
+            t.lignes.push_back({exact(seule.paires.x[i]), exact(seule.paires.y[i])});
+        return t;
+    }
+    if (seule.forme == Forme::Simulation) {
+        t.colonnes << u"Paramètre"_s << u"Valeur"_s;
+        t.lignes = {seule.population.empty()
+                        ? QStringList{u"Proportion p"_s, exact(seule.p)}
+                        : QStringList{u"Population"_s, texteDesValeurs(seule.population)},
+                    {u"Taille des échantillons n"_s, exact(double(seule.n))},
+                    {u"Nombre d'échantillons N"_s, exact(double(seule.echantillons))},
+                    {u"Simulation n°"_s, QString::number(seule.tirage)}};
+        if (seule.frequenceObservee)
+            t.lignes.push_back({u"Fréquence observée"_s, exact(*seule.frequenceObservee)});
+        return t;
+    }
     const bool plusieurs = e.series.size() > 1;
     if (plusieurs) t.colonnes << u"Série"_s;
     const SerieExercice& premiere = e.series.front();

@@ -9,9 +9,12 @@
 //
 // The engine's parts, each in its own file of this folder: reader.cpp and folders.cpp
 // (files in), figures.cpp and checking.cpp (expected answers, verdicts), hints.cpp,
-// solutions*.cpp (the working), new_data.cpp, data_table.cpp and corrected_sheet.cpp.
+// solutions*.cpp (the working), new_data.cpp, data_table.cpp and corrected_sheet.cpp; pairs
+// and simulations in two_variables.h (reader_two_variables.cpp, pairs_figures.cpp and
+// simulation_figures.cpp), their figures taken from core::pairs and core::simulation.
 
 #include "core/effectifs.h"
+#include "core/pairs/pairs.h"
 #include "core/tableau_effectifs.h"
 
 #include <QByteArray>
@@ -24,7 +27,7 @@
 namespace core {
 
 struct SerieExercice {
-    enum class Forme { Brute, Valeurs, Classes };
+    enum class Forme { Brute, Valeurs, Classes, Paires, Simulation };
     QString nom;  // how the questions and the table name it, when there are several
     Forme forme = Forme::Brute;
     bool fermeADroite = true;
@@ -35,6 +38,16 @@ struct SerieExercice {
     // the series' own mean and spread; counts adding up to total.
     double min = 0, max = 0, pas = 1;
     qint64 total = 0;
+    // Pairs (x ; y) with the variables' names; new y are rounded to decimalesY.
+    pairs::Pairs paires;
+    int decimalesY = 0;
+    // A simulation: N samples of size n of a character of proportion p, drawn from
+    // series n° tirage, and the frequency a real sample gave.
+    double p = 0.5;
+    qint64 n = 100, echantillons = 1000;
+    quint64 tirage = 4711;
+    std::optional<double> frequenceObservee;
+    std::vector<double> population;  // set: means of samples drawn from it, in place of p
 
     qint64 effectif() const;
     // The raw series as distinct values with their counts, or the values as given.
@@ -63,6 +76,21 @@ enum class Quantite {
     Choix,
     PlusGrand,
     PlusPetit,
+    // Two variables.
+    MoyenneX,
+    MoyenneY,
+    Covariance,
+    Correlation,
+    CoefficientDirecteur,
+    OrdonneeOrigine,
+    Estimation,
+    Gini,
+    // A simulation.
+    EcartTypeFrequences,
+    PartDansIntervalle,
+    BorneInferieure,
+    BorneSuperieure,
+    DecisionIntervalle,
 };
 
 // The quantity a file names ("moyenne", "ecart_type", ...), if any.
@@ -82,6 +110,12 @@ struct QuestionExercice {
     QStringList choix;  // a choice given by the file, and its right answer
     QString reponse;
     QString explication;  // added to the solution
+    // Two variables: the fit's method, ln y in place of y, the x or y estimated from.
+    bool mayer = false;
+    bool lnY = false;
+    std::optional<double> x, y;
+    // A simulation: the interval p ± k·s, or p ± 1/√n where k is 0.
+    int k = 0;
 };
 
 struct Exercice {

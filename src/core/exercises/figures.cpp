@@ -34,6 +34,19 @@ constexpr NomDeQuantite kQuantites[] = {
     {u"choix", Quantite::Choix},
     {u"plus_grand", Quantite::PlusGrand},
     {u"plus_petit", Quantite::PlusPetit},
+    {u"moyenne_x", Quantite::MoyenneX},
+    {u"moyenne_y", Quantite::MoyenneY},
+    {u"covariance", Quantite::Covariance},
+    {u"correlation", Quantite::Correlation},
+    {u"coefficient_directeur", Quantite::CoefficientDirecteur},
+    {u"ordonnee_origine", Quantite::OrdonneeOrigine},
+    {u"estimation", Quantite::Estimation},
+    {u"gini", Quantite::Gini},
+    {u"ecart_type_frequences", Quantite::EcartTypeFrequences},
+    {u"part_dans_intervalle", Quantite::PartDansIntervalle},
+    {u"borne_inferieure", Quantite::BorneInferieure},
+    {u"borne_superieure", Quantite::BorneSuperieure},
+    {u"decision_intervalle", Quantite::DecisionIntervalle},
 };
 
 }  // namespace
@@ -74,7 +87,7 @@ QString nomDe(Quantite q) {
 
 bool estUnChoix(Quantite q) {
     return q == Quantite::ClasseModale || q == Quantite::Choix || q == Quantite::PlusGrand ||
-           q == Quantite::PlusPetit;
+           q == Quantite::PlusPetit || q == Quantite::DecisionIntervalle;
 }
 
 bool demandeUnSeuil(Quantite q) {
@@ -231,6 +244,8 @@ std::vector<std::optional<double>> comparees(const Exercice& e, const QuestionEx
 
 qint64 SerieExercice::effectif() const {
     if (forme == Forme::Brute) return qint64(brutes.size());
+    if (forme == Forme::Paires) return qint64(paires.size());
+    if (forme == Forme::Simulation) return echantillons;
     qint64 n = 0;
     for (const auto& p : valeurs) n += p.effectif;
     for (const auto& k : classes) n += k.effectif;

@@ -1,6 +1,7 @@
 #include "core/exercises/exercise.h"
 
 #include "core/exercises/figures.h"
+#include "core/exercises/two_variables.h"
 #include "core/exercises/wording.h"
 
 using namespace Qt::StringLiterals;
@@ -11,6 +12,8 @@ using namespace exercises;
 QString indiceDe(const Exercice& e, int question) {
     const QuestionExercice& q = e.questions[size_t(question)];
     if (!q.indice.isEmpty()) return q.indice;
+    if (surDesPaires(q.quantite) || surUneSimulation(q.quantite) || q.quantite == Quantite::Gini)
+        return indiceDeuxVariables(q);
     const SerieExercice& s = e.series[size_t(q.serie)];
     const bool classes = s.forme == Forme::Classes;
     QString t;

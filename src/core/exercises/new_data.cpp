@@ -1,6 +1,7 @@
 #include "core/exercises/exercise.h"
 
 #include "core/exercises/figures.h"
+#include "core/pairs/fits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +43,35 @@ void tirerComptes(std::vector<qint64*>& comptes, const std::vector<double>& poid
     }
 }
 
+double normale(Tirage& t) {
+    return (t.suivant() + t.suivant() + t.suivant() + t.suivant() - 2) * std::sqrt(3.0);
+}
+
+// y = a·x + b + noise about the data's own fit, the noise as large as its residuals, rounded
+// as the data were; about ln y where the questions fit ln y, so y stays positive.
+void tirerPaires(SerieExercice& s, bool lnY, Tirage& t) {
+    using pairs::Change;
+    const auto c = pairs::fit(s.paires, pairs::Method::LeastSquares, Change::None,
+                              lnY ? Change::Log : Change::None);
+    if (!c) return;
+    const auto vus = pairs::changedPairs(s.paires, Change::None, lnY ? Change::Log : Change::None);
+    const auto r = pairs::residuals(*vus, c->line);
+    double carres = 0;
+    for (double e : r) carres += e * e;
+    const double pas = std::pow(10.0, -s.decimalesY);
+    // Data that fit too well would round back to the same figures for every number.
+    const double ecart = std::max(std::sqrt(carres / double(r.size())), lnY ? 0.02 : pas);
+    for (size_t i = 0; i < s.paires.size(); ++i) {
+        const double z = c->line.at(s.paires.x[i]) + ecart * normale(t);
+        double y = std::round((lnY ? std::exp(z) : z) / pas) * pas;
+        if (lnY && y <= 0) y = pas;
+        s.paires.y[i] = y;
+    }
+}
+
 void tirerSerie(SerieExercice& s, Tirage& t) {
+    if (s.forme == Forme::Simulation) return;
+    if (s.forme == Forme::Paires) return;
     if (s.forme == Forme::Brute) {
         long double somme = 0, carres = 0;
         for (double x : s.brutes) somme += x;
@@ -78,7 +107,16 @@ void tirerSerie(SerieExercice& s, Tirage& t) {
 Exercice nouvellesDonnees(const Exercice& e, quint32 numero) {
     Exercice n = e;
     Tirage t(numero);
-    for (SerieExercice& s : n.series) tirerSerie(s, t);
+    const bool lnY =
+        std::any_of(e.questions.begin(), e.questions.end(), [](auto& q) { return q.lnY; });
+    const bool lorenz = std::any_of(e.questions.begin(), e.questions.end(),
+                                    [](auto& q) { return q.quantite == Quantite::Gini; });
+    for (SerieExercice& s : n.series) {
+        if (s.forme == Forme::Simulation) s.tirage = numero;
+        // Cumulated shares stay as given: drawn anew, they would no longer be a Lorenz curve.
+        if (s.forme == Forme::Paires && !lorenz) tirerPaires(s, lnY, t);
+        tirerSerie(s, t);
+    }
     return n;
 }
 

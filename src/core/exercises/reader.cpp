@@ -1,6 +1,7 @@
 #include "core/exercises/exercise.h"
 
 #include "core/exercises/figures.h"
+#include "core/exercises/two_variables.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -140,6 +141,10 @@ private:
                     "donnees");
         }
         for (size_t i = 0; i < series.size(); ++i) e.series.push_back(lireSerie(series[i], int(i)));
+        for (const SerieExercice& s : e.series)
+            if (e.series.size() > 1 && (s.forme == Forme::Paires || s.forme == Forme::Simulation))
+                refuser(u"des paires ou une simulation sont les seules données de l'exercice"_s,
+                        "forme");
     }
 
     SerieExercice lireSerie(const QJsonObject& o, int rang) {
@@ -153,9 +158,15 @@ private:
             s.forme = Forme::Valeurs;
         else if (forme == u"classes")
             s.forme = Forme::Classes;
-        else
-            refuser(u"forme inconnue « %1 » (brute, valeurs ou classes)"_s.arg(forme), "forme",
-                    rang);
+        else if (forme == u"paires" || forme == u"simulation") {
+            s.forme = forme == u"paires" ? Forme::Paires : Forme::Simulation;
+            const QString pourquoi = forme == u"paires" ? lirePaires(o, s) : lireSimulation(o, s);
+            if (!pourquoi.isEmpty()) refuser(pourquoi, "forme", rang);
+            return s;
+        } else
+            refuser(u"forme inconnue « %1 » (brute, valeurs, classes, paires ou simulation)"_s.arg(
+                        forme),
+                    "forme", rang);
         const QString fermeture = texte(o, "fermeture", false, rang);
         if (!fermeture.isEmpty() && fermeture != u"droite" && fermeture != u"gauche")
             refuser(u"« fermeture » vaut « droite » ou « gauche »"_s, "fermeture", rang);
@@ -270,6 +281,8 @@ private:
                 "texte", rang);
         q.serie = int(serie) - 1;
         const SerieExercice& s = e.series[size_t(q.serie)];
+        if (const QString pourquoi = lireQuestionDeuxVariables(o, s, q); !pourquoi.isEmpty())
+            refuser(pourquoi, "demande", rang);
         const bool classes = s.forme == Forme::Classes;
         if (q.quantite == Quantite::Mode && classes)
             refuser(
@@ -287,7 +300,9 @@ private:
         const bool compte = q.quantite == Quantite::EffectifTotal ||
                             q.quantite == Quantite::EffectifAuDessus ||
                             q.quantite == Quantite::EffectifAuDessous;
-        q.precision = nombreDe(o, "precision", rang, compte ? 1 : 0.01);
+        const bool part = q.quantite == Quantite::PartDansIntervalle ||
+                          q.quantite == Quantite::Correlation || q.quantite == Quantite::Gini;
+        q.precision = nombreDe(o, "precision", rang, compte ? 1 : part ? 0.001 : 0.01);
         if (!(q.precision > 0)) refuser(u"« precision » doit être positive"_s, "texte", rang);
         q.tolerance = nombreDe(o, "tolerance", rang, q.precision / 2);
         if (!(q.tolerance >= 0)) refuser(u"« tolerance » ne peut être négative"_s, "texte", rang);

@@ -1,4 +1,5 @@
 #include "core/exercises/solutions.h"
+#include "core/exercises/two_variables.h"
 
 #include "core/exercises/wording.h"
 
@@ -112,6 +113,10 @@ QString linearite(const QuestionExercice& q, double avant, double apres) {
 QString solutionDe(const Exercice& e, int question) {
     const QuestionExercice& q = e.questions[size_t(question)];
     const QString plus = q.explication.isEmpty() ? QString() : u' ' + q.explication;
+    if (surDesPaires(q.quantite) || q.quantite == Quantite::Gini)
+        return solutionPaires(e.series[size_t(q.serie)], q) + plus;
+    if (surUneSimulation(q.quantite))
+        return solutionSimulation(e.series[size_t(q.serie)], q) + plus;
     switch (q.quantite) {
         case Quantite::Choix:
             return u"Réponse : "_s + q.reponse + u'.' + plus;
