@@ -28,7 +28,13 @@ def main(program):
         desktop.keys("f", held="Alt_L")
         desktop.keys("f")
         desktop.window("Ouvrir un fichier d'individus")
-        desktop.xdotool("type", "--delay", "20", os.path.realpath(SURVEY))
+        reader = Accessible()
+        path = os.path.realpath(SURVEY)
+        desktop.xdotool("type", "--delay", "20", path)
+        # Every key has landed in the dialog's name box before it is confirmed.
+        wait_until(lambda: reader.find(lambda n: n.getRoleName() == "text" and
+                                       n.queryText().getText(0, -1) == path),
+                   what="the survey's path typed into the dialog")
         desktop.keys("Return")
         # A first Return may only close the name's completion list.
         try:
@@ -36,7 +42,6 @@ def main(program):
         except Timeout:
             desktop.keys("Return")
             desktop.window("Individus — enquete_classe.csv")
-        reader = Accessible()
         wait_until(lambda: reader.find(lambda n: n.name == "30 individus sur 30"),
                    what="the count of the whole survey")
 

@@ -17,7 +17,21 @@ def main(program):
         practice.queryAction().doAction(0)
         desktop.window("Exercices")
 
-        # The first exercise, the speed check, with the statement's own data.
+        # The speed check, with the statement's own data: the list opens on the first
+        # level's first exercise, so the learner picks "2nde" in the level filter, whose
+        # first exercise it is, with the mouse and the keyboard.
+        import pyatspi
+        level = wait_until(lambda: reader.find(
+            lambda n: n.name == "Tous les niveaux" and n.getRoleName() == "combo box"),
+            what="the level filter, showing every level")
+        x, y, w, h = level.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        desktop.xdotool("mousemove", x + w // 2, y + h // 2)
+        desktop.xdotool("click", "1")
+        desktop.keys("2")
+        desktop.keys("Return")
+        wait_until(lambda: reader.find(lambda n: n.name == "Contrôles de vitesse"
+                                       and n.getRoleName() == "label"),
+                   what="the speed check's title shown")
         for question, answer in ((1, "131,3"), (4, "80")):
             field = reader.named(f"Réponse à la question {question}")
             field.queryEditableText().setTextContents(answer)

@@ -10,7 +10,13 @@ def main(program):
     with Desktop(program) as desktop:
         desktop.start_program()
         window = desktop.window("Statistique")
-        x, y, w, h = desktop.window_geometry(window)
+        # The window grows with its menu bar once the desktop's font is back, just after
+        # the first frame: measured once two looks agree.
+        looks = []
+        wait_until(lambda: (looks.append(desktop.window_geometry(window)) or
+                            (len(looks) > 1 and looks[-1] == looks[-2])),
+                   what="the window's size settled")
+        x, y, w, h = looks[-1]
         sw, sh = desktop.screen_size()
         # The client area keeps its size; the window grows by the menu bar's height.
         bar = desktop.client_top(window)

@@ -219,7 +219,6 @@ void ExerciseKindsTest::newDataByNumber() {
     const core::Exercice s = core::nouvellesDonnees(lu(u"35-pile-ou-face.json"_s), 12);
     QCOMPARE(s.series.front().tirage, quint64(12));
     QVERIFY(core::attendus(s, 0) != core::attendus(core::nouvellesDonnees(s, 13), 0));
-    QVERIFY(lu(u"01-controles-de-vitesse.json"_s).niveau.isEmpty());
 }
 
 // GIVEN files that do not read WHEN they are read THEN the reason says the line.
