@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +21,41 @@ struct Grouping {
     QString fault;
 };
 
+// A numeric variable's values met among the selected rows, ascending, as modalities
+// written in the region's form.
+Grouping byValue(const Variable& v, const Selection& selection) {
+    Grouping g;
+    std::unordered_map<double, std::int32_t> code;
+    const std::uint8_t* on = selection.kept.data();
+    for (std::size_t i = 0; i < v.numbers.size(); ++i) {
+        if (!on[i] || std::isnan(v.numbers[i])) continue;
+        code.try_emplace(v.numbers[i], 0);
+        if (code.size() > kMostModalities) {
+            g.fault =
+                u"%1 prise comme qualitative a plus de %2 modalités : groupez-la en classes"_s.arg(
+                    v.name, regionalLocale().toString(qulonglong(kMostModalities)));
+            return g;
+        }
+    }
+    std::vector<double> values;
+    values.reserve(code.size());
+    for (const auto& [x, c] : code) values.push_back(x);
+    std::sort(values.begin(), values.end());
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        code[values[k]] = std::int32_t(k);
+        g.labels << textOfNumber(values[k]);
+    }
+    // Rows left out get the code of their value too when it was met: they count for
+    // nothing, and no branch waits on the selection.
+    g.owned.resize(v.numbers.size(), -1);
+    for (std::size_t i = 0; i < v.numbers.size(); ++i) {
+        const auto at = code.find(v.numbers[i]);
+        if (at != code.end()) g.owned[i] = at->second;
+    }
+    g.codes = g.owned.data();
+    return g;
+}
+
 Grouping group(const Dataset& dataset, const Side& side, const Selection& selection) {
     const Variable& v = dataset.variables()[size_t(side.variable)];
     Grouping g;
@@ -28,6 +64,7 @@ Grouping group(const Dataset& dataset, const Side& side, const Selection& select
         g.labels = v.labels;
         return g;
     }
+    if (side.asModalities) return byValue(v, selection);
     const double width = side.width.value_or(suggestedWidth(dataset, side.variable, selection));
     const Classes c = classBounds(dataset, side.variable, selection, width, side.start);
     g.fault = c.fault;
@@ -80,6 +117,13 @@ CrossTable crossTable(const Dataset& dataset, const Side& rows, const Side& colu
     if (!table.fault.isEmpty()) return table;
     // Missing values fall in row or column 0 of the grid, left out below.
     const std::size_t width = size_t(c.labels.size()) + 1;
+    if ((size_t(r.labels.size()) + 1) * width > kMostCells) {
+        table.fault =
+            u"Ce tableau croisé aurait %1 × %2 cases : groupez une variable en classes"_s.arg(
+                regionalLocale().toString(r.labels.size()),
+                regionalLocale().toString(c.labels.size()));
+        return table;
+    }
     std::vector<std::int64_t> grid((size_t(r.labels.size()) + 1) * width, 0);
     const std::uint8_t* on = selection.kept.data();
     for (std::size_t i = 0, n = dataset.rowCount(); i < n; ++i)

@@ -18,11 +18,18 @@
 namespace core::individuals {
 
 // A variable as one side of the table: a numeric one in classes of `width` from
-// `start` (a round width giving about eight classes where none is given).
+// `start` (a round width giving about eight classes where none is given), or taken as
+// qualitative (codes such as a postcode): its values met, ascending, as modalities.
 struct Side {
     int variable = -1;
     std::optional<double> width, start;
+    bool asModalities = false;
 };
+
+// The most modalities a numeric variable taken as qualitative gives a side.
+inline constexpr std::size_t kMostModalities = 10000;
+// The most cells a table holds, so that two long sides never fill the memory.
+inline constexpr std::size_t kMostCells = 4'000'000;
 
 struct CrossTable {
     QString rowName, columnName;
