@@ -6,6 +6,7 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
@@ -30,8 +31,32 @@ CrossPanel::CrossPanel(QWidget* parent) : QWidget(parent), cells_(new CellsModel
         connect(c, &QComboBox::currentIndexChanged, this, &CrossPanel::refresh);
         return c;
     };
-    Choix_lignes = combo(u"Choix_lignes"_s, u"Variable en lignes"_s);
-    Choix_colonnes = combo(u"Choix_colonnes"_s, u"Variable en colonnes"_s);
+    const auto check = [this](const QString& name, const QString& accessible) {
+        auto* c = new QCheckBox(u"Prendre comme qualitative"_s, this);
+        c->setObjectName(name);
+        c->setAccessibleName(accessible);
+        c->setVisible(false);
+        connect(c, &QCheckBox::toggled, this, &CrossPanel::refresh);
+        return c;
+    };
+    Choix_lignes = new QComboBox(this);
+    Choix_lignes->setObjectName(u"Choix_lignes"_s);
+    Choix_lignes->setAccessibleName(u"Variable en lignes"_s);
+    Choix_colonnes = new QComboBox(this);
+    Choix_colonnes->setObjectName(u"Choix_colonnes"_s);
+    Choix_colonnes->setAccessibleName(u"Variable en colonnes"_s);
+    Check_qualitative_lignes =
+        check(u"Check_qualitative_lignes"_s, u"Prendre la variable en lignes comme qualitative"_s);
+    Check_qualitative_colonnes = check(u"Check_qualitative_colonnes"_s,
+                                       u"Prendre la variable en colonnes comme qualitative"_s);
+    connect(Choix_lignes, &QComboBox::currentIndexChanged, this, [this] {
+        variableChosen(Choix_lignes, Check_qualitative_lignes);
+        refresh();
+    });
+    connect(Choix_colonnes, &QComboBox::currentIndexChanged, this, [this] {
+        variableChosen(Choix_colonnes, Check_qualitative_colonnes);
+        refresh();
+    });
     Choix_pourcentages = combo(u"Choix_pourcentages"_s, u"Contenu des cases"_s);
     {
         const QSignalBlocker blocker(Choix_pourcentages);
@@ -51,8 +76,14 @@ CrossPanel::CrossPanel(QWidget* parent) : QWidget(parent), cells_(new CellsModel
     Command_enregistrer->setObjectName(u"Command_enregistrer"_s);
 
     auto* form = new QFormLayout;
-    form->addRow(u"En &lignes :"_s, Choix_lignes);
-    form->addRow(u"En &colonnes :"_s, Choix_colonnes);
+    const auto withCheck = [](QComboBox* choice, QCheckBox* asModalities) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(choice, 1);
+        row->addWidget(asModalities);
+        return row;
+    };
+    form->addRow(u"En &lignes :"_s, withCheck(Choix_lignes, Check_qualitative_lignes));
+    form->addRow(u"En &colonnes :"_s, withCheck(Choix_colonnes, Check_qualitative_colonnes));
     form->addRow(u"&Cases :"_s, Choix_pourcentages);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command_copier);
@@ -71,7 +102,8 @@ CrossPanel::CrossPanel(QWidget* parent) : QWidget(parent), cells_(new CellsModel
 }
 
 void CrossPanel::show(std::shared_ptr<const ci::Dataset> dataset, const ci::Selection* selection) {
-    if (dataset != dataset_) {
+    const bool renewed = dataset != dataset_;
+    if (renewed) {
         const QSignalBlocker rows(Choix_lignes), columns(Choix_colonnes);
         Choix_lignes->clear();
         Choix_colonnes->clear();
@@ -83,13 +115,34 @@ void CrossPanel::show(std::shared_ptr<const ci::Dataset> dataset, const ci::Sele
     }
     dataset_ = std::move(dataset);
     selection_ = selection;
+    if (renewed) {
+        variableChosen(Choix_lignes, Check_qualitative_lignes);
+        variableChosen(Choix_colonnes, Check_qualitative_colonnes);
+    }
     refresh();
+}
+
+void CrossPanel::variableChosen(QComboBox* choice, QCheckBox* asModalities) {
+    const int v = choice->currentIndex();
+    const bool numeric =
+        dataset_ && v >= 0 && dataset_->variables()[size_t(v)].nature == ci::Nature::Numeric;
+    {
+        const QSignalBlocker blocker(asModalities);
+        asModalities->setChecked(false);
+    }
+    asModalities->setVisible(numeric);
+}
+
+ci::Side CrossPanel::side(const QComboBox* choice, const QCheckBox* asModalities) const {
+    ci::Side side{choice->currentIndex()};
+    side.asModalities = asModalities->isChecked();
+    return side;
 }
 
 void CrossPanel::refresh() {
     if (!dataset_ || Choix_lignes->currentIndex() < 0) return;
-    table_ = ci::crossTable(*dataset_, {Choix_lignes->currentIndex()},
-                            {Choix_colonnes->currentIndex()}, *selection_);
+    table_ = ci::crossTable(*dataset_, side(Choix_lignes, Check_qualitative_lignes),
+                            side(Choix_colonnes, Check_qualitative_colonnes), *selection_);
     Explication->setText(table_.fault);
     cells_->show(table_.fault.isEmpty()
                      ? ci::crossCells(table_, ci::Percentages(Choix_pourcentages->currentIndex()))

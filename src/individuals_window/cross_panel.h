@@ -1,8 +1,8 @@
 #pragma once
 
 // The cross table of two variables among the selected individuals (a numeric one in
-// its classes): counts or percentages with their totals, the chosen cell told in a
-// sentence, copied as cells a spreadsheet pastes or saved as CSV.
+// its classes, or taken as qualitative): counts or percentages with their totals, the chosen cell
+// told in a sentence, copied as cells a spreadsheet pastes or saved as CSV.
 
 #include "core/individuals/cross_table.h"
 #include "core/individuals/dataset.h"
@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -32,6 +33,9 @@ public:
     const core::individuals::CrossTable& table() const { return table_; }
 
 private:
+    // A numeric variable offers to be taken as qualitative, unticked when newly chosen.
+    void variableChosen(QComboBox* choice, QCheckBox* asModalities);
+    core::individuals::Side side(const QComboBox* choice, const QCheckBox* asModalities) const;
     void explain();
     void copy();
     void save();
@@ -42,6 +46,8 @@ private:
 
     QComboBox* Choix_lignes;
     QComboBox* Choix_colonnes;
+    QCheckBox* Check_qualitative_lignes;
+    QCheckBox* Check_qualitative_colonnes;
     QComboBox* Choix_pourcentages;
     QTableView* Tableau_croise;
     QLabel* Explication;

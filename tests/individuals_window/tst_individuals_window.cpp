@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "individuals_window/individus.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -147,6 +148,33 @@ private slots:
         // A chosen cell is told in a sentence
         table->setCurrentIndex(table->model()->index(0, 1));
         QVERIFY(child<QLabel>(*w, "Explication")->text().contains(u"« F »"_s));
+    }
+
+    // Âge in rows: its classes by default, its values as modalities once ticked; a
+    // qualitative variable offers no such choice.
+    void crossTableOfNumericAsQualitative() {
+        auto w = window();
+        auto* asModalities = child<QCheckBox>(*w, "Check_qualitative_lignes");
+        child<QComboBox>(*w, "Choix_colonnes")->setCurrentIndex(2);
+        QVERIFY(child<QCheckBox>(*w, "Check_qualitative_colonnes")->isHidden());
+        child<QComboBox>(*w, "Choix_lignes")->setCurrentIndex(3);
+        QVERIFY(!asModalities->isHidden());
+        QVERIFY(!asModalities->isChecked());
+        auto* table = child<QTableView>(*w, "Tableau_croise");
+        const QStringList classes = column(table, 0);
+        QVERIFY(classes.size() > 1);
+        for (const QString& label : classes.mid(0, classes.size() - 1))
+            QVERIFY2(label.startsWith(u'[') && label.endsWith(u'['), qPrintable(label));
+        asModalities->setChecked(true);
+        QCOMPARE(column(table, 0), (QStringList{u"15"_s, u"16"_s, u"17"_s, u"Total"_s}));
+        QStringList first;
+        for (int c = 0; c < table->model()->columnCount(); ++c)
+            first << table->model()->index(0, c).data().toString();
+        QCOMPARE(first, (QStringList{u"15"_s, u"2"_s, u"0"_s, u"2"_s}));
+        // Another variable chosen starts unticked again.
+        child<QComboBox>(*w, "Choix_lignes")->setCurrentIndex(1);
+        QVERIFY(!asModalities->isChecked());
+        QVERIFY(column(table, 0).first().startsWith(u'['));
     }
 
     void requestsCarryFilteredValues() {
