@@ -1,8 +1,10 @@
 // The first table of an .ods file: rows and cells may stand for many (repeated), and a
 // cell shows its paragraphs, with runs of spaces, tabs and line breaks written as
-// elements.
+// elements. A date is written "JJ/MM/AAAA" from its value, with its time where the cell
+// shows one; a time is what the cell shows; a percentage the number before "%".
 
 #include "core/individuals/sheet_table.h"
+#include "core/individuals/shown_dates.h"
 #include "core/individuals/zip_archive.h"
 
 using namespace Qt::StringLiterals;
@@ -87,6 +89,7 @@ Reading<std::vector<SheetRow>> odsRows(const ZipArchive& archive) {
                 at = cellName(int(row.cells.size() + pending), row.line);
                 const QStringView type = xml.attributes().value(kOffice, u"value-type"_s);
                 const QString value = xml.attributes().value(kOffice, u"value"_s).toString();
+                const QString day = xml.attributes().value(kOffice, u"date-value"_s).toString();
                 QString shown;
                 while (xml.readNextStartElement()) {
                     if (xml.name() == u"p" && xml.namespaceUri() == kText) {
@@ -102,7 +105,9 @@ Reading<std::vector<SheetRow>> odsRows(const ZipArchive& archive) {
                     const double x = value.toDouble(&ok);
                     if (!ok || !std::isfinite(x))
                         return fault(u"la case ne contient pas un nombre lisible"_s, at);
-                    cell = {SheetCell::Kind::Number, x, shown};
+                    cell = {SheetCell::Kind::Number, type == u"percentage" ? x * 100 : x, shown};
+                } else if (type == u"date") {
+                    cell = textCell(shownIsoDate(day, shown.contains(u':')).value_or(shown));
                 } else if (!type.isEmpty() || !shown.isEmpty()) {
                     cell = textCell(shown);
                 }

@@ -1,10 +1,14 @@
 // The first sheet of an .xlsx file: the workbook names it, its relations give its part,
-// and texts are kept once in the shared strings.
+// texts are kept once in the shared strings, and a cell's style gives its number format,
+// which tells a date or a time from a number.
 
 #include "core/csv/number.h"
 #include "core/individuals/sheet_table.h"
+#include "core/individuals/shown_dates.h"
 #include "core/individuals/zip_archive.h"
 #include "core/numbers.h"
+
+#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +45,51 @@ QString firstSheetPart(const ZipArchive& archive) {
         }
     }
     return u"xl/worksheets/sheet1.xml"_s;
+}
+
+// Each cell style's number format, by the style's index, as xl/styles.xml gives them.
+std::vector<NumberFormat> cellFormats(const ZipArchive& archive) {
+    std::vector<NumberFormat> formats;
+    const auto bytes = archive.read(u"xl/styles.xml"_s);
+    if (!bytes) return formats;
+    QHash<int, NumberFormat> custom;
+    QXmlStreamReader xml(*bytes);
+    bool inCellStyles = false;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == u"cellXfs") break;
+        if (token != QXmlStreamReader::StartElement) continue;
+        const int id = xml.attributes().value(u"numFmtId"_s).toInt();
+        if (xml.name() == u"numFmt")
+            custom.insert(id, customFormat(xml.attributes().value(u"formatCode"_s)));
+        else if (xml.name() == u"cellXfs")
+            inCellStyles = true;
+        else if (xml.name() == u"xf" && inCellStyles && formats.size() < 65536)
+            formats.push_back(custom.contains(id) ? custom.value(id) : builtInFormat(id));
+    }
+    return formats;
+}
+
+// Whether the workbook counts its days from 1 January 1904, as old Mac files do.
+bool from1904(const ZipArchive& archive) {
+    const auto workbook = archive.read(u"xl/workbook.xml"_s);
+    if (!workbook) return false;
+    QXmlStreamReader xml(*workbook);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"workbookPr") {
+            const QStringView flag = xml.attributes().value(u"date1904"_s);
+            return flag == u"1" || flag == u"true";
+        }
+    return false;
+}
+
+// A number as its format shows it: a date or a time as its text, a percentage as the
+// number before "%".
+SheetCell shownNumber(double x, const NumberFormat& format, bool from1904) {
+    if (format.kind == NumberFormat::Kind::Percent) x *= 100;
+    if (format.kind == NumberFormat::Kind::Date || format.kind == NumberFormat::Kind::Time)
+        if (const auto shown = shownSerial(x, format, from1904)) return textCell(*shown);
+    return {SheetCell::Kind::Number, x, textOfNumber(x)};
 }
 
 // The text of an element holding runs of <t>, phonetic hints left out.
@@ -96,6 +145,8 @@ std::optional<std::pair<int, int>> reference(QStringView ref) {
 Reading<std::vector<SheetRow>> xlsxRows(const ZipArchive& archive) {
     const auto strings = sharedStrings(archive);
     if (!strings) return fault(u"les textes du classeur sont endommagés"_s);
+    const std::vector<NumberFormat> formats = cellFormats(archive);
+    const bool days1904 = from1904(archive);
     const QString part = firstSheetPart(archive);
     const auto bytes = archive.read(part);
     if (!bytes) return fault(u"la première feuille est absente ou endommagée"_s);
@@ -121,6 +172,8 @@ Reading<std::vector<SheetRow>> xlsxRows(const ZipArchive& archive) {
         cells += std::size_t(place->first) + 1 - row.cells.size();
         if (cells > kMostSheetCells) return fault(u"la feuille est trop grande"_s, at);
         const QString type = xml.attributes().value(u"t"_s).toString();
+        const auto style = std::size_t(xml.attributes().value(u"s"_s).toUInt());
+        const NumberFormat format = style < formats.size() ? formats[style] : NumberFormat{};
         QString value, inlineText;
         bool hasValue = false;
         while (xml.readNextStartElement()) {
@@ -143,7 +196,9 @@ Reading<std::vector<SheetRow>> xlsxRows(const ZipArchive& archive) {
             cell = textCell((*strings)[index]);
         } else if (type == u"inlineStr") {
             cell = textCell(inlineText);
-        } else if (type == u"str" || type == u"e" || type == u"d") {
+        } else if (type == u"d") {
+            cell = textCell(shownIsoDate(value.trimmed(), format.hours).value_or(value));
+        } else if (type == u"str" || type == u"e") {
             cell = textCell(value);
         } else if (type == u"b") {
             cell =
@@ -152,7 +207,7 @@ Reading<std::vector<SheetRow>> xlsxRows(const ZipArchive& archive) {
             const QByteArray ascii = value.trimmed().toLatin1();
             const auto x = csv::numberOf({ascii.constData(), std::size_t(ascii.size())}, '.');
             if (!x) return fault(u"la case ne contient pas un nombre lisible"_s, at);
-            cell = {SheetCell::Kind::Number, *x, textOfNumber(*x)};
+            cell = shownNumber(*x, format, days1904);
         }
         row.cells.resize(std::size_t(place->first));
         row.cells.push_back(std::move(cell));

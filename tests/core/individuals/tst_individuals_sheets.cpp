@@ -1,6 +1,7 @@
 // Spreadsheet files of individuals: an .ods and an .xlsx that Gnumeric wrote from the same
-// survey (data/classe.csv), and archives made here for what a spreadsheet may also write
-// (repeated rows and cells) or what a damaged file holds, each fault named by its cell.
+// survey (data/classe.csv) and from dates (data/dates.csv), and archives made here for what a
+// spreadsheet may also write (repeated rows and cells) or what a damaged file holds, each fault
+// named by its cell.
 
 #include "core/individuals/reader.h"
 #include "core/numbers.h"
@@ -63,8 +64,16 @@ QByteArray sheetXml(const QByteArray& rows) {
            rows + "</sheetData></worksheet>";
 }
 
-QByteArray xlsxOf(const QByteArray& rows, const QByteArray& strings = {}) {
+QByteArray xlsxOf(const QByteArray& rows, const QByteArray& strings = {},
+                  const QByteArray& styles = {}, const QByteArray& workbook = {}) {
     Entries entries = {{u"xl/worksheets/sheet1.xml"_s, sheetXml(rows)}};
+    const QByteArray main = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
+    if (!styles.isEmpty())
+        entries.append(
+            {u"xl/styles.xml"_s, "<styleSheet " + main + ">" + styles + "</styleSheet>"});
+    if (!workbook.isEmpty())
+        entries.append(
+            {u"xl/workbook.xml"_s, "<workbook " + main + ">" + workbook + "</workbook>"});
     if (!strings.isEmpty())
         entries.append(
             {u"xl/sharedStrings.xml"_s,
@@ -103,25 +112,34 @@ private slots:
     void refuses();
 };
 
+// Made once by `ssconvert classe.csv classe.ods` (and .xlsx), the same for dates.csv,
+// whose dates and times Gnumeric stores as numbers with a date or time format.
 void IndividualsSheetsTest::writtenByASpreadsheet_data() {
     QTest::addColumn<QString>("file");
-    QTest::newRow("ods") << u"classe.ods"_s;
-    QTest::newRow("xlsx") << u"classe.xlsx"_s;
+    QTest::addColumn<QString>("dataset");
+    const QString survey =
+        u"Prénom#Q0:Anaïs|Bruno|Chloé|David  Sexe#Q0:F|M|F|M  "
+        u"Taille (cm)#N1:162.5|178|_|1234.25  "
+        u"Transport#Q0:Bus|Vélo; parfois|À pied|Bus  Code#Q1:75|2A|13|_"_s;
+    // Arrivée holds a time too, but its format shows the day only.
+    const QString dates =
+        u"Nom#Q0:Anaïs|Bruno|Chloé|David  "
+        u"Naissance#Q1:15/03/2009|01/12/2008|_|31/01/2009  "
+        u"Arrivée#Q1:02/09/2024|02/09/2024|03/09/2024|_  "
+        u"Heure#Q1:8:30|14:05:10|_|7:05"_s;
+    QTest::newRow("ods") << u"classe.ods"_s << survey;
+    QTest::newRow("xlsx") << u"classe.xlsx"_s << survey;
+    QTest::newRow("ods dates") << u"dates.ods"_s << dates;
+    QTest::newRow("xlsx dates") << u"dates.xlsx"_s << dates;
 }
 
 void IndividualsSheetsTest::writtenByASpreadsheet() {
     QFETCH(QString, file);
+    QFETCH(QString, dataset);
     const QString path = u"" STAT_TEST_DATA "/"_s + file;
     const auto reading = core::individuals::readIndividualsFile(path);
     QVERIFY2(reading, qPrintable(reading.error.why + u' ' + reading.error.cell));
-    // THEN the sheet gives what the same survey gives as text
-    QCOMPARE(describe(*reading.value),
-             u"Prénom#Q0:Anaïs|Bruno|Chloé|David  Sexe#Q0:F|M|F|M  "
-             u"Taille (cm)#N1:162.5|178|_|1234.25  "
-             u"Transport#Q0:Bus|Vélo; parfois|À pied|Bus  Code#Q1:75|2A|13|_"_s);
-    const auto text = core::individuals::readIndividualsFile(u"" STAT_TEST_DATA "/classe.csv"_s);
-    QVERIFY(text);
-    QCOMPARE(describe(*reading.value), describe(*text.value));
+    QCOMPARE(describe(*reading.value), dataset);
 }
 
 void IndividualsSheetsTest::reads_data() {
@@ -142,7 +160,7 @@ void IndividualsSheetsTest::reads_data() {
                        "<table:table-cell office:value-type=\"boolean\"><text:p>VRAI</text:p>"
                        "</table:table-cell><table:table-cell table:number-columns-repeated="
                        "\"1000\"/></table:table-row>")}})
-        << u"a  b#N0:0.25|0.25  Variable 2#N0:0.25|0.25  c\nd#Q0:VRAI|VRAI"_s;
+        << u"a  b#N0:25|25  Variable 2#N0:25|25  c\nd#Q0:VRAI|VRAI"_s;
     QTest::newRow("xlsx: shared and inline texts, gaps, booleans, no header")
         << xlsxOf(
                "<row r=\"2\"><c r=\"A2\"><v>1.5</v></c><c r=\"C2\"><v>7</v></c></row>"
@@ -151,6 +169,46 @@ void IndividualsSheetsTest::reads_data() {
                "t=\"inlineStr\"><is><r><t>é</t></r><r><t>t</t></r></is></c></row>",
                "<si><t>x</t></si>")
         << u"Variable 1#Q0:1,5|VRAI|ét  Variable 2#N2:_|-0.002|_  Variable 3#Q1:7|x|_"_s;
+    // Styles by index into cellXfs (the cell style before them is not one); a custom
+    // format's quoted "s", its colour and its locale say nothing of dates.
+    const QByteArray styles =
+        "<numFmts><numFmt numFmtId=\"164\" formatCode=\"dd/mm/yyyy\\ hh:mm\"/>"
+        "<numFmt numFmtId=\"165\" formatCode=\"[Red]0.0&quot; jours&quot;\"/>"
+        "<numFmt numFmtId=\"166\" formatCode=\"[$-40C]d\\ mmmm\\ yyyy\"/>"
+        "<numFmt numFmtId=\"167\" formatCode=\"[mm]:ss\"/></numFmts>"
+        "<cellStyleXfs><xf numFmtId=\"14\"/></cellStyleXfs><cellXfs><xf numFmtId=\"0\"/>"
+        "<xf numFmtId=\"14\"/><xf numFmtId=\"22\"/><xf numFmtId=\"164\"/>"
+        "<xf numFmtId=\"165\"/><xf numFmtId=\"9\"/><xf numFmtId=\"46\"/>"
+        "<xf numFmtId=\"45\"/><xf numFmtId=\"166\"/><xf numFmtId=\"167\"/>"
+        "<xf numFmtId=\"20\"/></cellXfs>";
+    // 15 March 2024 is day 45366; 1.5 days are 36 hours; 0.0625 day is 90 minutes.
+    const QByteArray names =
+        "<row r=\"1\"><c t=\"inlineStr\"><is><t>a</t></is></c><c t=\"inlineStr\"><is><t>b</t>"
+        "</is></c><c t=\"inlineStr\"><is><t>c</t></is></c><c t=\"inlineStr\"><is><t>d</t></is>"
+        "</c><c t=\"inlineStr\"><is><t>e</t></is></c><c t=\"inlineStr\"><is><t>f</t></is></c>"
+        "<c t=\"inlineStr\"><is><t>g</t></is></c><c t=\"inlineStr\"><is><t>h</t></is></c>"
+        "<c t=\"inlineStr\"><is><t>i</t></is></c><c t=\"inlineStr\"><is><t>j</t></is></c>"
+        "<c t=\"inlineStr\"><is><t>k</t></is></c><c t=\"inlineStr\"><is><t>l</t></is></c></row>";
+    QTest::newRow("xlsx: dates, times and percentages by their style")
+        << xlsxOf(names +
+                      "<row r=\"2\"><c s=\"1\"><v>45366</v></c><c s=\"2\"><v>45366.75</v></c>"
+                      "<c s=\"3\"><v>45366.520833333336</v></c><c s=\"4\"><v>2.5</v></c>"
+                      "<c s=\"5\"><v>0.25</v></c><c s=\"6\"><v>1.5</v></c>"
+                      "<c s=\"7\"><v>0.010416666666666666</v></c><c s=\"8\"><v>1</v></c>"
+                      "<c s=\"9\"><v>0.0625</v></c><c s=\"10\"><v>0.3541666666666667</v></c>"
+                      "<c s=\"1\"><v>-1</v></c><c s=\"1\" t=\"d\"><v>2024-03-15T10:00:00</v>"
+                      "</c></row>",
+                  {}, styles)
+        << u"a#Q0:15/03/2024  b#Q0:15/03/2024 18:00  c#Q0:15/03/2024 12:30  d#N0:2.5  e#N0:25  "
+           u"f#Q0:36:00:00  g#Q0:15:00  h#Q0:01/01/1900  i#Q0:90:00  j#Q0:8:30  k#N0:-1  "
+           u"l#Q0:15/03/2024"_s;
+    QTest::newRow("xlsx: days from 1904")
+        << xlsxOf(
+               "<row r=\"1\"><c t=\"inlineStr\"><is><t>a</t></is></c></row>"
+               "<row r=\"2\"><c s=\"1\"><v>0</v></c></row><row r=\"3\"><c s=\"2\"><v>366.5</v>"
+               "</c></row>",
+               {}, styles, "<workbookPr date1904=\"1\"/><sheets/>")
+        << u"a#Q0:01/01/1904|01/01/1905 12:00"_s;
 }
 
 void IndividualsSheetsTest::reads() {
