@@ -82,8 +82,17 @@ CrossPanel::CrossPanel(QWidget* parent) : QWidget(parent), cells_(new CellsModel
         row->addWidget(asModalities);
         return row;
     };
-    form->addRow(u"En &lignes :"_s, withCheck(Choix_lignes, Check_qualitative_lignes));
-    form->addRow(u"En &colonnes :"_s, withCheck(Choix_colonnes, Check_qualitative_colonnes));
+    // A label before a row of two controls takes the combo box as its buddy, so that its
+    // mnemonic works and shows.
+    const auto label = [this](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    form->addRow(label(u"En &lignes :"_s, Choix_lignes),
+                 withCheck(Choix_lignes, Check_qualitative_lignes));
+    form->addRow(label(u"En &colonnes :"_s, Choix_colonnes),
+                 withCheck(Choix_colonnes, Check_qualitative_colonnes));
     form->addRow(u"&Cases :"_s, Choix_pourcentages);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command_copier);
