@@ -14,6 +14,19 @@
 #include <cstdio>
 #include <ctime>
 
+// Prints the monotonic clock and the peak memory as "first-frame <ns> <kB>", then ends
+// the process.
+inline void reportFrame() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("first-frame %lld %ld\n",
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, usage.ru_maxrss);
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
 class FirstFrame : public QObject {
 public:
     // On the application, whose filters see an event before the window's own: what a
@@ -27,17 +40,7 @@ protected:
         if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             // Once the paint has been flushed to the screen.
-            QTimer::singleShot(0, [] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                rusage usage{};
-                getrusage(RUSAGE_SELF, &usage);
-                std::printf("first-frame %lld %ld\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                            usage.ru_maxrss);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
+            QTimer::singleShot(0, [] { reportFrame(); });
         }
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include "core/numbers.h"
 
+#include <limits>
+
 namespace individuals_window {
 
 using core::individuals::Nature;
@@ -48,11 +50,22 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 void CellsModel::show(core::individuals::Cells cells) {
     beginResetModel();
     cells_ = std::move(cells);
+    row_ = nullptr;
+    endResetModel();
+}
+
+void CellsModel::show(QStringList header, std::size_t rows,
+                      std::function<QStringList(std::size_t)> row) {
+    beginResetModel();
+    cells_ = {std::move(header)};
+    rows_ = std::min<std::size_t>(rows, std::numeric_limits<int>::max());
+    row_ = std::move(row);
     endResetModel();
 }
 
 int CellsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || cells_.empty() ? 0 : int(cells_.size()) - 1;
+    if (parent.isValid() || cells_.empty()) return 0;
+    return row_ ? int(rows_) : int(cells_.size()) - 1;
 }
 
 int CellsModel::columnCount(const QModelIndex& parent) const {
@@ -64,6 +77,7 @@ QVariant CellsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    if (row_) return row_(std::size_t(index.row())).value(index.column());
     return cells_[size_t(index.row()) + 1].value(index.column());
 }
 

@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,7 +36,8 @@ private:
     std::vector<std::uint32_t> rows_;  // the rows kept, in the file's order
 };
 
-// Rows of cells: the first row is the header.
+// Rows of cells: the first row is the header. Or a header and rows written only when
+// shown, for as many rows as a variable has values.
 class CellsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -43,6 +45,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void show(core::individuals::Cells cells);
+    void show(QStringList header, std::size_t rows, std::function<QStringList(std::size_t)> row);
     const core::individuals::Cells& cells() const { return cells_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -52,6 +55,8 @@ public:
 
 private:
     core::individuals::Cells cells_;
+    std::size_t rows_ = 0;  // written on demand, when row_ is set
+    std::function<QStringList(std::size_t)> row_;
 };
 
 }  // namespace individuals_window

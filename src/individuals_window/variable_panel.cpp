@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace individuals_window {
 
 namespace ci = core::individuals;
@@ -199,9 +201,14 @@ void VariablePanel::showModalities() {
 void VariablePanel::showNumeric() {
     const core::Parametres p = ci::numericParameters(*dataset_, variable_, *selection_);
     parameters_->show(ci::parameterCells(p));
-    // The counts by value are the distinct values as modalities, ascending.
-    values_->show(ci::modalityCells(
-        ci::modalities(*dataset_, variable_, *selection_, ci::Order::Alphabetical)));
+    // The counts by value, ascending, written as they scroll into view: an identifier
+    // has as many values as individuals.
+    auto counts = std::make_shared<const std::vector<core::ValeurEffectif>>(
+        ci::countsByValue(*dataset_, variable_, *selection_));
+    std::int64_t total = 0;
+    for (const core::ValeurEffectif& v : *counts) total += v.effectif;
+    values_->show({u"Valeur"_s, u"Effectif"_s, u"Fréquence (%)"_s}, counts->size() + 1,
+                  [counts, total](std::size_t row) { return ci::valueRow(*counts, total, row); });
     Command_liste->setEnabled(selection_->count <= ci::kLongestList);
     showClasses();
 }

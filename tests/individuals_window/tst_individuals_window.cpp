@@ -189,7 +189,11 @@ private slots:
         // WHEN both are sent
         child<QPushButton>(*w, "Command_liste")->click();
         child<QPushButton>(*w, "Command_tableau_classes")->click();
-        // THEN the list has their heights in the file's order, the table their classes
+        // THEN the counts by value are theirs, ascending, the list has their heights in
+        // the file's order, the table their classes
+        auto* values = child<QTableView>(*w, "Tableau_valeurs");
+        QCOMPARE(column(values, 0), (QStringList{u"150"_s, u"160"_s, u"165"_s, u"Total"_s}));
+        QCOMPARE(column(values, 2).last(), u"100,000"_s);
         QCOMPARE(list.count(), 1);
         QCOMPARE(list[0][0].toStringList(), (QStringList{u"160"_s, u"165"_s, u"150"_s}));
         QCOMPARE(table.count(), 1);

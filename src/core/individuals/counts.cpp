@@ -28,7 +28,9 @@ struct Distinct {
     std::int64_t missing = 0;
 };
 
-Distinct distinct(const Variable& v, const Selection& s) {
+// None once more than `most` values differ.
+std::optional<Distinct> distinct(const Variable& v, const Selection& s,
+                                 std::size_t most = std::numeric_limits<std::size_t>::max()) {
     Distinct d;
     std::unordered_map<double, std::size_t> slot;
     for (std::size_t i = 0; i < v.numbers.size(); ++i) {
@@ -40,6 +42,7 @@ Distinct distinct(const Variable& v, const Selection& s) {
         }
         const auto [it, added] = slot.try_emplace(x, d.values.size());
         if (added) {
+            if (d.values.size() == most) return std::nullopt;
             d.values.push_back(x);
             d.counts.push_back(0);
         }
@@ -90,10 +93,17 @@ Modalities modalities(const Dataset& dataset, int variable, const Selection& sel
     const Variable& v = dataset.variables()[size_t(variable)];
     Modalities result;
     if (v.nature == Nature::Numeric) {
-        const Distinct d = distinct(v, selection);
-        for (std::size_t k = 0; k < d.values.size(); ++k)
-            result.rows.push_back({textOfNumber(d.values[k]), d.counts[k]});
+        Distinct d = *distinct(v, selection);
+        // Numbers taken as words still come in the order of their values, the minus sign
+        // and the decimals counted: "-5" before "-3", "2,5" before "10".
+        std::vector<std::size_t> at(d.values.size());
+        std::iota(at.begin(), at.end(), std::size_t(0));
+        if (order == Order::Alphabetical)
+            std::sort(at.begin(), at.end(),
+                      [&d](std::size_t a, std::size_t b) { return d.values[a] < d.values[b]; });
+        for (std::size_t k : at) result.rows.push_back({textOfNumber(d.values[k]), d.counts[k]});
         result.missing = d.missing;
+        if (order == Order::Alphabetical) order = Order::Appearance;  // already in order
     } else {
         // One pass: a count per code, the missing ones in slot 0.
         std::vector<std::int64_t> counts(size_t(v.labels.size()) + 1, 0);
@@ -132,9 +142,24 @@ std::vector<double> selectedValues(const Dataset& dataset, int variable,
 
 std::vector<ValeurEffectif> countsByValue(const Dataset& dataset, int variable,
                                           const Selection& selection) {
-    const Distinct d = distinct(dataset.variables()[size_t(variable)], selection);
+    // Sorting the values and counting the runs costs the same whatever they are; a table
+    // of the values met costs little while they are few, and much once each one differs
+    // (an identifier).
     std::vector<ValeurEffectif> counts;
-    for (std::size_t k = 0; k < d.values.size(); ++k) counts.push_back({d.values[k], d.counts[k]});
+    const auto few = distinct(dataset.variables()[size_t(variable)], selection, 4096);
+    if (!few) {
+        std::vector<double> values = selectedValues(dataset, variable, selection);
+        std::sort(values.begin(), values.end());
+        for (std::size_t i = 0; i < values.size();) {
+            std::size_t j = i + 1;
+            while (j < values.size() && values[j] == values[i]) ++j;
+            counts.push_back({values[i], std::int64_t(j - i)});
+            i = j;
+        }
+        return counts;
+    }
+    for (std::size_t k = 0; k < few->values.size(); ++k)
+        counts.push_back({few->values[k], few->counts[k]});
     std::sort(counts.begin(), counts.end(),
               [](const ValeurEffectif& a, const ValeurEffectif& b) { return a.valeur < b.valeur; });
     return counts;
@@ -249,6 +274,15 @@ Cells modalityCells(const Modalities& modalities) {
     cells.push_back({u"Total"_s, QString::number(modalities.total),
                      percentText(modalities.total > 0 ? 100 : 0)});
     return cells;
+}
+
+QStringList valueRow(const std::vector<ValeurEffectif>& counts, std::int64_t total,
+                     std::size_t row) {
+    if (row >= counts.size())
+        return {u"Total"_s, QString::number(total), percentText(total > 0 ? 100 : 0)};
+    const ValeurEffectif& v = counts[row];
+    return {textOfNumber(v.valeur), QString::number(v.effectif),
+            percentText(percentOf(v.effectif, total))};
 }
 
 Cells classCells(const Classes& classes) {

@@ -36,14 +36,16 @@ struct Modalities {
 };
 
 // Appearance is among the selected rows; alphabetical is the French order, numbers
-// inside labels by their value; by count, largest first, ties by appearance.
+// inside labels by their value (a numeric variable's values simply ascending); by
+// count, largest first, ties by appearance.
 Modalities modalities(const Dataset& dataset, int variable, const Selection& selection,
                       Order order = Order::Appearance);
 
 // A numeric variable's values among the selected rows, in the file's order.
 std::vector<double> selectedValues(const Dataset& dataset, int variable,
                                    const Selection& selection);
-// Its distinct values with their counts, ascending.
+// Its distinct values with their counts, ascending. A million different values take a
+// sort, not a table of a million entries.
 std::vector<ValeurEffectif> countsByValue(const Dataset& dataset, int variable,
                                           const Selection& selection);
 // Its parameters, as the parameters window gives them.
@@ -96,6 +98,10 @@ std::optional<QStringList> toList(const std::vector<double>& values);
 // Rows of cells: a header, then one per modality or class, then "Total".
 using Cells = std::vector<QStringList>;
 Cells modalityCells(const Modalities& modalities);
+// One row of the counts by value, "Valeur", "Effectif", "Fréquence (%)", written when it
+// is shown: the row after the last is "Total".
+QStringList valueRow(const std::vector<ValeurEffectif>& counts, std::int64_t total,
+                     std::size_t row);
 Cells classCells(const Classes& classes);
 // "Variable", "Nature" (numérique or qualitative), "Effectif", "Non renseignés".
 Cells variableCells(const Dataset& dataset);

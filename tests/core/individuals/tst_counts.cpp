@@ -53,6 +53,8 @@ private slots:
     void explained_data();
     void explained();
     void cellsAndFiles();
+    void byValue_data();
+    void byValue();
 };
 
 void CountsTest::modalities_data() {
@@ -261,6 +263,46 @@ void CountsTest::cellsAndFiles() {
              (QStringList{u"F"_s, u"66,667"_s, u"0,000"_s, u"33,333"_s, u"100,000"_s}));
     const Cells cells{{u"a;b"_s, u"c\"d"_s}, {u"1"_s, u"2"_s}};
     QCOMPARE(csvFile(cells), QByteArray("\xEF\xBB\xBF\"a;b\";\"c\"\"d\"\r\n1;2\r\n"));
+}
+
+void CountsTest::byValue_data() {
+    QTest::addColumn<QVector<double>>("values");
+    QTest::addColumn<QString>("ascending");
+    QTest::newRow("signs and decimals") << QVector<double>{3, -5, 3, 2.5, sample::kNaN, -3, 10}
+                                        << u"-5 1, -3 1, 2,5 1, 3 2, 10 1"_s;
+    // More values than the table of values met holds: each differs (an identifier).
+    QVector<double> many;
+    for (int i = 0; i < 9000; ++i) many << double((i * 7919) % 9000) - 4500;
+    QTest::newRow("nine thousand different") << many << QString();
+    many << many;
+    QTest::newRow("each twice") << many << QString();
+}
+
+// GIVEN numbers WHEN counted by value or taken as qualitative in French order THEN the
+// values come ascending by value with their counts, as a map counts them.
+void CountsTest::byValue() {
+    QFETCH(QVector<double>, values);
+    QFETCH(QString, ascending);
+    Dataset d;
+    d.assign({sample::numeric(u"x"_s, {values.begin(), values.end()})}, size_t(values.size()));
+    const Selection all = Selection::all(d.rowCount());
+    std::map<double, std::int64_t> counted;
+    for (double x : values)
+        if (!std::isnan(x)) ++counted[x];
+    const auto counts = countsByValue(d, 0, all);
+    QCOMPARE(counts.size(), counted.size());
+    std::size_t k = 0;
+    for (const auto& [x, n] : counted) {
+        QCOMPARE(counts[k].valeur, x);
+        QCOMPARE(counts[k].effectif, n);
+        ++k;
+    }
+    const Modalities m = core::individuals::modalities(d, 0, all, Order::Alphabetical);
+    if (!ascending.isEmpty()) QCOMPARE(line(m), ascending);
+    QCOMPARE(m.rows.front().label, core::textOfNumber(counted.begin()->first));
+    QCOMPARE(valueRow(counts, m.total, counts.size()),
+             (QStringList{u"Total"_s, QString::number(m.total), u"100,000"_s}));
+    QCOMPARE(valueRow(counts, m.total, 0)[1], QString::number(counted.begin()->second));
 }
 
 QTEST_GUILESS_MAIN(CountsTest)
