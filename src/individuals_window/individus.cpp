@@ -81,8 +81,8 @@ Individus::Individus(QWidget* parent)
 
     createFilterBar(this, layout);
 
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(u"Onglets"_s);
+    Onglets = new QTabWidget(this);
+    Onglets->setObjectName(u"Onglets"_s);
     Grille_individus = new QTableView(this);
     Grille_individus->setObjectName(u"Grille_individus"_s);
     Grille_individus->setAccessibleName(u"Individus"_s);
@@ -90,9 +90,10 @@ Individus::Individus(QWidget* parent)
     Grille_individus->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Fixed row heights: the view never measures a million rows.
     Grille_individus->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tabs->addTab(Grille_individus, u"Individus"_s);
+    Onglets->addTab(Grille_individus, u"Individus"_s);
 
     auto* split = new QSplitter(this);
+    variablesPage_ = split;
     auto* left = new QWidget(split);
     auto* leftLayout = new QVBoxLayout(left);
     Liste_variables =
@@ -108,14 +109,15 @@ Individus::Individus(QWidget* parent)
     split->addWidget(left);
     split->addWidget(variable_);
     split->setSizes({360, 640});
-    tabs->addTab(split, u"Variables"_s);
+    Onglets->addTab(split, u"Variables"_s);
     cross_ = new individuals_window::CrossPanel(this);
-    tabs->addTab(cross_, u"Tableau croisé"_s);
-    layout->addWidget(tabs, 1);
+    Onglets->addTab(cross_, u"Tableau croisé"_s);
+    layout->addWidget(Onglets, 1);
 
     connect(Command_ouvrir, &QPushButton::clicked, this, &Individus::chooseFile);
     connect(Command_annuler, &QPushButton::clicked, this, &Individus::cancelLoading);
     connect(poll_, &QTimer::timeout, this, &Individus::pollLoading);
+    connect(Onglets, &QTabWidget::currentChanged, this, &Individus::showPanels);
     connect(Liste_variables->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Individus::variableChosen);
     connect(Command_deux_variables, &QPushButton::clicked, this, &Individus::requestPairs);
@@ -237,8 +239,27 @@ void Individus::showSelection() {
     Nombre_individus->setText(sentence);
     Nombre_individus->setAccessibleName(sentence);
     grid_->show(dataset_, selection_);
+    variableStale_ = crossStale_ = true;
     variableChosen();
-    cross_->show(dataset_, &selection_);
+}
+
+// A tab's analyses are worked out when it is shown: a million individuals then cost
+// the grid alone until the learner asks for more.
+void Individus::showPanels() {
+    if (!dataset_) return;
+    if (variableStale_ && Onglets->currentWidget() == variablesPage_) {
+        variableStale_ = false;
+        const std::vector<int> chosen = chosenVariables();
+        const QModelIndex current = Liste_variables->currentIndex();
+        variable_->show(dataset_, &selection_,
+                        current.isValid() ? current.row()
+                        : chosen.empty()  ? -1
+                                          : chosen.front());
+    }
+    if (crossStale_ && Onglets->currentWidget() == cross_) {
+        crossStale_ = false;
+        cross_->show(dataset_, &selection_);
+    }
 }
 
 std::vector<int> Individus::chosenVariables() const {
@@ -251,12 +272,9 @@ std::vector<int> Individus::chosenVariables() const {
 
 void Individus::variableChosen() {
     if (!dataset_) return;
+    variableStale_ = true;
+    showPanels();
     const std::vector<int> chosen = chosenVariables();
-    const QModelIndex current = Liste_variables->currentIndex();
-    variable_->show(dataset_, &selection_,
-                    current.isValid() ? current.row()
-                    : chosen.empty()  ? -1
-                                      : chosen.front());
     const bool twoNumeric =
         chosen.size() == 2 && std::all_of(chosen.begin(), chosen.end(), [this](int i) {
             return dataset_->variables()[size_t(i)].nature == ci::Nature::Numeric;

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 class QTableView;
 class QTimer;
 
@@ -64,6 +65,7 @@ private:
     void applyFilter();
     bool filterSelection();
     void showSelection();
+    void showPanels();
     void variableChosen();
     void fillValueChoices();
     void addComparison();
@@ -87,6 +89,9 @@ private:
     QComboBox* Valeur_filtre;
     QComboBox* Choix_liaison;
     QPushButton* Command_ajouter;
+    QTabWidget* Onglets;
+    QWidget* variablesPage_;
+    bool variableStale_ = false, crossStale_ = false;  // to work out when shown
     QTableView* Grille_individus;
     QTableView* Liste_variables;
     QPushButton* Command_deux_variables;

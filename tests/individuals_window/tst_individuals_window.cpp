@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +52,12 @@ QStringList column(const QTableView* view, int c) {
     for (int r = 0; r < view->model()->rowCount(); ++r)
         cells << view->model()->index(r, c).data().toString();
     return cells;
+}
+
+// The tabs: 0 the grid, 1 the variables, 2 the cross table; each works out its
+// analyses when it is shown.
+void openTab(Individus& w, int tab) {
+    child<QTabWidget>(w, "Onglets")->setCurrentIndex(tab);
 }
 
 void typeFilter(Individus& w, const QString& text) {
@@ -138,9 +145,11 @@ private slots:
         QFETCH(QStringList, rowF);
         auto w = window();
         typeFilter(*w, filter);
+        auto* table = child<QTableView>(*w, "Tableau_croise");
+        QCOMPARE(table->model()->rowCount(), 0);  // not worked out while hidden
+        openTab(*w, 2);
         child<QComboBox>(*w, "Choix_lignes")->setCurrentIndex(0);
         child<QComboBox>(*w, "Choix_colonnes")->setCurrentIndex(2);
-        auto* table = child<QTableView>(*w, "Tableau_croise");
         QStringList first;
         for (int c = 0; c < table->model()->columnCount(); ++c)
             first << table->model()->index(0, c).data().toString();
@@ -154,6 +163,7 @@ private slots:
     // qualitative variable offers no such choice.
     void crossTableOfNumericAsQualitative() {
         auto w = window();
+        openTab(*w, 2);
         auto* asModalities = child<QCheckBox>(*w, "Check_qualitative_lignes");
         child<QComboBox>(*w, "Choix_colonnes")->setCurrentIndex(2);
         QVERIFY(child<QCheckBox>(*w, "Check_qualitative_colonnes")->isHidden());
@@ -181,6 +191,7 @@ private slots:
         // GIVEN the girls, the heights chosen in classes of 10 from 150
         auto w = window();
         typeFilter(*w, u"Sexe = \"F\""_s);
+        openTab(*w, 1);
         child<QTableView>(*w, "Liste_variables")->selectRow(1);
         child<QLineEdit>(*w, "Amplitude")->setText(u"10"_s);
         child<QLineEdit>(*w, "Premiere_borne")->setText(u"150"_s);
