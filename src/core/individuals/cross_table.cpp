@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <unordered_map>
 
 using namespace Qt::StringLiterals;
@@ -22,36 +23,43 @@ struct Grouping {
 };
 
 // A numeric variable's values met among the selected rows, ascending, as modalities
-// written in the region's form.
+// written in the region's form. One look-up a selected row numbers the values as they
+// come; their ranks then renumber the rows.
 Grouping byValue(const Variable& v, const Selection& selection) {
     Grouping g;
     std::unordered_map<double, std::int32_t> code;
+    std::vector<double> values;
+    g.owned.resize(v.numbers.size());
     const std::uint8_t* on = selection.kept.data();
     for (std::size_t i = 0; i < v.numbers.size(); ++i) {
-        if (!on[i] || std::isnan(v.numbers[i])) continue;
-        code.try_emplace(v.numbers[i], 0);
-        if (code.size() > kMostModalities) {
-            g.fault =
-                u"%1 prise comme qualitative a plus de %2 modalités : groupez-la en classes"_s.arg(
-                    v.name, regionalLocale().toString(qulonglong(kMostModalities)));
-            return g;
+        const double x = v.numbers[i];
+        if (!on[i] || std::isnan(x)) {
+            g.owned[i] = -1;
+            continue;
         }
+        const auto [at, added] = code.try_emplace(x, std::int32_t(values.size()));
+        if (added) {
+            if (values.size() == kMostModalities) {
+                g.fault =
+                    u"%1 prise comme qualitative a plus de %2 modalités : groupez-la en classes"_s
+                        .arg(v.name, regionalLocale().toString(qulonglong(kMostModalities)));
+                return g;
+            }
+            values.push_back(x);
+        }
+        g.owned[i] = at->second;
     }
-    std::vector<double> values;
-    values.reserve(code.size());
-    for (const auto& [x, c] : code) values.push_back(x);
-    std::sort(values.begin(), values.end());
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        code[values[k]] = std::int32_t(k);
-        g.labels << textOfNumber(values[k]);
+    std::vector<std::int32_t> order(values.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [&values](std::int32_t a, std::int32_t b) { return values[a] < values[b]; });
+    std::vector<std::int32_t> rank(values.size() + 1);  // the missing stay -1
+    rank[0] = -1;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        rank[size_t(order[k]) + 1] = std::int32_t(k);
+        g.labels << textOfNumber(values[size_t(order[k])]);
     }
-    // Rows left out get the code of their value too when it was met: they count for
-    // nothing, and no branch waits on the selection.
-    g.owned.resize(v.numbers.size(), -1);
-    for (std::size_t i = 0; i < v.numbers.size(); ++i) {
-        const auto at = code.find(v.numbers[i]);
-        if (at != code.end()) g.owned[i] = at->second;
-    }
+    for (std::int32_t& c : g.owned) c = rank[size_t(c + 1)];
     g.codes = g.owned.data();
     return g;
 }
