@@ -134,6 +134,9 @@ Individus::~Individus() {
 }
 
 void Individus::setDataset(ci::Dataset dataset, const QString& fileName) {
+    // The hidden tabs let go of the old file now, not when next shown.
+    variable_->show(nullptr, &selection_, -1);
+    cross_->show(nullptr, &selection_);
     dataset_ = std::make_shared<const ci::Dataset>(std::move(dataset));
     setWindowTitle(u"Individus — "_s + fileName);
     variables_->show(ci::variableCells(*dataset_));

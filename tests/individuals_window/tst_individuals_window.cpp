@@ -187,6 +187,20 @@ private slots:
         QVERIFY(column(table, 0).first().startsWith(u'['));
     }
 
+    // A file opened while the cross table is hidden shows in it once its tab opens.
+    void hiddenTabsFollowANewFile() {
+        auto w = window();
+        openTab(*w, 2);
+        openTab(*w, 0);
+        w->setDataset(*ci::readIndividuals("Classe;Note\n2A;12\n2B;15\n").value, u"notes.csv"_s);
+        openTab(*w, 2);
+        auto* rows = child<QComboBox>(*w, "Choix_lignes");
+        QCOMPARE(rows->count(), 2);
+        QCOMPARE(rows->itemText(1), u"Note"_s);
+        QCOMPARE(column(child<QTableView>(*w, "Tableau_croise"), 0),
+                 (QStringList{u"2A"_s, u"2B"_s, u"Total"_s}));
+    }
+
     void requestsCarryFilteredValues() {
         // GIVEN the girls, the heights chosen in classes of 10 from 150
         auto w = window();
