@@ -95,6 +95,8 @@ enum class Quantite {
 
 // The quantity a file names ("moyenne", "ecart_type", ...), if any.
 std::optional<Quantite> quantiteNommee(QStringView nom);
+// The name a file gives a quantity: the reverse of quantiteNommee.
+QString nomDeQuantite(Quantite q);
 
 struct QuestionExercice {
     QString texte;
