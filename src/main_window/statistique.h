@@ -126,6 +126,11 @@ signals:
     void individualsFileRequested(const QString& path);
     // "Feuilles pour la classe…": the owner shows the class's sheets window.
     void sheetsRequested();
+    // Exercices > "Nouvel exercice…", "Modifier l'exercice…", "Exporter pour Moodle…":
+    // the owner shows the exercise editor (after asking which file) or the export dialog.
+    void newExerciseRequested();
+    void editExerciseRequested();
+    void moodleRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
