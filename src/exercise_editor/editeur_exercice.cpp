@@ -177,7 +177,7 @@ void Editeur_exercice::montrerApercu() {
     const QStringList f = fautes();
     const core::LectureExercice l = core::lireExercice(core::exerciceEnJson(exercice()));
     apercu_->montrer(l.exercice ? &*l.exercice : nullptr, f.join(u'\n'));
-    dire(f.isEmpty() ? QString() : f.join(u'\n'), !f.isEmpty());
+    if (!f.isEmpty()) dire(f.join(u'\n'), true);
 }
 
 // The state line, read by a screen reader as it changes.

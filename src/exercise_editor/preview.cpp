@@ -127,7 +127,7 @@ void Preview::montrer(const core::Exercice* e, const QString& faute) {
         solution->setStyleSheet(u"color: rgb(0, 110, 40)"_s);
         grille->addWidget(enonce, 0, 0, 1, 3);
         grille->addWidget(reponse, 1, 0);
-        grille->addWidget(attendue, 1, 1);
+        grille->addWidget(attendue, 1, 1, 1, 2);
         grille->setColumnStretch(2, 1);
         grille->addWidget(solution, 2, 0, 1, 3);
         questionsLayout_->addLayout(grille);

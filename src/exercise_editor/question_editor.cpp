@@ -278,7 +278,9 @@ QuestionEditor::Lecture QuestionEditor::lire() const {
         const unsigned p = core::parametresDe(q.quantite);
         const auto nombre = [&](const QString& texte, const QString& quoi) {
             const auto x = core::readNumber(texte.trimmed());
-            if (!x)
+            if (texte.trimmed().isEmpty())
+                l.fautes << u"Question %1 : %2 manque."_s.arg(i + 1).arg(quoi);
+            else if (!x)
                 l.fautes << u"Question %1 : %2 « %3 » n'est pas un nombre."_s.arg(i + 1).arg(
                     quoi, texte.trimmed());
             return x.value_or(0);

@@ -53,8 +53,15 @@ def main(program):
 
         click_node(desktop, tab(reader, "Questions"))
         reader.named("Ajouter").queryAction().doAction(0)
+        # The button is pressed as a click is animated: the question comes a moment later.
+        wait_until(lambda: reader.find(lambda n: n.name == "1) (sans texte) — Moyenne"
+                                       and n.getRoleName() == "list item"),
+                   what="the question added")
         text = reader.named("Texte de la question")
         text.queryEditableText().setTextContents("Quelle est la moyenne de ses notes ?")
+        wait_until(lambda: reader.find(lambda n: n.name == "1) Quelle est la moyenne de ses notes ?"
+                                       and n.getRoleName() == "list item"),
+                   what="the question listed with its text")
         # A list box reads as the quantity it shows: the mean, first offered.
         wait_until(lambda: reader.find(lambda n: n.name == "Moyenne"
                                        and n.getRoleName() == "combo box"),
