@@ -49,6 +49,7 @@ Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
     form->addRow(u"É&noncé :"_s, enonce_);
 
     donnees_ = new DataEditor;
+    donnees_->setObjectName(u"Donnees"_s);
     questions_ = new QuestionEditor;
     apercu_ = new Preview;
     apercu_->setObjectName(u"Apercu"_s);
@@ -79,7 +80,7 @@ Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
     resize(860, 640);
 
     connect(donnees_, &DataEditor::formeChanged, this,
-            [this] { questions_->setForme(donnees_->forme()); });
+            [this] { questions_->setForme(donnees_->forme(), !autres_.empty()); });
     connect(onglets_, &QTabWidget::currentChanged, this, [this](int onglet) {
         if (onglets_->widget(onglet) == apercu_) montrerApercu();
     });
@@ -116,7 +117,7 @@ QString Editeur_exercice::ouvrir(const QString& chemin) {
     enonce_->setPlainText(e.enonce);
     donnees_->setSerie(e.series.front());
     autres_.assign(e.series.begin() + 1, e.series.end());
-    questions_->setForme(donnees_->forme());
+    questions_->setForme(donnees_->forme(), !autres_.empty());
     questions_->setQuestions(e.questions);
     onglets_->setCurrentIndex(0);
     dire(autres_.empty() ? QString()

@@ -118,8 +118,9 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QWidget(parent) {
     choisir(-1);
 }
 
-void QuestionEditor::setForme(core::SerieExercice::Forme forme) {
+void QuestionEditor::setForme(core::SerieExercice::Forme forme, bool plusieursSeries) {
     forme_ = forme;
+    plusieursSeries_ = plusieursSeries;
     listerQuantites();
 }
 
@@ -131,6 +132,9 @@ void QuestionEditor::listerQuantites() {
     quantite_->clear();
     for (const core::QuantiteOfferte& q : core::quantitesOffertes(forme_))
         quantite_->addItem(q.libelle, q.nom);
+    if (plusieursSeries_)
+        for (const core::Quantite q : {core::Quantite::PlusGrand, core::Quantite::PlusPetit})
+            quantite_->addItem(core::libelleDe(q), core::nomDeQuantite(q));
     if (courante_ >= 0) {
         const core::Quantite q = saisies_[size_t(courante_)].question.quantite;
         const QString nom = core::nomDeQuantite(q);

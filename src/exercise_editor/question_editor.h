@@ -25,8 +25,9 @@ class QuestionEditor : public QWidget {
 public:
     explicit QuestionEditor(QWidget* parent = nullptr);
 
-    // The quantities offered follow the shape of the data.
-    void setForme(core::SerieExercice::Forme forme);
+    // The quantities offered follow the shape of the data; several series may also be
+    // compared.
+    void setForme(core::SerieExercice::Forme forme, bool plusieursSeries = false);
     void setQuestions(const std::vector<core::QuestionExercice>& questions);
     // A new question asking the first quantity offered, chosen for editing.
     void ajouter();
@@ -54,6 +55,7 @@ private:
     void deplacer(int pas);
 
     core::SerieExercice::Forme forme_ = core::SerieExercice::Forme::Brute;
+    bool plusieursSeries_ = false;
     std::vector<Saisie> saisies_;
     int courante_ = -1;
     bool chargement_ = false;

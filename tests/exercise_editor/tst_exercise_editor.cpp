@@ -6,12 +6,14 @@
 
 #include "core/exercises/exercise.h"
 #include "core/numbers.h"
+#include "exercise_editor/data_editor.h"
 #include "exercise_editor/editeur_exercice.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -175,6 +177,73 @@ private slots:
         QCOMPARE(w.exercice().series.at(0).brutes, (std::vector<double>{12, 7.5}));
         QCOMPARE(table->model()->rowCount(), 3);
         QVERIFY(w.fautes().contains(u"Le titre est obligatoire."_s));
+    }
+
+    void reopenedShipped_data() {
+        QTest::addColumn<QString>("fichier");
+        for (const QString& f : QDir(kDossier).entryList({u"*.json"_s}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(f)) << f;
+    }
+    void reopenedShipped() {
+        // GIVEN any shipped exercise opened in the editor
+        QFETCH(QString, fichier);
+        QTemporaryDir dossier;
+        Editeur_exercice w(dossier.path());
+        QCOMPARE(w.ouvrir(kDossier + fichier), QString());
+        // WHEN it is saved as it stands
+        const QString chemin = w.enregistrer();
+        QVERIFY2(!chemin.isEmpty(), qPrintable(w.fautes().join(u'\n')));
+        // THEN the copy asks the same questions of the same data, and expects the same
+        const core::Exercice avant = *core::lireFichierExercice(kDossier + fichier).exercice;
+        const core::LectureExercice apres = core::lireFichierExercice(chemin);
+        QVERIFY2(apres.exercice, qPrintable(apres.faute));
+        QCOMPARE(apres.exercice->questions.size(), avant.questions.size());
+        for (int i = 0; i < int(avant.questions.size()); ++i) {
+            QCOMPARE(core::choixDe(*apres.exercice, i), core::choixDe(avant, i));
+            QCOMPARE(core::solutionDe(*apres.exercice, i), core::solutionDe(avant, i));
+        }
+        QCOMPARE(core::feuilleCorrigee(*apres.exercice, 9), core::feuilleCorrigee(avant, 9));
+    }
+
+    void takenFromFiles_data() {
+        QTest::addColumn<QString>("forme");
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("faute");
+        QTest::addColumn<QString>("formeLue");
+        QTest::addColumn<qint64>("effectif");
+        QTest::newRow("series file") << u"Série brute"_s << QByteArray("Notes\n12\n8,5\n15\n")
+                                     << QString() << u"Série brute"_s << qint64(3);
+        QTest::newRow("table of classes")
+            << u"Valeurs et effectifs"_s << QByteArray("]0 ; 10];4\n]10 ; 20];6\n") << QString()
+            << u"Classes et effectifs"_s << qint64(10);
+        QTest::newRow("pairs") << u"Paires (x ; y)"_s << QByteArray("Âge;Taille\n1;75\n2;86\n")
+                               << QString() << u"Paires (x ; y)"_s << qint64(2);
+        QTest::newRow("no pairs") << u"Paires (x ; y)"_s << QByteArray("x;y\n1;2\n3;a\n")
+                                  << u"« a »"_s << u"Paires (x ; y)"_s << qint64(0);
+    }
+    void takenFromFiles() {
+        QFETCH(QString, forme);
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, faute);
+        QFETCH(QString, formeLue);
+        QFETCH(qint64, effectif);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(u"donnees.csv"_s);
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenu);
+        f.close();
+        Editeur_exercice w(dossier.path());
+        choose(w, "Forme_donnees", forme);
+        const QString pourquoi =
+            control<exercise_editor::DataEditor>(w, "Donnees")->prendreDans(chemin);
+        if (!faute.isEmpty()) {
+            QVERIFY2(pourquoi.contains(faute), qPrintable(pourquoi));
+            return;
+        }
+        QCOMPARE(pourquoi, QString());
+        QCOMPARE(control<QComboBox>(w, "Forme_donnees")->currentText(), formeLue);
+        QCOMPARE(w.exercice().series.at(0).effectif(), effectif);
     }
 
     void changingShipped() {
