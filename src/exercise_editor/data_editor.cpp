@@ -5,7 +5,6 @@
 #include "core/tableau_effectifs.h"
 #include "exercise_editor/typed_grid.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -297,9 +296,7 @@ void DataEditor::dire() {
     const QString f = lire().faute;
     if (f != faute_->text()) {
         faute_->setText(f);
-        faute_->setAccessibleDescription(f);
-        QAccessibleEvent change(faute_, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&change);
+        faute_->setAccessibleName(f.isEmpty() ? u"Faute des données"_s : f);
     }
     emit changed();
 }

@@ -46,7 +46,7 @@ Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
     form->addRow(u"&Titre :"_s, titre_);
     form->addRow(u"&Niveau :"_s, niveau_);
     form->addRow(u"T&hèmes (séparés par des virgules) :"_s, themes_);
-    form->addRow(u"É&noncé :"_s, enonce_);
+    form->addRow(u"Énon&cé :"_s, enonce_);
 
     donnees_ = new DataEditor;
     donnees_->setObjectName(u"Donnees"_s);

@@ -55,7 +55,7 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QWidget(parent) {
     parametre_ = nomme(new QLineEdit, "Parametre", u"Valeur ou seuil"_s);
     methode_ = nomme(new QComboBox, "Methode", u"Méthode d'ajustement"_s);
     methode_->addItems({u"Moindres carrés"_s, u"Droite de Mayer"_s});
-    changement_ = nomme(new QCheckBox(u"Ajuster ln y en x (changement de variable)"_s),
+    changement_ = nomme(new QCheckBox(u"Ajuster ln &y en x (changement de variable)"_s),
                         "Changement", u"Ajuster ln y en x"_s);
     depart_ = nomme(new QComboBox, "Estimation_depart", u"Estimation à partir de"_s);
     depart_->addItems({u"de y, à partir de x ="_s, u"de x, à partir de y ="_s});
@@ -82,15 +82,15 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QWidget(parent) {
     details_->addRow(u"&Texte :"_s, texte_);
     details_->addRow(u"&Quantité :"_s, quantite_);
     details_->addRow(u"&Valeur :"_s, parametre_);
-    details_->addRow(u"Mé&thode :"_s, methode_);
+    details_->addRow(u"Méth&ode :"_s, methode_);
     details_->addRow(QString(), changement_);
-    details_->addRow(u"&Estimation :"_s, estimation);
+    details_->addRow(u"Estimatio&n :"_s, estimation);
     details_->addRow(u"&Intervalle :"_s, k_);
     details_->addRow(u"C&hoix (un par ligne) :"_s, choix_);
     details_->addRow(u"&Bonne réponse :"_s, reponse_);
     details_->addRow(u"&Précision :"_s, precision_);
     details_->addRow(u"&Unité :"_s, unite_);
-    details_->addRow(u"I&ndice :"_s, indice_);
+    details_->addRow(u"Indi&ce :"_s, indice_);
     details_->addRow(u"E&xplication :"_s, explication_);
     auto* tout = new QHBoxLayout(this);
     tout->addLayout(gauche, 2);
@@ -263,7 +263,7 @@ void QuestionEditor::montrerParametres() {
     const auto montrer = [this](QWidget* champ, bool oui) { details_->setRowVisible(champ, oui); };
     montrer(parametre_, p & (core::ParametreValeur | core::ParametreSeuil));
     if (auto* l = qobject_cast<QLabel*>(details_->labelForField(parametre_)))
-        l->setText(p & core::ParametreSeuil ? u"&Seuil :"_s : u"&Valeur :"_s);
+        l->setText(p & core::ParametreSeuil ? u"Seui&l :"_s : u"&Valeur :"_s);
     montrer(methode_, p & core::ParametreMethode);
     montrer(changement_, p & core::ParametreChangement);
     montrer(depart_->parentWidget(), p & core::ParametreXouY);
