@@ -301,9 +301,27 @@ void DataEditor::dire() {
     emit changed();
 }
 
+// A spreadsheet's header row, texts that are no numbers, names the series or the two
+// variables instead of being typed as data.
 void DataEditor::coller(const QString& text) {
     const QModelIndex at = table_->currentIndex();
-    grid_->paste(text, at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0);
+    const int row = at.isValid() ? at.row() : 0;
+    QString cells = text;
+    const QStringList first = text.section(u'\n', 0, 0).trimmed().split(u'\t');
+    const bool header = row == 0 && (forme() == Forme::Brute || forme() == Forme::Paires) &&
+                        !first.join(QString()).trimmed().isEmpty() &&
+                        std::none_of(first.begin(), first.end(), [](const QString& c) {
+                            return core::readNumber(c.trimmed()).has_value();
+                        });
+    if (header) {
+        if (forme() == Forme::Brute) nom_->setText(first[0].trimmed());
+        if (forme() == Forme::Paires && first.size() >= 2) {
+            nomX_->setText(first[0].trimmed());
+            nomY_->setText(first[1].trimmed());
+        }
+        cells = text.section(u'\n', 1);
+    }
+    grid_->paste(cells, row, at.isValid() ? at.column() : 0);
 }
 
 }  // namespace exercise_editor

@@ -75,6 +75,12 @@ private slots:
         QTest::newRow("mean of marks")
             << u"Série brute"_s << u"4\n8\n8\n15\n"_s << u"Moyenne"_s << QString() << QString()
             << u"8,75"_s << QString();  // 35 / 4
+        QTest::newRow("marks under their header")
+            << u"Série brute"_s << u"Notes\n4\n8\n8\n15\n"_s << u"Moyenne"_s << QString()
+            << QString() << u"8,75"_s << QString();
+        QTest::newRow("pairs under their names")
+            << u"Paires (x ; y)"_s << u"Âge\tTaille\n1\t75\n2\t86\n3\t94\n"_s << u"Moyenne des y"_s
+            << QString() << QString() << u"85"_s << QString();
         QTest::newRow("share above a threshold")
             << u"Valeurs et effectifs"_s << u"1\t3\n2\t5\n"_s << u"Pourcentage au-dessus"_s
             << QString() << u"1"_s << u"62,5 %"_s << QString();  // 5 of 8
