@@ -36,7 +36,7 @@ Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
     themes_ = new QLineEdit;
     themes_->setObjectName(u"Themes"_s);
     themes_->setAccessibleName(u"Thèmes, séparés par des virgules"_s);
-    themes_->setPlaceholderText(u"moyenne, médiane, quartiles"_s);
+    themes_->setPlaceholderText(u"séparés par des virgules : moyenne, médiane, quartiles"_s);
     enonce_ = new QPlainTextEdit;
     enonce_->setObjectName(u"Enonce"_s);
     enonce_->setAccessibleName(u"Énoncé"_s);
@@ -45,7 +45,7 @@ Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
     auto* form = new QFormLayout(general);
     form->addRow(u"&Titre :"_s, titre_);
     form->addRow(u"&Niveau :"_s, niveau_);
-    form->addRow(u"T&hèmes (séparés par des virgules) :"_s, themes_);
+    form->addRow(u"T&hèmes :"_s, themes_);
     form->addRow(u"Énon&cé :"_s, enonce_);
 
     donnees_ = new DataEditor;
