@@ -1,8 +1,8 @@
 #include "exercise_editor/data_editor.h"
 
+#include "core/frequency_table.h"
 #include "core/numbers.h"
 #include "core/pairs/typed_pairs.h"
-#include "core/tableau_effectifs.h"
 #include "exercise_editor/typed_grid.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 
 #include "exercise_editor/data_editor.h"
 
+#include "core/frequency_table.h"
 #include "core/numbers.h"
 #include "core/pairs/pairs_file.h"
 #include "core/series_file.h"
-#include "core/tableau_effectifs.h"
 #include "exercise_editor/typed_grid.h"
 #include "ui/message_box.h"
 

@@ -10,9 +10,9 @@
 // layer. Skip-and-continue handling (core::ResumeNext) is used where a routine must go
 // on past a failing step.
 
-#include "core/graphiques.h"
 #include "core/history.h"
 #include "core/recent_files.h"
+#include "core/series_charts.h"
 #include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"

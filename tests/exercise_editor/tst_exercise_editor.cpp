@@ -7,7 +7,7 @@
 #include "core/exercises/exercise.h"
 #include "core/numbers.h"
 #include "exercise_editor/data_editor.h"
-#include "exercise_editor/editeur_exercice.h"
+#include "exercise_editor/exercise_editor.h"
 
 #include <QApplication>
 #include <QClipboard>

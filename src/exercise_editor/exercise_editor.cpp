@@ -1,4 +1,4 @@
-#include "exercise_editor/editeur_exercice.h"
+#include "exercise_editor/exercise_editor.h"
 
 #include "core/exercises/editing.h"
 #include "exercise_editor/data_editor.h"
