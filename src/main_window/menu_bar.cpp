@@ -110,7 +110,7 @@ void statistique::createMenuBar() {
          &statistique::newExerciseRequested);
     item(exercices, QStringLiteral("&Modifier l'exercice…"), "mnuModifierExercice", Keys(),
          &statistique::editExerciseRequested);
-    item(exercices, QStringLiteral("Exporter pour &Moodle…"), "mnuMoodle", Keys(),
+    item(exercices, QStringLiteral("E&xporter pour Moodle…"), "mnuMoodle", Keys(),
          &statistique::moodleRequested);
 
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
