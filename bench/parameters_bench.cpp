@@ -3,7 +3,7 @@
 
 #include "series.h"
 
-#include "core/parametres.h"
+#include "core/parameters.h"
 #include "core/series_file.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"

@@ -1,8 +1,8 @@
 // A table of counts of 32,767 rows: one cell typed in the window, and the analysis and
 // parameters that follow it, each within a frame.
 
-#include "core/graphiques_tableau.h"
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
+#include "core/table_charts.h"
 #include "table/table_entry.h"
 #include "ui/chart_output.h"
 

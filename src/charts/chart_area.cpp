@@ -1,8 +1,8 @@
 // The chart area: wiping it, drawing the chart a button chooses, and the timer that
 // draws a chart chosen in the exercise window. Each chart is worked out from the model
-// (core/graphiques.h) and replayed here onto the area and its two label arrays.
+// (core/series_charts.h) and replayed here onto the area and its two label arrays.
 
-#include "core/graphiques.h"
+#include "core/series_charts.h"
 #include "engine/dexo_mod.h"
 #include "main_window/statistique.h"
 #include "ui/vector_state.h"

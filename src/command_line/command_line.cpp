@@ -2,12 +2,12 @@
 
 #include "chart_export/chart_export.h"
 #include "core/exercises/exercise.h"
-#include "core/graphiques.h"
+#include "core/frequency_table.h"
 #include "core/numbers.h"
-#include "core/parametres.h"
+#include "core/parameters.h"
 #include "core/second_list_text.h"
+#include "core/series_charts.h"
 #include "core/series_file.h"
-#include "core/tableau_effectifs.h"
 #include "ui/chart_output.h"
 
 #include <QFileInfo>

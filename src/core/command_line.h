@@ -5,8 +5,8 @@
 // exercise's corrected sheet,
 // the usage, the version, or a usage error to report.
 
-#include "core/graphiques.h"
-#include "core/graphiques_tableau.h"
+#include "core/series_charts.h"
+#include "core/table_charts.h"
 
 #include <QString>
 #include <QStringList>

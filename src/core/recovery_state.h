@@ -6,8 +6,8 @@
 // state under a lock that names it, so two programs never take each other's; a state
 // whose program is gone is offered back at the next start.
 
+#include "core/frequency_table.h"
 #include "core/series_file.h"
-#include "core/tableau_effectifs.h"
 
 #include <QByteArray>
 #include <QLockFile>

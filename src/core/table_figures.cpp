@@ -1,7 +1,7 @@
 // Of core/tableau_effectifs, what a table's analysis shows: its computed columns, its
 // parameters, the values above and below a threshold, and the series it gives the main list.
 
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
 
 #include "core/numbers.h"
 

@@ -1,7 +1,7 @@
 // Of core/tableau_effectifs, tables in and out of CSV files, as a spreadsheet writes and
 // reads them.
 
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
 
 #include "core/numbers.h"
 

@@ -5,7 +5,7 @@
 // (core::Modele). The engine that summarises the first series after every change is
 // main_window/calculer_bilan.h.
 
-#include "core/modele.h"
+#include "core/model.h"
 
 namespace dexo_mod {
 

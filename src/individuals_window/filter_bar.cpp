@@ -3,7 +3,7 @@
 
 #include "core/individuals/filter.h"
 #include "core/numbers.h"
-#include "individuals_window/individus.h"
+#include "individuals_window/individuals_window.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

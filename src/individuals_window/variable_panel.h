@@ -6,8 +6,8 @@
 // Everything is the core's; this panel only shows it and asks for the table of counts
 // or the list.
 
+#include "core/frequency_table.h"
 #include "core/individuals/dataset.h"
-#include "core/tableau_effectifs.h"
 
 #include <QWidget>
 

@@ -105,6 +105,13 @@ void statistique::createMenuBar() {
                         Keys(Qt::CTRL | Qt::Key_J), &statistique::mnuExercices_Click);
     mnuFeuilles = item(exercices, QStringLiteral("&Feuilles pour la classe…"), "mnuFeuilles",
                        Keys(), &statistique::sheetsRequested);
+    exercices->addSeparator();
+    item(exercices, QStringLiteral("&Nouvel exercice…"), "mnuNouvelExercice", Keys(),
+         &statistique::newExerciseRequested);
+    item(exercices, QStringLiteral("&Modifier l'exercice…"), "mnuModifierExercice", Keys(),
+         &statistique::editExerciseRequested);
+    item(exercices, QStringLiteral("E&xporter pour Moodle…"), "mnuMoodle", Keys(),
+         &statistique::moodleRequested);
 
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
     mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),

@@ -1,13 +1,16 @@
 #include "main_window/program.h"
 
+#include "core/exercises/editing.h"
 #include "core/numbers.h"
 #include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"
-#include "individuals_window/individus.h"
+#include "exercise_editor/exercise_editor.h"
+#include "individuals_window/individuals_window.h"
 #include "main_window/statistique.h"
-#include "pairs_window/deux_variables.h"
+#include "pairs_window/pairs_window.h"
 #include "parameters/parameters_window.h"
 #include "practice/practice_window.h"
+#include "practice/quiz_export.h"
 #include "sheets_window/sheets_window.h"
 #include "simulation_window/simulation_window.h"
 #include "table/table_window.h"
@@ -16,6 +19,8 @@
 #include "ui/style.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPointer>
@@ -115,6 +120,38 @@ Individus& showIndividus(statistique& main) {
     return *individus;
 }
 
+std::unique_ptr<Editeur_exercice> editor;
+
+// The exercise editor, made on first use; what it saves is listed at once in the practice
+// window, if that is open.
+Editeur_exercice& showEditor(statistique& main) {
+    if (!editor) {
+        editor = std::make_unique<Editeur_exercice>();
+        QObject::connect(editor.get(), &Editeur_exercice::saved, &main, [] {
+            if (Exercices::exists()) Exercices::instance().relire(core::dossiersDesExercices());
+        });
+        QObject::connect(&main, &statistique::finNormale, editor.get(), &QWidget::close);
+        editor->move(main.frameGeometry().center() - editor->rect().center());
+    }
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+    return *editor;
+}
+
+// The file to change, chosen in the teacher's folder (made, so the dialog opens there).
+void editExercise(statistique& main) {
+    const QString folder = core::dossierDuProfesseur();
+    QDir().mkpath(folder);
+    const QString path = ui::fileToOpen(&main, QStringLiteral("Modifier l'exercice"),
+                                        QStringLiteral("Exercices (*.json)"), folder);
+    if (path.isEmpty()) return;
+    const QString fault = showEditor(main).ouvrir(path);
+    if (!fault.isEmpty())
+        ui::messageBox(QStringLiteral("Impossible d'ouvrir « %1 » : %2.")
+                           .arg(QFileInfo(path).fileName(), fault));
+}
+
 }  // namespace
 
 void prepare() {
@@ -166,6 +203,17 @@ void wireWindows(statistique& main) {
         sheets->raise();
         sheets->activateWindow();
     });
+    QObject::connect(&main, &statistique::newExerciseRequested, &main,
+                     [&main] { showEditor(main).nouveau(); });
+    QObject::connect(&main, &statistique::editExerciseRequested, &main,
+                     [&main] { editExercise(main); });
+    // Every exercise listed for practice, none ticked at first.
+    QObject::connect(&main, &statistique::moodleRequested, &main, [&main] {
+        std::vector<core::Exercice> exercises;
+        for (const core::FichierExercice& f : core::exercicesDes(core::dossiersDesExercices()))
+            if (f.lecture.exercice) exercises.push_back(*f.lecture.exercice);
+        ExportMoodle(&main, std::move(exercises), -1).exec();
+    });
 }
 
 void openPairs(statistique& main, const QString& file) {
@@ -195,6 +243,7 @@ void end() {
     simulation.reset();
     pairsWindow.reset();
     sheets.reset();
+    editor.reset();
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

@@ -1,9 +1,9 @@
 #include "main_window/statistique.h"
 
-#include "core/graphiques.h"
 #include "core/key_filter.h"
 #include "core/numbers.h"
 #include "core/resume_next.h"
+#include "core/series_charts.h"
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "ui/look.h"

@@ -10,9 +10,9 @@
 // layer. Skip-and-continue handling (core::ResumeNext) is used where a routine must go
 // on past a failing step.
 
-#include "core/graphiques.h"
 #include "core/history.h"
 #include "core/recent_files.h"
+#include "core/series_charts.h"
 #include "core/series_file.h"
 #include "ui/check_box.h"
 #include "ui/command_button.h"
@@ -126,6 +126,11 @@ signals:
     void individualsFileRequested(const QString& path);
     // "Feuilles pour la classe…": the owner shows the class's sheets window.
     void sheetsRequested();
+    // Exercices > "Nouvel exercice…", "Modifier l'exercice…", "Exporter pour Moodle…":
+    // the owner shows the exercise editor (after asking which file) or the export dialog.
+    void newExerciseRequested();
+    void editExerciseRequested();
+    void moodleRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/graduations.h"
-#include "core/parametres.h"
+#include "core/parameters.h"
 
 #include <QWidget>
 

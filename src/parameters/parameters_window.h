@@ -5,7 +5,7 @@
 // series while it is open, and computes nothing while it is closed. Every figure comes
 // from core/parametres; the window only shows them.
 
-#include "core/parametres.h"
+#include "core/parameters.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 

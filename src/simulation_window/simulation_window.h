@@ -8,8 +8,8 @@
 // and shows what the core returns. Where the values go (the main list, the table of
 // counts) it asks by its signals.
 
+#include "core/frequency_table.h"
 #include "core/simulation/simulation.h"
-#include "core/tableau_effectifs.h"
 
 #include <QStringList>
 #include <QThreadPool>

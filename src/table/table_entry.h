@@ -5,7 +5,7 @@
 // take away rows). The typed columns come first, then the computed ones; an empty last
 // row is always there to type into; a faulty cell is shown in red with its reason.
 
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>

@@ -1,7 +1,7 @@
 #include "table/table_window.h"
 
 #include "chart_export/chart_export.h"
-#include "core/graphiques_tableau.h"
+#include "core/table_charts.h"
 #include "main_window/statistique.h"
 #include "table/table_entry.h"
 #include "ui/chart_view.h"

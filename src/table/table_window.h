@@ -11,7 +11,7 @@
 // table_window_editing.cpp, its files table_window_files.cpp, and the grid typed into
 // table_entry.h.
 
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 

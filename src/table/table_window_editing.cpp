@@ -5,8 +5,8 @@
 #include "table/table_window.h"
 
 #include "chart_export/chart_export.h"
-#include "core/graphiques_tableau.h"
 #include "core/numbers.h"
+#include "core/table_charts.h"
 #include "table/table_entry.h"
 #include "ui/chart_view.h"
 #include "ui/message_box.h"

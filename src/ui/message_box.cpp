@@ -45,8 +45,9 @@ int ask(const QString& text, const QStringList& buttons, int escape) {
     return chosen < 0 ? escape : int(chosen);
 }
 
-QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter) {
-    QFileDialog dialog(parent, caption, QString(), filter);
+QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter,
+                   const QString& folder) {
+    QFileDialog dialog(parent, caption, folder, filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -20,8 +20,10 @@ void messageBox(const QString& text, const QString& caption);
 // chosen, or `escape` when the box is closed another way.
 int ask(const QString& text, const QStringList& buttons, int escape);
 
-// The file the learner chose to open or to write, or the empty text when none was.
-QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter);
+// The file the learner chose to open or to write, or the empty text when none was; the
+// dialog opens in `folder` when one is given.
+QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter,
+                   const QString& folder = {});
 // One filter per type, each with its suffix: a name without a suffix gets the one of
 // the type chosen, before the dialog asks about replacing a file.
 QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,

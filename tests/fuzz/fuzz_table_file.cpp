@@ -1,8 +1,8 @@
 // Any bytes read as a table of counts: either a clear error, or a table whose analysis,
 // parameters, threshold counts and file all come out without a crash, within bounds.
 
+#include "core/frequency_table.h"
 #include "core/numbers.h"
-#include "core/tableau_effectifs.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -5,7 +5,7 @@
 
 #include "core/individuals/reader.h"
 #include "core/numbers.h"
-#include "individuals_window/individus.h"
+#include "individuals_window/individuals_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // squared residuals as they are; the estimates say where they stand.
 
 #include "core/numbers.h"
-#include "pairs_window/deux_variables.h"
+#include "pairs_window/pairs_window.h"
 #include "pairs_window/scatter_view.h"
 
 #include <QAbstractItemModel>

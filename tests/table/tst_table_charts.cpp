@@ -3,7 +3,7 @@
 // shows there (clipboard, PNG, SVG).
 
 #include "chart_export/chart_export.h"
-#include "core/graphiques_tableau.h"
+#include "core/table_charts.h"
 #include "support/fresh_start.h"
 #include "table/table_entry.h"
 #include "table/table_window.h"

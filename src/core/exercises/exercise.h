@@ -13,9 +13,9 @@
 // and simulations in two_variables.h (reader_two_variables.cpp, pairs_figures.cpp and
 // simulation_figures.cpp), their figures taken from core::pairs and core::simulation.
 
-#include "core/effectifs.h"
+#include "core/counted_series.h"
+#include "core/frequency_table.h"
 #include "core/pairs/pairs.h"
-#include "core/tableau_effectifs.h"
 
 #include <QByteArray>
 #include <QString>
@@ -95,6 +95,8 @@ enum class Quantite {
 
 // The quantity a file names ("moyenne", "ecart_type", ...), if any.
 std::optional<Quantite> quantiteNommee(QStringView nom);
+// The name a file gives a quantity: the reverse of quantiteNommee.
+QString nomDeQuantite(Quantite q);
 
 struct QuestionExercice {
     QString texte;

@@ -267,4 +267,10 @@ std::optional<Quantite> quantiteNommee(QStringView nom) {
     return std::nullopt;
 }
 
+QString nomDeQuantite(Quantite q) {
+    for (const auto& n : kQuantites)
+        if (n.quantite == q) return QString::fromUtf16(n.nom);
+    return {};
+}
+
 }  // namespace core

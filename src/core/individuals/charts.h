@@ -4,8 +4,8 @@
 // charts (core::GraphiqueDuTableau): bars and a pie of the modalities, the histogram of
 // classes of equal width. Each says in words what it shows, for a screen reader.
 
-#include "core/graphiques_tableau.h"
 #include "core/individuals/counts.h"
+#include "core/table_charts.h"
 
 #include <QString>
 #include <QStringView>

@@ -6,10 +6,10 @@
 // program's own definitions. Each count is one pass over a column, so a million rows
 // take a few milliseconds. The results go to the table of counts and to the list.
 
-#include "core/effectifs.h"
+#include "core/counted_series.h"
+#include "core/frequency_table.h"
 #include "core/individuals/dataset.h"
-#include "core/parametres.h"
-#include "core/tableau_effectifs.h"
+#include "core/parameters.h"
 
 #include <QByteArray>
 #include <QString>

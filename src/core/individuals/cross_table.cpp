@@ -1,6 +1,6 @@
 #include "core/individuals/cross_table.h"
 
-#include "core/effectifs.h"
+#include "core/counted_series.h"
 #include "core/numbers.h"
 
 #include <algorithm>

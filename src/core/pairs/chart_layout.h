@@ -6,8 +6,8 @@
 // where it covers no other caption and no line.
 
 #include "core/drawing.h"
-#include "core/graphiques.h"
-#include "core/graphiques_tableau.h"
+#include "core/series_charts.h"
+#include "core/table_charts.h"
 
 #include <QRectF>
 #include <QString>

@@ -6,8 +6,8 @@
 // its centre times its count. The Gini index is read on it by trapezoids:
 // 1 − Σ (xᵢ − xᵢ₋₁)(yᵢ + yᵢ₋₁).
 
+#include "core/frequency_table.h"
 #include "core/pairs/pairs.h"
-#include "core/tableau_effectifs.h"
 
 #include <vector>
 

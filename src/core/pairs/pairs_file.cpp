@@ -1,8 +1,8 @@
 #include "core/pairs/pairs_file.h"
 
+#include "core/frequency_table.h"
 #include "core/numbers.h"
 #include "core/series_file.h"
-#include "core/tableau_effectifs.h"
 
 #include <algorithm>
 

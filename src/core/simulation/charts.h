@@ -6,8 +6,8 @@
 // slope √(p(1 − p)); the running frequency on a logarithmic axis of n with the line
 // y = p.
 
-#include "core/graphiques_tableau.h"
 #include "core/simulation/simulation.h"
+#include "core/table_charts.h"
 
 #include <optional>
 

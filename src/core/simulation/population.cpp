@@ -1,7 +1,7 @@
 #include "core/simulation/simulation.h"
 
-#include "core/parametres.h"
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
+#include "core/parameters.h"
 
 #include <cmath>
 

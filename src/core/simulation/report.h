@@ -4,9 +4,9 @@
 // share with its interval written out, and the frequencies (or means) as a table of
 // counts the table window opens.
 
+#include "core/frequency_table.h"
 #include "core/reading.h"
 #include "core/simulation/simulation.h"
-#include "core/tableau_effectifs.h"
 
 #include <QString>
 #include <QStringList>

@@ -8,7 +8,7 @@
 // thread or several give the same figures. Each run takes a progress callback that
 // may cancel it; a cancelled run returns nothing, so a window keeps what it showed.
 
-#include "core/effectifs.h"
+#include "core/counted_series.h"
 #include "core/reading.h"
 #include "core/simulation/generator.h"
 

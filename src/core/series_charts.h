@@ -6,7 +6,7 @@
 // files, the clipboard and the printer replay the same record.
 
 #include "core/drawing.h"
-#include "core/modele.h"
+#include "core/model.h"
 
 #include <optional>
 

@@ -6,7 +6,7 @@
 // centres stand for the values and the cumulative polygon gives the quantiles by
 // linear interpolation. Pure functions, tested without a window.
 
-#include "core/parametres.h"
+#include "core/parameters.h"
 
 #include <QPointF>
 #include <QString>

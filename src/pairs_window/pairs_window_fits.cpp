@@ -2,7 +2,7 @@
 // residuals and the Lorenz curve, each worked out again when the pairs or a choice change.
 
 #include "core/pairs/texts.h"
-#include "pairs_window/deux_variables.h"
+#include "pairs_window/pairs_window.h"
 #include "pairs_window/scatter_view.h"
 #include "ui/chart_view.h"
 

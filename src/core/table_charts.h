@@ -6,9 +6,9 @@
 // right), the cumulative polygon in counts or percentages with the readings of the
 // median and the quartiles, and the box plot to the extremes or to the deciles.
 
+#include "core/frequency_table.h"
 #include "core/graduations.h"
-#include "core/graphiques.h"
-#include "core/tableau_effectifs.h"
+#include "core/series_charts.h"
 
 #include <QRectF>
 #include <QString>

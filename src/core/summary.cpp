@@ -1,4 +1,4 @@
-#include "core/bilan.h"
+#include "core/summary.h"
 
 #include "core/numbers.h"
 #include "core/resume_next.h"

@@ -2,10 +2,10 @@
 // classes and their polygon on the exercise's worked example, the faults of typed
 // rows, and the table's CSV files.
 
-#include "core/effectifs.h"
+#include "core/counted_series.h"
+#include "core/frequency_table.h"
 #include "core/numbers.h"
 #include "core/random.h"
-#include "core/tableau_effectifs.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -421,4 +421,4 @@ void EffectifsTest::groupedDigitsInSeriesFiles() {
 }
 
 QTEST_GUILESS_MAIN(EffectifsTest)
-#include "tst_effectifs.moc"
+#include "tst_counted_series.moc"

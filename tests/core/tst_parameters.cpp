@@ -3,7 +3,7 @@
 
 #include "core/graduations.h"
 #include "core/numbers.h"
-#include "core/parametres.h"
+#include "core/parameters.h"
 
 #include <QTest>
 
@@ -124,4 +124,4 @@ void ParametresTest::axes() {
 }
 
 QTEST_GUILESS_MAIN(ParametresTest)
-#include "tst_parametres.moc"
+#include "tst_parameters.moc"

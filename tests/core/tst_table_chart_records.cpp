@@ -1,7 +1,7 @@
 // The table's charts worked out with no window: the histogram's areas, the cumulative
 // polygon and its readings, the bars, the box plot, and the charts that do not fit.
 
-#include "core/graphiques_tableau.h"
+#include "core/table_charts.h"
 
 #include <QTest>
 
@@ -223,4 +223,4 @@ void GraphiquesTableauTest::namesOnTheCommandLine() {
 }
 
 QTEST_GUILESS_MAIN(GraphiquesTableauTest)
-#include "tst_graphiques_tableau.moc"
+#include "tst_table_chart_records.moc"

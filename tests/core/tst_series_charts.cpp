@@ -1,8 +1,8 @@
 // The main charts worked out from the model alone, with no window: lines, dots and
 // labels to the twip, as the chart area then shows them.
 
-#include "core/graphiques.h"
 #include "core/random.h"
+#include "core/series_charts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -288,4 +288,4 @@ void GraphiquesTest::modelTellsOfItsChanges() {
 }
 
 QTEST_GUILESS_MAIN(GraphiquesTest)
-#include "tst_graphiques.moc"
+#include "tst_series_charts.moc"

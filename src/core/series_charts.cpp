@@ -1,4 +1,4 @@
-#include "core/graphiques.h"
+#include "core/series_charts.h"
 
 #include "core/chart_math.h"
 #include "core/numbers.h"

@@ -1,4 +1,4 @@
-#include "core/parametres.h"
+#include "core/parameters.h"
 
 #include "core/numbers.h"
 

@@ -7,8 +7,8 @@
 // the dataset shown changes only once a reading has succeeded. What is done elsewhere
 // (the table of counts, the list, the window of two variables) is asked by signals.
 
+#include "core/frequency_table.h"
 #include "core/individuals/dataset.h"
-#include "core/tableau_effectifs.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "core/modele.h"
+#include "core/model.h"
 
-#include "core/bilan.h"
 #include "core/numbers.h"
 #include "core/resume_next.h"
+#include "core/summary.h"
 
 namespace core {
 

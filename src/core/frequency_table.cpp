@@ -1,4 +1,4 @@
-#include "core/tableau_effectifs.h"
+#include "core/frequency_table.h"
 
 #include "core/numbers.h"
 

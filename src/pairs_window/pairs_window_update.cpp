@@ -4,8 +4,8 @@
 #include "core/numbers.h"
 #include "core/pairs/lorenz_chart.h"
 #include "core/pairs/texts.h"
-#include "pairs_window/deux_variables.h"
 #include "pairs_window/pairs_model.h"
+#include "pairs_window/pairs_window.h"
 #include "pairs_window/scatter_view.h"
 #include "ui/chart_view.h"
 

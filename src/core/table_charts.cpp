@@ -1,4 +1,4 @@
-#include "core/graphiques_tableau.h"
+#include "core/table_charts.h"
 
 #include "core/numbers.h"
 

@@ -1,4 +1,4 @@
-#include "core/effectifs.h"
+#include "core/counted_series.h"
 
 #include "core/numbers.h"
 

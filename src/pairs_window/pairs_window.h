@@ -6,8 +6,8 @@
 // residuals, and the Lorenz curve with its Gini index. Every figure comes from
 // core::pairs; the window only shows it.
 
+#include "core/frequency_table.h"
 #include "core/pairs/fits.h"
-#include "core/tableau_effectifs.h"
 
 #include <QWidget>
 

@@ -6,7 +6,7 @@
 // is left out of the figures and nothing else is lost. It goes to and from the CSV
 // files a spreadsheet writes.
 
-#include "core/effectifs.h"
+#include "core/counted_series.h"
 #include "core/series_file.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "pairs_window/deux_variables.h"
+#include "pairs_window/pairs_window.h"
 
 #include "chart_export/chart_export.h"
 #include "core/atomic_file.h"

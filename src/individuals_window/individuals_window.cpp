@@ -1,4 +1,4 @@
-#include "individuals_window/individus.h"
+#include "individuals_window/individuals_window.h"
 
 #include "core/individuals/counts.h"
 #include "core/individuals/filter.h"

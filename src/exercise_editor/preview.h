@@ -1,0 +1,37 @@
+#pragma once
+
+// The exercise as the learner will see it in the practice window: its title, its
+// statement, its data as the same table, and each question with the answer box it gets
+// (a line, or the choices offered), here with the answer the core expects and the
+// working it writes.
+
+#include "core/exercises/exercise.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTableView;
+class QVBoxLayout;
+
+namespace exercise_editor {
+
+class Preview : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Preview(QWidget* parent = nullptr);
+
+    // The exercise as read back from its file; none when the file would not read.
+    void montrer(const core::Exercice* exercice, const QString& faute);
+    // Everything shown, as a screen reader reads it.
+    QString texte() const;
+
+private:
+    QLabel* titre_;
+    QLabel* enonce_;
+    QTableView* table_;
+    QWidget* questions_;
+    QVBoxLayout* questionsLayout_;
+};
+
+}  // namespace exercise_editor

@@ -1,0 +1,86 @@
+#include "exercise_editor/typed_grid.h"
+
+namespace exercise_editor {
+
+namespace {
+
+// The most rows the reader takes, so a huge paste cannot freeze the window.
+constexpr int kMostRows = 10000;
+
+}  // namespace
+
+void TypedGrid::setColumns(const QStringList& headers) {
+    beginResetModel();
+    headers_ = headers;
+    rows_.clear();
+    endResetModel();
+}
+
+void TypedGrid::setRows(std::vector<QStringList> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    if (int(rows_.size()) > kMostRows) rows_.resize(kMostRows);
+    for (QStringList& r : rows_)
+        while (r.size() < headers_.size()) r << QString();
+    endResetModel();
+    emit edited();
+}
+
+void TypedGrid::paste(const QString& text, int row, int column) {
+    std::vector<QStringList> rows = rows_;
+    QStringList lines = QString(text).remove(u'\r').split(u'\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+    for (const QString& line : lines) {
+        if (row >= kMostRows) break;
+        if (int(rows.size()) <= row) rows.resize(size_t(row) + 1, QStringList());
+        QStringList& r = rows[size_t(row)];
+        while (r.size() < headers_.size()) r << QString();
+        const QStringList cells = line.split(u'\t');
+        for (int c = 0; c < cells.size() && column + c < headers_.size(); ++c)
+            r[column + c] = cells[c].trimmed();
+        ++row;
+    }
+    setRows(std::move(rows));
+}
+
+int TypedGrid::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size()) + 1;
+}
+
+int TypedGrid::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(headers_.size());
+}
+
+QVariant TypedGrid::data(const QModelIndex& index, int role) const {
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) || index.row() >= int(rows_.size()))
+        return {};
+    return rows_[size_t(index.row())].value(index.column());
+}
+
+bool TypedGrid::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid()) return false;
+    if (index.row() == int(rows_.size())) {
+        if (value.toString().isEmpty() || index.row() >= kMostRows) return false;
+        beginInsertRows({}, index.row() + 1, index.row() + 1);
+        QStringList nouvelle;
+        while (nouvelle.size() < headers_.size()) nouvelle << QString();
+        rows_.push_back(nouvelle);
+        endInsertRows();
+    }
+    rows_[size_t(index.row())][index.column()] = value.toString().trimmed();
+    emit dataChanged(index, index);
+    emit edited();
+    return true;
+}
+
+Qt::ItemFlags TypedGrid::flags(const QModelIndex& index) const {
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+QVariant TypedGrid::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) return headers_.value(section);
+    return section + 1;
+}
+
+}  // namespace exercise_editor
