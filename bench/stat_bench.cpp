@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
     // Every action is measured with the learner's work being kept, as in the program,
     // in a folder of the bench's own.
     QTemporaryDir recuperation;
-    Sauvegarde sauvegarde(recuperation.path());
+    const auto sauvegarde = program::keepWork(window, recuperation.path());
     // Painting needs the window on the (offscreen) screen.
     for (int i = 0; i < 1000 && !window.windowHandle()->isExposed(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

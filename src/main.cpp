@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<Sauvegarde> sauvegarde;
     program::show(window, [&sauvegarde, &window, pairsFile, individuals] {
         if (!individuals.isEmpty()) emit window.individualsFileRequested(individuals);
-        sauvegarde = std::make_unique<Sauvegarde>();
+        sauvegarde = program::keepWork(window);
         sauvegarde->proposer();
         if (!pairsFile.isEmpty()) program::openPairs(window, pairsFile);
     });

@@ -1,7 +1,6 @@
 #include "chart_export/chart_export.h"
 
 #include "core/atomic_file.h"
-#include "main_window/statistique.h"
 #include "ui/chart_output.h"
 #include "ui/message_box.h"
 
@@ -131,17 +130,3 @@ void printChosen(QWidget* parent, const ui::Chart& chart) {
 }
 
 }  // namespace chart_export
-
-void statistique::mnuCopierGraphique_Click() {
-    chart_export::copy(ui::chartOf(*Picture1), Picture1->devicePixelRatioF());
-}
-
-void statistique::mnuExporter_Click() {
-    chart_export::exportChosen(
-        this, ui::chartOf(*Picture1),
-        fichier().isEmpty() ? u"graphique"_s : QFileInfo(fichier()).completeBaseName());
-}
-
-void statistique::mnuImprimer_Click() {
-    chart_export::printChosen(this, ui::chartOf(*Picture1));
-}

@@ -1,7 +1,5 @@
 #include "exercise/dexo_enonce.h"
 
-#include "main_window/calculer_bilan.h"
-#include "main_window/statistique.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
 
@@ -181,17 +179,9 @@ void Dexo_enonce::Form_Activate() {
 // Loads the class counts into the series and asks the main window for the chart, which
 // its timer draws once this window is gone.
 void Dexo_enonce::command_camembert_Click(int Index) {
-    statistique& principale = statistique::instance();
     QStringList effectifs;
     for (const char16_t* effectif : kEffectifs) effectifs << QString::fromUtf16(effectif);
-    principale.avecAnnulation(command_camembert(Index).text(),
-                              [&] { principale.remplacerSerie1(effectifs); });
-    principale.demanderGraphique(Index);
+    emit listRequested(effectifs, command_camembert(Index).text());
+    emit chartRequested(Index);
     hide();
-}
-
-// The main window's way in: created on first use, shown without a modal loop and
-// without an owner, brought to the front when already open.
-void statistique::Command_enonce_Click() {
-    Dexo_enonce::instance().showCentred();
 }

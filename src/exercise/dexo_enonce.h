@@ -1,8 +1,8 @@
 #pragma once
 
 // The exercise window: a speed-check problem (eight classes of speeds with their
-// counts, four questions) and three buttons that load the counts into the main
-// window's series and have the chosen chart drawn there a moment later. It is created
+// counts, four questions) and three buttons that ask for the counts in the main
+// window's series and for the chosen chart drawn there a moment later. It is created
 // on first use and afterwards only shown and hidden; closing it hides it.
 
 #include "ui/command_button.h"
@@ -23,6 +23,12 @@ public:
     ui::ControlArray<ui::TextBox> Text1;  // the class table, read-only
     ui::Line* Line1;
     ui::ControlArray<ui::CommandButton> command_camembert;
+
+signals:
+    // The main series is to become `texts`, as a step named `step` that can be undone.
+    void listRequested(const QStringList& texts, const QString& step);
+    // The main window is to draw the chart of its button `Index` a moment later.
+    void chartRequested(int Index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -11,9 +11,11 @@
 #include "parameters/parameters_window.h"
 #include "practice/practice_window.h"
 #include "practice/quiz_export.h"
+#include "recovery/work_keeper.h"
 #include "sheets_window/sheets_window.h"
 #include "simulation_window/simulation_window.h"
 #include "table/table_window.h"
+#include "ui/guarded.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/style.h"
@@ -28,6 +30,8 @@
 
 #include <memory>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace program {
 
@@ -45,6 +49,58 @@ void loadTranslations() {
 // Until the main window's first frame: what it shows is made in the fonts it shows.
 std::optional<ui::StandardFontWhileMaking> standardFont;
 
+// The table of counts window, shown beside the main window as "Tableau d'effectifs…"
+// shows it; made and wired on first use (see wireOlderWindows).
+Tableau_effectifs& showTable() {
+    Tableau_effectifs& window = Tableau_effectifs::instance();
+    window.showCentred();
+    return window;
+}
+
+// The windows reached through their single instance: each is wired as it is made,
+// whoever reaches it first, and shown when the main window asks.
+void wireOlderWindows(statistique& main) {
+    Tableau_effectifs::whenMade([&main](Tableau_effectifs& table) {
+        QObject::connect(&table, &Tableau_effectifs::versLaListe, &main,
+                         ui::guarded<const QStringList&>([&main](const QStringList& texts) {
+                             main.avecAnnulation(u"Vers la liste"_s,
+                                                 [&] { main.remplacerSerie1(texts); });
+                         }));
+        QObject::connect(&table, &Tableau_effectifs::fichierNote, &main,
+                         [](const core::Recent& recent) { statistique::noterRecent(recent); });
+        emit main.tableauOuvert();
+    });
+    QObject::connect(&main, &statistique::tableRequested, &main, [] { showTable(); });
+    QObject::connect(&main, &statistique::tableFileRequested, &main, [](const QString& path) {
+        Tableau_effectifs& table = showTable();
+        if (table.modificationsTraitees()) table.ouvrirTableau(path);
+    });
+    // The table of counts goes with the program: its changes are asked about first.
+    main.setBeforeClosing([] {
+        return !Tableau_effectifs::exists() ||
+               Tableau_effectifs::instance().modificationsTraitees();
+    });
+    QObject::connect(&main, &statistique::parametersRequested, &main,
+                     [] { Parametres_serie::instance().showCentred(); });
+    Exercices::whenMade([](Exercices& practice) {
+        QObject::connect(&practice, &Exercices::tableRequested, &practice,
+                         [](const core::Tableau& table) { showTable().ouvrirDonnees(table); });
+    });
+    QObject::connect(&main, &statistique::practiceRequested, &main,
+                     [] { Exercices::instance().showCentred(); });
+    // The exercise's buttons load the counts and have the chart drawn once it is gone.
+    Dexo_enonce::whenMade([&main](Dexo_enonce& exercise) {
+        QObject::connect(&exercise, &Dexo_enonce::listRequested, &main,
+                         [&main](const QStringList& texts, const QString& step) {
+                             main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                         });
+        QObject::connect(&exercise, &Dexo_enonce::chartRequested, &main,
+                         [&main](int index) { main.demanderGraphique(index); });
+    });
+    QObject::connect(&main, &statistique::exerciseRequested, &main,
+                     [] { Dexo_enonce::instance().showCentred(); });
+}
+
 std::unique_ptr<Simulation> simulation;
 std::unique_ptr<Feuilles> sheets;
 
@@ -59,9 +115,8 @@ Simulation& simulationFor(statistique& main) {
                      });
     QObject::connect(simulation.get(), &Simulation::tableRequested, &main,
                      [&main](const core::Tableau& table) {
-                         main.mnuTableau->trigger();  // made as the menu makes it
-                         if (Tableau_effectifs::instance().ouvrirDonnees(table))
-                             Tableau_effectifs::instance().showCentred();
+                         Tableau_effectifs& window = showTable();
+                         if (window.ouvrirDonnees(table)) window.showCentred();
                      });
     QObject::connect(&dexo_mod::modele(), &core::Modele::serie1Changee, simulation.get(),
                      [] { simulation->setMainSeries(dexo_mod::modele().serie1); });
@@ -169,6 +224,7 @@ void wireWindows(statistique& main) {
     static QPointer<statistique> wired;
     if (wired == &main) return;
     wired = &main;
+    wireOlderWindows(main);
     QObject::connect(&main, &statistique::simulationRequested, &main, [&main] {
         Simulation& window = simulationFor(main);
         window.setMainSeries(dexo_mod::modele().serie1);
@@ -216,6 +272,41 @@ void wireWindows(statistique& main) {
     });
 }
 
+std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder) {
+    const auto state = [&main] {
+        core::EtatDeTravail e{.serie = main.serie(),
+                              .texteListe2 = main.Text_liste2->text(),
+                              .fichier = main.fichier(),
+                              .enregistre = main.enregistree()};
+        if (Tableau_effectifs::exists()) {
+            const Tableau_effectifs& t = Tableau_effectifs::instance();
+            e.tableau = t.tableau();
+            e.fichierTableau = t.fichier();
+            e.tableauEnregistre = t.enregistre();
+        }
+        return e;
+    };
+    const auto giveBack = [&main](const core::EtatDeTravail& e) {
+        main.recupererSerie(e.serie.first, e.texteListe2, e.fichier);
+        if (e.tableau) showTable().recuperer(*e.tableau, e.fichierTableau);
+    };
+    auto keeper =
+        std::make_unique<Sauvegarde>(KeptWork{.state = state, .giveBack = giveBack},
+                                     folder.isEmpty() ? Sauvegarde::dossierParDefaut() : folder);
+    Sauvegarde* k = keeper.get();
+    const core::Modele& model = dexo_mod::modele();
+    QObject::connect(&model, &core::Modele::serie1Changee, k, [k] { k->changement(); });
+    QObject::connect(&model, &core::Modele::serie2Changee, k, [k] { k->changement(); });
+    const auto followTable = [k] {
+        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange, k,
+                         [k] { k->changement(); });
+    };
+    QObject::connect(&main, &statistique::tableauOuvert, k, followTable);
+    if (Tableau_effectifs::exists()) followTable();
+    QObject::connect(&main, &statistique::finNormale, k, [k] { k->terminer(); });
+    return keeper;
+}
+
 void openPairs(statistique& main, const QString& file) {
     wireWindows(main);
     showPairsWindow().openFile(file);
@@ -244,6 +335,10 @@ void end() {
     pairsWindow.reset();
     sheets.reset();
     editor.reset();
+    // Windows made after this belong to the next main window's owner.
+    Tableau_effectifs::whenMade({});
+    Exercices::whenMade({});
+    Dexo_enonce::whenMade({});
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();

@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
+class Sauvegarde;
 class statistique;
 
 // What the process sets up before its first window and tears down after its last.
@@ -14,6 +16,9 @@ void prepare();
 // Makes the newer windows reachable from the main window's menus and wires their
 // requests; show() does it, tests that never show the window may.
 void wireWindows(statistique& main);
+// The keeper of the learner's work in `folder` (by default the program's own), following
+// the series, the table and the main window's end.
+std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder = {});
 // Shows the main window; once its first frame is on the screen, gives the program its icon
 // and runs `then`.
 void show(statistique& window, std::function<void()> then = {});

@@ -2,7 +2,6 @@
 // settings. One that has gone says so, and is taken out of the list when chosen.
 
 #include "main_window/statistique.h"
-#include "table/table_window.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 
@@ -58,7 +57,5 @@ void statistique::mnuRecent_Click(const core::Recent& recent) {
         if (modificationsTraitees()) ouvrirSerie(recent.chemin);
         return;
     }
-    mnuTableau->trigger();
-    Tableau_effectifs& tableau = Tableau_effectifs::instance();
-    if (tableau.modificationsTraitees()) tableau.ouvrirTableau(recent.chemin);
+    emit tableFileRequested(recent.chemin);
 }

@@ -3,12 +3,12 @@
 // The main window: the series in List1 with its summary in List2, the chart area with
 // its two label arrays and four chart buttons, the second list, and the way to the
 // exercise; above them, a menu bar. Controls carry the names the routines use; the
-// handlers are spread over the folders of their subsystems (value editing, frequency
-// and the menu bar here, charts in charts/, the second list in second_list/, files and
-// the clipboard in series_io/, the parameters window in parameters/, charts out of the
-// window in chart_export/), and each reads as the steps it carries out over the ui/
-// layer. Skip-and-continue handling (core::ResumeNext) is used where a routine must go
-// on past a failing step.
+// handlers are spread over the folders of their subsystems (value editing, frequency,
+// the menu bar and charts out of the window here, charts in charts/, the second list in
+// second_list/, files and the clipboard in series_io/), and each reads as the steps it
+// carries out over the ui/ layer. The other windows are the owner's (program.cpp): the
+// window asks for them by its signals. Skip-and-continue handling (core::ResumeNext) is
+// used where a routine must go on past a failing step.
 
 #include "core/history.h"
 #include "core/recent_files.h"
@@ -26,6 +26,8 @@
 #include "ui/single_window.h"
 #include "ui/text_box.h"
 #include "ui/timer.h"
+
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -111,6 +113,9 @@ public:
     // as not saved.
     void recupererSerie(const QStringList& liste1, const QString& texteListe2,
                         const QString& fichier);
+    // Asked before the window closes for good, after the other windows' owner has had its
+    // say: false keeps it open (the table's changes were not dealt with).
+    void setBeforeClosing(std::function<bool()> check) { beforeClosing_ = std::move(check); }
 
 signals:
     // The table of counts window was made: it can now be followed.
@@ -131,6 +136,13 @@ signals:
     void newExerciseRequested();
     void editExerciseRequested();
     void moodleRequested();
+    // The other windows of the main window's menus and buttons, shown by the owner.
+    void parametersRequested();
+    void tableRequested();
+    void practiceRequested();
+    void exerciseRequested();
+    // A table file of "Séries récentes", to open in the table window.
+    void tableFileRequested(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -180,7 +192,7 @@ private:
     void trierListe2(bool croissant);
 
     // The exercise
-    void Command_enonce_Click();
+    void Command_enonce_Click() { emit exerciseRequested(); }
 
     // Series in and out: files, the clipboard, a dropped file; and the About box
     void mnuOuvrir_Click();
@@ -197,6 +209,7 @@ private:
     void montrerFichier(const QString& chemin, const core::TwoSeries& enregistree);
     QString fichier_;
     core::TwoSeries enregistree_;
+    std::function<bool()> beforeClosing_;
 
     // Undo and redo over the changes of the series
     core::Instantane instantane() const;
@@ -209,10 +222,10 @@ private:
     core::Historique historique_;
 
     // The parameters window and the table of counts
-    void mnuParametres_Click();
-    void mnuTableau_Click();
+    void mnuParametres_Click() { emit parametersRequested(); }
+    void mnuTableau_Click() { emit tableRequested(); }
     void mnuDeuxVariables_Click() { emit deuxVariablesRequested(); }
-    void mnuExercices_Click();
+    void mnuExercices_Click() { emit practiceRequested(); }
 
     // Charts out of the window
     void mnuExporter_Click();

@@ -2,9 +2,9 @@
 
 #include "core/resume_next.h"
 #include "engine/dexo_mod.h"
-#include "main_window/statistique.h"
 #include "parameters/box_plot.h"
 #include "ui/guarded.h"
+#include "ui/look.h"
 #include "ui/table_model.h"
 
 #include <QClipboard>
@@ -146,10 +146,4 @@ void Parametres_serie::Command_copier_Click() {
     for (const core::Classe& classe : *classes_)
         texte += core::texteDeClasse(classe).join(u'\t') + u'\n';
     QGuiApplication::clipboard()->setText(texte);
-}
-
-// The main window's way in: created on first use, shown beside it without a modal loop,
-// centred the first time, brought to the front when already open.
-void statistique::mnuParametres_Click() {
-    Parametres_serie::instance().showCentred();
 }

@@ -3,9 +3,7 @@
 #include "practice/quiz_export.h"
 
 #include "core/random.h"
-#include "main_window/statistique.h"
 #include "practice/exercise_list.h"
-#include "table/table_window.h"
 #include "ui/command_button.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
@@ -368,12 +366,5 @@ void Exercices::tirer(quint32 numero) {
 
 void Exercices::ouvrirDansLeTableau(int serie) {
     if (!exercice_) return;
-    statistique::instance().mnuTableau->trigger();
-    Tableau_effectifs::instance().ouvrirDonnees(
-        core::versTableau(exercice_->series[size_t(serie)]));
-}
-
-// The main window's way in, as for its other windows.
-void statistique::mnuExercices_Click() {
-    Exercices::instance().showCentred();
+    emit tableRequested(core::versTableau(exercice_->series[size_t(serie)]));
 }

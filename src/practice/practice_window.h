@@ -2,11 +2,13 @@
 
 // The practice window: the exercises found in files, each with its statement, its
 // data and its questions; the learner's answers checked, the hints and the worked
-// solutions shown, new data drawn from a numbered series, and the data sent to the
-// table window. Every figure and every text comes from core/exercises/.
+// solutions shown, new data drawn from a numbered series, and the data asked for in the
+// table window (the program's owner opens it). Every figure and every text comes from
+// core/exercises/.
 
 #include "core/exercises/exercise.h"
 #include "core/exercises/progress.h"
+#include "core/frequency_table.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 
@@ -58,6 +60,10 @@ public:
 
     // Reads the folders again: the exercises, and those that do not read, greyed.
     void relire(const QStringList& dossiers);
+
+signals:
+    // "Ouvrir dans le tableau": the table window is to show this exercise's data.
+    void tableRequested(const core::Tableau& table);
 
 private:
     friend class ui::SingleWindow<Exercices>;

@@ -1,12 +1,8 @@
 #include "recovery/work_keeper.h"
 
-#include "engine/dexo_mod.h"
-#include "main_window/statistique.h"
-#include "table/table_window.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -17,47 +13,26 @@ QString Sauvegarde::dossierParDefaut() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recuperation"_s;
 }
 
-Sauvegarde::Sauvegarde(const QString& dossier) : recuperation_(dossier) {
+Sauvegarde::Sauvegarde(KeptWork work, const QString& dossier)
+    : work_(std::move(work)), recuperation_(dossier) {
     // One write a second at most, however fast the learner works.
     minuteur_.setSingleShot(true);
     minuteur_.setInterval(1000);
     connect(&minuteur_, &QTimer::timeout, this, ui::guarded([this] { ecrire(); }));
-    const core::Modele& modele = dexo_mod::modele();
-    connect(&modele, &core::Modele::serie1Changee, this, [this] { changement(); });
-    connect(&modele, &core::Modele::serie2Changee, this, [this] { changement(); });
-    statistique& fenetre = statistique::instance();
-    connect(&fenetre, &statistique::tableauOuvert, this, [this] { suivreLeTableau(); });
-    if (Tableau_effectifs::exists()) suivreLeTableau();
-    // A clean end: nothing is left to give back.
-    connect(&fenetre, &statistique::finNormale, this, [this] {
-        minuteur_.stop();
-        termine_ = true;
-        recuperation_.terminer();
-    });
-}
-
-void Sauvegarde::suivreLeTableau() {
-    connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange, this,
-            [this] { changement(); });
 }
 
 void Sauvegarde::changement() {
     if (!termine_ && !minuteur_.isActive()) minuteur_.start();
 }
 
+void Sauvegarde::terminer() {
+    minuteur_.stop();
+    termine_ = true;
+    recuperation_.terminer();
+}
+
 core::EtatDeTravail Sauvegarde::etat() const {
-    const statistique& fenetre = statistique::instance();
-    core::EtatDeTravail e{.serie = fenetre.serie(),
-                          .texteListe2 = fenetre.Text_liste2->text(),
-                          .fichier = fenetre.fichier(),
-                          .enregistre = fenetre.enregistree()};
-    if (Tableau_effectifs::exists()) {
-        const Tableau_effectifs& t = Tableau_effectifs::instance();
-        e.tableau = t.tableau();
-        e.fichierTableau = t.fichier();
-        e.tableauEnregistre = t.enregistre();
-    }
-    return e;
+    return work_.state();
 }
 
 void Sauvegarde::ecrire() {
@@ -95,12 +70,7 @@ void Sauvegarde::proposer() {
             recuperation_.oublier(chemin);
             continue;
         }
-        statistique& fenetre = statistique::instance();
-        fenetre.recupererSerie(e->serie.first, e->texteListe2, e->fichier);
-        if (e->tableau) {
-            fenetre.mnuTableau->trigger();
-            Tableau_effectifs::instance().recuperer(*e->tableau, e->fichierTableau);
-        }
+        work_.giveBack(*e);
         // Kept as this program's own from now on; what other programs left waits for
         // the next start.
         ecrireMaintenant();

@@ -8,7 +8,6 @@
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
-#include "table/table_window.h"
 #include "ui/message_box.h"
 
 #include <QClipboard>
@@ -141,10 +140,9 @@ void statistique::mnuQuitter_Click() {
 }
 
 void statistique::closeEvent(QCloseEvent* event) {
-    // The table of counts goes with the program: its changes are asked about too.
-    const bool tableau =
-        !Tableau_effectifs::exists() || Tableau_effectifs::instance().modificationsTraitees();
-    if (tableau && modificationsTraitees()) {
+    // The table of counts goes with the program: its changes are asked about first.
+    const bool autres = !beforeClosing_ || beforeClosing_();
+    if (autres && modificationsTraitees()) {
         event->accept();
         emit finNormale();
     } else {

@@ -2,7 +2,6 @@
 
 #include "chart_export/chart_export.h"
 #include "core/table_charts.h"
-#include "main_window/statistique.h"
 #include "table/table_entry.h"
 #include "ui/chart_view.h"
 #include "ui/command_button.h"
@@ -220,16 +219,4 @@ Tableau_effectifs::Tableau_effectifs()
 
 const core::Tableau& Tableau_effectifs::tableau() const {
     return saisie_->tableau();
-}
-// The main window's way in: created on first use, its "Vers la liste" wired to the main
-// list, shown beside it without a modal loop, brought to the front when already open.
-void statistique::mnuTableau_Click() {
-    if (!Tableau_effectifs::exists()) {
-        connect(&Tableau_effectifs::instance(), &Tableau_effectifs::versLaListe, this,
-                ui::guarded<const QStringList&>([this](const QStringList& textes) {
-                    avecAnnulation(u"Vers la liste"_s, [&] { remplacerSerie1(textes); });
-                }));
-        emit tableauOuvert();
-    }
-    Tableau_effectifs::instance().showCentred();
 }

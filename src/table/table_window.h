@@ -12,6 +12,7 @@
 // table_entry.h.
 
 #include "core/frequency_table.h"
+#include "core/recent_files.h"
 #include "ui/form.h"
 #include "ui/single_window.h"
 
@@ -75,6 +76,8 @@ signals:
     void versLaListe(const QStringList& textes);
     // Any change of the table: a cell, a row, its kind, a file opened or saved.
     void tableauChange();
+    // A table file opened or saved, for the recent files.
+    void fichierNote(const core::Recent& recent);
 
 private:
     friend class ui::SingleWindow<Tableau_effectifs>;

@@ -4,7 +4,6 @@
 #include "table/table_window.h"
 
 #include "core/atomic_file.h"
-#include "main_window/statistique.h"
 #include "table/table_entry.h"
 #include "ui/message_box.h"
 
@@ -42,7 +41,7 @@ bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
     }
     saisie_->remplacer(*lecture.tableau);
     montrerFichier(chemin);
-    statistique::noterRecent({core::Recent::Genre::Tableau, chemin});
+    emit fichierNote({core::Recent::Genre::Tableau, chemin});
     // What is at fault shows in red, and the line under the table says where.
     return true;
 }
@@ -69,7 +68,7 @@ bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
         return false;
     }
     montrerFichier(chemin);
-    statistique::noterRecent({core::Recent::Genre::Tableau, chemin});
+    emit fichierNote({core::Recent::Genre::Tableau, chemin});
     return true;
 }
 

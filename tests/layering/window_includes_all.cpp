@@ -1,4 +1,5 @@
-// Builds: a window may include the layers below it and the other windows.
+// Builds: the main window and its owner may include the layers below them and the
+// other windows.
 #include "core/numbers.h"
 #include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"

@@ -6,6 +6,7 @@
 
 #include "core/recovery_state.h"
 #include "exercise/dexo_enonce.h"
+#include "main_window/program.h"
 #include "recovery/work_keeper.h"
 #include "support/fresh_start.h"
 #include "table/table_window.h"
@@ -63,7 +64,8 @@ private slots:
 void RecoveryWindowTest::givenBack() {
     QTemporaryDir dossier;
     laisser(QDir(dossier.path()), core::ecrireEtat(travail()));
-    Sauvegarde sauvegarde(dossier.path());
+    const auto keeper = program::keepWork(statistique::instance(), dossier.path());
+    Sauvegarde& sauvegarde = *keeper;
     test::MessageBoxAnswerer reponse(u"Récupérer"_s);
     sauvegarde.proposer();
     QCOMPARE(reponse.texts, QStringList{u"Le programme s'est arrêté sans enregistrer votre "
@@ -110,7 +112,8 @@ void RecoveryWindowTest::refused() {
     QFETCH(QString, reste);
     QTemporaryDir dossier;
     laisser(QDir(dossier.path()), etat);
-    Sauvegarde sauvegarde(dossier.path());
+    const auto keeper = program::keepWork(statistique::instance(), dossier.path());
+    Sauvegarde& sauvegarde = *keeper;
     test::MessageBoxAnswerer answerer(reponse);
     sauvegarde.proposer();
     QCOMPARE(answerer.texts.size(), dit.isEmpty() ? 0 : 1);
@@ -121,7 +124,7 @@ void RecoveryWindowTest::refused() {
     QCOMPARE(restes, reste.isEmpty() ? QStringList{} : QStringList{reste});
     // Asked once: the next start finds nothing.
     test::MessageBoxAnswerer encore;
-    Sauvegarde(dossier.path()).proposer();
+    program::keepWork(statistique::instance(), dossier.path())->proposer();
     QVERIFY(encore.texts.isEmpty());
 }
 
@@ -129,7 +132,8 @@ void RecoveryWindowTest::refused() {
 // a clean end removes it.
 void RecoveryWindowTest::keptAfterEachChange() {
     QTemporaryDir dossier;
-    Sauvegarde sauvegarde(dossier.path());
+    const auto keeper = program::keepWork(statistique::instance(), dossier.path());
+    Sauvegarde& sauvegarde = *keeper;
     statistique& w = statistique::instance();
     QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
     QTRY_VERIFY(QFile::exists(sauvegarde.recuperation().chemin()));

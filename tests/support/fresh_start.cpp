@@ -40,6 +40,7 @@ statistique& freshStart(const QLocale& locale) {
     core::Random::restart();
     core::setRegionalLocale(locale);
     statistique& window = statistique::instance();
+    program::wireWindows(window);
     settle();
     return window;
 }
