@@ -70,9 +70,8 @@ public:
         Operation same = operations_.back();
         operations_.back().covered = true;
         same.covered = true;
-        operations_.insert(operations_.end(), size_t(count - 2), same);
-        same.covered = false;
-        operations_.push_back(same);
+        operations_.resize(operations_.size() + size_t(count - 1), same);
+        operations_.back().covered = false;
     }
     void dot(double x, double y, quint32 colour, int width) {
         const float fx = toSingle(x), fy = toSingle(y);
@@ -139,10 +138,17 @@ void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from
     };
     const double scale = view.pixelsPerTwip;
     // Far-off ends are pinned well outside any device first, so they still compare.
-    const auto pixel = [](double x, double y) {
-        return QPoint(int(std::lround(std::clamp(x, -1e6, 1e6))),
-                      int(std::lround(std::clamp(y, -1e6, 1e6))));
+    // Rounded half away from zero as std::lround does, without a call per coordinate:
+    // within the pin, the part after the point is exact.
+    const auto nearest = [](double v) {
+        v = std::clamp(v, -1e6, 1e6);
+        int whole = int(v);
+        const double rest = v - whole;
+        if (rest >= 0.5) ++whole;
+        if (rest <= -0.5) --whole;
+        return whole;
     };
+    const auto pixel = [&](double x, double y) { return QPoint(nearest(x), nearest(y)); };
     const auto pixelsOf = [&](const Drawing::Operation& op) {
         return Pixels{pixel(op.x1 * scale, op.y1 * scale), pixel(op.x2 * scale, op.y2 * scale),
                       view.width(op.width)};

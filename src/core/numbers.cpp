@@ -15,9 +15,28 @@
 namespace core {
 namespace {
 
+// The locale and the marks every reading and writing of a number needs, asked of it
+// once: QLocale builds a new string at each call.
+struct Regional {
+    QLocale locale;
+    QString separator, minus;
+    void marks() {
+        separator = locale.decimalPoint();
+        minus = locale.negativeSign();
+    }
+};
+
+Regional& regional() {
+    static Regional current = [] {
+        Regional r{localeFromEnvironment(), {}, {}};
+        r.marks();
+        return r;
+    }();
+    return current;
+}
+
 QLocale& currentLocale() {
-    static QLocale locale = localeFromEnvironment();
-    return locale;
+    return regional().locale;
 }
 
 locale_t cLocale() {
@@ -31,8 +50,8 @@ bool isDigit(QChar c) {
 
 // The text of a number rewritten with ASCII digits, '.' and 'e', ready for strtod.
 std::optional<std::string> normalise(QStringView text) {
-    const QString separator = currentLocale().decimalPoint();
-    const QString minus = currentLocale().negativeSign();
+    const QString& separator = regional().separator;
+    const QString& minus = regional().minus;
     qsizetype i = 0;
     qsizetype end = text.size();
     while (i < end && text[i] == u' ') ++i;
@@ -80,6 +99,39 @@ std::optional<std::string> normalise(QStringView text) {
     }
     if (i != end) return std::nullopt;
     return ascii;
+}
+
+// Most texts are a sign, at most fifteen digits and a decimal separator of one sign:
+// their digits make an exact integer, and one division by an exact power of ten rounds
+// it as strtod would. Anything else is left to the general reading.
+std::optional<double> plainNumber(QStringView text) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const QString& separator = regional().separator;
+    if (separator.size() != 1) return std::nullopt;
+    const QChar mark = separator[0];
+    qsizetype i = 0;
+    const qsizetype end = text.size();
+    const bool negative = i < end && text[i] == u'-';
+    if (negative || (i < end && text[i] == u'+')) ++i;
+    quint64 mantissa = 0;
+    int digits = 0, fraction = 0;
+    bool marked = false;
+    for (; i < end; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            if (++digits > 15) return std::nullopt;
+            mantissa = mantissa * 10 + quint64(c.unicode() - u'0');
+            fraction += marked;
+        } else if (c == mark && !marked) {
+            marked = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    const double x = double(mantissa) / kPowers[fraction];
+    return negative ? -x : x;
 }
 
 // A decimal number as sign, significant digits and the count of them before the point.
@@ -132,14 +184,16 @@ const QLocale& regionalLocale() {
 }
 
 void setRegionalLocale(const QLocale& locale) {
-    currentLocale() = locale;
+    regional().locale = locale;
+    regional().marks();
 }
 
 QString decimalSeparator() {
-    return currentLocale().decimalPoint();
+    return regional().separator;
 }
 
 std::optional<double> readNumber(QStringView text) {
+    if (const auto plain = plainNumber(text)) return plain;
     const auto ascii = normalise(text);
     if (!ascii) return std::nullopt;
     const double value = strtod_l(ascii->c_str(), nullptr, cLocale());

@@ -2,6 +2,7 @@
 
 #include "core/chart_math.h"
 #include "core/numbers.h"
+#include "core/pie_sectors.h"
 #include "core/random.h"
 #include "core/resume_next.h"
 
@@ -164,13 +165,11 @@ void courbe(const Modele& m, const Surface& s, Drawing& d) {
     }
 }
 
-constexpr int kRayons = 75;          // spokes per sector
-constexpr int kRayonEtiquette = 30;  // the spoke whose end carries the label
 constexpr int kPointsContour = 628;  // outline dots 0 to 628
 constexpr double kTour = 628;
 
-// One pie: where it stands, how its values are read and labelled, and its running
-// angle. The right-hand pie rounds the y of its points to a 16-bit integer.
+// One pie: where it stands, and how its values are read and labelled. The right-hand
+// pie rounds the y of its points to a 16-bit integer.
 struct Camembert {
     Drawing& d;
     const Surface& surface;
@@ -179,7 +178,6 @@ struct Camembert {
     bool yEntier;
     int effectif = 0;
     double f = 0;  // 628 / count: a value's share of the turn per unit of the mean
-    double a = 0;  // the running angle, in hundredths of a radian
     std::function<double(int)> valeur;  // item i, or a failing step
     std::function<double()> moyenne;    // the mean the angles are shares of
     std::function<void(int, QPointF)> etiqueter;
@@ -205,52 +203,34 @@ struct Camembert {
         });
     }
 
-    // Item i is skipped when it is 0, or when reading it fails; otherwise its value is
-    // kept in `lu`, since reading it again would give the same.
-    bool nul(int i) {
-        return resume.test([&] {
-            lu = valeur(i);
-            return lu == 0;
-        });
+    // What the sectors' geometry is worked out from: an item whose reading fails is
+    // skipped as one of 0 is.
+    PieInputs inputs(double rayon) {
+        PieInputs in{.cx = cx, .cy = cy, .radius = rayon, .share = f, .roundedY = yEntier};
+        resume([&] { in.mean = moyenne(); });
+        in.values.assign(size_t(std::max(effectif, 0)), 0.0);
+        for (int i = 0; i < effectif; ++i) resume([&] { in.values[size_t(i)] = valeur(i); });
+        return in;
     }
-    double lu = 0;
 
-    // A fan of 75 spokes per item, each 1/75 of the item's share further on.
-    void secteurs(double rayon, const std::vector<double>& couleurs) {
-        for (int i = 0; i < effectif; ++i) {
-            if (nul(i)) continue;
-            double pas = 0;
-            resume([&] { pas = f * ((lu / moyenne()) / kRayons); });
-            double angles[kRayons];
-            for (int k = 1; k <= kRayons; ++k) {
-                resume([&] { a = checked(a + pas); });
-                angles[k - 1] = a;
-            }
-            // Spokes that end on the same point are drawn together.
-            const quint32 couleur = quint32(couleurs[size_t(i)]);
-            chart_math::Extremites extremites(cx, cy, rayon, angles, kRayons);
-            int premier = 0, nombre = 0;
-            QPointF P;
-            while (extremites.suivante(premier, nombre, P)) {
-                if (yEntier) resume([&] { P.setY(toInt16(P.y())); });
-                resume([&] { d.lines(nombre, cx, cy, P.x(), P.y(), couleur, surface.epaisseur); });
-                const int etiquette = kRayonEtiquette - 1;
-                if (premier <= etiquette && etiquette < premier + nombre) etiqueter(i, P);
-            }
+    // A fan of 75 spokes per item, each 1/75 of the item's share further on; spokes that
+    // end on the same point are drawn together.
+    void secteurs(const PieSectors& geometrie, const std::vector<double>& couleurs) {
+        for (const PieSectors::Run& run : geometrie.runs) {
+            const quint32 couleur = quint32(couleurs[size_t(run.item)]);
+            resume([&] {
+                d.lines(run.count, cx, cy, run.end.x(), run.end.y(), couleur, surface.epaisseur);
+            });
+            if (run.label) etiqueter(run.item, run.end);
         }
     }
 
     // A black edge at the end of each item's share, going on from where the sectors
     // stopped.
-    void bordsDeFin(double rayon) {
-        for (int i = 0; i < effectif; ++i) {
-            if (nul(i)) continue;
-            resume([&] { a = checked(a + f * (lu / moyenne())); });
-            resume([&] {
-                const QPointF P = chart_math::surRayon(cx, cy, rayon, a);
-                d.line(cx, cy, P.x(), y(P.y()), kNoir, surface.epaisseur);
-            });
-        }
+    void bordsDeFin(const PieSectors& geometrie) {
+        for (const PieSectors::Edge& edge : geometrie.edges)
+            resume(
+                [&] { d.line(cx, cy, edge.end.x(), y(edge.end.y()), kNoir, surface.epaisseur); });
     }
 };
 
@@ -313,10 +293,12 @@ void camembert(const Modele& m, const Surface& s, Drawing& d) {
     }
 
     const double rayon = r - 35;  // spokes and end edges stop short of the outline
-    if (deuxCamemberts) second.secteurs(rayon, couleur_secteur);
-    premier.secteurs(rayon, couleur_secteur);
-    if (deuxCamemberts) second.bordsDeFin(rayon);
-    premier.bordsDeFin(rayon);
+    const PieSectors* droite = deuxCamemberts ? &pieSectors(second.inputs(rayon)) : nullptr;
+    const PieSectors& gauche = pieSectors(premier.inputs(rayon));
+    if (droite) second.secteurs(*droite, couleur_secteur);
+    premier.secteurs(gauche, couleur_secteur);
+    if (droite) second.bordsDeFin(*droite);
+    premier.bordsDeFin(gauche);
 }
 
 }  // namespace

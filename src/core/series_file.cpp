@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -64,7 +65,19 @@ std::optional<QString> cellNumber(QStringView cell) {
 
 namespace {
 
-std::optional<QString> valueOf(QStringView cell) {
+// cellNumber() for a cell of a file, sharing its text where it has nothing to rewrite: no
+// blank, no mark but the regional one. Most cells are such, and a list of thousands of
+// values then costs no copy of each.
+std::optional<QString> valueOf(const QString& cell) {
+    const QString& separator = decimalSeparator();
+    const bool plain =
+        separator.size() == 1 && std::all_of(cell.begin(), cell.end(), [&](QChar c) {
+            return (c >= u'0' && c <= u'9') || c == separator[0] || c == u'-' || c == u'+';
+        });
+    if (plain && !cell.isEmpty()) {
+        if (readNumber(cell)) return cell;
+        return std::nullopt;
+    }
     return cellNumber(cell);
 }
 
@@ -128,7 +141,7 @@ SeriesReading seriesOfColumns(const std::vector<Row>& rows) {
             }
             if (endedAt[c])
                 return failure(endedAt[c], c + 1, u"une case vide interrompt la série"_s);
-            const auto value = valueOf(cell);
+            const auto value = valueOf(row.cells[c]);
             if (!value) return failure(row.line, c + 1, u"« %1 » n'est pas un nombre"_s.arg(cell));
             if (columns[c]->size() == kMostValues)
                 return failure(row.line, c + 1, u"la série a plus de 32 767 valeurs"_s);

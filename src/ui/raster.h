@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QImage>
 
+#include <optional>
+
 class QPainter;
 
 namespace ui {
@@ -25,12 +27,16 @@ public:
     const QImage& image() const { return image_; }
 
 private:
-    const QImage& dotSprite(quint32 colour, int width);
+    struct Sprite {
+        QImage image;
+        bool keepsOwnColour;  // blended over its own colour, leaves it unchanged
+    };
+    const Sprite& dotSprite(quint32 colour, int width);
 
     QImage image_;
     quint32 background_ = 0;
     size_t painted_ = 0;
-    QHash<quint64, QImage> dots_;
+    QHash<quint64, Sprite> dots_;
 };
 
 // Replays a drawing onto any painter (an image, a printer, an SVG or PDF file) whose
@@ -40,6 +46,17 @@ private:
 void replay(const core::Drawing& drawing, QPainter& painter, QSizeF area, double scale);
 
 namespace raster {
+// The pixels of a line `width` pixels wide within an image: along its major axis (rows
+// when steep) from `first` to `last`, and across from `minor` (rounded down) onwards,
+// `slope` further at each step.
+struct Span {
+    bool steep = false;
+    long first = 0, last = 0;
+    double minor = 0, slope = 0;
+    int width = 0;
+};
+std::optional<Span> spanOf(const QImage& image, const QLineF& segment, int width);
+void fill(QImage& image, const Span& span, QRgb colour);
 // A solid line `width` pixels wide with flat ends, in image pixels.
 void line(QImage& image, const QLineF& segment, int width, QRgb colour);
 // A premultiplied sprite blended over the image with its top-left corner at `at`.

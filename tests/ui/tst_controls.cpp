@@ -12,6 +12,7 @@
 #include "ui/timer.h"
 
 #include <QItemSelectionModel>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -34,6 +35,8 @@ private slots:
     void pictureRefusesWhatItCannotDraw();
     void pictureKeepsItsImage();
     void pictureClipsFarOffLines();
+    void rasterPaintsAsOneByOne_data();
+    void rasterPaintsAsOneByOne();
     void timerTicksUntilStopped();
     void messageBoxIsAnsweredWithOk();
     void controlArrayPassesIndexAndFailsOutside();
@@ -219,6 +222,46 @@ void ControlsTest::pictureClipsFarOffLines() {
     ui::Rasteriser raster;
     raster.paint(drawing, QSize(553, 321), 1, 0xFFFFFF);
     QCOMPARE(QColor(raster.image().pixel(8, 100)), QColor(0, 0, 0));
+}
+
+// Lines of one colour on the same pixels across, with dots between them, painted at
+// once: the image is the one painted an operation at a time.
+void ControlsTest::rasterPaintsAsOneByOne_data() {
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<bool>("steep");
+    QTest::addColumn<int>("colours");  // lines and dots in black, or in up to 3 colours
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("sticks on one column") << 1u << true << 1 << 1.0;
+    QTest::newRow("rows, three colours") << 2u << false << 3 << 1.0;
+    QTest::newRow("columns, three colours, 2x") << 3u << true << 3 << 2.0;
+    QTest::newRow("columns, two colours, 1.5x") << 4u << true << 2 << 1.5;
+}
+
+void ControlsTest::rasterPaintsAsOneByOne() {
+    QFETCH(quint32, seed);
+    QFETCH(bool, steep);
+    QFETCH(int, colours);
+    QFETCH(qreal, ratio);
+    const quint32 palette[3] = {0, ui::rgb(0, 0, 255), ui::rgb(255, 0, 0)};
+    QRandomGenerator random(seed);
+    core::Drawing drawing;
+    ui::Rasteriser oneByOne;
+    for (int i = 0; i < 400; ++i) {
+        const quint32 colour = palette[random.bounded(colours)];
+        const double across = 1500 + 15 * random.bounded(3), from = 15 * random.bounded(300);
+        const double to = from + 15 * random.bounded(-60, 60);
+        if (random.bounded(4) == 0)
+            drawing.dot(steep ? across : from, steep ? from : across, colour,
+                        1 + random.bounded(7));
+        else if (steep)
+            drawing.line(across, from, across, to, colour, 1 + random.bounded(3));
+        else
+            drawing.line(from, across, to, across, colour, 1 + random.bounded(3));
+        oneByOne.paint(drawing, QSize(300, 300), ratio, 0xFFFFFF);
+    }
+    ui::Rasteriser atOnce;
+    atOnce.paint(drawing, QSize(300, 300), ratio, 0xFFFFFF);
+    QCOMPARE(atOnce.image(), oneByOne.image());
 }
 
 void ControlsTest::timerTicksUntilStopped() {

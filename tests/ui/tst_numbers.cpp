@@ -5,10 +5,12 @@
 #include "core/numbers.h"
 #include "core/random.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -26,6 +28,8 @@ class NumbersTest : public QObject {
 private slots:
     void readsNumbers_data();
     void readsNumbers();
+    void plainTextsReadExactly_data();
+    void plainTextsReadExactly();
     void generalForm_data();
     void generalForm();
     void threeDecimals_data();
@@ -126,6 +130,41 @@ void NumbersTest::readsNumbers() {
     } else {
         QVERIFY_THROWS_EXCEPTION(core::Failure, core::numberFromText(text));
     }
+}
+
+// Signs, up to eighteen digits and a decimal mark anywhere, under both marks: each
+// text reads as the double QByteArray's own reading gives, to the last bit and sign.
+void NumbersTest::plainTextsReadExactly_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("comma") << u"fr"_s << 7u;
+    QTest::newRow("point") << u"en"_s << 8u;
+}
+
+void NumbersTest::plainTextsReadExactly() {
+    QFETCH(QString, locale);
+    QFETCH(quint32, seed);
+    core::setRegionalLocale(localeNamed(locale));
+    const QChar mark = locale == u"fr" ? u',' : u'.';
+    QRandomGenerator random(seed);
+    for (int n = 0; n < 5000; ++n) {
+        QString text = QString(u"+-"_s[random.bounded(2)]).left(random.bounded(2));
+        const int digits = 1 + random.bounded(18), point = random.bounded(digits + 2);
+        for (int i = 0; i < digits; ++i) {
+            if (i == point) text += mark;
+            text += QChar(u'0' + random.bounded(10));
+        }
+        if (point == digits) text += mark;
+        QByteArray plain = text.toLatin1();
+        plain.replace(mark.toLatin1(), '.');
+        bool ok = false;
+        const double expected = plain.toDouble(&ok);
+        QVERIFY2(ok, plain.constData());
+        const std::optional<double> read = core::readNumber(text);
+        QVERIFY2(read, qPrintable(text));
+        QCOMPARE(std::bit_cast<quint64>(*read), std::bit_cast<quint64>(expected));
+    }
+    core::setRegionalLocale(localeNamed(u"fr"_s));
 }
 
 void NumbersTest::generalForm_data() {
