@@ -181,7 +181,11 @@ void Pen::captionBeside(const QString& text, QPointF at) {
 
 Axe axisAround(double minimum, double maximum, int wanted) {
     const double margin = maximum / 20 - minimum / 20;  // no overflow at ±1e308
-    return axeGradue(minimum - margin, maximum + margin, wanted);
+    // The room never takes the axis across 0: positive data start at 0 at the lowest, as
+    // a class draws them. A fit going further is cut at the area's edge.
+    const double low = minimum >= 0 ? std::max(0.0, minimum - margin) : minimum - margin;
+    const double high = maximum <= 0 ? std::min(0.0, maximum + margin) : maximum + margin;
+    return axeGradue(low, high, wanted);
 }
 
 namespace {

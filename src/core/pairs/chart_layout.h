@@ -88,7 +88,8 @@ Frame frameFor(const Axe& x, const Axe& y, const Surface& surface, int legendRow
 // touch), the title and the axes' titles.
 void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString& titleX,
               const QString& titleY);
-// An axis around the values with a little room on each side.
+// An axis around the values with a little room on each side, which never crosses 0 when
+// the values do not.
 Axe axisAround(double minimum, double maximum, int wanted);
 // A legend row: a stroke of the colour, then the text.
 void legendRow(Pen& pen, const Frame& frame, int row, quint32 colour, const QString& text);
