@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace pairs_window {
 
@@ -64,12 +65,12 @@ std::optional<pp::Line> ScatterView::line() const {
 void ScatterView::workOutBase() {
     base_.reset();
     baseImage_ = QImage();
-    const pp::Computed<pp::ScatterBase> base =
+    pp::Computed<pp::ScatterBase> base =
         pp::scatterBase(pairs_, pp::legendRows(options_) + (byEye_ ? 1 : 0),
                         core::Surface{float(width() * ui::kTwipsPerPixel),
                                       float(height() * ui::kTwipsPerPixel), 2, 0});
     fault_ = base.fault;
-    if (base) base_ = *base.value;
+    if (base) base_ = std::move(*base.value);  // a million points are not copied
 }
 
 void ScatterView::workOutOverlay() {
@@ -80,8 +81,8 @@ void ScatterView::workOutOverlay() {
             o.byEye = pp::ByEyeLine{*l, std::pair{handles_[0], handles_[1]}};
         else
             o.residuals = pp::ResidualStyle::None;
-        const pp::Computed<pp::ChartRecord> overlay = pp::scatterOverlay(pairs_, *base_, o);
-        if (overlay) overlay_ = *overlay.value;
+        pp::Computed<pp::ChartRecord> overlay = pp::scatterOverlay(pairs_, *base_, o);
+        if (overlay) overlay_ = std::move(*overlay.value);
         fault_ = overlay.fault;
     }
     setAccessibleDescription(fault_.isEmpty() ? overlay_.description : fault_);

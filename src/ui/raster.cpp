@@ -45,24 +45,30 @@ void line(QImage& image, const QLineF& segment, int width, QRgb colour) {
 }
 
 void blend(QImage& image, const QImage& sprite, QPoint at) {
-    for (int sy = 0; sy < sprite.height(); ++sy) {
-        const int y = at.y() + sy;
-        if (y < 0 || y >= image.height()) continue;
-        const QRgb* source = reinterpret_cast<const QRgb*>(sprite.constScanLine(sy));
-        QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int sx = 0; sx < sprite.width(); ++sx) {
-            const int x = at.x() + sx;
-            if (x < 0 || x >= image.width()) continue;
+    // The rows and columns of the sprite that land on the image, found once: a chart of
+    // a million points blends as many sprites.
+    const int fromY = std::max(0, -at.y()),
+              toY = std::min(sprite.height(), image.height() - at.y());
+    const int fromX = std::max(0, -at.x()), toX = std::min(sprite.width(), image.width() - at.x());
+    if (fromY >= toY || fromX >= toX) return;
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const qsizetype spriteStride = sprite.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const QRgb* const spritePixels = reinterpret_cast<const QRgb*>(sprite.constBits());
+    for (int sy = fromY; sy < toY; ++sy) {
+        const QRgb* source = spritePixels + sy * spriteStride;
+        QRgb* target = pixels + (at.y() + sy) * stride + at.x();
+        for (int sx = fromX; sx < toX; ++sx) {
             const QRgb s = source[sx];
             const int alpha = qAlpha(s);
             if (alpha == 0) continue;
             if (alpha == 255) {
-                target[x] = s;
+                target[sx] = s;
                 continue;
             }
-            const QRgb d = target[x];
+            const QRgb d = target[sx];
             const auto mix = [alpha](int src, int dst) { return src + dst * (255 - alpha) / 255; };
-            target[x] =
+            target[sx] =
                 qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
         }
     }
@@ -82,6 +88,7 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         image_.fill(colour(background));
         painted_ = 0;
         dots_.clear();
+        lastDot_ = ~0ull;
     }
     const double margin = 64 * ratio;
     const core::View view{.pixelsPerTwip = ratio / kTwipsPerPixel,
@@ -109,8 +116,10 @@ void Rasteriser::restart() {
 // A round dot of a colour and width in device pixels, antialiased once.
 const QImage& Rasteriser::dotSprite(quint32 colourValue, int width) {
     const quint64 key = (quint64(colourValue) << 16) | quint64(width);
+    if (key == lastDot_) return lastSprite_;
+    lastDot_ = key;
     auto found = dots_.find(key);
-    if (found != dots_.end()) return *found;
+    if (found != dots_.end()) return lastSprite_ = *found;
     const int side = width + 2;
     QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
@@ -121,7 +130,7 @@ const QImage& Rasteriser::dotSprite(quint32 colourValue, int width) {
         p.setBrush(colour(colourValue));
         p.drawEllipse(QRectF(1, 1, width, width));
     }
-    return *dots_.insert(key, sprite);
+    return lastSprite_ = *dots_.insert(key, sprite);
 }
 
 }  // namespace ui

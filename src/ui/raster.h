@@ -32,6 +32,9 @@ private:
     quint32 background_ = 0;
     size_t painted_ = 0;
     QHash<quint64, QImage> dots_;
+    // The sprite of the last dot: a million points of one colour look it up once.
+    quint64 lastDot_ = ~0ull;
+    QImage lastSprite_;
 };
 
 // Replays a drawing onto any painter as vectors.

@@ -58,6 +58,11 @@ void Occupancy::addPoint(QPointF p) {
     ++points_[size_t(row(p.y())) * size_t(columns_) + size_t(column(p.x()))];
 }
 
+void Occupancy::addPoints(const Occupancy& other) {
+    if (other.area_ != area_) return;
+    for (size_t i = 0; i < points_.size(); ++i) points_[i] += other.points_[i];
+}
+
 bool Occupancy::isFree(const QRectF& box) const {
     if (!box.intersects(area_)) return true;
     for (int r = row(box.top()); r <= row(box.bottom()); ++r)

@@ -36,6 +36,8 @@ public:
     void markSegment(QPointF a, QPointF b);
     void markBox(const QRectF& box);
     void addPoint(QPointF p);
+    // The points another occupancy of the same area holds, added to these.
+    void addPoints(const Occupancy& other);
     bool isFree(const QRectF& box) const;  // no line nor caption in it
     qint64 pointsIn(const QRectF& box) const;
 
