@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ui::raster {
 
@@ -44,20 +45,33 @@ void line(QImage& image, const QLineF& segment, int width, QRgb colour) {
     }
 }
 
-void blend(QImage& image, const QImage& sprite, QPoint at) {
-    // The rows and columns of the sprite that land on the image, found once: a chart of
-    // a million points blends as many sprites.
-    const int fromY = std::max(0, -at.y()),
-              toY = std::min(sprite.height(), image.height() - at.y());
-    const int fromX = std::max(0, -at.x()), toX = std::min(sprite.width(), image.width() - at.x());
-    if (fromY >= toY || fromX >= toX) return;
-    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const qsizetype spriteStride = sprite.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
-    const QRgb* const spritePixels = reinterpret_cast<const QRgb*>(sprite.constBits());
+namespace {
+
+// An image's pixels as the inner loops walk them, looked up once rather than at each dot.
+template <class Pixel>
+struct Pixels {
+    Pixel* bits;
+    qsizetype stride;  // pixels from one row to the next
+    int width, height;
+};
+
+Pixels<QRgb> pixelsOf(QImage& image) {
+    return {reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)),
+            image.width(), image.height()};
+}
+
+Pixels<const QRgb> pixelsOf(const QImage& image) {
+    return {reinterpret_cast<const QRgb*>(image.constBits()),
+            image.bytesPerLine() / qsizetype(sizeof(QRgb)), image.width(), image.height()};
+}
+
+// The rows and columns of the sprite that land on the image, found once per sprite.
+void blendPixels(const Pixels<QRgb>& image, const Pixels<const QRgb>& sprite, QPoint at) {
+    const int fromY = std::max(0, -at.y()), toY = std::min(sprite.height, image.height - at.y());
+    const int fromX = std::max(0, -at.x()), toX = std::min(sprite.width, image.width - at.x());
     for (int sy = fromY; sy < toY; ++sy) {
-        const QRgb* source = spritePixels + sy * spriteStride;
-        QRgb* target = pixels + (at.y() + sy) * stride + at.x();
+        const QRgb* source = sprite.bits + sy * sprite.stride;
+        QRgb* target = image.bits + (at.y() + sy) * image.stride + at.x();
         for (int sx = fromX; sx < toX; ++sx) {
             const QRgb s = source[sx];
             const int alpha = qAlpha(s);
@@ -72,6 +86,12 @@ void blend(QImage& image, const QImage& sprite, QPoint at) {
                 qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
         }
     }
+}
+
+}  // namespace
+
+void blend(QImage& image, const QImage& sprite, QPoint at) {
+    blendPixels(pixelsOf(image), pixelsOf(sprite), at);
 }
 
 }  // namespace ui::raster
@@ -100,10 +120,15 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         [this](const QLineF& segment, int width, quint32 packed) {
             raster::line(image_, segment, width, colour(packed).rgb());
         },
-        [this](QPointF at, int width, quint32 packed) {
-            const QImage& sprite = dotSprite(packed, width);
-            raster::blend(image_, sprite,
-                          at.toPoint() - QPoint(sprite.width() / 2, sprite.height() / 2));
+        [this, target = raster::pixelsOf(image_), key = ~0ull, sprite = raster::pixelsOf(QImage())](
+            QPointF at, int width, quint32 packed) mutable {
+            // A run of dots of one look blends one sprite, found at its first dot.
+            if (const quint64 look = (quint64(packed) << 16) | quint64(width); look != key) {
+                key = look;
+                sprite = raster::pixelsOf(std::as_const(dotSprite(packed, width)));
+            }
+            raster::blendPixels(target, sprite,
+                                at.toPoint() - QPoint(sprite.width / 2, sprite.height / 2));
         });
     painted_ = drawing.operations().size();
 }
