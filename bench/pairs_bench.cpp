@@ -1,12 +1,16 @@
-// Two variables at scale: every fit and r on a million pairs, and what a move of the
-// learner's line costs on a hundred thousand (its sum of squared residuals, and the
-// overlay drawn again over the points painted once).
+// Two variables at scale: every fit and r on a million pairs, what a move of the
+// learner's line costs on a hundred thousand (its sum of squared residuals, the overlay
+// worked out again, and the frame painted over the points painted once), and the first
+// drawing of a million points as the window paints it.
 
 #include "core/pairs/fits.h"
 #include "core/pairs/scatter_chart.h"
+#include "pairs_window/deux_variables.h"
+#include "pairs_window/scatter_view.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QImage>
 #include <QRandomGenerator>
 
 #include <map>
@@ -72,5 +76,64 @@ void BM_pairs_scatter_record_1M(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(core::pairs::scatterBase(p, 3));
 }
 BENCHMARK(BM_pairs_scatter_record_1M)->Unit(benchmark::kMillisecond);
+
+// The scatter's size in the window at its opening size.
+QSize scatterSize() {
+    static const QSize size = [] {
+        pairs_window::Deux_variables window;
+        window.show();
+        const QSize shown = window.findChild<pairs_window::ScatterView*>()->size();
+        window.hide();
+        return shown;
+    }();
+    return size;
+}
+
+// The points' record made and painted once, as the window first shows them: the axes
+// and points rasterised into the kept image, the mean point, r and captions over it.
+void BM_pairs_first_drawing_1M(benchmark::State& state) {
+    const core::pairs::Pairs& p = manyPairs(1'000'000);
+    QImage frame(scatterSize(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        // Shown at its size first, as in the window, before the pairs come.
+        state.PauseTiming();
+        pairs_window::ScatterView view(nullptr);
+        view.setAttribute(Qt::WA_DontShowOnScreen);
+        view.resize(frame.size());
+        view.show();
+        state.ResumeTiming();
+        view.setPairs(p);
+        view.render(&frame);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.counters["width"] = frame.width();
+    state.counters["height"] = frame.height();
+}
+BENCHMARK(BM_pairs_first_drawing_1M)->Unit(benchmark::kMillisecond);
+
+// A move of the learner's line by an arrow, and the frame that shows it: the overlay
+// and its sum worked out again, then painted over the kept image of the points; least
+// squares shown beside it, the residuals not drawn (as the window opens).
+void BM_pairs_moved_line_frame_100k(benchmark::State& state) {
+    const core::pairs::Pairs& p = manyPairs(100'000);
+    QImage frame(scatterSize(), QImage::Format_RGB32);
+    pairs_window::ScatterView view(nullptr);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.resize(frame.size());
+    view.show();
+    view.setPairs(p);
+    core::pairs::ScatterOptions options;
+    options.fits.push_back(*core::pairs::fit(p, core::pairs::Method::LeastSquares));
+    view.setOptions(options, true);
+    view.render(&frame);  // the points' image, kept from the first frame on
+    double step = 0.002;
+    for (auto _ : state) {
+        view.moveHandle(0, step);
+        step = -step;
+        view.render(&frame);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(BM_pairs_moved_line_frame_100k)->Unit(benchmark::kMillisecond);
 
 }  // namespace

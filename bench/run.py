@@ -24,6 +24,7 @@ FRAME_MS = 16.0
 # learner's thread pays for them is recovery_hand_over.
 GOALS = [("open_", 100.0), ("save_", 100.0), ("export/", 200.0), ("hostile_", None),
          ("recovery_write", 1000.0), ("pairs_fits_1M", 50.0), ("pairs_scatter_record_1M", 100.0),
+         ("pairs_first_drawing_1M", 100.0),
          ("individuals_grid", FRAME_MS), ("individuals_", 50.0)]
 
 

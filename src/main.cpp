@@ -28,9 +28,11 @@ int main(int argc, char* argv[]) {
         return command_line::runIndividuals(argc, argv, arguments);
     if (command_line::wantsSheets(arguments)) return command_line::runSheets(argc, argv, arguments);
     const QString individuals = command_line::takeIndividualsFile(arguments);
-    const QString pairsFile = command_line::pairsWindowFile(arguments);
+    command_line::PairsWindowStart pairs = command_line::pairsWindowStart(arguments);
+    if (pairs.status != 0) return pairs.status;
+    const bool pairsWindow = !pairs.file.isEmpty() || pairs.pairs;
     const core::Command command =
-        pairsFile.isEmpty() ? core::parseCommandLine(arguments, english) : core::Command{};
+        pairsWindow ? core::Command{} : core::parseCommandLine(arguments, english);
     switch (command.kind) {
         case core::Command::Kind::Help:
         case core::Command::Kind::Version:
@@ -68,11 +70,12 @@ int main(int argc, char* argv[]) {
     // Keeping the work starts once the window shows, and offers first what a program
     // that stopped left: its folder and lock cost the first frame nothing.
     std::unique_ptr<Sauvegarde> sauvegarde;
-    program::show(window, [&sauvegarde, &window, pairsFile, individuals] {
+    program::show(window, [&sauvegarde, &window, pairs = std::move(pairs), individuals] {
         if (!individuals.isEmpty()) emit window.individualsFileRequested(individuals);
         sauvegarde = program::keepWork(window);
         sauvegarde->proposer();
-        if (!pairsFile.isEmpty()) program::openPairs(window, pairsFile);
+        if (!pairs.file.isEmpty()) program::openPairs(window, pairs.file);
+        if (pairs.pairs) program::openPairs(window, *pairs.pairs);
     });
     const int status = QApplication::exec();
     program::end();

@@ -120,6 +120,18 @@ int lorenz(int argc, char* argv[], const QCommandLineParser& parser, int decimal
 
 }  // namespace
 
+namespace {
+
+// `--pairs=F --x=V --y=W [--filter=E]` and nothing else: the window on two variables.
+bool opensWindowOnVariables(const QStringList& arguments, QCommandLineParser& parser) {
+    parser.addOptions({{u"pairs"_s, {}, u"f"_s},
+                       {u"x"_s, {}, u"v"_s},
+                       {u"y"_s, {}, u"v"_s},
+                       {u"filter"_s, {}, u"e"_s}});
+    return parser.parse(arguments) && parser.positionalArguments().isEmpty() &&
+           parser.isSet(u"pairs"_s) && parser.isSet(u"x"_s) && parser.isSet(u"y"_s);
+}
+
 QString pairsWindowFile(const QStringList& arguments) {
     const QStringList rest = arguments.mid(1);
     if (rest.size() == 1 && rest[0].startsWith(u"--pairs="_s)) return rest[0].mid(8);
@@ -127,9 +139,24 @@ QString pairsWindowFile(const QStringList& arguments) {
     return {};
 }
 
+}  // namespace
+
+PairsWindowStart pairsWindowStart(const QStringList& arguments) {
+    PairsWindowStart start{.file = pairsWindowFile(arguments)};
+    QCommandLineParser parser;
+    if (!start.file.isEmpty() || !opensWindowOnVariables(arguments, parser)) return start;
+    QString fault;
+    start.pairs = pairsOfIndividuals(parser.value(u"pairs"_s), parser.value(u"x"_s),
+                                     parser.value(u"y"_s), parser.value(u"filter"_s), fault);
+    if (!start.pairs) start.status = failure(fault);
+    return start;
+}
+
 bool wantsPairs(const QStringList& arguments) {
-    // A file of pairs alone opens the window.
-    if (!pairsWindowFile(arguments).isEmpty()) return false;
+    // A file of pairs alone, or two variables of a file of individuals, open the window.
+    QCommandLineParser parser;
+    if (!pairsWindowFile(arguments).isEmpty() || opensWindowOnVariables(arguments, parser))
+        return false;
     bool wanted = false;
     for (const QString& a : arguments.mid(1)) {
         if (a == u"--"_s) break;

@@ -57,6 +57,9 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
   --pairs=INDIVIDUALS --x=V --y=W [--filter=E] ...
                        the same for two numeric variables of a file of
                        individuals, of the individuals the filter keeps
+  --pairs=PAIRS [--x=V --y=W [--filter=E]]
+                       without --stats or --chart, open the window of two
+                       variables on them
   --lorenz=SHARES --stats
                        print the Gini index of cumulated shares (population,
                        mass) or of a table of classes and counts
@@ -143,6 +146,9 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
   --pairs=INDIVIDUS --x=V --y=W [--filter=E] ...
                        de même pour deux variables numériques d'un fichier
                        d'individus, des individus que le filtre garde
+  --pairs=PAIRES [--x=V --y=W [--filter=E]]
+                       sans --stats ni --chart, ouvre la fenêtre « Deux variables »
+                       sur elles
   --lorenz=PARTS --stats
                        écrit l'indice de Gini de parts cumulées (population,
                        masse) ou d'un tableau de classes et d'effectifs

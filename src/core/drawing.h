@@ -78,6 +78,8 @@ public:
         record({Operation::Kind::Dot, false, quint16(width), colour, fx, fy, fx, fy});
     }
 
+    // Room for that many more operations, made at once rather than by doublings.
+    void reserve(std::size_t more) { operations_.reserve(operations_.size() + more); }
     void label(const Label& label) { labels_.push_back(label); }
     void replaceLabels(std::vector<Label> labels) { labels_ = std::move(labels); }
 

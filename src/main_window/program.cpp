@@ -312,6 +312,11 @@ void openPairs(statistique& main, const QString& file) {
     showPairsWindow().openFile(file);
 }
 
+void openPairs(statistique& main, const core::pairs::Pairs& pairs) {
+    wireWindows(main);
+    showPairsWindow().setPairs(pairs);
+}
+
 void show(statistique& window, std::function<void()> then) {
     wireWindows(window);
     window.showCentred();

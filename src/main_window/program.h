@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pairs/pairs.h"
+
 #include <QString>
 
 #include <functional>
@@ -24,6 +26,8 @@ std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder = 
 void show(statistique& window, std::function<void()> then = {});
 // Opens the two variables' window on a file of pairs, over the main window.
 void openPairs(statistique& main, const QString& file);
+// ... or on pairs already made (two variables of a file of individuals).
+void openPairs(statistique& main, const core::pairs::Pairs& pairs);
 // Closes every window of the program, as the end of the process does.
 void end();
 

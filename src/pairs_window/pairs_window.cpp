@@ -27,6 +27,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -46,6 +47,35 @@ QLabel* readableLabel(QWidget* parent, const char* name, const QString& accessib
     return label;
 }
 
+// A header whose captions wrap between words, as tall as the longest needs at the
+// columns' width: a variable's long name reads in full in a narrow table.
+class WrappingHeader : public QHeaderView {
+public:
+    explicit WrappingHeader(QTableView* table) : QHeaderView(Qt::Horizontal, table) {
+        setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(int(Qt::TextWordWrap)));
+        setTextElideMode(Qt::ElideNone);
+        setSectionResizeMode(QHeaderView::Stretch);
+        // The table sets the header's height from its size hint when laying itself out.
+        connect(this, &QHeaderView::sectionResized, table, [table] {
+            QMetaObject::invokeMethod(table, "updateGeometries", Qt::QueuedConnection);
+        });
+    }
+
+    QSize sizeHint() const override {
+        QSize size = QHeaderView::sizeHint();
+        if (!model()) return size;
+        const int pad = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 4;
+        for (int section = 0; section < count(); ++section) {
+            const QString text = model()->headerData(section, Qt::Horizontal).toString();
+            const QRect box = fontMetrics().boundingRect(
+                QRect(0, 0, std::max(sectionSize(section) - pad, 16), 10000),
+                Qt::AlignCenter | Qt::TextWordWrap, text);
+            size.setHeight(std::max(size.height(), box.height() + pad));
+        }
+        return size;
+    }
+};
+
 }  // namespace
 
 Deux_variables::Deux_variables(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -58,6 +88,7 @@ Deux_variables::Deux_variables(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(makeDataPanel());
     splitter->addWidget(makeFitPanel());
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({330, 770});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     connect(model_, &PairsModel::pairsChanged, this, &Deux_variables::update);
@@ -80,8 +111,8 @@ QWidget* Deux_variables::makeDataPanel() {
     table_ = new QTableView(panel);
     table_->setObjectName(QStringLiteral("Table_paires"));
     table_->setAccessibleName(QStringLiteral("Table des paires"));
+    table_->setHorizontalHeader(new WrappingHeader(table_));
     table_->setModel(model_);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     auto* paste = new QShortcut(QKeySequence::Paste, table_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, &Deux_variables::pasteClipboard);

@@ -4,12 +4,12 @@
 #include "ui/raster.h"
 #include "ui/twips.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace pairs_window {
 
@@ -19,27 +19,6 @@ namespace {
 
 constexpr quint32 kBackground = 0xFFFFFF;
 constexpr double kGrip = 8;  // pixels from a handle or the line that take it
-
-void paintLabels(QPainter& painter, const core::Drawing& drawing, QSizeF size) {
-    painter.save();
-    painter.setClipRect(QRectF(QPointF(0, 0), size));
-    for (const core::Drawing::Label& label : drawing.shownLabels()) {
-        const QFont face = ui::font(label.points, label.bold);
-        const QFontMetrics metrics(face);
-        const QSizeF box(metrics.horizontalAdvance(label.text) + 2, metrics.height());
-        QPointF at(label.left.value_or(0) / ui::kTwipsPerPixel,
-                   label.top.value_or(0) / ui::kTwipsPerPixel);
-        if (label.ancre & Qt::AlignHCenter) at.rx() -= box.width() / 2;
-        if (label.ancre & Qt::AlignRight) at.rx() -= box.width();
-        if (label.ancre & Qt::AlignVCenter) at.ry() -= box.height() / 2;
-        if (label.ancre & Qt::AlignBottom) at.ry() -= box.height();
-        if (label.fond) painter.fillRect(QRectF(at, box), ui::colour(label.back));
-        painter.setFont(face);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(at, box), Qt::AlignLeft | Qt::AlignTop, label.text);
-    }
-    painter.restore();
-}
 
 }  // namespace
 
@@ -86,12 +65,12 @@ std::optional<pp::Line> ScatterView::line() const {
 void ScatterView::workOutBase() {
     base_.reset();
     baseImage_ = QImage();
-    const pp::Computed<pp::ScatterBase> base =
+    pp::Computed<pp::ScatterBase> base =
         pp::scatterBase(pairs_, pp::legendRows(options_) + (byEye_ ? 1 : 0),
                         core::Surface{float(width() * ui::kTwipsPerPixel),
                                       float(height() * ui::kTwipsPerPixel), 2, 0});
     fault_ = base.fault;
-    if (base) base_ = *base.value;
+    if (base) base_ = std::move(*base.value);  // a million points are not copied
 }
 
 void ScatterView::workOutOverlay() {
@@ -102,8 +81,8 @@ void ScatterView::workOutOverlay() {
             o.byEye = pp::ByEyeLine{*l, std::pair{handles_[0], handles_[1]}};
         else
             o.residuals = pp::ResidualStyle::None;
-        const pp::Computed<pp::ChartRecord> overlay = pp::scatterOverlay(pairs_, *base_, o);
-        if (overlay) overlay_ = *overlay.value;
+        pp::Computed<pp::ChartRecord> overlay = pp::scatterOverlay(pairs_, *base_, o);
+        if (overlay) overlay_ = std::move(*overlay.value);
         fault_ = overlay.fault;
     }
     setAccessibleDescription(fault_.isEmpty() ? overlay_.description : fault_);
@@ -132,7 +111,7 @@ void ScatterView::paintEvent(QPaintEvent*) {
     painter.drawImage(QPointF(0, 0), baseImage_);
     painter.setRenderHint(QPainter::Antialiasing);
     ui::replay(overlay_.drawing, painter, QSizeF(size()), ratio);
-    paintLabels(painter, overlay_.drawing, QSizeF(size()));
+    painting::paintLabels(painter, overlay_.drawing, QSizeF(size()));
     if (hasFocus() && byEye_) {  // the handle the arrows move
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);

@@ -1,5 +1,7 @@
 #include "sheets/page_flow.h"
 
+#include "painting/chart_painter.h"
+
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -110,6 +112,42 @@ void PageFlow::labelledLine(const QString& label) {
     painter_.setPen(Qt::black);
     y_ += h;
     space(0.3);
+}
+
+namespace {
+// A chart's area in logical pixels (1/96 inch).
+QSizeF areaOf(const core::exercises::ExerciseChartRecord& chart) {
+    return QSizeF(chart.surface.largeur, chart.surface.hauteur) / painting::kTwipsPerPixel;
+}
+}  // namespace
+
+double PageFlow::chartScale(const core::exercises::ExerciseChartRecord& chart) const {
+    // Device units per logical pixel: its size on screen, or less to fit the width.
+    return std::min(writer_.resolution() / 96.0, width_ / areaOf(chart).width());
+}
+
+double PageFlow::chartHeight(const core::exercises::ExerciseChartRecord& chart) {
+    const double caption = chart.caption.isEmpty() ? 0 : textHeight(chart.caption, Style::Strong);
+    if (!chart.fault.isEmpty()) return caption + textHeight(chart.fault, Style::Small) + 0.3;
+    return caption + areaOf(chart).height() * chartScale(chart) / cm_ + 0.4;
+}
+
+void PageFlow::chart(const core::exercises::ExerciseChartRecord& chart) {
+    keepTogether(chartHeight(chart));
+    if (!chart.caption.isEmpty()) text(chart.caption, Style::Strong, 0);
+    if (!chart.fault.isEmpty()) {
+        text(chart.fault, Style::Small, 0.3);
+        return;
+    }
+    const QSizeF area = areaOf(chart);
+    const double scale = chartScale(chart);
+    painter_.save();
+    painter_.translate(left_ + (width_ - area.width() * scale) / 2, y_);
+    painter_.scale(scale, scale);
+    painting::paintChart(painter_, chart.drawing, area, 0xFFFFFF, scale);
+    painter_.restore();
+    y_ += area.height() * scale;
+    space(0.4);
 }
 
 void PageFlow::answerRoom(int lines) {

@@ -5,6 +5,8 @@
 // whole to the next page unless it is taller than a page, then splits between rows with
 // its header repeated.
 
+#include "core/exercises/exercise_chart.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
@@ -24,6 +26,10 @@ public:
     // Some text, then a line to write on, kept together.
     void labelledLine(const QString& label);
     void table(const QStringList& columns, const std::vector<QStringList>& rows);
+    // A chart's record as vectors, as wide as the page allows up to its size on screen,
+    // with its caption above it, both on one page; its fault in words if it has one.
+    void chart(const core::exercises::ExerciseChartRecord& chart);
+    double chartHeight(const core::exercises::ExerciseChartRecord& chart);
     // Ruled lines for the pupil's answer.
     void answerRoom(int lines);
     void space(double cm);
@@ -44,6 +50,7 @@ private:
         double head = 0, whole = 0, pad = 0;
     };
     TableLayout layOut(const QStringList& columns, const std::vector<QStringList>& rows);
+    double chartScale(const core::exercises::ExerciseChartRecord& chart) const;
     void drawFooter();
     QFont font(Style style) const;
     double heightOf(const QString& text, const QFont& font, double width);

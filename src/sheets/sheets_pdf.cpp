@@ -66,13 +66,15 @@ QString writeSheets(const std::vector<core::sheets::Sheet>& sheets, const QStrin
             for (qsizetype k = 0; k < count; ++k) {
                 const core::sheets::SheetExercise& e = sheet.exercises[size_t(k)];
                 const QString heading = headingOf(k, count, e.title);
-                // The heading stays with the statement and the data.
+                // The heading stays with the statement, the data and the first chart.
                 flow.keepTogether(flow.textHeight(heading, Style::Heading) + 0.25 +
                                   flow.textHeight(e.statement, Style::Body) + 0.3 +
-                                  flow.tableHeight(e.data.colonnes, e.data.lignes));
+                                  flow.tableHeight(e.data.colonnes, e.data.lignes) +
+                                  (e.charts.empty() ? 0 : flow.chartHeight(e.charts.front())));
                 flow.text(heading, Style::Heading, 0.25);
                 if (!e.statement.isEmpty()) flow.text(e.statement, Style::Body, 0.3);
                 flow.table(e.data.colonnes, e.data.lignes);
+                for (const auto& chart : e.charts) flow.chart(chart);
                 for (const auto& q : e.questions) {
                     // A question stays on the page of the room to answer it.
                     flow.keepTogether(flow.textHeight(q.text, Style::Body) + 2.2);

@@ -1,7 +1,6 @@
 #include "ui/look.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -13,15 +12,7 @@
 namespace ui {
 namespace {
 constexpr char kTabProperty[] = "tabIndex";
-constexpr double kStandardPoints = 8.25;
-// The fallback faces are about a tenth wider than MS Sans Serif at the same size; the
-// layouts were designed for the narrower face, so their text is set a tenth smaller.
-constexpr double kFallbackWidth = 0.9;
 }  // namespace
-
-QColor colour(quint32 packed) {
-    return QColor(int(packed & 0xFF), int((packed >> 8) & 0xFF), int((packed >> 16) & 0xFF));
-}
 
 quint32 systemColour(int index) {
     switch (index) {
@@ -32,43 +23,6 @@ quint32 systemColour(int index) {
         default:
             return rgb(0, 0, 0);
     }
-}
-
-namespace {
-struct Face {
-    QString family;
-    double scale;
-};
-
-// The face the design names where the machine has it, else the closest one present,
-// found once: asking for a missing family at every control costs a font search each.
-// Looked up among the families present: asking the font database for each family
-// would resolve it as an alias, a search of its own.
-const Face& face() {
-    static const Face chosen = [] {
-        const QStringList present = QFontDatabase::families();
-        const auto has = [&](const QString& family) {
-            return present.contains(family, Qt::CaseInsensitive);
-        };
-        const QString designed = QStringLiteral("MS Sans Serif");
-        if (has(designed)) return Face{designed, 1.0};
-        for (const char* family : {"Liberation Sans", "Arimo", "DejaVu Sans"})
-            if (has(QString::fromLatin1(family)))
-                return Face{QString::fromLatin1(family), kFallbackWidth};
-        return Face{QString(), kFallbackWidth};
-    }();
-    return chosen;
-}
-}  // namespace
-
-QFont font(double points, bool bold) {
-    QFont f;
-    if (!face().family.isEmpty()) f.setFamily(face().family);
-    f.setStyleHint(QFont::SansSerif);
-    const double size = (points > 0 ? points : kStandardPoints) * 96.0 / 72.0 * face().scale;
-    f.setPixelSize(static_cast<int>(std::lround(size)));
-    f.setBold(bold);
-    return f;
 }
 
 StandardFontWhileMaking::StandardFontWhileMaking() : desktop_(QApplication::font()) {

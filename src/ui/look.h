@@ -2,6 +2,8 @@
 
 // Colours, fonts and the keyboard order of controls, as the windows describe them.
 
+#include "painting/chart_painter.h"
+
 #include <QColor>
 #include <QFont>
 #include <QtGlobal>
@@ -17,14 +19,12 @@ constexpr quint32 rgb(int red, int green, int blue) {
     return static_cast<quint32>(red) + 256u * static_cast<quint32>(green) +
            65536u * static_cast<quint32>(blue);
 }
-QColor colour(quint32 packed);
+using painting::colour;
 // The desktop colours the windows name: 2, the active title bar; 9, its text.
 quint32 systemColour(int index);
 
-// "MS Sans Serif" at a size in points, or the closest sans-serif face present (Liberation
-// Sans on Debian); a size of 0 is the standard dialog font. Sizes are fixed at 96 dpi so text keeps
-// its place in a twips layout.
-QFont font(double points = 0, bool bold = false);
+// The standard dialog font, or another size in points (painting/ says which face).
+using painting::font;
 
 // While it lives, new controls start in the standard font rather than the desktop's:
 // each is given its own font, and a text box made in the desktop's loads that font

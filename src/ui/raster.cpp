@@ -182,43 +182,4 @@ const Rasteriser::Sprite& Rasteriser::dotSprite(quint32 colourValue, int width) 
     return *dots_.insert(key, sprite);
 }
 
-void replay(const core::Drawing& drawing, QPainter& painter, QSizeF area, double scale) {
-    const core::View view{.pixelsPerTwip = scale / kTwipsPerPixel,
-                          .widthScale = scale,
-                          .area = QRectF(QPointF(0, 0), area * scale),
-                          .onceEach = true};
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    // A vector painter writes its whole state again at each change; setting it only when
-    // the next line or dot differs keeps an SVG of a pie a fraction of its size.
-    enum class Trait { none, line, dot } dernier = Trait::none;
-    quint32 couleur = 0;
-    int epaisseur = 0;
-    const auto change = [&](Trait trait, quint32 packed, int width) {
-        const bool autre = dernier != trait || couleur != packed || epaisseur != width;
-        dernier = trait;
-        couleur = packed;
-        epaisseur = width;
-        return autre;
-    };
-    core::forEachShown(
-        drawing.operations(), 0, view,
-        [&](const QLineF& segment, int width, quint32 packed) {
-            if (change(Trait::line, packed, width)) {
-                painter.setPen(QPen(colour(packed), width / scale, Qt::SolidLine, Qt::FlatCap));
-                painter.setBrush(Qt::NoBrush);
-            }
-            painter.drawLine(QLineF(segment.p1() / scale, segment.p2() / scale));
-        },
-        [&](QPointF at, int width, quint32 packed) {
-            if (change(Trait::dot, packed, 0)) {
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(colour(packed));
-            }
-            const double radius = width / scale / 2;
-            painter.drawEllipse(at / scale, radius, radius);
-        });
-    painter.restore();
-}
-
 }  // namespace ui

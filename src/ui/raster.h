@@ -7,6 +7,7 @@
 // thousands of short, wide, solid lines a chart is made of.
 
 #include "core/drawing.h"
+#include "painting/chart_painter.h"
 
 #include <QHash>
 #include <QImage>
@@ -39,11 +40,8 @@ private:
     QHash<quint64, Sprite> dots_;
 };
 
-// Replays a drawing onto any painter (an image, a printer, an SVG or PDF file) whose
-// units are logical pixels (1/96 inch, 15 twips), keeping only what shows within
-// `area` at `scale` device pixels per logical pixel. Lines keep their width in pixels;
-// dots are round.
-void replay(const core::Drawing& drawing, QPainter& painter, QSizeF area, double scale);
+// Replays a drawing onto any painter as vectors.
+using painting::replay;
 
 namespace raster {
 // The pixels of a line `width` pixels wide within an image: along its major axis (rows

@@ -3,11 +3,13 @@
 // Positions and sizes in twips: 15 twips per device-independent pixel, so layouts
 // scale with the screen instead of being drawn small or blown up.
 
+#include "painting/chart_painter.h"
+
 class QWidget;
 
 namespace ui {
 
-inline constexpr double kTwipsPerPixel = 15.0;
+using painting::kTwipsPerPixel;
 
 struct Bounds {
     double left = 0;

@@ -103,6 +103,10 @@ def main(program):
             ([f"--pairs={pupils}", "--x=Poids", "--y=Masse", "--stats"],
              "statistique : « eleves.csv » : la variable « Poids » n'existe pas ; les variables"
              " sont : Sexe, Taille, Masse"),
+            # Without --stats the window would open: the fault ends the program before it.
+            ([f"--pairs={pupils}", "--x=Poids", "--y=Masse"],
+             "statistique : « eleves.csv » : la variable « Poids » n'existe pas ; les variables"
+             " sont : Sexe, Taille, Masse"),
             ([f"--pairs={pupils}", "--x=Taille", "--y=Masse", "--stats", "--filter=Sexe >"],
              "statistique : « eleves.csv » : le filtre ne se lit pas : colonne 7 : une valeur est"
              " attendue après « > »"),

@@ -107,8 +107,9 @@ def main(program):
 
 
 def opened_from_the_command_line(desktop, folder):
-    """statistique --pairs=F alone shows the window on the file's pairs and names; the
-    program is closed again after."""
+    """statistique --pairs=F alone shows the window on the file's pairs and names, and
+    --pairs=F --x=V --y=W --filter=E on two variables of a file of individuals; the
+    program is closed again after each."""
     path = os.path.join(folder, "freinage.csv")
     with open(path, "w", encoding="utf-8") as f:
         f.write("vitesse;distance\n30;14\n50;32\n70;58\n90;90\n")
@@ -121,6 +122,22 @@ def opened_from_the_command_line(desktop, folder):
                what="the file's figures")
     table = reader.named("Table des paires").queryTable()
     assert table.getColumnHeader(0).name == "vitesse", table.getColumnHeader(0).name
+    desktop.program.terminate()
+    desktop.program.wait(timeout=10)
+
+    # Two variables of a file of individuals, under a filter: the pupil without a mass
+    # and the boys are left out, three pairs stay (x̄ = 160, ȳ = 51).
+    path = os.path.join(folder, "eleves.csv")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("Sexe;Taille;Masse\nF;160;50\nM;170;62\nF;150;45\nF;;70\nF;170;58\n")
+    desktop.start_program(f"--pairs={path}", "--x=Taille", "--y=Masse", '--filter=Sexe = "F"')
+    desktop.window("Deux variables")
+    reader = Accessible()
+    figures = reader.named("Statistiques")
+    wait_until(lambda: figures.description.startswith("Effectif : 3\nPoint moyen G(160 ; 51)"),
+               what="the pairs of the two variables")
+    table = reader.named("Table des paires").queryTable()
+    assert [table.getColumnHeader(c).name for c in (0, 1)] == ["Taille", "Masse"]
     desktop.program.terminate()
     desktop.program.wait(timeout=10)
 

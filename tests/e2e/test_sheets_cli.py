@@ -72,6 +72,29 @@ def main(program):
         assert any("Série n° 1 Nom : Élève 1" in p for p in text), text
         assert any("Série n° 2 Nom : Élève 2" in p for p in text), text
 
+        # Where an exercise asks for a chart, each pupil's sheet draws it with its title,
+        # below the data on the page of the exercise's heading; the others draw none.
+        charted = [os.path.join(shipped, name) for name in (
+            "06-tailles-classes-inegales.json", "33-taille-et-masse.json",
+            "04-deux-classes-comparees.json")]
+        code, out, err = run(program, "--sheets=" + ",".join(charted), "--pupils=2",
+                             "--serie=8", f"--export={sheets}")
+        assert code == 0 and err == "", (code, err)
+        text = pages(sheets)
+        starts = [i for i, p in enumerate(text) if p.startswith("Feuille d'exercices")] + [len(text)]
+        assert len(starts) == 3, text
+        for i in range(2):
+            own = text[starts[i]:starts[i + 1]]
+            assert f"Série n° {8 + i} Nom : Élève {i + 1}" in own[0], own[0]
+            for heading, last_row, title in (
+                    ("Exercice 1 : Tailles en classes inégales", "[170 ; 190[", "Histogramme"),
+                    ("Exercice 2 : Taille et masse", "190", "Nuage de points")):
+                page = next(p for p in own if heading in p)
+                after = page.split(heading)[1]
+                assert title in after and after.index(last_row) < after.index(title), page
+            assert sum("Nuage de points" in p for p in own) == 1, own
+            assert not any("Diagramme en boîte" in p for p in own), own
+
         bad = os.path.join(folder, "casse.json")
         with open(bad, "w", encoding="utf-8") as f:
             f.write('{"titre": "t",\n"donnees": 3}')

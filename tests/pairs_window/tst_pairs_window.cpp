@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -170,6 +171,38 @@ private slots:
             QVERIFY(!text(w, "Indice_Gini").startsWith(u"Indice de Gini"_s));
         else
             QCOMPARE(text(w, "Indice_Gini"), shown);
+    }
+
+    // At the window's opening size, each column's name shows whole: no word wider than
+    // its column, and the header as tall as the name wrapped between words.
+    void headersReadInFull_data() {
+        QTest::addColumn<QString>("nameX");
+        QTest::addColumn<QString>("nameY");
+        QTest::newRow("short") << u"x"_s << u"y"_s;
+        QTest::newRow("long") << u"Taille de la personne (pouces)"_s
+                              << u"Masse de la personne (livres)"_s;
+        QTest::newRow("longer") << u"Vitesse du véhicule au début du freinage (km/h)"_s
+                                << u"Distance de freinage sur route mouillée (m)"_s;
+    }
+    void headersReadInFull() {
+        QFETCH(QString, nameX);
+        QFETCH(QString, nameY);
+        Deux_variables w;
+        w.setPairs({nameX, nameY, {1, 2, 3}, {3, 5, 8}});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto* table = w.findChild<QTableView*>(u"Table_paires"_s);
+        const QHeaderView* header = table->horizontalHeader();
+        const QFontMetrics metrics = header->fontMetrics();
+        for (int c = 0; c < 3; ++c) {
+            const QString name = table->model()->headerData(c, Qt::Horizontal).toString();
+            const int width = header->sectionSize(c);
+            for (const QString& word : name.split(u' '))
+                QVERIFY2(metrics.horizontalAdvance(word) < width, qPrintable(word));
+            const QRect wrapped = metrics.boundingRect(QRect(0, 0, width - 12, 10000),
+                                                       Qt::TextWordWrap | Qt::AlignCenter, name);
+            QTRY_VERIFY2(header->height() >= wrapped.height(), qPrintable(name));
+        }
     }
 
     void fitsDescribed() {

@@ -120,10 +120,15 @@ struct QuestionExercice {
     int k = 0;
 };
 
+// The chart an exercise shows its data with ("graphique": "batons", "histogramme",
+// "polygone_cumule", "boite", "camembert", "nuage"), worked out in exercise_chart.h.
+enum class ExerciseChart { None, Bars, Histogram, CumulativePolygon, Box, Pie, Scatter };
+
 struct Exercice {
     QString titre, enonce;
     QString niveau;      // "5e", "4e", "3e", "2nde", "1re", "Tle", or empty when not said
     QStringList themes;  // what it practises, as the list may group or show it
+    ExerciseChart graphique = ExerciseChart::None;
     std::vector<SerieExercice> series;
     std::vector<QuestionExercice> questions;
 };

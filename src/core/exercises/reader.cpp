@@ -1,5 +1,6 @@
 #include "core/exercises/exercise.h"
 
+#include "core/exercises/exercise_chart.h"
 #include "core/exercises/figures.h"
 #include "core/exercises/two_variables.h"
 
@@ -78,6 +79,7 @@ public:
             e.enonce = texte(racine, "enonce", false);
             lireNiveau(racine, e);
             lireDonnees(racine.value(u"donnees"_s), e);
+            lireGraphique(racine, e);
             lireQuestions(racine.value(u"questions"_s), e);
         } catch (const Faute& f) {
             return faute(
@@ -123,6 +125,22 @@ private:
                 refuser(u"chaque thème doit être un texte"_s, "themes");
             e.themes << t.toString().trimmed().left(100);
         }
+    }
+
+    // The chart the sheets show the data with, which must fit every series' shape.
+    void lireGraphique(const QJsonObject& racine, Exercice& e) const {
+        if (!racine.contains(u"graphique"_s)) return;
+        const QString nom = texte(racine, "graphique", true);
+        const auto graphique = exerciseChartNamed(nom);
+        if (!graphique)
+            refuser(
+                u"graphique inconnu « %1 » (batons, histogramme, polygone_cumule, boite, "
+                u"camembert ou nuage)"_s.arg(nom),
+                "graphique");
+        for (const SerieExercice& s : e.series)
+            if (const QString pourquoi = chartMismatch(*graphique, s.forme); !pourquoi.isEmpty())
+                refuser(pourquoi, "graphique");
+        e.graphique = *graphique;
     }
 
     void lireDonnees(const QJsonValue& v, Exercice& e) {

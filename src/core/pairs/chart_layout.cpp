@@ -58,6 +58,11 @@ void Occupancy::addPoint(QPointF p) {
     ++points_[size_t(row(p.y())) * size_t(columns_) + size_t(column(p.x()))];
 }
 
+void Occupancy::addPoints(const Occupancy& other) {
+    if (other.area_ != area_) return;
+    for (size_t i = 0; i < points_.size(); ++i) points_[i] += other.points_[i];
+}
+
 bool Occupancy::isFree(const QRectF& box) const {
     if (!box.intersects(area_)) return true;
     for (int r = row(box.top()); r <= row(box.bottom()); ++r)
@@ -181,7 +186,11 @@ void Pen::captionBeside(const QString& text, QPointF at) {
 
 Axe axisAround(double minimum, double maximum, int wanted) {
     const double margin = maximum / 20 - minimum / 20;  // no overflow at ±1e308
-    return axeGradue(minimum - margin, maximum + margin, wanted);
+    // The room never takes the axis across 0: positive data start at 0 at the lowest, as
+    // a class draws them. A fit going further is cut at the area's edge.
+    const double low = minimum >= 0 ? std::max(0.0, minimum - margin) : minimum - margin;
+    const double high = maximum <= 0 ? std::min(0.0, maximum + margin) : maximum + margin;
+    return axeGradue(low, high, wanted);
 }
 
 namespace {

@@ -36,6 +36,8 @@ public:
     void markSegment(QPointF a, QPointF b);
     void markBox(const QRectF& box);
     void addPoint(QPointF p);
+    // The points another occupancy of the same area holds, added to these.
+    void addPoints(const Occupancy& other);
     bool isFree(const QRectF& box) const;  // no line nor caption in it
     qint64 pointsIn(const QRectF& box) const;
 
@@ -88,7 +90,8 @@ Frame frameFor(const Axe& x, const Axe& y, const Surface& surface, int legendRow
 // touch), the title and the axes' titles.
 void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString& titleX,
               const QString& titleY);
-// An axis around the values with a little room on each side.
+// An axis around the values with a little room on each side, which never crosses 0 when
+// the values do not.
 Axe axisAround(double minimum, double maximum, int wanted);
 // A legend row: a stroke of the colour, then the text.
 void legendRow(Pen& pen, const Frame& frame, int row, quint32 colour, const QString& text);

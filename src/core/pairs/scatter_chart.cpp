@@ -104,9 +104,12 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
     // Straight into the record: captions are laid on the overlay, which notes the points.
     const int width = dotWidth(pairs.size());
     const Repere& r = b.frame.repere;
+    b.points = Occupancy(r.zone);
+    b.chart.drawing.reserve(pairs.size());
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const QPointF p = r.point(pairs.x[i], pairs.y[i]);
         b.chart.drawing.dot(p.x(), p.y(), kPoints, width);
+        b.points.addPoint(p);
     }
     b.chart.description = pointCount(pairs.size());
     return Computed<ScatterBase>::success(std::move(b));
@@ -163,7 +166,7 @@ Computed<ChartRecord> scatterOverlay(const Pairs& pairs, const ScatterBase& base
         told << text;
     }
     // Mayer's mean points, then G, each written beside its mark where nothing is.
-    for (std::size_t i = 0; i < pairs.size(); ++i) pen.notePoint(r.point(pairs.x[i], pairs.y[i]));
+    pen.occupancy().addPoints(base.points);
     const Summary& s = base.summary;
     const QPointF g = r.point(s.meanX, s.meanY);
     pen.cross(g, kMean, 90);

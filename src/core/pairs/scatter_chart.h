@@ -43,6 +43,7 @@ struct ScatterBase {
     ChartRecord chart;  // axes, titles and points
     Frame frame;
     Summary summary;
+    Occupancy points;  // where the points stand, for the captions laid at each move
 };
 // `rows`: the legend rows kept free above the points, as many as the most options a
 // window will show.

@@ -118,7 +118,7 @@ std::vector<Sheet> sheetsFor(const std::vector<Exercice>& exercises, const QStri
                     .exercises = {}};
         for (const Exercice& original : exercises) {
             const Exercice e = nouvellesDonnees(original, sheet.series);
-            SheetExercise part{e.titre, e.enonce, tableDesDonnees(e), {}};
+            SheetExercise part{e.titre, e.enonce, tableDesDonnees(e), {}, exercises::chartsOf(e)};
             for (size_t q = 0; q < e.questions.size(); ++q)
                 part.questions.push_back({int(q) + 1, e.questions[q].texte, choixDe(e, int(q))});
             sheet.exercises.push_back(std::move(part));

@@ -7,6 +7,7 @@
 // prints them.
 
 #include "core/exercises/exercise.h"
+#include "core/exercises/exercise_chart.h"
 #include "core/reading.h"
 
 #include <QString>
@@ -30,6 +31,7 @@ struct SheetExercise {
     QString title, statement;
     TableDesDonnees data;
     std::vector<SheetQuestion> questions;
+    std::vector<exercises::ExerciseChartRecord> charts;  // below the data, where asked
 };
 
 // A pupil's sheet: its name, its series number and its exercises.

@@ -70,6 +70,7 @@ class PairChartsTest : public QObject {
 private slots:
     void initTestCase() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
     void scatterOfFourPairs();
+    void axesFitTheData_data();
     void axesFitTheData();
     void captionsClear_data();
     void captionsClear();
@@ -103,13 +104,40 @@ void PairChartsTest::scatterOfFourPairs() {
         QVERIFY2(t.contains(s), qPrintable(t.join(u" | "_s)));
 }
 
+// Worked by hand: a twentieth of the range of room each side, stopped at 0 when the data
+// do not cross it, then the graduations' step (1, 2, 2,5 or 5 times a power of ten for
+// about 8 steps in x and 6 in y) rounds the ends outwards.
+void PairChartsTest::axesFitTheData_data() {
+    QTest::addColumn<QList<double>>("x");
+    QTest::addColumn<QList<double>>("y");
+    QTest::addColumn<QList<double>>("ends");  // x from, x to, y from, y to
+    QTest::newRow("heights and masses: no axis from 0")
+        << QList<double>{150, 200} << QList<double>{40, 90} << QList<double>{140, 210, 30, 100};
+    QTest::newRow("positive, near 0: not below it")
+        << QList<double>{1, 10} << QList<double>{1, 100} << QList<double>{0, 12, 0, 120};
+    QTest::newRow("from 0") << QList<double>{0, 4} << QList<double>{0, 3}
+                            << QList<double>{0, 5, 0, 4};
+    QTest::newRow("negative: not above 0")
+        << QList<double>{-10, -1} << QList<double>{-100, -1} << QList<double>{-12, 0, -120, 0};
+    QTest::newRow("both signs") << QList<double>{-5, 5} << QList<double>{-2, 8}
+                                << QList<double>{-6, 6, -4, 10};
+}
+
 void PairChartsTest::axesFitTheData() {
-    const Pairs p = cloud(50, 150);  // heights from 150 to 200: no axis from 0
-    const auto c = scatterChart(p, {});
-    QVERIFY(c->repere.x.debut >= 140 && c->repere.x.debut <= 150);
-    QVERIFY(c->repere.x.fin >= 200 && c->repere.x.fin <= 210);
-    QVERIFY(c->repere.y.debut > 40);
-    QVERIFY(texts(c->drawing).contains(u"Taille"_s) && texts(c->drawing).contains(u"Masse"_s));
+    QFETCH(QList<double>, x);
+    QFETCH(QList<double>, y);
+    QFETCH(QList<double>, ends);
+    const Pairs p{u"Taille"_s, u"Masse"_s, {x.begin(), x.end()}, {y.begin(), y.end()}};
+    // A least-squares line with its intercept below the area changes nothing.
+    ScatterOptions options;
+    options.fits.push_back(*curveOf(p, FitKind::LeastSquares));
+    for (const auto& c : {scatterChart(p, {}), scatterChart(p, options)}) {
+        const core::Repere& r = c->repere;
+        QCOMPARE(
+            (QList<double>{double(r.x.debut), double(r.x.fin), double(r.y.debut), double(r.y.fin)}),
+            ends);
+        QVERIFY(texts(c->drawing).contains(u"Taille"_s) && texts(c->drawing).contains(u"Masse"_s));
+    }
 }
 
 void PairChartsTest::captionsClear_data() {

@@ -1,0 +1,134 @@
+#include "core/exercises/exercise_chart.h"
+
+#include "core/graphiques_tableau.h"
+#include "core/individuals/charts.h"
+#include "core/pairs/scatter_chart.h"
+#include "core/tableau_effectifs.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace core::exercises {
+namespace {
+
+using Forme = SerieExercice::Forme;
+
+struct Named {
+    ExerciseChart chart;
+    const char16_t* name;
+};
+constexpr std::array<Named, 6> kNames{{{ExerciseChart::Bars, u"batons"},
+                                       {ExerciseChart::Histogram, u"histogramme"},
+                                       {ExerciseChart::CumulativePolygon, u"polygone_cumule"},
+                                       {ExerciseChart::Box, u"boite"},
+                                       {ExerciseChart::Pie, u"camembert"},
+                                       {ExerciseChart::Scatter, u"nuage"}}};
+
+QString nameOf(ExerciseChart chart) {
+    for (const Named& n : kNames)
+        if (n.chart == chart) return QString::fromUtf16(n.name);
+    return {};
+}
+
+// A pie of the values or classes, each a sector as large as its count.
+GraphiqueDuTableau pieOf(const SerieExercice& s, const QString& name, const Surface& surface) {
+    individuals::Modalities m;
+    m.total = s.effectif();
+    const auto add = [&](const QString& label, qint64 count) {
+        m.rows.push_back({label, count, m.total > 0 ? 100.0 * double(count) / double(m.total) : 0});
+    };
+    if (s.forme == Forme::Classes) {
+        for (const Intervalle& k : s.classes)
+            add((s.fermeADroite ? u"]%1 ; %2]"_s : u"[%1 ; %2["_s)
+                    .arg(textOfNumber(k.inferieure), textOfNumber(k.superieure)),
+                k.effectif);
+    } else {
+        for (const ValeurEffectif& v : s.ponderees()) add(textOfNumber(v.valeur), v.effectif);
+    }
+    return individuals::pieOfModalities(name, m, surface);
+}
+
+ExerciseChartRecord chartOf(const SerieExercice& s, ExerciseChart chart, bool named, int index) {
+    ExerciseChartRecord record{.caption = named ? s.nom : QString()};
+    if (chart == ExerciseChart::Scatter) {
+        record.surface = pairs::kPairsSurface;
+        // The points alone, on axes fitted to them.
+        const pairs::Computed<pairs::ScatterBase> base =
+            pairs::scatterBase(s.paires, 0, record.surface);
+        if (!base) {
+            record.fault = base.fault;
+            return record;
+        }
+        record.drawing = base->chart.drawing;
+        record.description = base->chart.description;
+        return record;
+    }
+    GraphiqueDuTableau g;
+    if (chart == ExerciseChart::Pie) {
+        // A series named by the file names its pie; the others are "the series".
+        const bool ownName = s.nom != u"Série %1"_s.arg(index + 1);
+        g = pieOf(s, ownName ? s.nom : u"la série"_s, record.surface);
+    } else {
+        const GraphiqueTableau kind = chart == ExerciseChart::Bars ? GraphiqueTableau::Batons
+                                      : chart == ExerciseChart::Histogram
+                                          ? GraphiqueTableau::Histogramme
+                                      : chart == ExerciseChart::Box ? GraphiqueTableau::Boite
+                                                                    : GraphiqueTableau::Cumule;
+        g = graphiqueDuTableau(analyser(versTableau(s)), kind, record.surface);
+    }
+    record.drawing = std::move(g.dessin);
+    record.description = std::move(g.description);
+    record.fault = std::move(g.faute);
+    return record;
+}
+
+}  // namespace
+
+std::optional<ExerciseChart> exerciseChartNamed(QStringView name) {
+    for (const Named& n : kNames)
+        if (name == QStringView(n.name)) return n.chart;
+    return std::nullopt;
+}
+
+QString chartMismatch(ExerciseChart chart, SerieExercice::Forme shape) {
+    const bool oneVariable =
+        shape == Forme::Brute || shape == Forme::Valeurs || shape == Forme::Classes;
+    bool fits = true;
+    QString wanted;
+    switch (chart) {
+        case ExerciseChart::None:
+            return {};
+        case ExerciseChart::Bars:
+            fits = shape == Forme::Brute || shape == Forme::Valeurs;
+            wanted = u"des valeurs"_s;
+            break;
+        case ExerciseChart::Histogram:
+            fits = shape == Forme::Classes;
+            wanted = u"des classes"_s;
+            break;
+        case ExerciseChart::CumulativePolygon:
+        case ExerciseChart::Box:
+        case ExerciseChart::Pie:
+            fits = oneVariable;
+            wanted = u"une série, des valeurs ou des classes"_s;
+            break;
+        case ExerciseChart::Scatter:
+            fits = shape == Forme::Paires;
+            wanted = u"des paires"_s;
+            break;
+    }
+    if (fits) return {};
+    return u"le graphique « %1 » se dessine pour %2"_s.arg(nameOf(chart), wanted);
+}
+
+std::vector<ExerciseChartRecord> chartsOf(const Exercice& e) {
+    std::vector<ExerciseChartRecord> charts;
+    if (e.graphique == ExerciseChart::None) return charts;
+    const bool several = e.series.size() > 1;
+    for (size_t i = 0; i < e.series.size(); ++i)
+        charts.push_back(chartOf(e.series[i], e.graphique, several, int(i)));
+    return charts;
+}
+
+}  // namespace core::exercises
