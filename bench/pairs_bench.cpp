@@ -5,7 +5,7 @@
 
 #include "core/pairs/fits.h"
 #include "core/pairs/scatter_chart.h"
-#include "pairs_window/deux_variables.h"
+#include "pairs_window/pairs_window.h"
 #include "pairs_window/scatter_view.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 #include "core/exercises/exercise_chart.h"
 
-#include "core/graphiques_tableau.h"
+#include "core/frequency_table.h"
 #include "core/individuals/charts.h"
 #include "core/pairs/scatter_chart.h"
-#include "core/tableau_effectifs.h"
+#include "core/table_charts.h"
 
 #include <array>
 

@@ -7,7 +7,7 @@
 // and the fits are what the questions ask.
 
 #include "core/exercises/exercise.h"
-#include "core/graphiques.h"
+#include "core/series_charts.h"
 
 #include <QString>
 #include <QStringView>
