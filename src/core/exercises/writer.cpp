@@ -171,12 +171,35 @@ QByteArray question(const QuestionExercice& q, size_t series, int retrait) {
     return objet(c, retrait);
 }
 
+// The file's name of a chart, as exerciseChartNamed() reads it.
+QString nomDuGraphique(ExerciseChart g) {
+    switch (g) {
+        case ExerciseChart::Bars:
+            return u"batons"_s;
+        case ExerciseChart::Histogram:
+            return u"histogramme"_s;
+        case ExerciseChart::CumulativePolygon:
+            return u"polygone_cumule"_s;
+        case ExerciseChart::Box:
+            return u"boite"_s;
+        case ExerciseChart::Pie:
+            return u"camembert"_s;
+        case ExerciseChart::Scatter:
+            return u"nuage"_s;
+        case ExerciseChart::None:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 QByteArray exerciceEnJson(const Exercice& e) {
     Champs c{{"titre", texte(e.titre)}};
     if (!e.niveau.isEmpty()) c.push_back({"niveau", texte(e.niveau)});
     if (!e.themes.isEmpty()) c.push_back({"themes", textes(e.themes)});
+    if (e.graphique != ExerciseChart::None)
+        c.push_back({"graphique", texte(nomDuGraphique(e.graphique))});
     c.push_back({"enonce", texte(e.enonce)});
     if (e.series.size() == 1) {
         c.push_back({"donnees", serie(e.series.front(), 2)});

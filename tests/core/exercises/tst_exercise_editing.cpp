@@ -85,6 +85,7 @@ private slots:
         QCOMPARE(apres.enonce, avant.enonce);
         QCOMPARE(apres.niveau, avant.niveau);
         QCOMPARE(apres.themes, avant.themes);
+        QCOMPARE(apres.graphique, avant.graphique);
         QCOMPARE(apres.series.size(), avant.series.size());
         for (size_t i = 0; i < avant.series.size(); ++i) {
             const core::SerieExercice &a = avant.series[i], &b = apres.series[i];
