@@ -4,8 +4,10 @@
 #include "exercise_editor/data_editor.h"
 #include "exercise_editor/preview.h"
 #include "exercise_editor/question_editor.h"
+#include "ui/message_box.h"
 
 #include <QAccessible>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -104,6 +106,7 @@ void Editeur_exercice::nouveau() {
     onglets_->setCurrentIndex(0);
     dire({}, false);
     setWindowTitle(u"Nouvel exercice"_s);
+    enregistre_ = core::exerciceEnJson(exercice());
 }
 
 QString Editeur_exercice::ouvrir(const QString& chemin) {
@@ -124,6 +127,7 @@ QString Editeur_exercice::ouvrir(const QString& chemin) {
                          : u"Les séries après la première sont gardées telles qu'elles sont."_s,
          false);
     setWindowTitle(u"Modifier l'exercice — "_s + e.titre);
+    enregistre_ = core::exerciceEnJson(exercice());
     return {};
 }
 
@@ -167,10 +171,33 @@ QString Editeur_exercice::enregistrer() {
         return {};
     }
     chemin_ = chemin;
+    enregistre_ = core::exerciceEnJson(e);
     setWindowTitle(u"Modifier l'exercice — "_s + e.titre);
     dire(u"Enregistré dans « %1 »."_s.arg(QDir::toNativeSeparators(chemin)), false);
     emit saved(chemin);
     return chemin;
+}
+
+bool Editeur_exercice::laisser(bool annulable) {
+    const core::Exercice e = exercice();
+    if (core::exerciceEnJson(e) == enregistre_) return true;
+    QStringList boutons{u"Enregistrer"_s, u"Ne pas enregistrer"_s};
+    if (annulable) boutons << u"Annuler"_s;
+    const QString nom = e.titre.isEmpty() ? u"sans titre"_s : u"« %1 »"_s.arg(e.titre);
+    switch (ui::ask(u"L'exercice %1 a été modifié. Voulez-vous l'enregistrer ?"_s.arg(nom), boutons,
+                    annulable ? 2 : 1)) {
+        case 0:
+            return !enregistrer().isEmpty();
+        case 1:
+            enregistre_ = core::exerciceEnJson(e);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Editeur_exercice::closeEvent(QCloseEvent* event) {
+    if (!laisser()) event->ignore();
 }
 
 // The preview reads the exercise back from the JSON it would be saved as.

@@ -43,16 +43,23 @@ public:
     QStringList fautes() const;
     // Checks, then writes; the file written, or the empty text when nothing was.
     QString enregistrer();
+    // Whether what was typed may be left: nothing unsaved, saved now, or given up after
+    // asking; `annulable` offers "Annuler", which keeps the editor as it is.
+    bool laisser(bool annulable = true);
 
 signals:
     void saved(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void montrerApercu();
     void dire(const QString& texte, bool faute);
 
     QString dossier_;
-    QString chemin_;                           // the file being changed; empty for a new exercise
+    QByteArray enregistre_;  // the exercise as last saved or opened, to tell a change
+    QString chemin_;         // the file being changed; empty for a new exercise
     std::vector<core::SerieExercice> autres_;  // series beyond the first, kept as opened
     QTabWidget* onglets_;
     QLineEdit* titre_;

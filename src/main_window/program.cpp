@@ -185,7 +185,11 @@ Editeur_exercice& showEditor(statistique& main) {
         QObject::connect(editor.get(), &Editeur_exercice::saved, &main, [] {
             if (Exercices::exists()) Exercices::instance().relire(core::dossiersDesExercices());
         });
-        QObject::connect(&main, &statistique::finNormale, editor.get(), &QWidget::close);
+        // The program ends: what was typed is saved or given up, without "Annuler".
+        QObject::connect(&main, &statistique::finNormale, editor.get(), [] {
+            editor->laisser(false);
+            editor->hide();
+        });
         editor->move(main.frameGeometry().center() - editor->rect().center());
     }
     editor->show();
@@ -196,6 +200,7 @@ Editeur_exercice& showEditor(statistique& main) {
 
 // The file to change, chosen in the teacher's folder (made, so the dialog opens there).
 void editExercise(statistique& main) {
+    if (editor && editor->isVisible() && !editor->laisser()) return;
     const QString folder = core::dossierDuProfesseur();
     QDir().mkpath(folder);
     const QString path = ui::fileToOpen(&main, QStringLiteral("Modifier l'exercice"),
@@ -259,8 +264,10 @@ void wireWindows(statistique& main) {
         sheets->raise();
         sheets->activateWindow();
     });
-    QObject::connect(&main, &statistique::newExerciseRequested, &main,
-                     [&main] { showEditor(main).nouveau(); });
+    QObject::connect(&main, &statistique::newExerciseRequested, &main, [&main] {
+        Editeur_exercice& e = showEditor(main);
+        if (e.laisser()) e.nouveau();
+    });
     QObject::connect(&main, &statistique::editExerciseRequested, &main,
                      [&main] { editExercise(main); });
     // Every exercise listed for practice, none ticked at first.

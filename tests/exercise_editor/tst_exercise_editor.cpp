@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "exercise_editor/data_editor.h"
 #include "exercise_editor/exercise_editor.h"
+#include "support/fresh_start.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -158,6 +159,40 @@ private slots:
         // AND saving again keeps the same file
         click(w, "Command_enregistrer");
         QCOMPARE(jsonFiles(dossier), QStringList{u"serie-de-la-semaine.json"_s});
+    }
+
+    // A changed exercise is not left without asking: kept on "Annuler", dropped on "Ne pas
+    // enregistrer", written as the teacher's copy on "Enregistrer"; an unchanged one
+    // closes without a question.
+    void leaving_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("files");
+        QTest::newRow("unchanged") << false << QString() << false << 0;
+        QTest::newRow("Annuler") << true << u"Annuler"_s << true << 0;
+        QTest::newRow("Ne pas enregistrer") << true << u"Ne pas enregistrer"_s << false << 0;
+        QTest::newRow("Enregistrer") << true << u"Enregistrer"_s << false << 1;
+    }
+    void leaving() {
+        QFETCH(bool, changed);
+        QFETCH(QString, answer);
+        QFETCH(bool, open);
+        QFETCH(int, files);
+        QTemporaryDir dossier;
+        Editeur_exercice w(dossier.path());
+        QCOMPARE(w.ouvrir(kDossier + u"01-controles-de-vitesse.json"_s), QString());
+        w.show();
+        if (changed) control<QLineEdit>(w, "Titre")->setText(u"Contrôles de vitesse (2)"_s);
+        test::MessageBoxAnswerer answerer(answer);
+        w.close();
+        QCOMPARE(answerer.texts.size(), changed ? 1 : 0);
+        if (changed)
+            QCOMPARE(answerer.texts.first(),
+                     u"L'exercice « Contrôles de vitesse (2) » a été modifié. Voulez-vous "
+                     "l'enregistrer ?"_s);
+        QCOMPARE(w.isVisible(), open);
+        QCOMPARE(jsonFiles(dossier.path()).size(), files);
     }
 
     void typedCells() {
