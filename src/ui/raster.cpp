@@ -97,6 +97,8 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         image_.fill(colour(background));
         painted_ = 0;
         dots_.clear();
+        last_ = nullptr;
+        lastKey_ = ~0ull;
     }
     const double margin = 64 * ratio;
     const core::View view{.pixelsPerTwip = ratio / kTwipsPerPixel,
@@ -160,8 +162,9 @@ void Rasteriser::restart() {
 // A round dot of a colour and width in device pixels, antialiased once.
 const Rasteriser::Sprite& Rasteriser::dotSprite(quint32 colourValue, int width) {
     const quint64 key = (quint64(colourValue) << 16) | quint64(width);
-    auto found = dots_.find(key);
-    if (found != dots_.end()) return *found;
+    if (last_ && key == lastKey_) return *last_;
+    lastKey_ = key;
+    if (auto found = dots_.find(key); found != dots_.end()) return *(last_ = &*found);
     const int side = width + 2;
     Sprite sprite{QImage(side, side, QImage::Format_ARGB32_Premultiplied), false};
     sprite.image.fill(Qt::transparent);
@@ -179,7 +182,7 @@ const Rasteriser::Sprite& Rasteriser::dotSprite(quint32 colourValue, int width) 
     sprite.keepsOwnColour = true;
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x) sprite.keepsOwnColour &= over.pixel(x, y) == own;
-    return *dots_.insert(key, sprite);
+    return *(last_ = &*dots_.insert(key, sprite));
 }
 
 }  // namespace ui

@@ -20,6 +20,11 @@ namespace ui {
 
 class Rasteriser {
 public:
+    Rasteriser() = default;
+    // It keeps a pointer into its own sprites.
+    Rasteriser(const Rasteriser&) = delete;
+    Rasteriser& operator=(const Rasteriser&) = delete;
+
     // Paints what the drawing gained since the last call into an image of `size`
     // logical pixels at `ratio` device pixels each; a new size or ratio starts over.
     void paint(const core::Drawing& drawing, QSize size, qreal ratio, quint32 background);
@@ -38,6 +43,10 @@ private:
     quint32 background_ = 0;
     size_t painted_ = 0;
     QHash<quint64, Sprite> dots_;
+    // The sprite of the last dot: a million points of one colour look it up once. Only
+    // an insertion into dots_ or its clearing moves it, and both set it again.
+    quint64 lastKey_ = ~0ull;
+    const Sprite* last_ = nullptr;
 };
 
 // Replays a drawing onto any painter as vectors.
