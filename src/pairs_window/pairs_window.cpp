@@ -96,6 +96,12 @@ Deux_variables::Deux_variables(QWidget* parent) : QWidget(parent, Qt::Window) {
     update();
 }
 
+// A name box losing its focus as the window goes would report to a window already gone.
+Deux_variables::~Deux_variables() {
+    for (QLineEdit* name : {nameX_, nameY_})
+        if (name) name->disconnect(this);
+}
+
 QWidget* Deux_variables::makeDataPanel() {
     auto* panel = new QWidget(this);
     auto* form = new QFormLayout;

@@ -37,6 +37,7 @@ class Deux_variables : public QWidget {
 
 public:
     explicit Deux_variables(QWidget* parent = nullptr);
+    ~Deux_variables() override;
 
     // Pairs given from elsewhere (a file, two variables of the individuals): they take
     // the table's place, with their names.
@@ -65,7 +66,7 @@ private:
     int decimals() const;
 
     PairsModel* model_;
-    QLineEdit *nameX_, *nameY_;
+    QLineEdit *nameX_ = nullptr, *nameY_ = nullptr;
     QTableView* table_;
     QLabel *fault_, *statistics_;
     ScatterView* scatter_;
