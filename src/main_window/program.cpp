@@ -114,7 +114,7 @@ Simulation& simulationFor(statistique& main) {
                          main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
                      });
     QObject::connect(simulation.get(), &Simulation::tableRequested, &main,
-                     [&main](const core::Tableau& table) {
+                     [](const core::Tableau& table) {
                          Tableau_effectifs& window = showTable();
                          if (window.ouvrirDonnees(table)) window.showCentred();
                      });
