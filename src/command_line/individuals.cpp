@@ -116,8 +116,9 @@ int run(int argc, char* argv[], const QStringList& arguments) {
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     for (const char16_t* flag : {u"variables", u"stats"})
         p.addOption(QCommandLineOption(QString::fromUtf16(flag)));
-    for (const char16_t* valued : {u"individuals", u"variable", u"filter", u"classes", u"start",
-                                   u"crosstab", u"percentages", u"chart", u"export", u"order"})
+    for (const char16_t* valued :
+         {u"individuals", u"variable", u"filter", u"classes", u"start", u"crosstab", u"percentages",
+          u"chart", u"export", u"order", u"qualitative"})
         p.addOption(QCommandLineOption(QString::fromUtf16(valued), {}, u"valeur"_s));
     if (!p.parse(arguments)) {
         const QStringList unknown = p.unknownOptionNames();
@@ -136,6 +137,13 @@ int run(int argc, char* argv[], const QStringList& arguments) {
     if (!filter) refuse(u"le filtre ne se lit pas : "_s + filterFault(filter.error));
     const Selection s = evaluate(*filter.value, d);
     const int v = p.isSet(u"variable"_s) ? variableNamed(d, p.value(u"variable"_s)) : -1;
+    // Codes such as a postcode read as numbers; --qualitative (repeatable) counts them as words.
+    std::vector<bool> asWords(d.variables().size());
+    for (const QString& name : p.values(u"qualitative"_s))
+        asWords[size_t(variableNamed(d, name))] = true;
+    const auto numeric = [&](int i) {
+        return d.variables()[size_t(i)].nature == Nature::Numeric && !asWords[size_t(i)];
+    };
     const auto needVariable = [&](const QString& mode) {
         if (v < 0) refuse(u"%1 demande une variable : --variable=NOM"_s.arg(mode));
     };
@@ -155,7 +163,8 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         const auto [a, b] = crossed(d, p.value(u"crosstab"_s));
         const auto width = numberOption(p, u"classes"_s, u"l'amplitude"_s);
         const auto start = numberOption(p, u"start"_s, u"la première borne"_s);
-        const CrossTable t = crossTable(d, {a, width, start}, {b, width, start}, s);
+        const CrossTable t = crossTable(d, {a, width, start, asWords[size_t(a)]},
+                                        {b, width, start, asWords[size_t(b)]}, s);
         if (!t.fault.isEmpty()) refuse(t.fault);
         print(crossCells(t, percentagesNamed(p)));
     } else if (p.isSet(u"classes"_s) && !p.isSet(u"export"_s)) {
@@ -163,7 +172,7 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         print(classCells(classesOf(d, v, s, p)));
     } else if (p.isSet(u"stats"_s)) {
         needVariable(u"--stats"_s);
-        if (d.variables()[size_t(v)].nature == Nature::Numeric)
+        if (numeric(v))
             print(parameterCells(numericParameters(d, v, s)));
         else
             print(modalityCells(modalities(d, v, s, order)));
@@ -179,6 +188,8 @@ int run(int argc, char* argv[], const QStringList& arguments) {
     needVariable(u"--export"_s);
     const QString name = d.variables()[size_t(v)].name;
     core::GraphiqueDuTableau g;
+    if (*chart == Chart::Histogram && !numeric(v))
+        refuse(u"« %1 » est prise comme qualitative : elle n'a pas d'histogramme"_s.arg(name));
     if (*chart == Chart::Histogram)
         g = histogramOfClasses(name, classesOf(d, v, s, p));
     else if (*chart == Chart::Bars)

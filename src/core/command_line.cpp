@@ -83,6 +83,8 @@ Learn descriptive statistics: build a series, read its parameters, draw its char
                        keeps, e.g. --filter='Sexe = "F" ET [Taille (cm)] > 160'
   --order=ORDER        with --individuals: modalities in order of appearance,
                        alphabetical or count (largest first)
+  --qualitative=V      with --individuals: count the numeric variable V as
+                       qualitative (codes such as a postcode); may be repeated
   --individuals=FILE --variable=V --chart=bars|pie|histogram --export=OUTPUT
                        write V's chart to OUTPUT
   -h, --help           print this help and exit
@@ -178,6 +180,8 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
   --order=ORDRE        avec --individuals : les modalités dans l'ordre
                        d'apparition (appearance), alphabétique (alphabetical) ou
                        des effectifs (count)
+  --qualitative=V      avec --individuals : compte la variable numérique V comme
+                       qualitative (des codes, un code postal) ; se répète
   --individuals=FICHIER --variable=V --chart=bars|pie|histogram --export=SORTIE
                        écrit le graphique de V (barres, circulaire,
                        histogramme) dans SORTIE

@@ -77,6 +77,20 @@ def main(program):
                 ["M", "33,333", "100,000", "50,000", "50,000"],
                 ["Total", "100,000", "100,000", "100,000", "100,000"]))
 
+    # Codes read as numbers, counted as words when asked.
+    codes = os.path.join(folder, "codes.csv")
+    with open(codes, "w", encoding="utf-8") as f:
+        f.write("Sexe;Code\nF;75\nM;13\nF;75\nM;75\n")
+    expect(program, [f"--individuals={codes}", "--crosstab=Sexe,Code", "--qualitative=Code"],
+           rows(["Sexe \\ Code", "13", "75", "Total"], ["F", "0", "2", "2"], ["M", "1", "1", "2"],
+                ["Total", "1", "3", "4"]))
+    expect(program, [f"--individuals={codes}", "--stats", "--variable=Code", "--qualitative=Code"],
+           rows(["Modalité", "Effectif", "Fréquence (%)"], ["75", "3", "75,000"],
+                ["13", "1", "25,000"], ["Total", "4", "100,000"]))
+    refused(program, [f"--individuals={codes}", "--variable=Code", "--qualitative=Code",
+                      "--chart=histogram", f"--export={os.path.join(folder, 'h.svg')}"],
+            "statistique : « Code » est prise comme qualitative : elle n'a pas d'histogramme\n")
+
     chart = os.path.join(folder, "transport.svg")
     code, out, err = run(program, given, "--variable=Transport", "--chart=bars", f"--export={chart}")
     assert (code, out, err) == (0, "", ""), (code, out, err)
