@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -22,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -31,6 +29,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include "ui/message_box.h"
 
 namespace pairs_window {
 
@@ -202,8 +201,7 @@ const pp::Pairs& Deux_variables::pairs() const {
 bool Deux_variables::openFile(const QString& path) {
     const core::Reading<pp::Pairs> read = pp::readPairsFile(path);
     if (!read) {
-        QMessageBox::warning(this, windowTitle(),
-                             pp::explain(read.error, QFileInfo(path).fileName()));
+        ui::messageBox(pp::explain(read.error, QFileInfo(path).fileName()), windowTitle());
         return false;
     }
     setPairs(*read.value);
@@ -212,21 +210,20 @@ bool Deux_variables::openFile(const QString& path) {
 
 void Deux_variables::chooseFile() {
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir des paires"), {},
-                                     QStringLiteral("Paires (*.csv *.txt);;Tous les fichiers (*)"));
+        ui::fileToOpen(this, QStringLiteral("Ouvrir des paires"),
+                       QStringLiteral("Paires (*.csv *.txt);;Tous les fichiers (*)"));
     if (!path.isEmpty()) openFile(path);
 }
 
 void Deux_variables::saveFile() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer les paires"),
-                                                QStringLiteral("paires.csv"),
-                                                QStringLiteral("Paires (*.csv)"));
+    const QString path =
+        ui::fileToSave(this, QStringLiteral("Enregistrer les paires"), QStringLiteral("paires.csv"),
+                       {QStringLiteral("Paires (*.csv)")}, {QStringLiteral("csv")});
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     const QByteArray bytes = pp::pairsFile(pairs());
     const QString why = core::saveAtomically(
         path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
-    if (!why.isEmpty()) QMessageBox::warning(this, windowTitle(), why);
+    if (!why.isEmpty()) ui::messageBox(why, windowTitle());
 }
 
 }  // namespace pairs_window

@@ -4,7 +4,6 @@
 #include "sheets/sheets_pdf.h"
 
 #include <QAccessible>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include <QSpinBox>
 #include <QThread>
 #include <QVBoxLayout>
+#include "ui/message_box.h"
 
 using namespace Qt::StringLiterals;
 
@@ -141,13 +141,13 @@ void Feuilles::tell(const QString& text) {
 
 void Feuilles::chooseFile(QLineEdit* edit, const QString& caption) {
     const QString path =
-        QFileDialog::getSaveFileName(this, caption, edit->text(), u"Documents PDF (*.pdf)"_s);
-    if (!path.isEmpty()) edit->setText(path.endsWith(u".pdf"_s) ? path : path + u".pdf"_s);
+        ui::fileToSave(this, caption, edit->text(), {u"Documents PDF (*.pdf)"_s}, {u"pdf"_s});
+    if (!path.isEmpty()) edit->setText(path);
 }
 
 void Feuilles::loadPupils() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, u"Liste des élèves"_s, {}, u"Listes d'élèves (*.txt *.csv);;Tous les fichiers (*)"_s);
+    const QString path = ui::fileToOpen(this, u"Liste des élèves"_s,
+                                        u"Listes d'élèves (*.txt *.csv);;Tous les fichiers (*)"_s);
     if (path.isEmpty()) return;
     const auto read = core::sheets::readPupils(path);
     if (!read) {

@@ -6,13 +6,30 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace ui {
 namespace {
 QString& title() {
     static QString t;
     return t;
 }
+BoxAnswerer& boxAnswerer() {
+    static BoxAnswerer a;
+    return a;
+}
+FileAnswerer& fileAnswerer() {
+    static FileAnswerer a;
+    return a;
+}
 }  // namespace
+
+BoxAnswerer answerBoxesWith(BoxAnswerer answerer) {
+    return std::exchange(boxAnswerer(), std::move(answerer));
+}
+FileAnswerer answerFileDialogsWith(FileAnswerer answerer) {
+    return std::exchange(fileAnswerer(), std::move(answerer));
+}
 
 QString applicationTitle() {
     return title();
@@ -26,6 +43,10 @@ void messageBox(const QString& text) {
 }
 
 void messageBox(const QString& text, const QString& caption) {
+    if (boxAnswerer()) {
+        boxAnswerer()(caption, text, {QStringLiteral("OK")});
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
@@ -33,6 +54,10 @@ void messageBox(const QString& text, const QString& caption) {
 }
 
 int ask(const QString& text, const QStringList& buttons, int escape) {
+    if (boxAnswerer()) {
+        const int chosen = boxAnswerer()(applicationTitle(), text, buttons);
+        return chosen >= 0 && chosen < buttons.size() ? chosen : escape;
+    }
     QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messageBox"));
@@ -47,6 +72,7 @@ int ask(const QString& text, const QStringList& buttons, int escape) {
 
 QString fileToOpen(QWidget* parent, const QString& caption, const QString& filter,
                    const QString& folder) {
+    if (fileAnswerer()) return fileAnswerer()(caption);
     QFileDialog dialog(parent, caption, folder, filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -56,6 +82,13 @@ QString fileToOpen(QWidget* parent, const QString& caption, const QString& filte
 
 QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,
                    const QStringList& filters, const QStringList& suffixes) {
+    if (fileAnswerer()) {
+        QString path = fileAnswerer()(caption);
+        const QString suffix = suffixes.value(0);
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !suffix.isEmpty())
+            path += u'.' + suffix;
+        return path;
+    }
     QFileDialog dialog(parent, caption, suggested);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace ui {
@@ -28,5 +30,16 @@ QString fileToOpen(QWidget* parent, const QString& caption, const QString& filte
 // the type chosen, before the dialog asks about replacing a file.
 QString fileToSave(QWidget* parent, const QString& caption, const QString& suggested,
                    const QStringList& filters, const QStringList& suffixes);
+
+// For tests: the boxes and dialogs above answered at once, without being shown. A box's
+// answerer gets its caption, text and buttons' captions (an OK box has "OK") and returns
+// the index of the button chosen (another number closes it as Échap would); a file
+// dialog's answerer gets its caption and returns the path chosen (empty: none). An empty
+// function shows them again. Each returns the answerer it replaces.
+using BoxAnswerer =
+    std::function<int(const QString& caption, const QString& text, const QStringList& buttons)>;
+using FileAnswerer = std::function<QString(const QString& caption)>;
+BoxAnswerer answerBoxesWith(BoxAnswerer answerer);
+FileAnswerer answerFileDialogsWith(FileAnswerer answerer);
 
 }  // namespace ui

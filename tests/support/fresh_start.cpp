@@ -5,11 +5,9 @@
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/program.h"
+#include "ui/message_box.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,35 +61,30 @@ void settle() {
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer(const QString& answer) {
-    poll_.setInterval(5);
-    connect(&poll_, &QTimer::timeout, this, [this, answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        texts << box->text();
-        titles << box->windowTitle();
-        QStringList names;
-        QAbstractButton* chosen = box->button(QMessageBox::Ok);
-        for (QAbstractButton* b : box->buttons()) {
-            names << b->text();
-            if (!answer.isEmpty() && b->text() == answer) chosen = b;
-        }
-        buttons << names.join(u'|');
-        chosen ? chosen->click() : box->reject();
-    });
-    poll_.start();
+    previous_ = ui::answerBoxesWith(
+        [this, answer](const QString& caption, const QString& text, const QStringList& names) {
+            texts << text;
+            titles << caption;
+            buttons << names.join(u'|');
+            // The button of that caption; else OK where there is one, else Échap.
+            const qsizetype chosen = names.indexOf(answer);
+            return int(chosen >= 0 ? chosen : names.indexOf(QStringLiteral("OK")));
+        });
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    ui::answerBoxesWith(std::move(previous_));
 }
 
 FileDialogAnswerer::FileDialogAnswerer(const QString& path) {
-    poll_.setInterval(5);
-    connect(&poll_, &QTimer::timeout, this, [this, path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
+    previous_ = ui::answerFileDialogsWith([this, path](const QString&) {
         ++answered;
-        if (path.isEmpty()) return dialog->reject();
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();  // public there, and virtual
+        return path;
     });
-    poll_.start();
+}
+
+FileDialogAnswerer::~FileDialogAnswerer() {
+    ui::answerFileDialogsWith(std::move(previous_));
 }
 
 }  // namespace test

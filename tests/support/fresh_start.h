@@ -4,11 +4,11 @@
 // and a way to answer its message box.
 
 #include "main_window/statistique.h"
+#include "ui/message_box.h"
 
 #include <QLocale>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 namespace test {
 
@@ -36,27 +36,35 @@ QStringList items(const ui::ListBox& list);
 // Runs queued work: posted keystrokes, the list views catching up with their selection.
 void settle();
 
-// Watches for the program's message box while an action runs, notes what it said and
-// answers it: with OK, or with the button of the caption given.
-class MessageBoxAnswerer : public QObject {
+// While it lives, the program's message boxes are answered as they come, without being
+// shown, and what they said is noted: with the button of the caption given, else OK
+// (a question without OK is closed as Échap closes it).
+class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(const QString& answer = QString());
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
     QStringList texts;    // every message answered, in order
     QStringList titles;   // their captions
     QStringList buttons;  // their buttons, joined by '|'
 
 private:
-    QTimer poll_;
+    ui::BoxAnswerer previous_;
 };
 
-// Answers the program's file dialogs with a path, as a learner typing it would.
-class FileDialogAnswerer : public QObject {
+// While it lives, the program's file dialogs choose this path, as a learner typing it
+// would.
+class FileDialogAnswerer {
 public:
     explicit FileDialogAnswerer(const QString& path);
+    ~FileDialogAnswerer();
+    FileDialogAnswerer(const FileDialogAnswerer&) = delete;
+    FileDialogAnswerer& operator=(const FileDialogAnswerer&) = delete;
     int answered = 0;
 
 private:
-    QTimer poll_;
+    ui::FileAnswerer previous_;
 };
 
 }  // namespace test
