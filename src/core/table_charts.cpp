@@ -1,6 +1,7 @@
 #include "core/table_charts.h"
 
 #include "core/numbers.h"
+#include "core/text_places.h"
 
 #include <QStringList>
 
@@ -15,7 +16,8 @@ namespace {
 constexpr quint32 kNoir = 0;
 constexpr quint32 kBleu = 65536u * 200 + 256u * 80 + 30;
 constexpr quint32 kGris = 128 + 256u * 128 + 65536u * 128;
-constexpr int kTiret = 80;  // twips of a dash, and of the gap after it
+constexpr int kTiret = 80;         // twips of a dash, and of the gap after it
+constexpr double kCleHaute = 600;  // the histogram's key at most, in twips
 
 struct Nom {
     const char16_t* option;
@@ -129,8 +131,12 @@ void batons(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
     r.y = axeGradue(0, double(std::max<qint64>(plusHaut, 1)), 5);
     axes(t, r, titreDuGraphique(GraphiqueTableau::Batons), u"Valeur"_s, u"Effectif"_s);
     QStringList decrits;
-    // Counts above the bars only while they have room to be read (about 20 pixels each).
-    const bool compter = double(v.size()) <= r.zone.width() / 300;
+    // Counts above the bars only while they have room to be read: about 20 pixels each,
+    // and the nearest bars as far apart as the widest count.
+    bool compter = double(v.size()) <= r.zone.width() / 300;
+    for (size_t i = 1; compter && i < v.size(); ++i)
+        compter = r.point(v[i].valeur, 0).x() - r.point(v[i - 1].valeur, 0).x() >=
+                  TextPlaces::boxOf(QString::number(plusHaut), {}, {}).width() + 40;
     for (const auto& p : v) {
         const QPointF pied = r.point(p.valeur, 0), haut = r.point(p.valeur, double(p.effectif));
         t.ligne(pied, haut, kBleu, 6);
@@ -160,6 +166,8 @@ void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
     double plusHaut = 0;
     for (const auto& k : c) plusHaut = std::max(plusHaut, hauteur(k));
     Repere& r = g.repere;
+    // The key stands between the title's band and the bars: room for its highest.
+    r.zone.setTop(r.zone.top() + kCleHaute - 200);
     r.x = axeDesDonnees(a);
     r.y = axeGradue(0, plusHaut > 0 ? plusHaut : 1, 5);
     axes(t, r, titreDuGraphique(GraphiqueTableau::Histogramme), u"Valeur"_s,
@@ -176,9 +184,9 @@ void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
     const double valeurs = egales ? pasY : pasY * plusPetite;
     const double largeur = r.point(r.x.debut + plusPetite, 0).x() - r.zone.left();
     const double haut = r.zone.bottom() - r.point(r.x.debut, r.y.debut + pasY).y();
-    const QSizeF cle(std::clamp(largeur, 30.0, 1500.0), std::clamp(haut, 30.0, 600.0));
+    const QSizeF cle(std::clamp(largeur, 30.0, 1500.0), std::clamp(haut, 30.0, kCleHaute));
     const QPointF coin(std::max(r.zone.left(), r.zone.right() - cle.width() - 1300),
-                       r.zone.top() - 600);
+                       r.zone.top() - kCleHaute - 80);
     t.rectangle(coin, coin + QPointF(cle.width(), cle.height()), kBleu, 1);
     t.ecrire(u"= "_s + texte(valeurs) + u" valeurs"_s, coin + QPointF(cle.width() + 80, 0),
              Qt::AlignLeft | Qt::AlignTop);
@@ -228,18 +236,40 @@ void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents)
     for (size_t i = 1; i < points.size(); ++i)
         t.ligne(r.point(points[i - 1].x(), points[i - 1].y() * echelle),
                 r.point(points[i].x(), points[i].y() * echelle), kBleu, 2);
-    QStringList lus;
-    int rang = 0;  // each reading's figure a line higher than the one before, so none overlap
+    TextPlaces places(r.zone);
+    for (size_t i = 1; i < points.size(); ++i)
+        places.line(r.point(points[i - 1].x(), points[i - 1].y() * echelle),
+                    r.point(points[i].x(), points[i].y() * echelle));
     for (const Lecture& l : lectures) {
         if (!l.valeur) continue;
-        const double y = l.niveau * echelle;
-        const QPointF sur = r.point(*l.valeur, y);
+        const QPointF sur = r.point(*l.valeur, l.niveau * echelle);
         t.tirets({r.zone.left(), sur.y()}, sur);
         t.tirets(sur, {sur.x(), r.zone.bottom()});
-        t.ecrire(QString::fromUtf16(l.nom) + u" ≈ "_s + texte(*l.valeur),
-                 {sur.x() + 40, r.zone.bottom() - 40 - 230 * rang++},
-                 Qt::AlignLeft | Qt::AlignBottom);
-        lus << QString::fromUtf16(l.nom) + u" ≈ "_s + texte(*l.valeur);
+        places.line({r.zone.left(), sur.y()}, sur);
+        places.line(sur, {sur.x(), r.zone.bottom()});
+    }
+    QStringList lus;
+    int rang = 0;  // where no place is free, each figure a line higher than the one before
+    for (const Lecture& l : lectures) {
+        if (!l.valeur) continue;
+        const QPointF sur = r.point(*l.valeur, l.niveau * echelle);
+        const QString lu = QString::fromUtf16(l.nom) + u" ≈ "_s + texte(*l.valeur);
+        // Above its level and left of its point the curve is below; below it and to the
+        // right, above: the figure goes where neither the curve nor a reading's dashes run.
+        const QPointF bas(sur.x() + 40, r.zone.bottom() - 40 - 230 * rang++);
+        const auto place = places.firstFree(
+            lu, {{sur + QPointF(-60, -30), Qt::AlignRight | Qt::AlignBottom},
+                 {QPointF(r.zone.left() + 60, sur.y() - 30), Qt::AlignLeft | Qt::AlignBottom},
+                 {sur + QPointF(60, 30), Qt::AlignLeft | Qt::AlignTop},
+                 {bas, Qt::AlignLeft | Qt::AlignBottom},
+                 {r.zone.bottomRight() - QPointF(60, 40), Qt::AlignRight | Qt::AlignBottom},
+                 {r.zone.bottomRight() - QPointF(60, 270), Qt::AlignRight | Qt::AlignBottom},
+                 {r.zone.bottomRight() - QPointF(60, 500), Qt::AlignRight | Qt::AlignBottom}});
+        if (place)
+            t.ecrire(lu, place->first, place->second);
+        else
+            t.ecrire(lu, bas, Qt::AlignLeft | Qt::AlignBottom);
+        lus << lu;
     }
     QStringList sommets;
     for (const QPointF& p : points)
@@ -287,16 +317,18 @@ void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
     const QString extremes = deciles ? u"D1"_s : u"minimum"_s;
     const QString extremes9 = deciles ? u"D9"_s : u"maximum"_s;
     // Each mark's figure beside it: the median above the box, the quartiles below it
-    // and turned away from each other, the whiskers' ends above their caps.
+    // and turned away from each other.
     const auto marque = [&](const QString& nom, double v, QPointF at, Qt::Alignment ancre) {
         t.ecrire(nom + u" = "_s + texte(v), at, ancre);
     };
     marque(u"Me"_s, *me, {x(*me), milieu - demi - 40}, Qt::AlignHCenter | Qt::AlignBottom);
     marque(u"Q1"_s, *q1, {x(*q1), milieu + demi + 40}, Qt::AlignRight | Qt::AlignTop);
     marque(u"Q3"_s, *q3, {x(*q3), milieu + demi + 40}, Qt::AlignLeft | Qt::AlignTop);
-    marque(deciles ? u"D1"_s : u"min"_s, *bas, {x(*bas), milieu - demi / 2 - 40},
+    // The whiskers' ends a row above the median's, clear of the box however near.
+    const double rangHaut = milieu - demi - 40 - 260;
+    marque(deciles ? u"D1"_s : u"min"_s, *bas, {x(*bas), rangHaut},
            Qt::AlignHCenter | Qt::AlignBottom);
-    marque(deciles ? u"D9"_s : u"max"_s, *haut, {x(*haut), milieu - demi / 2 - 40},
+    marque(deciles ? u"D9"_s : u"max"_s, *haut, {x(*haut), rangHaut},
            Qt::AlignHCenter | Qt::AlignBottom);
     g.description = titreDuGraphique(GraphiqueTableau::Boite) + u" : "_s + extremes + u" "_s +
                     texte(*bas) + u", Q1 "_s + texte(*q1) + u", médiane "_s + texte(*me) +

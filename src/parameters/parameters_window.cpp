@@ -1,8 +1,10 @@
 #include "parameters/parameters_window.h"
 
+#include "chart_export/chart_export.h"
 #include "core/resume_next.h"
+#include "core/series_box_plot.h"
 #include "engine/dexo_mod.h"
-#include "parameters/box_plot.h"
+#include "ui/chart_view.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
 #include "ui/table_model.h"
@@ -65,10 +67,20 @@ Parametres_serie::Parametres_serie()
     Label_quartiles = new QLabel(core::definitionDesQuartiles(), this);
     Label_quartiles->setObjectName(u"Label_quartiles"_s);
     Label_quartiles->setWordWrap(true);
-    Boite = new BoiteAMoustaches(this);
+    Boite = new ui::ChartView(this, ui::rgb(255, 255, 255));
     Boite->setObjectName(u"Boite"_s);
-    Command_copier = new QPushButton(u"Copier le tableau"_s, this);
-    Command_copier->setObjectName(u"Command_copier"_s);
+    Boite->setAccessibleName(u"Diagramme en boîte"_s);
+    Boite->setMinimumHeight(int(core::kSeriesBoxPlotHeight / 15));
+    Boite->setMaximumHeight(int(core::kSeriesBoxPlotHeight / 15));
+    const auto button = [this](const QString& caption, const QString& name) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        return b;
+    };
+    Command_copier_boite = button(u"Copier"_s, u"Command_copier_boite"_s);
+    Command_exporter_boite = button(u"Exporter…"_s, u"Command_exporter_boite"_s);
+    Command_imprimer_boite = button(u"Imprimer…"_s, u"Command_imprimer_boite"_s);
+    Command_copier = button(u"Copier le tableau"_s, u"Command_copier"_s);
 
     auto* choix = new QHBoxLayout;
     auto* legende = new QLabel(u"Table des effectifs de la"_s, this);
@@ -82,7 +94,13 @@ Parametres_serie::Parametres_serie()
     colonne->addWidget(Table_effectifs, 1);
     colonne->addWidget(Label_quartiles);
     colonne->addWidget(Boite);
-    colonne->addWidget(Command_copier, 0, Qt::AlignRight);
+    // The chart's buttons at the left of the tables' own, on the row it had alone.
+    auto* boutons = new QHBoxLayout;
+    for (QPushButton* b : {Command_copier_boite, Command_exporter_boite, Command_imprimer_boite})
+        boutons->addWidget(b);
+    boutons->addStretch();
+    boutons->addWidget(Command_copier);
+    colonne->addLayout(boutons);
 
     core::Modele& modele = dexo_mod::modele();
     connect(&modele, &core::Modele::serie1Changee, this, ui::guarded([this] {
@@ -98,6 +116,17 @@ Parametres_serie::Parametres_serie()
     connect(Choix_serie, &QComboBox::currentIndexChanged, this, ui::guarded([this] { montrer(); }));
     connect(Command_copier, &QPushButton::clicked, this,
             ui::guarded([this] { Command_copier_Click(); }));
+    connect(Command_copier_boite, &QPushButton::clicked, this,
+            ui::guarded([this] { chart_export::copy(Boite->chart(), devicePixelRatioF()); }));
+    connect(Command_exporter_boite, &QPushButton::clicked, this,
+            ui::guarded([this] { chart_export::exportChosen(this, Boite->chart(), u"boite"_s); }));
+    connect(Command_imprimer_boite, &QPushButton::clicked, this,
+            ui::guarded([this] { chart_export::printChosen(this, Boite->chart()); }));
+    // Nothing to put out while neither series has a value.
+    for (QPushButton* b : {Command_copier_boite, Command_exporter_boite, Command_imprimer_boite}) {
+        b->setEnabled(false);
+        connect(Boite, &ui::ChartView::drawnChanged, b, &QWidget::setEnabled);
+    }
 }
 
 // Opened again, it catches up with what changed while it was closed.
@@ -135,7 +164,13 @@ void Parametres_serie::montrer() {
     modeleEffectifs_->setRows(int(classes_->size()), [classes = classes_](int ligne) {
         return core::texteDeClasse((*classes)[size_t(ligne)]);
     });
-    Boite->montrer(parametres_[0], parametres_[1]);
+    Boite->setChart([first = parametres_[0], second = parametres_[1]](double width, double height) {
+        core::Surface surface;
+        surface.largeur = float(width);
+        surface.hauteur = float(height);
+        core::GraphiqueDuTableau g = core::seriesBoxPlot(first, second, surface);
+        return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
+    });
 }
 
 // The parameters, then the table of counts, as tab-separated cells for a spreadsheet.

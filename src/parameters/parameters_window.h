@@ -1,9 +1,10 @@
 #pragma once
 
 // The parameters window: the parameters of both series as taught in class, the table
-// of counts of the series chosen, and a box plot of both on one axis. It follows the
-// series while it is open, and computes nothing while it is closed. Every figure comes
-// from core/parametres; the window only shows them.
+// of counts of the series chosen, and a box plot of both on one axis (the core's
+// record, copied, exported and printed as every chart is). It follows the series while
+// it is open, and computes nothing while it is closed. Every figure comes from
+// core/parameters and core/series_box_plot; the window only shows them.
 
 #include "core/parameters.h"
 #include "ui/form.h"
@@ -12,15 +13,15 @@
 #include <memory>
 #include <vector>
 
-class BoiteAMoustaches;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
 
 namespace ui {
+class ChartView;
 class TableModel;
-}
+}  // namespace ui
 
 class Parametres_serie : public ui::Form, public ui::SingleWindow<Parametres_serie> {
     Q_OBJECT
@@ -30,8 +31,11 @@ public:
     QComboBox* Choix_serie;  // "Série 1" or "Série 2": whose counts the table shows
     QTableView* Table_effectifs;
     QLabel* Label_quartiles;
-    BoiteAMoustaches* Boite;
-    QPushButton* Command_copier;
+    ui::ChartView* Boite;
+    QPushButton* Command_copier;  // the tables
+    QPushButton* Command_copier_boite;
+    QPushButton* Command_exporter_boite;
+    QPushButton* Command_imprimer_boite;
 
 protected:
     void showEvent(QShowEvent* event) override;

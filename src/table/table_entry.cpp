@@ -1,5 +1,7 @@
 #include "table/table_entry.h"
 
+#include "table/wrapped_header.h"
+
 #include <QBrush>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -150,6 +152,7 @@ QWidget* DelegueNombre::createEditor(QWidget* parent, const QStyleOptionViewItem
 }
 
 VueSaisie::VueSaisie(QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new WrappedHeader(this));
     setItemDelegate(new DelegueNombre(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);

@@ -53,7 +53,8 @@ Tableau_effectifs::Tableau_effectifs()
     Table_saisie->setAccessibleName(u"Tableau d'effectifs à remplir"_s);
     // The typed columns share what the computed ones, sized to their titles, leave.
     Table_saisie->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Table_saisie->horizontalHeader()->setMinimumSectionSize(90);
+    // Narrow figures keep narrow columns; the typed ones stretch over what is left.
+    Table_saisie->horizontalHeader()->setMinimumSectionSize(60);
     Table_saisie->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Table_saisie->verticalHeader()->setDefaultSectionSize(Table_saisie->fontMetrics().height() + 8);
     Command_ajouter = ui::pushButton(this, u"Ajouter une ligne"_s, "Command_ajouter");
@@ -190,8 +191,11 @@ Tableau_effectifs::Tableau_effectifs()
             guarded([this] { Choix_nature_Change(); }));
     connect(saisie_, &ModeleSaisie::change, this, guarded([this] { montrer(); }));
     connect(saisie_, &QAbstractItemModel::modelReset, this, [this] {
-        for (int c = 0; c < saisie_->colonnesSaisies(); ++c)
-            Table_saisie->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+        // A kind of table with fewer typed columns leaves no stretched computed one.
+        for (int c = 0; c < saisie_->columnCount(); ++c)
+            Table_saisie->horizontalHeader()->setSectionResizeMode(
+                c, c < saisie_->colonnesSaisies() ? QHeaderView::Stretch
+                                                  : QHeaderView::ResizeToContents);
     });
     for (int c = 0; c < saisie_->colonnesSaisies(); ++c)
         Table_saisie->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);

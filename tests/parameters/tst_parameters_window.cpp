@@ -2,9 +2,9 @@
 // series while it is open and computes nothing while it is closed.
 
 #include "engine/dexo_mod.h"
-#include "parameters/box_plot.h"
 #include "parameters/parameters_window.h"
 #include "support/fresh_start.h"
+#include "ui/chart_view.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -42,6 +42,8 @@ private slots:
     void copiesTheTable();
     void axisValuesStayWhole_data();
     void axisValuesStayWhole();
+    void boxPlotGoesOut_data();
+    void boxPlotGoesOut();
 };
 
 void ParametersWindowTest::showsTheWorkedExample() {
@@ -118,6 +120,40 @@ void ParametersWindowTest::axisValuesStayWhole() {
             if (qGray(picture.pixel(x, y)) < 128) rightmost = std::max(rightmost, x);
     QVERIFY2(rightmost > picture.width() / 2 && rightmost < picture.width() - 2,
              qPrintable(u"%1 of %2"_s.arg(rightmost).arg(picture.width())));
+}
+
+void ParametersWindowTest::boxPlotGoesOut_data() {
+    QTest::addColumn<QStringList>("series");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("values") << QStringList{u"2"_s, u"4"_s} << true;
+    QTest::newRow("none") << QStringList{} << false;
+}
+
+// The box plot is the chart service's like every chart: copied as an image, exported and
+// printed, and not offered while there is nothing to draw.
+void ParametersWindowTest::boxPlotGoesOut() {
+    QFETCH(QStringList, series);
+    QFETCH(bool, drawn);
+    test::loadSeries(series);
+    Parametres_serie& w = opened();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.Boite->drawn(), drawn);
+    for (const char* name :
+         {"Command_copier_boite", "Command_exporter_boite", "Command_imprimer_boite"}) {
+        auto* button = w.findChild<QPushButton*>(QString::fromLatin1(name));
+        QVERIFY(button);
+        QCOMPARE(button->isEnabled(), drawn);
+    }
+    if (!drawn) {
+        QCOMPARE(w.Boite->accessibleDescription(),
+                 u"Aucune des deux séries n'a de valeur à dessiner."_s);
+        return;
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(w.Command_copier_boite, Qt::LeftButton);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    // At twice the chart's size, as every chart is copied.
+    QCOMPARE(copied.size(), w.Boite->size() * w.devicePixelRatioF() * 2);
 }
 
 QTEST_MAIN(ParametersWindowTest)

@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +68,8 @@ private slots:
     void towardsTheList();
     void filesInAndOut();
     void theCurrentCellAsALine();
+    void headersReadInFull_data();
+    void headersReadInFull();
 };
 
 // GIVEN the exercise's table WHEN a cell becomes current THEN the line shows it; Enter in
@@ -274,6 +278,49 @@ void TableWindowTest::filesInAndOut() {
     QVERIFY(!w.ouvrirTableau(dir.filePath(u"absent.csv"_s)));
     QCOMPARE(answerer.texts,
              QStringList{u"Impossible d'ouvrir « absent.csv » : ce fichier n'existe pas."_s});
+}
+
+void TableWindowTest::headersReadInFull_data() {
+    QTest::addColumn<int>("nature");
+    QTest::addColumn<bool>("exercise");
+    QTest::newRow("values") << 0 << false;
+    QTest::newRow("classes") << 1 << false;
+    QTest::newRow("the exercise's values") << 0 << true;
+}
+
+// GIVEN the window at its opening size THEN every column's title is whole in its section
+// (its text and the header's margins), and every section is in sight without scrolling.
+void TableWindowTest::headersReadInFull() {
+    QFETCH(int, nature);
+    QFETCH(bool, exercise);
+    Tableau_effectifs& w = opened();
+    if (exercise) w.Command_exercice->click();
+    w.Choix_nature->setCurrentIndex(nature);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    test::settle();
+    const QHeaderView* header = w.Table_saisie->horizontalHeader();
+    const QAbstractItemModel* model = w.Table_saisie->model();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    QFont bold = header->font();
+    bold.setBold(true);  // some styles draw the current column's title bold
+    QVERIFY(model->columnCount() >= 5);
+    for (int c = 0; c < model->columnCount(); ++c) {
+        // The title as the style lays it: within the margins, wrapped at its spaces.
+        const QString title = model->headerData(c, Qt::Horizontal).toString();
+        const QRect room(0, 0, header->sectionSize(c) - 2 * margin, header->height() - 2);
+        const QRect laid =
+            QFontMetrics(bold).boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)),
+                                            int(Qt::AlignCenter | Qt::TextWordWrap), title);
+        QVERIFY2(laid.width() <= room.width() && laid.height() <= room.height(),
+                 qPrintable(u"%1: %2 × %3 in %4 × %5"_s.arg(title)
+                                .arg(laid.width())
+                                .arg(laid.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        const int at = header->sectionViewportPosition(c);
+        QVERIFY2(at >= 0 && at + header->sectionSize(c) <= header->viewport()->width(),
+                 qPrintable(u"%1 out of sight"_s.arg(title)));
+    }
 }
 
 QTEST_MAIN(TableWindowTest)
