@@ -106,8 +106,11 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
     const Repere& r = b.frame.repere;
     b.points = Occupancy(r.zone);
     b.chart.drawing.reserve(pairs.size());
+    // Where Repere::point puts each, with what all share worked out once.
+    const double left = r.zone.left(), bottom = r.zone.bottom();
+    const AxisScale alongX(r.x, r.zone.width()), alongY(r.y, r.zone.height());
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const QPointF p = r.point(pairs.x[i], pairs.y[i]);
+        const QPointF p(left + alongX(pairs.x[i]), bottom - alongY(pairs.y[i]));
         b.chart.drawing.dot(p.x(), p.y(), kPoints, width);
         b.points.addPoint(p);
     }
