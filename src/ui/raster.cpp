@@ -83,7 +83,10 @@ Stamp stampOf(const QImage& sprite) {
     return stamp;
 }
 
-void blendRow(QRgb* target, const QRgb* source, int count) {
+namespace {
+
+// Inlined into the blend of a whole stamp: a dot of two pixels is two rows of two.
+[[gnu::always_inline]] inline void blendPixels(QRgb* target, const QRgb* source, int count) {
     int x = 0;
 #if defined(__SSE2__)
     // Four pixels at a time, each byte widened to 16 bits: d × (255 − a) stays within
@@ -124,8 +127,6 @@ void blendRow(QRgb* target, const QRgb* source, int count) {
     }
 }
 
-namespace {
-
 // The image's pixels, looked up once for a million dots.
 struct Target {
     QRgb* bits;
@@ -147,10 +148,14 @@ void blendOn(const Target& image, const Stamp& stamp, QPoint at) {
     const QRgb* source = stamp.pixels.data() + qsizetype(top) * stamp.width + left;
     QRgb* target = image.bits + (at.y() + top) * image.stride + at.x() + left;
     for (int y = top; y < bottom; ++y, source += stamp.width, target += image.stride)
-        blendRow(target, source, right - left);
+        blendPixels(target, source, right - left);
 }
 
 }  // namespace
+
+void blendRow(QRgb* target, const QRgb* source, int count) {
+    blendPixels(target, source, count);
+}
 
 void blend(QImage& image, const Stamp& stamp, QPoint at) {
     blendOn(targetOf(image), stamp, at);
@@ -194,6 +199,9 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         if (pending.any) raster::fill(image_, pending.span, pending.colour);
         pending.any = false;
     };
+    // The last dot's sprite, asked for again only when the colour or width changes.
+    const Sprite* sprite = nullptr;
+    quint64 spriteKey = ~0ull;
     core::forEachShown(
         drawing.operations(), painted_, view,
         [&](const QLineF& segment, int width, quint32 packed) {
@@ -219,9 +227,10 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
             pending = {*span, rgb, from, true};
         },
         [&](QPointF at, int width, quint32 packed) {
-            const Sprite& sprite = dotSprite(packed, width);
-            if (!(sprite.keepsOwnColour && pending.colour == sprite.colour)) flush();
-            raster::blendOn(target, sprite.stamp, at.toPoint() - sprite.centre);
+            const quint64 key = (quint64(packed) << 16) | quint64(width);
+            if (key != spriteKey) sprite = &dotSprite(packed, width), spriteKey = key;
+            if (!(sprite->keepsOwnColour && pending.colour == sprite->colour)) flush();
+            raster::blendOn(target, sprite->stamp, at.toPoint() - sprite->centre);
         });
     flush();
     painted_ = drawing.operations().size();
