@@ -108,6 +108,27 @@ private:
 // The part of a segment inside a rectangle (Liang-Barsky); false when none is.
 bool clip(QLineF& segment, const QRectF& area);
 
+// Whether a rectangle holds a point, edges included, as QRectF::contains says: here
+// where a million points are asked, without a call into the library for each.
+class Inside {
+public:
+    explicit Inside(const QRectF& area) {
+        // Its edges summed as Qt sums them, so a point on one is inside either way.
+        left_ = right_ = area.x();
+        (area.width() < 0 ? left_ : right_) += area.width();
+        top_ = bottom_ = area.y();
+        (area.height() < 0 ? top_ : bottom_) += area.height();
+        empty_ = left_ == right_ || top_ == bottom_;
+    }
+    bool operator()(QPointF p) const {
+        return !empty_ && !(p.x() < left_ || p.x() > right_ || p.y() < top_ || p.y() > bottom_);
+    }
+
+private:
+    double left_, right_, top_, bottom_;
+    bool empty_;
+};
+
 // How a drawing lands on a device: pixels per twip, pixels per pixel of line width,
 // and the device's area in its pixels (anything wholly outside it does not show).
 struct View {
@@ -172,6 +193,13 @@ void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from
         }
         return shownInColour.insert(shape).second;
     };
+    // Asked of each of a million points: the area's edges and the last width, once.
+    const Inside inArea(view.area);
+    int widthFrom = -1, widthTo = 0;
+    const auto dotWidth = [&](int pixels) {
+        if (pixels != widthFrom) widthFrom = pixels, widthTo = view.width(pixels);
+        return widthTo;
+    };
     const size_t count = operations.size();
     // The pixels of the operation at `at`, worked out once even though each line is
     // compared with the next.
@@ -189,13 +217,14 @@ void forEachShown(const std::vector<Drawing::Operation>& operations, size_t from
         if (op.covered) continue;
         if (op.kind == Kind::Dot) {
             const QPointF at(op.x1 * scale, op.y1 * scale);
-            if (!view.area.contains(at)) continue;
-            const int width = view.width(op.width);
+            if (!inArea(at)) continue;
+            const int width = dotWidth(op.width);
             const quint64 look = (quint64(op.colour) << 16) | quint64(width);
-            if (at.toPoint() == lastDot && look == lastDotLook) continue;
-            if (!firstInColour(op.colour, {packed(at.toPoint()), -1, width})) continue;
+            const QPoint rounded = at.toPoint();
+            if (rounded == lastDot && look == lastDotLook) continue;
+            if (!firstInColour(op.colour, {packed(rounded), -1, width})) continue;
             dot(at, width, op.colour);
-            lastDot = at.toPoint();
+            lastDot = rounded;
             lastDotLook = look;
             lastLine = Pixels{};
             continue;

@@ -5,10 +5,6 @@
 
 namespace core {
 
-double Axe::position(double valeur, double longueur) const {
-    return double((static_cast<long double>(valeur) - debut) / (fin - debut) * longueur);
-}
-
 Axe axeGradue(double minimum, double maximum, int voulues) {
     long double bas = minimum, haut = maximum;
     if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum > maximum) bas = 0, haut = 1;

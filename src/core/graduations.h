@@ -16,6 +16,24 @@ struct Axe {
     double position(double valeur, double longueur) const;
 };
 
+// Where values stand along one length of an axis, the axis's span taken once for a
+// million of them: the same sums as Axe::position, so the same results to the bit.
+class AxisScale {
+public:
+    AxisScale(const Axe& axe, double length)
+        : start_(axe.debut), span_(axe.fin - axe.debut), length_(length) {}
+    double operator()(double value) const {
+        return double((static_cast<long double>(value) - start_) / span_ * length_);
+    }
+
+private:
+    long double start_, span_, length_;
+};
+
+inline double Axe::position(double valeur, double longueur) const {
+    return AxisScale(*this, longueur)(valeur);
+}
+
 // About `voulues` graduations that cover [minimum, maximum].
 Axe axeGradue(double minimum, double maximum, int voulues = 5);
 

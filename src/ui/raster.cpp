@@ -5,6 +5,10 @@
 
 #include <QPainter>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 
@@ -56,31 +60,105 @@ void line(QImage& image, const QLineF& segment, int width, QRgb colour) {
     if (const auto span = spanOf(image, segment, width)) fill(image, *span, colour);
 }
 
-void blend(QImage& image, const QImage& sprite, QPoint at) {
-    // Only the sprite's part over the image.
-    const int left = std::max(0, -at.x()), right = std::min(sprite.width(), image.width() - at.x());
-    const int top = std::max(0, -at.y()),
-              bottom = std::min(sprite.height(), image.height() - at.y());
-    if (left >= right || top >= bottom) return;
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    for (int sy = top; sy < bottom; ++sy) {
-        const QRgb* source = reinterpret_cast<const QRgb*>(sprite.constScanLine(sy));
-        QRgb* target = reinterpret_cast<QRgb*>(bits + (at.y() + sy) * stride) + at.x();
-        for (int sx = left; sx < right; ++sx) {
-            const QRgb s = source[sx];
-            const int alpha = qAlpha(s);
-            if (alpha == 0) continue;
-            if (alpha == 255) {
-                target[sx] = s;
-                continue;
+Stamp stampOf(const QImage& sprite) {
+    const QImage image = sprite.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
             }
-            const QRgb d = target[sx];
-            const auto mix = [alpha](int src, int dst) { return src + dst * (255 - alpha) / 255; };
-            target[sx] =
-                qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
-        }
+    Stamp stamp;
+    if (right < 0) return stamp;
+    stamp.offset = QPoint(left, top);
+    stamp.width = right - left + 1;
+    stamp.height = bottom - top + 1;
+    stamp.pixels.reserve(size_t(stamp.width) * size_t(stamp.height));
+    for (int y = top; y <= bottom; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        // Where nothing shows, nothing is added either.
+        for (int x = left; x <= right; ++x) stamp.pixels.push_back(qAlpha(row[x]) ? row[x] : 0);
     }
+    return stamp;
+}
+
+namespace {
+
+// Inlined into the blend of a whole stamp: a dot of two pixels is two rows of two.
+[[gnu::always_inline]] inline void blendPixels(QRgb* target, const QRgb* source, int count) {
+    int x = 0;
+#if defined(__SSE2__)
+    // Four pixels at a time, each byte widened to 16 bits: d × (255 − a) stays within
+    // 65025, and (p + 1 + p / 256) / 256 is p / 255 rounded down over that whole range.
+    const __m128i zero = _mm_setzero_si128(), one = _mm_set1_epi16(1);
+    const __m128i full = _mm_set1_epi32(255);
+    const auto blendFour = [&](__m128i s, __m128i d) {
+        __m128i keep = _mm_sub_epi32(full, _mm_srli_epi32(s, 24));
+        keep = _mm_or_si128(keep, _mm_slli_epi32(keep, 16));
+        const auto part = [&](__m128i bytes, __m128i k) {
+            const __m128i p = _mm_mullo_epi16(bytes, k);
+            return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(p, one), _mm_srli_epi16(p, 8)), 8);
+        };
+        const __m128i low = part(_mm_unpacklo_epi8(d, zero), _mm_unpacklo_epi32(keep, keep));
+        const __m128i high = part(_mm_unpackhi_epi8(d, zero), _mm_unpackhi_epi32(keep, keep));
+        // No carry: a premultiplied byte is at most its alpha.
+        return _mm_add_epi8(_mm_packus_epi16(low, high), s);
+    };
+    for (; x + 4 <= count; x += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + x));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target + x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x), blendFour(s, d));
+    }
+    if (x + 2 <= count) {
+        const __m128i s = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(source + x));
+        const __m128i d = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(target + x));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(target + x), blendFour(s, d));
+        x += 2;
+    }
+#endif
+    for (; x < count; ++x) {
+        const QRgb s = source[x], d = target[x];
+        const quint32 keep = 255 - qAlpha(s);
+        QRgb mixed = 0;
+        for (int shift = 0; shift < 32; shift += 8)
+            mixed |= (((s >> shift) & 0xFF) + ((d >> shift) & 0xFF) * keep / 255) << shift;
+        target[x] = mixed;
+    }
+}
+
+// The image's pixels, looked up once for a million dots.
+struct Target {
+    QRgb* bits;
+    qsizetype stride;  // in pixels
+    int width, height;
+};
+
+Target targetOf(QImage& image) {
+    return {reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)),
+            image.width(), image.height()};
+}
+
+void blendOn(const Target& image, const Stamp& stamp, QPoint at) {
+    at += stamp.offset;
+    // Only the stamp's part over the image.
+    const int left = std::max(0, -at.x()), right = std::min(stamp.width, image.width - at.x());
+    const int top = std::max(0, -at.y()), bottom = std::min(stamp.height, image.height - at.y());
+    if (left >= right || top >= bottom) return;
+    const QRgb* source = stamp.pixels.data() + qsizetype(top) * stamp.width + left;
+    QRgb* target = image.bits + (at.y() + top) * image.stride + at.x() + left;
+    for (int y = top; y < bottom; ++y, source += stamp.width, target += image.stride)
+        blendPixels(target, source, right - left);
+}
+
+}  // namespace
+
+void blendRow(QRgb* target, const QRgb* source, int count) {
+    blendPixels(target, source, count);
+}
+
+void blend(QImage& image, const Stamp& stamp, QPoint at) {
+    blendOn(targetOf(image), stamp, at);
 }
 
 }  // namespace ui::raster
@@ -100,6 +178,8 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         last_ = nullptr;
         lastKey_ = ~0ull;
     }
+    // Detached here if shared, so the pixels stay where they are until the end.
+    const raster::Target target = raster::targetOf(image_);
     const double margin = 64 * ratio;
     const core::View view{.pixelsPerTwip = ratio / kTwipsPerPixel,
                           .widthScale = ratio,
@@ -119,6 +199,9 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         if (pending.any) raster::fill(image_, pending.span, pending.colour);
         pending.any = false;
     };
+    // The last dot's sprite, asked for again only when the colour or width changes.
+    const Sprite* sprite = nullptr;
+    quint64 spriteKey = ~0ull;
     core::forEachShown(
         drawing.operations(), painted_, view,
         [&](const QLineF& segment, int width, quint32 packed) {
@@ -144,11 +227,10 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
             pending = {*span, rgb, from, true};
         },
         [&](QPointF at, int width, quint32 packed) {
-            const Sprite& sprite = dotSprite(packed, width);
-            if (!(sprite.keepsOwnColour && pending.colour == colour(packed).rgb())) flush();
-            raster::blend(
-                image_, sprite.image,
-                at.toPoint() - QPoint(sprite.image.width() / 2, sprite.image.height() / 2));
+            const quint64 key = (quint64(packed) << 16) | quint64(width);
+            if (key != spriteKey) sprite = &dotSprite(packed, width), spriteKey = key;
+            if (!(sprite->keepsOwnColour && pending.colour == sprite->colour)) flush();
+            raster::blendOn(target, sprite->stamp, at.toPoint() - sprite->centre);
         });
     flush();
     painted_ = drawing.operations().size();
@@ -166,20 +248,20 @@ const Rasteriser::Sprite& Rasteriser::dotSprite(quint32 colourValue, int width) 
     lastKey_ = key;
     if (auto found = dots_.find(key); found != dots_.end()) return *(last_ = &*found);
     const int side = width + 2;
-    Sprite sprite{QImage(side, side, QImage::Format_ARGB32_Premultiplied), false};
-    sprite.image.fill(Qt::transparent);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     {
-        QPainter p(&sprite.image);
+        QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(colour(colourValue));
         p.drawEllipse(QRectF(1, 1, width, width));
     }
-    QImage over(side, side, QImage::Format_RGB32);
     const QRgb own = colour(colourValue).rgb();
+    Sprite sprite{raster::stampOf(image), QPoint(side / 2, side / 2), own, true};
+    QImage over(side, side, QImage::Format_RGB32);
     over.fill(own);
-    raster::blend(over, sprite.image, QPoint(0, 0));
-    sprite.keepsOwnColour = true;
+    raster::blend(over, sprite.stamp, QPoint(0, 0));
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x) sprite.keepsOwnColour &= over.pixel(x, y) == own;
     return *(last_ = &*dots_.insert(key, sprite));

@@ -13,10 +13,43 @@
 #include <QImage>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
 namespace ui {
+
+namespace raster {
+// The pixels of a line `width` pixels wide within an image: along its major axis (rows
+// when steep) from `first` to `last`, and across from `minor` (rounded down) onwards,
+// `slope` further at each step.
+struct Span {
+    bool steep = false;
+    long first = 0, last = 0;
+    double minor = 0, slope = 0;
+    int width = 0;
+};
+std::optional<Span> spanOf(const QImage& image, const QLineF& segment, int width);
+void fill(QImage& image, const Span& span, QRgb colour);
+// A solid line `width` pixels wide with flat ends, in image pixels.
+void line(QImage& image, const QLineF& segment, int width, QRgb colour);
+
+// A premultiplied sprite made ready to blend: only the rectangle where it shows (its
+// alpha is not 0), its pixels row by row.
+struct Stamp {
+    QPoint offset;  // of that rectangle within the sprite
+    int width = 0, height = 0;
+    std::vector<QRgb> pixels;
+};
+Stamp stampOf(const QImage& sprite);
+// Each byte of the image's pixels under the stamp becomes the stamp's byte plus the
+// image's times (255 − the stamp's alpha) / 255, rounded down: a pixel where the
+// stamp's alpha is 0 stays as it was, one where it is 255 takes the stamp's colour.
+// `at` is where the sprite's top-left corner lands.
+void blend(QImage& image, const Stamp& stamp, QPoint at);
+// The same, over `count` pixels in a row.
+void blendRow(QRgb* target, const QRgb* source, int count);
+}  // namespace raster
 
 class Rasteriser {
 public:
@@ -34,7 +67,9 @@ public:
 
 private:
     struct Sprite {
-        QImage image;
+        raster::Stamp stamp;
+        QPoint centre;        // from the sprite's top-left corner
+        QRgb colour;          // its own, opaque
         bool keepsOwnColour;  // blended over its own colour, leaves it unchanged
     };
     const Sprite& dotSprite(quint32 colour, int width);
@@ -51,23 +86,5 @@ private:
 
 // Replays a drawing onto any painter as vectors.
 using painting::replay;
-
-namespace raster {
-// The pixels of a line `width` pixels wide within an image: along its major axis (rows
-// when steep) from `first` to `last`, and across from `minor` (rounded down) onwards,
-// `slope` further at each step.
-struct Span {
-    bool steep = false;
-    long first = 0, last = 0;
-    double minor = 0, slope = 0;
-    int width = 0;
-};
-std::optional<Span> spanOf(const QImage& image, const QLineF& segment, int width);
-void fill(QImage& image, const Span& span, QRgb colour);
-// A solid line `width` pixels wide with flat ends, in image pixels.
-void line(QImage& image, const QLineF& segment, int width, QRgb colour);
-// A premultiplied sprite blended over the image with its top-left corner at `at`.
-void blend(QImage& image, const QImage& sprite, QPoint at);
-}  // namespace raster
 
 }  // namespace ui

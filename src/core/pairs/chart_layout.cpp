@@ -10,7 +10,6 @@ using namespace Qt::StringLiterals;
 namespace core::pairs {
 namespace {
 
-constexpr double kCell = 45;  // twips, three pixels
 constexpr quint8 kTaken = 1;
 
 }  // namespace
@@ -25,14 +24,6 @@ Occupancy::Occupancy(const QRectF& area) : area_(area) {
     rows_ = std::max(1, int(std::ceil(area.height() / kCell)));
     taken_.assign(size_t(columns_) * size_t(rows_), 0);
     points_.assign(taken_.size(), 0);
-}
-
-int Occupancy::column(double x) const {
-    return std::clamp(int(std::floor((x - area_.left()) / kCell)), 0, columns_ - 1);
-}
-
-int Occupancy::row(double y) const {
-    return std::clamp(int(std::floor((y - area_.top()) / kCell)), 0, rows_ - 1);
 }
 
 void Occupancy::markSegment(QPointF a, QPointF b) {
@@ -51,11 +42,6 @@ void Occupancy::markBox(const QRectF& box) {
     for (int r = row(box.top()); r <= row(box.bottom()); ++r)
         for (int c = column(box.left()); c <= column(box.right()); ++c)
             taken_[size_t(r) * size_t(columns_) + size_t(c)] |= kTaken;
-}
-
-void Occupancy::addPoint(QPointF p) {
-    if (!area_.contains(p)) return;
-    ++points_[size_t(row(p.y())) * size_t(columns_) + size_t(column(p.x()))];
 }
 
 void Occupancy::addPoints(const Occupancy& other) {

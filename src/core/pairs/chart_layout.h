@@ -12,6 +12,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace core::pairs {
@@ -35,16 +37,25 @@ public:
     explicit Occupancy(const QRectF& area = {});
     void markSegment(QPointF a, QPointF b);
     void markBox(const QRectF& box);
-    void addPoint(QPointF p);
+    // Inline: a scatter adds each of a million points.
+    void addPoint(QPointF p) {
+        if (inside_(p)) ++points_[size_t(row(p.y())) * size_t(columns_) + size_t(column(p.x()))];
+    }
     // The points another occupancy of the same area holds, added to these.
     void addPoints(const Occupancy& other);
     bool isFree(const QRectF& box) const;  // no line nor caption in it
     qint64 pointsIn(const QRectF& box) const;
 
 private:
-    int column(double x) const;
-    int row(double y) const;
+    static constexpr double kCell = 45;  // twips, three pixels
+    int column(double x) const {
+        return std::clamp(int(std::floor((x - area_.left()) / kCell)), 0, columns_ - 1);
+    }
+    int row(double y) const {
+        return std::clamp(int(std::floor((y - area_.top()) / kCell)), 0, rows_ - 1);
+    }
     QRectF area_;
+    Inside inside_{area_};
     int columns_ = 0, rows_ = 0;
     std::vector<quint8> taken_;
     std::vector<qint32> points_;

@@ -70,6 +70,8 @@ class PairChartsTest : public QObject {
 private slots:
     void initTestCase() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
     void scatterOfFourPairs();
+    void manyPointsAsOneByOne_data();
+    void manyPointsAsOneByOne();
     void axesFitTheData_data();
     void axesFitTheData();
     void captionsClear_data();
@@ -102,6 +104,37 @@ void PairChartsTest::scatterOfFourPairs() {
     for (const QString& s : {u"G(2,5 ; 4)"_s, u"Moindres carrés : y = 1,4x + 0,5"_s,
                              u"r = 0,99 ; r² = 0,98"_s, u"Nuage de points"_s})
         QVERIFY2(t.contains(s), qPrintable(t.join(u" | "_s)));
+}
+
+void PairChartsTest::manyPointsAsOneByOne_data() {
+    QTest::addColumn<int>("count");
+    QTest::newRow("a thousand") << 1000;
+    QTest::newRow("enough to be split in halves") << 150001;
+}
+
+// However many, each pair's dot stands where the axes put it, in order, and the captions
+// avoid the same points as when they are counted one by one.
+void PairChartsTest::manyPointsAsOneByOne() {
+    QFETCH(int, count);
+    const Pairs p = cloud(count, 150);
+    const auto base = scatterBase(p, 2);
+    QVERIFY(base);
+    const core::Repere& r = base->frame.repere;
+    Occupancy counted(r.zone);
+    std::size_t i = 0;
+    for (const auto& op : base->chart.drawing.operations()) {
+        if (op.kind != Kind::Dot) continue;
+        const QPointF at = r.point(p.x[i], p.y[i]);
+        QVERIFY2(op.x1 == float(at.x()) && op.y1 == float(at.y()), qPrintable(QString::number(i)));
+        counted.addPoint(at);
+        ++i;
+    }
+    QCOMPARE(i, p.size());
+    const QRectF z = r.zone;
+    for (const QRectF& box :
+         {z, QRectF(z.topLeft(), z.size() / 2), QRectF(z.center(), z.size() / 3),
+          QRectF(z.left() + 400, z.top() + 300, 600, 450)})
+        QCOMPARE(base->points.pointsIn(box), counted.pointsIn(box));
 }
 
 // Worked by hand: a twentieth of the range of room each side, stopped at 0 when the data
