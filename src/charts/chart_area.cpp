@@ -67,7 +67,7 @@ void ChartArea::placeLabels(core::Drawing& drawing) {
 }
 
 void ChartArea::request(int index) {
-    model_.choix_graphe = qint16(index);
+    model_.setChoixGraphe(qint16(index));
     controls_.timer->setInterval(100);
 }
 

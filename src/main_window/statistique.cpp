@@ -245,7 +245,7 @@ void statistique::Form_Load() {
     using namespace dexo_mod;
     core::ResumeNext resume;
     for (int i = 0; i < Option_graph.count(); ++i) resume([&] { Option_graph(i).setValue(false); });
-    for (int i = 0; i < 10; ++i) resume([&] { couleurs(i) = core::kCouleurs[i]; });
+    for (int i = 0; i < 10; ++i) resume([&] { modele().setCouleur(i, core::kCouleurs[i]); });
     resume([&] { List1->append(QStringLiteral("0")); });
     calculer_bilan();
     // The series a start shows is nothing of the learner's to lose.

@@ -3,7 +3,6 @@
 #include "core/model.h"
 #include "core/random.h"
 #include "core/resume_next.h"
-#include "core/second_list_text.h"
 
 #include <cmath>
 #include <vector>
@@ -21,22 +20,21 @@ bool SecondList::beingWritten() const {
 }
 
 void SecondList::toggleIncluded() {
-    model_.prendre_liste2 = core::Variant(!model_.prendre_liste2.isTrue());
+    model_.setPrendreListe2(core::Variant(!model_.prendre_liste2.isTrue()));
 }
 
-void SecondList::write(int n, bool summarise) {
-    const QString text = second_list::texteDe(model_.valeurs_liste2, n);
-    model_.maj_liste2 = -1;
+void SecondList::write(const std::vector<double>& values, bool summarise) {
+    const QString text = model_.ecrireListe2(values, summarise);
+    model_.setMajListe2(-1);
     box_->setText(text);
-    model_.maj_liste2 = 0;
-    model_.ecrireListe2(n, text, summarise);
+    model_.setMajListe2(0);
 }
 
 void SecondList::fillAtRandom() {
     constexpr int kDraws = 6;
-    for (int i = 0; i < kDraws; ++i)
-        model_.valeurs_liste2(i) = std::floor(core::Random::next() * 100.0f);
-    write(kDraws, true);
+    std::vector<double> values;
+    for (int i = 0; i < kDraws; ++i) values.push_back(std::floor(core::Random::next() * 100.0f));
+    write(values, true);
 }
 
 // Values placed by rank: the rank of a value is the number of values less than or
@@ -52,11 +50,12 @@ void SecondList::sort(bool ascending) {
         for (int j = 0; j < n; ++j)
             if (copy[size_t(i)] >= copy[size_t(j)]) ++rank[size_t(i)];
     std::vector<int> alreadyPlaced(size_t(n) + 1, 0);
+    std::vector<double> placed(size_t(n), 0.0);
     for (int i = 0; i < n; ++i) {
         const int r = rank[size_t(i)];
         const int before = alreadyPlaced[size_t(r)]++;
         const int place = ascending ? r - 1 - before : n - r + before;
-        model_.valeurs_liste2(place) = copy[size_t(i)];
+        placed.at(size_t(place)) = copy[size_t(i)];
     }
-    write(n, false);
+    write(placed, false);
 }

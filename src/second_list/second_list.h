@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+#include <vector>
+
 namespace core {
 class Modele;
 }
@@ -30,8 +32,9 @@ public:
     void sort(bool ascending);
 
 private:
-    // The program writes n values into the box; `summarise` when they are new.
-    void write(int n, bool summarise);
+    // The program writes `values` into the model and the box; `summarise` when they are
+    // new.
+    void write(const std::vector<double>& values, bool summarise);
 
     ui::MultiLineTextBox* box_;
     core::Modele& model_;
