@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     program::prepare();
-    statistique& window = statistique::instance();
+    statistique& window = program::mainWindow();
     // A bad file says why first; the window then opens as at any start.
     if (!command.file.isEmpty()) window.ouvrirSerie(command.file);
     // Keeping the work starts once the window shows, and offers first what a program

@@ -146,10 +146,10 @@ int exporter(const core::Command& commande) {
     }
     // The series as the window would hold it once the file is opened.
     core::Modele modele;
-    for (int i = 0; i < 10; ++i) modele.couleurs(i) = core::kCouleurs[i];
+    for (int i = 0; i < 10; ++i) modele.setCouleur(i, core::kCouleurs[i]);
     modele.calculer_bilan(lecture.series->first);
     modele.lireListe2(lecture.series->second.join(u"\r\n"_s));
-    modele.prendre_liste2 = core::Variant(commande.second);
+    modele.setPrendreListe2(core::Variant(commande.second));
     const core::ChartKind kind = commande.graphique;
     const core::Surface surface;
     core::Drawing dessin = core::chart(modele, kind, surface);

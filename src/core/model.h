@@ -2,9 +2,10 @@
 
 // The data every window shares: the first series as its items' texts, the second as
 // the values read from its text, their summaries, and the module data the charts and
-// the exercise use, under the names the program's routines give them. The list box
-// and the text box of the main window show it; they are kept in step with it by the
-// handlers that change them, and every other reader (the parameters window, files,
+// the exercise use, under the names the program's routines give them. It is the only
+// writer of its data, and says by its signals what changed. The list box and the text
+// box of the main window show it; they are kept in step with it by the handlers that
+// change them, and every other reader (the parameters window, files,
 // the clipboard, the command line, the charts) reads it here.
 
 #include "core/second_list_text.h"
@@ -22,35 +23,45 @@ class Modele : public QObject {
     Q_OBJECT
 
 public:
+    // What the model holds, read under the names the routines give it; only the methods
+    // below write it, each saying so by a signal.
+
     // The first series: the items of List1 at the engine's last run.
-    QStringList serie1;
+    const QStringList& serie1 = serie1_;
     // 0: largest value of the first series, 1: smallest, 2: mean. The first two keep
     // the first item's text until a later item replaces it.
-    Table<Variant, 11> bilan_liste1;
+    const Table<Variant, 11>& bilan_liste1 = bilan_liste1_;
     // Items of the first series at the engine's last run (16-bit integer).
-    Variant effectif_total;
+    const Variant& effectif_total = effectif_total_;
     // The second series' text as last read or written.
-    QString texte_liste2;
+    const QString& texte_liste2 = texte_liste2_;
     // 0: largest, 1: smallest, 2: mean of the second list.
-    Table<Variant, 11> bilan_liste2;
-    second_list::Valeurs valeurs_liste2;
-    Variant effectif_liste2;
+    const Table<Variant, 11>& bilan_liste2 = bilan_liste2_;
+    const second_list::Valeurs& valeurs_liste2 = valeurs_liste2_;
+    const Variant& effectif_liste2 = effectif_liste2_;
     // Whether the charts take the second list into account (Boolean).
-    Variant prendre_liste2;
+    const Variant& prendre_liste2 = prendre_liste2_;
     // Set (-1) while the program itself rewrites the second list's text box.
-    qint16 maj_liste2 = 0;
+    const qint16& maj_liste2 = maj_liste2_;
     // Packed colours the pie draws its sectors from.
-    Table<double, 11> couleurs;
+    const Table<double, 11>& couleurs = couleurs_;
     // The chart chosen in the exercise window, drawn on the main window's next tick.
-    qint16 choix_graphe = 0;
+    const qint16& choix_graphe = choix_graphe_;
 
     // The engine's run over the first series' items: the summary worked out and kept,
     // and its lines ("Valeur max= …" and so on) returned for the list under the series.
     QStringList calculer_bilan(const QStringList& items);
+    // One figure of the first series' summary replaced (a chart raises the largest).
+    void setBilanListe1(int index, const Variant& value);
     // The second list's text read as it changed: its first values and their summary.
     void lireListe2(const QString& texte);
-    // The second list now holds n values written by the program (`texte` shows them).
-    void ecrireListe2(int n, const QString& texte, bool resumer);
+    // The program writes `valeurs` as the second list's first values; their summary too
+    // when they are new (`resumer`). Returns the text that shows them.
+    QString ecrireListe2(const std::vector<double>& valeurs, bool resumer);
+    void setPrendreListe2(const Variant& prendre);
+    void setMajListe2(qint16 maj);
+    void setCouleur(int index, double couleur);
+    void setChoixGraphe(qint16 choix);
     // The values the charts and parameters take from the second list.
     std::vector<double> serie2() const;
     // Every value of the second list as written, however many: what a file keeps.
@@ -64,9 +75,24 @@ signals:
     void serie1Changee();
     // After every reading of the second list, and after its random fill and sorts.
     void serie2Changee();
+    // After any other change: a summary figure, whether the second list counts, the
+    // colours, the chart asked for, the second list's writing flag.
+    void donneesChangees();
 
 private:
     void resumerListe2(int n);
+
+    QStringList serie1_;
+    Table<Variant, 11> bilan_liste1_;
+    Variant effectif_total_;
+    QString texte_liste2_;
+    Table<Variant, 11> bilan_liste2_;
+    second_list::Valeurs valeurs_liste2_;
+    Variant effectif_liste2_;
+    Variant prendre_liste2_;
+    qint16 maj_liste2_ = 0;
+    Table<double, 11> couleurs_;
+    qint16 choix_graphe_ = 0;
 };
 
 }  // namespace core

@@ -353,7 +353,7 @@ void apresLeGraphique(Modele& modele, ChartKind kind) {
     ResumeNext resume;
     Variant plusGrande = modele.bilan_liste1(0);
     relever(resume, modele, plusGrande);
-    modele.bilan_liste1(0) = plusGrande;
+    modele.setBilanListe1(0, plusGrande);
 }
 
 QString descriptionDuGraphique(const Drawing& dessin, ChartKind kind) {

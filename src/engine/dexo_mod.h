@@ -15,15 +15,16 @@ using core::Variant;
 // The program's model, made at first use.
 core::Modele& modele();
 
-inline Table<Variant, 11>& bilan_liste1 = modele().bilan_liste1;
-inline Variant& effectif_total = modele().effectif_total;
-inline Table<Variant, 11>& bilan_liste2 = modele().bilan_liste2;
-inline second_list::Valeurs& valeurs_liste2 = modele().valeurs_liste2;
-inline Variant& effectif_liste2 = modele().effectif_liste2;
-inline Variant& prendre_liste2 = modele().prendre_liste2;
-inline qint16& maj_liste2 = modele().maj_liste2;
-inline Table<double, 11>& couleurs = modele().couleurs;
-inline qint16& choix_graphe = modele().choix_graphe;
+// Read-only: the model's methods write them.
+inline const Table<Variant, 11>& bilan_liste1 = modele().bilan_liste1;
+inline const Variant& effectif_total = modele().effectif_total;
+inline const Table<Variant, 11>& bilan_liste2 = modele().bilan_liste2;
+inline const second_list::Valeurs& valeurs_liste2 = modele().valeurs_liste2;
+inline const Variant& effectif_liste2 = modele().effectif_liste2;
+inline const Variant& prendre_liste2 = modele().prendre_liste2;
+inline const qint16& maj_liste2 = modele().maj_liste2;
+inline const Table<double, 11>& couleurs = modele().couleurs;
+inline const qint16& choix_graphe = modele().choix_graphe;
 
 // Every datum back to its empty start, as in a new run of the program.
 void reinitialiser();

@@ -6,12 +6,15 @@
 #include "core/individuals/examples.h"
 #include "main_window/statistique.h"
 #include "ui/guarded.h"
+#include "ui/message_box.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -116,4 +119,14 @@ void statistique::createMenuBar() {
     QMenu* aide = menu(menuBar(), QStringLiteral("&Aide"), "mnuAide");
     mnuAPropos = item(aide, QStringLiteral("À &propos de Statistique"), "mnuAPropos", Keys(),
                       &statistique::mnuAPropos_Click);
+}
+
+void statistique::mnuAPropos_Click() {
+    ui::messageBox(
+        u"Statistique %1\n\n"
+        "Un petit programme pour apprendre la statistique descriptive : une série, "
+        "ses paramètres et ses graphiques.\n\n"
+        "Logiciel libre, sous licence GNU GPL version 3 ou ultérieure."_s.arg(
+            QStringLiteral(STATISTIQUE_VERSION)),
+        u"À propos de Statistique"_s);
 }

@@ -222,6 +222,10 @@ void prepare() {
     standardFont.emplace();
 }
 
+statistique& mainWindow() {
+    return statistique::instance();
+}
+
 // The windows beyond the main one are made on first use and wired here: each reads the
 // data it is given and asks, by its signals, for what it wants done elsewhere.
 void wireWindows(statistique& main) {

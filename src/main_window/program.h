@@ -15,6 +15,8 @@ namespace program {
 
 // The toolkit's look and the program's title, the same for the program and its tests.
 void prepare();
+// The main window, made at the first call; end() closes it.
+statistique& mainWindow();
 // Makes the newer windows reachable from the main window's menus and wires their
 // requests; show() does it, tests that never show the window may.
 void wireWindows(statistique& main);

@@ -2,6 +2,7 @@
 // settings. One that has gone says so, and is taken out of the list when chosen.
 
 #include "main_window/statistique.h"
+#include "series_io/series_files.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 
@@ -54,7 +55,7 @@ void statistique::mnuRecent_Click(const core::Recent& recent) {
         return;
     }
     if (recent.genre == core::Recent::Genre::Serie) {
-        if (modificationsTraitees()) ouvrirSerie(recent.chemin);
+        if (seriesFiles_->changesDealtWith()) ouvrirSerie(recent.chemin);
         return;
     }
     emit tableFileRequested(recent.chemin);

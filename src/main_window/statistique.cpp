@@ -1,11 +1,14 @@
 #include "main_window/statistique.h"
 
+#include "charts/chart_area.h"
 #include "core/key_filter.h"
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "core/series_charts.h"
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
+#include "second_list/second_list.h"
+#include "series_io/series_files.h"
 #include "ui/look.h"
 #include "ui/style.h"
 
@@ -49,6 +52,17 @@ statistique::statistique()
                             {u"EXERCICE"_s, {8400, 7800, 1215, 495}, {.back = kExercise}, {}});
     Timer1 = new ui::Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    core::Modele& model = dexo_mod::modele();
+    chartArea_ = new ChartArea(this,
+                               {.picture = Picture1,
+                                .labels = &Label_graph,
+                                .labels2 = &Label_graph2,
+                                .buttons = &Option_graph,
+                                .series = List1,
+                                .timer = Timer1},
+                               model);
+    secondList_ = new SecondList(this, Text_liste2, model);
+    seriesFiles_ = new SeriesFiles(this, model);
     ui::applyTabOrder(this);
     createMenuBar();
     wireEvents();
@@ -211,6 +225,11 @@ void statistique::wireEvents() {
     clicks(Command_asc, &statistique::Command_asc_Click);
     clicks(Command_desc, &statistique::Command_desc_Click);
     clicks(Command_enonce, &statistique::Command_enonce_Click);
+    connect(seriesFiles_, &SeriesFiles::seriesReplaced, this,
+            [this](const core::TwoSeries& series, const QString& step) {
+                avecAnnulation(step, [&] { chargerSerie(series); });
+            });
+    connect(seriesFiles_, &SeriesFiles::fileNoted, this, &statistique::noterRecent);
     // Pasted, dropped or undone text keeps only what the keys may leave in each box.
     Text1->setInsertionFilter([](QStringView texte) {
         return key_filter::caracteresPermis(texte, core::decimalSeparator(), false);
@@ -226,9 +245,9 @@ void statistique::Form_Load() {
     using namespace dexo_mod;
     core::ResumeNext resume;
     for (int i = 0; i < Option_graph.count(); ++i) resume([&] { Option_graph(i).setValue(false); });
-    for (int i = 0; i < 10; ++i) resume([&] { couleurs(i) = core::kCouleurs[i]; });
+    for (int i = 0; i < 10; ++i) resume([&] { modele().setCouleur(i, core::kCouleurs[i]); });
     resume([&] { List1->append(QStringLiteral("0")); });
     calculer_bilan();
     // The series a start shows is nothing of the learner's to lose.
-    enregistree_ = serie();
+    seriesFiles_->markSaved();
 }

@@ -2,13 +2,13 @@
 
 // The main window: the series in List1 with its summary in List2, the chart area with
 // its two label arrays and four chart buttons, the second list, and the way to the
-// exercise; above them, a menu bar. Controls carry the names the routines use; the
-// handlers are spread over the folders of their subsystems (value editing, frequency,
-// the menu bar and charts out of the window here, charts in charts/, the second list in
-// second_list/, files and the clipboard in series_io/), and each reads as the steps it
-// carries out over the ui/ layer. The other windows are the owner's (program.cpp): the
-// window asks for them by its signals. Skip-and-continue handling (core::ResumeNext) is
-// used where a routine must go on past a failing step.
+// exercise; above them, a menu bar. Controls carry the names the routines use. The
+// window is made of parts, each a class of its own folder given the controls it drives
+// and the model: the chart area (charts/), the second list (second_list/), the series'
+// files and the clipboard (series_io/). The handlers, all defined in this folder, read as
+// the steps they carry out over the parts and the ui/ layer. The other windows are the owner's
+// (program.cpp): the window asks for them by its signals. Skip-and-continue handling
+// (core::ResumeNext) is used where a routine must go on past a failing step.
 
 #include "core/history.h"
 #include "core/recent_files.h"
@@ -29,8 +29,11 @@
 
 #include <functional>
 
+class ChartArea;
 class QAction;
 class QMenu;
+class SecondList;
+class SeriesFiles;
 
 class statistique : public ui::Form, public ui::SingleWindow<statistique> {
     Q_OBJECT
@@ -106,7 +109,7 @@ public:
     // Both series as a file holds them: List1's items and the second list's values.
     core::TwoSeries serie() const;
     // The file that goes with the series; empty when none does.
-    QString fichier() const { return fichier_; }
+    QString fichier() const;
     // Nothing would be lost: the series as saved in their file, or as the program began.
     bool enregistree() const;
     // Series given back after the program stopped: shown with the file they had, marked
@@ -177,9 +180,7 @@ private:
     void sub_graph_effacer();
     void Option_graph_Click(int Index);
     void Timer1_Timer();
-    void montrerGraphique(core::ChartKind kind);
-    core::Surface surfaceDuGraphique() const;
-    void placerEtiquettes(core::Drawing& dessin);
+    ChartArea* chartArea_;
     // Second list
     void Text_liste2_Change();
     void Text_liste2_KeyUp(int keyCode, int shift);
@@ -187,9 +188,7 @@ private:
     void Command_aleatoire2_Click();
     void Command_asc_Click();
     void Command_desc_Click();
-    // The program writes n values into the second list's box; `resumer` when they are new.
-    void ecrireListe2(int n, bool resumer);
-    void trierListe2(bool croissant);
+    SecondList* secondList_;
 
     // The exercise
     void Command_enonce_Click() { emit exerciseRequested(); }
@@ -203,12 +202,7 @@ private:
     void mnuCollerSerie_Click();
     void mnuQuitter_Click();
     void mnuAPropos_Click();
-    bool enregistrerDans(const QString& chemin);
-    // Asks whether to save changes that would be lost; false when the learner cancels.
-    bool modificationsTraitees();
-    void montrerFichier(const QString& chemin, const core::TwoSeries& enregistree);
-    QString fichier_;
-    core::TwoSeries enregistree_;
+    SeriesFiles* seriesFiles_;
     std::function<bool()> beforeClosing_;
 
     // Undo and redo over the changes of the series

@@ -22,15 +22,9 @@ void drawPie() {
 }
 
 void setSecondList(const QList<double>& values) {
-    using namespace dexo_mod;
-    double sum = 0;
-    for (int i = 0; i < values.size(); ++i) {
-        valeurs_liste2(i) = values[i];
-        sum += values[i];
-    }
-    effectif_liste2 = Variant::count(values.size());
-    bilan_liste2(2) = Variant(sum / values.size());
-    prendre_liste2 = Variant(true);
+    core::Modele& model = dexo_mod::modele();
+    model.ecrireListe2({values.begin(), values.end()}, true);
+    model.setPrendreListe2(core::Variant(true));
 }
 
 // Lines leaving a centre: coloured ones are spokes, black ones are edges.
@@ -205,7 +199,7 @@ void PieTest::twoPies() {
 void PieTest::secondPieWithoutSecondList() {
     statistique& window = test::freshStart();
     test::loadSeries({u"4"_s});
-    dexo_mod::prendre_liste2 = Variant(true);
+    dexo_mod::modele().setPrendreListe2(Variant(true));
     drawPie();
     QCOMPARE(linesFrom(kRightCentre, true).size(), 1);
     QVERIFY(linesFrom(kRightCentre, false).isEmpty());

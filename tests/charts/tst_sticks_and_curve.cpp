@@ -25,19 +25,9 @@ void click(int chart) {
 
 // The second list as its reading leaves it: values, count and summary.
 void setSecondList(const QList<double>& values, bool taken = true) {
-    using namespace dexo_mod;
-    for (int i = 0; i < values.size(); ++i) valeurs_liste2(i) = values[i];
-    effectif_liste2 = Variant::count(values.size());
-    double max = values.value(0), min = values.value(0), sum = 0;
-    for (double v : values) {
-        max = std::max(max, v);
-        min = std::min(min, v);
-        sum += v;
-    }
-    bilan_liste2(0) = Variant(max);
-    bilan_liste2(1) = Variant(min);
-    bilan_liste2(2) = Variant(values.isEmpty() ? 0.0 : sum / values.size());
-    prendre_liste2 = Variant(taken);
+    core::Modele& model = dexo_mod::modele();
+    model.ecrireListe2({values.begin(), values.end()}, true);
+    model.setPrendreListe2(core::Variant(taken));
 }
 
 QList<QLineF> stickLines(const QList<double>& xs, const QList<double>& tops) {
@@ -260,7 +250,7 @@ void SticksAndCurveTest::curveWithTheSecondList() {
     statistique& window = test::freshStart();
     test::loadSeries({u"2"_s, u"4"_s, u"6"_s});
     // A value left from an earlier, longer list sits past the count.
-    dexo_mod::valeurs_liste2(2) = 99;
+    dexo_mod::modele().lireListe2(u"0\r\n0\r\n99"_s);
     setSecondList({10, 1});
     click(2);
     // The scale widens to 10, the second list's own largest value: k = Int(4515 / 10).
@@ -273,7 +263,7 @@ void SticksAndCurveTest::curveWithTheSecondList() {
     QCOMPARE(window.List2->itemText(0), u"Valeur max= 6"_s);  // the summary is not rewritten
 
     // The raise lasts: sticks drawn next scale to 10 too.
-    dexo_mod::prendre_liste2 = Variant(false);
+    dexo_mod::modele().setPrendreListe2(Variant(false));
     click(0);
     QCOMPARE(test::linesIn(*window.Picture1, kBlue).last().p2().y(), 4615.0 - 6 * 451);
 }

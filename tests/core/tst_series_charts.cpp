@@ -27,10 +27,10 @@ const QList<double> kExerciseTops = {4435, 4111, 3499, 151, 799, 2779, 3823, 436
 std::unique_ptr<core::Modele> modele(const QStringList& serie1, const QStringList& serie2 = {},
                                      bool prise = false) {
     auto m = std::make_unique<core::Modele>();
-    for (int i = 0; i < 10; ++i) m->couleurs(i) = core::kCouleurs[i];
+    for (int i = 0; i < 10; ++i) m->setCouleur(i, core::kCouleurs[i]);
     m->calculer_bilan(serie1);
     m->lireListe2(serie2.join(u"\r\n"_s));
-    m->prendre_liste2 = core::Variant(prise);
+    m->setPrendreListe2(core::Variant(prise));
     return m;
 }
 

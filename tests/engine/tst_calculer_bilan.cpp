@@ -115,7 +115,7 @@ void CalculerBilanTest::firstItemKeepsItsTextUntilReplaced() {
 
 void CalculerBilanTest::leavesOtherDataAlone() {
     statistique& window = test::freshStart();
-    for (int i = 3; i <= 10; ++i) dexo_mod::bilan_liste1(i) = Variant(double(i));
+    for (int i = 3; i <= 10; ++i) dexo_mod::modele().setBilanListe1(i, Variant(double(i)));
     window.List1->clearItems();
     dexo_mod::calculer_bilan();
     QVERIFY(dexo_mod::bilan_liste1(2).type() == Variant::Type::Integer);  // 0 / 0 left the 0

@@ -86,9 +86,9 @@ void ReadingTest::keepsCellsPastTheCount() {
 void ReadingTest::ignoresItsOwnRewrites() {
     statistique& window = test::freshStart();
     window.Text_liste2->setText(u"4\r\n6"_s);
-    dexo_mod::maj_liste2 = -1;
+    dexo_mod::modele().setMajListe2(-1);
     window.Text_liste2->setText(u"9\r\n9\r\n9"_s);
-    dexo_mod::maj_liste2 = 0;
+    dexo_mod::modele().setMajListe2(0);
     QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 2.0);
     QCOMPARE(dexo_mod::bilan_liste2(2).toDouble(), 5.0);
 }
