@@ -50,6 +50,7 @@ statistique::statistique()
     Timer1 = new ui::Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     ui::applyTabOrder(this);
+    historique_.setUndoLimit(core::kEtapesGardees);
     createMenuBar();
     wireEvents();
     setAcceptDrops(true);

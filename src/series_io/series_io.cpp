@@ -75,6 +75,7 @@ bool statistique::ouvrirSerie(const QString& chemin) {
 void statistique::montrerFichier(const QString& chemin, const core::TwoSeries& enregistree) {
     fichier_ = chemin;
     enregistree_ = enregistree;
+    historique_.setClean();
     setWindowTitle(chemin.isEmpty() ? u"Statistique"_s : u"Statistique - "_s + nomDe(chemin));
 }
 
@@ -106,6 +107,7 @@ void statistique::recupererSerie(const QStringList& liste1, const QString& texte
     montrerFichier(fichier, {});
     // No series passes for this one: nothing of it was saved.
     enregistree_ = {{u"\u0000"_s}, {}};
+    historique_.resetClean();
 }
 
 bool statistique::modificationsTraitees() {
