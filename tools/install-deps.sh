@@ -7,9 +7,10 @@ set -eu
 # gives the key codes the keyboard map of the X server; libzip-dev opens the spreadsheet
 # files (.ods, .xlsx), which are zip archives. The tests read sheets Gnumeric wrote
 # (ssconvert), and the bench reads the same survey with pandas; the pupils' sheets are
-# read back as text with poppler's pdftotext.
+# read back as text with poppler's pdftotext. Qt's CMake functions for translations
+# (qt6-tools-dev) run lrelease (qt6-l10n-tools) on the command line's English texts.
 build_packages="g++ make cmake ninja-build ccache pkgconf qt6-base-dev qt6-svg-dev libxkbcommon-dev libxcb1-dev \
-libzip-dev qt6-translations-l10n fonts-liberation"
+libzip-dev qt6-translations-l10n fonts-liberation qt6-tools-dev qt6-l10n-tools"
 test_packages="$build_packages xvfb xauth x11-xkb-utils xdotool imagemagick python3 python3-pil \
 python3-pyatspi python3-xlib at-spi2-core dbus dbus-bin x11-utils \
 dpkg-dev desktop-file-utils lintian appstream libbenchmark-dev clang clang-format \

@@ -131,7 +131,8 @@ int run(int argc, char* argv[], const QStringList& arguments) {
             p.positionalArguments().front()));
     const QString file = p.value(u"individuals"_s);
     const core::Reading<Dataset> reading = readIndividualsFile(file);
-    if (!reading) throw Refusal{explain(reading.error, QFileInfo(file).fileName())};
+    if (!reading)
+        throw Refusal{core::individuals::explain(reading.error, QFileInfo(file).fileName())};
     const Dataset& d = *reading.value;
     const core::Reading<Filter> filter = parseFilter(p.value(u"filter"_s), d);
     if (!filter) refuse(u"le filtre ne se lit pas : "_s + filterFault(filter.error));

@@ -1,99 +1,31 @@
 #include "core/command_line.h"
 
 #include <QCommandLineParser>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
 namespace core {
 namespace {
 
+// The texts are written in French, and an English locale reads them from the English
+// translation compiled into the core's resources (core/translations). The command line
+// is read before any application object exists, where QCoreApplication::translate has no
+// translator to ask, and one process may ask for both languages: the translator is asked
+// directly.
+QString said(const char* french, bool english) {
+    if (english) {
+        static QTranslator translator;
+        static const bool loaded = translator.load(u":/translations/statistique_en.qm"_s);
+        if (loaded)
+            if (QString text = translator.translate("command_line", french); !text.isEmpty())
+                return text;
+    }
+    return QString::fromUtf8(french);
+}
+
 QString usage(bool english) {
-    if (english)
-        return uR"(Usage: statistique [FILE] [OPTIONS]
-Learn descriptive statistics: build a series, read its parameters, draw its charts.
-
-  FILE                 a series to open: a CSV file (two columns at most) or one
-                       value per line
-  --stats FILE         print the parameters of FILE's series and exit
-  --stats --table=TABLE
-                       print the parameters of a table of counts (values and
-                       counts, or classes and counts) and exit
-  --threshold=T        with --table: also how many values lie above and below T
-  --table=TABLE --chart=KIND --export=OUTPUT
-                       write the table's chart to OUTPUT and exit; KIND is bars,
-                       histogram, cumulative, cumulative-percent or box
-  --deciles            with a table's box plot: whiskers to D1 and D9
-  --exercice=EXERCISE --solution [--serie=N]
-                       print the exercise's statement, data, answers and worked
-                       solutions, with the data of series N if given, and exit
-  --moodle=EXERCISES --variants=K [--serie=S] --export=QUIZ.xml
-                       write the exercises (files separated by commas) as a Moodle
-                       XML quiz, each question in K variants with the data of
-                       series S, S + 1…, and exit
-  --gift=EXERCISES --variants=K [--serie=S] --export=QUIZ.gift
-                       the same in the GIFT format
-  --sheets=E1.json[,E2.json…] --pupils=N|FILE [--serie=S] --export=SHEETS.pdf
-                       [--answer-key=KEY.pdf]
-                       write one sheet per pupil (N pupils, or the names of FILE:
-                       one a line, or a CSV column), pupil i with the data of
-                       series S + i − 1 (S is 1 if not given), and their answer key
-  --simulate --p=P --n=N --samples=K [--serie=S]
-                       simulate K samples of size N of a proportion P (0.5, 1/6…)
-                       and print their frequencies' mean, standard deviation s and
-                       the shares within p ± s, 2s, 3s and p ± 1/√n
-  --simulate --population=FILE --n=N --samples=K [--serie=S]
-                       the same for the means of samples drawn from FILE's series
-                       or table of counts, with the share within μ ± 2σ/√n
-  --simulate ... --chart=frequencies|fluctuation|large-numbers --export=OUTPUT
-                       write the histogram of the frequencies, s against 1/√n, or
-                       the running frequency of N draws to OUTPUT
-  --pairs=PAIRS --stats [--fit=FIT]... [--predict-x=X] [--predict-y=Y]
-                       print the statistics of a CSV file of pairs (x, y): means,
-                       variances, covariance, correlation, least squares and
-                       Mayer's line; FIT (least-squares, mayer or exponential)
-                       adds its rows, X and Y the estimates of y and of x
-  --pairs=PAIRS --chart=scatter|residuals [--fit=FIT]... --export=OUTPUT
-                       write the scatter plot with its fits, or the residuals
-  --pairs=INDIVIDUALS --x=V --y=W [--filter=E] ...
-                       the same for two numeric variables of a file of
-                       individuals, of the individuals the filter keeps
-  --pairs=PAIRS [--x=V --y=W [--filter=E]]
-                       without --stats or --chart, open the window of two
-                       variables on them
-  --lorenz=SHARES --stats
-                       print the Gini index of cumulated shares (population,
-                       mass) or of a table of classes and counts
-  --lorenz=SHARES --chart=lorenz --export=OUTPUT
-                       write the Lorenz curve
-  --decimals=N         with --pairs or --lorenz: N decimals (3 if not given)
-  --chart=KIND         the chart to draw: sticks, curve, both or pie
-  --second             take the second series (column 2) into account
-  --export=OUTPUT      write FILE's chart to OUTPUT (.png, .svg or .pdf) and exit
-  --individuals=FILE --variables
-                       print the variables of a file of individuals (CSV, .ods,
-                       .xlsx): kind, count, missing values
-  --individuals=FILE --stats --variable=V
-                       print V's parameters (numeric) or its modalities with
-                       counts and frequencies (qualitative)
-  --individuals=FILE --variable=V --classes=WIDTH [--start=START]
-                       print V's counts in classes [a ; b[ of equal width
-  --individuals=FILE --crosstab=A,B [--percentages=row|column|total]
-                       print the cross table of A and B with its totals
-  --filter=FILTER      with --individuals: only the individuals the filter
-                       keeps, e.g. --filter='Sexe = "F" ET [Taille (cm)] > 160'
-  --order=ORDER        with --individuals: modalities in order of appearance,
-                       alphabetical or count (largest first)
-  --qualitative=V      with --individuals: count the numeric variable V as
-                       qualitative (codes such as a postcode); may be repeated
-  --individuals=FILE --variable=V --chart=bars|pie|histogram --export=OUTPUT
-                       write V's chart to OUTPUT
-  -h, --help           print this help and exit
-  -v, --version        print the version and exit
-
-Without --stats or --export, the program opens its window (a graphical session
-is needed).
-)"_s;
-    return uR"(Usage : statistique [FICHIER] [OPTIONS]
+    return said(QT_TRANSLATE_NOOP("command_line", R"(Usage : statistique [FICHIER] [OPTIONS]
 Apprendre la statistique descriptive : une série, ses paramètres, ses graphiques.
 
   FICHIER              une série à ouvrir : un fichier CSV (deux colonnes au plus)
@@ -190,12 +122,13 @@ Apprendre la statistique descriptive : une série, ses paramètres, ses graphiqu
 
 Sans --stats ni --export, le programme ouvre sa fenêtre (il faut une session
 graphique).
-)"_s;
+)"),
+                english);
 }
 
 Command error(const QString& what, bool english) {
     const QString hint =
-        english ? u"Try 'statistique --help'."_s : u"Essayez « statistique --help »."_s;
+        said(QT_TRANSLATE_NOOP("command_line", "Essayez « statistique --help »."), english);
     return {.kind = Command::Kind::Error, .text = what + u'\n' + hint};
 }
 
@@ -210,14 +143,18 @@ QString valueError(const QStringList& arguments, bool english) {
         const QString option = argument.left(equals);
         const QString name = option.mid(argument.startsWith(u"--"_s) ? 2 : 1);
         if (equals >= 0 && kFlags.contains(name))
-            return english ? u"statistique: option '%1' takes no value"_s.arg(option)
-                           : u"statistique : l'option « %1 » ne prend pas de valeur"_s.arg(option);
+            return said(QT_TRANSLATE_NOOP("command_line",
+                                          "statistique : l'option « %1 » ne prend pas de valeur"),
+                        english)
+                .arg(option);
         if (equals < 0 && i + 1 == arguments.size())
-            return english ? u"statistique: option '%1' needs a value"_s.arg(option)
-                           : u"statistique : l'option « %1 » demande une valeur"_s.arg(option);
+            return said(QT_TRANSLATE_NOOP("command_line",
+                                          "statistique : l'option « %1 » demande une valeur"),
+                        english)
+                .arg(option);
     }
-    return english ? u"statistique: the arguments cannot be read"_s
-                   : u"statistique : les arguments ne se lisent pas"_s;
+    return said(QT_TRANSLATE_NOOP("command_line", "statistique : les arguments ne se lisent pas"),
+                english);
 }
 
 }  // namespace
@@ -243,9 +180,11 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString name = (unknown.first().size() == 1 ? u"-"_s : u"--"_s) + unknown.first();
-            return error(english ? u"statistique: unknown option '%1'"_s.arg(name)
-                                 : u"statistique : option inconnue « %1 »"_s.arg(name),
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP("command_line", "statistique : option inconnue « %1 »"),
+                     english)
+                    .arg(name),
+                english);
         }
         return error(valueError(arguments, english), english);
     }
@@ -256,29 +195,35 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return error(english ? u"statistique: one file at most, not %1"_s.arg(files.size())
-                             : u"statistique : un seul fichier, pas %1"_s.arg(files.size()),
-                     english);
+        return error(
+            said(QT_TRANSLATE_NOOP("command_line", "statistique : un seul fichier, pas %1"),
+                 english)
+                .arg(files.size()),
+            english);
     Command command{.file = files.value(0),
                     .chart = parser.value(chart),
                     .second = parser.isSet(second),
                     .output = parser.value(output)};
     const auto needsFile = [&](const QString& option) {
-        return error(english ? u"statistique: %1 needs a FILE"_s.arg(option)
-                             : u"statistique : %1 demande un FICHIER"_s.arg(option),
-                     english);
+        return error(
+            said(QT_TRANSLATE_NOOP("command_line", "statistique : %1 demande un FICHIER"), english)
+                .arg(option),
+            english);
     };
     if (parser.isSet(exercise) || parser.isSet(solution) || parser.isSet(serie)) {
         if (!parser.isSet(exercise) || !parser.isSet(solution))
-            return error(english ? u"statistique: --exercice goes with --solution"_s
-                                 : u"statistique : --exercice va avec --solution"_s,
+            return error(said(QT_TRANSLATE_NOOP("command_line",
+                                                "statistique : --exercice va avec --solution"),
+                              english),
                          english);
         if (!command.file.isEmpty() || parser.isSet(stats) || parser.isSet(table) ||
             parser.isSet(output) || parser.isSet(chart) || parser.isSet(second) ||
             parser.isSet(threshold) || parser.isSet(deciles))
-            return error(english ? u"statistique: --exercice --solution takes only --serie"_s
-                                 : u"statistique : --exercice --solution ne prend que --serie"_s,
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP("command_line",
+                                       "statistique : --exercice --solution ne prend que --serie"),
+                     english),
+                english);
         bool nombre = !parser.isSet(serie);
         if (!nombre) {
             const uint n = parser.value(serie).toUInt(&nombre);
@@ -286,32 +231,39 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
             command.serie = n;
         }
         if (!nombre)
-            return error(english ? u"statistique: --serie takes a number from 1 to 999999"_s
-                                 : u"statistique : --serie prend un nombre de 1 à 999999"_s,
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP("command_line",
+                                       "statistique : --serie prend un nombre de 1 à 999999"),
+                     english),
+                english);
         command.kind = Command::Kind::Exercise;
         command.file = parser.value(exercise);
         return command;
     }
     if (parser.isSet(table) && !parser.isSet(stats) && !parser.isSet(threshold)) {
         if (!command.file.isEmpty() || parser.isSet(second))
-            return error(english ? u"statistique: a table's chart takes no series FILE"_s
-                                 : u"statistique : le graphique d'un tableau ne prend pas de "
-                                   u"FICHIER de série"_s,
-                         english);
+            return error(
+                said(
+                    QT_TRANSLATE_NOOP(
+                        "command_line",
+                        "statistique : le graphique d'un tableau ne prend pas de FICHIER de série"),
+                    english),
+                english);
         if (!parser.isSet(output) || !parser.isSet(chart))
-            return error(english ? u"statistique: --table goes with --stats, or with --chart and "
-                                   u"--export"_s
-                                 : u"statistique : --table va avec --stats, ou avec --chart et "
-                                   u"--export"_s,
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP(
+                         "command_line",
+                         "statistique : --table va avec --stats, ou avec --chart et --export"),
+                     english),
+                english);
         const std::optional<GraphiqueTableau> graphique = graphiqueTableauNomme(command.chart);
         if (!graphique)
             return error(
-                english ? u"statistique: unknown table chart '%1' (bars, histogram, "
-                          u"cumulative, cumulative-percent or box)"_s.arg(command.chart)
-                        : u"statistique : graphique de tableau inconnu « %1 » (bars, "
-                          u"histogram, cumulative, cumulative-percent ou box)"_s.arg(command.chart),
+                said(QT_TRANSLATE_NOOP("command_line",
+                                       "statistique : graphique de tableau inconnu « %1 » (bars, "
+                                       "histogram, cumulative, cumulative-percent ou box)"),
+                     english)
+                    .arg(command.chart),
                 english);
         command.kind = Command::Kind::ExportTable;
         command.file = parser.value(table);
@@ -320,19 +272,24 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
         return command;
     }
     if (parser.isSet(deciles))
-        return error(english ? u"statistique: --deciles goes with a table's box plot"_s
-                             : u"statistique : --deciles va avec la boîte d'un tableau"_s,
-                     english);
+        return error(
+            said(QT_TRANSLATE_NOOP("command_line",
+                                   "statistique : --deciles va avec la boîte d'un tableau"),
+                 english),
+            english);
     if (parser.isSet(table) || parser.isSet(threshold)) {
         if (!parser.isSet(stats) || !parser.isSet(table))
-            return error(english ? u"statistique: --table goes with --stats"_s
-                                 : u"statistique : --table va avec --stats"_s,
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP("command_line", "statistique : --table va avec --stats"),
+                     english),
+                english);
         if (!command.file.isEmpty() || parser.isSet(output) || parser.isSet(chart) ||
             parser.isSet(second))
-            return error(english ? u"statistique: --stats --table takes nothing else"_s
-                                 : u"statistique : --stats --table ne prend rien d'autre"_s,
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP("command_line",
+                                       "statistique : --stats --table ne prend rien d'autre"),
+                     english),
+                english);
         command.kind = Command::Kind::StatsTable;
         command.file = parser.value(table);
         command.thresholds = parser.values(threshold);
@@ -342,25 +299,29 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
         if (command.file.isEmpty()) return needsFile(u"--stats"_s);
         // Both are answers that end the program: doing one would report the other done.
         if (parser.isSet(output) || parser.isSet(chart))
-            return error(english ? u"statistique: --stats and --export do not go together"_s
-                                 : u"statistique : --stats et --export ne vont pas ensemble"_s,
-                         english);
+            return error(
+                said(QT_TRANSLATE_NOOP("command_line",
+                                       "statistique : --stats et --export ne vont pas ensemble"),
+                     english),
+                english);
         command.kind = Command::Kind::Stats;
         return command;
     }
     if (parser.isSet(output) || parser.isSet(chart) || parser.isSet(second)) {
         if (command.file.isEmpty()) return needsFile(u"--export"_s);
         if (!parser.isSet(output) || !parser.isSet(chart))
-            return error(english ? u"statistique: --chart and --export go together"_s
-                                 : u"statistique : --chart et --export vont ensemble"_s,
+            return error(said(QT_TRANSLATE_NOOP("command_line",
+                                                "statistique : --chart et --export vont ensemble"),
+                              english),
                          english);
         const std::optional<ChartKind> graphique = chartKindNamed(command.chart);
         if (!graphique)
             return error(
-                english ? u"statistique: unknown chart '%1' (sticks, curve, both or pie)"_s.arg(
-                              command.chart)
-                        : u"statistique : graphique inconnu « %1 » (sticks, curve, "
-                          u"both ou pie)"_s.arg(command.chart),
+                said(QT_TRANSLATE_NOOP(
+                         "command_line",
+                         "statistique : graphique inconnu « %1 » (sticks, curve, both ou pie)"),
+                     english)
+                    .arg(command.chart),
                 english);
         command.graphique = *graphique;
         command.kind = Command::Kind::Export;

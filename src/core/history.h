@@ -1,13 +1,14 @@
 #pragma once
 
-// The way back over what replaced or changed the series: each step keeps the series
-// before and after it, under the name of what made it ("Aleatoire", "<<"), so that
-// undoing and redoing give back exactly what was shown.
+// What the way back over the series' changes keeps and says, without its stack (the main
+// window's QUndoStack): each step holds the series before and after it, under the name of
+// what made it ("Aleatoire", "<<"), so that undoing and redoing give back exactly what
+// was shown.
 
 #include <QString>
 #include <QStringList>
 
-#include <vector>
+#include <optional>
 
 namespace core {
 
@@ -18,34 +19,12 @@ struct Instantane {
     bool operator==(const Instantane&) const = default;
 };
 
-class Historique {
-public:
-    // At least this many steps are kept; older ones go first.
-    static constexpr int kEtapes = 100;
+// At least this many steps are kept; older ones go first.
+inline constexpr int kEtapesGardees = 100;
 
-    // A step that changed nothing is not kept; a new step drops what could be redone.
-    void noter(const QString& nom, Instantane avant, Instantane apres);
-    bool peutAnnuler() const { return curseur_ > 0; }
-    bool peutRetablir() const { return curseur_ < etapes_.size(); }
-    // The name of the step that would be undone, or redone.
-    QString aAnnuler() const;
-    QString aRetablir() const;
-    // The series to show back; only when it can.
-    const Instantane& annuler();
-    const Instantane& retablir();
-    int etapes() const { return int(etapes_.size()); }
-
-private:
-    struct Etape {
-        QString nom;
-        Instantane avant, apres;
-    };
-    std::vector<Etape> etapes_;
-    size_t curseur_ = 0;  // steps before it are done, from it on undone
-};
-
-// "Annuler « Aleatoire »", or "Annuler" when there is nothing to undo.
-QString texteAnnuler(const Historique& h);
-QString texteRetablir(const Historique& h);
+// "&Annuler « Aleatoire »" for the step that would be undone, or "&Annuler" when there
+// is none; the same for the step that would be redone.
+QString texteAnnuler(const std::optional<QString>& etape);
+QString texteRetablir(const std::optional<QString>& etape);
 
 }  // namespace core

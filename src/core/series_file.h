@@ -4,6 +4,8 @@
 // copied to the clipboard. A reading gives either both series or one error that says
 // where and why, never half a result.
 
+#include "core/reading.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,13 +22,8 @@ struct TwoSeries {
     bool operator==(const TwoSeries&) const = default;
 };
 
-// Where a reading stopped (line and column from 1; 0 where the whole text is at
-// fault) and why, as one French phrase.
-struct SeriesError {
-    int line = 0;
-    int column = 0;
-    QString why;
-};
+// Where a reading stopped and why: the readers' one error (a series has no sheet cell).
+using SeriesError = ReadError;
 
 struct SeriesReading {
     std::optional<TwoSeries> series;  // empty when the reading failed

@@ -4,6 +4,7 @@
 #include "exercise_editor/data_editor.h"
 #include "exercise_editor/preview.h"
 #include "exercise_editor/question_editor.h"
+#include "ui/file_state.h"
 #include "ui/message_box.h"
 
 #include <QAccessible>
@@ -89,6 +90,17 @@ Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
     connect(enregistrer_, &QPushButton::clicked, this, [this] { enregistrer(); });
     connect(annuler, &QPushButton::clicked, this, &QWidget::close);
     nouveau();
+    const auto suivre = [this] { montrerEtatDuFichier(); };
+    connect(titre_, &QLineEdit::textChanged, this, suivre);
+    connect(niveau_, &QComboBox::currentIndexChanged, this, suivre);
+    connect(themes_, &QLineEdit::textChanged, this, suivre);
+    connect(enonce_, &QPlainTextEdit::textChanged, this, suivre);
+    connect(donnees_, &DataEditor::changed, this, suivre);
+    connect(questions_, &QuestionEditor::changed, this, suivre);
+}
+
+void Editeur_exercice::montrerEtatDuFichier() {
+    ui::showFileState(*this, chemin_, core::exerciceEnJson(exercice()) != enregistre_);
 }
 
 void Editeur_exercice::nouveau() {
@@ -107,6 +119,7 @@ void Editeur_exercice::nouveau() {
     dire({}, false);
     setWindowTitle(u"Nouvel exercice"_s);
     enregistre_ = core::exerciceEnJson(exercice());
+    montrerEtatDuFichier();
 }
 
 QString Editeur_exercice::ouvrir(const QString& chemin) {
@@ -128,6 +141,7 @@ QString Editeur_exercice::ouvrir(const QString& chemin) {
          false);
     setWindowTitle(u"Modifier l'exercice — "_s + e.titre);
     enregistre_ = core::exerciceEnJson(exercice());
+    montrerEtatDuFichier();
     return {};
 }
 
@@ -173,6 +187,7 @@ QString Editeur_exercice::enregistrer() {
     chemin_ = chemin;
     enregistre_ = core::exerciceEnJson(e);
     setWindowTitle(u"Modifier l'exercice — "_s + e.titre);
+    montrerEtatDuFichier();
     dire(u"Enregistré dans « %1 »."_s.arg(QDir::toNativeSeparators(chemin)), false);
     emit saved(chemin);
     return chemin;
@@ -190,6 +205,7 @@ bool Editeur_exercice::laisser(bool annulable) {
             return !enregistrer().isEmpty();
         case 1:
             enregistre_ = core::exerciceEnJson(e);
+            montrerEtatDuFichier();
             return true;
         default:
             return false;

@@ -56,6 +56,8 @@ protected:
 private:
     void montrerApercu();
     void dire(const QString& texte, bool faute);
+    // The file and whether the exercise differs from it, for the desktop to read.
+    void montrerEtatDuFichier();
 
     QString dossier_;
     QByteArray enregistre_;  // the exercise as last saved or opened, to tell a change

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -127,22 +128,22 @@ void QuestionEditor::setForme(core::SerieExercice::Forme forme, bool plusieursSe
 // The quantities of the shape, and the chosen question's own where the shape has it not,
 // so that the check says why.
 void QuestionEditor::listerQuantites() {
-    const bool avant = chargement_;
-    chargement_ = true;
-    quantite_->clear();
-    for (const core::QuantiteOfferte& q : core::quantitesOffertes(forme_))
-        quantite_->addItem(q.libelle, q.nom);
-    if (plusieursSeries_)
-        for (const core::Quantite q : {core::Quantite::PlusGrand, core::Quantite::PlusPetit})
-            quantite_->addItem(core::libelleDe(q), core::nomDeQuantite(q));
-    if (courante_ >= 0) {
-        const core::Quantite q = saisies_[size_t(courante_)].question.quantite;
-        const QString nom = core::nomDeQuantite(q);
-        if (quantite_->findData(nom) < 0)
-            quantite_->addItem(core::libelleDe(q) + u" (ne convient pas à ces données)"_s, nom);
-        quantite_->setCurrentIndex(quantite_->findData(nom));
+    {
+        const QScopedValueRollback chargement(chargement_, true);
+        quantite_->clear();
+        for (const core::QuantiteOfferte& q : core::quantitesOffertes(forme_))
+            quantite_->addItem(q.libelle, q.nom);
+        if (plusieursSeries_)
+            for (const core::Quantite q : {core::Quantite::PlusGrand, core::Quantite::PlusPetit})
+                quantite_->addItem(core::libelleDe(q), core::nomDeQuantite(q));
+        if (courante_ >= 0) {
+            const core::Quantite q = saisies_[size_t(courante_)].question.quantite;
+            const QString nom = core::nomDeQuantite(q);
+            if (quantite_->findData(nom) < 0)
+                quantite_->addItem(core::libelleDe(q) + u" (ne convient pas à ces données)"_s, nom);
+            quantite_->setCurrentIndex(quantite_->findData(nom));
+        }
     }
-    chargement_ = avant;
     montrerParametres();
 }
 
@@ -197,24 +198,25 @@ void QuestionEditor::relister() {
 
 void QuestionEditor::choisir(int rang) {
     courante_ = rang;
-    chargement_ = true;
-    const Saisie s = rang >= 0 ? saisies_[size_t(rang)] : Saisie{};
-    const core::QuestionExercice& q = s.question;
-    texte_->setPlainText(q.texte);
-    parametre_->setText(s.parametre);
-    methode_->setCurrentIndex(q.mayer ? 1 : 0);
-    changement_->setChecked(q.lnY);
-    depart_->setCurrentIndex(q.y ? 1 : 0);
-    departValeur_->setText(s.depart);
-    k_->setCurrentIndex(q.k);
-    choix_->setPlainText(q.choix.join(u'\n'));
-    reponse_->setText(q.reponse);
-    precision_->setText(s.precision);
-    unite_->setText(q.unite);
-    indice_->setText(q.indice);
-    explication_->setPlainText(q.explication);
-    listerQuantites();
-    chargement_ = false;
+    {
+        const QScopedValueRollback chargement(chargement_, true);
+        const Saisie s = rang >= 0 ? saisies_[size_t(rang)] : Saisie{};
+        const core::QuestionExercice& q = s.question;
+        texte_->setPlainText(q.texte);
+        parametre_->setText(s.parametre);
+        methode_->setCurrentIndex(q.mayer ? 1 : 0);
+        changement_->setChecked(q.lnY);
+        depart_->setCurrentIndex(q.y ? 1 : 0);
+        departValeur_->setText(s.depart);
+        k_->setCurrentIndex(q.k);
+        choix_->setPlainText(q.choix.join(u'\n'));
+        reponse_->setText(q.reponse);
+        precision_->setText(s.precision);
+        unite_->setText(q.unite);
+        indice_->setText(q.indice);
+        explication_->setPlainText(q.explication);
+        listerQuantites();
+    }
     for (int i = 0; i < details_->rowCount(); ++i)
         if (auto* champ = details_->itemAt(i, QFormLayout::FieldRole))
             champ->widget()->setEnabled(rang >= 0);

@@ -64,6 +64,7 @@ statistique::statistique()
     secondList_ = new SecondList(this, Text_liste2, model);
     seriesFiles_ = new SeriesFiles(this, model);
     ui::applyTabOrder(this);
+    historique_.setUndoLimit(core::kEtapesGardees);
     createMenuBar();
     wireEvents();
     setAcceptDrops(true);
@@ -230,6 +231,9 @@ void statistique::wireEvents() {
                 avecAnnulation(step, [&] { chargerSerie(series); });
             });
     connect(seriesFiles_, &SeriesFiles::fileNoted, this, &statistique::noterRecent);
+    // The undo history's clean state is the series as their file holds them.
+    connect(seriesFiles_, &SeriesFiles::savedStateShown, this,
+            [this](bool saved) { saved ? historique_.setClean() : historique_.resetClean(); });
     // Pasted, dropped or undone text keeps only what the keys may leave in each box.
     Text1->setInsertionFilter([](QStringView texte) {
         return key_filter::caracteresPermis(texte, core::decimalSeparator(), false);

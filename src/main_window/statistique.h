@@ -27,6 +27,8 @@
 #include "ui/text_box.h"
 #include "ui/timer.h"
 
+#include <QUndoStack>
+
 #include <functional>
 
 class ChartArea;
@@ -99,10 +101,11 @@ public:
     void avecAnnulation(const QString& nom, Action&& action) {
         const core::Instantane avant = instantane();
         action();
-        historique_.noter(nom, avant, instantane());
+        noterEtape(nom, avant);
         montrerAnnulation();
     }
-    const core::Historique& historique() const { return historique_; }
+    // The way back: its clean state is the series as last opened or saved.
+    const QUndoStack& historique() const { return historique_; }
     // A series or table file opened or saved: first in "Séries récentes".
     static void noterRecent(const core::Recent& recent);
     static std::vector<core::Recent> recents();
@@ -207,13 +210,14 @@ private:
 
     // Undo and redo over the changes of the series
     core::Instantane instantane() const;
+    void noterEtape(const QString& nom, const core::Instantane& avant);
     void montrerInstantane(const core::Instantane& i);
     void montrerAnnulation();
     void mnuRecents_Show();
     void mnuRecent_Click(const core::Recent& recent);
     void mnuAnnuler_Click();
     void mnuRetablir_Click();
-    core::Historique historique_;
+    QUndoStack historique_;
 
     // The parameters window and the table of counts
     void mnuParametres_Click() { emit parametersRequested(); }

@@ -1,14 +1,65 @@
-// Undo and redo over what replaced or changed the series: each step gives back both
-// lists as they were, then the engine runs, so that the summary follows.
+// Undo and redo over what replaced or changed the series, on Qt's undo stack: each step
+// gives back both lists as they were, then the engine runs, so that the summary follows.
 
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/statistique.h"
 
 #include <QAction>
+#include <QUndoCommand>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// One change of the series, between the two states it joins. The change is made before
+// the step is pushed, so the push's own redo has nothing to do.
+class SeriesStep : public QUndoCommand {
+public:
+    using Show = std::function<void(const core::Instantane&)>;
+    SeriesStep(const QString& name, core::Instantane before, core::Instantane after, Show show)
+        : QUndoCommand(name),
+          name_(name),
+          before_(std::move(before)),
+          after_(std::move(after)),
+          show_(std::move(show)) {}
+
+    // The name whole: a command's own text stops at a line break.
+    const QString& name() const { return name_; }
+
+    void undo() override { show_(before_); }
+    void redo() override {
+        if (made_) return void(made_ = false);
+        show_(after_);
+    }
+
+private:
+    QString name_;
+    core::Instantane before_, after_;
+    Show show_;
+    bool made_ = true;
+};
+
+// The name of the step at `index`; none when there is no such step. Every command of the
+// stack is a SeriesStep.
+std::optional<QString> stepName(const QUndoStack& stack, int index) {
+    if (index < 0 || index >= stack.count()) return std::nullopt;
+    return static_cast<const SeriesStep*>(stack.command(index))->name();
+}
+
+}  // namespace
 
 core::Instantane statistique::instantane() const {
     return {dexo_mod::modele().serie1, Text_liste2->text()};
+}
+
+// A step that changed nothing is not kept; a new step drops what could be redone.
+void statistique::noterEtape(const QString& nom, const core::Instantane& avant) {
+    core::Instantane apres = instantane();
+    if (avant == apres) return;
+    historique_.push(new SeriesStep(nom, avant, std::move(apres),
+                                    [this](const core::Instantane& i) { montrerInstantane(i); }));
 }
 
 void statistique::montrerInstantane(const core::Instantane& i) {
@@ -21,20 +72,20 @@ void statistique::montrerInstantane(const core::Instantane& i) {
 }
 
 void statistique::montrerAnnulation() {
-    mnuAnnuler->setText(core::texteAnnuler(historique_));
-    mnuAnnuler->setEnabled(historique_.peutAnnuler());
-    mnuRetablir->setText(core::texteRetablir(historique_));
-    mnuRetablir->setEnabled(historique_.peutRetablir());
+    mnuAnnuler->setText(core::texteAnnuler(stepName(historique_, historique_.index() - 1)));
+    mnuAnnuler->setEnabled(historique_.canUndo());
+    mnuRetablir->setText(core::texteRetablir(stepName(historique_, historique_.index())));
+    mnuRetablir->setEnabled(historique_.canRedo());
 }
 
 void statistique::mnuAnnuler_Click() {
-    if (!historique_.peutAnnuler()) return;
-    montrerInstantane(historique_.annuler());
+    if (!historique_.canUndo()) return;
+    historique_.undo();
     montrerAnnulation();
 }
 
 void statistique::mnuRetablir_Click() {
-    if (!historique_.peutRetablir()) return;
-    montrerInstantane(historique_.retablir());
+    if (!historique_.canRedo()) return;
+    historique_.redo();
     montrerAnnulation();
 }

@@ -50,6 +50,7 @@ void SeriesFiles::recovered(const QString& file) {
     showFile(file, {});
     // No series passes for this one: nothing of it was saved.
     saved_ = {{u"\u0000"_s}, {}};
+    emit savedStateShown(false);
 }
 
 bool SeriesFiles::open(const QString& path) {
@@ -68,6 +69,7 @@ void SeriesFiles::showFile(const QString& path, const core::TwoSeries& saved) {
     file_ = path;
     saved_ = saved;
     window_->setWindowTitle(path.isEmpty() ? u"Statistique"_s : u"Statistique - "_s + nameOf(path));
+    emit savedStateShown(true);
 }
 
 bool SeriesFiles::saveTo(const QString& path) {

@@ -63,6 +63,9 @@ signals:
     void seriesReplaced(const core::TwoSeries& series, const QString& step);
     // A series file opened or saved: first in "Séries récentes".
     void fileNoted(const core::Recent& recent);
+    // The series now shown are as their file holds them (a file opened or saved), or
+    // hold what no file does (series recovered after a stop).
+    void savedStateShown(bool saved);
 
 private:
     bool saveTo(const QString& path);

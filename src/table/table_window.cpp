@@ -5,6 +5,7 @@
 #include "table/table_entry.h"
 #include "ui/chart_view.h"
 #include "ui/command_button.h"
+#include "ui/file_state.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
 #include "ui/table_model.h"
@@ -190,6 +191,9 @@ Tableau_effectifs::Tableau_effectifs()
     connect(Choix_fermeture, &QComboBox::currentIndexChanged, this,
             guarded([this] { Choix_nature_Change(); }));
     connect(saisie_, &ModeleSaisie::change, this, guarded([this] { montrer(); }));
+    // Each change of the table or of its file: what the desktop reads of the window.
+    connect(this, &Tableau_effectifs::tableauChange, this,
+            [this] { ui::showFileState(*this, fichier_, !enregistre()); });
     connect(saisie_, &QAbstractItemModel::modelReset, this, [this] {
         // A kind of table with fewer typed columns leaves no stretched computed one.
         for (int c = 0; c < saisie_->columnCount(); ++c)

@@ -3,6 +3,7 @@
 #include "core/failure.h"
 
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -31,20 +32,20 @@ ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new Model(this)) {
 
 void ListBox::append(const QString& text) {
     if (count() >= kCapacity) throw core::Failure();
-    ownChange_ = true;
+    const QScopedValueRollback own(ownChange_, true);
     model_->beginInsertRows({}, count(), count());
     items_.append(text);
     model_->endInsertRows();
-    ownChange_ = false;
 }
 
 void ListBox::removeAt(int index) {
     if (index < 0 || index >= count()) throw core::Failure();
-    ownChange_ = true;
-    model_->beginRemoveRows({}, index, index);
-    items_.removeAt(index);
-    model_->endRemoveRows();
-    ownChange_ = false;
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        model_->beginRemoveRows({}, index, index);
+        items_.removeAt(index);
+        model_->endRemoveRows();
+    }
     if (selected_ == index) {
         selected_ = -1;
     } else if (selected_ > index) {
@@ -54,22 +55,24 @@ void ListBox::removeAt(int index) {
 }
 
 void ListBox::clearItems() {
-    ownChange_ = true;
-    model_->beginResetModel();
-    items_.clear();
-    model_->endResetModel();
-    ownChange_ = false;
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        model_->beginResetModel();
+        items_.clear();
+        model_->endResetModel();
+    }
     selected_ = -1;
     scheduleViewSync();
 }
 
 void ListBox::setItems(const QStringList& texts) {
     if (texts.size() > kCapacity) throw core::Failure();
-    ownChange_ = true;
-    model_->beginResetModel();
-    items_ = texts;
-    model_->endResetModel();
-    ownChange_ = false;
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        model_->beginResetModel();
+        items_ = texts;
+        model_->endResetModel();
+    }
     selected_ = -1;
     scheduleViewSync();
 }
@@ -97,7 +100,7 @@ void ListBox::scheduleViewSync() {
 
 void ListBox::syncView() {
     syncPending_ = false;
-    ownChange_ = true;
+    const QScopedValueRollback own(ownChange_, true);
     if (selected_ < 0) {
         selectionModel()->clear();
     } else {
@@ -105,7 +108,6 @@ void ListBox::syncView() {
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         scrollTo(index);
     }
-    ownChange_ = false;
 }
 
 void ListBox::userChangedSelection() {

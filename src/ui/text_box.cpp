@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 
 #include <memory>
@@ -60,10 +61,9 @@ void TextBox::edited() {
     const QString inserted = now.mid(change.start, change.inserted);
     const QString kept = filter_(inserted);
     if (kept == inserted) return;
-    filtering_ = true;
+    const QScopedValueRollback filtering(filtering_, true);
     setSelection(int(change.start), int(change.inserted));
     insert(kept);
-    filtering_ = false;
 }
 
 KeyMemory::EditState TextBox::state() const {
@@ -73,9 +73,10 @@ KeyMemory::EditState TextBox::state() const {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const auto before = state();
-    typing_ = !bringsText(event);
-    QLineEdit::keyPressEvent(event);
-    typing_ = false;
+    {
+        const QScopedValueRollback typing(typing_, !bringsText(event));
+        QLineEdit::keyPressEvent(event);
+    }
     keys_.pressed(*event, before, state());
 }
 

@@ -122,6 +122,14 @@ void CommandLineTest::parses() {
     QCOMPARE(command.file, file);
     QVERIFY2(said.isEmpty() ? command.text.isEmpty() : command.text.startsWith(said),
              qPrintable(command.text));
+    // The same answer in English, every French text of it translated.
+    const core::Command english =
+        core::parseCommandLine(QStringList{u"statistique"_s} + arguments, true);
+    QCOMPARE(english.kind, kind);
+    if (kind == Kind::Error || kind == Kind::Help)
+        QVERIFY2(english.text != command.text && !english.text.contains(u'«') &&
+                     !english.text.contains(u"statistique :"_s),
+                 qPrintable(english.text));
 }
 
 void CommandLineTest::speaksTheLocalesLanguage() {

@@ -294,6 +294,8 @@ private slots:
         w.show();
         QCOMPARE(w.ouvrir(kDossier + u"01-controles-de-vitesse.json"_s), QString());
         QCOMPARE(w.windowTitle(), u"Modifier l'exercice — Contrôles de vitesse"_s);
+        QCOMPARE(w.windowFilePath(), kDossier + u"01-controles-de-vitesse.json"_s);
+        QVERIFY(!w.isWindowModified());
         QCOMPARE(control<QComboBox>(w, "Forme_donnees")->currentText(), u"Classes et effectifs"_s);
         auto* liste = control<QListWidget>(w, "Liste_questions");
         QCOMPARE(liste->count(), 4);
@@ -304,9 +306,14 @@ private slots:
         liste->setCurrentRow(3);
         click(w, "Command_supprimer");
         QCOMPARE(liste->item(0)->text(), u"1) Quel graphique représente le mieux ce tableau ?"_s);
+        // (the window is marked changed for the desktop, its caption as it was)
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(w.windowTitle(), u"Modifier l'exercice — Contrôles de vitesse"_s);
         const QString chemin = w.enregistrer();
         // THEN the teacher's copy is written beside their own, the shipped file untouched
         QCOMPARE(chemin, QDir(dossier.path()).filePath(u"controles-de-vitesse.json"_s));
+        QCOMPARE(w.windowFilePath(), chemin);
+        QVERIFY(!w.isWindowModified());
         const core::LectureExercice l = core::lireFichierExercice(chemin);
         QVERIFY2(l.exercice, qPrintable(l.faute));
         QCOMPARE(l.exercice->questions.size(), size_t(3));

@@ -67,10 +67,38 @@ private slots:
     void kindsKeepTheirTexts();
     void towardsTheList();
     void filesInAndOut();
+    void fileStateForTheDesktop();
     void theCurrentCellAsALine();
     void headersReadInFull_data();
     void headersReadInFull();
 };
+
+// GIVEN the exercise's table WHEN it is saved, changed and changed back THEN the window
+// tells the desktop its file and whether it differs from it, its caption never marked.
+void TableWindowTest::fileStateForTheDesktop() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"vitesses.csv"_s);
+    Tableau_effectifs& w = opened();
+    w.Command_exercice->click();
+    QCOMPARE(w.windowFilePath(), QString());
+    QVERIFY(!w.isWindowModified());
+    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
+    m->setData(m->index(0, 2), u"6"_s, Qt::EditRole);
+    QVERIFY(w.isWindowModified());
+    QCOMPARE(w.windowTitle(), u"Tableau d'effectifs"_s);
+    {
+        test::FileDialogAnswerer files(path);
+        w.Command_enregistrer->click();
+        QCOMPARE(files.answered, 1);
+    }
+    QCOMPARE(w.windowFilePath(), path);
+    QVERIFY(!w.isWindowModified());
+    m->setData(m->index(0, 2), u"7"_s, Qt::EditRole);
+    QVERIFY(w.isWindowModified());
+    QCOMPARE(w.windowTitle(), u"Tableau d'effectifs - vitesses.csv"_s);
+    m->setData(m->index(0, 2), u"6"_s, Qt::EditRole);
+    QVERIFY(!w.isWindowModified());
+}
 
 // GIVEN the exercise's table WHEN a cell becomes current THEN the line shows it; Enter in
 // the line writes it back, and a computed cell cannot be written.

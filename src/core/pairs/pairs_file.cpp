@@ -11,10 +11,6 @@ using namespace Qt::StringLiterals;
 namespace core::pairs {
 namespace {
 
-ReadError errorOf(const SeriesError& e) {
-    return {e.line, e.column, e.why, {}};
-}
-
 struct Read {
     Pairs pairs;
 };
@@ -22,7 +18,7 @@ struct Read {
 Reading<Read> readRows(const QByteArray& bytes) {
     SeriesError error;
     const auto rows = readCellRows(bytes, error);
-    if (!rows) return Reading<Read>::failure(errorOf(error));
+    if (!rows) return Reading<Read>::failure(error);
     Read read;
     std::size_t first = 0;
     if (!rows->empty()) {
@@ -79,18 +75,18 @@ Reading<Pairs> readPairs(const QByteArray& bytes) {
 Reading<Pairs> readPairsFile(const QString& path) {
     SeriesError error;
     const auto bytes = readFileBytes(path, error);
-    if (!bytes) return Reading<Pairs>::failure(errorOf(error));
+    if (!bytes) return Reading<Pairs>::failure(error);
     return readPairs(*bytes);
 }
 
 Reading<Lorenz> readLorenzFile(const QString& path) {
     SeriesError error;
     const auto bytes = readFileBytes(path, error);
-    if (!bytes) return Reading<Lorenz>::failure(errorOf(error));
+    if (!bytes) return Reading<Lorenz>::failure(error);
     // Three columns, or classes written "]a ; b]": a table of classes.
     const TableReading table = readTable(*bytes);
     if (table.tableau && table.tableau->nature == Tableau::Nature::Classes) {
-        if (table.faute) return Reading<Lorenz>::failure(errorOf(table.error));
+        if (table.faute) return Reading<Lorenz>::failure(table.error);
         const Computed<Lorenz> l = lorenzFromTable(analyser(*table.tableau));
         if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});
         return Reading<Lorenz>::success(*l.value);
@@ -115,7 +111,7 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
 }
 
 QString explain(const ReadError& error, const QString& fileName) {
-    return core::explain(SeriesError{error.line, error.column, error.why}, fileName);
+    return core::explain(error, fileName);
 }
 
 QByteArray pairsFile(const Pairs& pairs) {

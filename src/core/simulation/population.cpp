@@ -60,9 +60,7 @@ Population populationOf(const Analyse& table) {
 Reading<Population> readPopulationFile(const QString& path) {
     SeriesError error;
     const auto bytes = readFileBytes(path, error);
-    const auto failed = [](const SeriesError& e) {
-        return Reading<Population>::failure({e.line, e.column, e.why, {}});
-    };
+    const auto failed = [](const ReadError& e) { return Reading<Population>::failure(e); };
     if (!bytes) return failed(error);
     // A table names its counts in its header, or starts its rows with classes.
     const QString start = QString::fromUtf8(bytes->left(4096)).trimmed().remove(QChar(0xFEFF));
