@@ -47,7 +47,7 @@ Tableau_effectifs::Tableau_effectifs()
     Choix_fermeture->view()->setAccessibleName(u"Côtés fermés des classes"_s);
 
     saisie_ = new ModeleSaisie(this);
-    Table_saisie = new VueSaisie(this);
+    Table_saisie = new ui::TypedGrid(this);
     Table_saisie->setObjectName(u"Table_saisie"_s);
     Table_saisie->setModel(saisie_);
     Table_saisie->setAccessibleName(u"Tableau d'effectifs à remplir"_s);
