@@ -1,6 +1,7 @@
 #include "command_line/command_line.h"
 
 #include "chart_export/chart_export.h"
+#include "command_line/runner.h"
 #include "core/exercises/exercise.h"
 #include "core/frequency_table.h"
 #include "core/numbers.h"
@@ -11,27 +12,16 @@
 #include "ui/chart_output.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace command_line {
-namespace {
-
-void erreur(const QString& texte) {
-    std::fprintf(stderr, "%s\n", qPrintable(texte));
-}
-
-}  // namespace
 
 int afficherParametres(const QString& fichier) {
     const core::SeriesReading lecture = core::readSeriesFile(fichier);
-    if (!lecture.series) {
-        erreur(core::explain(lecture.error, QFileInfo(fichier).fileName()));
-        return core::kUsageError;
-    }
+    if (!lecture.series) return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
     // The second series as the second list takes it: its first 51 values.
     second_list::Valeurs valeurs;
     const int n =
@@ -46,18 +36,13 @@ int afficherParametres(const QString& fichier) {
 
 int afficherParametresDuTableau(const QString& fichier, const QStringList& seuils) {
     const core::TableReading lecture = core::readTableFile(fichier);
-    if (!lecture.tableau || lecture.faute) {
-        erreur(core::explain(lecture.error, QFileInfo(fichier).fileName()));
-        return core::kUsageError;
-    }
+    if (!lecture.tableau || lecture.faute)
+        return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
     const core::Analyse analyse = core::analyser(*lecture.tableau);
     QString texte = core::tableauDesParametresDuTableau(analyse);
     for (const QString& seuil : seuils) {
         const auto t = core::cellNumber(seuil);
-        if (!t) {
-            erreur(u"statistique : le seuil « %1 » n'est pas un nombre"_s.arg(seuil));
-            return core::kUsageError;
-        }
+        if (!t) return refuse(u"le seuil « %1 » n'est pas un nombre"_s.arg(seuil));
         for (const auto& [nom, valeur] : core::lignesDuSeuil(analyse, core::numberFromText(*t)))
             texte += nom + u'\t' + valeur + u'\n';
     }
@@ -67,11 +52,9 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
 
 int afficherSolution(const QString& fichier, quint32 serie) {
     const core::LectureExercice lecture = core::lireFichierExercice(fichier);
-    if (!lecture.exercice) {
-        erreur(u"statistique : l'exercice « %1 » ne se lit pas : %2"_s.arg(
-            QFileInfo(fichier).fileName(), lecture.faute));
-        return core::kUsageError;
-    }
+    if (!lecture.exercice)
+        return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(fichier).fileName(),
+                                                                    lecture.faute));
     const core::Exercice e =
         serie ? core::nouvellesDonnees(*lecture.exercice, serie) : *lecture.exercice;
     std::fputs(core::feuilleCorrigee(e, serie).toUtf8().constData(), stdout);
@@ -80,70 +63,45 @@ int afficherSolution(const QString& fichier, quint32 serie) {
 
 namespace {
 
-// Charts are drawn off screen, with no window: painting text is all the toolkit is
-// needed for, and its remarks about a desktop it does not need would only clutter the
-// output.
-template <class Draw>
-int horsEcran(int argc, char* argv[], Draw&& draw) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& texte) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) erreur(texte);
-    });
-    QGuiApplication application(argc, argv);
-    return draw();
-}
-
 int ecrire(const ui::Chart& graphique, const QString& sortie, chart_export::Type type) {
     const QString pourquoi = chart_export::write(graphique, sortie, type);
     if (pourquoi.isEmpty()) return 0;
-    erreur(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(sortie, pourquoi));
-    return core::kUsageError;
+    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(sortie, pourquoi));
 }
 
 std::optional<chart_export::Type> typeDeSortie(const QString& sortie) {
     const auto type = chart_export::typeOf(sortie);
-    if (!type) erreur(u"statistique : « %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(sortie));
+    if (!type) refuse(chartFileFault(sortie));
     return type;
 }
-
-constexpr quint32 kBlanc = 0xFFFFFF;
 
 }  // namespace
 
 int exporterGraphique(int argc, char* argv[], const core::Command& commande) {
-    return horsEcran(argc, argv, [&] { return exporter(commande); });
+    return offscreen(argc, argv, [&] { return exporter(commande); });
 }
 
 int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& commande) {
-    const auto type = typeDeSortie(commande.output);
-    if (!type) return core::kUsageError;
+    const QString faute = chartFileFault(commande.output);
+    if (!faute.isEmpty()) return refuse(faute);
     const core::TableReading lecture = core::readTableFile(commande.file);
-    if (!lecture.tableau || lecture.faute) {
-        erreur(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
-        return core::kUsageError;
-    }
+    if (!lecture.tableau || lecture.faute)
+        return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
     const core::GraphiqueDuTableau graphique = core::graphiqueDuTableau(
         core::analyser(*lecture.tableau), commande.graphiqueTableau, {}, commande.deciles);
-    if (!graphique.faute.isEmpty()) {
-        erreur(u"statistique : "_s + graphique.faute);
-        return core::kUsageError;
-    }
-    const core::Surface surface;
-    return horsEcran(argc, argv, [&] {
-        return ecrire({graphique.dessin, ui::chartAreaSize(surface.largeur, surface.hauteur),
-                       kBlanc, graphique.description},
-                      commande.output, *type);
-    });
+    if (!graphique.faute.isEmpty()) return refuse(graphique.faute);
+    const QString pourquoi = writeChart(argc, argv, graphique.dessin, core::Surface{},
+                                        graphique.description, commande.output);
+    if (pourquoi.isEmpty()) return 0;
+    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(commande.output, pourquoi));
 }
 
 int exporter(const core::Command& commande) {
     const auto type = typeDeSortie(commande.output);
     if (!type) return core::kUsageError;
     const core::SeriesReading lecture = core::readSeriesFile(commande.file);
-    if (!lecture.series) {
-        erreur(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
-        return core::kUsageError;
-    }
+    if (!lecture.series)
+        return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
     // The series as the window would hold it once the file is opened.
     core::Modele modele;
     for (int i = 0; i < 10; ++i) modele.setCouleur(i, core::kCouleurs[i]);

@@ -1,6 +1,6 @@
 #include "command_line/individuals.h"
 
-#include "chart_export/chart_export.h"
+#include "command_line/runner.h"
 #include "core/command_line.h"
 #include "core/individuals/charts.h"
 #include "core/individuals/counts.h"
@@ -9,11 +9,9 @@
 #include "core/individuals/reader.h"
 #include "core/numbers.h"
 #include "core/series_file.h"
-#include "ui/chart_output.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -28,14 +26,14 @@ struct Refusal {
     QString why;
 };
 
-[[noreturn]] void refuse(const QString& why) {
+[[noreturn]] void stop(const QString& why) {
     throw Refusal{u"statistique : "_s + why};
 }
 
 int variableNamed(const Dataset& d, const QString& name) {
     const int index = d.indexOf(name.trimmed());
     if (index < 0)
-        refuse(u"la variable « %1 » n'existe pas ; les variables sont : %2"_s.arg(
+        stop(u"la variable « %1 » n'existe pas ; les variables sont : %2"_s.arg(
             name, d.names().join(u", "_s)));
     return index;
 }
@@ -45,7 +43,7 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& o
     if (!p.isSet(option)) return std::nullopt;
     const QString text = p.value(option);
     const auto cell = core::cellNumber(text);
-    if (!cell) refuse(u"%1 « %2 » n'est pas un nombre"_s.arg(what, text));
+    if (!cell) stop(u"%1 « %2 » n'est pas un nombre"_s.arg(what, text));
     return core::numberFromText(*cell);
 }
 
@@ -58,7 +56,7 @@ std::pair<int, int> crossed(const Dataset& d, const QString& text) {
     }
     const qsizetype comma = text.indexOf(u',');
     if (comma < 0)
-        refuse(
+        stop(
             u"--crosstab attend deux variables séparées par une virgule, par exemple "
             u"--crosstab=Sexe,Transport"_s);
     const int a = variableNamed(d, text.left(comma));
@@ -71,18 +69,18 @@ Percentages percentagesNamed(const QCommandLineParser& p) {
     if (name == u"row") return Percentages::Row;
     if (name == u"column") return Percentages::Column;
     if (name == u"total") return Percentages::Total;
-    refuse(u"--percentages attend row (en ligne), column (en colonne) ou total, pas « %1 »"_s.arg(
+    stop(u"--percentages attend row (en ligne), column (en colonne) ou total, pas « %1 »"_s.arg(
         name));
 }
 
 Classes classesOf(const Dataset& d, int variable, const Selection& s, const QCommandLineParser& p) {
     if (d.variables()[size_t(variable)].nature != Nature::Numeric)
-        refuse(u"« %1 » est qualitative : elle n'a pas de classes"_s.arg(
+        stop(u"« %1 » est qualitative : elle n'a pas de classes"_s.arg(
             d.variables()[size_t(variable)].name));
     const auto width = numberOption(p, u"classes"_s, u"l'amplitude"_s);
     const Classes c = classes(d, variable, s, width.value_or(suggestedWidth(d, variable, s)),
                               numberOption(p, u"start"_s, u"la première borne"_s));
-    if (!c.fault.isEmpty()) refuse(c.fault);
+    if (!c.fault.isEmpty()) stop(c.fault);
     return c;
 }
 
@@ -92,22 +90,12 @@ void print(const Cells& cells) {
 
 int exportChart(int argc, char* argv[], const core::GraphiqueDuTableau& chart,
                 const QString& output) {
-    const auto type = chart_export::typeOf(output);
-    if (!type) refuse(u"« %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(output));
-    if (!chart.faute.isEmpty()) refuse(chart.faute);
-    // Painting text is all the toolkit is needed for: no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    });
-    QGuiApplication application(argc, argv);
-    const core::Surface surface;
+    const QString fault = chartFileFault(output);
+    if (!fault.isEmpty()) stop(fault);
+    if (!chart.faute.isEmpty()) stop(chart.faute);
     const QString why =
-        chart_export::write({chart.dessin, ui::chartAreaSize(surface.largeur, surface.hauteur),
-                             0xFFFFFF, chart.description},
-                            output, *type);
-    if (!why.isEmpty()) refuse(u"impossible d'écrire « %1 » : %2."_s.arg(output, why));
+        writeChart(argc, argv, chart.dessin, core::Surface{}, chart.description, output);
+    if (!why.isEmpty()) stop(u"impossible d'écrire « %1 » : %2."_s.arg(output, why));
     return 0;
 }
 
@@ -122,12 +110,12 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         p.addOption(QCommandLineOption(QString::fromUtf16(valued), {}, u"valeur"_s));
     if (!p.parse(arguments)) {
         const QStringList unknown = p.unknownOptionNames();
-        refuse(unknown.isEmpty()
-                   ? u"les arguments ne se lisent pas : %1"_s.arg(p.errorText())
-                   : u"l'option « %1 » est inconnue avec --individuals"_s.arg(unknown.front()));
+        stop(unknown.isEmpty()
+                 ? u"les arguments ne se lisent pas : %1"_s.arg(p.errorText())
+                 : u"l'option « %1 » est inconnue avec --individuals"_s.arg(unknown.front()));
     }
     if (!p.positionalArguments().isEmpty())
-        refuse(u"« %1 » est de trop : le fichier se donne par --individuals=FICHIER"_s.arg(
+        stop(u"« %1 » est de trop : le fichier se donne par --individuals=FICHIER"_s.arg(
             p.positionalArguments().front()));
     const QString file = p.value(u"individuals"_s);
     const core::Reading<Dataset> reading = readIndividualsFile(file);
@@ -135,7 +123,7 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         throw Refusal{core::individuals::explain(reading.error, QFileInfo(file).fileName())};
     const Dataset& d = *reading.value;
     const core::Reading<Filter> filter = parseFilter(p.value(u"filter"_s), d);
-    if (!filter) refuse(u"le filtre ne se lit pas : "_s + filterFault(filter.error));
+    if (!filter) stop(u"le filtre ne se lit pas : "_s + filterFault(filter.error));
     const Selection s = evaluate(*filter.value, d);
     const int v = p.isSet(u"variable"_s) ? variableNamed(d, p.value(u"variable"_s)) : -1;
     // Codes such as a postcode read as numbers; --qualitative (repeatable) counts them as words.
@@ -146,12 +134,12 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         return d.variables()[size_t(i)].nature == Nature::Numeric && !asWords[size_t(i)];
     };
     const auto needVariable = [&](const QString& mode) {
-        if (v < 0) refuse(u"%1 demande une variable : --variable=NOM"_s.arg(mode));
+        if (v < 0) stop(u"%1 demande une variable : --variable=NOM"_s.arg(mode));
     };
     const QString orderName = p.value(u"order"_s);
     if (!orderName.isEmpty() && orderName != u"appearance" && orderName != u"alphabetical" &&
         orderName != u"count")
-        refuse(
+        stop(
             u"--order attend appearance (apparition), alphabetical (alphabétique) ou count "
             u"(effectifs), pas « %1 »"_s.arg(orderName));
     const Order order = orderName == u"alphabetical" ? Order::Alphabetical
@@ -166,7 +154,7 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         const auto start = numberOption(p, u"start"_s, u"la première borne"_s);
         const CrossTable t = crossTable(d, {a, width, start, asWords[size_t(a)]},
                                         {b, width, start, asWords[size_t(b)]}, s);
-        if (!t.fault.isEmpty()) refuse(t.fault);
+        if (!t.fault.isEmpty()) stop(t.fault);
         print(crossCells(t, percentagesNamed(p)));
     } else if (p.isSet(u"classes"_s) && !p.isSet(u"export"_s)) {
         needVariable(u"--classes"_s);
@@ -178,19 +166,19 @@ int run(int argc, char* argv[], const QStringList& arguments) {
         else
             print(modalityCells(modalities(d, v, s, order)));
     } else if (!p.isSet(u"export"_s)) {
-        refuse(
+        stop(
             u"avec --individuals, demandez --variables, --stats, --classes, --crosstab ou "
             u"--export"_s);
     }
     if (!p.isSet(u"export"_s)) return 0;
 
     const auto chart = chartNamed(p.value(u"chart"_s));
-    if (!chart) refuse(u"--export demande --chart=bars (barres), pie (circulaire) ou histogram"_s);
+    if (!chart) stop(u"--export demande --chart=bars (barres), pie (circulaire) ou histogram"_s);
     needVariable(u"--export"_s);
     const QString name = d.variables()[size_t(v)].name;
     core::GraphiqueDuTableau g;
     if (*chart == Chart::Histogram && !numeric(v))
-        refuse(u"« %1 » est prise comme qualitative : elle n'a pas d'histogramme"_s.arg(name));
+        stop(u"« %1 » est prise comme qualitative : elle n'a pas d'histogramme"_s.arg(name));
     if (*chart == Chart::Histogram)
         g = histogramOfClasses(name, classesOf(d, v, s, p));
     else if (*chart == Chart::Bars)
@@ -231,8 +219,7 @@ int runIndividuals(int argc, char* argv[], const QStringList& arguments) {
     try {
         return run(argc, argv, arguments);
     } catch (const Refusal& refusal) {
-        std::fprintf(stderr, "%s\n", refusal.why.toUtf8().constData());
-        return core::kUsageError;
+        return fail(refusal.why);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "command_line/pairs.h"
 
-#include "chart_export/chart_export.h"
+#include "command_line/runner.h"
 #include "core/command_line.h"
 #include "core/individuals/filter.h"
 #include "core/individuals/pairs_of.h"
@@ -12,12 +12,9 @@
 #include "core/pairs/scatter_chart.h"
 #include "core/pairs/texts.h"
 #include "core/series_file.h"
-#include "ui/chart_output.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QLocale>
 
 #include <array>
 #include <cstdio>
@@ -31,37 +28,17 @@ namespace {
 
 constexpr int kDefaultDecimals = 3;
 
-int failure(const QString& text) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    return core::kUsageError;
-}
-
-int usageError(const QString& text) {
-    return failure(u"statistique : "_s + text + u"\nEssayez « statistique --help »."_s);
-}
-
 void print(const pairs::Rows& rows) {
     std::fputs(pairs::rowsText(rows).toUtf8().constData(), stdout);
 }
 
-// Painted off screen: text is all the toolkit is needed for.
 int writeChart(int argc, char* argv[], const pairs::ChartRecord& chart, const QString& output) {
-    const auto type = chart_export::typeOf(output);
-    if (!type)
-        return failure(u"statistique : « %1 » n'est ni .png, ni .svg, ni .pdf"_s.arg(output));
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    QGuiApplication application(argc, argv);
-    const core::Surface& surface = pairs::kPairsSurface;
-    const QString why =
-        chart_export::write({chart.drawing, ui::chartAreaSize(surface.largeur, surface.hauteur),
-                             0xFFFFFF, chart.description},
-                            output, *type);
+    const QString fault = chartFileFault(output);
+    if (!fault.isEmpty()) return refuse(fault);
+    const QString why = command_line::writeChart(argc, argv, chart.drawing, pairs::kPairsSurface,
+                                                 chart.description, output);
     if (why.isEmpty()) return 0;
-    return failure(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(output, why));
+    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(output, why));
 }
 
 std::optional<double> number(const QString& text) {
@@ -109,7 +86,7 @@ std::optional<pairs::Pairs> pairsOfIndividuals(const QString& file, const QStrin
 int lorenz(int argc, char* argv[], const QCommandLineParser& parser, int decimals) {
     const QString file = parser.value(u"lorenz"_s);
     const core::Reading<pairs::Lorenz> read = pairs::readLorenzFile(file);
-    if (!read) return failure(pairs::explain(read.error, QFileInfo(file).fileName()));
+    if (!read) return fail(pairs::explain(read.error, QFileInfo(file).fileName()));
     if (parser.isSet(u"stats"_s)) {
         print(pairs::giniRows(*read.value, decimals));
         return 0;
@@ -148,7 +125,7 @@ PairsWindowStart pairsWindowStart(const QStringList& arguments) {
     QString fault;
     start.pairs = pairsOfIndividuals(parser.value(u"pairs"_s), parser.value(u"x"_s),
                                      parser.value(u"y"_s), parser.value(u"filter"_s), fault);
-    if (!start.pairs) start.status = failure(fault);
+    if (!start.pairs) start.status = fail(fault);
     return start;
 }
 
@@ -169,12 +146,8 @@ int runPairs(int argc, char* argv[], const QStringList& arguments) {
     // The usage and the version are the program's, whatever else is asked.
     for (const QString& a : arguments.mid(1)) {
         if (a == u"--"_s) break;
-        if (a == u"-h"_s || a == u"--help"_s || a == u"-v"_s || a == u"--version"_s) {
-            const bool english = QLocale::system().language() == QLocale::English;
-            const core::Command c = core::parseCommandLine({arguments.value(0), a}, english);
-            std::fputs(c.text.toUtf8().constData(), stdout);
-            return 0;
-        }
+        if (a == u"-h"_s || a == u"--help"_s || a == u"-v"_s || a == u"--version"_s)
+            return printUsage(arguments, a);
     }
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -250,27 +223,27 @@ int runPairs(int argc, char* argv[], const QStringList& arguments) {
         QString fault;
         chosen = pairsOfIndividuals(file, parser.value(u"x"_s), parser.value(u"y"_s),
                                     parser.value(u"filter"_s), fault);
-        if (!chosen) return failure(fault);
+        if (!chosen) return fail(fault);
     } else {
         core::Reading<pairs::Pairs> read = pairs::readPairsFile(file);
-        if (!read) return failure(pairs::explain(read.error, QFileInfo(file).fileName()));
+        if (!read) return fail(pairs::explain(read.error, QFileInfo(file).fileName()));
         chosen = std::move(read.value);
     }
     const pairs::Pairs& data = *chosen;
     const QString where = u"statistique : « %1 » : "_s.arg(QFileInfo(file).fileName());
     if (stats) {
         const pairs::Computed<pairs::Rows> rows = pairs::statisticsRows(data, decimals);
-        if (!rows) return failure(where + rows.fault);
+        if (!rows) return fail(where + rows.fault);
         pairs::Rows all = *rows.value;
         for (pairs::FitKind kind : kinds) {
             const pairs::Computed<pairs::Rows> more = pairs::fitRows(data, kind, decimals);
-            if (!more) return failure(where + more.fault);
+            if (!more) return fail(where + more.fault);
             all.insert(all.end(), more->begin(), more->end());
         }
         if (x || y) {
             const pairs::FitKind by = kinds.empty() ? pairs::FitKind::LeastSquares : kinds.front();
             const pairs::Computed<pairs::Rows> more = pairs::estimateRows(data, by, x, y, decimals);
-            if (!more) return failure(where + more.fault);
+            if (!more) return fail(where + more.fault);
             all.insert(all.end(), more->begin(), more->end());
         }
         print(all);
@@ -279,7 +252,7 @@ int runPairs(int argc, char* argv[], const QStringList& arguments) {
     pairs::ScatterOptions options{.decimals = decimals};
     for (pairs::FitKind kind : kinds) {
         const pairs::Computed<pairs::Curve> c = pairs::curveOf(data, kind);
-        if (!c) return failure(where + c.fault);
+        if (!c) return fail(where + c.fault);
         options.fits.push_back(*c.value);
     }
     pairs::Computed<pairs::ChartRecord> record;
@@ -289,10 +262,10 @@ int runPairs(int argc, char* argv[], const QStringList& arguments) {
         const pairs::Computed<pairs::Curve> c =
             options.fits.empty() ? pairs::curveOf(data, pairs::FitKind::LeastSquares)
                                  : pairs::Computed<pairs::Curve>::success(options.fits.front());
-        if (!c) return failure(where + c.fault);
+        if (!c) return fail(where + c.fault);
         record = pairs::residualChart(data, *c.value, decimals);
     }
-    if (!record) return failure(where + record.fault);
+    if (!record) return fail(where + record.fault);
     return writeChart(argc, argv, *record.value, parser.value(u"export"_s));
 }
 

@@ -1,32 +1,18 @@
 #include "command_line/quiz.h"
 
+#include "command_line/runner.h"
 #include "core/atomic_file.h"
-#include "core/command_line.h"
 #include "core/quiz/quiz.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIODevice>
 
-#include <cstdio>
 #include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace command_line {
-namespace {
-
-int failure(const QString& text) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    return core::kUsageError;
-}
-
-int usageError(const QString& text) {
-    return failure(u"statistique : "_s + text + u"\nEssayez « statistique --help »."_s);
-}
-
-}  // namespace
-
 bool wantsQuiz(const QStringList& arguments) {
     for (const QString& a : arguments)
         if (a == u"--moodle"_s || a.startsWith(u"--moodle="_s) || a == u"--gift"_s ||
@@ -75,8 +61,8 @@ int runQuiz(const QStringList& arguments) {
     for (const QString& file : files) {
         const core::LectureExercice read = core::lireFichierExercice(file);
         if (!read.exercice)
-            return failure(u"statistique : l'exercice « %1 » ne se lit pas : %2"_s.arg(
-                QFileInfo(file).fileName(), read.faute));
+            return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
+                                                                        read.faute));
         request.exercises.push_back(*read.exercice);
     }
 
@@ -86,8 +72,7 @@ int runQuiz(const QStringList& arguments) {
     const QString output = parser.value(u"export"_s);
     const QString why = core::saveAtomically(
         output, [&](QIODevice& device) { return device.write(bytes) == bytes.size(); });
-    if (!why.isEmpty())
-        return failure(u"statistique : impossible d'écrire « %1 » : %2."_s.arg(output, why));
+    if (!why.isEmpty()) return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(output, why));
     return 0;
 }
 

@@ -1,26 +1,17 @@
 #include "command_line/sheets.h"
 
-#include "core/command_line.h"
+#include "command_line/runner.h"
 #include "core/exercises/exercise.h"
 #include "core/sheets/sheets.h"
 #include "sheets/sheets_pdf.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QLocale>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace command_line {
 namespace {
-
-int usageError(const QString& why) {
-    std::fprintf(stderr, "%s\n", qPrintable(u"statistique : "_s + why));
-    return core::kUsageError;
-}
 
 bool isPdf(const QString& path) {
     return QFileInfo(path).suffix().toLower() == u"pdf"_s;
@@ -41,80 +32,60 @@ int runSheets(int argc, char* argv[], const QStringList& arguments) {
     const QCommandLineOption exercises(u"sheets"_s, {}, u"exercices"_s),
         pupils(u"pupils"_s, {}, u"eleves"_s), serie(u"serie"_s, {}, u"s"_s),
         output(u"export"_s, {}, u"sortie"_s), key(u"answer-key"_s, {}, u"corrige"_s);
-    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
-    parser.addOptions({exercises, pupils, serie, output, key, help});
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty())
-            return usageError(u"option inconnue « %1%2 » avec --sheets"_s.arg(
-                unknown.first().size() == 1 ? u"-"_s : u"--"_s, unknown.first()));
-        return usageError(u"les arguments de --sheets ne se lisent pas"_s);
-    }
-    if (parser.isSet(help)) {
-        const bool english = QLocale::system().language() == QLocale::English;
-        std::fputs(
-            qPrintable(core::parseCommandLine({arguments.value(0), u"--help"_s}, english).text),
-            stdout);
-        return 0;
-    }
+    parser.addOptions({exercises, pupils, serie, output, key});
+    if (const auto status = readOptions(parser, arguments, u"--sheets"_s)) return *status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(u"--sheets ne prend pas de FICHIER de série"_s);
+        return refuse(u"--sheets ne prend pas de FICHIER de série"_s);
     if (!parser.isSet(pupils) || !parser.isSet(output))
-        return usageError(u"--sheets demande --pupils et --export"_s);
+        return refuse(u"--sheets demande --pupils et --export"_s);
     if (!isPdf(parser.value(output)))
-        return usageError(u"« %1 » n'est pas un fichier .pdf"_s.arg(parser.value(output)));
+        return refuse(u"« %1 » n'est pas un fichier .pdf"_s.arg(parser.value(output)));
     if (parser.isSet(key) && !isPdf(parser.value(key)))
-        return usageError(u"« %1 » n'est pas un fichier .pdf"_s.arg(parser.value(key)));
+        return refuse(u"« %1 » n'est pas un fichier .pdf"_s.arg(parser.value(key)));
 
     quint32 first = 1;
     if (parser.isSet(serie)) {
         bool whole = false;
         const qlonglong s = parser.value(serie).trimmed().toLongLong(&whole);
         if (!whole || s < 1 || s > core::sheets::kLastSeries)
-            return usageError(
-                u"--serie prend un nombre de 1 à %1"_s.arg(core::sheets::kLastSeries));
+            return refuse(u"--serie prend un nombre de 1 à %1"_s.arg(core::sheets::kLastSeries));
         first = quint32(s);
     }
     const auto names = core::sheets::readPupils(parser.value(pupils));
     if (!names) {
         const QString where =
             names.error.line > 0 ? u"ligne %1 : "_s.arg(names.error.line) : QString();
-        return usageError(
-            u"--pupils=%1 : %2%3"_s.arg(parser.value(pupils), where, names.error.why));
+        return refuse(u"--pupils=%1 : %2%3"_s.arg(parser.value(pupils), where, names.error.why));
     }
     const QString why = core::sheets::fault(int(names.value->size()), first);
-    if (!why.isEmpty()) return usageError(u"--pupils : "_s + why);
+    if (!why.isEmpty()) return refuse(u"--pupils : "_s + why);
 
     std::vector<core::Exercice> chosen;
     for (const QString& file : parser.value(exercises).split(u',', Qt::SkipEmptyParts)) {
         const core::LectureExercice reading = core::lireFichierExercice(file);
         if (!reading.exercice)
-            return usageError(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(
-                QFileInfo(file).fileName(), reading.faute));
+            return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
+                                                                        reading.faute));
         chosen.push_back(*reading.exercice);
     }
-    if (chosen.empty()) return usageError(u"--sheets demande au moins un fichier d'exercice"_s);
+    if (chosen.empty()) return refuse(u"--sheets demande au moins un fichier d'exercice"_s);
 
     // Laid out off screen: the toolkit is needed for the fonts alone.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(text));
+    return offscreen(argc, argv, [&] {
+        const auto written = [](const QString& path, const QString& fault) {
+            if (fault.isEmpty()) return 0;
+            return refuse(u"impossible d'écrire « %1 » : %2"_s.arg(path, fault));
+        };
+        if (const int status =
+                written(parser.value(output),
+                        sheets::writeSheets(core::sheets::sheetsFor(chosen, *names.value, first),
+                                            parser.value(output))))
+            return status;
+        if (!parser.isSet(key)) return 0;
+        return written(parser.value(key), sheets::writeAnswerKey(core::sheets::answerKeyFor(
+                                                                     chosen, *names.value, first),
+                                                                 parser.value(key)));
     });
-    QGuiApplication application(argc, argv);
-    const auto written = [](const QString& path, const QString& fault) {
-        if (fault.isEmpty()) return 0;
-        return usageError(u"impossible d'écrire « %1 » : %2"_s.arg(path, fault));
-    };
-    if (const int status =
-            written(parser.value(output),
-                    sheets::writeSheets(core::sheets::sheetsFor(chosen, *names.value, first),
-                                        parser.value(output))))
-        return status;
-    if (!parser.isSet(key)) return 0;
-    return written(parser.value(key),
-                   sheets::writeAnswerKey(core::sheets::answerKeyFor(chosen, *names.value, first),
-                                          parser.value(key)));
 }
 
 }  // namespace command_line

@@ -11,15 +11,6 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-std::optional<double> fini(double x) {
-    return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
-}
-
-double milieu(double a, double b) {
-    const double somme = a + b;
-    return std::isfinite(somme) ? somme / 2 : a / 2 + b / 2;
-}
-
 // The weighted mean and variance of points x with weights n, by N: the same corrected
 // two-pass sums as for a raw series, so both agree on the same values.
 struct Moments {
@@ -37,7 +28,7 @@ Moments moments(size_t k, qint64 total, X x, N n) {
         moyenne = 0;
         for (size_t i = 0; i < k; ++i) moyenne += x(i) * (double(n(i)) / N_);
     }
-    m.moyenne = fini(moyenne);
+    m.moyenne = finiteOrNone(moyenne);
     if (!m.moyenne) return m;
     double carres = 0, ecarts = 0;
     for (size_t i = 0; i < k; ++i) {
@@ -77,13 +68,13 @@ ParametresPonderes parametresPonderes(std::vector<ValeurEffectif> v) {
     };
     p.minimum = v.front().valeur;
     p.maximum = v.back().valeur;
-    p.etendue = fini(v.back().valeur - v.front().valeur);
-    p.mediane = N % 2 ? rang((N + 1) / 2) : milieu(rang(N / 2), rang(N / 2 + 1));
+    p.etendue = finiteOrNone(v.back().valeur - v.front().valeur);
+    p.mediane = N % 2 ? rang((N + 1) / 2) : halfway(rang(N / 2), rang(N / 2 + 1));
     p.premierQuartile = rang(plafond(N, 4));
     p.troisiemeQuartile = rang(plafond(3 * N, 4));
     p.premierDecile = rang(plafond(N, 10));
     p.neuviemeDecile = rang(plafond(9 * N, 10));
-    p.ecartInterquartile = fini(*p.troisiemeQuartile - *p.premierQuartile);
+    p.ecartInterquartile = finiteOrNone(*p.troisiemeQuartile - *p.premierQuartile);
     const Moments m = moments(
         v.size(), N, [&](size_t i) { return v[i].valeur; },
         [&](size_t i) { return v[i].effectif; });
@@ -155,7 +146,7 @@ ParametresClasses parametresClasses(const std::vector<Intervalle>& classes) {
     for (const Intervalle& c : r.classes) haut = std::max(haut, c.superieure);
     p.minimum = r.classes.front().inferieure;
     p.maximum = haut;
-    p.etendue = fini(haut - r.classes.front().inferieure);
+    p.etendue = finiteOrNone(haut - r.classes.front().inferieure);
     if (r.total == 0) return p;
     const Moments m = moments(
         r.classes.size(), r.total, [&](size_t i) { return r.classes[i].centre(); },
@@ -181,7 +172,8 @@ ParametresClasses parametresClasses(const std::vector<Intervalle>& classes) {
     p.premierDecile = lecture(r, N / 10);
     p.neuviemeDecile = lecture(r, 9 * N / 10);
     if (p.premierQuartile && p.troisiemeQuartile)
-        p.ecartInterquartile = fini(p.troisiemeQuartile->valeur - p.premierQuartile->valeur);
+        p.ecartInterquartile =
+            finiteOrNone(p.troisiemeQuartile->valeur - p.premierQuartile->valeur);
     return p;
 }
 

@@ -10,21 +10,20 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-std::optional<double> fini(double x) {
-    return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
-}
-
-// The mean of two values without leaving the double range on the way.
-double milieu(double a, double b) {
-    const double somme = a + b;
-    return std::isfinite(somme) ? somme / 2 : a / 2 + b / 2;
-}
-
 QString troisDecimales(const std::optional<double>& x) {
     return x ? formatThreeDecimals(textOfNumber(*x)) : u"—"_s;
 }
 
 }  // namespace
+
+std::optional<double> finiteOrNone(double x) {
+    return std::isfinite(x) ? std::optional<double>(x) : std::nullopt;
+}
+
+double halfway(double a, double b) {
+    const double sum = a + b;
+    return std::isfinite(sum) ? sum / 2 : a / 2 + b / 2;
+}
 
 std::vector<double> nombres(const QStringList& textes) {
     std::vector<double> valeurs;
@@ -44,11 +43,11 @@ Parametres parametres(std::vector<double> x) {
     const auto rang = [&](size_t k) { return x[std::clamp<size_t>(k, 1, n) - 1]; };
     p.minimum = x.front();
     p.maximum = x.back();
-    p.etendue = fini(x.back() - x.front());
-    p.mediane = n % 2 ? rang((n + 1) / 2) : milieu(rang(n / 2), rang(n / 2 + 1));
+    p.etendue = finiteOrNone(x.back() - x.front());
+    p.mediane = n % 2 ? rang((n + 1) / 2) : halfway(rang(n / 2), rang(n / 2 + 1));
     p.premierQuartile = rang((n + 3) / 4);
     p.troisiemeQuartile = rang((3 * n + 3) / 4);
-    p.ecartInterquartile = fini(*p.troisiemeQuartile - *p.premierQuartile);
+    p.ecartInterquartile = finiteOrNone(*p.troisiemeQuartile - *p.premierQuartile);
 
     // The sum as the summary under the list computes it; where it leaves the range,
     // the mean is still within it.
@@ -59,7 +58,7 @@ Parametres parametres(std::vector<double> x) {
         moyenne = 0;
         for (double v : x) moyenne += v / double(n);
     }
-    p.moyenne = fini(moyenne);
+    p.moyenne = finiteOrNone(moyenne);
     if (p.moyenne) {
         // Deviations from the mean, corrected by their own sum (which would be 0 but
         // for rounding): 1e9 + 1, 1e9 + 2, 1e9 + 3 give 2/3 exactly enough.

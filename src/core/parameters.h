@@ -12,6 +12,11 @@
 
 namespace core {
 
+// x, or nothing where it has left the double range.
+std::optional<double> finiteOrNone(double x);
+// The mean of two values without leaving the double range on the way.
+double halfway(double a, double b);
+
 struct Parametres {
     int effectif = 0;
     // Empty where the series is, or where the value leaves the double range.

@@ -3,7 +3,8 @@
 #include "core/frequency_table.h"
 #include "core/numbers.h"
 #include "core/pairs/typed_pairs.h"
-#include "exercise_editor/typed_grid.h"
+#include "exercise_editor/typed_texts.h"
+#include "ui/typed_grid.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -72,12 +72,12 @@ DataEditor::DataEditor(QWidget* parent) : QWidget(parent) {
     nomX_->setText(u"x"_s);
     nomY_->setText(u"y"_s);
 
-    grid_ = new TypedGrid(this);
-    table_ = new QTableView;
+    grid_ = new TypedTexts(this);
+    // Typed as the table of counts is typed.
+    table_ = new ui::TypedGrid;
     table_->setObjectName(u"Table_donnees"_s);
     table_->setAccessibleName(u"Données de l'exercice"_s);
     table_->setModel(grid_);
-    table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     auto* colle = new QShortcut(QKeySequence::Paste, table_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(colle, &QShortcut::activated, this,
@@ -132,7 +132,7 @@ DataEditor::DataEditor(QWidget* parent) : QWidget(parent) {
         emit formeChanged();
         dire();
     });
-    connect(grid_, &TypedGrid::edited, this, &DataEditor::dire);
+    connect(grid_, &TypedTexts::edited, this, &DataEditor::dire);
     for (QLineEdit* l : {nom_, nomX_, nomY_, p_, n_, echantillons_, observee_})
         connect(l, &QLineEdit::textEdited, this, &DataEditor::dire);
     connect(fermeture_, &QComboBox::currentIndexChanged, this, &DataEditor::dire);

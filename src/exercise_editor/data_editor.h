@@ -16,11 +16,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
-class QTableView;
+
+namespace ui {
+class TypedGrid;
+}
 
 namespace exercise_editor {
 
-class TypedGrid;
+class TypedTexts;
 
 class DataEditor : public QWidget {
     Q_OBJECT
@@ -58,8 +61,8 @@ private:
     QLineEdit* nomX_;
     QLineEdit* nomY_;
     QStackedWidget* pages_;
-    QTableView* table_;
-    TypedGrid* grid_;
+    ui::TypedGrid* table_;
+    TypedTexts* grid_;
     QLineEdit* p_;
     QLineEdit* n_;
     QLineEdit* echantillons_;

@@ -7,7 +7,7 @@
 #include "core/numbers.h"
 #include "core/pairs/pairs_file.h"
 #include "core/series_file.h"
-#include "exercise_editor/typed_grid.h"
+#include "exercise_editor/typed_texts.h"
 #include "ui/message_box.h"
 
 #include <QComboBox>

@@ -35,8 +35,6 @@ namespace pairs_window {
 
 namespace pp = core::pairs;
 
-namespace {
-
 QLabel* readableLabel(QWidget* parent, const char* name, const QString& accessible) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -45,6 +43,8 @@ QLabel* readableLabel(QWidget* parent, const char* name, const QString& accessib
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
 }
+
+namespace {
 
 // A header whose captions wrap between words, as tall as the longest needs at the
 // columns' width: a variable's long name reads in full in a narrow table.

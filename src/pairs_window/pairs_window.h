@@ -32,6 +32,9 @@ namespace pairs_window {
 class PairsModel;
 class ScatterView;
 
+// A figure or a fault shown as a text to select and copy, its role read by a screen reader.
+QLabel* readableLabel(QWidget* parent, const char* name, const QString& accessible);
+
 class Deux_variables : public QWidget {
     Q_OBJECT
 

@@ -46,15 +46,6 @@ QComboBox* combo(QWidget* parent, const char* name, const QString& accessible,
     return box;
 }
 
-QLabel* result(QWidget* parent, const char* name, const QString& accessible) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(accessible);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return label;
-}
-
 }  // namespace
 
 QWidget* Deux_variables::makeFitPanel() {
@@ -100,10 +91,10 @@ QWidget* Deux_variables::makeFitPanel() {
     scatter_->setObjectName(u"Nuage"_s);
     scatter_->setAccessibleName(u"Nuage de points"_s);
     connect(scatter_, &ScatterView::lineMoved, this, &Deux_variables::updateByEye);
-    byEyeEquation_ = result(panel, "Equation_au_juge", u"Équation au jugé"_s);
-    byEyeSum_ = result(panel, "Somme_residus", u"Somme des carrés des résidus"_s);
-    mayerGroups_ = result(panel, "Groupes_Mayer", u"Groupes de Mayer"_s);
-    fitFault_ = result(panel, "Erreur_ajustement", u"Erreur d'ajustement"_s);
+    byEyeEquation_ = readableLabel(panel, "Equation_au_juge", u"Équation au jugé"_s);
+    byEyeSum_ = readableLabel(panel, "Somme_residus", u"Somme des carrés des résidus"_s);
+    mayerGroups_ = readableLabel(panel, "Groupes_Mayer", u"Groupes de Mayer"_s);
+    fitFault_ = readableLabel(panel, "Erreur_ajustement", u"Erreur d'ajustement"_s);
     fitFault_->setStyleSheet(u"color: #b00000"_s);
     auto* scatterTab = new QWidget(panel);
     auto* scatterLayout = new QVBoxLayout(scatterTab);
@@ -130,7 +121,7 @@ QWidget* Deux_variables::makeFitPanel() {
         combo(panel, "Source_Lorenz", u"Données de la courbe de Lorenz"_s,
               {u"Les paires, parts cumulées (population ; masse)"_s, u"Le tableau d'effectifs"_s});
     connect(lorenzSource_, &QComboBox::currentIndexChanged, this, &Deux_variables::updateLorenz);
-    gini_ = result(panel, "Indice_Gini", u"Indice de Gini"_s);
+    gini_ = readableLabel(panel, "Indice_Gini", u"Indice de Gini"_s);
     auto* lorenzTab = new QWidget(panel);
     auto* lorenzLayout = new QVBoxLayout(lorenzTab);
     lorenzLayout->addWidget(lorenzSource_);
@@ -155,8 +146,8 @@ QWidget* Deux_variables::makeFitPanel() {
     estimateX_->setObjectName(u"Estimation_x"_s);
     estimateY_ = new QLineEdit(estimate);
     estimateY_->setObjectName(u"Estimation_y"_s);
-    estimatedY_ = result(estimate, "Estimation_de_y", u"Estimation de y"_s);
-    estimatedX_ = result(estimate, "Estimation_de_x", u"Estimation de x"_s);
+    estimatedY_ = readableLabel(estimate, "Estimation_de_y", u"Estimation de y"_s);
+    estimatedX_ = readableLabel(estimate, "Estimation_de_x", u"Estimation de x"_s);
     for (QLineEdit* edit : {estimateX_, estimateY_})
         connect(edit, &QLineEdit::textChanged, this, &Deux_variables::updateEstimates);
     auto* form = new QFormLayout(estimate);

@@ -1,13 +1,6 @@
 #include "table/table_entry.h"
 
-#include "table/wrapped_header.h"
-
 #include <QBrush>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
-
-using namespace Qt::StringLiterals;
 
 ModeleSaisie::ModeleSaisie(QObject* parent) : QAbstractTableModel(parent) {
     analyserDeNouveau();
@@ -48,6 +41,19 @@ void ModeleSaisie::supprimerLigne(int ligne) {
     endRemoveRows();
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     emit change();
+}
+
+bool ModeleSaisie::insertRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || count < 1 || row < 0 || row > int(tableau_.lignes.size())) return false;
+    for (int i = 0; i < count; ++i) insererLigne(row);
+    return true;
+}
+
+bool ModeleSaisie::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || count < 1 || row < 0 || row + count > int(tableau_.lignes.size()))
+        return false;
+    for (int i = 0; i < count; ++i) supprimerLigne(row);
+    return true;
 }
 
 int ModeleSaisie::colonnesSaisies() const {
@@ -137,69 +143,4 @@ QVariant ModeleSaisie::headerData(int section, Qt::Orientation orientation, int 
     const QStringList colonnes =
         core::colonnesSaisies(tableau_.nature) + core::colonnesCalculees(tableau_.nature);
     return colonnes.value(section);
-}
-
-QWidget* DelegueNombre::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                     const QModelIndex& index) const {
-    auto* editeur = new QLineEdit(parent);
-    editeur->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(u"[-+0-9.,eE \u00a0\u202f]*"_s), editeur));
-    // A screen reader says which cell it edits, and can write into it.
-    editeur->setAccessibleName(
-        u"%1, ligne %2"_s.arg(index.model()->headerData(index.column(), Qt::Horizontal).toString())
-            .arg(index.row() + 1));
-    return editeur;
-}
-
-VueSaisie::VueSaisie(QWidget* parent) : QTableView(parent) {
-    setHorizontalHeader(new WrappedHeader(this));
-    setItemDelegate(new DelegueNombre(this));
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(true);
-}
-
-ModeleSaisie* VueSaisie::modele() const {
-    return qobject_cast<ModeleSaisie*>(model());
-}
-
-void VueSaisie::descendre() {
-    const QModelIndex ici = currentIndex();
-    if (!ici.isValid()) return;
-    const QModelIndex dessous =
-        model()->index(std::min(ici.row() + 1, model()->rowCount() - 1), ici.column());
-    setCurrentIndex(dessous);
-}
-
-void VueSaisie::keyPressEvent(QKeyEvent* event) {
-    const QModelIndex ici = currentIndex();
-    if (state() != EditingState && modele()) {
-        switch (event->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                descendre();
-                return;
-            case Qt::Key_Insert:
-                modele()->insererLigne(ici.isValid() ? ici.row() : 0);
-                setCurrentIndex(model()->index(std::max(0, ici.row()), std::max(0, ici.column())));
-                return;
-            case Qt::Key_Delete:
-                if (ici.isValid()) {
-                    modele()->supprimerLigne(ici.row());
-                    setCurrentIndex(
-                        model()->index(std::min(ici.row(), model()->rowCount() - 1), ici.column()));
-                }
-                return;
-            default:
-                break;
-        }
-    }
-    QTableView::keyPressEvent(event);
-}
-
-// Enter in a cell keeps what was typed and goes to the cell below, as in a spreadsheet.
-void VueSaisie::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    QTableView::closeEditor(editor, hint);
-    if (hint == QAbstractItemDelegate::SubmitModelCache) descendre();
 }

@@ -1,15 +1,15 @@
 #pragma once
 
 // The table the learner types a table of counts into: a model over the core's table
-// and its analysis, and the view's keys (Enter goes down, Insert and Delete add and
-// take away rows). The typed columns come first, then the computed ones; an empty last
-// row is always there to type into; a faulty cell is shown in red with its reason.
+// and its analysis, shown in a ui::TypedGrid (whose Insert and Delete keys come through
+// insertRows() and removeRows()). The typed columns come first, then the computed ones;
+// an empty last row is always there to type into; a faulty cell is shown in red with its
+// reason.
 
 #include "core/frequency_table.h"
+#include "ui/typed_grid.h"
 
 #include <QAbstractTableModel>
-#include <QStyledItemDelegate>
-#include <QTableView>
 
 class ModeleSaisie : public QAbstractTableModel {
     Q_OBJECT
@@ -31,6 +31,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool insertRows(int row, int count, const QModelIndex& parent = {}) override;
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
 signals:
     // After every change of the table, once the analysis follows it.
@@ -41,29 +43,4 @@ private:
     core::Tableau tableau_;
     std::vector<core::LigneLue> lues_;  // each row as last read
     core::Analyse analyse_;
-};
-
-// Only what a number is typed with: digits, "," or ".", a sign, an exponent, blanks.
-class DelegueNombre : public QStyledItemDelegate {
-    Q_OBJECT
-
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-};
-
-class VueSaisie : public QTableView {
-    Q_OBJECT
-
-public:
-    explicit VueSaisie(QWidget* parent);
-    ModeleSaisie* modele() const;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
-
-private:
-    void descendre();
 };

@@ -3,6 +3,7 @@
 #include "chart_export/chart_export.h"
 #include "core/table_charts.h"
 #include "table/table_entry.h"
+#include "table/wrapped_header.h"
 #include "ui/chart_view.h"
 #include "ui/command_button.h"
 #include "ui/file_state.h"
@@ -48,8 +49,10 @@ Tableau_effectifs::Tableau_effectifs()
     Choix_fermeture->view()->setAccessibleName(u"Côtés fermés des classes"_s);
 
     saisie_ = new ModeleSaisie(this);
-    Table_saisie = new VueSaisie(this);
+    Table_saisie = new ui::TypedGrid(this);
     Table_saisie->setObjectName(u"Table_saisie"_s);
+    // Long column titles wrap rather than being cut at the opening size.
+    Table_saisie->setHorizontalHeader(new WrappedHeader(Table_saisie));
     Table_saisie->setModel(saisie_);
     Table_saisie->setAccessibleName(u"Tableau d'effectifs à remplir"_s);
     // The typed columns share what the computed ones, sized to their titles, leave.

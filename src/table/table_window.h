@@ -8,8 +8,8 @@
 // from core/tableau_effectifs; the window only shows them.
 //
 // Its controls and wiring are table_window.cpp, what follows an edit
-// table_window_editing.cpp, its files table_window_files.cpp, and the grid typed into
-// table_entry.h.
+// table_window_editing.cpp, its files table_window_files.cpp, and the model of the grid
+// typed into table_entry.h.
 
 #include "core/frequency_table.h"
 #include "core/recent_files.h"
@@ -23,11 +23,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class VueSaisie;
 
 namespace ui {
 class ChartView;
 class TableModel;
+class TypedGrid;
 }  // namespace ui
 
 class Tableau_effectifs : public ui::Form, public ui::SingleWindow<Tableau_effectifs> {
@@ -36,7 +36,7 @@ class Tableau_effectifs : public ui::Form, public ui::SingleWindow<Tableau_effec
 public:
     QComboBox* Choix_nature;     // "Valeurs et effectifs" or "Classes et effectifs"
     QComboBox* Choix_fermeture;  // ]a ; b] or [a ; b[
-    VueSaisie* Table_saisie;
+    ui::TypedGrid* Table_saisie;
     QPushButton* Command_ajouter;
     QPushButton* Command_supprimer;
     QLabel* Label_erreur;

@@ -1,6 +1,6 @@
-// Tables of counts: the weighted parameters against the raw series written out, the
-// classes and their polygon on the exercise's worked example, the faults of typed
-// rows, and the table's CSV files.
+// Tables of counts: the weighted parameters against the raw series written out, and
+// the classes and their polygon on the exercise's worked example. Typed rows and the
+// table's files are tst_table_rows.
 
 #include "core/counted_series.h"
 #include "core/frequency_table.h"
@@ -14,10 +14,6 @@
 
 using namespace Qt::StringLiterals;
 using core::Tableau;
-
-using Lignes = std::vector<Tableau::Ligne>;
-Q_DECLARE_METATYPE(Lignes)
-Q_DECLARE_METATYPE(Tableau::Nature)
 
 namespace {
 
@@ -46,7 +42,6 @@ Tableau valeurs(std::initializer_list<std::pair<const char*, const char*>> ligne
 }
 
 }  // namespace
-
 class EffectifsTest : public QObject {
     Q_OBJECT
 
@@ -57,19 +52,7 @@ private slots:
     void weighted();
     void exerciseClasses();
     void unequalClasses();
-    void faults_data();
-    void faults();
-    void computedColumns();
-    void towardsTheList();
-    void intervals_data();
-    void intervals();
-    void readTables_data();
-    void readTables();
-    void writeAndReadBack();
-    void groupedDigitsInSeriesFiles_data();
-    void groupedDigitsInSeriesFiles();
 };
-
 // GIVEN random tables WHEN their parameters are computed THEN they are those of the
 // list in which each value is written as often as its count.
 void EffectifsTest::weightedEqualsExpanded() {
@@ -186,238 +169,6 @@ void EffectifsTest::unequalClasses() {
     // A level reached in the gap is read at the class where the count starts again.
     QCOMPARE(core::lectureCumulee(classes, 30)->valeur, 60.0);
     QVERIFY(!core::lectureCumulee(classes, 31));
-}
-
-// GIVEN rows typed with faults THEN each faulty row is named with its column and
-// reason, and the others still count.
-void EffectifsTest::faults_data() {
-    QTest::addColumn<Tableau::Nature>("nature");
-    QTest::addColumn<Lignes>("lignes");
-    QTest::addColumn<QString>("faute");
-    QTest::addColumn<qint64>("total");
-    using L = Tableau::Ligne;
-    const auto V = Tableau::Nature::Valeurs;
-    const auto C = Tableau::Nature::Classes;
-    QTest::newRow("all well") << V << Lignes{{.valeur = u"1"_s, .effectif = u"2"_s}} << QString()
-                              << qint64(2);
-    QTest::newRow("not a number")
-        << V
-        << Lignes{{.valeur = u"x"_s, .effectif = u"2"_s}, {.valeur = u"3"_s, .effectif = u"4"_s}}
-        << u"Ligne 1, Valeur : « x » n'est pas un nombre ; la ligne n'est pas comptée."_s
-        << qint64(4);
-    QTest::newRow("a count with decimals")
-        << V << Lignes{{.valeur = u"1"_s, .effectif = u"2,5"_s}}
-        << u"Ligne 1, Effectif : un effectif est un nombre entier positif ou nul ; la ligne "
-           u"n'est pas comptée."_s
-        << qint64(0);
-    QTest::newRow("a negative count") << V << Lignes{{.valeur = u"1"_s, .effectif = u"-1"_s}}
-                                      << u"Ligne 1, Effectif : un effectif est un nombre entier "
-                                         u"positif ou nul ; la ligne n'est pas comptée."_s
-                                      << qint64(0);
-    QTest::newRow("an empty cell") << V << Lignes{{.valeur = u"1"_s}}
-                                   << u"Ligne 1, Effectif : la case est vide ; la ligne n'est pas "
-                                      u"comptée."_s
-                                   << qint64(0);
-    QTest::newRow("blank rows are no fault")
-        << V << Lignes{L{}, {.valeur = u"2"_s, .effectif = u"3"_s}, L{}} << QString() << qint64(3);
-    QTest::newRow("a value twice: the later row")
-        << V
-        << Lignes{{.valeur = u"5"_s, .effectif = u"1"_s},
-                  {.valeur = u"7"_s, .effectif = u"1"_s},
-                  {.valeur = u"5,0"_s, .effectif = u"2"_s}}
-        << u"Ligne 3, Valeur : cette valeur figure déjà dans le tableau ; la ligne n'est pas "
-           u"comptée."_s
-        << qint64(2);
-    QTest::newRow("reversed bounds")
-        << C << Lignes{{.inferieure = u"10"_s, .superieure = u"0"_s, .effectif = u"1"_s}}
-        << u"Ligne 1, Borne supérieure : la borne supérieure doit dépasser la borne inférieure ; "
-           u"la ligne n'est pas comptée."_s
-        << qint64(0);
-    QTest::newRow("overlapping classes, typed in any order")
-        << C
-        << Lignes{{.inferieure = u"20"_s, .superieure = u"30"_s, .effectif = u"1"_s},
-                  {.inferieure = u"0"_s, .superieure = u"25"_s, .effectif = u"2"_s},
-                  {.inferieure = u"30"_s, .superieure = u"40"_s, .effectif = u"4"_s}}
-        << u"Ligne 2, Borne inférieure : cette classe empiète sur une autre ; la ligne n'est "
-           u"pas comptée."_s
-        << qint64(5);
-    QTest::newRow("a total past 2^31 - 1")
-        << V
-        << Lignes{{.valeur = u"1"_s, .effectif = u"2147483647"_s},
-                  {.valeur = u"2"_s, .effectif = u"1"_s}}
-        << u"Ligne 2, Effectif : l'effectif total dépasse 2 147 483 647 ; la ligne n'est pas "
-           u"comptée."_s
-        << qint64(2147483647);
-}
-
-void EffectifsTest::faults() {
-    QFETCH(Tableau::Nature, nature);
-    QFETCH(Lignes, lignes);
-    QFETCH(QString, faute);
-    QFETCH(qint64, total);
-    const core::Analyse a = core::analyser({.nature = nature, .lignes = lignes});
-    QCOMPARE(core::texteDeLaFaute(a), faute);
-    QCOMPARE(a.total, total);
-}
-
-// Cumulated in ascending order whatever the order typed; a faulty row shows none.
-void EffectifsTest::computedColumns() {
-    Tableau t = valeurs({{"3", "1"}, {"1", "2"}, {"x", "5"}, {"2", "1"}});
-    const core::Analyse a = core::analyser(t);
-    QCOMPARE(core::textesCalcules(a, 0), (QStringList{u"25,000"_s, u"4"_s, u"100,000"_s}));
-    QCOMPARE(core::textesCalcules(a, 1), (QStringList{u"50,000"_s, u"2"_s, u"50,000"_s}));
-    QCOMPARE(core::textesCalcules(a, 2), (QStringList{{}, {}, {}}));
-    const core::Analyse c = core::analyser(core::tableauDeLExercice());
-    QCOMPARE(core::textesCalcules(c, 0),
-             (QStringList{u"95"_s, u"10"_s, u"1,389"_s, u"5"_s, u"1,389"_s}));
-    QCOMPARE(core::textesCalcules(c, 7),
-             (QStringList{u"165"_s, u"10"_s, u"1,944"_s, u"360"_s, u"100,000"_s}));
-}
-
-void EffectifsTest::towardsTheList() {
-    bool trop = true;
-    QCOMPARE(core::versLaListe(core::analyser(valeurs({{"2,5", "2"}, {"1", "1"}})), trop),
-             (QStringList{u"2,5"_s, u"2,5"_s, u"1"_s}));
-    QVERIFY(!trop);
-    QCOMPARE(core::versLaListe(core::analyser(core::tableauDeLExercice()), trop),
-             (QStringList{u"5"_s, u"14"_s, u"31"_s, u"124"_s, u"106"_s, u"51"_s, u"22"_s, u"7"_s}));
-    QVERIFY(core::versLaListe(core::analyser(valeurs({{"1", "32767"}})), trop).size() == 32767);
-    QVERIFY(!trop);
-    QVERIFY(
-        core::versLaListe(core::analyser(valeurs({{"1", "32767"}, {"2", "1"}})), trop).isEmpty());
-    QVERIFY(trop);
-}
-
-void EffectifsTest::intervals_data() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<bool>("lu");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<bool>("droite");
-    QTest::newRow("the exercise's") << u"]90, 100]"_s << true << 90.0 << 100.0 << true;
-    QTest::newRow("French semicolon") << u"[90;100["_s << true << 90.0 << 100.0 << false;
-    QTest::newRow("blanks") << u"  ] 1,5 ; 2,5 ]  "_s << true << 1.5 << 2.5 << true;
-    QTest::newRow("decimal point") << u"]1.5 ; 2.5]"_s << true << 1.5 << 2.5 << true;
-    QTest::newRow("closed on both sides") << u"[1 ; 2]"_s << false << 0.0 << 0.0 << false;
-    QTest::newRow("no separator") << u"]1 2]"_s << false << 0.0 << 0.0 << false;
-    QTest::newRow("not numbers") << u"]a ; b]"_s << false << 0.0 << 0.0 << false;
-}
-
-void EffectifsTest::intervals() {
-    QFETCH(QString, texte);
-    QFETCH(bool, lu);
-    const auto i = core::lireIntervalle(texte);
-    QCOMPARE(bool(i), lu);
-    if (!i) return;
-    QTEST(i->inferieure, "a");
-    QTEST(i->superieure, "b");
-    QTEST(i->fermeADroite, "droite");
-}
-
-// GIVEN a table file THEN its kind, rows and first fault (line, column) come out.
-void EffectifsTest::readTables_data() {
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<bool>("tableau");
-    QTest::addColumn<int>("nature");  // 0 values, 1 classes
-    QTest::addColumn<qint64>("total");
-    QTest::addColumn<QString>("erreur");  // "line:column why", empty when none
-    QTest::newRow("values with a header")
-        << QByteArray("Valeur;Effectif\r\n36;2\r\n37;7\r\n") << true << 0 << qint64(9) << QString();
-    QTest::newRow("classes by bounds")
-        << QByteArray("Borne inférieure;Borne supérieure;Effectif\n0;10;3\n10;30;4\n") << true << 1
-        << qint64(7) << QString();
-    QTest::newRow("class texts split by the separator")
-        << QByteArray("Classe;Effectif\n]90 ; 100];5\n]100 ; 110];14\n") << true << 1 << qint64(19)
-        << QString();
-    QTest::newRow("class texts quoted, no header")
-        << QByteArray("\"[0;10[\";1\n\"[10;20[\";2\n") << true << 1 << qint64(3) << QString();
-    QTest::newRow("a decimal point and grouped digits")
-        << QByteArray("Valeur;Effectif\n1.5;1 000\n") << true << 0 << qint64(1000) << QString();
-    QTest::newRow("a faulty count is kept and reported")
-        << QByteArray("Valeur;Effectif\n1;2\n3;x\n") << true << 0 << qint64(2)
-        << u"3:2 « x » n'est pas un nombre"_s;
-    QTest::newRow("overlap reported at its line")
-        << QByteArray("0;10;1\n5;15;1\n") << true << 1 << qint64(1)
-        << u"2:1 cette classe empiète sur une autre"_s;
-    QTest::newRow("sides mixed") << QByteArray("]0;10];1\n[10;20[;1\n") << true << 1 << qint64(2)
-                                 << u"2:1 les classes ne sont pas toutes fermées du même côté"_s;
-    QTest::newRow("a bracket that opens no class")
-        << QByteArray("Valeur;Effectif;x\n]100 ; 11014\n") << true << 1 << qint64(0)
-        << u"2:1 « ]100 » n'est pas un nombre"_s;
-    QTest::newRow("a class that does not read, under a header")
-        << QByteArray("Classe;Effectif\n[0 ; 10[;3\n[10 ; x[;2\n") << true << 1 << qint64(3)
-        << u"3:1 « [10 ; x[ » n'est pas une classe"_s;
-    QTest::newRow("empty brackets hold no row")
-        << QByteArray("Classe;Effectif\n[\n") << false << 0 << qint64(0)
-        << u"0:0 il ne contient aucune ligne"_s;
-    QTest::newRow("too many columns") << QByteArray("1;2\n3;4;5\n") << false << 0 << qint64(0)
-                                      << u"2:3 le tableau a plus de 2 colonnes"_s;
-    QTest::newRow("empty") << QByteArray("\r\n") << false << 0 << qint64(0)
-                           << u"0:0 il ne contient aucune ligne"_s;
-    QTest::newRow("not text") << QByteArray("\x01\x02", 2) << false << 0 << qint64(0)
-                              << u"0:0 il ne contient pas du texte"_s;
-}
-
-void EffectifsTest::readTables() {
-    QFETCH(QByteArray, octets);
-    QFETCH(bool, tableau);
-    QFETCH(QString, erreur);
-    const core::TableReading lecture = core::readTable(octets);
-    QCOMPARE(bool(lecture.tableau), tableau);
-    const bool enFaute = !tableau || lecture.faute;
-    QCOMPARE(enFaute, !erreur.isEmpty());
-    if (enFaute)
-        QCOMPARE(
-            u"%1:%2 %3"_s.arg(lecture.error.line).arg(lecture.error.column).arg(lecture.error.why),
-            erreur);
-    if (!tableau) return;
-    QFETCH(int, nature);
-    QCOMPARE(int(lecture.tableau->nature), nature);
-    QTEST(core::analyser(*lecture.tableau).total, "total");
-}
-
-// What is saved reads back the same, faulty cells included.
-void EffectifsTest::writeAndReadBack() {
-    // Classes [a, b[ keep their side, and their faulty bounds as typed.
-    Tableau gauche{.nature = Tableau::Nature::Classes, .fermeADroite = false};
-    gauche.lignes = {{.inferieure = u"abc"_s, .superieure = u"5"_s, .effectif = u"1"_s},
-                     {.inferieure = u"5"_s, .superieure = u"7,5"_s, .effectif = u"2"_s},
-                     {.inferieure = u"8"_s, .effectif = u"x"_s}};
-    for (const Tableau& t :
-         {core::tableauDeLExercice(), valeurs({{"1,5", "2"}, {"a;b", "3"}, {"\"", "1"}}), gauche}) {
-        const QByteArray octets = core::tableFile(t);
-        QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
-        const core::TableReading lecture = core::readTable(octets);
-        QVERIFY(lecture.tableau);
-        QCOMPARE(lecture.tableau->lignes, t.lignes);
-        QCOMPARE(lecture.tableau->nature, t.nature);
-        QCOMPARE(lecture.tableau->fermeADroite, t.fermeADroite);
-    }
-    QVERIFY(core::tableFile(gauche).contains("Classe;Effectif\r\n\"[abc ; 5[\";1\r\n"));
-    QVERIFY(core::tableFile(core::tableauDeLExercice())
-                .startsWith("\xEF\xBB\xBF"
-                            "Borne inférieure;Borne supérieure;Effectif\r\n90;100;5\r\n"));
-}
-
-void EffectifsTest::groupedDigitsInSeriesFiles_data() {
-    QTest::addColumn<QString>("cellule");
-    QTest::addColumn<QString>("lu");
-    QTest::newRow("space") << u"1 234,5"_s << u"1234,5"_s;
-    QTest::newRow("no-break space") << u"12\u00a0345"_s << u"12345"_s;
-    QTest::newRow("narrow no-break space") << u"-1\u202f000\u202f000"_s << u"-1000000"_s;
-    QTest::newRow("groups of two are no grouping") << u"1 23"_s << QString();
-    QTest::newRow("four digits before a blank") << u"1234 567"_s << QString();
-    QTest::newRow("a lone space between numbers") << u"1 2"_s << QString();
-}
-
-void EffectifsTest::groupedDigitsInSeriesFiles() {
-    QFETCH(QString, cellule);
-    QFETCH(QString, lu);
-    QCOMPARE(core::cellNumber(cellule).value_or(QString()), lu);
-    const core::SeriesReading lecture =
-        core::readSeries(("Série 1\n\"" + cellule + "\"\n").toUtf8());
-    QCOMPARE(bool(lecture.series), !lu.isEmpty());
-    if (lecture.series) QCOMPARE(lecture.series->first, QStringList{lu});
 }
 
 QTEST_GUILESS_MAIN(EffectifsTest)

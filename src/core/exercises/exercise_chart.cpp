@@ -14,22 +14,28 @@ namespace {
 
 using Forme = SerieExercice::Forme;
 
+constexpr unsigned bit(Forme shape) {
+    return 1u << unsigned(shape);
+}
+constexpr unsigned kOneVariable = bit(Forme::Brute) | bit(Forme::Valeurs) | bit(Forme::Classes);
+constexpr const char16_t* kOneVariableWords = u"une série, des valeurs ou des classes";
+
+// Each chart: its name in the files, the shapes of data it is drawn for, and how a
+// refusal names them.
 struct Named {
     ExerciseChart chart;
     const char16_t* name;
+    unsigned shapes;
+    const char16_t* drawnFor;
 };
-constexpr std::array<Named, 6> kNames{{{ExerciseChart::Bars, u"batons"},
-                                       {ExerciseChart::Histogram, u"histogramme"},
-                                       {ExerciseChart::CumulativePolygon, u"polygone_cumule"},
-                                       {ExerciseChart::Box, u"boite"},
-                                       {ExerciseChart::Pie, u"camembert"},
-                                       {ExerciseChart::Scatter, u"nuage"}}};
-
-QString nameOf(ExerciseChart chart) {
-    for (const Named& n : kNames)
-        if (n.chart == chart) return QString::fromUtf16(n.name);
-    return {};
-}
+constexpr std::array<Named, 6> kNames{{
+    {ExerciseChart::Bars, u"batons", bit(Forme::Brute) | bit(Forme::Valeurs), u"des valeurs"},
+    {ExerciseChart::Histogram, u"histogramme", bit(Forme::Classes), u"des classes"},
+    {ExerciseChart::CumulativePolygon, u"polygone_cumule", kOneVariable, kOneVariableWords},
+    {ExerciseChart::Box, u"boite", kOneVariable, kOneVariableWords},
+    {ExerciseChart::Pie, u"camembert", kOneVariable, kOneVariableWords},
+    {ExerciseChart::Scatter, u"nuage", bit(Forme::Paires), u"des paires"},
+}};
 
 // A pie of the values or classes, each a sector as large as its count.
 GraphiqueDuTableau pieOf(const SerieExercice& s, const QString& name, const Surface& surface) {
@@ -92,34 +98,11 @@ std::optional<ExerciseChart> exerciseChartNamed(QStringView name) {
 }
 
 QString chartMismatch(ExerciseChart chart, SerieExercice::Forme shape) {
-    const bool oneVariable =
-        shape == Forme::Brute || shape == Forme::Valeurs || shape == Forme::Classes;
-    bool fits = true;
-    QString wanted;
-    switch (chart) {
-        case ExerciseChart::None:
-            return {};
-        case ExerciseChart::Bars:
-            fits = shape == Forme::Brute || shape == Forme::Valeurs;
-            wanted = u"des valeurs"_s;
-            break;
-        case ExerciseChart::Histogram:
-            fits = shape == Forme::Classes;
-            wanted = u"des classes"_s;
-            break;
-        case ExerciseChart::CumulativePolygon:
-        case ExerciseChart::Box:
-        case ExerciseChart::Pie:
-            fits = oneVariable;
-            wanted = u"une série, des valeurs ou des classes"_s;
-            break;
-        case ExerciseChart::Scatter:
-            fits = shape == Forme::Paires;
-            wanted = u"des paires"_s;
-            break;
-    }
-    if (fits) return {};
-    return u"le graphique « %1 » se dessine pour %2"_s.arg(nameOf(chart), wanted);
+    for (const Named& n : kNames)
+        if (n.chart == chart && !(n.shapes & bit(shape)))
+            return u"le graphique « %1 » se dessine pour %2"_s.arg(QString::fromUtf16(n.name),
+                                                                   QString::fromUtf16(n.drawnFor));
+    return {};
 }
 
 std::vector<ExerciseChartRecord> chartsOf(const Exercice& e) {

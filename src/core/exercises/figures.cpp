@@ -159,66 +159,55 @@ std::optional<Quantile> quantileDe(Quantite q) {
     }
 }
 
-std::optional<double> valeurDe(const SerieExercice& s, Quantite q) {
-    if (s.forme == Forme::Classes) {
-        const ParametresClasses p = parametresClasses(s.classes);
-        const auto v = [](const std::optional<Estimation>& e) {
-            return e ? std::optional<double>(e->valeur) : std::nullopt;
-        };
-        switch (q) {
-            case Quantite::Moyenne:
-                return p.moyenne;
-            case Quantite::Mediane:
-                return v(p.mediane);
-            case Quantite::Q1:
-                return v(p.premierQuartile);
-            case Quantite::Q3:
-                return v(p.troisiemeQuartile);
-            case Quantite::D1:
-                return v(p.premierDecile);
-            case Quantite::D9:
-                return v(p.neuviemeDecile);
-            case Quantite::Etendue:
-                return p.etendue;
-            case Quantite::EcartInterquartile:
-                return p.ecartInterquartile;
-            case Quantite::Variance:
-                return p.variance;
-            case Quantite::EcartType:
-                return p.ecartType;
-            case Quantite::EffectifTotal:
-                return double(p.effectif);
-            default:
-                return std::nullopt;
-        }
-    }
-    const ParametresPonderes p = parametresPonderes(s.ponderees());
+namespace {
+
+std::optional<double> figure(std::optional<double> x) {
+    return x;
+}
+std::optional<double> figure(const std::optional<Estimation>& e) {
+    return e ? std::optional<double>(e->valeur) : std::nullopt;
+}
+
+// A quantity among the parameters of values with counts, or of classes (whose quantiles
+// are estimated on the cumulative polygon).
+template <class Parameters>
+std::optional<double> figureOf(const Parameters& p, Quantite q, qint64 total) {
     switch (q) {
         case Quantite::Moyenne:
-            return p.moyenne;
+            return figure(p.moyenne);
         case Quantite::Mediane:
-            return p.mediane;
+            return figure(p.mediane);
         case Quantite::Q1:
-            return p.premierQuartile;
+            return figure(p.premierQuartile);
         case Quantite::Q3:
-            return p.troisiemeQuartile;
+            return figure(p.troisiemeQuartile);
         case Quantite::D1:
-            return p.premierDecile;
+            return figure(p.premierDecile);
         case Quantite::D9:
-            return p.neuviemeDecile;
+            return figure(p.neuviemeDecile);
         case Quantite::Etendue:
-            return p.etendue;
+            return figure(p.etendue);
         case Quantite::EcartInterquartile:
-            return p.ecartInterquartile;
+            return figure(p.ecartInterquartile);
         case Quantite::Variance:
-            return p.variance;
+            return figure(p.variance);
         case Quantite::EcartType:
-            return p.ecartType;
+            return figure(p.ecartType);
         case Quantite::EffectifTotal:
-            return double(s.effectif());
+            return double(total);
         default:
             return std::nullopt;
     }
+}
+
+}  // namespace
+
+std::optional<double> valeurDe(const SerieExercice& s, Quantite q) {
+    if (s.forme == Forme::Classes) {
+        const ParametresClasses p = parametresClasses(s.classes);
+        return figureOf(p, q, p.effectif);
+    }
+    return figureOf(parametresPonderes(s.ponderees()), q, s.effectif());
 }
 
 double effectifDuSeuil(const SerieExercice& s, double seuil, bool dessus) {

@@ -1,5 +1,6 @@
 #include "core/individuals/charts.h"
 
+#include "core/chart_pen.h"
 #include "core/graduations.h"
 #include "core/numbers.h"
 
@@ -24,37 +25,9 @@ QString percent(double p) {
     return regionalLocale().toString(p, 'f', 1) + u" %"_s;
 }
 
-// Draws into one record, each text in its own label slot (as the table's charts do).
-class Pen {
-public:
-    explicit Pen(Drawing& d) : d_(d) {}
-    void line(QPointF a, QPointF b, quint32 colour = kBlack, int width = 1) {
-        d_.line(a.x(), a.y(), b.x(), b.y(), colour, width);
-    }
-    void write(const QString& text, QPointF at, Qt::Alignment anchor, bool bold = false) {
-        d_.label({.array = 2,
-                  .index = n_++,
-                  .text = text,
-                  .left = at.x(),
-                  .top = at.y(),
-                  .points = 8.25,
-                  .bold = bold,
-                  .fond = false,
-                  .ancre = anchor});
-    }
-
-private:
-    Drawing& d_;
-    int n_ = 0;
-};
-
-QRectF areaOf(const Surface& s) {
-    return QRectF(QPointF(1000, 700), QPointF(s.largeur - 400, s.hauteur - 750));
-}
-
 GraphiqueDuTableau empty(const Modalities& m, const Surface& s) {
     GraphiqueDuTableau g;
-    g.repere.zone = areaOf(s);
+    g.repere.zone = chartZone(s);
     if (m.total <= 0) g.faute = u"Aucun individu sélectionné n'a de valeur à dessiner."_s;
     return g;
 }
@@ -72,7 +45,7 @@ GraphiqueDuTableau barsOfModalities(const QString& variable, const Modalities& m
                                     const Surface& surface) {
     GraphiqueDuTableau g = empty(m, surface);
     if (!g.faute.isEmpty()) return g;
-    Pen pen(g.dessin);
+    ChartPen pen(g.dessin);
     const QRectF z = g.repere.zone;
     std::int64_t highest = 1;
     for (const Modality& x : m.rows) highest = std::max(highest, x.count);
@@ -132,7 +105,7 @@ GraphiqueDuTableau pieOfModalities(const QString& variable, const Modalities& m,
                                    const Surface& surface) {
     GraphiqueDuTableau g = empty(m, surface);
     if (!g.faute.isEmpty()) return g;
-    Pen pen(g.dessin);
+    ChartPen pen(g.dessin);
     const QRectF z = g.repere.zone;
     const QString title = u"Diagramme circulaire de "_s + variable;
     pen.write(title, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);

@@ -99,26 +99,33 @@ Computed<Summary> summarize(std::span<const double> xs, std::span<const double> 
     return Computed<Summary>::success(s);
 }
 
-Computed<Line> leastSquares(const Summary& s) {
-    if (s.varianceX == 0)
-        return Computed<Line>::failure(
-            u"la variance des x est nulle (toutes les valeurs de x sont égales) : aucune droite "
-            u"de y en x ne s'ajuste"_s);
-    const double a = s.covariance / s.varianceX;
-    const Line line{a, s.meanY - a * s.meanX};
+namespace {
+
+// The line of one variable in the other through the mean point, its slope the
+// covariance over the other's variance; refused where that variance is nought.
+Computed<Line> regression(double covariance, double variance, double meanFrom, double meanTo,
+                          const QString& flat) {
+    if (variance == 0) return Computed<Line>::failure(flat);
+    const double a = covariance / variance;
+    const Line line{a, meanTo - a * meanFrom};
     if (!std::isfinite(line.a) || !std::isfinite(line.b)) return Computed<Line>::failure(kTooLarge);
     return Computed<Line>::success(line);
 }
 
+}  // namespace
+
+Computed<Line> leastSquares(const Summary& s) {
+    return regression(
+        s.covariance, s.varianceX, s.meanX, s.meanY,
+        u"la variance des x est nulle (toutes les valeurs de x sont égales) : aucune droite "
+        u"de y en x ne s'ajuste"_s);
+}
+
 Computed<Line> leastSquaresXInY(const Summary& s) {
-    if (s.varianceY == 0)
-        return Computed<Line>::failure(
-            u"la variance des y est nulle (toutes les valeurs de y sont égales) : aucune droite "
-            u"de x en y ne s'ajuste"_s);
-    const double a = s.covariance / s.varianceY;
-    const Line line{a, s.meanX - a * s.meanY};
-    if (!std::isfinite(line.a) || !std::isfinite(line.b)) return Computed<Line>::failure(kTooLarge);
-    return Computed<Line>::success(line);
+    return regression(
+        s.covariance, s.varianceY, s.meanY, s.meanX,
+        u"la variance des y est nulle (toutes les valeurs de y sont égales) : aucune droite "
+        u"de x en y ne s'ajuste"_s);
 }
 
 namespace {

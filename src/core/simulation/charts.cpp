@@ -1,5 +1,6 @@
 #include "core/simulation/charts.h"
 
+#include "core/chart_pen.h"
 #include "core/numbers.h"
 #include "core/simulation/report.h"
 
@@ -20,7 +21,6 @@ constexpr quint32 kBlack = 0, kBlue = rgb(30, 80, 200), kGrey = rgb(128, 128, 12
 // ± s, ± 2s, ± 3s and ± 1/√n, each in its colour.
 constexpr quint32 kIntervals[4] = {rgb(0, 140, 60), rgb(230, 130, 0), rgb(200, 30, 30),
                                    rgb(140, 40, 170)};
-constexpr int kDash = 80;
 
 QString figure(double value, int decimals = 4) {
     const double scale = std::pow(10.0, decimals);
@@ -28,39 +28,9 @@ QString figure(double value, int decimals = 4) {
     return textOfNumber(r == 0 ? 0.0 : r);
 }
 
-class Pen {
-public:
-    explicit Pen(Drawing& d) : d_(d) {}
-    void line(QPointF a, QPointF b, quint32 colour = kBlack, int width = 1) {
-        d_.line(a.x(), a.y(), b.x(), b.y(), colour, width);
-    }
-    void dashes(QPointF a, QPointF b, quint32 colour, int width = 1) {
-        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-        if (length <= 0) return;
-        const QPointF step = (b - a) / length;
-        for (double t = 0; t < length; t += 2 * kDash)
-            line(a + step * t, a + step * std::min(length, t + kDash), colour, width);
-    }
-    void write(const QString& text, QPointF at, Qt::Alignment anchor, bool bold = false) {
-        d_.label({.array = 2,
-                  .index = n_++,
-                  .text = text,
-                  .left = at.x(),
-                  .top = at.y(),
-                  .points = 8.25,
-                  .bold = bold,
-                  .fond = false,
-                  .ancre = anchor});
-    }
-
-private:
-    Drawing& d_;
-    int n_ = 0;
-};
-
 // The frame, the x axis's graduations (`xText` writes each) and the y axis's.
 template <class XText>
-void axes(Pen& pen, const Repere& r, const QString& title, const QString& xTitle,
+void axes(ChartPen& pen, const Repere& r, const QString& title, const QString& xTitle,
           const QString& yTitle, const std::vector<double>& xMarks, XText&& xText) {
     const QRectF& z = r.zone;
     pen.write(title, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);
@@ -84,10 +54,6 @@ std::vector<double> marksOf(const Axe& a) {
     return {a.graduations.begin(), a.graduations.end()};
 }
 
-QRectF zoneOf(const Surface& s) {
-    return QRectF(QPointF(1000, 700), QPointF(s.largeur - 400, s.hauteur - 750));
-}
-
 }  // namespace
 
 std::optional<ChartKind> chartNamed(QStringView name) {
@@ -100,7 +66,7 @@ std::optional<ChartKind> chartNamed(QStringView name) {
 GraphiqueDuTableau histogram(const Result& result, const Surface& surface) {
     GraphiqueDuTableau g;
     Repere& r = g.repere;
-    r.zone = zoneOf(surface);
+    r.zone = chartZone(surface);
     const bool means = bool(result.parameters.population);
     const auto [low, high] = std::minmax_element(result.values.begin(), result.values.end());
     // Frequencies fall on multiples of 1/n: classes of whole steps centred on them.
@@ -132,17 +98,14 @@ GraphiqueDuTableau histogram(const Result& result, const Surface& surface) {
     r.y = axeGradue(0, double(highest), 5);
     const QString what = means ? u"moyennes"_s : u"fréquences"_s;
     const QString title = u"Histogramme des "_s + what;
-    Pen pen(g.dessin);
+    ChartPen pen(g.dessin);
     axes(pen, r, title, means ? u"Moyenne"_s : u"Fréquence"_s, u"Effectif"_s, marksOf(r.x),
          [](double x) { return figure(x); });
     QStringList described;
     for (std::int64_t k = 0; k < classes; ++k) {
         const double a = start + double(k) * width, b = a + width;
         const QPointF top = r.point(a, double(counts[size_t(k)])), foot = r.point(b, 0);
-        pen.line(top, {foot.x(), top.y()}, kBlue, 2);
-        pen.line({foot.x(), top.y()}, foot, kBlue, 2);
-        pen.line(foot, {top.x(), foot.y()}, kBlue, 2);
-        pen.line({top.x(), foot.y()}, top, kBlue, 2);
+        pen.rectangle(top, foot, kBlue, 2);
         if (counts[size_t(k)] > 0)
             described << u"["_s + figure(a) + u" ; "_s + figure(b) + u"[ : "_s +
                              QString::number(counts[size_t(k)]);
@@ -171,7 +134,7 @@ GraphiqueDuTableau histogram(const Result& result, const Surface& surface) {
 GraphiqueDuTableau fluctuationChart(const Fluctuation& f, const Surface& surface) {
     GraphiqueDuTableau g;
     Repere& r = g.repere;
-    r.zone = zoneOf(surface);
+    r.zone = chartZone(surface);
     if (f.sizes.empty()) {
         g.faute = u"Aucune taille d'échantillon n'est donnée."_s;
         return g;
@@ -186,7 +149,7 @@ GraphiqueDuTableau fluctuationChart(const Fluctuation& f, const Surface& surface
     r.y = axeGradue(0, yMost > 0 ? yMost * 1.05 : 1, 5);
     const QString title = f.means ? u"Écart-type des moyennes en fonction de 1/√n"_s
                                   : u"Écart-type des fréquences en fonction de 1/√n"_s;
-    Pen pen(g.dessin);
+    ChartPen pen(g.dessin);
     axes(pen, r, title, u"1/√n"_s, u"s"_s, marksOf(r.x), [](double x) { return figure(x); });
     const QString slope = f.means ? u"σ"_s : u"√(p(1 − p))"_s;
     const double xEnd = double(r.x.fin);
@@ -211,7 +174,7 @@ GraphiqueDuTableau fluctuationChart(const Fluctuation& f, const Surface& surface
 GraphiqueDuTableau largeNumbersChart(const LargeNumbers& l, const Surface& surface) {
     GraphiqueDuTableau g;
     Repere& r = g.repere;
-    r.zone = zoneOf(surface);
+    r.zone = chartZone(surface);
     if (l.running.empty()) {
         g.faute = u"Aucun tirage n'est fait."_s;
         return g;
@@ -228,7 +191,7 @@ GraphiqueDuTableau largeNumbersChart(const LargeNumbers& l, const Surface& surfa
     r.y = l.means ? axeGradue(low, high, 5) : axeGradue(0, 1, 5);
     const QString what = l.means ? u"Moyenne"_s : u"Fréquence"_s;
     const QString title = what + u" observée au fil des tirages"_s;
-    Pen pen(g.dessin);
+    ChartPen pen(g.dessin);
     axes(pen, r, title, u"n (échelle logarithmique)"_s, what, marks,
          [](double x) { return grouped(std::llround(std::pow(10.0, x))); });
     // Unnamed marks at 2, 3 … 9 times each power of ten, as on log paper.

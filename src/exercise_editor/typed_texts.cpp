@@ -1,4 +1,4 @@
-#include "exercise_editor/typed_grid.h"
+#include "exercise_editor/typed_texts.h"
 
 namespace exercise_editor {
 
@@ -9,14 +9,14 @@ constexpr int kMostRows = 10000;
 
 }  // namespace
 
-void TypedGrid::setColumns(const QStringList& headers) {
+void TypedTexts::setColumns(const QStringList& headers) {
     beginResetModel();
     headers_ = headers;
     rows_.clear();
     endResetModel();
 }
 
-void TypedGrid::setRows(std::vector<QStringList> rows) {
+void TypedTexts::setRows(std::vector<QStringList> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     if (int(rows_.size()) > kMostRows) rows_.resize(kMostRows);
@@ -26,7 +26,7 @@ void TypedGrid::setRows(std::vector<QStringList> rows) {
     emit edited();
 }
 
-void TypedGrid::paste(const QString& text, int row, int column) {
+void TypedTexts::paste(const QString& text, int row, int column) {
     std::vector<QStringList> rows = rows_;
     QStringList lines = QString(text).remove(u'\r').split(u'\n');
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
@@ -43,21 +43,21 @@ void TypedGrid::paste(const QString& text, int row, int column) {
     setRows(std::move(rows));
 }
 
-int TypedGrid::rowCount(const QModelIndex& parent) const {
+int TypedTexts::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(rows_.size()) + 1;
 }
 
-int TypedGrid::columnCount(const QModelIndex& parent) const {
+int TypedTexts::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(headers_.size());
 }
 
-QVariant TypedGrid::data(const QModelIndex& index, int role) const {
+QVariant TypedTexts::data(const QModelIndex& index, int role) const {
     if ((role != Qt::DisplayRole && role != Qt::EditRole) || index.row() >= int(rows_.size()))
         return {};
     return rows_[size_t(index.row())].value(index.column());
 }
 
-bool TypedGrid::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool TypedTexts::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid()) return false;
     if (index.row() == int(rows_.size())) {
         if (value.toString().isEmpty() || index.row() >= kMostRows) return false;
@@ -73,14 +73,37 @@ bool TypedGrid::setData(const QModelIndex& index, const QVariant& value, int rol
     return true;
 }
 
-Qt::ItemFlags TypedGrid::flags(const QModelIndex& index) const {
+Qt::ItemFlags TypedTexts::flags(const QModelIndex& index) const {
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
-QVariant TypedGrid::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TypedTexts::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) return headers_.value(section);
     return section + 1;
+}
+
+// The empty row at the end stays: a row is added before it, and it is never removed.
+bool TypedTexts::insertRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || count < 1 || row < 0 || row > int(rows_.size()) ||
+        int(rows_.size()) + count > kMostRows)
+        return false;
+    QStringList empty;
+    while (empty.size() < headers_.size()) empty << QString();
+    beginInsertRows({}, row, row + count - 1);
+    rows_.insert(rows_.begin() + row, size_t(count), empty);
+    endInsertRows();
+    emit edited();
+    return true;
+}
+
+bool TypedTexts::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || count < 1 || row < 0 || row + count > int(rows_.size())) return false;
+    beginRemoveRows({}, row, row + count - 1);
+    rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
+    endRemoveRows();
+    emit edited();
+    return true;
 }
 
 }  // namespace exercise_editor

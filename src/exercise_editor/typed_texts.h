@@ -1,8 +1,8 @@
 #pragma once
 
 // The cells a teacher types the data into, as texts: one column per figure of a row,
-// and always an empty row at the end to type the next one. What the texts mean is the
-// core's to say (core::analyser, core::pairs::analyseTyped).
+// and always an empty row at the end to type the next one, shown in a ui::TypedGrid.
+// What the texts mean is the core's to say (core::analyser, core::pairs::analyseTyped).
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -11,11 +11,11 @@
 
 namespace exercise_editor {
 
-class TypedGrid : public QAbstractTableModel {
+class TypedTexts : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit TypedGrid(QObject* parent) : QAbstractTableModel(parent) {}
+    explicit TypedTexts(QObject* parent) : QAbstractTableModel(parent) {}
 
     // New columns empty the grid.
     void setColumns(const QStringList& headers);
@@ -31,6 +31,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool insertRows(int row, int count, const QModelIndex& parent = {}) override;
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
 signals:
     void edited();

@@ -1,0 +1,213 @@
+// Exercises with no window, from the learner's side: the verdicts and their tolerance;
+// the working written out; new data that a number always gives back; files that do not
+// read; the score.
+
+#include "core/exercises/exercise.h"
+#include "core/numbers.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString dossierDesExercices() {
+    return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
+}
+
+core::Exercice lu(const QString& nom) {
+    const core::LectureExercice l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
+    if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
+    return *l.exercice;
+}
+
+}  // namespace
+
+class VerdictsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
+    void verdicts_data();
+    void verdicts();
+    void workingWrittenOut_data();
+    void workingWrittenOut();
+    void sameNumberSameData();
+    void filesThatDoNotRead_data();
+    void filesThatDoNotRead();
+    void score_data();
+    void score();
+};
+
+// GIVEN the speed check WHEN answers are typed THEN within 0,05 of 131,33 is right,
+// with either mark for the decimals; the count of tickets is right within half a ticket.
+void VerdictsTest::verdicts_data() {
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<int>("verdict");
+    const auto juste = int(core::Verdict::Juste), faux = int(core::Verdict::Faux);
+    QTest::newRow("mean, comma") << 0 << u"131,3"_s << juste;
+    QTest::newRow("mean, point") << 0 << u"131.3"_s << juste;
+    QTest::newRow("mean, more digits") << 0 << u" 131,33 "_s << juste;
+    QTest::newRow("mean of the counts, as the list shows it") << 0 << u"45"_s << faux;
+    QTest::newRow("mean, one digit off") << 0 << u"131,2"_s << faux;
+    QTest::newRow("mean, not a figure") << 0 << u"1,3,1"_s << faux;
+    QTest::newRow("no answer") << 0 << u""_s << int(core::Verdict::SansReponse);
+    QTest::newRow("chart") << 1 << u"Histogramme"_s << juste;
+    QTest::newRow("chart, pie") << 1 << u"Diagramme circulaire"_s << faux;
+    QTest::newRow("percentage") << 2 << u"51,7"_s << juste;
+    QTest::newRow("percentage, counted") << 2 << u"186"_s << faux;
+    QTest::newRow("tickets") << 3 << u"65"_s << juste;
+    QTest::newRow("tickets, grouped digits") << 3 << u"6 5"_s << juste;
+    QTest::newRow("tickets, the whole class") << 3 << u"80"_s << faux;
+}
+
+void VerdictsTest::verdicts() {
+    QFETCH(int, question);
+    QFETCH(QString, reponse);
+    QFETCH(int, verdict);
+    const core::Exercice e = lu(u"01-controles-de-vitesse.json"_s);
+    QCOMPARE(int(core::verifier(e, question, reponse)), verdict);
+}
+
+// GIVEN a question WHEN its solution is asked THEN the working is written from the data,
+// with the region's decimals and grouping.
+void VerdictsTest::workingWrittenOut_data() {
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("contient");
+    const QString milliers = QLocale(QLocale::French).groupSeparator();
+    QTest::newRow("mean by centres")
+        << u"01-controles-de-vitesse.json"_s << 0
+        << u"Moyenne = (95 × 5 + 105 × 14 + 115 × 31 + … + 165 × 7) / 360 = 47"_s + milliers +
+               u"280 / 360 ≈ 131,3 km/h."_s;
+    QTest::newRow("chart, with its reason")
+        << u"01-controles-de-vitesse.json"_s << 1 << u"Réponse : Histogramme. Les vitesses"_s;
+    QTest::newRow("percentage, counts added")
+        << u"01-controles-de-vitesse.json"_s << 2
+        << u"106 + 51 + 22 + 7 = 186. Pourcentage = 186 / 360 × 100 ≈ 51,7 %."_s;
+    QTest::newRow("part of a class")
+        << u"01-controles-de-vitesse.json"_s << 3 << u"(150 − 143) / (150 − 140) × 51 = 35,7"_s;
+    QTest::newRow("odd median by rank")
+        << u"02-notes-d-un-controle.json"_s << 1
+        << u"N = 25 est impair : la médiane est la valeur de rang (N + 1) / 2 = 13, soit Me = 12."_s;
+    QTest::newRow("quartile by rank")
+        << u"02-notes-d-un-controle.json"_s << 2 << u"rang ⌈N/4⌉ = ⌈6,25⌉ = 7, soit Q1 = 10."_s;
+    QTest::newRow("even median")
+        << u"03-pointures.json"_s << 2
+        << u"moyenne des valeurs de rangs 16 et 17, soit Me = (39 + 39) / 2 = 39."_s;
+    QTest::newRow("frequency") << u"03-pointures.json"_s << 3 << u"9 / 32 ≈ 0,2813, soit 28,1 %."_s;
+    QTest::newRow("spread compared")
+        << u"04-deux-classes-comparees.json"_s << 3
+        << u"« Seconde A » : 2 ; « Seconde B » : 9. La valeur la plus grande est celle de « "
+           u"Seconde B »."_s;
+    QTest::newRow("linearity of the mean")
+        << u"05-deux-points-de-plus.json"_s << 2
+        << u"la moyenne subit la même transformation. Après : 11,5 + 2 = 13,5."_s;
+    QTest::newRow("spread unchanged")
+        << u"05-deux-points-de-plus.json"_s << 3 << u"l'écart type ne change pas"_s;
+    QTest::newRow("modal class by density")
+        << u"06-tailles-classes-inegales.json"_s << 0
+        << u"[150 ; 160[ : 30 / 10 = 3 ; [160 ; 165[ : 20 / 5 = 4 ; "_s;
+    QTest::newRow("median by interpolation")
+        << u"06-tailles-classes-inegales.json"_s << 1
+        << u"Me = 160 + (165 − 160) × (46 − 36) / (56 − 36) = 162,5 cm."_s;
+}
+
+void VerdictsTest::workingWrittenOut() {
+    QFETCH(QString, fichier);
+    QFETCH(int, question);
+    QFETCH(QString, contient);
+    const QString solution = core::solutionDe(lu(fichier), question);
+    QVERIFY2(solution.contains(contient), qPrintable(solution));
+    QVERIFY(!core::indiceDe(lu(fichier), question).isEmpty());
+}
+
+// GIVEN an exercise WHEN new data are drawn THEN one number gives the same data each
+// time, another number other data, of the same shape and total, within the bounds.
+void VerdictsTest::sameNumberSameData() {
+    const core::Exercice vitesses = lu(u"01-controles-de-vitesse.json"_s);
+    const auto comptes = [](const core::Exercice& e) {
+        QList<qint64> c;
+        for (const auto& k : e.series.front().classes) c << k.effectif;
+        return c;
+    };
+    const core::Exercice a = core::nouvellesDonnees(vitesses, 4711);
+    QCOMPARE(comptes(a), comptes(core::nouvellesDonnees(vitesses, 4711)));
+    QVERIFY(comptes(a) != comptes(vitesses));
+    QVERIFY(comptes(a) != comptes(core::nouvellesDonnees(vitesses, 4712)));
+    QCOMPARE(a.series.front().effectif(), qint64(360));
+    QCOMPARE(a.series.front().classes.size(), size_t(8));
+    QCOMPARE(core::feuilleCorrigee(a, 4711),
+             core::feuilleCorrigee(core::nouvellesDonnees(vitesses, 4711), 4711));
+    const core::Exercice notes = core::nouvellesDonnees(lu(u"02-notes-d-un-controle.json"_s), 12);
+    QCOMPARE(notes.series.front().brutes.size(), size_t(25));
+    for (double x : notes.series.front().brutes) QVERIFY(x >= 0 && x <= 20 && x == std::floor(x));
+    // The solution follows the data.
+    QVERIFY(core::solutionDe(a, 0) != core::solutionDe(vitesses, 0));
+}
+
+// GIVEN files that do not read WHEN they are read THEN the reason says the line.
+void VerdictsTest::filesThatDoNotRead_data() {
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("faute");
+    const QByteArray debut =
+        "{\n\"titre\": \"t\",\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1, 2]},\n";
+    QTest::newRow("not JSON") << QByteArray("{\n\"titre\": \"t\",\n,\n}")
+                              << u"ligne 3 : le texte n'est pas du JSON"_s;
+    QTest::newRow("unknown quantity")
+        << debut +
+               "\"questions\": [\n{\"texte\": \"a\", \"demande\": \"moyenne\"},\n"
+               "{\"texte\": \"b\", \"demande\": \"moyene\"}\n]}"
+        << u"ligne 6 : la quantité « moyene » n'existe pas"_s;
+    QTest::newRow("mode of classes")
+        << QByteArray(
+               "{\"titre\": \"t\", \"donnees\": {\"forme\": \"classes\", \"classes\": "
+               "[[0, 10, 2]]},\n\"questions\": [{\"texte\": \"a\", \"demande\": \"mode\"}]}")
+        << u"ligne 2 : le mode se demande pour des valeurs"_s;
+    QTest::newRow("overlapping classes")
+        << QByteArray(
+               "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"classes\", \"classes\": "
+               "[[0, 10, 2], [5, 15, 1]]}, \"questions\": []}")
+        << u"ligne 2 : deux classes se chevauchent"_s;
+    QTest::newRow("right answer not among the choices")
+        << debut +
+               "\"questions\": [{\"texte\": \"a\", \"demande\": \"choix\", \"choix\": "
+               "[\"x\", \"y\"], \"reponse\": \"z\"}]}"
+        << u"ligne 4 : « reponse » doit être l'un des choix"_s;
+    QTest::newRow("a count that is not whole")
+        << QByteArray(
+               "{\"titre\": \"t\", \"donnees\": {\"forme\": \"valeurs\", \"valeurs\": [[1, "
+               "2.5]]}, \"questions\": [{\"texte\": \"a\", \"demande\": \"moyenne\"}]}")
+        << u"ligne 1 : chaque valeur s'écrit [valeur, effectif]"_s;
+    QTest::newRow("threshold missing")
+        << debut + "\"questions\": [{\"texte\": \"a\", \"demande\": \"effectif_au_dessus\"}]}"
+        << u"ligne 4 : « seuil » doit être un nombre"_s;
+}
+
+void VerdictsTest::filesThatDoNotRead() {
+    QFETCH(QByteArray, json);
+    QFETCH(QString, faute);
+    const core::LectureExercice l = core::lireExercice(json);
+    QVERIFY(!l.exercice);
+    QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
+}
+
+void VerdictsTest::score_data() {
+    QTest::addColumn<int>("justes");
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("none") << 0 << u"0 réponse juste sur 4"_s;
+    QTest::newRow("one") << 1 << u"1 réponse juste sur 4"_s;
+    QTest::newRow("three") << 3 << u"3 réponses justes sur 4"_s;
+}
+
+void VerdictsTest::score() {
+    QFETCH(int, justes);
+    QFETCH(QString, texte);
+    QCOMPARE(core::texteDuScore(justes, 4), texte);
+}
+
+QTEST_APPLESS_MAIN(VerdictsTest)
+#include "tst_exercise_verdicts.moc"
