@@ -14,9 +14,9 @@
 
 namespace {
 
-core::EtatDeTravail etatDe(int n) {
+core::WorkState etatDe(int n) {
     statistique& w = windowWithSeries(n);
-    core::Tableau t;
+    core::FrequencyTable t;
     for (int i = 0; i < 1000; ++i)
         t.lignes.push_back({.valeur = QString::number(i), .effectif = QString::number(i % 7)});
     return {.serie = w.serie(), .texteListe2 = w.Text_liste2->text(), .tableau = t};
@@ -27,7 +27,7 @@ void BM_recovery_hand_over(benchmark::State& state) {
     const int n = int(state.range(0));
     windowWithSeries(n);
     QTemporaryDir dossier;
-    core::Recuperation r(dossier.path());
+    core::Recovery r(dossier.path());
     for (auto _ : state) {
         statistique& w = statistique::instance();
         r.enregistrer({.serie = w.serie(), .texteListe2 = w.Text_liste2->text()});
@@ -40,7 +40,7 @@ BENCHMARK(BM_recovery_hand_over)->Arg(10000)->Arg(32767)->Unit(benchmark::kMilli
 
 // The writer's work, off the learner's thread: the state written whole to disk.
 void BM_recovery_write(benchmark::State& state) {
-    const core::EtatDeTravail etat = etatDe(int(state.range(0)));
+    const core::WorkState etat = etatDe(int(state.range(0)));
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("etat.json"));
     for (auto _ : state) {

@@ -10,8 +10,8 @@
 
 namespace {
 
-core::Tableau grandTableau(core::Tableau::Nature nature) {
-    core::Tableau t{.nature = nature};
+core::FrequencyTable grandTableau(core::FrequencyTable::Nature nature) {
+    core::FrequencyTable t{.nature = nature};
     for (int i = 0; i < 32767; ++i)
         t.lignes.push_back({.valeur = QString::number(i),
                             .inferieure = QString::number(10 * i),
@@ -22,7 +22,7 @@ core::Tableau grandTableau(core::Tableau::Nature nature) {
 
 void BM_table_edit_values(benchmark::State& state) {
     ModeleSaisie modele(nullptr);
-    modele.remplacer(grandTableau(core::Tableau::Nature::Valeurs));
+    modele.remplacer(grandTableau(core::FrequencyTable::Nature::Valeurs));
     int n = 0;
     for (auto _ : state) {
         modele.setData(modele.index(16000, 1), QString::number(++n % 50), Qt::EditRole);
@@ -33,7 +33,7 @@ BENCHMARK(BM_table_edit_values)->Unit(benchmark::kMillisecond);
 
 void BM_table_edit_classes(benchmark::State& state) {
     ModeleSaisie modele(nullptr);
-    modele.remplacer(grandTableau(core::Tableau::Nature::Classes));
+    modele.remplacer(grandTableau(core::FrequencyTable::Nature::Classes));
     int n = 0;
     for (auto _ : state) {
         modele.setData(modele.index(16000, 2), QString::number(++n % 50), Qt::EditRole);
@@ -45,27 +45,25 @@ BENCHMARK(BM_table_edit_classes)->Unit(benchmark::kMillisecond);
 // Each chart of a table of 1,000 classes (or values), worked out and painted as the
 // screen paints it.
 void BM_table_chart(benchmark::State& state) {
-    const auto graphique = core::GraphiqueTableau(state.range(0));
-    const bool valeurs = graphique == core::GraphiqueTableau::Batons;
-    core::Tableau t{.nature =
-                        valeurs ? core::Tableau::Nature::Valeurs : core::Tableau::Nature::Classes};
+    const auto graphique = core::TableChart(state.range(0));
+    const bool valeurs = graphique == core::TableChart::Sticks;
+    core::FrequencyTable t{.nature = valeurs ? core::FrequencyTable::Nature::Valeurs
+                                             : core::FrequencyTable::Nature::Classes};
     for (int i = 0; i < 1000; ++i)
         t.lignes.push_back({.valeur = QString::number(i),
                             .inferieure = QString::number(10 * i),
                             .superieure = QString::number(10 * i + 10),
                             .effectif = QString::number((i * 37) % 101)});
-    const core::Analyse analyse = core::analyser(t);
+    const core::TableAnalysis analyse = core::analyser(t);
     const core::Surface surface;
     for (auto _ : state) {
-        const core::GraphiqueDuTableau g = core::graphiqueDuTableau(analyse, graphique, surface);
+        const core::TableChartRecord g = core::graphiqueDuTableau(analyse, graphique, surface);
         benchmark::DoNotOptimize(
             ui::chartImage({g.dessin, ui::chartAreaSize(surface.largeur, surface.hauteur), 0xFFFFFF,
                             g.description},
                            1));
     }
 }
-BENCHMARK(BM_table_chart)
-    ->DenseRange(0, core::kGraphiquesTableau - 1)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_table_chart)->DenseRange(0, core::kTableCharts - 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "core/model.h"
 #include "ui/vector_state.h"
 
-ChartArea::ChartArea(QObject* parent, const Controls& controls, core::Modele& model)
+ChartArea::ChartArea(QObject* parent, const Controls& controls, core::Model& model)
     : QObject(parent), controls_(controls), model_(model) {}
 
 void ChartArea::clear() {

@@ -18,7 +18,7 @@
 #include <QObject>
 
 namespace core {
-class Modele;
+class Model;
 }
 
 class ChartArea : public QObject {
@@ -34,7 +34,7 @@ public:
         ui::ListBox* series = nullptr;
         ui::Timer* timer = nullptr;
     };
-    ChartArea(QObject* parent, const Controls& controls, core::Modele& model);
+    ChartArea(QObject* parent, const Controls& controls, core::Model& model);
 
     // The area blank and every label hidden.
     void clear();
@@ -51,5 +51,5 @@ private:
     void placeLabels(core::Drawing& drawing);
 
     Controls controls_;
-    core::Modele& model_;
+    core::Model& model_;
 };

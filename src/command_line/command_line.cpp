@@ -38,7 +38,7 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
     const core::TableReading lecture = core::readTableFile(fichier);
     if (!lecture.tableau || lecture.faute)
         return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
-    const core::Analyse analyse = core::analyser(*lecture.tableau);
+    const core::TableAnalysis analyse = core::analyser(*lecture.tableau);
     QString texte = core::tableauDesParametresDuTableau(analyse);
     for (const QString& seuil : seuils) {
         const auto t = core::cellNumber(seuil);
@@ -51,11 +51,11 @@ int afficherParametresDuTableau(const QString& fichier, const QStringList& seuil
 }
 
 int afficherSolution(const QString& fichier, quint32 serie) {
-    const core::LectureExercice lecture = core::lireFichierExercice(fichier);
+    const core::ExerciseReading lecture = core::lireFichierExercice(fichier);
     if (!lecture.exercice)
         return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(fichier).fileName(),
                                                                     lecture.faute));
-    const core::Exercice e =
+    const core::Exercise e =
         serie ? core::nouvellesDonnees(*lecture.exercice, serie) : *lecture.exercice;
     std::fputs(core::feuilleCorrigee(e, serie).toUtf8().constData(), stdout);
     return 0;
@@ -87,7 +87,7 @@ int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& comm
     const core::TableReading lecture = core::readTableFile(commande.file);
     if (!lecture.tableau || lecture.faute)
         return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
-    const core::GraphiqueDuTableau graphique = core::graphiqueDuTableau(
+    const core::TableChartRecord graphique = core::graphiqueDuTableau(
         core::analyser(*lecture.tableau), commande.graphiqueTableau, {}, commande.deciles);
     if (!graphique.faute.isEmpty()) return refuse(graphique.faute);
     const QString pourquoi = writeChart(argc, argv, graphique.dessin, core::Surface{},
@@ -103,7 +103,7 @@ int exporter(const core::Command& commande) {
     if (!lecture.series)
         return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
     // The series as the window would hold it once the file is opened.
-    core::Modele modele;
+    core::Model modele;
     for (int i = 0; i < 10; ++i) modele.setCouleur(i, core::kCouleurs[i]);
     modele.calculer_bilan(lecture.series->first);
     modele.lireListe2(lecture.series->second.join(u"\r\n"_s));

@@ -88,7 +88,7 @@ void print(const Cells& cells) {
     std::fputs(tabSeparated(cells).toUtf8().constData(), stdout);
 }
 
-int exportChart(int argc, char* argv[], const core::GraphiqueDuTableau& chart,
+int exportChart(int argc, char* argv[], const core::TableChartRecord& chart,
                 const QString& output) {
     const QString fault = chartFileFault(output);
     if (!fault.isEmpty()) stop(fault);
@@ -176,7 +176,7 @@ int run(int argc, char* argv[], const QStringList& arguments) {
     if (!chart) stop(u"--export demande --chart=bars (barres), pie (circulaire) ou histogram"_s);
     needVariable(u"--export"_s);
     const QString name = d.variables()[size_t(v)].name;
-    core::GraphiqueDuTableau g;
+    core::TableChartRecord g;
     if (*chart == Chart::Histogram && !numeric(v))
         stop(u"« %1 » est prise comme qualitative : elle n'a pas d'histogramme"_s.arg(name));
     if (*chart == Chart::Histogram)

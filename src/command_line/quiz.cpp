@@ -59,7 +59,7 @@ int runQuiz(const QStringList& arguments) {
         parser.value(moodle ? u"moodle"_s : u"gift"_s).split(u',', Qt::SkipEmptyParts);
     if (files.isEmpty()) return usageError(u"aucun fichier d'exercice n'est donné"_s);
     for (const QString& file : files) {
-        const core::LectureExercice read = core::lireFichierExercice(file);
+        const core::ExerciseReading read = core::lireFichierExercice(file);
         if (!read.exercice)
             return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
                                                                         read.faute));

@@ -60,9 +60,9 @@ int runSheets(int argc, char* argv[], const QStringList& arguments) {
     const QString why = core::sheets::fault(int(names.value->size()), first);
     if (!why.isEmpty()) return refuse(u"--pupils : "_s + why);
 
-    std::vector<core::Exercice> chosen;
+    std::vector<core::Exercise> chosen;
     for (const QString& file : parser.value(exercises).split(u',', Qt::SkipEmptyParts)) {
-        const core::LectureExercice reading = core::lireFichierExercice(file);
+        const core::ExerciseReading reading = core::lireFichierExercice(file);
         if (!reading.exercice)
             return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
                                                                         reading.faute));

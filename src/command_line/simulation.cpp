@@ -50,7 +50,7 @@ int exportChart(int argc, char* argv[], const simulation::Parameters& parameters
                 simulation::ChartKind kind, const QString& output) {
     const QString fault = chartFileFault(output);
     if (!fault.isEmpty()) return refuseAsLine(fault);
-    core::GraphiqueDuTableau chart;
+    core::TableChartRecord chart;
     switch (kind) {
         case simulation::ChartKind::Frequencies:
             chart = simulation::histogram(*simulation::simulate(parameters));

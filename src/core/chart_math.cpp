@@ -59,7 +59,7 @@ double floorOf(double approximate, double rho, double (*exact)(double), double t
 
 }  // namespace
 
-Extremites::Extremites(double cx, double cy, double rho, const double* a, int n)
+Extremes::Extremes(double cx, double cy, double rho, const double* a, int n)
     : cx_(cx), cy_(cy), rho_(rho), a_(a), n_(n) {
     // Spokes a tenth of a twip apart at the rim or more make short runs: looking for
     // them costs more than it saves, and a rotation by the same step is cheaper.
@@ -68,7 +68,7 @@ Extremites::Extremites(double cx, double cy, double rho, const double* a, int n)
 
 // cos t and sin t, from the previous ones by a rotation while the rotations' error stays
 // far inside the margin, else afresh.
-inline void Extremites::tourner(double t) {
+inline void Extremes::tourner(double t) {
     bool rotated = false;
     // Past this radius, a rotation's error in twips could reach the margin.
     if (known_ && std::abs(rho_) < 1e4) {
@@ -95,7 +95,7 @@ inline void Extremites::tourner(double t) {
     t_ = t;
 }
 
-bool Extremites::suivante(int& premier, int& nombre, QPointF& P) {
+bool Extremes::suivante(int& premier, int& nombre, QPointF& P) {
     if (next_ >= n_) return false;
     const double t = kQuartDeTour - core::checked(a_[next_]) / 100;
     tourner(t);

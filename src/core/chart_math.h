@@ -43,9 +43,9 @@ QPointF surRayon(double cx, double cy, double rho, double a);
 // sectors of a long series are far narrower than a twip at the rim, so most cost one
 // cosine and sine instead of 75; along a wide one, each end's cosine and sine come
 // from the one before by a rotation, the exact functions deciding near a whole twip.
-class Extremites {
+class Extremes {
 public:
-    Extremites(double cx, double cy, double rho, const double* a, int n);
+    Extremes(double cx, double cy, double rho, const double* a, int n);
     // The next run: its first spoke, how many spokes, and where they end. False once
     // every spoke has been given.
     bool suivante(int& premier, int& nombre, QPointF& P);

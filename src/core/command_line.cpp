@@ -256,7 +256,7 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                          "statistique : --table va avec --stats, ou avec --chart et --export"),
                      english),
                 english);
-        const std::optional<GraphiqueTableau> graphique = graphiqueTableauNomme(command.chart);
+        const std::optional<TableChart> graphique = graphiqueTableauNomme(command.chart);
         if (!graphique)
             return error(
                 said(QT_TRANSLATE_NOOP("command_line",

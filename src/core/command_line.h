@@ -28,9 +28,9 @@ struct Command {
     Kind kind = Kind::Window;
     QString file;                             // FICHIER, or the table of --table
     QString chart;                            // --chart: sticks, curve, both or pie
-    ChartKind graphique = ChartKind::Batons;  // the chart it names
+    ChartKind graphique = ChartKind::Sticks;  // the chart it names
     bool second = false;
-    GraphiqueTableau graphiqueTableau = GraphiqueTableau::Batons;  // a table's --chart
+    TableChart graphiqueTableau = TableChart::Sticks;  // a table's --chart
     bool deciles = false;
     QString output;          // --export
     QString text;            // the usage, the version line, or what is wrong

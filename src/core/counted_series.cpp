@@ -48,13 +48,13 @@ qint64 plafond(qint64 numerateur, qint64 denominateur) {
 
 }  // namespace
 
-ParametresPonderes parametresPonderes(std::vector<ValeurEffectif> v) {
-    ParametresPonderes p;
-    std::erase_if(v, [](const ValeurEffectif& x) { return x.effectif <= 0; });
+WeightedParameters parametresPonderes(std::vector<ValueCount> v) {
+    WeightedParameters p;
+    std::erase_if(v, [](const ValueCount& x) { return x.effectif <= 0; });
     std::sort(v.begin(), v.end(),
-              [](const ValeurEffectif& a, const ValeurEffectif& b) { return a.valeur < b.valeur; });
+              [](const ValueCount& a, const ValueCount& b) { return a.valeur < b.valeur; });
     qint64 N = 0;
-    for (const ValeurEffectif& x : v) N += x.effectif;
+    for (const ValueCount& x : v) N += x.effectif;
     p.effectif = int(std::min(N, kPlusGrandEffectifTotal));
     if (N == 0) return p;
     std::vector<qint64> cumul(v.size());
@@ -84,7 +84,7 @@ ParametresPonderes parametresPonderes(std::vector<ValeurEffectif> v) {
 
     qint64 plusGrand = 0;
     bool egaux = true;
-    for (const ValeurEffectif& x : v) {
+    for (const ValueCount& x : v) {
         if (x.effectif != v.front().effectif) egaux = false;
         if (x.effectif > plusGrand) {
             plusGrand = x.effectif;
@@ -100,11 +100,11 @@ namespace {
 
 // The classes with a count, by lower bound, each with its place among those given.
 struct Rangee {
-    std::vector<Intervalle> classes;
+    std::vector<Interval> classes;
     std::vector<int> origines;
     qint64 total = 0;
 };
-Rangee ranger(const std::vector<Intervalle>& classes) {
+Rangee ranger(const std::vector<Interval>& classes) {
     Rangee r;
     std::vector<int> ordre(classes.size());
     std::iota(ordre.begin(), ordre.end(), 0);
@@ -123,7 +123,7 @@ std::optional<Estimation> lecture(const Rangee& r, double niveau) {
     if (r.total <= 0 || !(niveau > 0) || niveau > double(r.total)) return std::nullopt;
     double avant = 0;
     for (size_t i = 0; i < r.classes.size(); ++i) {
-        const Intervalle& c = r.classes[i];
+        const Interval& c = r.classes[i];
         if (c.effectif <= 0) continue;
         const double apres = avant + double(c.effectif);
         if (niveau <= apres) {
@@ -137,13 +137,13 @@ std::optional<Estimation> lecture(const Rangee& r, double niveau) {
 
 }  // namespace
 
-ParametresClasses parametresClasses(const std::vector<Intervalle>& classes) {
-    ParametresClasses p;
+ClassParameters parametresClasses(const std::vector<Interval>& classes) {
+    ClassParameters p;
     const Rangee r = ranger(classes);
     p.effectif = r.total;
     if (r.classes.empty()) return p;
     double haut = r.classes.front().superieure;
-    for (const Intervalle& c : r.classes) haut = std::max(haut, c.superieure);
+    for (const Interval& c : r.classes) haut = std::max(haut, c.superieure);
     p.minimum = r.classes.front().inferieure;
     p.maximum = haut;
     p.etendue = finiteOrNone(haut - r.classes.front().inferieure);
@@ -177,11 +177,11 @@ ParametresClasses parametresClasses(const std::vector<Intervalle>& classes) {
     return p;
 }
 
-std::vector<QPointF> polygoneCumule(std::vector<Intervalle> classes) {
+std::vector<QPointF> polygoneCumule(std::vector<Interval> classes) {
     const Rangee r = ranger(classes);
     std::vector<QPointF> points;
     double cumul = 0;
-    for (const Intervalle& c : r.classes) {
+    for (const Interval& c : r.classes) {
         if (points.empty() || points.back().x() != c.inferieure)
             points.emplace_back(c.inferieure, cumul);
         cumul += double(std::max<qint64>(0, c.effectif));
@@ -190,9 +190,9 @@ std::vector<QPointF> polygoneCumule(std::vector<Intervalle> classes) {
     return points;
 }
 
-double effectifCumuleEn(const std::vector<Intervalle>& classes, double x) {
+double effectifCumuleEn(const std::vector<Interval>& classes, double x) {
     double cumul = 0;
-    for (const Intervalle& c : classes) {
+    for (const Interval& c : classes) {
         const double n = double(std::max<qint64>(0, c.effectif));
         if (x >= c.superieure)
             cumul += n;
@@ -202,31 +202,31 @@ double effectifCumuleEn(const std::vector<Intervalle>& classes, double x) {
     return cumul;
 }
 
-std::optional<Estimation> lectureCumulee(const std::vector<Intervalle>& classes, double niveau) {
+std::optional<Estimation> lectureCumulee(const std::vector<Interval>& classes, double niveau) {
     return lecture(ranger(classes), niveau);
 }
 
-double effectifAuDessus(const std::vector<ValeurEffectif>& valeurs, double seuil) {
+double effectifAuDessus(const std::vector<ValueCount>& valeurs, double seuil) {
     double n = 0;
-    for (const ValeurEffectif& v : valeurs)
+    for (const ValueCount& v : valeurs)
         if (v.valeur > seuil) n += double(std::max<qint64>(0, v.effectif));
     return n;
 }
 
-double effectifAuDessous(const std::vector<ValeurEffectif>& valeurs, double seuil) {
+double effectifAuDessous(const std::vector<ValueCount>& valeurs, double seuil) {
     double n = 0;
-    for (const ValeurEffectif& v : valeurs)
+    for (const ValueCount& v : valeurs)
         if (v.valeur < seuil) n += double(std::max<qint64>(0, v.effectif));
     return n;
 }
 
-double effectifAuDessus(const std::vector<Intervalle>& classes, double seuil) {
+double effectifAuDessus(const std::vector<Interval>& classes, double seuil) {
     double total = 0;
-    for (const Intervalle& c : classes) total += double(std::max<qint64>(0, c.effectif));
+    for (const Interval& c : classes) total += double(std::max<qint64>(0, c.effectif));
     return total - effectifCumuleEn(classes, seuil);
 }
 
-double effectifAuDessous(const std::vector<Intervalle>& classes, double seuil) {
+double effectifAuDessous(const std::vector<Interval>& classes, double seuil) {
     return effectifCumuleEn(classes, seuil);
 }
 
@@ -235,7 +235,7 @@ QString texteIntervalle(double a, double b, bool fermeADroite) {
                         : u"[%1 ; %2["_s.arg(textOfNumber(a), textOfNumber(b));
 }
 
-std::optional<IntervalleLu> lireIntervalle(QStringView texte) {
+std::optional<ReadInterval> lireIntervalle(QStringView texte) {
     const QStringView t = texte.trimmed();
     if (t.size() < 5) return std::nullopt;
     const QChar ouvre = t.front(), ferme = t.back();
@@ -261,7 +261,7 @@ std::optional<IntervalleLu> lireIntervalle(QStringView texte) {
     const auto a = borne(dedans.first(coupe));
     const auto b = borne(dedans.sliced(coupe + 1));
     if (!a || !b) return std::nullopt;
-    return IntervalleLu{*a, *b, fermeADroite};
+    return ReadInterval{*a, *b, fermeADroite};
 }
 
 }  // namespace core

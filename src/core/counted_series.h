@@ -20,12 +20,12 @@ namespace core {
 // The largest total a table may reach: 2^31 - 1 values.
 inline constexpr qint64 kPlusGrandEffectifTotal = 2147483647;
 
-struct ValeurEffectif {
+struct ValueCount {
     double valeur;
     qint64 effectif;
 };
 
-struct Intervalle {
+struct Interval {
     double inferieure, superieure;
     qint64 effectif;
     double centre() const { return inferieure / 2 + superieure / 2; }
@@ -34,12 +34,12 @@ struct Intervalle {
 
 // The parameters of a raw series, and the first and ninth deciles (values of ranks
 // ⌈N/10⌉ and ⌈9N/10⌉).
-struct ParametresPonderes : Parametres {
+struct WeightedParameters : SeriesParameters {
     std::optional<double> premierDecile, neuviemeDecile;
 };
 
 // Values in any order, each at most once; zero counts are allowed and weigh nothing.
-ParametresPonderes parametresPonderes(std::vector<ValeurEffectif> valeurs);
+WeightedParameters parametresPonderes(std::vector<ValueCount> valeurs);
 
 // A figure read on the cumulative polygon, and the class (an index into the classes as
 // given) that holds it.
@@ -48,7 +48,7 @@ struct Estimation {
     int classe = -1;
 };
 
-struct ParametresClasses {
+struct ClassParameters {
     qint64 effectif = 0;
     std::optional<double> minimum, maximum, etendue, moyenne, variance, ecartType;
     // The classes of largest density (largest count where widths are equal), as given.
@@ -59,31 +59,31 @@ struct ParametresClasses {
 };
 
 // Classes that do not overlap, in any order.
-ParametresClasses parametresClasses(const std::vector<Intervalle>& classes);
+ClassParameters parametresClasses(const std::vector<Interval>& classes);
 
 // The cumulative count polygon: (a1, 0), (b1, n1), (b2, n1 + n2), ...; a gap between
 // two classes holds the count flat, through (a(i+1), cumulated so far).
-std::vector<QPointF> polygoneCumule(std::vector<Intervalle> classes);
+std::vector<QPointF> polygoneCumule(std::vector<Interval> classes);
 // The count of values below x, read on the polygon; 0 before it, N after it.
-double effectifCumuleEn(const std::vector<Intervalle>& classes, double x);
+double effectifCumuleEn(const std::vector<Interval>& classes, double x);
 // The x where the polygon reaches `niveau` (0 < niveau <= N), with its class.
-std::optional<Estimation> lectureCumulee(const std::vector<Intervalle>& classes, double niveau);
+std::optional<Estimation> lectureCumulee(const std::vector<Interval>& classes, double niveau);
 
 // How many values lie above, or below, a threshold: for values, strictly; for classes,
 // read on the polygon.
-double effectifAuDessus(const std::vector<ValeurEffectif>& valeurs, double seuil);
-double effectifAuDessous(const std::vector<ValeurEffectif>& valeurs, double seuil);
-double effectifAuDessus(const std::vector<Intervalle>& classes, double seuil);
-double effectifAuDessous(const std::vector<Intervalle>& classes, double seuil);
+double effectifAuDessus(const std::vector<ValueCount>& valeurs, double seuil);
+double effectifAuDessous(const std::vector<ValueCount>& valeurs, double seuil);
+double effectifAuDessus(const std::vector<Interval>& classes, double seuil);
+double effectifAuDessous(const std::vector<Interval>& classes, double seuil);
 
 // "]90 ; 100]" or "[90 ; 100[", in the general form of the numbers.
 QString texteIntervalle(double a, double b, bool fermeADroite);
 // A class written as a text, "]90, 100]", "[90;100[", "] 90 ; 100 ]": its bounds and on
 // which side it is closed. Either separator, ";" or a comma followed by a blank.
-struct IntervalleLu {
+struct ReadInterval {
     double inferieure, superieure;
     bool fermeADroite;
 };
-std::optional<IntervalleLu> lireIntervalle(QStringView texte);
+std::optional<ReadInterval> lireIntervalle(QStringView texte);
 
 }  // namespace core

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-using Nature = Tableau::Nature;
+using Nature = FrequencyTable::Nature;
 
 std::optional<double> nombre(const QString& texte) {
     const auto cellule = cellNumber(texte);
@@ -45,7 +45,7 @@ std::optional<double> borne(const QString& texte, QString& pourquoi) {
 
 }  // namespace
 
-bool Tableau::Ligne::estVide() const {
+bool FrequencyTable::Ligne::estVide() const {
     return valeur.trimmed().isEmpty() && inferieure.trimmed().isEmpty() &&
            superieure.trimmed().isEmpty() && effectif.trimmed().isEmpty();
 }
@@ -64,7 +64,7 @@ QStringList colonnesCalculees(Nature nature) {
     return colonnes;
 }
 
-QString cellule(const Tableau::Ligne& ligne, Nature nature, int colonne) {
+QString cellule(const FrequencyTable::Ligne& ligne, Nature nature, int colonne) {
     if (nature == Nature::Classes) {
         switch (colonne) {
             case 0:
@@ -80,7 +80,8 @@ QString cellule(const Tableau::Ligne& ligne, Nature nature, int colonne) {
     return colonne == 0 ? ligne.valeur : colonne == 1 ? ligne.effectif : QString();
 }
 
-void changerCellule(Tableau::Ligne& ligne, Nature nature, int colonne, const QString& texte) {
+void changerCellule(FrequencyTable::Ligne& ligne, Nature nature, int colonne,
+                    const QString& texte) {
     QString* cible = nullptr;
     if (nature == Nature::Classes)
         cible = colonne == 0   ? &ligne.inferieure
@@ -92,8 +93,8 @@ void changerCellule(Tableau::Ligne& ligne, Nature nature, int colonne, const QSt
     if (cible) *cible = texte;
 }
 
-Tableau tableauDeLExercice() {
-    Tableau t{.nature = Nature::Classes, .fermeADroite = true};
+FrequencyTable tableauDeLExercice() {
+    FrequencyTable t{.nature = Nature::Classes, .fermeADroite = true};
     const int effectifs[8] = {5, 14, 31, 124, 106, 51, 22, 7};
     for (int i = 0; i < 8; ++i)
         t.lignes.push_back({.inferieure = QString::number(90 + 10 * i),
@@ -102,8 +103,8 @@ Tableau tableauDeLExercice() {
     return t;
 }
 
-LigneLue lireLigne(const Tableau::Ligne& l, Nature nature) {
-    LigneLue lue;
+ReadRow lireLigne(const FrequencyTable::Ligne& l, Nature nature) {
+    ReadRow lue;
     if (l.estVide()) return lue;
     lue.vide = false;
     const bool classes = nature == Nature::Classes;
@@ -133,15 +134,16 @@ LigneLue lireLigne(const Tableau::Ligne& l, Nature nature) {
     return lue;
 }
 
-Analyse analyser(const Tableau& tableau) {
-    std::vector<LigneLue> lues;
+TableAnalysis analyser(const FrequencyTable& tableau) {
+    std::vector<ReadRow> lues;
     lues.reserve(tableau.lignes.size());
-    for (const Tableau::Ligne& l : tableau.lignes) lues.push_back(lireLigne(l, tableau.nature));
+    for (const FrequencyTable::Ligne& l : tableau.lignes)
+        lues.push_back(lireLigne(l, tableau.nature));
     return analyser(tableau, lues);
 }
 
-Analyse analyser(const Tableau& tableau, const std::vector<LigneLue>& lues) {
-    Analyse a;
+TableAnalysis analyser(const FrequencyTable& tableau, const std::vector<ReadRow>& lues) {
+    TableAnalysis a;
     a.nature = tableau.nature;
     a.fermeADroite = tableau.fermeADroite;
     a.lignes.resize(lues.size());
@@ -157,7 +159,7 @@ Analyse analyser(const Tableau& tableau, const std::vector<LigneLue>& lues) {
     std::vector<double> fins;
     std::vector<qint64> effectifs;
     for (size_t i = 0; i < lues.size(); ++i) {
-        const LigneLue& l = lues[i];
+        const ReadRow& l = lues[i];
         a.lignes[i].vide = l.vide;
         if (l.vide) continue;
         if (l.colonneFautive >= 0) {
@@ -232,9 +234,9 @@ Analyse analyser(const Tableau& tableau, const std::vector<LigneLue>& lues) {
     return a;
 }
 
-QString texteDeLaFaute(const Analyse& a) {
+QString texteDeLaFaute(const TableAnalysis& a) {
     if (a.premiereFaute < 0) return {};
-    const AnalyseLigne& l = a.lignes[size_t(a.premiereFaute)];
+    const RowAnalysis& l = a.lignes[size_t(a.premiereFaute)];
     const QString colonne = colonnesSaisies(a.nature).value(l.colonneFautive);
     return u"Ligne %1, %2 : %3 ; la ligne n'est pas comptée."_s.arg(a.premiereFaute + 1)
         .arg(colonne, l.pourquoi);

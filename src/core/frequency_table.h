@@ -19,7 +19,7 @@
 
 namespace core {
 
-struct Tableau {
+struct FrequencyTable {
     enum class Nature { Valeurs, Classes };
     // For values, `valeur` and `effectif`; for classes, `inferieure`, `superieure` and
     // `effectif`. As typed: the analysis reads them.
@@ -31,81 +31,81 @@ struct Tableau {
     Nature nature = Nature::Valeurs;
     bool fermeADroite = true;  // ]a, b] as the exercise writes them; [a, b[ otherwise
     std::vector<Ligne> lignes;
-    bool operator==(const Tableau&) const = default;
+    bool operator==(const FrequencyTable&) const = default;
 };
 
 // The columns typed into, then those computed, in the order shown.
-QStringList colonnesSaisies(Tableau::Nature nature);
-QStringList colonnesCalculees(Tableau::Nature nature);
+QStringList colonnesSaisies(FrequencyTable::Nature nature);
+QStringList colonnesCalculees(FrequencyTable::Nature nature);
 // The text of typed column `colonne` of a row, and the row with it replaced.
-QString cellule(const Tableau::Ligne& ligne, Tableau::Nature nature, int colonne);
-void changerCellule(Tableau::Ligne& ligne, Tableau::Nature nature, int colonne,
+QString cellule(const FrequencyTable::Ligne& ligne, FrequencyTable::Nature nature, int colonne);
+void changerCellule(FrequencyTable::Ligne& ligne, FrequencyTable::Nature nature, int colonne,
                     const QString& texte);
 
 // The exercise's eight speed classes ]90, 100] ... ]160, 170] and their counts.
-Tableau tableauDeLExercice();
+FrequencyTable tableauDeLExercice();
 
-struct AnalyseLigne {
+struct RowAnalysis {
     bool vide = true;         // nothing typed: neither counted nor at fault
     int colonneFautive = -1;  // the typed column at fault, -1 where none is
     QString pourquoi;         // why, as a French phrase
     int rang = -1;            // where the row stands among those that count
 };
 
-struct Analyse {
-    Tableau::Nature nature = Tableau::Nature::Valeurs;
+struct TableAnalysis {
+    FrequencyTable::Nature nature = FrequencyTable::Nature::Valeurs;
     bool fermeADroite = true;
-    std::vector<AnalyseLigne> lignes;  // one per row of the table
+    std::vector<RowAnalysis> lignes;  // one per row of the table
     // The rows that count, in the table's order; rang indexes these.
-    std::vector<ValeurEffectif> valeurs;
-    std::vector<Intervalle> classes;
+    std::vector<ValueCount> valeurs;
+    std::vector<Interval> classes;
     std::vector<qint64> cumules;  // count of the values up to and including each row's
     qint64 total = 0;
     int premiereFaute = -1;  // the first row at fault
 };
-Analyse analyser(const Tableau& tableau);
+TableAnalysis analyser(const FrequencyTable& tableau);
 
 // One row read on its own: what the analysis needs of it, kept by a window that reads
 // again only the rows typed into.
-struct LigneLue {
+struct ReadRow {
     bool vide = true;
     int colonneFautive = -1;
     QString pourquoi;
     double debut = 0, fin = 0;  // the value, or the bounds
     qint64 effectif = 0;
 };
-LigneLue lireLigne(const Tableau::Ligne& ligne, Tableau::Nature nature);
+ReadRow lireLigne(const FrequencyTable::Ligne& ligne, FrequencyTable::Nature nature);
 // The same analysis from rows already read, one per row of the table.
-Analyse analyser(const Tableau& tableau, const std::vector<LigneLue>& lues);
+TableAnalysis analyser(const FrequencyTable& tableau, const std::vector<ReadRow>& lues);
 
 // A row's computed columns, empty texts where the row does not count.
-QStringList textesCalcules(const Analyse& analyse, int ligne);
+QStringList textesCalcules(const TableAnalysis& analyse, int ligne);
 // The line under the table: the first fault with its row ("Ligne 3, Effectif : ..."),
 // or nothing when every row counts.
-QString texteDeLaFaute(const Analyse& analyse);
+QString texteDeLaFaute(const TableAnalysis& analyse);
 
 // The table's parameters, a name and its text per row, as the parameters window shows
 // them: three decimals, "—" where there is none, and for classes the figures read on
 // the polygon marked "(estimation)" with the class that holds each.
-std::vector<std::pair<QString, QString>> parametresDuTableau(const Analyse& analyse);
+std::vector<std::pair<QString, QString>> parametresDuTableau(const TableAnalysis& analyse);
 // "Paramètre\tValeur" then a row per parameter, for a spreadsheet or standard output.
-QString tableauDesParametresDuTableau(const Analyse& analyse);
+QString tableauDesParametresDuTableau(const TableAnalysis& analyse);
 // How the quartiles and the deciles are found, in a sentence fitting the table's kind.
-QString definitionDesQuantiles(Tableau::Nature nature);
+QString definitionDesQuantiles(FrequencyTable::Nature nature);
 
 // How many values lie above and below a threshold, as a sentence, and as rows of a
 // name and its text (counts, then percentages).
-QString texteDuSeuil(const Analyse& analyse, double seuil);
-std::vector<std::pair<QString, QString>> lignesDuSeuil(const Analyse& analyse, double seuil);
+QString texteDuSeuil(const TableAnalysis& analyse, double seuil);
+std::vector<std::pair<QString, QString>> lignesDuSeuil(const TableAnalysis& analyse, double seuil);
 
 // The series the main list gets from the table: for values each value written as
 // often as its count, for classes the counts; empty with `trop` set beyond 32,767.
-QStringList versLaListe(const Analyse& analyse, bool& trop);
+QStringList versLaListe(const TableAnalysis& analyse, bool& trop);
 
 struct TableReading {
-    std::optional<Tableau> tableau;  // empty when the file is no table
-    SeriesError error;               // why not; or the first faulty cell of a table read
-    bool faute = false;              // a table was read, with a faulty cell
+    std::optional<FrequencyTable> tableau;  // empty when the file is no table
+    SeriesError error;                      // why not; or the first faulty cell of a table read
+    bool faute = false;                     // a table was read, with a faulty cell
 };
 // "Valeur;Effectif" or "Borne inférieure;Borne supérieure;Effectif" (the header is
 // optional), or a first column of class texts such as "]90 ; 100]". Cells that are
@@ -116,6 +116,6 @@ TableReading readTableFile(const QString& path);
 // UTF-8 with its mark, ";" between columns, CR LF, the header row; rows as typed,
 // blank rows left out. Classes [a, b[ are written as "Classe;Effectif" and "[a ; b[",
 // since bounds alone read back as ]a, b].
-QByteArray tableFile(const Tableau& tableau);
+QByteArray tableFile(const FrequencyTable& tableau);
 
 }  // namespace core

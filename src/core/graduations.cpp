@@ -5,7 +5,7 @@
 
 namespace core {
 
-Axe axeGradue(double minimum, double maximum, int voulues) {
+Axis axeGradue(double minimum, double maximum, int voulues) {
     long double bas = minimum, haut = maximum;
     if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum > maximum) bas = 0, haut = 1;
     if (haut == bas) {
@@ -24,7 +24,7 @@ Axe axeGradue(double minimum, double maximum, int voulues) {
             break;
         }
     }
-    Axe axe;
+    Axis axe;
     axe.debut = std::floor(bas / pas) * pas;
     axe.fin = std::ceil(haut / pas) * pas;
     const long long nombre = std::llround((axe.fin - axe.debut) / pas);

@@ -8,7 +8,7 @@
 
 namespace core {
 
-struct Axe {
+struct Axis {
     long double debut = 0, fin = 1;
     std::vector<long double> graduations;  // from debut to fin, ascending
 
@@ -20,7 +20,7 @@ struct Axe {
 // million of them: the same sums as Axe::position, so the same results to the bit.
 class AxisScale {
 public:
-    AxisScale(const Axe& axe, double length)
+    AxisScale(const Axis& axe, double length)
         : start_(axe.debut), span_(axe.fin - axe.debut), length_(length) {}
     double operator()(double value) const {
         return double((static_cast<long double>(value) - start_) / span_ * length_);
@@ -30,11 +30,11 @@ private:
     long double start_, span_, length_;
 };
 
-inline double Axe::position(double valeur, double longueur) const {
+inline double Axis::position(double valeur, double longueur) const {
     return AxisScale(*this, longueur)(valeur);
 }
 
 // About `voulues` graduations that cover [minimum, maximum].
-Axe axeGradue(double minimum, double maximum, int voulues = 5);
+Axis axeGradue(double minimum, double maximum, int voulues = 5);
 
 }  // namespace core

@@ -13,10 +13,10 @@
 namespace core {
 
 // The series as shown: List1's items and the second list's box.
-struct Instantane {
+struct Snapshot {
     QStringList liste1;
     QString texteListe2;
-    bool operator==(const Instantane&) const = default;
+    bool operator==(const Snapshot&) const = default;
 };
 
 // At least this many steps are kept; older ones go first.

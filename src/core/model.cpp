@@ -6,7 +6,7 @@
 
 namespace core {
 
-QStringList Modele::calculer_bilan(const QStringList& items) {
+QStringList Model::calculer_bilan(const QStringList& items) {
     serie1_ = items;
     const Bilan bilan = core::bilan(items);
     bilan_liste1_(0) = bilan.plusGrande;
@@ -17,20 +17,20 @@ QStringList Modele::calculer_bilan(const QStringList& items) {
     return bilan.lignes;
 }
 
-void Modele::setBilanListe1(int index, const Variant& value) {
+void Model::setBilanListe1(int index, const Variant& value) {
     bilan_liste1_(index) = value;
     emit donneesChangees();
 }
 
-void Modele::lireListe2(const QString& texte) {
+void Model::lireListe2(const QString& texte) {
     texte_liste2_ = texte;
-    const second_list::Lecture lecture = second_list::lire(texte, valeurs_liste2_);
+    const second_list::TextReading lecture = second_list::lire(texte, valeurs_liste2_);
     effectif_liste2_ = Variant::count(lecture.effectif);
     resumerListe2(lecture.effectif);
     emit serie2Changee();
 }
 
-QString Modele::ecrireListe2(const std::vector<double>& valeurs, bool resumer) {
+QString Model::ecrireListe2(const std::vector<double>& valeurs, bool resumer) {
     const int n = int(valeurs.size());
     for (int i = 0; i < n; ++i) valeurs_liste2_(i) = valeurs[size_t(i)];
     texte_liste2_ = second_list::texteDe(valeurs_liste2_, n);
@@ -42,27 +42,27 @@ QString Modele::ecrireListe2(const std::vector<double>& valeurs, bool resumer) {
     return texte_liste2_;
 }
 
-void Modele::setPrendreListe2(const Variant& prendre) {
+void Model::setPrendreListe2(const Variant& prendre) {
     prendre_liste2_ = prendre;
     emit donneesChangees();
 }
 
-void Modele::setMajListe2(qint16 maj) {
+void Model::setMajListe2(qint16 maj) {
     maj_liste2_ = maj;
     emit donneesChangees();
 }
 
-void Modele::setCouleur(int index, double couleur) {
+void Model::setCouleur(int index, double couleur) {
     couleurs_(index) = couleur;
     emit donneesChangees();
 }
 
-void Modele::setChoixGraphe(qint16 choix) {
+void Model::setChoixGraphe(qint16 choix) {
     choix_graphe_ = choix;
     emit donneesChangees();
 }
 
-std::vector<double> Modele::serie2() const {
+std::vector<double> Model::serie2() const {
     std::vector<double> valeurs;
     ResumeNext resume;
     int n = 0;
@@ -71,12 +71,12 @@ std::vector<double> Modele::serie2() const {
     return valeurs;
 }
 
-QStringList Modele::valeursEcrites2() const {
+QStringList Model::valeursEcrites2() const {
     return second_list::valeursEcrites(texte_liste2_);
 }
 
 // Largest, smallest and mean of the first n values; all 0 for an empty list.
-void Modele::resumerListe2(int n) {
+void Model::resumerListe2(int n) {
     ResumeNext resume;
     if (n == 0) {
         for (int i = 0; i < 3; ++i) bilan_liste2_(i) = Variant(0.0);
@@ -95,7 +95,7 @@ void Modele::resumerListe2(int n) {
 }
 
 // A new run: what watched the old one has gone, so nothing is told.
-void Modele::reinitialiser() {
+void Model::reinitialiser() {
     serie1_.clear();
     bilan_liste1_.reset();
     effectif_total_ = {};

@@ -19,7 +19,7 @@
 
 namespace core {
 
-class Modele : public QObject {
+class Model : public QObject {
     Q_OBJECT
 
 public:

@@ -33,8 +33,8 @@ std::vector<double> nombres(const QStringList& textes) {
     return valeurs;
 }
 
-Parametres parametres(std::vector<double> x) {
-    Parametres p;
+SeriesParameters parametres(std::vector<double> x) {
+    SeriesParameters p;
     const size_t n = x.size();
     p.effectif = int(n);
     if (n == 0) return p;
@@ -94,9 +94,9 @@ Parametres parametres(std::vector<double> x) {
     return p;
 }
 
-std::vector<Classe> tableDesEffectifs(std::vector<double> x) {
+std::vector<CountedClass> tableDesEffectifs(std::vector<double> x) {
     std::sort(x.begin(), x.end());
-    std::vector<Classe> classes;
+    std::vector<CountedClass> classes;
     const double n = double(x.size());
     int cumule = 0;
     for (size_t i = 0; i < x.size();) {
@@ -126,7 +126,7 @@ QStringList nomsDesParametres() {
             u"Écart-type"_s};
 }
 
-QStringList textesDesParametres(const Parametres& p) {
+QStringList textesDesParametres(const SeriesParameters& p) {
     QString mode = u"—"_s;
     if (p.effectif > 0) {
         QStringList modes;
@@ -152,7 +152,7 @@ QStringList colonnesDesEffectifs() {
             u"Fréquence cumulée croissante (%)"_s};
 }
 
-QStringList texteDeClasse(const Classe& c) {
+QStringList texteDeClasse(const CountedClass& c) {
     return {textOfNumber(c.valeur), QString::number(c.effectif), troisDecimales(c.frequence),
             QString::number(c.effectifCumule), troisDecimales(c.frequenceCumulee)};
 }
@@ -164,7 +164,7 @@ QString definitionDesQuartiles() {
            u"égales."_s;
 }
 
-QString tableauDesParametres(const Parametres& serie1, const Parametres& serie2) {
+QString tableauDesParametres(const SeriesParameters& serie1, const SeriesParameters& serie2) {
     const QStringList noms = nomsDesParametres();
     const QStringList premiere = textesDesParametres(serie1);
     const QStringList seconde = textesDesParametres(serie2);

@@ -17,7 +17,7 @@ std::optional<double> finiteOrNone(double x);
 // The mean of two values without leaving the double range on the way.
 double halfway(double a, double b);
 
-struct Parametres {
+struct SeriesParameters {
     int effectif = 0;
     // Empty where the series is, or where the value leaves the double range.
     std::optional<double> minimum, maximum, etendue, moyenne, mediane, premierQuartile,
@@ -28,7 +28,7 @@ struct Parametres {
 };
 
 // One row of the table of counts: a distinct value and how often it comes.
-struct Classe {
+struct CountedClass {
     double valeur;
     int effectif;
     double frequence;  // percent
@@ -39,23 +39,23 @@ struct Classe {
 // The numbers among the texts, in order; a text that is not a number is left out.
 std::vector<double> nombres(const QStringList& textes);
 
-Parametres parametres(std::vector<double> valeurs);
+SeriesParameters parametres(std::vector<double> valeurs);
 // One row per distinct value (values compared as numbers), ascending.
-std::vector<Classe> tableDesEffectifs(std::vector<double> valeurs);
+std::vector<CountedClass> tableDesEffectifs(std::vector<double> valeurs);
 
 // The names of the parameters, in the order they are shown.
 QStringList nomsDesParametres();
 // The parameters as shown: Effectif total whole, the modes in the general form, every
 // other one with three decimals; "—" where a value is missing.
-QStringList textesDesParametres(const Parametres& p);
+QStringList textesDesParametres(const SeriesParameters& p);
 // The columns of the table of counts and one row as shown.
 QStringList colonnesDesEffectifs();
-QStringList texteDeClasse(const Classe& classe);
+QStringList texteDeClasse(const CountedClass& classe);
 // How the quartiles are defined, in a sentence.
 QString definitionDesQuartiles();
 
 // The parameters of two series, a row per parameter, tab-separated, for a spreadsheet
 // or standard output; the first row names the columns.
-QString tableauDesParametres(const Parametres& serie1, const Parametres& serie2);
+QString tableauDesParametres(const SeriesParameters& serie1, const SeriesParameters& serie2);
 
 }  // namespace core

@@ -26,7 +26,7 @@ void work(const PieInputs& in, PieSectors& out) {
             resume([&] { a = checked(a + step); });
             angles[k] = a;
         }
-        chart_math::Extremites ends(in.cx, in.cy, in.radius, angles, kSpokes);
+        chart_math::Extremes ends(in.cx, in.cy, in.radius, angles, kSpokes);
         int first = 0, count = 0;
         QPointF P;
         while (ends.suivante(first, count, P)) {

@@ -23,7 +23,8 @@ std::vector<Recent> sansRecent(std::vector<Recent> recents, const Recent& r) {
 QStringList lignesDesRecents(const std::vector<Recent>& recents) {
     QStringList lignes;
     for (const Recent& r : recents)
-        lignes << (r.genre == Recent::Genre::Tableau ? u"tableau\t"_s : u"serie\t"_s) + r.chemin;
+        lignes << (r.genre == Recent::Genre::FrequencyTable ? u"tableau\t"_s : u"serie\t"_s) +
+                      r.chemin;
     return lignes;
 }
 
@@ -35,9 +36,9 @@ std::vector<Recent> recentsDesLignes(const QStringList& lignes) {
         if (tab < 0 || chemin.isEmpty() || (genre != u"serie" && genre != u"tableau")) continue;
         recents = sansRecent(
             std::move(recents),
-            {genre == u"tableau" ? Recent::Genre::Tableau : Recent::Genre::Serie, chemin});
+            {genre == u"tableau" ? Recent::Genre::FrequencyTable : Recent::Genre::Serie, chemin});
         recents.push_back(
-            {genre == u"tableau" ? Recent::Genre::Tableau : Recent::Genre::Serie, chemin});
+            {genre == u"tableau" ? Recent::Genre::FrequencyTable : Recent::Genre::Serie, chemin});
         if (recents.size() == size_t(kRecents)) break;
     }
     return recents;
@@ -47,7 +48,7 @@ QString texteDuRecent(int rang, const Recent& r, bool existe) {
     // "&1" to "&9", then "1&0": each reached by a key.
     const QString numero = rang < 9 ? u"&"_s + QString::number(rang + 1) : u"1&0"_s;
     QString nom = QFileInfo(r.chemin).fileName().replace(u'&', u"&&"_s);
-    if (r.genre == Recent::Genre::Tableau) nom += u" (tableau)"_s;
+    if (r.genre == Recent::Genre::FrequencyTable) nom += u" (tableau)"_s;
     if (!existe) nom += u" (introuvable)"_s;
     return numero + u' ' + nom;
 }

@@ -11,7 +11,7 @@
 namespace core {
 
 struct Recent {
-    enum class Genre { Serie, Tableau };
+    enum class Genre { Serie, FrequencyTable };
     Genre genre = Genre::Serie;
     QString chemin;
     bool operator==(const Recent&) const = default;

@@ -37,7 +37,7 @@ std::optional<QStringList> textesDe(const QJsonValue& v) {
 
 }  // namespace
 
-QByteArray ecrireEtat(const EtatDeTravail& etat) {
+QByteArray ecrireEtat(const WorkState& etat) {
     QJsonObject o{{u"statistique"_s, kVersion},
                   {u"serie1"_s, textes(etat.serie.first)},
                   {u"serie2"_s, textes(etat.serie.second)},
@@ -46,23 +46,23 @@ QByteArray ecrireEtat(const EtatDeTravail& etat) {
                   {u"enregistre"_s, etat.enregistre}};
     if (etat.tableau) {
         QJsonArray lignes;
-        for (const Tableau::Ligne& l : etat.tableau->lignes)
+        for (const FrequencyTable::Ligne& l : etat.tableau->lignes)
             lignes.append(textes({l.valeur, l.inferieure, l.superieure, l.effectif}));
-        o.insert(u"tableau"_s,
-                 QJsonObject{{u"classes"_s, etat.tableau->nature == Tableau::Nature::Classes},
-                             {u"fermeADroite"_s, etat.tableau->fermeADroite},
-                             {u"lignes"_s, lignes},
-                             {u"fichier"_s, etat.fichierTableau},
-                             {u"enregistre"_s, etat.tableauEnregistre}});
+        o.insert(u"tableau"_s, QJsonObject{{u"classes"_s, etat.tableau->nature ==
+                                                              FrequencyTable::Nature::Classes},
+                                           {u"fermeADroite"_s, etat.tableau->fermeADroite},
+                                           {u"lignes"_s, lignes},
+                                           {u"fichier"_s, etat.fichierTableau},
+                                           {u"enregistre"_s, etat.tableauEnregistre}});
     }
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-std::optional<EtatDeTravail> lireEtat(const QByteArray& octets) {
+std::optional<WorkState> lireEtat(const QByteArray& octets) {
     const QJsonDocument doc = QJsonDocument::fromJson(octets);
     const QJsonObject o = doc.object();
     if (!doc.isObject() || o.value(u"statistique"_s).toInt() != kVersion) return std::nullopt;
-    EtatDeTravail etat;
+    WorkState etat;
     const auto un = textesDe(o.value(u"serie1"_s)), deux = textesDe(o.value(u"serie2"_s));
     if (!un || !deux || un->size() > kMostValues || !o.value(u"fichier"_s).isString() ||
         !o.value(u"enregistre"_s).isBool())
@@ -74,9 +74,9 @@ std::optional<EtatDeTravail> lireEtat(const QByteArray& octets) {
     etat.enregistre = o.value(u"enregistre"_s).toBool();
     if (o.contains(u"tableau"_s)) {
         const QJsonObject t = o.value(u"tableau"_s).toObject();
-        Tableau tableau;
-        tableau.nature =
-            t.value(u"classes"_s).toBool() ? Tableau::Nature::Classes : Tableau::Nature::Valeurs;
+        FrequencyTable tableau;
+        tableau.nature = t.value(u"classes"_s).toBool() ? FrequencyTable::Nature::Classes
+                                                        : FrequencyTable::Nature::Valeurs;
         tableau.fermeADroite = t.value(u"fermeADroite"_s).toBool(true);
         if (!t.value(u"lignes"_s).isArray()) return std::nullopt;
         for (const QJsonValue& l : t.value(u"lignes"_s).toArray()) {
@@ -92,7 +92,7 @@ std::optional<EtatDeTravail> lireEtat(const QByteArray& octets) {
     return etat;
 }
 
-Recuperation::Recuperation(const QString& dossier) : dossier_(dossier) {
+Recovery::Recovery(const QString& dossier) : dossier_(dossier) {
     ecrivain_.setMaxThreadCount(1);  // one write after the other, in order
     if (!QDir().mkpath(dossier_)) return;
     // The process, when it started keeping, and which keeper of it: never another's.
@@ -104,21 +104,21 @@ Recuperation::Recuperation(const QString& dossier) : dossier_(dossier) {
     if (verrou->tryLock(0)) verrou_ = std::move(verrou);
 }
 
-Recuperation::~Recuperation() {
+Recovery::~Recovery() {
     attendre();
 }
 
-QString Recuperation::chemin() const {
+QString Recovery::chemin() const {
     return dossier_ + u'/' + kPrefixe + id_ + u".json"_s;
 }
 
-QString Recuperation::verrouDe(const QString& etat) const {
+QString Recovery::verrouDe(const QString& etat) const {
     QString v = etat;
     v.chop(5);  // ".json"
     return v + u".lock"_s;
 }
 
-void Recuperation::enregistrer(EtatDeTravail etat) {
+void Recovery::enregistrer(WorkState etat) {
     if (!verrou_) return;
     ecrivain_.start([chemin = chemin(), etat = std::move(etat)] {
         const QByteArray octets = ecrireEtat(etat);
@@ -127,11 +127,11 @@ void Recuperation::enregistrer(EtatDeTravail etat) {
     });
 }
 
-void Recuperation::attendre() {
+void Recovery::attendre() {
     ecrivain_.waitForDone();
 }
 
-void Recuperation::terminer() {
+void Recovery::terminer() {
     attendre();
     if (!verrou_) return;
     QFile::remove(chemin());
@@ -139,7 +139,7 @@ void Recuperation::terminer() {
     verrou_.reset();
 }
 
-QStringList Recuperation::abandonnes() {
+QStringList Recovery::abandonnes() {
     QDir d(dossier_);
     // A program that stopped before it had anything to keep left only its lock.
     for (const QFileInfo& f : d.entryInfoList({kPrefixe + u"*.lock"_s}, QDir::Files)) {
@@ -171,14 +171,14 @@ QStringList Recuperation::abandonnes() {
     return trouves;
 }
 
-void Recuperation::oublier(const QString& etat) {
+void Recovery::oublier(const QString& etat) {
     QFile::remove(etat);
     pris_.erase(
         std::remove_if(pris_.begin(), pris_.end(), [&](auto& p) { return p.first == etat; }),
         pris_.end());
 }
 
-QString Recuperation::mettreDeCote(const QString& etat) {
+QString Recovery::mettreDeCote(const QString& etat) {
     QString nouveau = etat;
     nouveau.chop(5);
     nouveau += u".endommage"_s;

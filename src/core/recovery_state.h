@@ -21,28 +21,28 @@
 
 namespace core {
 
-struct EtatDeTravail {
-    TwoSeries serie;                 // both series as a series file holds them
-    QString texteListe2;             // the second list's box, as it reads
-    QString fichier;                 // the series file they came from; empty for none
-    bool enregistre = true;          // saved as they are
-    std::optional<Tableau> tableau;  // the table of counts, when its window was open
+struct WorkState {
+    TwoSeries serie;                        // both series as a series file holds them
+    QString texteListe2;                    // the second list's box, as it reads
+    QString fichier;                        // the series file they came from; empty for none
+    bool enregistre = true;                 // saved as they are
+    std::optional<FrequencyTable> tableau;  // the table of counts, when its window was open
     QString fichierTableau;
     bool tableauEnregistre = true;
-    bool operator==(const EtatDeTravail&) const = default;
+    bool operator==(const WorkState&) const = default;
 };
 
-QByteArray ecrireEtat(const EtatDeTravail& etat);
+QByteArray ecrireEtat(const WorkState& etat);
 // Nothing for bytes that are not a state this program wrote.
-std::optional<EtatDeTravail> lireEtat(const QByteArray& octets);
+std::optional<WorkState> lireEtat(const QByteArray& octets);
 
-class Recuperation {
+class Recovery {
 public:
     // The folder is made if need be; this program's own lock is taken in it.
-    explicit Recuperation(const QString& dossier);
-    ~Recuperation();
-    Recuperation(const Recuperation&) = delete;
-    Recuperation& operator=(const Recuperation&) = delete;
+    explicit Recovery(const QString& dossier);
+    ~Recovery();
+    Recovery(const Recovery&) = delete;
+    Recovery& operator=(const Recovery&) = delete;
 
     bool valide() const { return verrou_ != nullptr; }
     QString dossier() const { return dossier_; }
@@ -51,7 +51,7 @@ public:
 
     // Queued for writing, whole or not at all, off the thread the learner works on; the
     // writes happen in the order they were asked for.
-    void enregistrer(EtatDeTravail etat);
+    void enregistrer(WorkState etat);
     // Waits for the writes asked for so far.
     void attendre();
     // A clean end: this program's state and lock are removed.

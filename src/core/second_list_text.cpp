@@ -5,9 +5,9 @@
 
 namespace second_list {
 
-Lecture lire(const QString& texte, Valeurs& valeurs) {
+TextReading lire(const QString& texte, Valeurs& valeurs) {
     core::ResumeNext resume;
-    Lecture lecture;
+    TextReading lecture;
     if (!texte.isEmpty()) lecture.lignes = texte.split(u'\r');
     const QStringList& lignes = lecture.lignes;
 

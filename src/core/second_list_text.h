@@ -13,7 +13,7 @@ namespace second_list {
 inline constexpr int kCapacite = 51;
 using Valeurs = core::Table<double, kCapacite>;
 
-struct Lecture {
+struct TextReading {
     QStringList lignes;  // the text cut at each carriage return
     int effectif = 0;    // values read, 0 to 51
 };
@@ -21,7 +21,7 @@ struct Lecture {
 // Reads the lines from the top into `valeurs` up to the first that is not a number, at
 // most 51. A first line that is not a number (or no line at all) gives no values.
 // Cells past the values read keep what they held.
-Lecture lire(const QString& texte, Valeurs& valeurs);
+TextReading lire(const QString& texte, Valeurs& valeurs);
 
 // The text the program writes for values 0 to n - 1: one per line. With no values it
 // still shows value 0.

@@ -32,7 +32,7 @@ struct Box {
     double minimum, q1, median, q3, maximum;
 };
 
-std::optional<Box> boxOf(const Parametres& p) {
+std::optional<Box> boxOf(const SeriesParameters& p) {
     if (p.effectif == 0 || !p.minimum || !p.premierQuartile || !p.mediane || !p.troisiemeQuartile ||
         !p.maximum)
         return std::nullopt;
@@ -53,9 +53,9 @@ void write(Drawing& d, int& slot, const QString& text, QPointF at, Qt::Alignment
 
 }  // namespace
 
-GraphiqueDuTableau seriesBoxPlot(const Parametres& first, const Parametres& second,
-                                 const Surface& surface) {
-    GraphiqueDuTableau g;
+TableChartRecord seriesBoxPlot(const SeriesParameters& first, const SeriesParameters& second,
+                               const Surface& surface) {
+    TableChartRecord g;
     const std::array<std::optional<Box>, 2> boxes = {boxOf(first), boxOf(second)};
     double low = 0, high = 0;
     bool any = false;
@@ -76,7 +76,7 @@ GraphiqueDuTableau seriesBoxPlot(const Parametres& first, const Parametres& seco
         return g;
     }
     g.description = described.join(u" ; "_s);
-    Repere& r = g.repere;
+    CoordinateFrame& r = g.repere;
     r.x = axeGradue(low, high);
     r.y = axeGradue(0, 1, 1);
     std::vector<std::pair<double, QString>> values;

@@ -14,7 +14,7 @@ namespace core {
 inline constexpr double kSeriesBoxPlotHeight = 1950;
 
 // A series without values, or whose figures leave the double range, is not drawn.
-GraphiqueDuTableau seriesBoxPlot(const Parametres& first, const Parametres& second,
-                                 const Surface& surface);
+TableChartRecord seriesBoxPlot(const SeriesParameters& first, const SeriesParameters& second,
+                               const Surface& surface);
 
 }  // namespace core

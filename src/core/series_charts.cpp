@@ -38,7 +38,7 @@ void etiquette(ResumeNext& resume, Drawing& dessin, int liste, int i, const QStr
     dessin.label(label);
 }
 
-int effectif2(ResumeNext& resume, const Modele& m) {
+int effectif2(ResumeNext& resume, const Model& m) {
     int n = 0;
     resume([&] { n = int(m.effectif_liste2.toDouble()); });
     return n;
@@ -46,7 +46,7 @@ int effectif2(ResumeNext& resume, const Modele& m) {
 
 // The curve's scale takes the widest value of both lists, which stays as the first
 // list's largest: the second list's values over its first positions are compared.
-void relever(ResumeNext& resume, const Modele& m, Variant& plusGrande) {
+void relever(ResumeNext& resume, const Model& m, Variant& plusGrande) {
     const int C = int(m.serie1.size());
     if (!m.prendre_liste2.isTrue() || C == 0) return;
     const int n2 = effectif2(resume, m);
@@ -58,7 +58,7 @@ void relever(ResumeNext& resume, const Modele& m, Variant& plusGrande) {
 
 // One blue stick per item from the baseline to its value, labelled beside its top;
 // the second list's red sticks 50 twips to the right.
-void batons(const Modele& m, const Surface& s, Drawing& d) {
+void batons(const Model& m, const Surface& s, Drawing& d) {
     ResumeNext resume;
     const double W = s.largeur;
     const double H = s.hauteur;
@@ -127,7 +127,7 @@ private:
 // The first series' points joined in list order by black segments, each marked with a
 // dot and labelled below; the second list's red line through its own values at the
 // same positions.
-void courbe(const Modele& m, const Surface& s, Drawing& d) {
+void courbe(const Model& m, const Surface& s, Drawing& d) {
     ResumeNext resume;
     const double W = s.largeur;
     const double H = s.hauteur;
@@ -170,7 +170,7 @@ constexpr double kTour = 628;
 
 // One pie: where it stands, and how its values are read and labelled. The right-hand
 // pie rounds the y of its points to a 16-bit integer.
-struct Camembert {
+struct Pie {
     Drawing& d;
     const Surface& surface;
     ResumeNext& resume;
@@ -238,7 +238,7 @@ struct Camembert {
 // order, each a fan of 75 coloured spokes with its label on the 30th, its end edge in
 // black, inside a dotted outline. With the second list taken into account a second
 // pie stands to the right, sector i of both pies sharing a colour.
-void camembert(const Modele& m, const Surface& s, Drawing& d) {
+void camembert(const Model& m, const Surface& s, Drawing& d) {
     ResumeNext resume;
     const float W = s.largeur;
     const float H = s.hauteur;
@@ -247,7 +247,7 @@ void camembert(const Modele& m, const Surface& s, Drawing& d) {
     const int n2 = effectif2(resume, m);
     qint16 r = 0;
 
-    Camembert premier{.d = d, .surface = s, .resume = resume, .cx = 0, .cy = 0, .yEntier = false};
+    Pie premier{.d = d, .surface = s, .resume = resume, .cx = 0, .cy = 0, .yEntier = false};
     premier.effectif = C;
     premier.valeur = [&](int i) { return numberFromText(m.serie1[i]); };
     premier.moyenne = [&] { return m.bilan_liste1(2).toDouble(); };
@@ -255,7 +255,7 @@ void camembert(const Modele& m, const Surface& s, Drawing& d) {
         if (i < kEtiquettes1)
             resume([&] { etiquette(resume, d, 0, i, m.serie1[i], P.x(), P.y()); });
     };
-    Camembert second{.d = d, .surface = s, .resume = resume, .cx = 0, .cy = 0, .yEntier = true};
+    Pie second{.d = d, .surface = s, .resume = resume, .cx = 0, .cy = 0, .yEntier = true};
     second.effectif = n2;
     second.valeur = [&](int i) { return m.valeurs_liste2(i); };
     second.moyenne = [&] { return m.bilan_liste2(2).toDouble(); };
@@ -324,32 +324,32 @@ void placerAuDepart(Drawing& dessin) {
     dessin.replaceLabels(std::move(etiquettes));
 }
 
-Drawing chart(const Modele& modele, ChartKind kind, const Surface& surface) {
+Drawing chart(const Model& modele, ChartKind kind, const Surface& surface) {
     Drawing dessin;
     chart(dessin, modele, kind, surface);
     return dessin;
 }
 
-void chart(Drawing& dessin, const Modele& modele, ChartKind kind, const Surface& surface) {
+void chart(Drawing& dessin, const Model& modele, ChartKind kind, const Surface& surface) {
     switch (kind) {
-        case ChartKind::Batons:
+        case ChartKind::Sticks:
             batons(modele, surface, dessin);
             break;
-        case ChartKind::Camembert:
+        case ChartKind::Pie:
             camembert(modele, surface, dessin);
             break;
-        case ChartKind::Courbe:
+        case ChartKind::Curve:
             courbe(modele, surface, dessin);
             break;
-        case ChartKind::LesDeux:
+        case ChartKind::Both:
             batons(modele, surface, dessin);
             courbe(modele, surface, dessin);
             break;
     }
 }
 
-void apresLeGraphique(Modele& modele, ChartKind kind) {
-    if (kind != ChartKind::Courbe && kind != ChartKind::LesDeux) return;
+void apresLeGraphique(Model& modele, ChartKind kind) {
+    if (kind != ChartKind::Curve && kind != ChartKind::Both) return;
     ResumeNext resume;
     Variant plusGrande = modele.bilan_liste1(0);
     relever(resume, modele, plusGrande);

@@ -13,7 +13,7 @@
 namespace core {
 
 // In the order of the main window's chart buttons.
-enum class ChartKind { Batons = 0, Camembert = 1, Courbe = 2, LesDeux = 3 };
+enum class ChartKind { Sticks = 0, Pie = 1, Curve = 2, Both = 3 };
 inline constexpr int kChartKinds = 4;
 // The chart a command line names: sticks, pie, curve or both.
 std::optional<ChartKind> chartKindNamed(QStringView name);
@@ -46,14 +46,14 @@ inline constexpr double kCouleurs[10] = {13525457, 7100115,  12967422, 12779258,
 
 // The chart of `kind`, as drawing it on a cleared area gives it. The pie draws its
 // sector colours from the program's one generator (core::Random), anew each time.
-Drawing chart(const Modele& modele, ChartKind kind, const Surface& surface = {});
+Drawing chart(const Model& modele, ChartKind kind, const Surface& surface = {});
 // The same, added to `dessin`: a record cleared and filled again keeps its storage,
 // which a pie of ten thousand items would otherwise allocate and fault in anew.
-void chart(Drawing& dessin, const Modele& modele, ChartKind kind, const Surface& surface = {});
+void chart(Drawing& dessin, const Model& modele, ChartKind kind, const Surface& surface = {});
 
 // What drawing the chart leaves in the model: the curve raises the first series'
 // largest value to the second list's largest when that list is taken into account.
-void apresLeGraphique(Modele& modele, ChartKind kind);
+void apresLeGraphique(Model& modele, ChartKind kind);
 
 // What a screen reader tells of a chart: its kind and the values its labels show.
 QString descriptionDuGraphique(const Drawing& dessin, ChartKind kind);

@@ -23,7 +23,7 @@ struct Nom {
     const char16_t* option;
     const char16_t* titre;
 };
-constexpr Nom kNoms[kGraphiquesTableau] = {
+constexpr Nom kNoms[kTableCharts] = {
     {u"bars", u"Diagramme en bâtons"},
     {u"histogram", u"Histogramme"},
     {u"cumulative", u"Polygone des effectifs cumulés croissants"},
@@ -38,9 +38,9 @@ QString texte(double valeur) {
 }
 
 // Draws into one record, each free text in its own label slot.
-class Traceur {
+class Plotter {
 public:
-    Traceur(Drawing& d) : d_(d) {}
+    Plotter(Drawing& d) : d_(d) {}
     void ligne(QPointF a, QPointF b, quint32 couleur = kNoir, int epaisseur = 1) {
         d_.line(a.x(), a.y(), b.x(), b.y(), couleur, epaisseur);
     }
@@ -79,7 +79,7 @@ QRectF zoneDe(const Surface& s) {
     return QRectF(QPointF(1000, 700), QPointF(s.largeur - 400, s.hauteur - 750));
 }
 
-void axes(Traceur& t, const Repere& r, const QString& titre, const QString& titreX,
+void axes(Plotter& t, const CoordinateFrame& r, const QString& titre, const QString& titreX,
           const QString& titreY, bool axeY = true) {
     const QRectF& z = r.zone;
     t.ecrire(titre, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);
@@ -103,8 +103,8 @@ void axes(Traceur& t, const Repere& r, const QString& titre, const QString& titr
 // The x axis the bars and the histogram stand on, and the box plot with them: the
 // classes' bounds, or the values with a little room on each side, so that no bar
 // stands on the y axis.
-Axe axeDesDonnees(const Analyse& a) {
-    if (a.nature == Tableau::Nature::Classes) {
+Axis axeDesDonnees(const TableAnalysis& a) {
+    if (a.nature == FrequencyTable::Nature::Classes) {
         double bas = a.classes.front().inferieure, haut = a.classes.front().superieure;
         for (const auto& k : a.classes) {
             bas = std::min(bas, k.inferieure);
@@ -121,15 +121,15 @@ Axe axeDesDonnees(const Analyse& a) {
     return axeGradue(bas - marge, haut + marge, 8);
 }
 
-void batons(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
-    std::vector<ValeurEffectif> v = a.valeurs;
+void batons(Plotter& t, TableChartRecord& g, const TableAnalysis& a) {
+    std::vector<ValueCount> v = a.valeurs;
     std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
     qint64 plusHaut = 0;
     for (const auto& p : v) plusHaut = std::max(plusHaut, p.effectif);
-    Repere& r = g.repere;
+    CoordinateFrame& r = g.repere;
     r.x = axeDesDonnees(a);
     r.y = axeGradue(0, double(std::max<qint64>(plusHaut, 1)), 5);
-    axes(t, r, titreDuGraphique(GraphiqueTableau::Batons), u"Valeur"_s, u"Effectif"_s);
+    axes(t, r, titreDuGraphique(TableChart::Sticks), u"Valeur"_s, u"Effectif"_s);
     QStringList decrits;
     // Counts above the bars only while they have room to be read: about 20 pixels each,
     // and the nearest bars as far apart as the widest count.
@@ -145,12 +145,12 @@ void batons(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
                      Qt::AlignHCenter | Qt::AlignBottom);
         decrits << texte(p.valeur) + u" : "_s + QString::number(p.effectif);
     }
-    g.description = titreDuGraphique(GraphiqueTableau::Batons) +
-                    u", effectif de chaque valeur : "_s + decrits.join(u", "_s);
+    g.description = titreDuGraphique(TableChart::Sticks) + u", effectif de chaque valeur : "_s +
+                    decrits.join(u", "_s);
 }
 
-void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
-    std::vector<Intervalle> c = a.classes;
+void histogramme(Plotter& t, TableChartRecord& g, const TableAnalysis& a) {
+    std::vector<Interval> c = a.classes;
     std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.inferieure < q.inferieure; });
     double plusPetite = c.front().amplitude();
     bool egales = true;
@@ -160,17 +160,17 @@ void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
                                1e-9 * std::abs(c.front().amplitude());
     }
     // Heights in counts per unit where widths differ, so that areas are the counts.
-    const auto hauteur = [&](const Intervalle& k) {
+    const auto hauteur = [&](const Interval& k) {
         return egales ? double(k.effectif) : double(k.effectif) / k.amplitude();
     };
     double plusHaut = 0;
     for (const auto& k : c) plusHaut = std::max(plusHaut, hauteur(k));
-    Repere& r = g.repere;
+    CoordinateFrame& r = g.repere;
     // The key stands between the title's band and the bars: room for its highest.
     r.zone.setTop(r.zone.top() + kCleHaute - 200);
     r.x = axeDesDonnees(a);
     r.y = axeGradue(0, plusHaut > 0 ? plusHaut : 1, 5);
-    axes(t, r, titreDuGraphique(GraphiqueTableau::Histogramme), u"Valeur"_s,
+    axes(t, r, titreDuGraphique(TableChart::Histogram), u"Valeur"_s,
          egales ? u"Effectif"_s : u"Effectif par unité"_s);
     QStringList decrits;
     for (const auto& k : c) {
@@ -190,29 +190,29 @@ void histogramme(Traceur& t, GraphiqueDuTableau& g, const Analyse& a) {
     t.rectangle(coin, coin + QPointF(cle.width(), cle.height()), kBleu, 1);
     t.ecrire(u"= "_s + texte(valeurs) + u" valeurs"_s, coin + QPointF(cle.width() + 80, 0),
              Qt::AlignLeft | Qt::AlignTop);
-    g.description = titreDuGraphique(GraphiqueTableau::Histogramme) +
+    g.description = titreDuGraphique(TableChart::Histogram) +
                     (egales ? u", classes de même amplitude, effectif de chaque classe : "_s
                             : u", aire proportionnelle à l'effectif de chaque classe : "_s) +
                     decrits.join(u", "_s);
 }
 
-void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents) {
+void cumule(Plotter& t, TableChartRecord& g, const TableAnalysis& a, bool pourcents) {
     const double N = double(a.total);
     const double echelle = pourcents ? 100.0 / N : 1.0;
     std::vector<QPointF> points;  // in the data's units
-    struct Lecture {
+    struct TextReading {
         const char16_t* nom;
         double niveau;
         std::optional<double> valeur;
     };
-    std::vector<Lecture> lectures = {
+    std::vector<TextReading> lectures = {
         {u"Q1", N / 4, {}}, {u"Me", N / 2, {}}, {u"Q3", 3 * N / 4, {}}};
-    if (a.nature == Tableau::Nature::Classes) {
+    if (a.nature == FrequencyTable::Nature::Classes) {
         for (const QPointF& p : polygoneCumule(a.classes)) points.emplace_back(p.x(), p.y());
-        for (Lecture& l : lectures)
+        for (TextReading& l : lectures)
             if (const auto e = lectureCumulee(a.classes, l.niveau)) l.valeur = e->valeur;
     } else {
-        std::vector<ValeurEffectif> v = a.valeurs;
+        std::vector<ValueCount> v = a.valeurs;
         std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
         // A step curve: flat between values, rising at each.
         double cumul = 0;
@@ -221,16 +221,15 @@ void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents)
             cumul += double(p.effectif);
             points.emplace_back(p.valeur, cumul);
         }
-        const ParametresPonderes par = parametresPonderes(a.valeurs);
+        const WeightedParameters par = parametresPonderes(a.valeurs);
         lectures[0].valeur = par.premierQuartile;
         lectures[1].valeur = par.mediane;
         lectures[2].valeur = par.troisiemeQuartile;
     }
-    Repere& r = g.repere;
+    CoordinateFrame& r = g.repere;
     r.x = axeGradue(points.front().x(), points.back().x(), 8);
     r.y = axeGradue(0, pourcents ? 100 : N, 5);
-    const GraphiqueTableau quel =
-        pourcents ? GraphiqueTableau::CumulePourcents : GraphiqueTableau::Cumule;
+    const TableChart quel = pourcents ? TableChart::CumulativePercent : TableChart::Cumulative;
     axes(t, r, titreDuGraphique(quel), u"Valeur"_s,
          pourcents ? u"Fréquence cumulée (%)"_s : u"Effectif cumulé"_s);
     for (size_t i = 1; i < points.size(); ++i)
@@ -240,7 +239,7 @@ void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents)
     for (size_t i = 1; i < points.size(); ++i)
         places.line(r.point(points[i - 1].x(), points[i - 1].y() * echelle),
                     r.point(points[i].x(), points[i].y() * echelle));
-    for (const Lecture& l : lectures) {
+    for (const TextReading& l : lectures) {
         if (!l.valeur) continue;
         const QPointF sur = r.point(*l.valeur, l.niveau * echelle);
         t.tirets({r.zone.left(), sur.y()}, sur);
@@ -250,7 +249,7 @@ void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents)
     }
     QStringList lus;
     int rang = 0;  // where no place is free, each figure a line higher than the one before
-    for (const Lecture& l : lectures) {
+    for (const TextReading& l : lectures) {
         if (!l.valeur) continue;
         const QPointF sur = r.point(*l.valeur, l.niveau * echelle);
         const QString lu = QString::fromUtf16(l.nom) + u" ≈ "_s + texte(*l.valeur);
@@ -278,10 +277,10 @@ void cumule(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool pourcents)
                     u" ; lectures : "_s + lus.join(u", "_s);
 }
 
-void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
+void boite(Plotter& t, TableChartRecord& g, const TableAnalysis& a, bool deciles) {
     std::optional<double> bas, q1, me, q3, haut;
-    if (a.nature == Tableau::Nature::Classes) {
-        const ParametresClasses p = parametresClasses(a.classes);
+    if (a.nature == FrequencyTable::Nature::Classes) {
+        const ClassParameters p = parametresClasses(a.classes);
         const auto v = [](const std::optional<Estimation>& e) {
             return e ? std::optional<double>(e->valeur) : std::nullopt;
         };
@@ -291,7 +290,7 @@ void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
         me = v(p.mediane);
         q3 = v(p.troisiemeQuartile);
     } else {
-        const ParametresPonderes p = parametresPonderes(a.valeurs);
+        const WeightedParameters p = parametresPonderes(a.valeurs);
         bas = deciles ? p.premierDecile : p.minimum;
         haut = deciles ? p.neuviemeDecile : p.maximum;
         q1 = p.premierQuartile;
@@ -302,10 +301,10 @@ void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
         g.faute = u"Ce tableau n'a pas de quartiles à dessiner."_s;
         return;
     }
-    Repere& r = g.repere;
+    CoordinateFrame& r = g.repere;
     r.x = axeDesDonnees(a);
     r.y = axeGradue(0, 1, 1);
-    axes(t, r, titreDuGraphique(GraphiqueTableau::Boite), u"Valeur"_s, QString(), false);
+    axes(t, r, titreDuGraphique(TableChart::Box), u"Valeur"_s, QString(), false);
     const double milieu = r.zone.center().y(), demi = std::min(600.0, r.zone.height() / 4);
     const auto x = [&](double v) { return r.point(v, 0).x(); };
     t.rectangle({x(*q1), milieu - demi}, {x(*q3), milieu + demi}, kBleu);
@@ -330,58 +329,58 @@ void boite(Traceur& t, GraphiqueDuTableau& g, const Analyse& a, bool deciles) {
            Qt::AlignHCenter | Qt::AlignBottom);
     marque(deciles ? u"D9"_s : u"max"_s, *haut, {x(*haut), rangHaut},
            Qt::AlignHCenter | Qt::AlignBottom);
-    g.description = titreDuGraphique(GraphiqueTableau::Boite) + u" : "_s + extremes + u" "_s +
-                    texte(*bas) + u", Q1 "_s + texte(*q1) + u", médiane "_s + texte(*me) +
-                    u", Q3 "_s + texte(*q3) + u", "_s + extremes9 + u" "_s + texte(*haut);
+    g.description = titreDuGraphique(TableChart::Box) + u" : "_s + extremes + u" "_s + texte(*bas) +
+                    u", Q1 "_s + texte(*q1) + u", médiane "_s + texte(*me) + u", Q3 "_s +
+                    texte(*q3) + u", "_s + extremes9 + u" "_s + texte(*haut);
 }
 
 }  // namespace
 
-std::optional<GraphiqueTableau> graphiqueTableauNomme(QStringView nom) {
-    for (int i = 0; i < kGraphiquesTableau; ++i)
-        if (nom == QStringView(kNoms[i].option)) return GraphiqueTableau(i);
+std::optional<TableChart> graphiqueTableauNomme(QStringView nom) {
+    for (int i = 0; i < kTableCharts; ++i)
+        if (nom == QStringView(kNoms[i].option)) return TableChart(i);
     return std::nullopt;
 }
 
-QString titreDuGraphique(GraphiqueTableau graphique) {
+QString titreDuGraphique(TableChart graphique) {
     return QString::fromUtf16(kNoms[int(graphique)].titre);
 }
 
-GraphiqueDuTableau graphiqueDuTableau(const Analyse& analyse, GraphiqueTableau graphique,
-                                      const Surface& surface, bool deciles) {
-    GraphiqueDuTableau g;
+TableChartRecord graphiqueDuTableau(const TableAnalysis& analyse, TableChart graphique,
+                                    const Surface& surface, bool deciles) {
+    TableChartRecord g;
     g.repere.zone = zoneDe(surface);
-    const bool classes = analyse.nature == Tableau::Nature::Classes;
+    const bool classes = analyse.nature == FrequencyTable::Nature::Classes;
     // A row at fault is not counted, as in the parameters: the others are drawn.
     if (analyse.total <= 0) {
         g.faute = u"Le tableau n'a encore aucune valeur à dessiner."_s;
         return g;
     }
-    if (graphique == GraphiqueTableau::Batons && classes) {
+    if (graphique == TableChart::Sticks && classes) {
         g.faute =
             u"Un diagramme en bâtons se dessine pour un tableau de valeurs ; pour des classes, "
             u"choisissez l'histogramme."_s;
         return g;
     }
-    if (graphique == GraphiqueTableau::Histogramme && !classes) {
+    if (graphique == TableChart::Histogram && !classes) {
         g.faute =
             u"Un histogramme se dessine pour un tableau de classes ; pour des valeurs, "
             u"choisissez le diagramme en bâtons."_s;
         return g;
     }
-    Traceur t(g.dessin);
+    Plotter t(g.dessin);
     switch (graphique) {
-        case GraphiqueTableau::Batons:
+        case TableChart::Sticks:
             batons(t, g, analyse);
             break;
-        case GraphiqueTableau::Histogramme:
+        case TableChart::Histogram:
             histogramme(t, g, analyse);
             break;
-        case GraphiqueTableau::Cumule:
-        case GraphiqueTableau::CumulePourcents:
-            cumule(t, g, analyse, graphique == GraphiqueTableau::CumulePourcents);
+        case TableChart::Cumulative:
+        case TableChart::CumulativePercent:
+            cumule(t, g, analyse, graphique == TableChart::CumulativePercent);
             break;
-        case GraphiqueTableau::Boite:
+        case TableChart::Box:
             boite(t, g, analyse, deciles);
             break;
     }

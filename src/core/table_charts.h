@@ -17,17 +17,17 @@
 
 namespace core {
 
-enum class GraphiqueTableau { Batons, Histogramme, Cumule, CumulePourcents, Boite };
-inline constexpr int kGraphiquesTableau = 5;
+enum class TableChart { Sticks, Histogram, Cumulative, CumulativePercent, Box };
+inline constexpr int kTableCharts = 5;
 
 // The chart a command line names: bars, histogram, cumulative, cumulative-percent, box.
-std::optional<GraphiqueTableau> graphiqueTableauNomme(QStringView nom);
+std::optional<TableChart> graphiqueTableauNomme(QStringView nom);
 // Its French title, as the chooser and the chart show it.
-QString titreDuGraphique(GraphiqueTableau graphique);
+QString titreDuGraphique(TableChart graphique);
 
 // The axes and the area they frame, in twips: where a point of the data stands.
-struct Repere {
-    Axe x, y;
+struct CoordinateFrame {
+    Axis x, y;
     QRectF zone;
     QPointF point(double vx, double vy) const {
         return {zone.left() + x.position(vx, zone.width()),
@@ -35,15 +35,15 @@ struct Repere {
     }
 };
 
-struct GraphiqueDuTableau {
+struct TableChartRecord {
     Drawing dessin;
-    Repere repere;
+    CoordinateFrame repere;
     QString description;  // what a screen reader tells of it
     QString faute;        // why the chart does not fit the table; nothing drawn then
 };
 
 // `deciles`: the box plot's whiskers stop at D1 and D9 instead of the extremes.
-GraphiqueDuTableau graphiqueDuTableau(const Analyse& analyse, GraphiqueTableau graphique,
-                                      const Surface& surface = {}, bool deciles = false);
+TableChartRecord graphiqueDuTableau(const TableAnalysis& analyse, TableChart graphique,
+                                    const Surface& surface = {}, bool deciles = false);
 
 }  // namespace core

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-using Nature = Tableau::Nature;
+using Nature = FrequencyTable::Nature;
 
 QString trois(const std::optional<double>& x) {
     return x ? formatThreeDecimals(textOfNumber(*x)) : u"—"_s;
@@ -24,7 +24,7 @@ QString entier(double x) {
 
 }  // namespace
 
-QStringList textesCalcules(const Analyse& a, int ligne) {
+QStringList textesCalcules(const TableAnalysis& a, int ligne) {
     const bool classes = a.nature == Nature::Classes;
     QStringList textes;
     const int colonnes = int(colonnesCalculees(a.nature).size());
@@ -41,10 +41,10 @@ QStringList textesCalcules(const Analyse& a, int ligne) {
     textes << pourcent(double(n)) << entier(double(a.cumules[r])) << pourcent(double(a.cumules[r]));
     return textes;
 }
-std::vector<std::pair<QString, QString>> parametresDuTableau(const Analyse& a) {
+std::vector<std::pair<QString, QString>> parametresDuTableau(const TableAnalysis& a) {
     std::vector<std::pair<QString, QString>> lignes;
     if (a.nature == Nature::Valeurs) {
-        const ParametresPonderes p = parametresPonderes(a.valeurs);
+        const WeightedParameters p = parametresPonderes(a.valeurs);
         QString mode = u"—"_s;
         if (p.effectif > 0) {
             QStringList modes;
@@ -67,7 +67,7 @@ std::vector<std::pair<QString, QString>> parametresDuTableau(const Analyse& a) {
                   {u"Écart-type"_s, trois(p.ecartType)}};
         return lignes;
     }
-    const ParametresClasses p = parametresClasses(a.classes);
+    const ClassParameters p = parametresClasses(a.classes);
     const auto classe = [&](int i) {
         return texteIntervalle(a.classes[size_t(i)].inferieure, a.classes[size_t(i)].superieure,
                                a.fermeADroite);
@@ -100,7 +100,7 @@ std::vector<std::pair<QString, QString>> parametresDuTableau(const Analyse& a) {
     return lignes;
 }
 
-QString tableauDesParametresDuTableau(const Analyse& a) {
+QString tableauDesParametresDuTableau(const TableAnalysis& a) {
     QString texte = u"Paramètre\tValeur\n"_s;
     for (const auto& [nom, valeur] : parametresDuTableau(a)) texte += nom + u'\t' + valeur + u'\n';
     return texte;
@@ -123,10 +123,10 @@ namespace {
 
 // Above and below, as counts and percentages; read on the polygon, a count is an
 // estimate and keeps its decimals.
-struct Seuil {
+struct Threshold {
     QString dessus, partDessus, dessous, partDessous;
 };
-Seuil seuil(const Analyse& a, double t) {
+Threshold seuil(const TableAnalysis& a, double t) {
     const bool classes = a.nature == Nature::Classes;
     const double dessus = classes ? effectifAuDessus(a.classes, t) : effectifAuDessus(a.valeurs, t);
     const double dessous =
@@ -141,14 +141,14 @@ Seuil seuil(const Analyse& a, double t) {
 
 }  // namespace
 
-QString texteDuSeuil(const Analyse& a, double t) {
-    const Seuil s = seuil(a, t);
+QString texteDuSeuil(const TableAnalysis& a, double t) {
+    const Threshold s = seuil(a, t);
     return u"Au-dessus de %1 : %2 valeurs (%3) ; au-dessous : %4 valeurs (%5)."_s.arg(
         textOfNumber(t), s.dessus, s.partDessus, s.dessous, s.partDessous);
 }
 
-std::vector<std::pair<QString, QString>> lignesDuSeuil(const Analyse& a, double t) {
-    const Seuil s = seuil(a, t);
+std::vector<std::pair<QString, QString>> lignesDuSeuil(const TableAnalysis& a, double t) {
+    const Threshold s = seuil(a, t);
     const QString x = textOfNumber(t);
     return {{u"Effectif au-dessus de %1"_s.arg(x), s.dessus},
             {u"Pourcentage au-dessus de %1"_s.arg(x), s.partDessus},
@@ -156,7 +156,7 @@ std::vector<std::pair<QString, QString>> lignesDuSeuil(const Analyse& a, double 
             {u"Pourcentage au-dessous de %1"_s.arg(x), s.partDessous}};
 }
 
-QStringList versLaListe(const Analyse& a, bool& trop) {
+QStringList versLaListe(const TableAnalysis& a, bool& trop) {
     trop = false;
     QStringList textes;
     if (a.nature == Nature::Classes) {
@@ -164,14 +164,14 @@ QStringList versLaListe(const Analyse& a, bool& trop) {
             trop = true;
             return {};
         }
-        for (const Intervalle& c : a.classes) textes << textOfNumber(double(c.effectif));
+        for (const Interval& c : a.classes) textes << textOfNumber(double(c.effectif));
         return textes;
     }
     if (a.total > kMostValues) {
         trop = true;
         return {};
     }
-    for (const ValeurEffectif& v : a.valeurs)
+    for (const ValueCount& v : a.valeurs)
         for (qint64 k = 0; k < v.effectif; ++k) textes << textOfNumber(v.valeur);
     return textes;
 }

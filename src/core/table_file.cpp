@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-using Nature = Tableau::Nature;
+using Nature = FrequencyTable::Nature;
 
 TableReading rate(int line, int column, const QString& why) {
     return {std::nullopt, {line, column, why}, false};
@@ -52,7 +52,7 @@ TableReading readTable(const QByteArray& bytes) {
     if (entete) debut = 1;
     if (debut == rows->size()) return rate(0, 0, u"il ne contient aucune ligne"_s);
 
-    Tableau t;
+    FrequencyTable t;
     const CellRow& modele = (*rows)[debut];
     // Classes written as texts: under a header "Classe", or where the first row holds a
     // text that reads as a class. The first that reads says on which side they close.
@@ -90,7 +90,7 @@ TableReading readTable(const QByteArray& bytes) {
             const QString brut = row.cells.value(c).trimmed();
             return cellNumber(brut).value_or(brut);
         };
-        Tableau::Ligne ligne;
+        FrequencyTable::Ligne ligne;
         if (textesDeClasses) {
             const QString brut = row.cells.value(0).trimmed();
             if (const auto c = lireIntervalle(brut)) {
@@ -131,13 +131,13 @@ TableReading readTable(const QByteArray& bytes) {
     }
     // Brackets with nothing in them hold no row.
     if (std::all_of(t.lignes.begin(), t.lignes.end(),
-                    [](const Tableau::Ligne& l) { return l.estVide(); }))
+                    [](const FrequencyTable::Ligne& l) { return l.estVide(); }))
         return rate(0, 0, u"il ne contient aucune ligne"_s);
     // The first fault of the cells, with the file's line and column.
     if (!lecture.faute) {
-        const Analyse a = analyser(t);
+        const TableAnalysis a = analyser(t);
         if (a.premiereFaute >= 0) {
-            const AnalyseLigne& l = a.lignes[size_t(a.premiereFaute)];
+            const RowAnalysis& l = a.lignes[size_t(a.premiereFaute)];
             const int colonne =
                 textesDeClasses ? (l.colonneFautive <= 1 ? 1 : 2) : l.colonneFautive + 1;
             lecture.faute = true;
@@ -155,12 +155,12 @@ TableReading readTableFile(const QString& path) {
     return readTable(*bytes);
 }
 
-QByteArray tableFile(const Tableau& t) {
+QByteArray tableFile(const FrequencyTable& t) {
     const bool classes = t.nature == Nature::Classes;
     // Bounds alone would read back as ]a, b]: classes [a, b[ are written as texts.
     if (classes && !t.fermeADroite) {
         QString texte = u"Classe;Effectif\r\n"_s;
-        for (const Tableau::Ligne& l : t.lignes) {
+        for (const FrequencyTable::Ligne& l : t.lignes) {
             if (l.estVide()) continue;
             texte += csvCell(u"[%1 ; %2["_s.arg(l.inferieure.trimmed(), l.superieure.trimmed())) +
                      u';' + csvCell(l.effectif.trimmed()) + u"\r\n"_s;
@@ -168,7 +168,7 @@ QByteArray tableFile(const Tableau& t) {
         return "\xEF\xBB\xBF" + texte.toUtf8();
     }
     QString texte = colonnesSaisies(t.nature).join(u';') + u"\r\n"_s;
-    for (const Tableau::Ligne& l : t.lignes) {
+    for (const FrequencyTable::Ligne& l : t.lignes) {
         if (l.estVide()) continue;
         QStringList cellules;
         for (int c = 0; c < (classes ? 3 : 2); ++c)

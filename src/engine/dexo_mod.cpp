@@ -2,8 +2,8 @@
 
 namespace dexo_mod {
 
-core::Modele& modele() {
-    static core::Modele instance;
+core::Model& modele() {
+    static core::Model instance;
     return instance;
 }
 

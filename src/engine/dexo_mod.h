@@ -13,7 +13,7 @@ using core::Table;
 using core::Variant;
 
 // The program's model, made at first use.
-core::Modele& modele();
+core::Model& modele();
 
 // Read-only: the model's methods write them.
 inline const Table<Variant, 11>& bilan_liste1 = modele().bilan_liste1;

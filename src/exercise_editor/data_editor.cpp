@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 namespace exercise_editor {
 namespace {
 
-using Forme = core::SerieExercice::Forme;
+using Forme = core::ExerciseSeries::Forme;
 
 QLineEdit* ligne(const char* nom, const QString& lu) {
     auto* l = new QLineEdit;
@@ -35,11 +35,11 @@ QLineEdit* ligne(const char* nom, const QString& lu) {
     return l;
 }
 
-bool memesDonnees(const core::SerieExercice& a, const core::SerieExercice& b) {
-    const auto memesValeurs = [](const core::ValeurEffectif& x, const core::ValeurEffectif& y) {
+bool memesDonnees(const core::ExerciseSeries& a, const core::ExerciseSeries& b) {
+    const auto memesValeurs = [](const core::ValueCount& x, const core::ValueCount& y) {
         return x.valeur == y.valeur && x.effectif == y.effectif;
     };
-    const auto memesClasses = [](const core::Intervalle& x, const core::Intervalle& y) {
+    const auto memesClasses = [](const core::Interval& x, const core::Interval& y) {
         return x.inferieure == y.inferieure && x.superieure == y.superieure &&
                x.effectif == y.effectif;
     };
@@ -175,7 +175,7 @@ void DataEditor::montrerForme() {
     }
 }
 
-void DataEditor::setSerie(const core::SerieExercice& s) {
+void DataEditor::setSerie(const core::ExerciseSeries& s) {
     origine_ = s;
     const QSignalBlocker bloque(forme_);
     forme_->setCurrentIndex(int(s.forme));
@@ -204,8 +204,8 @@ void DataEditor::setSerie(const core::SerieExercice& s) {
     dire();
 }
 
-DataEditor::Lecture DataEditor::lire() const {
-    core::SerieExercice s;
+DataEditor::TextReading DataEditor::lire() const {
+    core::ExerciseSeries s;
     s.forme = forme();
     s.nom = nom_->text().trimmed().isEmpty() ? u"Série 1"_s : nom_->text().trimmed();
     s.fermeADroite = fermeture_->currentIndex() == 0;
@@ -240,18 +240,18 @@ DataEditor::Lecture DataEditor::lire() const {
         if (s.paires.nameY.isEmpty()) s.paires.nameY = u"y"_s;
         if (s.paires.size() < 2) return {std::nullopt, u"Tapez au moins deux paires."_s};
     } else {
-        core::Tableau t;
-        t.nature = s.forme == Forme::Classes ? core::Tableau::Nature::Classes
-                                             : core::Tableau::Nature::Valeurs;
+        core::FrequencyTable t;
+        t.nature = s.forme == Forme::Classes ? core::FrequencyTable::Nature::Classes
+                                             : core::FrequencyTable::Nature::Valeurs;
         t.fermeADroite = s.fermeADroite;
         for (const QStringList& l : lignes)
             t.lignes.push_back(
                 s.forme == Forme::Classes
-                    ? core::Tableau::Ligne{.inferieure = l.value(0),
-                                           .superieure = l.value(1),
-                                           .effectif = l.value(2)}
-                    : core::Tableau::Ligne{.valeur = l.value(0), .effectif = l.value(1)});
-        const core::Analyse a = core::analyser(t);
+                    ? core::FrequencyTable::Ligne{.inferieure = l.value(0),
+                                                  .superieure = l.value(1),
+                                                  .effectif = l.value(2)}
+                    : core::FrequencyTable::Ligne{.valeur = l.value(0), .effectif = l.value(1)});
+        const core::TableAnalysis a = core::analyser(t);
         if (a.premiereFaute >= 0) return {std::nullopt, core::texteDeLaFaute(a)};
         s.valeurs = a.valeurs;
         s.classes = a.classes;
@@ -265,8 +265,8 @@ DataEditor::Lecture DataEditor::lire() const {
     return {s, {}};
 }
 
-DataEditor::Lecture DataEditor::lireSimulation() const {
-    core::SerieExercice s = origine_;
+DataEditor::TextReading DataEditor::lireSimulation() const {
+    core::ExerciseSeries s = origine_;
     s.forme = Forme::Simulation;
     const auto p = core::readNumber(p_->text().trimmed());
     const auto n = core::readNumber(n_->text().trimmed());

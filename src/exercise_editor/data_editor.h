@@ -29,18 +29,18 @@ class DataEditor : public QWidget {
     Q_OBJECT
 
 public:
-    using Forme = core::SerieExercice::Forme;
+    using Forme = core::ExerciseSeries::Forme;
 
     explicit DataEditor(QWidget* parent = nullptr);
 
     Forme forme() const;
-    void setSerie(const core::SerieExercice& serie);
+    void setSerie(const core::ExerciseSeries& serie);
     // The series typed, or why not ("Ligne 3, Effectif : …").
-    struct Lecture {
-        std::optional<core::SerieExercice> serie;
+    struct TextReading {
+        std::optional<core::ExerciseSeries> serie;
         QString faute;
     };
-    Lecture lire() const;
+    TextReading lire() const;
     // Reads a series, table or pairs file into the cells; the empty text, or why not.
     QString prendreDans(const QString& path);
     void coller(const QString& text);
@@ -53,7 +53,7 @@ private:
     void montrerForme();
     void dire();
     void prendreDansUnFichier();
-    Lecture lireSimulation() const;
+    TextReading lireSimulation() const;
 
     QComboBox* forme_;
     QLineEdit* nom_;
@@ -69,7 +69,7 @@ private:
     QLineEdit* observee_;
     QPushButton* fichier_;
     QLabel* faute_;
-    core::SerieExercice origine_;  // as opened: how its new data are drawn is kept
+    core::ExerciseSeries origine_;  // as opened: how its new data are drawn is kept
 };
 
 }  // namespace exercise_editor

@@ -28,7 +28,7 @@ void DataEditor::prendreDansUnFichier() {
 
 QString DataEditor::prendreDans(const QString& path) {
     const QString nom = QFileInfo(path).fileName();
-    core::SerieExercice s;
+    core::ExerciseSeries s;
     s.forme = forme();
     s.nom = nom_->text();
     if (s.forme == Forme::Brute) {
@@ -39,8 +39,8 @@ QString DataEditor::prendreDans(const QString& path) {
     } else if (s.forme == Forme::Valeurs || s.forme == Forme::Classes) {
         const core::TableReading r = core::readTableFile(path);
         if (!r.tableau) return core::explain(r.error, nom);
-        s.forme =
-            r.tableau->nature == core::Tableau::Nature::Classes ? Forme::Classes : Forme::Valeurs;
+        s.forme = r.tableau->nature == core::FrequencyTable::Nature::Classes ? Forme::Classes
+                                                                             : Forme::Valeurs;
         const QSignalBlocker bloque(forme_);
         forme_->setCurrentIndex(int(s.forme));
         montrerForme();
@@ -60,7 +60,7 @@ QString DataEditor::prendreDans(const QString& path) {
     } else {
         return u"Une simulation se décrit par ses paramètres, sans fichier."_s;
     }
-    const core::SerieExercice garde = origine_;
+    const core::ExerciseSeries garde = origine_;
     setSerie(s);
     origine_ = garde;
     return {};

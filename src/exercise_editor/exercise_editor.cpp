@@ -110,7 +110,7 @@ void Editeur_exercice::nouveau() {
     niveau_->setCurrentIndex(0);
     themes_->clear();
     enonce_->clear();
-    core::SerieExercice vide;
+    core::ExerciseSeries vide;
     vide.nom = u"Série 1"_s;
     donnees_->setSerie(vide);
     questions_->setForme(donnees_->forme());
@@ -123,9 +123,9 @@ void Editeur_exercice::nouveau() {
 }
 
 QString Editeur_exercice::ouvrir(const QString& chemin) {
-    const core::LectureExercice l = core::lireFichierExercice(chemin);
+    const core::ExerciseReading l = core::lireFichierExercice(chemin);
     if (!l.exercice) return l.faute;
-    const core::Exercice& e = *l.exercice;
+    const core::Exercise& e = *l.exercice;
     chemin_ = chemin;
     titre_->setText(e.titre);
     niveau_->setCurrentIndex(std::max(0, niveau_->findText(e.niveau)));
@@ -145,8 +145,8 @@ QString Editeur_exercice::ouvrir(const QString& chemin) {
     return {};
 }
 
-core::Exercice Editeur_exercice::exercice() const {
-    core::Exercice e;
+core::Exercise Editeur_exercice::exercice() const {
+    core::Exercise e;
     e.titre = titre_->text().trimmed();
     e.niveau = niveau_->currentIndex() > 0 ? niveau_->currentText() : QString();
     for (const QString& t : themes_->text().split(u','))
@@ -175,7 +175,7 @@ QString Editeur_exercice::enregistrer() {
         dire(u"L'exercice n'est pas enregistré :\n"_s + f.join(u'\n'), true);
         return {};
     }
-    const core::Exercice e = exercice();
+    const core::Exercise e = exercice();
     // A shipped exercise changed is saved as the teacher's own, beside the others.
     const bool sien = !chemin_.isEmpty() &&
                       QFileInfo(chemin_).absolutePath() == QFileInfo(dossier_).absoluteFilePath();
@@ -194,7 +194,7 @@ QString Editeur_exercice::enregistrer() {
 }
 
 bool Editeur_exercice::laisser(bool annulable) {
-    const core::Exercice e = exercice();
+    const core::Exercise e = exercice();
     if (core::exerciceEnJson(e) == enregistre_) return true;
     QStringList boutons{u"Enregistrer"_s, u"Ne pas enregistrer"_s};
     if (annulable) boutons << u"Annuler"_s;
@@ -219,7 +219,7 @@ void Editeur_exercice::closeEvent(QCloseEvent* event) {
 // The preview reads the exercise back from the JSON it would be saved as.
 void Editeur_exercice::montrerApercu() {
     const QStringList f = fautes();
-    const core::LectureExercice l = core::lireExercice(core::exerciceEnJson(exercice()));
+    const core::ExerciseReading l = core::lireExercice(core::exerciceEnJson(exercice()));
     apercu_->montrer(l.exercice ? &*l.exercice : nullptr, f.join(u'\n'));
     if (!f.isEmpty()) dire(f.join(u'\n'), true);
 }

@@ -39,7 +39,7 @@ public:
     // The exercise of a file; the reader's reason when it does not read.
     QString ouvrir(const QString& chemin);
     // The exercise as typed, and what stops it from being saved.
-    core::Exercice exercice() const;
+    core::Exercise exercice() const;
     QStringList fautes() const;
     // Checks, then writes; the file written, or the empty text when nothing was.
     QString enregistrer();
@@ -62,7 +62,7 @@ private:
     QString dossier_;
     QByteArray enregistre_;  // the exercise as last saved or opened, to tell a change
     QString chemin_;         // the file being changed; empty for a new exercise
-    std::vector<core::SerieExercice> autres_;  // series beyond the first, kept as opened
+    std::vector<core::ExerciseSeries> autres_;  // series beyond the first, kept as opened
     QTabWidget* onglets_;
     QLineEdit* titre_;
     QComboBox* niveau_;

@@ -71,7 +71,7 @@ Preview::Preview(QWidget* parent) : QWidget(parent) {
     tout->addWidget(defile);
 }
 
-void Preview::montrer(const core::Exercice* e, const QString& faute) {
+void Preview::montrer(const core::Exercise* e, const QString& faute) {
     // The questions are made anew: their number and kinds differ.
     qDeleteAll(questions_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     while (QLayoutItem* item = questionsLayout_->takeAt(0)) delete item;
@@ -86,7 +86,7 @@ void Preview::montrer(const core::Exercice* e, const QString& faute) {
     }
     afficher(titre_, e->titre);
     afficher(enonce_, e->enonce);
-    const core::TableDesDonnees d = core::tableDesDonnees(*e);
+    const core::DataTable d = core::tableDesDonnees(*e);
     auto* modele = new ui::TableModel(table_, d.colonnes);
     modele->setRows(int(d.lignes.size()), [d](int r) { return d.lignes[size_t(r)]; });
     table_->setModel(modele);

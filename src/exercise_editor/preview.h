@@ -22,7 +22,7 @@ public:
     explicit Preview(QWidget* parent = nullptr);
 
     // The exercise as read back from its file; none when the file would not read.
-    void montrer(const core::Exercice* exercice, const QString& faute);
+    void montrer(const core::Exercise* exercice, const QString& faute);
     // Everything shown, as a screen reader reads it.
     QString texte() const;
 

@@ -119,7 +119,7 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QWidget(parent) {
     choisir(-1);
 }
 
-void QuestionEditor::setForme(core::SerieExercice::Forme forme, bool plusieursSeries) {
+void QuestionEditor::setForme(core::ExerciseSeries::Forme forme, bool plusieursSeries) {
     forme_ = forme;
     plusieursSeries_ = plusieursSeries;
     listerQuantites();
@@ -131,13 +131,13 @@ void QuestionEditor::listerQuantites() {
     {
         const QScopedValueRollback chargement(chargement_, true);
         quantite_->clear();
-        for (const core::QuantiteOfferte& q : core::quantitesOffertes(forme_))
+        for (const core::OfferedQuantity& q : core::quantitesOffertes(forme_))
             quantite_->addItem(q.libelle, q.nom);
         if (plusieursSeries_)
-            for (const core::Quantite q : {core::Quantite::PlusGrand, core::Quantite::PlusPetit})
+            for (const core::Quantity q : {core::Quantity::PlusGrand, core::Quantity::PlusPetit})
                 quantite_->addItem(core::libelleDe(q), core::nomDeQuantite(q));
         if (courante_ >= 0) {
-            const core::Quantite q = saisies_[size_t(courante_)].question.quantite;
+            const core::Quantity q = saisies_[size_t(courante_)].question.quantite;
             const QString nom = core::nomDeQuantite(q);
             if (quantite_->findData(nom) < 0)
                 quantite_->addItem(core::libelleDe(q) + u" (ne convient pas à ces données)"_s, nom);
@@ -147,9 +147,9 @@ void QuestionEditor::listerQuantites() {
     montrerParametres();
 }
 
-void QuestionEditor::setQuestions(const std::vector<core::QuestionExercice>& questions) {
+void QuestionEditor::setQuestions(const std::vector<core::ExerciseQuestion>& questions) {
     saisies_.clear();
-    for (const core::QuestionExercice& q : questions) {
+    for (const core::ExerciseQuestion& q : questions) {
         const std::optional<double> depart = q.x ? q.x : q.y;
         saisies_.push_back({q, core::textOfNumber(q.parametre), core::textOfNumber(q.precision),
                             depart ? core::textOfNumber(*depart) : QString()});
@@ -187,7 +187,7 @@ void QuestionEditor::relister() {
         for (size_t i = 0; i < saisies_.size(); ++i) liste_->addItem(QString());
     }
     for (int i = 0; i < int(saisies_.size()); ++i) {
-        const core::QuestionExercice& q = saisies_[size_t(i)].question;
+        const core::ExerciseQuestion& q = saisies_[size_t(i)].question;
         const QString texte = q.texte.trimmed().section(u'\n', 0, 0);
         liste_->item(i)->setText(u"%1) %2"_s.arg(i + 1).arg(
             texte.isEmpty() ? u"(sans texte) — "_s + core::libelleDe(q.quantite) : texte));
@@ -201,7 +201,7 @@ void QuestionEditor::choisir(int rang) {
     {
         const QScopedValueRollback chargement(chargement_, true);
         const Saisie s = rang >= 0 ? saisies_[size_t(rang)] : Saisie{};
-        const core::QuestionExercice& q = s.question;
+        const core::ExerciseQuestion& q = s.question;
         texte_->setPlainText(q.texte);
         parametre_->setText(s.parametre);
         methode_->setCurrentIndex(q.mayer ? 1 : 0);
@@ -226,7 +226,7 @@ void QuestionEditor::choisir(int rang) {
 void QuestionEditor::garder() {
     if (chargement_ || courante_ < 0) return;
     Saisie& s = saisies_[size_t(courante_)];
-    core::QuestionExercice& q = s.question;
+    core::ExerciseQuestion& q = s.question;
     q.texte = texte_->toPlainText();
     if (const auto nommee = core::quantiteNommee(quantite_->currentData().toString()))
         q.quantite = *nommee;
@@ -271,16 +271,16 @@ void QuestionEditor::montrerParametres() {
     montrer(depart_->parentWidget(), p & core::ParametreXouY);
     montrer(k_, p & core::ParametreK);
     montrer(choix_, p & core::ParametreChoix);
-    montrer(reponse_, q == core::Quantite::Choix);
+    montrer(reponse_, q == core::Quantity::Choix);
     montrer(precision_, p & core::ParametrePrecision);
     montrer(unite_, p & core::ParametrePrecision);
 }
 
-QuestionEditor::Lecture QuestionEditor::lire() const {
-    Lecture l;
+QuestionEditor::TextReading QuestionEditor::lire() const {
+    TextReading l;
     for (size_t i = 0; i < saisies_.size(); ++i) {
         const Saisie& s = saisies_[i];
-        core::QuestionExercice q = s.question;
+        core::ExerciseQuestion q = s.question;
         const unsigned p = core::parametresDe(q.quantite);
         const auto nombre = [&](const QString& texte, const QString& quoi) {
             const auto x = core::readNumber(texte.trimmed());
@@ -305,7 +305,7 @@ QuestionEditor::Lecture QuestionEditor::lire() const {
         if (!(p & core::ParametreMethode)) q.mayer = false;
         if (!(p & core::ParametreChangement)) q.lnY = false;
         if (!(p & core::ParametreChoix)) q.choix.clear();
-        if (q.quantite != core::Quantite::Choix) q.reponse.clear();
+        if (q.quantite != core::Quantity::Choix) q.reponse.clear();
         l.questions.push_back(q);
     }
     return l;

@@ -27,16 +27,16 @@ public:
 
     // The quantities offered follow the shape of the data; several series may also be
     // compared.
-    void setForme(core::SerieExercice::Forme forme, bool plusieursSeries = false);
-    void setQuestions(const std::vector<core::QuestionExercice>& questions);
+    void setForme(core::ExerciseSeries::Forme forme, bool plusieursSeries = false);
+    void setQuestions(const std::vector<core::ExerciseQuestion>& questions);
     // A new question asking the first quantity offered, chosen for editing.
     void ajouter();
     // The questions as typed, and the figures typed that are no numbers.
-    struct Lecture {
-        std::vector<core::QuestionExercice> questions;
+    struct TextReading {
+        std::vector<core::ExerciseQuestion> questions;
         QStringList fautes;
     };
-    Lecture lire() const;
+    TextReading lire() const;
 
 signals:
     void changed();
@@ -44,7 +44,7 @@ signals:
 private:
     // A question with its figures kept as typed, read when the exercise is.
     struct Saisie {
-        core::QuestionExercice question;
+        core::ExerciseQuestion question;
         QString parametre, precision, depart;
     };
     void choisir(int rang);
@@ -54,7 +54,7 @@ private:
     void relister();
     void deplacer(int pas);
 
-    core::SerieExercice::Forme forme_ = core::SerieExercice::Forme::Brute;
+    core::ExerciseSeries::Forme forme_ = core::ExerciseSeries::Forme::Brute;
     bool plusieursSeries_ = false;
     std::vector<Saisie> saisies_;
     int courante_ = -1;

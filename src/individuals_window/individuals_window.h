@@ -52,7 +52,7 @@ public:
     const core::individuals::Selection& selection() const { return selection_; }
 
 signals:
-    void tableRequested(const core::Tableau& table);
+    void tableRequested(const core::FrequencyTable& table);
     void listRequested(const QStringList& texts, const QString& step);
     // Two numeric variables of the selected individuals, where both are given.
     void pairsRequested(const std::vector<double>& xValues, const std::vector<double>& yValues,

@@ -199,14 +199,14 @@ void VariablePanel::showModalities() {
 }
 
 void VariablePanel::showNumeric() {
-    const core::Parametres p = ci::numericParameters(*dataset_, variable_, *selection_);
+    const core::SeriesParameters p = ci::numericParameters(*dataset_, variable_, *selection_);
     parameters_->show(ci::parameterCells(p));
     // The counts by value, ascending, written as they scroll into view: an identifier
     // has as many values as individuals.
-    auto counts = std::make_shared<const std::vector<core::ValeurEffectif>>(
+    auto counts = std::make_shared<const std::vector<core::ValueCount>>(
         ci::countsByValue(*dataset_, variable_, *selection_));
     std::int64_t total = 0;
-    for (const core::ValeurEffectif& v : *counts) total += v.effectif;
+    for (const core::ValueCount& v : *counts) total += v.effectif;
     values_->show({u"Valeur"_s, u"Effectif"_s, u"Fréquence (%)"_s}, counts->size() + 1,
                   [counts, total](std::size_t row) { return ci::valueRow(*counts, total, row); });
     Command_liste->setEnabled(selection_->count <= ci::kLongestList);
@@ -252,9 +252,9 @@ void VariablePanel::showChart() {
             core::Surface surface;
             surface.largeur = float(w);
             surface.hauteur = float(h);
-            core::GraphiqueDuTableau g = !words      ? ci::histogramOfClasses(name, c, surface)
-                                         : kind == 1 ? ci::pieOfModalities(name, m, surface)
-                                                     : ci::barsOfModalities(name, m, surface);
+            core::TableChartRecord g = !words      ? ci::histogramOfClasses(name, c, surface)
+                                       : kind == 1 ? ci::pieOfModalities(name, m, surface)
+                                                   : ci::barsOfModalities(name, m, surface);
             return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
         },
         name);

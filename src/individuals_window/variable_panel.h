@@ -38,7 +38,7 @@ public:
     void refresh();
 
 signals:
-    void tableRequested(const core::Tableau& table);
+    void tableRequested(const core::FrequencyTable& table);
     void listRequested(const QStringList& texts, const QString& step);
 
 private:

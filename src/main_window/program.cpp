@@ -83,8 +83,9 @@ void wireOlderWindows(statistique& main) {
     QObject::connect(&main, &statistique::parametersRequested, &main,
                      [] { Parametres_serie::instance().showCentred(); });
     Exercices::whenMade([](Exercices& practice) {
-        QObject::connect(&practice, &Exercices::tableRequested, &practice,
-                         [](const core::Tableau& table) { showTable().ouvrirDonnees(table); });
+        QObject::connect(
+            &practice, &Exercices::tableRequested, &practice,
+            [](const core::FrequencyTable& table) { showTable().ouvrirDonnees(table); });
     });
     QObject::connect(&main, &statistique::practiceRequested, &main,
                      [] { Exercices::instance().showCentred(); });
@@ -114,11 +115,11 @@ Simulation& simulationFor(statistique& main) {
                          main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
                      });
     QObject::connect(simulation.get(), &Simulation::tableRequested, &main,
-                     [](const core::Tableau& table) {
+                     [](const core::FrequencyTable& table) {
                          Tableau_effectifs& window = showTable();
                          if (window.ouvrirDonnees(table)) window.showCentred();
                      });
-    QObject::connect(&dexo_mod::modele(), &core::Modele::serie1Changee, simulation.get(),
+    QObject::connect(&dexo_mod::modele(), &core::Model::serie1Changee, simulation.get(),
                      [] { simulation->setMainSeries(dexo_mod::modele().serie1); });
     const auto followTable = [] {
         QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange,
@@ -153,7 +154,7 @@ Individus& showIndividus(statistique& main) {
     if (!individus) {
         individus = std::make_unique<Individus>();
         QObject::connect(individus.get(), &Individus::tableRequested, individus.get(),
-                         [](const core::Tableau& table) {
+                         [](const core::FrequencyTable& table) {
                              Tableau_effectifs& window = Tableau_effectifs::instance();
                              if (window.ouvrirDonnees(table)) window.showCentred();
                          });
@@ -276,8 +277,8 @@ void wireWindows(statistique& main) {
                      [&main] { editExercise(main); });
     // Every exercise listed for practice, none ticked at first.
     QObject::connect(&main, &statistique::moodleRequested, &main, [&main] {
-        std::vector<core::Exercice> exercises;
-        for (const core::FichierExercice& f : core::exercicesDes(core::dossiersDesExercices()))
+        std::vector<core::Exercise> exercises;
+        for (const core::ExerciseFile& f : core::exercicesDes(core::dossiersDesExercices()))
             if (f.lecture.exercice) exercises.push_back(*f.lecture.exercice);
         ExportMoodle(&main, std::move(exercises), -1).exec();
     });
@@ -285,10 +286,10 @@ void wireWindows(statistique& main) {
 
 std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder) {
     const auto state = [&main] {
-        core::EtatDeTravail e{.serie = main.serie(),
-                              .texteListe2 = main.Text_liste2->text(),
-                              .fichier = main.fichier(),
-                              .enregistre = main.enregistree()};
+        core::WorkState e{.serie = main.serie(),
+                          .texteListe2 = main.Text_liste2->text(),
+                          .fichier = main.fichier(),
+                          .enregistre = main.enregistree()};
         if (Tableau_effectifs::exists()) {
             const Tableau_effectifs& t = Tableau_effectifs::instance();
             e.tableau = t.tableau();
@@ -297,7 +298,7 @@ std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder) {
         }
         return e;
     };
-    const auto giveBack = [&main](const core::EtatDeTravail& e) {
+    const auto giveBack = [&main](const core::WorkState& e) {
         main.recupererSerie(e.serie.first, e.texteListe2, e.fichier);
         if (e.tableau) showTable().recuperer(*e.tableau, e.fichierTableau);
     };
@@ -305,9 +306,9 @@ std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder) {
         std::make_unique<Sauvegarde>(KeptWork{.state = state, .giveBack = giveBack},
                                      folder.isEmpty() ? Sauvegarde::dossierParDefaut() : folder);
     Sauvegarde* k = keeper.get();
-    const core::Modele& model = dexo_mod::modele();
-    QObject::connect(&model, &core::Modele::serie1Changee, k, [k] { k->changement(); });
-    QObject::connect(&model, &core::Modele::serie2Changee, k, [k] { k->changement(); });
+    const core::Model& model = dexo_mod::modele();
+    QObject::connect(&model, &core::Model::serie1Changee, k, [k] { k->changement(); });
+    QObject::connect(&model, &core::Model::serie2Changee, k, [k] { k->changement(); });
     const auto followTable = [k] {
         QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange, k,
                          [k] { k->changement(); });

@@ -52,7 +52,7 @@ statistique::statistique()
                             {u"EXERCICE"_s, {8400, 7800, 1215, 495}, {.back = kExercise}, {}});
     Timer1 = new ui::Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    core::Modele& model = dexo_mod::modele();
+    core::Model& model = dexo_mod::modele();
     chartArea_ = new ChartArea(this,
                                {.picture = Picture1,
                                 .labels = &Label_graph,

@@ -99,7 +99,7 @@ public:
     // that "Annuler" can undo.
     template <class Action>
     void avecAnnulation(const QString& nom, Action&& action) {
-        const core::Instantane avant = instantane();
+        const core::Snapshot avant = instantane();
         action();
         noterEtape(nom, avant);
         montrerAnnulation();
@@ -209,9 +209,9 @@ private:
     std::function<bool()> beforeClosing_;
 
     // Undo and redo over the changes of the series
-    core::Instantane instantane() const;
-    void noterEtape(const QString& nom, const core::Instantane& avant);
-    void montrerInstantane(const core::Instantane& i);
+    core::Snapshot instantane() const;
+    void noterEtape(const QString& nom, const core::Snapshot& avant);
+    void montrerInstantane(const core::Snapshot& i);
     void montrerAnnulation();
     void mnuRecents_Show();
     void mnuRecent_Click(const core::Recent& recent);

@@ -17,8 +17,8 @@ namespace {
 // the step is pushed, so the push's own redo has nothing to do.
 class SeriesStep : public QUndoCommand {
 public:
-    using Show = std::function<void(const core::Instantane&)>;
-    SeriesStep(const QString& name, core::Instantane before, core::Instantane after, Show show)
+    using Show = std::function<void(const core::Snapshot&)>;
+    SeriesStep(const QString& name, core::Snapshot before, core::Snapshot after, Show show)
         : QUndoCommand(name),
           name_(name),
           before_(std::move(before)),
@@ -36,7 +36,7 @@ public:
 
 private:
     QString name_;
-    core::Instantane before_, after_;
+    core::Snapshot before_, after_;
     Show show_;
     bool made_ = true;
 };
@@ -50,19 +50,19 @@ std::optional<QString> stepName(const QUndoStack& stack, int index) {
 
 }  // namespace
 
-core::Instantane statistique::instantane() const {
+core::Snapshot statistique::instantane() const {
     return {dexo_mod::modele().serie1, Text_liste2->text()};
 }
 
 // A step that changed nothing is not kept; a new step drops what could be redone.
-void statistique::noterEtape(const QString& nom, const core::Instantane& avant) {
-    core::Instantane apres = instantane();
+void statistique::noterEtape(const QString& nom, const core::Snapshot& avant) {
+    core::Snapshot apres = instantane();
     if (avant == apres) return;
     historique_.push(new SeriesStep(nom, avant, std::move(apres),
-                                    [this](const core::Instantane& i) { montrerInstantane(i); }));
+                                    [this](const core::Snapshot& i) { montrerInstantane(i); }));
 }
 
-void statistique::montrerInstantane(const core::Instantane& i) {
+void statistique::montrerInstantane(const core::Snapshot& i) {
     List1->setItems(i.liste1);
     dexo_mod::calculer_bilan();
     if (Text_liste2->text() != i.texteListe2) Text_liste2->setText(i.texteListe2);

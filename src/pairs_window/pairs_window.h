@@ -48,7 +48,7 @@ public:
     // Opens a file of pairs; any fault is told and the table kept.
     bool openFile(const QString& path);
     // The table of counts whose Lorenz curve the window can draw.
-    void setTable(const core::Analyse& table);
+    void setTable(const core::TableAnalysis& table);
     // The pairs that count, as the table shows them.
     const core::pairs::Pairs& pairs() const;
 
@@ -82,7 +82,7 @@ private:
     ui::ChartView *residualChart_, *lorenzChart_;
     QLabel* gini_;
     QTabWidget* tabs_;
-    std::optional<core::Analyse> counts_;
+    std::optional<core::TableAnalysis> counts_;
     core::pairs::Summary summary_;
     bool summarized_ = false;
     std::optional<double> leastSquaresSum_;  // worked out once for the learner's moves

@@ -140,7 +140,7 @@ void Deux_variables::updateEstimates() {
     estimate(estimateY_, estimatedX_, false);
 }
 
-void Deux_variables::setTable(const core::Analyse& table) {
+void Deux_variables::setTable(const core::TableAnalysis& table) {
     counts_ = table;
     updateLorenz();
 }

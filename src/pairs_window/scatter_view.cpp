@@ -126,7 +126,7 @@ void ScatterView::resizeEvent(QResizeEvent* event) {
 }
 
 pp::Point ScatterView::dataAt(QPointF pixel) const {
-    const core::Repere& r = base_->frame.repere;
+    const core::CoordinateFrame& r = base_->frame.repere;
     const double tx = pixel.x() * ui::kTwipsPerPixel, ty = pixel.y() * ui::kTwipsPerPixel;
     const double sx = (tx - r.zone.left()) / r.zone.width();
     const double sy = (r.zone.bottom() - ty) / r.zone.height();
@@ -190,7 +190,7 @@ void ScatterView::mouseReleaseEvent(QMouseEvent*) {
 
 void ScatterView::moveHandle(double shareX, double shareY) {
     if (!base_ || !byEye_) return;
-    const core::Repere& r = base_->frame.repere;
+    const core::CoordinateFrame& r = base_->frame.repere;
     pp::Point p = handles_[chosen_];
     p.x += shareX * double(r.x.fin - r.x.debut);
     p.y += shareY * double(r.y.fin - r.y.debut);

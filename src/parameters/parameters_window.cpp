@@ -67,11 +67,11 @@ Parametres_serie::Parametres_serie()
     Label_quartiles = new QLabel(core::definitionDesQuartiles(), this);
     Label_quartiles->setObjectName(u"Label_quartiles"_s);
     Label_quartiles->setWordWrap(true);
-    Boite = new ui::ChartView(this, ui::rgb(255, 255, 255));
-    Boite->setObjectName(u"Boite"_s);
-    Boite->setAccessibleName(u"Diagramme en boîte"_s);
-    Boite->setMinimumHeight(int(core::kSeriesBoxPlotHeight / 15));
-    Boite->setMaximumHeight(int(core::kSeriesBoxPlotHeight / 15));
+    Box = new ui::ChartView(this, ui::rgb(255, 255, 255));
+    Box->setObjectName(u"Boite"_s);
+    Box->setAccessibleName(u"Diagramme en boîte"_s);
+    Box->setMinimumHeight(int(core::kSeriesBoxPlotHeight / 15));
+    Box->setMaximumHeight(int(core::kSeriesBoxPlotHeight / 15));
     const auto button = [this](const QString& caption, const QString& name) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
@@ -93,7 +93,7 @@ Parametres_serie::Parametres_serie()
     colonne->addLayout(choix);
     colonne->addWidget(Table_effectifs, 1);
     colonne->addWidget(Label_quartiles);
-    colonne->addWidget(Boite);
+    colonne->addWidget(Box);
     // The chart's buttons at the left of the tables' own, on the row it had alone.
     auto* boutons = new QHBoxLayout;
     for (QPushButton* b : {Command_copier_boite, Command_exporter_boite, Command_imprimer_boite})
@@ -102,13 +102,13 @@ Parametres_serie::Parametres_serie()
     boutons->addWidget(Command_copier);
     colonne->addLayout(boutons);
 
-    core::Modele& modele = dexo_mod::modele();
-    connect(&modele, &core::Modele::serie1Changee, this, ui::guarded([this] {
+    core::Model& modele = dexo_mod::modele();
+    connect(&modele, &core::Model::serie1Changee, this, ui::guarded([this] {
         if (!isVisible()) return;
         lireSerie1();
         montrer();
     }));
-    connect(&modele, &core::Modele::serie2Changee, this, ui::guarded([this] {
+    connect(&modele, &core::Model::serie2Changee, this, ui::guarded([this] {
         if (!isVisible()) return;
         lireSerie2();
         montrer();
@@ -117,15 +117,15 @@ Parametres_serie::Parametres_serie()
     connect(Command_copier, &QPushButton::clicked, this,
             ui::guarded([this] { Command_copier_Click(); }));
     connect(Command_copier_boite, &QPushButton::clicked, this,
-            ui::guarded([this] { chart_export::copy(Boite->chart(), devicePixelRatioF()); }));
+            ui::guarded([this] { chart_export::copy(Box->chart(), devicePixelRatioF()); }));
     connect(Command_exporter_boite, &QPushButton::clicked, this,
-            ui::guarded([this] { chart_export::exportChosen(this, Boite->chart(), u"boite"_s); }));
+            ui::guarded([this] { chart_export::exportChosen(this, Box->chart(), u"boite"_s); }));
     connect(Command_imprimer_boite, &QPushButton::clicked, this,
-            ui::guarded([this] { chart_export::printChosen(this, Boite->chart()); }));
+            ui::guarded([this] { chart_export::printChosen(this, Box->chart()); }));
     // Nothing to put out while neither series has a value.
     for (QPushButton* b : {Command_copier_boite, Command_exporter_boite, Command_imprimer_boite}) {
         b->setEnabled(false);
-        connect(Boite, &ui::ChartView::drawnChanged, b, &QWidget::setEnabled);
+        connect(Box, &ui::ChartView::drawnChanged, b, &QWidget::setEnabled);
     }
 }
 
@@ -159,16 +159,16 @@ void Parametres_serie::montrer() {
 
     // The table's rows live as long as the model asks for them: the view may still read
     // the old ones while it learns of the new.
-    classes_ = std::make_shared<const std::vector<core::Classe>>(
+    classes_ = std::make_shared<const std::vector<core::CountedClass>>(
         core::tableDesEffectifs(valeurs_[Choix_serie->currentIndex() == 1 ? 1 : 0]));
     modeleEffectifs_->setRows(int(classes_->size()), [classes = classes_](int ligne) {
         return core::texteDeClasse((*classes)[size_t(ligne)]);
     });
-    Boite->setChart([first = parametres_[0], second = parametres_[1]](double width, double height) {
+    Box->setChart([first = parametres_[0], second = parametres_[1]](double width, double height) {
         core::Surface surface;
         surface.largeur = float(width);
         surface.hauteur = float(height);
-        core::GraphiqueDuTableau g = core::seriesBoxPlot(first, second, surface);
+        core::TableChartRecord g = core::seriesBoxPlot(first, second, surface);
         return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
     });
 }
@@ -178,7 +178,7 @@ void Parametres_serie::Command_copier_Click() {
     QString texte = core::tableauDesParametres(parametres_[0], parametres_[1]);
     texte += u'\n' + Choix_serie->currentText() + u'\n' + core::colonnesDesEffectifs().join(u'\t') +
              u'\n';
-    for (const core::Classe& classe : *classes_)
+    for (const core::CountedClass& classe : *classes_)
         texte += core::texteDeClasse(classe).join(u'\t') + u'\n';
     QGuiApplication::clipboard()->setText(texte);
 }

@@ -31,7 +31,7 @@ public:
     QComboBox* Choix_serie;  // "Série 1" or "Série 2": whose counts the table shows
     QTableView* Table_effectifs;
     QLabel* Label_quartiles;
-    ui::ChartView* Boite;
+    ui::ChartView* Box;
     QPushButton* Command_copier;  // the tables
     QPushButton* Command_copier_boite;
     QPushButton* Command_exporter_boite;
@@ -49,9 +49,9 @@ private:
     void Command_copier_Click();
 
     std::vector<double> valeurs_[2];
-    core::Parametres parametres_[2];
-    std::shared_ptr<const std::vector<core::Classe>> classes_ =
-        std::make_shared<const std::vector<core::Classe>>();
+    core::SeriesParameters parametres_[2];
+    std::shared_ptr<const std::vector<core::CountedClass>> classes_ =
+        std::make_shared<const std::vector<core::CountedClass>>();
     ui::TableModel* modeleParametres_;
     ui::TableModel* modeleEffectifs_;
 };

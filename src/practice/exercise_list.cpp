@@ -28,7 +28,7 @@ void addHeading(QListWidget& list, const QString& level) {
     item->setData(kFileRole, -1);
 }
 
-void addExercise(QListWidget& list, const core::FichierExercice& f, int index,
+void addExercise(QListWidget& list, const core::ExerciseFile& f, int index,
                  const core::Progress& progress) {
     auto* item = new QListWidgetItem(&list);
     item->setData(kFileRole, index);
@@ -54,11 +54,11 @@ void addExercise(QListWidget& list, const core::FichierExercice& f, int index,
 
 }  // namespace
 
-QString progressKey(const core::FichierExercice& f) {
+QString progressKey(const core::ExerciseFile& f) {
     return QFileInfo(f.chemin).fileName();
 }
 
-void fillList(QListWidget& list, const std::vector<core::FichierExercice>& files,
+void fillList(QListWidget& list, const std::vector<core::ExerciseFile>& files,
               const core::Progress& progress, const QString& level) {
     list.clear();
     QStringList levels = core::schoolLevels();

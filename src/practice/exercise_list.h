@@ -14,12 +14,12 @@ class QListWidgetItem;
 namespace practice {
 
 // The key of an exercise in the learner's progress: its file's name.
-QString progressKey(const core::FichierExercice& f);
+QString progressKey(const core::ExerciseFile& f);
 
 // Fills the list with a heading per level and the exercises of `level` (every level
 // when empty); files that do not read are listed, greyed, under every level only.
 // Each exercise's item keeps its index in `files`.
-void fillList(QListWidget& list, const std::vector<core::FichierExercice>& files,
+void fillList(QListWidget& list, const std::vector<core::ExerciseFile>& files,
               const core::Progress& progress, const QString& level);
 
 // The index in the files of the exercise an item shows, or -1 for a heading.

@@ -174,7 +174,7 @@ Exercices::Exercices()
     relire(core::dossiersDesExercices());
 }
 
-const core::Exercice* Exercices::exercice() const {
+const core::Exercise* Exercices::exercice() const {
     return exercice_ ? &*exercice_ : nullptr;
 }
 
@@ -205,7 +205,7 @@ void Exercices::montrerExercice() {
                            Command_tableau, Command_moodle})
         b->setEnabled(exercice_.has_value());
     // Pairs and a simulation's parameters are no table of counts: they stay in this window.
-    using Forme = core::SerieExercice::Forme;
+    using Forme = core::ExerciseSeries::Forme;
     if (exercice_ && (exercice_->series.front().forme == Forme::Paires ||
                       exercice_->series.front().forme == Forme::Simulation))
         Command_tableau->setEnabled(false);
@@ -275,7 +275,7 @@ void Exercices::montrerExercice() {
 
 // The data, the series' number, and every text that follows them.
 void Exercices::montrerDonnees() {
-    const core::TableDesDonnees d = core::tableDesDonnees(*exercice_);
+    const core::DataTable d = core::tableDesDonnees(*exercice_);
     QAbstractItemModel* ancien = Table_donnees->model();
     auto* modele = new ui::TableModel(Table_donnees, d.colonnes);
     modele->setRows(int(d.lignes.size()), [d](int r) { return d.lignes[size_t(r)]; });
@@ -340,7 +340,7 @@ void Exercices::Command_nouvelles_Click() {
 
 // The exercises that read, the one shown ticked.
 void Exercices::Command_moodle_Click() {
-    std::vector<core::Exercice> lus;
+    std::vector<core::Exercise> lus;
     int coche = -1;
     for (size_t i = 0; i < fichiers_.size(); ++i) {
         if (!fichiers_[i].lecture.exercice) continue;

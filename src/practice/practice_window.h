@@ -53,7 +53,7 @@ public:
         QLabel* solution;
     };
     const std::vector<Question>& questions() const { return questions_; }
-    const core::Exercice* exercice() const;
+    const core::Exercise* exercice() const;
     quint32 numero() const { return numero_; }
     // The answer typed or chosen for question i.
     QString reponse(int i) const;
@@ -63,7 +63,7 @@ public:
 
 signals:
     // "Ouvrir dans le tableau": the table window is to show this exercise's data.
-    void tableRequested(const core::Tableau& table);
+    void tableRequested(const core::FrequencyTable& table);
 
 private:
     friend class ui::SingleWindow<Exercices>;
@@ -86,9 +86,9 @@ private:
     void montrerDonnees();
     void tirer(quint32 numero);
 
-    std::vector<core::FichierExercice> fichiers_;
+    std::vector<core::ExerciseFile> fichiers_;
     core::Progress progres_;
-    std::optional<core::Exercice> exercice_;  // as shown, with the data of numero_
+    std::optional<core::Exercise> exercice_;  // as shown, with the data of numero_
     quint32 numero_ = 0;                      // 0: the statement's own data
     std::vector<Question> questions_;
     QWidget* questionsZone_;

@@ -19,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-ExportMoodle::ExportMoodle(QWidget* parent, std::vector<core::Exercice> exercises, int ticked)
+ExportMoodle::ExportMoodle(QWidget* parent, std::vector<core::Exercise> exercises, int ticked)
     : QDialog(parent), exercises_(std::move(exercises)) {
     setWindowTitle(u"Exporter pour Moodle"_s);
     Liste_exercices = new QListWidget(this);

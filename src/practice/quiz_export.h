@@ -18,7 +18,7 @@ class ExportMoodle : public QDialog {
     Q_OBJECT
 public:
     // The exercises offered, the one shown first ticked.
-    ExportMoodle(QWidget* parent, std::vector<core::Exercice> exercises, int ticked);
+    ExportMoodle(QWidget* parent, std::vector<core::Exercise> exercises, int ticked);
 
     QListWidget* Liste_exercices;
     QSpinBox* Nombre_variantes;
@@ -31,5 +31,5 @@ public:
 
 private:
     void save();
-    std::vector<core::Exercice> exercises_;
+    std::vector<core::Exercise> exercises_;
 };

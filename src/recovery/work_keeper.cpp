@@ -31,7 +31,7 @@ void Sauvegarde::terminer() {
     recuperation_.terminer();
 }
 
-core::EtatDeTravail Sauvegarde::etat() const {
+core::WorkState Sauvegarde::etat() const {
     return work_.state();
 }
 
@@ -48,7 +48,7 @@ void Sauvegarde::ecrireMaintenant() {
 void Sauvegarde::proposer() {
     for (const QString& chemin : recuperation_.abandonnes()) {
         QFile f(chemin);
-        const std::optional<core::EtatDeTravail> e =
+        const std::optional<core::WorkState> e =
             f.open(QIODevice::ReadOnly) ? core::lireEtat(f.readAll()) : std::nullopt;
         f.close();
         if (!e) {

@@ -17,9 +17,9 @@
 // The learner's work as the keeper sees it.
 struct KeptWork {
     // The series, the second list's text, the table and their files, as they stand.
-    std::function<core::EtatDeTravail()> state;
+    std::function<core::WorkState()> state;
     // Shows work given back: the series, and the table when there was one.
-    std::function<void(const core::EtatDeTravail&)> giveBack;
+    std::function<void(const core::WorkState&)> giveBack;
 };
 
 class Sauvegarde : public QObject {
@@ -33,8 +33,8 @@ public:
     // Offers back what programs that stopped left, one question each.
     void proposer();
     // The work as it stands.
-    core::EtatDeTravail etat() const;
-    const core::Recuperation& recuperation() const { return recuperation_; }
+    core::WorkState etat() const;
+    const core::Recovery& recuperation() const { return recuperation_; }
     // Writes now what the next tick would have written, and waits for it.
     void ecrireMaintenant();
     // Something of the work changed: written within a second.
@@ -46,7 +46,7 @@ private:
     void ecrire();
 
     KeptWork work_;
-    core::Recuperation recuperation_;
+    core::Recovery recuperation_;
     QTimer minuteur_;
     bool termine_ = false;
 };

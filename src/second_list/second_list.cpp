@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-SecondList::SecondList(QObject* parent, ui::MultiLineTextBox* box, core::Modele& model)
+SecondList::SecondList(QObject* parent, ui::MultiLineTextBox* box, core::Model& model)
     : QObject(parent), box_(box), model_(model) {}
 
 void SecondList::read() {

@@ -12,14 +12,14 @@
 #include <vector>
 
 namespace core {
-class Modele;
+class Model;
 }
 
 class SecondList : public QObject {
     Q_OBJECT
 
 public:
-    SecondList(QObject* parent, ui::MultiLineTextBox* box, core::Modele& model);
+    SecondList(QObject* parent, ui::MultiLineTextBox* box, core::Model& model);
 
     // The box's text read into the model, unless the program is writing it.
     void read();
@@ -37,5 +37,5 @@ private:
     void write(const std::vector<double>& values, bool summarise);
 
     ui::MultiLineTextBox* box_;
-    core::Modele& model_;
+    core::Model& model_;
 };

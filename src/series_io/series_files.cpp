@@ -31,7 +31,7 @@ QString droppableFile(const QMimeData* data) {
 
 }  // namespace
 
-SeriesFiles::SeriesFiles(QWidget* window, const core::Modele& model)
+SeriesFiles::SeriesFiles(QWidget* window, const core::Model& model)
     : QObject(window), window_(window), model_(model) {}
 
 core::TwoSeries SeriesFiles::series() const {

@@ -16,7 +16,7 @@ class QMimeData;
 class QWidget;
 
 namespace core {
-class Modele;
+class Model;
 }
 
 class SeriesFiles : public QObject {
@@ -24,7 +24,7 @@ class SeriesFiles : public QObject {
 
 public:
     // `window` is the one whose caption names the file and over which dialogs open.
-    SeriesFiles(QWidget* window, const core::Modele& model);
+    SeriesFiles(QWidget* window, const core::Model& model);
 
     // Both series as a file holds them: the first's items and the second list's values.
     core::TwoSeries series() const;
@@ -72,7 +72,7 @@ private:
     void showFile(const QString& path, const core::TwoSeries& saved);
 
     QWidget* window_;
-    const core::Modele& model_;
+    const core::Model& model_;
     QString file_;
     core::TwoSeries saved_;
 };

@@ -115,10 +115,10 @@ Feuilles::~Feuilles() {
     worker_->wait();
 }
 
-void Feuilles::setExercises(const std::vector<core::FichierExercice>& files) {
+void Feuilles::setExercises(const std::vector<core::ExerciseFile>& files) {
     list_->clear();
     exercises_.clear();
-    for (const core::FichierExercice& f : files) {
+    for (const core::ExerciseFile& f : files) {
         if (!f.lecture.exercice) continue;
         auto* item = new QListWidgetItem(f.lecture.exercice->titre, list_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -158,7 +158,7 @@ void Feuilles::loadPupils() {
 }
 
 void Feuilles::write() {
-    std::vector<core::Exercice> chosen;
+    std::vector<core::Exercise> chosen;
     for (int i = 0; i < list_->count(); ++i)
         if (list_->item(i)->checkState() == Qt::Checked) chosen.push_back(exercises_[size_t(i)]);
     if (chosen.empty()) return tell(u"Cochez au moins un exercice."_s);

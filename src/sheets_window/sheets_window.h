@@ -29,7 +29,7 @@ public:
     ~Feuilles() override;
 
     // The exercises offered, those that read.
-    void setExercises(const std::vector<core::FichierExercice>& files);
+    void setExercises(const std::vector<core::ExerciseFile>& files);
 
     // What the last writing said, as the status line shows it.
     QString status() const;
@@ -45,7 +45,7 @@ private:
     void finish(const QString& fault);
     void tell(const QString& text);
 
-    std::vector<core::Exercice> exercises_;
+    std::vector<core::Exercise> exercises_;
     QListWidget* list_;
     QPlainTextEdit* pupils_;
     QSpinBox* first_;

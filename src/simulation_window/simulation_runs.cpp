@@ -34,12 +34,12 @@ std::optional<double> readProportion(const QString& text) {
 }
 
 // The chart for the area's size, as the view asks for it.
-ui::ChartView::Draw drawOf(std::function<core::GraphiqueDuTableau(const core::Surface&)> chart) {
+ui::ChartView::Draw drawOf(std::function<core::TableChartRecord(const core::Surface&)> chart) {
     return [chart = std::move(chart)](double width, double height) {
         core::Surface surface;
         surface.largeur = float(width);
         surface.hauteur = float(height);
-        core::GraphiqueDuTableau g = chart(surface);
+        core::TableChartRecord g = chart(surface);
         return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
     };
 }
@@ -64,8 +64,8 @@ void Simulation::setMainSeries(const QStringList& texts) {
         if (const auto v = core::readNumber(t)) mainSeries_.push_back(*v);
 }
 
-void Simulation::setTable(const core::Tableau& table) {
-    const core::Analyse analysis = core::analyser(table);
+void Simulation::setTable(const core::FrequencyTable& table) {
+    const core::TableAnalysis analysis = core::analyser(table);
     tablePopulation_ = analysis.total > 0
                            ? std::make_shared<const sim::Population>(sim::populationOf(analysis))
                            : nullptr;

@@ -42,7 +42,7 @@ public:
 
     // The populations a run may draw from, given again whenever they change.
     void setMainSeries(const QStringList& texts);
-    void setTable(const core::Tableau& table);
+    void setTable(const core::FrequencyTable& table);
 
     bool running() const { return bool(run_); }
     const std::optional<core::simulation::Result>& result() const { return result_; }
@@ -76,7 +76,7 @@ signals:
     // The values for the main list, as a change named `step` that can be undone.
     void listRequested(const QStringList& texts, const QString& step);
     // The table of counts window to open with this table.
-    void tableRequested(const core::Tableau& table);
+    void tableRequested(const core::FrequencyTable& table);
     // A run ended: `completed` false when it was cancelled or at fault.
     void runFinished(bool completed);
 

@@ -10,11 +10,11 @@ void ModeleSaisie::analyserDeNouveau() {
     analyse_ = core::analyser(tableau_, lues_);
 }
 
-void ModeleSaisie::remplacer(core::Tableau tableau) {
+void ModeleSaisie::remplacer(core::FrequencyTable tableau) {
     beginResetModel();
     tableau_ = std::move(tableau);
     lues_.clear();
-    for (const core::Tableau::Ligne& l : tableau_.lignes)
+    for (const core::FrequencyTable::Ligne& l : tableau_.lignes)
         lues_.push_back(core::lireLigne(l, tableau_.nature));
     analyserDeNouveau();
     endResetModel();
@@ -24,8 +24,8 @@ void ModeleSaisie::remplacer(core::Tableau tableau) {
 void ModeleSaisie::insererLigne(int ligne) {
     ligne = std::clamp(ligne, 0, int(tableau_.lignes.size()));
     beginInsertRows({}, ligne, ligne);
-    tableau_.lignes.insert(tableau_.lignes.begin() + ligne, core::Tableau::Ligne{});
-    lues_.insert(lues_.begin() + ligne, core::LigneLue{});
+    tableau_.lignes.insert(tableau_.lignes.begin() + ligne, core::FrequencyTable::Ligne{});
+    lues_.insert(lues_.begin() + ligne, core::ReadRow{});
     analyserDeNouveau();
     endInsertRows();
     emit change();
@@ -75,7 +75,7 @@ QVariant ModeleSaisie::data(const QModelIndex& index, int role) const {
     const int ligne = index.row(), colonne = index.column();
     const bool saisie = colonne < colonnesSaisies();
     const bool existe = ligne < int(tableau_.lignes.size());
-    const core::AnalyseLigne* analyse = existe ? &analyse_.lignes[size_t(ligne)] : nullptr;
+    const core::RowAnalysis* analyse = existe ? &analyse_.lignes[size_t(ligne)] : nullptr;
     const bool fautive = analyse && analyse->colonneFautive >= 0;
     switch (role) {
         case Qt::DisplayRole:

@@ -17,10 +17,10 @@ class ModeleSaisie : public QAbstractTableModel {
 public:
     explicit ModeleSaisie(QObject* parent);
 
-    const core::Tableau& tableau() const { return tableau_; }
-    const core::Analyse& analyse() const { return analyse_; }
+    const core::FrequencyTable& tableau() const { return tableau_; }
+    const core::TableAnalysis& analyse() const { return analyse_; }
     // The whole table replaced (a file, the exercise's data, another kind).
-    void remplacer(core::Tableau tableau);
+    void remplacer(core::FrequencyTable tableau);
     void insererLigne(int ligne);
     void supprimerLigne(int ligne);
     int colonnesSaisies() const;
@@ -40,7 +40,7 @@ signals:
 
 private:
     void analyserDeNouveau();
-    core::Tableau tableau_;
-    std::vector<core::LigneLue> lues_;  // each row as last read
-    core::Analyse analyse_;
+    core::FrequencyTable tableau_;
+    std::vector<core::ReadRow> lues_;  // each row as last read
+    core::TableAnalysis analyse_;
 };

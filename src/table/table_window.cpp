@@ -106,8 +106,8 @@ Tableau_effectifs::Tableau_effectifs()
 
     Choix_graphique = new QComboBox(this);
     Choix_graphique->setObjectName(u"Choix_graphique"_s);
-    for (int g = 0; g < core::kGraphiquesTableau; ++g)
-        Choix_graphique->addItem(core::titreDuGraphique(core::GraphiqueTableau(g)));
+    for (int g = 0; g < core::kTableCharts; ++g)
+        Choix_graphique->addItem(core::titreDuGraphique(core::TableChart(g)));
     Choix_graphique->view()->setAccessibleName(u"Graphiques du tableau"_s);
     Check_deciles = new QCheckBox(u"Moustaches aux &déciles"_s, this);
     Check_deciles->setObjectName(u"Check_deciles"_s);
@@ -228,6 +228,6 @@ Tableau_effectifs::Tableau_effectifs()
     montrer();
 }
 
-const core::Tableau& Tableau_effectifs::tableau() const {
+const core::FrequencyTable& Tableau_effectifs::tableau() const {
     return saisie_->tableau();
 }

@@ -57,19 +57,19 @@ public:
     QPushButton* Command_exporter;
     QPushButton* Command_imprimer;
 
-    const core::Tableau& tableau() const;
+    const core::FrequencyTable& tableau() const;
     // Opens a table file: the table replaced, or a message saying why not.
     bool ouvrirTableau(const QString& chemin);
     // Shows a table of data from elsewhere (an exercise's), once a changed table has
     // been dealt with; false when the learner cancels.
-    bool ouvrirDonnees(const core::Tableau& donnees);
+    bool ouvrirDonnees(const core::FrequencyTable& donnees);
     // Asks whether to save a changed table; false when the learner cancels.
     bool modificationsTraitees();
     // The file the table goes with, if any, and whether it holds nothing left unsaved.
     QString fichier() const { return fichier_; }
     bool enregistre() const;
     // A table given back after the program stopped: shown, marked as not saved.
-    void recuperer(const core::Tableau& tableau, const QString& fichier);
+    void recuperer(const core::FrequencyTable& tableau, const QString& fichier);
 
 signals:
     // The series the main list is to hold, from "Vers la liste".
@@ -101,6 +101,6 @@ private:
     ModeleSaisie* saisie_;
     ui::TableModel* modeleParametres_;
     QString fichier_;
-    core::Tableau enregistre_;
-    core::Tableau::Nature natureMontree_ = core::Tableau::Nature::Valeurs;
+    core::FrequencyTable enregistre_;
+    core::FrequencyTable::Nature natureMontree_ = core::FrequencyTable::Nature::Valeurs;
 };

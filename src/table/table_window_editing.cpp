@@ -19,11 +19,11 @@
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
-using Nature = core::Tableau::Nature;
+using Nature = core::FrequencyTable::Nature;
 
 // Another kind keeps every row's texts, so going back shows them again.
 void Tableau_effectifs::Choix_nature_Change() {
-    core::Tableau t = tableau();
+    core::FrequencyTable t = tableau();
     t.nature = Choix_nature->currentIndex() == 1 ? Nature::Classes : Nature::Valeurs;
     t.fermeADroite = Choix_fermeture->currentIndex() == 0;
     if (t == tableau()) return;
@@ -31,8 +31,8 @@ void Tableau_effectifs::Choix_nature_Change() {
 }
 
 void Tableau_effectifs::montrer() {
-    const core::Tableau& t = tableau();
-    const core::Analyse& a = saisie_->analyse();
+    const core::FrequencyTable& t = tableau();
+    const core::TableAnalysis& a = saisie_->analyse();
     {
         const QSignalBlocker bloque(Choix_nature), bloque2(Choix_fermeture);
         Choix_nature->setCurrentIndex(t.nature == Nature::Classes ? 1 : 0);
@@ -50,11 +50,10 @@ void Tableau_effectifs::montrer() {
     // brings the one that fits it.
     if (t.nature != natureMontree_) {
         natureMontree_ = t.nature;
-        const auto fait = t.nature == Nature::Classes ? core::GraphiqueTableau::Histogramme
-                                                      : core::GraphiqueTableau::Batons;
+        const auto fait =
+            t.nature == Nature::Classes ? core::TableChart::Histogram : core::TableChart::Sticks;
         const int choisi = Choix_graphique->currentIndex();
-        if (choisi == int(core::GraphiqueTableau::Batons) ||
-            choisi == int(core::GraphiqueTableau::Histogramme)) {
+        if (choisi == int(core::TableChart::Sticks) || choisi == int(core::TableChart::Histogram)) {
             const QSignalBlocker bloque(Choix_graphique);
             Choix_graphique->setCurrentIndex(int(fait));
         }
@@ -65,15 +64,15 @@ void Tableau_effectifs::montrer() {
 
 // The chart is worked out for the area's size, again whenever that changes.
 void Tableau_effectifs::montrerGraphique() {
-    const auto quel = core::GraphiqueTableau(Choix_graphique->currentIndex());
-    Check_deciles->setEnabled(quel == core::GraphiqueTableau::Boite);
+    const auto quel = core::TableChart(Choix_graphique->currentIndex());
+    Check_deciles->setEnabled(quel == core::TableChart::Box);
     Picture_tableau->setChart(
         [analyse = saisie_->analyse(), quel, deciles = Check_deciles->isChecked()](double largeur,
                                                                                    double hauteur) {
             core::Surface surface;
             surface.largeur = float(largeur);
             surface.hauteur = float(hauteur);
-            core::GraphiqueDuTableau g = core::graphiqueDuTableau(analyse, quel, surface, deciles);
+            core::TableChartRecord g = core::graphiqueDuTableau(analyse, quel, surface, deciles);
             return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
         });
 }

@@ -27,7 +27,7 @@ void Tableau_effectifs::Command_exercice_Click() {
     montrerFichier({});
 }
 
-bool Tableau_effectifs::ouvrirDonnees(const core::Tableau& donnees) {
+bool Tableau_effectifs::ouvrirDonnees(const core::FrequencyTable& donnees) {
     if (!modificationsTraitees()) return false;
     saisie_->remplacer(donnees);
     montrerFichier({});
@@ -41,7 +41,7 @@ bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
     }
     saisie_->remplacer(*lecture.tableau);
     montrerFichier(chemin);
-    emit fichierNote({core::Recent::Genre::Tableau, chemin});
+    emit fichierNote({core::Recent::Genre::FrequencyTable, chemin});
     // What is at fault shows in red, and the line under the table says where.
     return true;
 }
@@ -68,7 +68,7 @@ bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
         return false;
     }
     montrerFichier(chemin);
-    emit fichierNote({core::Recent::Genre::Tableau, chemin});
+    emit fichierNote({core::Recent::Genre::FrequencyTable, chemin});
     return true;
 }
 
@@ -81,14 +81,14 @@ void Tableau_effectifs::montrerFichier(const QString& chemin) {
 }
 
 bool Tableau_effectifs::enregistre() const {
-    const auto vide = [](const core::Tableau& t) {
+    const auto vide = [](const core::FrequencyTable& t) {
         return std::all_of(t.lignes.begin(), t.lignes.end(),
-                           [](const core::Tableau::Ligne& l) { return l.estVide(); });
+                           [](const core::FrequencyTable::Ligne& l) { return l.estVide(); });
     };
     return tableau() == enregistre_ || (fichier_.isEmpty() && vide(tableau()));
 }
 
-void Tableau_effectifs::recuperer(const core::Tableau& tableau, const QString& fichier) {
+void Tableau_effectifs::recuperer(const core::FrequencyTable& tableau, const QString& fichier) {
     saisie_->remplacer(tableau);
     montrerFichier(fichier);
     enregistre_ = {};

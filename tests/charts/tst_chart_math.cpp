@@ -76,7 +76,7 @@ void ChartMathTest::spokesInRunsEqualTheExactOnes() {
         for (double& angle : angles) angle = a += step;
         int expected = 0, first = 0, count = 0;
         QPointF P;
-        chart_math::Extremites ends(cx, cy, rho, angles, 75);
+        chart_math::Extremes ends(cx, cy, rho, angles, 75);
         while (ends.suivante(first, count, P)) {
             QCOMPARE(first, expected);
             for (int k = first; k < first + count; ++k, ++points)

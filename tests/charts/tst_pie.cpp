@@ -22,7 +22,7 @@ void drawPie() {
 }
 
 void setSecondList(const QList<double>& values) {
-    core::Modele& model = dexo_mod::modele();
+    core::Model& model = dexo_mod::modele();
     model.ecrireListe2({values.begin(), values.end()}, true);
     model.setPrendreListe2(core::Variant(true));
 }

@@ -25,7 +25,7 @@ void click(int chart) {
 
 // The second list as its reading leaves it: values, count and summary.
 void setSecondList(const QList<double>& values, bool taken = true) {
-    core::Modele& model = dexo_mod::modele();
+    core::Model& model = dexo_mod::modele();
     model.ecrireListe2({values.begin(), values.end()}, true);
     model.setPrendreListe2(core::Variant(taken));
 }

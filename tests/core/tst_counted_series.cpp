@@ -13,7 +13,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using core::Tableau;
+using core::FrequencyTable;
 
 namespace {
 
@@ -28,14 +28,14 @@ bool proches(const std::optional<double>& a, const std::optional<double>& b) {
     return std::abs(*a - *b) <= 1e-9 * std::max({1.0, std::abs(*a), std::abs(*b)});
 }
 
-QString parametre(const core::Analyse& a, const QString& nom) {
+QString parametre(const core::TableAnalysis& a, const QString& nom) {
     for (const auto& [n, v] : core::parametresDuTableau(a))
         if (n == nom) return v;
     return u"(absent)"_s;
 }
 
-Tableau valeurs(std::initializer_list<std::pair<const char*, const char*>> lignes) {
-    Tableau t;
+FrequencyTable valeurs(std::initializer_list<std::pair<const char*, const char*>> lignes) {
+    FrequencyTable t;
     for (const auto& [v, n] : lignes)
         t.lignes.push_back({.valeur = QString::fromUtf8(v), .effectif = QString::fromUtf8(n)});
     return t;
@@ -58,7 +58,7 @@ private slots:
 void EffectifsTest::weightedEqualsExpanded() {
     QRandomGenerator hasard(4711);
     for (int essai = 0; essai < 400; ++essai) {
-        std::vector<core::ValeurEffectif> table;
+        std::vector<core::ValueCount> table;
         std::vector<double> liste;
         const int k = int(hasard.bounded(1, 12));
         for (int i = 0; i < k; ++i) {
@@ -71,8 +71,8 @@ void EffectifsTest::weightedEqualsExpanded() {
             table.push_back({x, n});
             for (qint64 j = 0; j < n; ++j) liste.push_back(x);
         }
-        const core::ParametresPonderes p = core::parametresPonderes(table);
-        const core::Parametres q = core::parametres(liste);
+        const core::WeightedParameters p = core::parametresPonderes(table);
+        const core::SeriesParameters q = core::parametres(liste);
         QCOMPARE(p.effectif, q.effectif);
         QVERIFY(proches(p.minimum, q.minimum));
         QVERIFY(proches(p.maximum, q.maximum));
@@ -95,10 +95,10 @@ void EffectifsTest::weightedEqualsExpanded() {
 
 // The parameters as the table window shows them, for tables typed in any order.
 void EffectifsTest::weighted_data() {
-    QTest::addColumn<Tableau>("tableau");
+    QTest::addColumn<FrequencyTable>("tableau");
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("attendu");
-    const Tableau pointures =
+    const FrequencyTable pointures =
         valeurs({{"38", "4"}, {"36", "2"}, {"37", "7"}, {"39", "5"}, {"40", "2"}});
     QTest::newRow("shoe sizes: total") << pointures << u"Effectif total"_s << u"20"_s;
     QTest::newRow("shoe sizes: mean") << pointures << u"Moyenne"_s << u"37,900"_s;
@@ -113,13 +113,13 @@ void EffectifsTest::weighted_data() {
         << valeurs({{"1", "3"}, {"2", "3"}}) << u"Mode"_s << u"aucun"_s;
     QTest::newRow("zero counts weigh nothing")
         << valeurs({{"1", "0"}, {"5", "2"}, {"9", "0"}}) << u"Étendue"_s << u"0,000"_s;
-    QTest::newRow("empty table") << Tableau{} << u"Moyenne"_s << u"—"_s;
+    QTest::newRow("empty table") << FrequencyTable{} << u"Moyenne"_s << u"—"_s;
     QTest::newRow("the largest total")
         << valeurs({{"1", "2147483646"}, {"3", "1"}}) << u"Effectif total"_s << u"2147483647"_s;
 }
 
 void EffectifsTest::weighted() {
-    QFETCH(Tableau, tableau);
+    QFETCH(FrequencyTable, tableau);
     QFETCH(QString, nom);
     QFETCH(QString, attendu);
     QCOMPARE(parametre(core::analyser(tableau), nom), attendu);
@@ -128,7 +128,7 @@ void EffectifsTest::weighted() {
 // GIVEN the exercise's eight classes THEN the worked example comes out, in the window's
 // words and on the polygon.
 void EffectifsTest::exerciseClasses() {
-    const core::Analyse a = core::analyser(core::tableauDeLExercice());
+    const core::TableAnalysis a = core::analyser(core::tableauDeLExercice());
     QCOMPARE(a.total, 360);
     QCOMPARE(parametre(a, u"Moyenne (par les centres)"_s), u"131,333"_s);
     QCOMPARE(parametre(a, u"Classe modale"_s), u"]120 ; 130]"_s);
@@ -157,8 +157,8 @@ void EffectifsTest::exerciseClasses() {
 // Unequal widths: the modal class is the densest, not the most numerous; a gap keeps
 // the polygon flat.
 void EffectifsTest::unequalClasses() {
-    const std::vector<core::Intervalle> classes = {{0, 10, 10}, {10, 40, 15}, {50, 60, 5}};
-    const core::ParametresClasses p = core::parametresClasses(classes);
+    const std::vector<core::Interval> classes = {{0, 10, 10}, {10, 40, 15}, {50, 60, 5}};
+    const core::ClassParameters p = core::parametresClasses(classes);
     QCOMPARE(p.classesModales, std::vector<int>{0});
     QCOMPARE(p.mediane->valeur, 10 + 5.0 / 15 * 30);
     QCOMPARE(p.mediane->classe, 1);

@@ -114,7 +114,7 @@ void ParametresTest::axes() {
     QFETCH(double, minimum);
     QFETCH(double, maximum);
     QFETCH(QString, graduations);
-    const core::Axe axe = core::axeGradue(minimum, maximum);
+    const core::Axis axe = core::axeGradue(minimum, maximum);
     QStringList textes;
     for (long double g : axe.graduations) textes << core::textOfNumber(double(g) + 0.0);
     QCOMPARE(textes.join(u'|'), graduations);

@@ -45,7 +45,7 @@ void PlacementTest::scaleIsPositionToTheBit() {
     QFETCH(double, maximum);
     QFETCH(double, length);
     // GIVEN an axis graduated for the range and values in it and beyond each end
-    const core::Axe axe = core::axeGradue(minimum, maximum);
+    const core::Axis axe = core::axeGradue(minimum, maximum);
     const core::AxisScale scale(axe, length);
     QRandomGenerator g(7);
     const double low = double(axe.debut), high = double(axe.fin);

@@ -16,9 +16,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-core::EtatDeTravail complet() {
-    core::Tableau t;
-    t.nature = core::Tableau::Nature::Classes;
+core::WorkState complet() {
+    core::FrequencyTable t;
+    t.nature = core::FrequencyTable::Nature::Classes;
     t.fermeADroite = false;
     t.lignes = {{.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"4"_s},
                 {.inferieure = u"10"_s, .superieure = u"x"_s, .effectif = u""_s}};
@@ -72,7 +72,7 @@ void RecuperationTest::stateReadsBack_data() {
 
 void RecuperationTest::stateReadsBack() {
     QFETCH(bool, tableau);
-    core::EtatDeTravail e = complet();
+    core::WorkState e = complet();
     if (!tableau) e = {.serie = e.serie, .texteListe2 = e.texteListe2, .fichier = e.fichier};
     const auto lu = core::lireEtat(core::ecrireEtat(e));
     QVERIFY(lu);
@@ -101,12 +101,12 @@ void RecuperationTest::damagedStatesRefused() {
 // the other's, and a clean end removes only its own.
 void RecuperationTest::eachProgramItsOwnState() {
     QTemporaryDir dossier;
-    core::Recuperation un(dossier.path() + u"/recuperation"_s);
+    core::Recovery un(dossier.path() + u"/recuperation"_s);
     QVERIFY(un.valide());
-    core::Recuperation deux(dossier.path() + u"/recuperation"_s);
+    core::Recovery deux(dossier.path() + u"/recuperation"_s);
     QVERIFY(deux.valide());
     QVERIFY(un.chemin() != deux.chemin());
-    core::EtatDeTravail e = complet();
+    core::WorkState e = complet();
     un.enregistrer(e);
     e.serie.first = QStringList{u"5"_s};
     deux.enregistrer(e);
@@ -138,7 +138,7 @@ void RecuperationTest::statesLeftBehind() {
     const QString casse = abandonne(dossier, u"2-2"_s, "{ pas du tout");
     ecrire(dossier.filePath(u"etat-3-3.lock"_s),
            "4194303\nx\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    core::Recuperation r(dossier.path());
+    core::Recovery r(dossier.path());
     const QStringList trouves = r.abandonnes();
     QCOMPARE(trouves, (QStringList{casse, vieux}));
     QVERIFY(!QFile::exists(dossier.filePath(u"etat-3-3.lock"_s)));
@@ -189,16 +189,16 @@ void RecuperationTest::recentFiles() {
     QCOMPARE(r.front().chemin, u"/s5.csv"_s);
     QCOMPARE(r.size(), size_t(10));
     // The same path as a table is another entry.
-    r = core::avecRecent(r, {Recent::Genre::Tableau, u"/s5.csv"_s});
+    r = core::avecRecent(r, {Recent::Genre::FrequencyTable, u"/s5.csv"_s});
     QCOMPARE(r[1], (Recent{Recent::Genre::Serie, u"/s5.csv"_s}));
     QCOMPARE(core::recentsDesLignes(core::lignesDesRecents(r)), r);
     QCOMPARE(core::recentsDesLignes({u"serie\t/a.csv"_s, u"n'importe quoi"_s, u"image\t/b.png"_s,
                                      u"serie\t/a.csv"_s, u"tableau\t/c.csv"_s}),
              (std::vector<Recent>{{Recent::Genre::Serie, u"/a.csv"_s},
-                                  {Recent::Genre::Tableau, u"/c.csv"_s}}));
+                                  {Recent::Genre::FrequencyTable, u"/c.csv"_s}}));
     QCOMPARE(core::texteDuRecent(0, {Recent::Genre::Serie, u"/x/notes & co.csv"_s}, true),
              u"&1 notes && co.csv"_s);
-    QCOMPARE(core::texteDuRecent(9, {Recent::Genre::Tableau, u"/x/v.csv"_s}, false),
+    QCOMPARE(core::texteDuRecent(9, {Recent::Genre::FrequencyTable, u"/x/v.csv"_s}, false),
              u"1&0 v.csv (tableau) (introuvable)"_s);
 }
 

@@ -66,7 +66,7 @@ void SeriesBoxPlotTest::boxesStandAtTheirFigures() {
     QFETCH(QList<double>, figures1);
     QFETCH(QList<double>, figures2);
     const core::Surface surface{11700, float(core::kSeriesBoxPlotHeight), 2, 0};
-    const core::GraphiqueDuTableau g =
+    const core::TableChartRecord g =
         core::seriesBoxPlot(core::parametres(first), core::parametres(second), surface);
     QVERIFY(g.faute.isEmpty());
     const QList<double>* figures[2] = {&figures1, &figures2};
@@ -97,7 +97,7 @@ void SeriesBoxPlotTest::boxesStandAtTheirFigures() {
 }
 
 void SeriesBoxPlotTest::nothingToDraw() {
-    const core::GraphiqueDuTableau g =
+    const core::TableChartRecord g =
         core::seriesBoxPlot(core::parametres({}), core::parametres({}), {});
     QVERIFY(g.dessin.isEmpty());
     QCOMPARE(g.faute, u"Aucune des deux séries n'a de valeur à dessiner."_s);

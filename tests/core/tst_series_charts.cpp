@@ -24,9 +24,9 @@ const QList<double> kExerciseX = {100, 1227, 2354, 3481, 4608, 5735, 6862, 7989}
 const QList<double> kExerciseTops = {4435, 4111, 3499, 151, 799, 2779, 3823, 4363};
 
 // A model as the window holds it once the series and the second list are typed.
-std::unique_ptr<core::Modele> modele(const QStringList& serie1, const QStringList& serie2 = {},
-                                     bool prise = false) {
-    auto m = std::make_unique<core::Modele>();
+std::unique_ptr<core::Model> modele(const QStringList& serie1, const QStringList& serie2 = {},
+                                    bool prise = false) {
+    auto m = std::make_unique<core::Model>();
     for (int i = 0; i < 10; ++i) m->setCouleur(i, core::kCouleurs[i]);
     m->calculer_bilan(serie1);
     m->lireListe2(serie2.join(u"\r\n"_s));
@@ -96,12 +96,12 @@ void GraphiquesTest::exercise_data() {
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QString>("description");
     const QString values = kExercise.join(u", "_s);
-    QTest::newRow("sticks") << int(ChartKind::Batons) << 8 << 0 << 0 << exerciseLabels(150, 0)
+    QTest::newRow("sticks") << int(ChartKind::Sticks) << 8 << 0 << 0 << exerciseLabels(150, 0)
                             << u"Diagramme en bâtons : "_s + values;
-    QTest::newRow("curve") << int(ChartKind::Courbe) << 0 << 7 << 8 << exerciseLabels(0, 100)
+    QTest::newRow("curve") << int(ChartKind::Curve) << 0 << 7 << 8 << exerciseLabels(0, 100)
                            << u"Courbe : "_s + values;
     // The curve's labels take the slots the sticks had.
-    QTest::newRow("both") << int(ChartKind::LesDeux) << 8 << 7 << 8 << exerciseLabels(0, 100)
+    QTest::newRow("both") << int(ChartKind::Both) << 8 << 7 << 8 << exerciseLabels(0, 100)
                           << u"Diagramme en bâtons et courbe : "_s + values;
 }
 
@@ -155,7 +155,7 @@ void GraphiquesTest::pie() {
 
     const QPointF centre(4147.5, 2407.5);
     core::Random::restart();
-    const Drawing d = core::chart(*modele(series), ChartKind::Camembert);
+    const Drawing d = core::chart(*modele(series), ChartKind::Pie);
     int coloured = 0, black = 0;
     QSet<quint32> colours;
     for (const auto& op : d.operations()) {
@@ -182,7 +182,7 @@ void GraphiquesTest::pie() {
     for (int i = 0; i <= series.size(); ++i) core::Random::next();
     const float next = core::Random::next();
     core::Random::restart();
-    core::chart(*modele(series), ChartKind::Camembert);
+    core::chart(*modele(series), ChartKind::Pie);
     QCOMPARE(core::Random::next(), next);
 }
 
@@ -211,38 +211,38 @@ void GraphiquesTest::secondList() {
     QFETCH(QStringList, second);
     QFETCH(QList<QLineF>, red);
     QFETCH(QStringList, labels);
-    const Drawing d = core::chart(*modele(first, second, true), ChartKind::Batons);
+    const Drawing d = core::chart(*modele(first, second, true), ChartKind::Sticks);
     QCOMPARE(lines(d, kRed), red);
     QCOMPARE(shown(d), labels);
     for (const Drawing::Label& l : d.shownLabels())
         QCOMPARE(l.back, l.array == 0 ? core::kFondEtiquette1 : core::kFondEtiquette2);
     // Not taken into account, the second list draws nothing.
-    QVERIFY(lines(core::chart(*modele(first, second, false), ChartKind::Batons), kRed).isEmpty());
+    QVERIFY(lines(core::chart(*modele(first, second, false), ChartKind::Sticks), kRed).isEmpty());
 }
 
 void GraphiquesTest::curveRaisesTheLargestValue() {
     const auto deux = modele({u"2"_s, u"4"_s}, {u"10"_s, u"1"_s}, true);
-    core::Modele& m = *deux;
-    const Drawing d = core::chart(m, ChartKind::Courbe);
+    core::Model& m = *deux;
+    const Drawing d = core::chart(m, ChartKind::Curve);
     // Scaled to 10, the widest of both: k = Int(4515 / 10), each point then its red twin.
     QCOMPARE(dots(d, 7),
              (QList<QPointF>{{100, 4615 - 902}, {100, 105}, {7995, 4615 - 1804}, {7995, 4164}}));
     // Working the chart out leaves the model alone; drawing it raises the largest value.
     QCOMPARE(m.bilan_liste1(0).toDouble(), 4.0);
-    core::apresLeGraphique(m, ChartKind::Batons);
+    core::apresLeGraphique(m, ChartKind::Sticks);
     QCOMPARE(m.bilan_liste1(0).toDouble(), 4.0);
-    core::apresLeGraphique(m, ChartKind::Courbe);
+    core::apresLeGraphique(m, ChartKind::Curve);
     QCOMPARE(m.bilan_liste1(0).toDouble(), 10.0);
     // Not taken into account, the second list raises nothing.
     const auto seule = modele({u"2"_s}, {u"10"_s}, false);
-    core::apresLeGraphique(*seule, ChartKind::LesDeux);
+    core::apresLeGraphique(*seule, ChartKind::Both);
     QCOMPARE(seule->bilan_liste1(0).toText(), u"2"_s);
 }
 
 void GraphiquesTest::labelsOffTheRangeKeepTheirPlace() {
     // A value far below the scale puts its stick's foot beyond single precision: the
     // stick fails, and its label is captioned but keeps the height it had.
-    Drawing d = core::chart(*modele({u"1"_s, u"-1E+300"_s}), ChartKind::Batons);
+    Drawing d = core::chart(*modele({u"1"_s, u"-1E+300"_s}), ChartKind::Sticks);
     QCOMPARE(d.shownLabels().size(), size_t(2));
     const Drawing::Label far = d.shownLabels()[1];
     QCOMPARE(far.text, u"-1E+300"_s);
@@ -268,9 +268,9 @@ void GraphiquesTest::laterLabelsTakeTheSlot() {
 }
 
 void GraphiquesTest::modelTellsOfItsChanges() {
-    core::Modele m;
-    QSignalSpy first(&m, &core::Modele::serie1Changee);
-    QSignalSpy second(&m, &core::Modele::serie2Changee);
+    core::Model m;
+    QSignalSpy first(&m, &core::Model::serie1Changee);
+    QSignalSpy second(&m, &core::Model::serie2Changee);
     QCOMPARE(m.calculer_bilan({u"3"_s, u"x"_s, u"5"_s}),
              (QStringList{u"Valeur max= 5"_s, u"Valeur min= 3"_s, u"Moyenne: 3,667"_s,
                           u"Effectif total=3"_s}));

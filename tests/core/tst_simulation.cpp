@@ -162,7 +162,7 @@ void SimulationTest::cancelLeavesNothing() {
 void SimulationTest::means() {
     const Population flat = populationOf(std::vector<double>{1, 2, 2, 5, 9});
     const Population weighted =
-        populationOf(std::vector<core::ValeurEffectif>{{1, 1}, {2, 2}, {5, 1}, {9, 1}});
+        populationOf(std::vector<core::ValueCount>{{1, 1}, {2, 2}, {5, 1}, {9, 1}});
     QCOMPARE(flat.mean, 3.8);
     QCOMPARE(flat.sd, std::sqrt(8.56));  // (7,84 + 3,24 · 2 + 1,44 + 27,04) / 5
     QCOMPARE(weighted.mean, flat.mean);
@@ -227,15 +227,15 @@ void SimulationTest::texts() {
 // Few frequencies: each with its count; many means: classes of one width covering them.
 void SimulationTest::tableOfCounts_() {
     const auto few = simulate({.p = 0.5, .n = 4, .samples = 1600});
-    const core::Tableau t = tableOfCounts(*few);
-    QCOMPARE(t.nature, core::Tableau::Nature::Valeurs);
+    const core::FrequencyTable t = tableOfCounts(*few);
+    QCOMPARE(t.nature, core::FrequencyTable::Nature::Valeurs);
     QVERIFY(t.lignes.size() <= 5);
     qint64 total = 0;
     for (const auto& l : t.lignes) total += l.effectif.toLongLong();
     QCOMPARE(total, qint64(1600));
     const auto many = simulate({.population = population({1, 2, 7}), .n = 30, .samples = 3000});
-    const core::Analyse a = core::analyser(tableOfCounts(*many));
-    QCOMPARE(a.nature, core::Tableau::Nature::Classes);
+    const core::TableAnalysis a = core::analyser(tableOfCounts(*many));
+    QCOMPARE(a.nature, core::FrequencyTable::Nature::Classes);
     QCOMPARE(a.total, qint64(3000));
     QCOMPARE(a.premiereFaute, -1);
     QVERIFY(a.classes.size() >= 10 && a.classes.size() <= 22);
@@ -246,7 +246,7 @@ void SimulationTest::tableOfCounts_() {
 // frequency is read at each power of ten.
 void SimulationTest::charts() {
     const auto r = simulate({.p = 0.5, .n = 100, .samples = 1000, .series = 4711});
-    const core::GraphiqueDuTableau h = histogram(*r);
+    const core::TableChartRecord h = histogram(*r);
     QVERIFY(h.faute.isEmpty() && !h.dessin.isEmpty());
     QVERIFY(h.description.startsWith(
         u"Histogramme des fréquences de 1 000 échantillons de taille 100, moyenne "_s));
@@ -257,7 +257,7 @@ void SimulationTest::charts() {
     for (const Share& s : r->shares) QVERIFY(h.description.contains(shareText(s, 1000)));
 
     const Fluctuation f{.sizes = {25, 100}, .sds = {0.1, 0.05}, .slope = 0.5};
-    const core::GraphiqueDuTableau c = fluctuationChart(f);
+    const core::TableChartRecord c = fluctuationChart(f);
     int dots = 0;
     bool fromOrigin = false;
     const QPointF origin = c.repere.point(0, 0);
@@ -273,7 +273,7 @@ void SimulationTest::charts() {
     QVERIFY(c.description.endsWith(u"pente √(p(1 − p)) = 0,5"_s));
 
     const auto l = largeNumbers({.p = 0.3, .n = 2000, .series = 4711});
-    const core::GraphiqueDuTableau g = largeNumbersChart(*l);
+    const core::TableChartRecord g = largeNumbersChart(*l);
     QVERIFY(g.description.contains(u"après 100 tirages : "_s +
                                    core::textOfNumber(std::round(l->running[99] * 1e4) / 1e4)));
     QVERIFY(g.description.contains(u"après 2 000 tirages : "_s));

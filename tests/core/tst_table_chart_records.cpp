@@ -6,16 +6,16 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using core::GraphiqueTableau;
+using core::TableChart;
 
 namespace {
 
 using Kind = core::Drawing::Operation::Kind;
 constexpr quint32 kBleu = 65536u * 200 + 256u * 80 + 30;
 
-core::Analyse classes(const QList<std::array<double, 3>>& lignes, bool fermeADroite = true) {
-    core::Tableau t;
-    t.nature = core::Tableau::Nature::Classes;
+core::TableAnalysis classes(const QList<std::array<double, 3>>& lignes, bool fermeADroite = true) {
+    core::FrequencyTable t;
+    t.nature = core::FrequencyTable::Nature::Classes;
     t.fermeADroite = fermeADroite;
     for (const auto& [a, b, n] : lignes)
         t.lignes.push_back({.inferieure = QString::number(a),
@@ -24,8 +24,8 @@ core::Analyse classes(const QList<std::array<double, 3>>& lignes, bool fermeADro
     return core::analyser(t);
 }
 
-core::Analyse valeurs(const QList<std::array<double, 2>>& lignes) {
-    core::Tableau t;
+core::TableAnalysis valeurs(const QList<std::array<double, 2>>& lignes) {
+    core::FrequencyTable t;
     for (const auto& [v, n] : lignes)
         t.lignes.push_back({.valeur = QString::number(v), .effectif = QString::number(n)});
     return core::analyser(t);
@@ -88,9 +88,9 @@ void GraphiquesTableauTest::histogramAreas() {
     QFETCH(int, table);
     QFETCH(QList<double>, heights);
     QFETCH(QString, yTitle);
-    const core::Analyse a = table == 0 ? core::analyser(core::tableauDeLExercice())
-                                       : classes({{0, 10, 10}, {10, 30, 10}}, false);
-    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Histogramme);
+    const core::TableAnalysis a = table == 0 ? core::analyser(core::tableauDeLExercice())
+                                             : classes({{0, 10, 10}, {10, 30, 10}}, false);
+    const core::TableChartRecord g = core::graphiqueDuTableau(a, TableChart::Histogram);
     QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
     const QList<QRectF> r = rectangles(g.dessin);
     QCOMPARE(r.size(), heights.size());
@@ -110,8 +110,8 @@ void GraphiquesTableauTest::histogramAreas() {
 }
 
 void GraphiquesTableauTest::exerciseCumulative() {
-    const core::Analyse a = core::analyser(core::tableauDeLExercice());
-    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Cumule);
+    const core::TableAnalysis a = core::analyser(core::tableauDeLExercice());
+    const core::TableChartRecord g = core::graphiqueDuTableau(a, TableChart::Cumulative);
     QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
     // The broken line, in twips, through (90, 0), (100, 5), ..., (170, 360).
     const QList<QPointF> expected = {{90, 0},    {100, 5},   {110, 19},  {120, 50}, {130, 174},
@@ -131,15 +131,14 @@ void GraphiquesTableauTest::exerciseCumulative() {
     QVERIFY(texts(g.dessin).contains(u"Q1 ≈ 123,226"_s));
     QVERIFY(g.description.contains(u"(170 ; 360)"_s));
     // In percentages the same points end at 100.
-    const core::GraphiqueDuTableau p =
-        core::graphiqueDuTableau(a, GraphiqueTableau::CumulePourcents);
+    const core::TableChartRecord p = core::graphiqueDuTableau(a, TableChart::CumulativePercent);
     QVERIFY(p.description.contains(u"(170 ; 100)"_s));
     QVERIFY(texts(p.dessin).contains(u"Me ≈ 130,566"_s));
 }
 
 void GraphiquesTableauTest::valuesAsBarsAndSteps() {
-    const core::Analyse a = valeurs({{38, 2}, {36, 5}, {40, 1}});
-    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Batons);
+    const core::TableAnalysis a = valeurs({{38, 2}, {36, 5}, {40, 1}});
+    const core::TableChartRecord g = core::graphiqueDuTableau(a, TableChart::Sticks);
     QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
     QList<QLineF> bars;
     for (const auto& op : g.dessin.operations())
@@ -154,7 +153,7 @@ void GraphiquesTableauTest::valuesAsBarsAndSteps() {
     QCOMPARE(g.description,
              u"Diagramme en bâtons, effectif de chaque valeur : 36 : 5, 38 : 2, 40 : 1"_s);
     // The cumulative counts rise in steps at each value.
-    const core::GraphiqueDuTableau c = core::graphiqueDuTableau(a, GraphiqueTableau::Cumule);
+    const core::TableChartRecord c = core::graphiqueDuTableau(a, TableChart::Cumulative);
     QVERIFY(
         c.description.contains(u"(36 ; 0), (36 ; 5), (38 ; 5), (38 ; 7), (40 ; 7), (40 ; 8)"_s));
 }
@@ -162,24 +161,23 @@ void GraphiquesTableauTest::valuesAsBarsAndSteps() {
 void GraphiquesTableauTest::boxToExtremesOrDeciles() {
     QList<std::array<double, 2>> notes;
     for (int v = 1; v <= 20; ++v) notes.append({double(v), 1});
-    const core::Analyse a = valeurs(notes);
-    const core::GraphiqueDuTableau g = core::graphiqueDuTableau(a, GraphiqueTableau::Boite);
+    const core::TableAnalysis a = valeurs(notes);
+    const core::TableChartRecord g = core::graphiqueDuTableau(a, TableChart::Box);
     QCOMPARE(g.description,
              u"Diagramme en boîte : minimum 1, Q1 5, médiane 10,5, Q3 15, maximum 20"_s);
-    const core::GraphiqueDuTableau d =
-        core::graphiqueDuTableau(a, GraphiqueTableau::Boite, {}, true);
+    const core::TableChartRecord d = core::graphiqueDuTableau(a, TableChart::Box, {}, true);
     QCOMPARE(d.description, u"Diagramme en boîte : D1 2, Q1 5, médiane 10,5, Q3 15, D9 18"_s);
     const QStringList marques = texts(d.dessin);
     for (const QString& m : {u"D1 = 2"_s, u"Q1 = 5"_s, u"Me = 10,5"_s, u"Q3 = 15"_s, u"D9 = 18"_s})
         QVERIFY2(marques.contains(m), qPrintable(marques.join(u" | "_s)));
     // The box stands on the axis of the bars, whiskers to the deciles or not, so that
     // one chart can be read against the other.
-    const core::GraphiqueDuTableau barres = core::graphiqueDuTableau(a, GraphiqueTableau::Batons);
+    const core::TableChartRecord barres = core::graphiqueDuTableau(a, TableChart::Sticks);
     QCOMPARE(d.repere.x.debut, barres.repere.x.debut);
     QCOMPARE(d.repere.x.fin, barres.repere.x.fin);
-    const core::Analyse vitesses = classes({{90, 100, 5}, {100, 110, 14}, {110, 120, 31}});
-    QCOMPARE(core::graphiqueDuTableau(vitesses, GraphiqueTableau::Boite, {}, true).repere.x.debut,
-             core::graphiqueDuTableau(vitesses, GraphiqueTableau::Histogramme).repere.x.debut);
+    const core::TableAnalysis vitesses = classes({{90, 100, 5}, {100, 110, 14}, {110, 120, 31}});
+    QCOMPARE(core::graphiqueDuTableau(vitesses, TableChart::Box, {}, true).repere.x.debut,
+             core::graphiqueDuTableau(vitesses, TableChart::Histogram).repere.x.debut);
 }
 
 void GraphiquesTableauTest::chartsThatDoNotFit_data() {
@@ -187,24 +185,23 @@ void GraphiquesTableauTest::chartsThatDoNotFit_data() {
     QTest::addColumn<int>("chart");
     QTest::addColumn<QString>("starts");
     QTest::newRow("histogram of values")
-        << 0 << int(GraphiqueTableau::Histogramme) << u"Un histogramme se dessine"_s;
+        << 0 << int(TableChart::Histogram) << u"Un histogramme se dessine"_s;
     QTest::newRow("bars of classes")
-        << 1 << int(GraphiqueTableau::Batons) << u"Un diagramme en bâtons se dessine"_s;
+        << 1 << int(TableChart::Sticks) << u"Un diagramme en bâtons se dessine"_s;
     QTest::newRow("an empty table")
-        << 2 << int(GraphiqueTableau::Cumule) << u"Le tableau n'a encore aucune valeur"_s;
-    QTest::newRow("a row at fault is left out") << 3 << int(GraphiqueTableau::Batons) << QString();
+        << 2 << int(TableChart::Cumulative) << u"Le tableau n'a encore aucune valeur"_s;
+    QTest::newRow("a row at fault is left out") << 3 << int(TableChart::Sticks) << QString();
 }
 
 void GraphiquesTableauTest::chartsThatDoNotFit() {
     QFETCH(int, table);
     QFETCH(int, chart);
     QFETCH(QString, starts);
-    const core::Analyse analyses[4] = {
+    const core::TableAnalysis analyses[4] = {
         valeurs({{1, 2}}), classes({{0, 10, 3}}), valeurs({}),
-        core::analyser(core::Tableau{.lignes = {{.valeur = u"x"_s, .effectif = u"2"_s},
-                                                {.valeur = u"4"_s, .effectif = u"3"_s}}})};
-    const core::GraphiqueDuTableau g =
-        core::graphiqueDuTableau(analyses[table], GraphiqueTableau(chart));
+        core::analyser(core::FrequencyTable{.lignes = {{.valeur = u"x"_s, .effectif = u"2"_s},
+                                                       {.valeur = u"4"_s, .effectif = u"3"_s}}})};
+    const core::TableChartRecord g = core::graphiqueDuTableau(analyses[table], TableChart(chart));
     if (starts.isEmpty()) {
         QVERIFY2(g.faute.isEmpty(), qPrintable(g.faute));
         QCOMPARE(g.description, u"Diagramme en bâtons, effectif de chaque valeur : 4 : 3"_s);
@@ -218,7 +215,7 @@ void GraphiquesTableauTest::namesOnTheCommandLine() {
     const QStringList names = {u"bars"_s, u"histogram"_s, u"cumulative"_s, u"cumulative-percent"_s,
                                u"box"_s};
     for (int i = 0; i < names.size(); ++i)
-        QCOMPARE(core::graphiqueTableauNomme(names[i]), std::optional(GraphiqueTableau(i)));
+        QCOMPARE(core::graphiqueTableauNomme(names[i]), std::optional(TableChart(i)));
     QCOMPARE(core::graphiqueTableauNomme(u"pie"), std::nullopt);
 }
 

@@ -11,16 +11,16 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using core::Tableau;
+using core::FrequencyTable;
 
-using Lignes = std::vector<Tableau::Ligne>;
+using Lignes = std::vector<FrequencyTable::Ligne>;
 Q_DECLARE_METATYPE(Lignes)
-Q_DECLARE_METATYPE(Tableau::Nature)
+Q_DECLARE_METATYPE(FrequencyTable::Nature)
 
 namespace {
 
-Tableau valeurs(std::initializer_list<std::pair<const char*, const char*>> lignes) {
-    Tableau t;
+FrequencyTable valeurs(std::initializer_list<std::pair<const char*, const char*>> lignes) {
+    FrequencyTable t;
     for (const auto& [v, n] : lignes)
         t.lignes.push_back({.valeur = QString::fromUtf8(v), .effectif = QString::fromUtf8(n)});
     return t;
@@ -49,13 +49,13 @@ private slots:
 // GIVEN rows typed with faults THEN each faulty row is named with its column and
 // reason, and the others still count.
 void TableRowsTest::faults_data() {
-    QTest::addColumn<Tableau::Nature>("nature");
+    QTest::addColumn<FrequencyTable::Nature>("nature");
     QTest::addColumn<Lignes>("lignes");
     QTest::addColumn<QString>("faute");
     QTest::addColumn<qint64>("total");
-    using L = Tableau::Ligne;
-    const auto V = Tableau::Nature::Valeurs;
-    const auto C = Tableau::Nature::Classes;
+    using L = FrequencyTable::Ligne;
+    const auto V = FrequencyTable::Nature::Valeurs;
+    const auto C = FrequencyTable::Nature::Classes;
     QTest::newRow("all well") << V << Lignes{{.valeur = u"1"_s, .effectif = u"2"_s}} << QString()
                               << qint64(2);
     QTest::newRow("not a number")
@@ -109,23 +109,23 @@ void TableRowsTest::faults_data() {
 }
 
 void TableRowsTest::faults() {
-    QFETCH(Tableau::Nature, nature);
+    QFETCH(FrequencyTable::Nature, nature);
     QFETCH(Lignes, lignes);
     QFETCH(QString, faute);
     QFETCH(qint64, total);
-    const core::Analyse a = core::analyser({.nature = nature, .lignes = lignes});
+    const core::TableAnalysis a = core::analyser({.nature = nature, .lignes = lignes});
     QCOMPARE(core::texteDeLaFaute(a), faute);
     QCOMPARE(a.total, total);
 }
 
 // Cumulated in ascending order whatever the order typed; a faulty row shows none.
 void TableRowsTest::computedColumns() {
-    Tableau t = valeurs({{"3", "1"}, {"1", "2"}, {"x", "5"}, {"2", "1"}});
-    const core::Analyse a = core::analyser(t);
+    FrequencyTable t = valeurs({{"3", "1"}, {"1", "2"}, {"x", "5"}, {"2", "1"}});
+    const core::TableAnalysis a = core::analyser(t);
     QCOMPARE(core::textesCalcules(a, 0), (QStringList{u"25,000"_s, u"4"_s, u"100,000"_s}));
     QCOMPARE(core::textesCalcules(a, 1), (QStringList{u"50,000"_s, u"2"_s, u"50,000"_s}));
     QCOMPARE(core::textesCalcules(a, 2), (QStringList{{}, {}, {}}));
-    const core::Analyse c = core::analyser(core::tableauDeLExercice());
+    const core::TableAnalysis c = core::analyser(core::tableauDeLExercice());
     QCOMPARE(core::textesCalcules(c, 0),
              (QStringList{u"95"_s, u"10"_s, u"1,389"_s, u"5"_s, u"1,389"_s}));
     QCOMPARE(core::textesCalcules(c, 7),
@@ -237,11 +237,11 @@ void TableRowsTest::readTables() {
 // What is saved reads back the same, faulty cells included.
 void TableRowsTest::writeAndReadBack() {
     // Classes [a, b[ keep their side, and their faulty bounds as typed.
-    Tableau gauche{.nature = Tableau::Nature::Classes, .fermeADroite = false};
+    FrequencyTable gauche{.nature = FrequencyTable::Nature::Classes, .fermeADroite = false};
     gauche.lignes = {{.inferieure = u"abc"_s, .superieure = u"5"_s, .effectif = u"1"_s},
                      {.inferieure = u"5"_s, .superieure = u"7,5"_s, .effectif = u"2"_s},
                      {.inferieure = u"8"_s, .effectif = u"x"_s}};
-    for (const Tableau& t :
+    for (const FrequencyTable& t :
          {core::tableauDeLExercice(), valeurs({{"1,5", "2"}, {"a;b", "3"}, {"\"", "1"}}), gauche}) {
         const QByteArray octets = core::tableFile(t);
         QVERIFY(octets.startsWith("\xEF\xBB\xBF"));

@@ -148,7 +148,7 @@ private slots:
         const QString chemin = saved.at(0).at(0).toString();
         QCOMPARE(chemin, QDir(dossier).filePath(u"serie-de-la-semaine.json"_s));
         QCOMPARE(etat->accessibleName(), u"Enregistré dans « %1 »."_s.arg(chemin));
-        const core::LectureExercice l = core::lireFichierExercice(chemin);
+        const core::ExerciseReading l = core::lireFichierExercice(chemin);
         QVERIFY2(l.exercice, qPrintable(l.faute));
         QCOMPARE(l.exercice->titre, u"Serie de la semaine"_s);
         QCOMPARE(core::reponseAttendue(*l.exercice, 0), expected);
@@ -235,8 +235,8 @@ private slots:
         const QString chemin = w.enregistrer();
         QVERIFY2(!chemin.isEmpty(), qPrintable(w.fautes().join(u'\n')));
         // THEN the copy asks the same questions of the same data, and expects the same
-        const core::Exercice avant = *core::lireFichierExercice(kDossier + fichier).exercice;
-        const core::LectureExercice apres = core::lireFichierExercice(chemin);
+        const core::Exercise avant = *core::lireFichierExercice(kDossier + fichier).exercice;
+        const core::ExerciseReading apres = core::lireFichierExercice(chemin);
         QVERIFY2(apres.exercice, qPrintable(apres.faute));
         QCOMPARE(apres.exercice->questions.size(), avant.questions.size());
         for (int i = 0; i < int(avant.questions.size()); ++i) {
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(chemin, QDir(dossier.path()).filePath(u"controles-de-vitesse.json"_s));
         QCOMPARE(w.windowFilePath(), chemin);
         QVERIFY(!w.isWindowModified());
-        const core::LectureExercice l = core::lireFichierExercice(chemin);
+        const core::ExerciseReading l = core::lireFichierExercice(chemin);
         QVERIFY2(l.exercice, qPrintable(l.faute));
         QCOMPARE(l.exercice->questions.size(), size_t(3));
         QCOMPARE(core::reponseAttendue(*l.exercice, 0), u"Histogramme"_s);

@@ -16,14 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     core::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
                                         : QLocale(QLocale::French, QLocale::France));
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    const core::LectureExercice lecture = core::lireExercice(bytes);
+    const core::ExerciseReading lecture = core::lireExercice(bytes);
     if (!lecture.exercice) {
         if (!lecture.faute.startsWith(QStringLiteral("ligne "))) std::abort();
         return 0;
     }
-    const core::Exercice& e = *lecture.exercice;
+    const core::Exercise& e = *lecture.exercice;
     if (e.series.empty() || e.questions.empty()) std::abort();
-    for (const core::Exercice& x : {e, core::nouvellesDonnees(e, 1 + data[0])}) {
+    for (const core::Exercise& x : {e, core::nouvellesDonnees(e, 1 + data[0])}) {
         for (int i = 0; i < int(x.questions.size()); ++i) {
             core::attendus(x, i);
             core::choixJustes(x, i);

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     second_list::Valeurs valeurs;
     for (int i = 0; i < second_list::kCapacite; ++i) valeurs(i) = -12345.5;
-    const second_list::Lecture lecture = second_list::lire(text, valeurs);
+    const second_list::TextReading lecture = second_list::lire(text, valeurs);
     const int n = lecture.effectif;
     if (n < 0 || n > second_list::kCapacite) std::abort();
     for (int i = 0; i < n; ++i) {

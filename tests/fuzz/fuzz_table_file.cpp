@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     if (reading.faute && (reading.error.why.isEmpty() || reading.error.line < 1)) std::abort();
-    const core::Analyse analyse = core::analyser(*reading.tableau);
+    const core::TableAnalysis analyse = core::analyser(*reading.tableau);
     if (analyse.lignes.size() != reading.tableau->lignes.size()) std::abort();
     if (analyse.total < 0 || analyse.total > core::kPlusGrandEffectifTotal) std::abort();
     if (core::parametresDuTableau(analyse).empty()) std::abort();

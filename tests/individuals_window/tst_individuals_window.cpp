@@ -222,8 +222,8 @@ private slots:
         QCOMPARE(list.count(), 1);
         QCOMPARE(list[0][0].toStringList(), (QStringList{u"160"_s, u"165"_s, u"150"_s}));
         QCOMPARE(table.count(), 1);
-        const auto sent = table[0][0].value<core::Tableau>();
-        QCOMPARE(sent.nature, core::Tableau::Nature::Classes);
+        const auto sent = table[0][0].value<core::FrequencyTable>();
+        QCOMPARE(sent.nature, core::FrequencyTable::Nature::Classes);
         QStringList counts;
         for (const auto& line : sent.lignes) counts << line.inferieure + u':' + line.effectif;
         QCOMPARE(counts, (QStringList{u"150:1"_s, u"160:2"_s}));

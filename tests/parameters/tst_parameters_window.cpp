@@ -57,7 +57,7 @@ void ParametersWindowTest::showsTheWorkedExample() {
     QCOMPARE(column(w.Table_parametres, 1).join(u'|'),
              u"4|5,000|9,000|4,000|6,500|6,000|5,000|7,000|2,000|5|2,750|1,658"_s);
     QCOMPARE(column(w.Table_effectifs, 0), (QStringList{u"5"_s, u"7"_s, u"9"_s}));
-    QVERIFY(w.Boite->accessibleDescription().startsWith(
+    QVERIFY(w.Box->accessibleDescription().startsWith(
         u"Série 1 : minimum 5, premier quartile 5, médiane 6, troisième quartile 7, maximum 9"_s));
 }
 
@@ -113,7 +113,7 @@ void ParametersWindowTest::axisValuesStayWhole() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // The values are written under the axis, in the band below its ticks; the last one
     // is centred under the axis's end and must not run off the picture.
-    const QImage picture = w.Boite->grab().toImage();
+    const QImage picture = w.Box->grab().toImage();
     int rightmost = -1;
     for (int y = picture.height() - 27; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
@@ -137,7 +137,7 @@ void ParametersWindowTest::boxPlotGoesOut() {
     test::loadSeries(series);
     Parametres_serie& w = opened();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.Boite->drawn(), drawn);
+    QCOMPARE(w.Box->drawn(), drawn);
     for (const char* name :
          {"Command_copier_boite", "Command_exporter_boite", "Command_imprimer_boite"}) {
         auto* button = w.findChild<QPushButton*>(QString::fromLatin1(name));
@@ -145,7 +145,7 @@ void ParametersWindowTest::boxPlotGoesOut() {
         QCOMPARE(button->isEnabled(), drawn);
     }
     if (!drawn) {
-        QCOMPARE(w.Boite->accessibleDescription(),
+        QCOMPARE(w.Box->accessibleDescription(),
                  u"Aucune des deux séries n'a de valeur à dessiner."_s);
         return;
     }
@@ -153,7 +153,7 @@ void ParametersWindowTest::boxPlotGoesOut() {
     QTest::mouseClick(w.Command_copier_boite, Qt::LeftButton);
     const QImage copied = QGuiApplication::clipboard()->image();
     // At twice the chart's size, as every chart is copied.
-    QCOMPARE(copied.size(), w.Boite->size() * w.devicePixelRatioF() * 2);
+    QCOMPARE(copied.size(), w.Box->size() * w.devicePixelRatioF() * 2);
 }
 
 QTEST_MAIN(ParametersWindowTest)

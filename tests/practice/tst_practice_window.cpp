@@ -200,7 +200,7 @@ void PracticeWindowTest::exportForMoodle() {
     QFETCH(QString, start);
     QFETCH(QString, variant);
     ouverte();
-    std::vector<core::Exercice> lus;
+    std::vector<core::Exercise> lus;
     for (const auto& f : core::exercicesDes({kLivres}))
         if (f.lecture.exercice) lus.push_back(*f.lecture.exercice);
     ExportMoodle d(nullptr, lus, -1);
@@ -274,7 +274,7 @@ void PracticeWindowTest::towardsTheTable() {
     QTest::mouseClick(w.Command_tableau, Qt::LeftButton);
     Tableau_effectifs& t = Tableau_effectifs::instance();
     QVERIFY(t.isVisible());
-    QCOMPARE(t.tableau().nature, core::Tableau::Nature::Classes);
+    QCOMPARE(t.tableau().nature, core::FrequencyTable::Nature::Classes);
     QCOMPARE(t.tableau().lignes.size(), size_t(8));
     QCOMPARE(t.tableau().lignes[3].effectif, u"124"_s);
     // Several series: the button offers each.

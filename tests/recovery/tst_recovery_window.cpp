@@ -32,8 +32,8 @@ void laisser(const QDir& dossier, const QByteArray& etat) {
     l.write("4194303\nstatistique\n" + QSysInfo::machineHostName().toUtf8() + "\n");
 }
 
-core::EtatDeTravail travail() {
-    core::Tableau t;
+core::WorkState travail() {
+    core::FrequencyTable t;
     t.lignes = {{.valeur = u"38"_s, .effectif = u"7"_s}};
     return {.serie = {{u"12"_s, u"7,5"_s}, {u"4"_s}},
             .texteListe2 = u"4\r\n9x"_s,
@@ -98,7 +98,7 @@ void RecoveryWindowTest::refused_data() {
                              << u"Un travail à récupérer était endommagé : il a été mis de côté "
                                 u"dans « etat-1-1.endommage »."_s
                              << u"etat-1-1.endommage"_s;
-    core::EtatDeTravail sauve = travail();
+    core::WorkState sauve = travail();
     sauve.enregistre = true;
     sauve.tableau.reset();
     QTest::newRow("all of it saved")

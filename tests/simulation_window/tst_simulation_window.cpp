@@ -28,8 +28,8 @@ void waitForRun(Simulation& w) {
     while (w.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-core::Tableau twoValues() {
-    core::Tableau t;
+core::FrequencyTable twoValues() {
+    core::FrequencyTable t;
     t.lignes = {{.valeur = u"2"_s, .effectif = u"3"_s}, {.valeur = u"10"_s, .effectif = u"1"_s}};
     return t;
 }
@@ -208,9 +208,9 @@ private slots:
             QVERIFY(w.Label_etat->text().contains(u"32 767"_s));
         }
         QCOMPARE(table.size(), 1);
-        const auto sent = table.at(0).at(0).value<core::Tableau>();
+        const auto sent = table.at(0).at(0).value<core::FrequencyTable>();
         // At most 11 values, 0 to 1 by tenths, their counts making N.
-        QCOMPARE(sent.nature, core::Tableau::Nature::Valeurs);
+        QCOMPARE(sent.nature, core::FrequencyTable::Nature::Valeurs);
         QVERIFY(sent.lignes.size() <= 11);
         double total = 0;
         for (const auto& row : sent.lignes) total += *core::readNumber(row.effectif);

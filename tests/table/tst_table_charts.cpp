@@ -21,7 +21,7 @@
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
-using core::GraphiqueTableau;
+using core::TableChart;
 
 namespace {
 
@@ -34,17 +34,17 @@ ModeleSaisie& saisie(Tableau_effectifs& w) {
     return *qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
 }
 
-core::Tableau deuxClasses() {
-    core::Tableau t;
-    t.nature = core::Tableau::Nature::Classes;
+core::FrequencyTable deuxClasses() {
+    core::FrequencyTable t;
+    t.nature = core::FrequencyTable::Nature::Classes;
     t.fermeADroite = false;
     t.lignes = {{.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"10"_s},
                 {.inferieure = u"10"_s, .superieure = u"30"_s, .effectif = u"10"_s}};
     return t;
 }
 
-core::Tableau pointures() {
-    core::Tableau t;
+core::FrequencyTable pointures() {
+    core::FrequencyTable t;
     for (const auto& [v, n] : {std::pair{u"36"_s, u"5"_s}, {u"38"_s, u"12"_s}, {u"40"_s, u"3"_s}})
         t.lignes.push_back({.valeur = v, .effectif = n});
     return t;
@@ -107,26 +107,26 @@ void TableChartsTest::chartOfTheExercise_data() {
     QTest::addColumn<bool>("deciles");
     QTest::addColumn<QString>("starts");
     QTest::addColumn<bool>("drawn");
-    QTest::newRow("histogram") << int(GraphiqueTableau::Histogramme) << false
+    QTest::newRow("histogram") << int(TableChart::Histogram) << false
                                << u"Histogramme, classes de même amplitude, effectif de chaque "
                                   u"classe : ]90 ; 100] : 5, ]100 ; 110] : 14"_s
                                << true;
     QTest::newRow("bars do not fit classes")
-        << int(GraphiqueTableau::Batons) << false
+        << int(TableChart::Sticks) << false
         << u"Un diagramme en bâtons se dessine pour un tableau de valeurs"_s << false;
-    QTest::newRow("cumulative") << int(GraphiqueTableau::Cumule) << false
+    QTest::newRow("cumulative") << int(TableChart::Cumulative) << false
                                 << u"Polygone des effectifs cumulés croissants passant par "
                                    u"(90 ; 0), (100 ; 5), (110 ; 19)"_s
                                 << true;
     QTest::newRow("cumulative percent")
-        << int(GraphiqueTableau::CumulePourcents) << false
+        << int(TableChart::CumulativePercent) << false
         << u"Polygone des fréquences cumulées croissantes passant par (90 ; 0), (100 ; 1,389)"_s
         << true;
-    QTest::newRow("box") << int(GraphiqueTableau::Boite) << false
+    QTest::newRow("box") << int(TableChart::Box) << false
                          << u"Diagramme en boîte : minimum 90, Q1 123,226, médiane 130,566"_s
                          << true;
     QTest::newRow("box to the deciles")
-        << int(GraphiqueTableau::Boite) << true << u"Diagramme en boîte : D1 "_s << true;
+        << int(TableChart::Box) << true << u"Diagramme en boîte : D1 "_s << true;
 }
 
 void TableChartsTest::chartOfTheExercise() {
@@ -139,7 +139,7 @@ void TableChartsTest::chartOfTheExercise() {
     // Classes bring the histogram.
     QCOMPARE(w.Choix_graphique->currentText(), u"Histogramme"_s);
     w.Choix_graphique->setCurrentIndex(chart);
-    QCOMPARE(w.Check_deciles->isEnabled(), chart == int(GraphiqueTableau::Boite));
+    QCOMPARE(w.Check_deciles->isEnabled(), chart == int(TableChart::Box));
     if (deciles) QTest::mouseClick(w.Check_deciles, Qt::LeftButton);
     const QString description = w.Picture_tableau->accessibleDescription();
     QVERIFY2(description.startsWith(starts), qPrintable(description));
@@ -153,15 +153,15 @@ void TableChartsTest::chartOfTheExercise() {
 void TableChartsTest::theChartFitsTheKindOfTable() {
     Tableau_effectifs& w = opened();
     saisie(w).remplacer(pointures());
-    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Batons));
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Sticks));
     QVERIFY(w.Picture_tableau->accessibleDescription().endsWith(u"36 : 5, 38 : 12, 40 : 3"_s));
     w.Choix_nature->setCurrentIndex(1);
-    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Histogramme));
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Histogram));
     w.Choix_nature->setCurrentIndex(0);
-    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Batons));
-    w.Choix_graphique->setCurrentIndex(int(GraphiqueTableau::Cumule));
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Sticks));
+    w.Choix_graphique->setCurrentIndex(int(TableChart::Cumulative));
     saisie(w).remplacer(core::tableauDeLExercice());
-    QCOMPARE(w.Choix_graphique->currentIndex(), int(GraphiqueTableau::Cumule));
+    QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Cumulative));
     // An emptied table says there is nothing to draw, and nothing leaves.
     saisie(w).remplacer({});
     QCOMPARE(w.Picture_tableau->accessibleDescription(),
@@ -236,26 +236,27 @@ void TableChartsTest::leavesTheWindowAsItShows() {
 // A thousand classes (or values, for the bars) drawn into an SVG of the window's size.
 void TableChartsTest::thousandClassesStayUnderAMegabyte_data() {
     QTest::addColumn<int>("chart");
-    for (int g = 0; g < core::kGraphiquesTableau; ++g)
-        QTest::newRow(qPrintable(core::titreDuGraphique(GraphiqueTableau(g)))) << g;
+    for (int g = 0; g < core::kTableCharts; ++g)
+        QTest::newRow(qPrintable(core::titreDuGraphique(TableChart(g)))) << g;
 }
 
 void TableChartsTest::thousandClassesStayUnderAMegabyte() {
     QFETCH(int, chart);
-    core::Tableau t;
-    const bool barres = chart == int(GraphiqueTableau::Batons);
-    t.nature = barres ? core::Tableau::Nature::Valeurs : core::Tableau::Nature::Classes;
+    core::FrequencyTable t;
+    const bool barres = chart == int(TableChart::Sticks);
+    t.nature =
+        barres ? core::FrequencyTable::Nature::Valeurs : core::FrequencyTable::Nature::Classes;
     for (int i = 0; i < 1000; ++i) {
         const QString n = QString::number(1 + (i * 7919) % 97);
-        t.lignes.push_back(barres
-                               ? core::Tableau::Ligne{.valeur = QString::number(i), .effectif = n}
-                               : core::Tableau::Ligne{.inferieure = QString::number(i),
-                                                      .superieure = QString::number(i + 1),
-                                                      .effectif = n});
+        t.lignes.push_back(
+            barres ? core::FrequencyTable::Ligne{.valeur = QString::number(i), .effectif = n}
+                   : core::FrequencyTable::Ligne{.inferieure = QString::number(i),
+                                                 .superieure = QString::number(i + 1),
+                                                 .effectif = n});
     }
     const core::Surface surface{.largeur = 12000, .hauteur = 9000};
-    const core::GraphiqueDuTableau g =
-        core::graphiqueDuTableau(core::analyser(t), GraphiqueTableau(chart), surface);
+    const core::TableChartRecord g =
+        core::graphiqueDuTableau(core::analyser(t), TableChart(chart), surface);
     QVERIFY(g.faute.isEmpty());
     QTemporaryDir dir;
     const QString path = dir.filePath(u"mille.svg"_s);

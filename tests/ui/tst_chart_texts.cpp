@@ -24,7 +24,7 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(core::Tableau)
+Q_DECLARE_METATYPE(core::FrequencyTable)
 Q_DECLARE_METATYPE(core::pairs::Pairs)
 
 namespace {
@@ -39,8 +39,8 @@ QList<std::pair<QString, std::vector<double>>> exerciseSeries() {
         const auto read = core::lireFichierExercice(kExercises + f);
         if (!read.exercice) continue;
         for (const auto& serie : read.exercice->series) {
-            if (serie.forme != core::SerieExercice::Forme::Brute &&
-                serie.forme != core::SerieExercice::Forme::Valeurs)
+            if (serie.forme != core::ExerciseSeries::Forme::Brute &&
+                serie.forme != core::ExerciseSeries::Forme::Valeurs)
                 continue;
             std::vector<double> values;
             for (const auto& v : serie.ponderees())
@@ -147,14 +147,14 @@ void ChartTextsTest::exerciseCharts() {
 }
 
 void ChartTextsTest::tableCharts_data() {
-    QTest::addColumn<core::Tableau>("table");
+    QTest::addColumn<core::FrequencyTable>("table");
     const QStringList files = QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
     for (const QString& f : files) {
         const auto read = core::lireFichierExercice(kExercises + f);
         if (!read.exercice) continue;
         int n = 0;
         for (const auto& serie : read.exercice->series) {
-            using Forme = core::SerieExercice::Forme;
+            using Forme = core::ExerciseSeries::Forme;
             if (serie.forme == Forme::Paires || serie.forme == Forme::Simulation) continue;
             QTest::addRow("%s %d", qPrintable(f), ++n) << core::versTableau(serie);
         }
@@ -164,19 +164,19 @@ void ChartTextsTest::tableCharts_data() {
 // Every chart of the table window, for each series of the shipped exercises, at the
 // size the chart area has and at the size of a file.
 void ChartTextsTest::tableCharts() {
-    QFETCH(core::Tableau, table);
-    const core::Analyse analysis = core::analyser(table);
+    QFETCH(core::FrequencyTable, table);
+    const core::TableAnalysis analysis = core::analyser(table);
     for (const core::Surface surface :
          {core::Surface{}, core::Surface{12750, 9000, 2, 0}, core::Surface{6300, 4200, 2, 0}}) {
-        for (int kind = 0; kind < core::kGraphiquesTableau; ++kind) {
+        for (int kind = 0; kind < core::kTableCharts; ++kind) {
             for (const bool deciles : {false, true}) {
-                const core::GraphiqueDuTableau g = core::graphiqueDuTableau(
-                    analysis, core::GraphiqueTableau(kind), surface, deciles);
+                const core::TableChartRecord g =
+                    core::graphiqueDuTableau(analysis, core::TableChart(kind), surface, deciles);
                 if (!g.faute.isEmpty()) continue;
                 const QString fault = faultOf(g.dessin, areaOf(surface));
-                QVERIFY2(fault.isEmpty(),
-                         qPrintable(core::titreDuGraphique(core::GraphiqueTableau(kind)) + u": "_s +
-                                    fault));
+                QVERIFY2(
+                    fault.isEmpty(),
+                    qPrintable(core::titreDuGraphique(core::TableChart(kind)) + u": "_s + fault));
             }
         }
     }
@@ -201,7 +201,7 @@ void ChartTextsTest::seriesCharts() {
     QFETCH(std::vector<double>, first);
     QFETCH(std::vector<double>, second);
     const core::Surface surface{11700, float(core::kSeriesBoxPlotHeight), 2, 0};
-    const core::GraphiqueDuTableau box =
+    const core::TableChartRecord box =
         core::seriesBoxPlot(core::parametres(first), core::parametres(second), surface);
     QVERIFY(box.faute.isEmpty());
     const QString fault = faultOf(box.dessin, areaOf(surface));
@@ -227,7 +227,7 @@ void ChartTextsTest::individualsCharts() {
     const core::Surface surface;
     for (int v = 0; v < int(data.variables().size()); ++v) {
         const QString name = data.variables()[size_t(v)].name;
-        std::vector<core::GraphiqueDuTableau> charts;
+        std::vector<core::TableChartRecord> charts;
         if (data.variables()[size_t(v)].nature == ci::Nature::Qualitative) {
             const ci::Modalities m = ci::modalities(data, v, all);
             charts.push_back(ci::barsOfModalities(name, m, surface));
@@ -256,7 +256,7 @@ void ChartTextsTest::simulationCharts() {
     const auto sequence = cs::largeNumbers(p);
     QVERIFY(result && fluctuation && sequence);
     const core::Surface surface;
-    for (const core::GraphiqueDuTableau& g :
+    for (const core::TableChartRecord& g :
          {cs::histogram(*result, surface), cs::fluctuationChart(*fluctuation, surface),
           cs::largeNumbersChart(*sequence, surface)}) {
         QVERIFY(g.faute.isEmpty());
@@ -271,7 +271,7 @@ void ChartTextsTest::pairsCharts_data() {
         const auto read = core::lireFichierExercice(kExercises + f);
         if (!read.exercice) continue;
         for (const auto& serie : read.exercice->series)
-            if (serie.forme == core::SerieExercice::Forme::Paires)
+            if (serie.forme == core::ExerciseSeries::Forme::Paires)
                 QTest::newRow(qPrintable(f)) << serie.paires;
     }
 }

@@ -15,19 +15,19 @@ using namespace Qt::StringLiterals;
 namespace core {
 using namespace exercises;
 
-QStringList choixDe(const Exercice& e, int question) {
-    const QuestionExercice& q = e.questions[size_t(question)];
+QStringList choixDe(const Exercise& e, int question) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
     QStringList c;
     switch (q.quantite) {
-        case Quantite::Choix:
-        case Quantite::DecisionIntervalle:
+        case Quantity::Choix:
+        case Quantity::DecisionIntervalle:
             return q.choix;
-        case Quantite::ClasseModale:
+        case Quantity::ClasseModale:
             for (const auto& k : triees(e.series[size_t(q.serie)].classes))
                 c << intervalle(e.series[size_t(q.serie)], k);
             return c;
-        case Quantite::PlusGrand:
-        case Quantite::PlusPetit:
+        case Quantity::PlusGrand:
+        case Quantity::PlusPetit:
             for (const auto& s : e.series) c << s.nom;
             return c;
         default:
@@ -35,29 +35,29 @@ QStringList choixDe(const Exercice& e, int question) {
     }
 }
 
-std::vector<double> attendus(const Exercice& e, int question) {
-    const QuestionExercice& q = e.questions[size_t(question)];
-    if (surDesPaires(q.quantite) || q.quantite == Quantite::Gini)
+std::vector<double> attendus(const Exercise& e, int question) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
+    if (surDesPaires(q.quantite) || q.quantite == Quantity::Gini)
         return attendusPaires(e.series[size_t(q.serie)], q);
     if (surUneSimulation(q.quantite)) return attendusSimulation(e.series[size_t(q.serie)], q);
-    const SerieExercice s = transformee(e.series[size_t(q.serie)], q.multiplier, q.ajouter);
+    const ExerciseSeries s = transformee(e.series[size_t(q.serie)], q.multiplier, q.ajouter);
     const double N = double(s.effectif());
     switch (q.quantite) {
-        case Quantite::Mode:
+        case Quantity::Mode:
             return modesDe(s);
-        case Quantite::FrequenceValeur: {
+        case Quantity::FrequenceValeur: {
             qint64 n = 0;
             for (const auto& p : s.ponderees())
                 if (p.valeur == q.parametre) n += p.effectif;
             return {100 * double(n) / N};
         }
-        case Quantite::EffectifAuDessus:
+        case Quantity::EffectifAuDessus:
             return {effectifDuSeuil(s, q.parametre, true)};
-        case Quantite::EffectifAuDessous:
+        case Quantity::EffectifAuDessous:
             return {effectifDuSeuil(s, q.parametre, false)};
-        case Quantite::PourcentageAuDessus:
+        case Quantity::PourcentageAuDessus:
             return {100 * effectifDuSeuil(s, q.parametre, true) / N};
-        case Quantite::PourcentageAuDessous:
+        case Quantity::PourcentageAuDessous:
             return {100 * effectifDuSeuil(s, q.parametre, false) / N};
         default:
             break;
@@ -67,27 +67,27 @@ std::vector<double> attendus(const Exercice& e, int question) {
     return v ? std::vector<double>{*v} : std::vector<double>{};
 }
 
-QStringList choixJustes(const Exercice& e, int question) {
-    const QuestionExercice& q = e.questions[size_t(question)];
+QStringList choixJustes(const Exercise& e, int question) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
     switch (q.quantite) {
-        case Quantite::Choix:
+        case Quantity::Choix:
             return {q.reponse};
-        case Quantite::DecisionIntervalle:
+        case Quantity::DecisionIntervalle:
             return {q.choix[observeeDansIntervalle(e.series[size_t(q.serie)]) ? 0 : 1]};
-        case Quantite::ClasseModale: {
-            const SerieExercice& s = e.series[size_t(q.serie)];
+        case Quantity::ClasseModale: {
+            const ExerciseSeries& s = e.series[size_t(q.serie)];
             QStringList justes;
             for (int i : parametresClasses(s.classes).classesModales)
                 justes << intervalle(s, s.classes[size_t(i)]);
             return justes;
         }
-        case Quantite::PlusGrand:
-        case Quantite::PlusPetit: {
+        case Quantity::PlusGrand:
+        case Quantity::PlusPetit: {
             const auto v = comparees(e, q);
             std::optional<double> meilleure;
             for (const auto& x : v)
                 if (x && (!meilleure ||
-                          (q.quantite == Quantite::PlusGrand ? *x > *meilleure : *x < *meilleure)))
+                          (q.quantite == Quantity::PlusGrand ? *x > *meilleure : *x < *meilleure)))
                     meilleure = x;
             QStringList justes;
             for (size_t i = 0; i < v.size(); ++i)
@@ -99,13 +99,13 @@ QStringList choixJustes(const Exercice& e, int question) {
     }
 }
 
-QString reponseAttendue(const Exercice& e, int question) {
-    const QuestionExercice& q = e.questions[size_t(question)];
+QString reponseAttendue(const Exercise& e, int question) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
     if (estUnChoix(q.quantite)) return choixJustes(e, question).join(u" ou "_s);
     QStringList t;
-    const QString unite = q.quantite == Quantite::FrequenceValeur ||
-                                  q.quantite == Quantite::PourcentageAuDessus ||
-                                  q.quantite == Quantite::PourcentageAuDessous
+    const QString unite = q.quantite == Quantity::FrequenceValeur ||
+                                  q.quantite == Quantity::PourcentageAuDessus ||
+                                  q.quantite == Quantity::PourcentageAuDessous
                               ? u"%"_s
                               : q.unite;
     for (double x : attendus(e, question))
@@ -113,8 +113,8 @@ QString reponseAttendue(const Exercice& e, int question) {
     return t.isEmpty() ? u"aucune"_s : t.join(u" ou "_s);
 }
 
-Verdict verifier(const Exercice& e, int question, const QString& reponse) {
-    const QuestionExercice& q = e.questions[size_t(question)];
+Verdict verifier(const Exercise& e, int question, const QString& reponse) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
     const QString r = reponse.trimmed();
     if (r.isEmpty()) return Verdict::SansReponse;
     if (estUnChoix(q.quantite))

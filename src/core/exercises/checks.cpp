@@ -19,11 +19,11 @@ namespace core {
 using namespace exercises;
 namespace {
 
-constexpr Quantite kDerniere = Quantite::DecisionIntervalle;
+constexpr Quantity kDerniere = Quantity::DecisionIntervalle;
 
 // A small series of each shape, on which the reader is asked what it accepts.
-SerieExercice essai(Forme forme) {
-    SerieExercice s;
+ExerciseSeries essai(Forme forme) {
+    ExerciseSeries s;
     s.nom = u"Série 1"_s;
     s.forme = forme;
     s.brutes = {1, 2, 2, 3};
@@ -37,14 +37,14 @@ SerieExercice essai(Forme forme) {
     return s;
 }
 
-QuestionExercice essai(Quantite q) {
-    QuestionExercice e;
+ExerciseQuestion essai(Quantity q) {
+    ExerciseQuestion e;
     e.texte = u"?"_s;
     e.quantite = q;
     e.parametre = 1;
-    if (q == Quantite::Estimation) e.x = 1;
-    if (q == Quantite::PartDansIntervalle) e.k = 1;
-    if (q == Quantite::Choix) {
+    if (q == Quantity::Estimation) e.x = 1;
+    if (q == Quantity::PartDansIntervalle) e.k = 1;
+    if (q == Quantity::Choix) {
         e.choix = QStringList{u"a"_s, u"b"_s};
         e.reponse = u"a"_s;
     }
@@ -53,18 +53,18 @@ QuestionExercice essai(Quantite q) {
 
 // Read back as a file would be; the reader's fault split into its line and its reason.
 struct Relu {
-    std::optional<Exercice> exercice;
+    std::optional<Exercise> exercice;
     int ligne = 0;
     QString pourquoi;
     int ligneDesQuestions = 0;  // where "questions" stands in what was written
 };
 
-Relu relire(Exercice e) {
+Relu relire(Exercise e) {
     if (e.titre.trimmed().isEmpty()) e.titre = u"?"_s;  // said apart, once
     const QByteArray json = exerciceEnJson(e);
     Relu r;
     r.ligneDesQuestions = int(json.left(json.indexOf("\n  \"questions\"") + 1).count('\n')) + 1;
-    LectureExercice l = lireExercice(json);
+    ExerciseReading l = lireExercice(json);
     r.exercice = std::move(l.exercice);
     static const QRegularExpression ligne(u"^ligne (\\d+) : (.*)$"_s,
                                           QRegularExpression::DotMatchesEverythingOption);
@@ -75,7 +75,7 @@ Relu relire(Exercice e) {
 }
 
 // Why a question on pairs has no answer, as the two variables' figures say it.
-QString pourquoiPasDeValeur(const SerieExercice& s, const QuestionExercice& q) {
+QString pourquoiPasDeValeur(const ExerciseSeries& s, const ExerciseQuestion& q) {
     if (!surDesPaires(q.quantite)) return {};
     if (const auto r = pairs::summarize(s.paires); !r) return r.fault;
     const auto c =
@@ -85,24 +85,24 @@ QString pourquoiPasDeValeur(const SerieExercice& s, const QuestionExercice& q) {
 }
 
 // The one rule the reader leaves to the figures: on classes, no single value is counted.
-QString refusHorsLecteur(const SerieExercice& s, const QuestionExercice& q) {
-    if (q.quantite == Quantite::FrequenceValeur && s.forme == Forme::Classes)
+QString refusHorsLecteur(const ExerciseSeries& s, const ExerciseQuestion& q) {
+    if (q.quantite == Quantity::FrequenceValeur && s.forme == Forme::Classes)
         return u"la fréquence d'une valeur se demande sur des valeurs, pas sur des classes"_s;
     return {};
 }
 
-QString fauteDeLaQuestion(const Exercice& e, int i) {
-    const QuestionExercice& q = e.questions[size_t(i)];
+QString fauteDeLaQuestion(const Exercise& e, int i) {
+    const ExerciseQuestion& q = e.questions[size_t(i)];
     if (q.texte.trimmed().isEmpty()) return u"son texte est vide"_s;
     if (q.serie < 0 || q.serie >= int(e.series.size()))
         return u"elle porte sur une série qui n'existe pas"_s;
     if (const QString refus = refusHorsLecteur(e.series[size_t(q.serie)], q); !refus.isEmpty())
         return refus;
-    Exercice seule = e;
+    Exercise seule = e;
     seule.questions = {q};
     const Relu r = relire(seule);
     if (!r.exercice) return r.pourquoi;
-    const Exercice& lu = *r.exercice;
+    const Exercise& lu = *r.exercice;
     if (estUnChoix(q.quantite))
         return choixJustes(lu, 0).isEmpty() ? u"aucune réponse n'est juste pour ces données"_s
                                             : QString();
@@ -133,102 +133,102 @@ QString nomDeFichier(const QString& titre) {
 
 }  // namespace
 
-QString libelleDe(Quantite q) {
+QString libelleDe(Quantity q) {
     switch (q) {
-        case Quantite::Moyenne:
+        case Quantity::Moyenne:
             return u"Moyenne"_s;
-        case Quantite::Mediane:
+        case Quantity::Mediane:
             return u"Médiane"_s;
-        case Quantite::Q1:
+        case Quantity::Q1:
             return u"Premier quartile Q1"_s;
-        case Quantite::Q3:
+        case Quantity::Q3:
             return u"Troisième quartile Q3"_s;
-        case Quantite::D1:
+        case Quantity::D1:
             return u"Premier décile D1"_s;
-        case Quantite::D9:
+        case Quantity::D9:
             return u"Neuvième décile D9"_s;
-        case Quantite::Etendue:
+        case Quantity::Etendue:
             return u"Étendue"_s;
-        case Quantite::EcartInterquartile:
+        case Quantity::EcartInterquartile:
             return u"Écart interquartile"_s;
-        case Quantite::Variance:
+        case Quantity::Variance:
             return u"Variance"_s;
-        case Quantite::EcartType:
+        case Quantity::EcartType:
             return u"Écart type"_s;
-        case Quantite::Mode:
+        case Quantity::Mode:
             return u"Mode"_s;
-        case Quantite::EffectifTotal:
+        case Quantity::EffectifTotal:
             return u"Effectif total"_s;
-        case Quantite::FrequenceValeur:
+        case Quantity::FrequenceValeur:
             return u"Fréquence d'une valeur (%)"_s;
-        case Quantite::EffectifAuDessus:
+        case Quantity::EffectifAuDessus:
             return u"Effectif au-dessus d'un seuil"_s;
-        case Quantite::EffectifAuDessous:
+        case Quantity::EffectifAuDessous:
             return u"Effectif au-dessous d'un seuil"_s;
-        case Quantite::PourcentageAuDessus:
+        case Quantity::PourcentageAuDessus:
             return u"Pourcentage au-dessus d'un seuil"_s;
-        case Quantite::PourcentageAuDessous:
+        case Quantity::PourcentageAuDessous:
             return u"Pourcentage au-dessous d'un seuil"_s;
-        case Quantite::ClasseModale:
+        case Quantity::ClasseModale:
             return u"Classe modale"_s;
-        case Quantite::Choix:
+        case Quantity::Choix:
             return u"Choix entre des réponses"_s;
-        case Quantite::PlusGrand:
+        case Quantity::PlusGrand:
             return u"Série où la quantité est la plus grande"_s;
-        case Quantite::PlusPetit:
+        case Quantity::PlusPetit:
             return u"Série où la quantité est la plus petite"_s;
-        case Quantite::MoyenneX:
+        case Quantity::MoyenneX:
             return u"Moyenne des x"_s;
-        case Quantite::MoyenneY:
+        case Quantity::MoyenneY:
             return u"Moyenne des y"_s;
-        case Quantite::Covariance:
+        case Quantity::Covariance:
             return u"Covariance"_s;
-        case Quantite::Correlation:
+        case Quantity::Correlation:
             return u"Coefficient de corrélation"_s;
-        case Quantite::CoefficientDirecteur:
+        case Quantity::CoefficientDirecteur:
             return u"Coefficient directeur de la droite"_s;
-        case Quantite::OrdonneeOrigine:
+        case Quantity::OrdonneeOrigine:
             return u"Ordonnée à l'origine de la droite"_s;
-        case Quantite::Estimation:
+        case Quantity::Estimation:
             return u"Estimation par la droite"_s;
-        case Quantite::Gini:
+        case Quantity::Gini:
             return u"Indice de Gini"_s;
-        case Quantite::EcartTypeFrequences:
+        case Quantity::EcartTypeFrequences:
             return u"Écart type des fréquences"_s;
-        case Quantite::PartDansIntervalle:
+        case Quantity::PartDansIntervalle:
             return u"Part des échantillons dans l'intervalle"_s;
-        case Quantite::BorneInferieure:
+        case Quantity::BorneInferieure:
             return u"Borne inférieure p − 1/√n"_s;
-        case Quantite::BorneSuperieure:
+        case Quantity::BorneSuperieure:
             return u"Borne supérieure p + 1/√n"_s;
-        case Quantite::DecisionIntervalle:
+        case Quantity::DecisionIntervalle:
             return u"Décision : dans l'intervalle ou non"_s;
     }
     return {};
 }
 
-unsigned parametresDe(Quantite q) {
+unsigned parametresDe(Quantity q) {
     unsigned p = estUnChoix(q) ? AucunParametre : ParametrePrecision;
-    if (q == Quantite::FrequenceValeur) p |= ParametreValeur;
+    if (q == Quantity::FrequenceValeur) p |= ParametreValeur;
     if (demandeUnSeuil(q)) p |= ParametreSeuil;
-    if (q == Quantite::Choix || q == Quantite::DecisionIntervalle) p |= ParametreChoix;
-    if (q == Quantite::PlusGrand || q == Quantite::PlusPetit) p |= ParametreDe;
-    if (q == Quantite::PartDansIntervalle) p |= ParametreK;
+    if (q == Quantity::Choix || q == Quantity::DecisionIntervalle) p |= ParametreChoix;
+    if (q == Quantity::PlusGrand || q == Quantity::PlusPetit) p |= ParametreDe;
+    if (q == Quantity::PartDansIntervalle) p |= ParametreK;
     if (surDesPaires(q)) p |= ParametreChangement;
-    if (q == Quantite::CoefficientDirecteur || q == Quantite::OrdonneeOrigine ||
-        q == Quantite::Estimation)
+    if (q == Quantity::CoefficientDirecteur || q == Quantity::OrdonneeOrigine ||
+        q == Quantity::Estimation)
         p |= ParametreMethode;
-    if (q == Quantite::Estimation) p |= ParametreXouY;
+    if (q == Quantity::Estimation) p |= ParametreXouY;
     return p;
 }
 
-std::vector<QuantiteOfferte> quantitesOffertes(SerieExercice::Forme forme) {
-    std::vector<QuantiteOfferte> offertes;
-    Exercice e;
+std::vector<OfferedQuantity> quantitesOffertes(ExerciseSeries::Forme forme) {
+    std::vector<OfferedQuantity> offertes;
+    Exercise e;
     e.titre = u"?"_s;
     e.series = {essai(forme)};
     for (int i = 0; i <= int(kDerniere); ++i) {
-        const auto q = Quantite(i);
+        const auto q = Quantity(i);
         e.questions = {essai(q)};
         if (!refusHorsLecteur(e.series.front(), e.questions.front()).isEmpty() ||
             !lireExercice(exerciceEnJson(e)).exercice)
@@ -238,14 +238,14 @@ std::vector<QuantiteOfferte> quantitesOffertes(SerieExercice::Forme forme) {
     return offertes;
 }
 
-QStringList fautesDeLExercice(const Exercice& e) {
+QStringList fautesDeLExercice(const Exercise& e) {
     QStringList fautes;
     if (e.titre.trimmed().isEmpty()) fautes << u"Le titre est obligatoire."_s;
     if (e.enonce.trimmed().isEmpty()) fautes << u"L'énoncé est obligatoire."_s;
     if (e.questions.empty()) fautes << u"Ajoutez au moins une question."_s;
     if (e.series.empty()) return fautes << u"Les données sont vides."_s;
     // The data alone: the reader stops before the questions when they are at fault.
-    Exercice donnees = e;
+    Exercise donnees = e;
     donnees.questions.clear();
     const Relu r = relire(donnees);
     if (r.ligne > 0 && r.ligne < r.ligneDesQuestions)
@@ -269,7 +269,7 @@ QString cheminPourTitre(const QString& dossier, const QString& titre) {
     return chemin;
 }
 
-QString enregistrerExercice(const Exercice& e, const QString& chemin) {
+QString enregistrerExercice(const Exercise& e, const QString& chemin) {
     const QString dossier = QFileInfo(chemin).absolutePath();
     if (!QDir().mkpath(dossier))
         return u"le dossier « %1 » ne peut pas être créé"_s.arg(QDir::toNativeSeparators(dossier));

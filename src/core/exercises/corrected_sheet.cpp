@@ -4,11 +4,11 @@ using namespace Qt::StringLiterals;
 
 namespace core {
 
-QString feuilleCorrigee(const Exercice& e, quint32 numero) {
+QString feuilleCorrigee(const Exercise& e, quint32 numero) {
     QString t = e.titre + u'\n' + QString(e.titre.size(), u'=') + u"\n\n"_s;
     if (numero) t += u"Série n° "_s + QString::number(numero) + u"\n\n"_s;
     if (!e.enonce.isEmpty()) t += e.enonce + u"\n\n"_s;
-    const TableDesDonnees d = tableDesDonnees(e);
+    const DataTable d = tableDesDonnees(e);
     t += d.colonnes.join(u'\t') + u'\n';
     for (const QStringList& l : d.lignes) t += l.join(u'\t') + u'\n';
     for (size_t i = 0; i < e.questions.size(); ++i) {

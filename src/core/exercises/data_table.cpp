@@ -11,9 +11,9 @@ using namespace Qt::StringLiterals;
 namespace core {
 using namespace exercises;
 
-TableDesDonnees tableDesDonnees(const Exercice& e) {
-    TableDesDonnees t;
-    const SerieExercice& seule = e.series.front();
+DataTable tableDesDonnees(const Exercise& e) {
+    DataTable t;
+    const ExerciseSeries& seule = e.series.front();
     if (seule.forme == Forme::Paires) {
         t.colonnes << seule.paires.nameX << seule.paires.nameY;
         for (size_t i = 0; i < seule.paires.size(); ++i)
@@ -34,17 +34,17 @@ TableDesDonnees tableDesDonnees(const Exercice& e) {
     }
     const bool plusieurs = e.series.size() > 1;
     if (plusieurs) t.colonnes << u"Série"_s;
-    const SerieExercice& premiere = e.series.front();
+    const ExerciseSeries& premiere = e.series.front();
     const bool memeForme =
         std::all_of(e.series.begin(), e.series.end(),
-                    [&](const SerieExercice& s) { return s.forme == premiere.forme; });
+                    [&](const ExerciseSeries& s) { return s.forme == premiere.forme; });
     if (memeForme && premiere.forme == Forme::Classes)
         t.colonnes << u"Classe"_s << u"Effectif"_s;
     else if (memeForme && premiere.forme == Forme::Valeurs)
         t.colonnes << u"Valeur"_s << u"Effectif"_s;
     else
         t.colonnes << u"Valeurs"_s;
-    for (const SerieExercice& s : e.series) {
+    for (const ExerciseSeries& s : e.series) {
         const QStringList tete = plusieurs ? QStringList{s.nom} : QStringList{};
         if (!memeForme || s.forme == Forme::Brute) {
             QStringList valeurs;
@@ -67,9 +67,10 @@ TableDesDonnees tableDesDonnees(const Exercice& e) {
     return t;
 }
 
-Tableau versTableau(const SerieExercice& s) {
-    Tableau t;
-    t.nature = s.forme == Forme::Classes ? Tableau::Nature::Classes : Tableau::Nature::Valeurs;
+FrequencyTable versTableau(const ExerciseSeries& s) {
+    FrequencyTable t;
+    t.nature = s.forme == Forme::Classes ? FrequencyTable::Nature::Classes
+                                         : FrequencyTable::Nature::Valeurs;
     t.fermeADroite = s.fermeADroite;
     for (const auto& p : s.ponderees())
         t.lignes.push_back(

@@ -19,10 +19,10 @@ namespace core {
 
 // The JSON of an exercise, keys in the order and spelling of the shipped files; reading
 // it gives the same exercise back.
-QByteArray exerciceEnJson(const Exercice& e);
+QByteArray exerciceEnJson(const Exercise& e);
 
 // What a question of that quantity is given beside its text, precision and unit.
-enum ParametreQuestion : unsigned {
+enum QuestionParameter : unsigned {
     AucunParametre = 0,
     ParametreValeur = 1 << 0,      // "valeur": the value whose frequency is asked
     ParametreSeuil = 1 << 1,       // "seuil"
@@ -35,27 +35,27 @@ enum ParametreQuestion : unsigned {
     ParametrePrecision = 1 << 8,   // a figure: its precision and its unit
 };
 
-struct QuantiteOfferte {
-    Quantite quantite;
+struct OfferedQuantity {
+    Quantity quantite;
     QString nom;      // as the file writes it: "moyenne"
     QString libelle;  // as the list shows it: "Moyenne"
     unsigned parametres = AucunParametre;
 };
 // The quantities the reader accepts on one series of that shape, in the reader's order.
-std::vector<QuantiteOfferte> quantitesOffertes(SerieExercice::Forme forme);
+std::vector<OfferedQuantity> quantitesOffertes(ExerciseSeries::Forme forme);
 // The French label of a quantity, for the list and the faults.
-QString libelleDe(Quantite q);
-unsigned parametresDe(Quantite q);
+QString libelleDe(Quantity q);
+unsigned parametresDe(Quantity q);
 
 // Why the exercise cannot be saved, one sentence a fault ("Question 2 : …"); empty
 // when it can. The reader judges the file, the engine whether each question has an answer.
-QStringList fautesDeLExercice(const Exercice& e);
+QStringList fautesDeLExercice(const Exercise& e);
 
 // Where the teacher's exercises go: the learner's own folder of dossiersDesExercices().
 QString dossierDuProfesseur();
 // A file name made of the title in plain ASCII, "-2", "-3"… when the name is taken.
 QString cheminPourTitre(const QString& dossier, const QString& titre);
 // Writes the exercise whole or not at all, making its folder; the empty text, or why not.
-QString enregistrerExercice(const Exercice& e, const QString& chemin);
+QString enregistrerExercice(const Exercise& e, const QString& chemin);
 
 }  // namespace core

@@ -26,14 +26,14 @@
 
 namespace core {
 
-struct SerieExercice {
+struct ExerciseSeries {
     enum class Forme { Brute, Valeurs, Classes, Paires, Simulation };
     QString nom;  // how the questions and the table name it, when there are several
     Forme forme = Forme::Brute;
     bool fermeADroite = true;
-    std::vector<double> brutes;           // a raw series, in its order
-    std::vector<ValeurEffectif> valeurs;  // values with counts
-    std::vector<Intervalle> classes;      // classes with counts
+    std::vector<double> brutes;       // a raw series, in its order
+    std::vector<ValueCount> valeurs;  // values with counts
+    std::vector<Interval> classes;    // classes with counts
     // How new data are drawn: raw values between min and max by steps of pas, about
     // the series' own mean and spread; counts adding up to total.
     double min = 0, max = 0, pas = 1;
@@ -51,10 +51,10 @@ struct SerieExercice {
 
     qint64 effectif() const;
     // The raw series as distinct values with their counts, or the values as given.
-    std::vector<ValeurEffectif> ponderees() const;
+    std::vector<ValueCount> ponderees() const;
 };
 
-enum class Quantite {
+enum class Quantity {
     Moyenne,
     Mediane,
     Q1,
@@ -94,14 +94,14 @@ enum class Quantite {
 };
 
 // The quantity a file names ("moyenne", "ecart_type", ...), if any.
-std::optional<Quantite> quantiteNommee(QStringView nom);
+std::optional<Quantity> quantiteNommee(QStringView nom);
 // The name a file gives a quantity: the reverse of quantiteNommee.
-QString nomDeQuantite(Quantite q);
+QString nomDeQuantite(Quantity q);
 
-struct QuestionExercice {
+struct ExerciseQuestion {
     QString texte;
-    Quantite quantite = Quantite::Moyenne;
-    Quantite de = Quantite::Moyenne;     // what plus_grand and plus_petit compare
+    Quantity quantite = Quantity::Moyenne;
+    Quantity de = Quantity::Moyenne;     // what plus_grand and plus_petit compare
     double parametre = 0;                // the value or the threshold asked about
     int serie = 0;                       // which series, from 0
     double ajouter = 0, multiplier = 1;  // asked of the values y = multiplier × x + ajouter
@@ -124,69 +124,69 @@ struct QuestionExercice {
 // "polygone_cumule", "boite", "camembert", "nuage"), worked out in exercise_chart.h.
 enum class ExerciseChart { None, Bars, Histogram, CumulativePolygon, Box, Pie, Scatter };
 
-struct Exercice {
+struct Exercise {
     QString titre, enonce;
     QString niveau;      // "5e", "4e", "3e", "2nde", "1re", "Tle", or empty when not said
     QStringList themes;  // what it practises, as the list may group or show it
     ExerciseChart graphique = ExerciseChart::None;
-    std::vector<SerieExercice> series;
-    std::vector<QuestionExercice> questions;
+    std::vector<ExerciseSeries> series;
+    std::vector<ExerciseQuestion> questions;
 };
 
-struct LectureExercice {
-    std::optional<Exercice> exercice;
+struct ExerciseReading {
+    std::optional<Exercise> exercice;
     QString faute;  // why not: "ligne L : ..."
 };
-LectureExercice lireExercice(const QByteArray& json);
-LectureExercice lireFichierExercice(const QString& chemin);
+ExerciseReading lireExercice(const QByteArray& json);
+ExerciseReading lireFichierExercice(const QString& chemin);
 // The school levels, from the youngest: where each exercise is listed.
 const QStringList& schoolLevels();
 
 // The answers offered by a question answered by a choice; empty for a figure.
-QStringList choixDe(const Exercice& e, int question);
+QStringList choixDe(const Exercise& e, int question);
 // The exact figure expected, for a question answered by a figure. Several for modes.
-std::vector<double> attendus(const Exercice& e, int question);
+std::vector<double> attendus(const Exercise& e, int question);
 // The right choices, for a question answered by a choice.
-QStringList choixJustes(const Exercice& e, int question);
+QStringList choixJustes(const Exercise& e, int question);
 // The expected answer as the solution writes it, rounded to the precision asked.
-QString reponseAttendue(const Exercice& e, int question);
+QString reponseAttendue(const Exercise& e, int question);
 
 enum class Verdict { SansReponse, Juste, Faux };
 // A figure with "," or "." for its decimals, blanks between its digits allowed.
-Verdict verifier(const Exercice& e, int question, const QString& reponse);
+Verdict verifier(const Exercise& e, int question, const QString& reponse);
 QString texteDuVerdict(Verdict v);                // "Juste", "Faux", or nothing
 QString texteDuScore(int justes, int questions);  // "3 réponses justes sur 4"
 
-QString indiceDe(const Exercice& e, int question);
-QString solutionDe(const Exercice& e, int question);
+QString indiceDe(const Exercise& e, int question);
+QString solutionDe(const Exercise& e, int question);
 
 // The same exercise with new data of the same shape, drawn from series n° numero
 // (from 1): the same classes or values with new counts of the same total, or as many
 // raw values between the same bounds. The same number always gives the same data.
-Exercice nouvellesDonnees(const Exercice& e, quint32 numero);
+Exercise nouvellesDonnees(const Exercise& e, quint32 numero);
 
 // The data as a table for the window: its columns and its rows.
-struct TableDesDonnees {
+struct DataTable {
     QStringList colonnes;
     std::vector<QStringList> lignes;
 };
-TableDesDonnees tableDesDonnees(const Exercice& e);
+DataTable tableDesDonnees(const Exercise& e);
 // A series as a table of counts, to explore it in the table window.
-Tableau versTableau(const SerieExercice& s);
+FrequencyTable versTableau(const ExerciseSeries& s);
 
 // The exercises of some folders, each folder's files in the order of their names:
 // those that read, and those that do not with the reason.
-struct FichierExercice {
+struct ExerciseFile {
     QString chemin;
-    LectureExercice lecture;
+    ExerciseReading lecture;
 };
-std::vector<FichierExercice> exercicesDes(const QStringList& dossiers);
+std::vector<ExerciseFile> exercicesDes(const QStringList& dossiers);
 // Where exercises are looked for: those shipped beside the program, then those of the
 // system's data folders, then the learner's own (AppDataLocation/exercices).
 QStringList dossiersDesExercices();
 
 // The statement, the data, and each question with its answer and its working: a
 // corrected sheet, as plain text.
-QString feuilleCorrigee(const Exercice& e, quint32 numero);
+QString feuilleCorrigee(const Exercise& e, quint32 numero);
 
 }  // namespace core

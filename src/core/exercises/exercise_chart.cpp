@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace core::exercises {
 namespace {
 
-using Forme = SerieExercice::Forme;
+using Forme = ExerciseSeries::Forme;
 
 constexpr unsigned bit(Forme shape) {
     return 1u << unsigned(shape);
@@ -38,24 +38,24 @@ constexpr std::array<Named, 6> kNames{{
 }};
 
 // A pie of the values or classes, each a sector as large as its count.
-GraphiqueDuTableau pieOf(const SerieExercice& s, const QString& name, const Surface& surface) {
+TableChartRecord pieOf(const ExerciseSeries& s, const QString& name, const Surface& surface) {
     individuals::Modalities m;
     m.total = s.effectif();
     const auto add = [&](const QString& label, qint64 count) {
         m.rows.push_back({label, count, m.total > 0 ? 100.0 * double(count) / double(m.total) : 0});
     };
     if (s.forme == Forme::Classes) {
-        for (const Intervalle& k : s.classes)
+        for (const Interval& k : s.classes)
             add((s.fermeADroite ? u"]%1 ; %2]"_s : u"[%1 ; %2["_s)
                     .arg(textOfNumber(k.inferieure), textOfNumber(k.superieure)),
                 k.effectif);
     } else {
-        for (const ValeurEffectif& v : s.ponderees()) add(textOfNumber(v.valeur), v.effectif);
+        for (const ValueCount& v : s.ponderees()) add(textOfNumber(v.valeur), v.effectif);
     }
     return individuals::pieOfModalities(name, m, surface);
 }
 
-ExerciseChartRecord chartOf(const SerieExercice& s, ExerciseChart chart, bool named, int index) {
+ExerciseChartRecord chartOf(const ExerciseSeries& s, ExerciseChart chart, bool named, int index) {
     ExerciseChartRecord record{.caption = named ? s.nom : QString()};
     if (chart == ExerciseChart::Scatter) {
         record.surface = pairs::kPairsSurface;
@@ -70,17 +70,16 @@ ExerciseChartRecord chartOf(const SerieExercice& s, ExerciseChart chart, bool na
         record.description = base->chart.description;
         return record;
     }
-    GraphiqueDuTableau g;
+    TableChartRecord g;
     if (chart == ExerciseChart::Pie) {
         // A series named by the file names its pie; the others are "the series".
         const bool ownName = s.nom != u"Série %1"_s.arg(index + 1);
         g = pieOf(s, ownName ? s.nom : u"la série"_s, record.surface);
     } else {
-        const GraphiqueTableau kind = chart == ExerciseChart::Bars ? GraphiqueTableau::Batons
-                                      : chart == ExerciseChart::Histogram
-                                          ? GraphiqueTableau::Histogramme
-                                      : chart == ExerciseChart::Box ? GraphiqueTableau::Boite
-                                                                    : GraphiqueTableau::Cumule;
+        const TableChart kind = chart == ExerciseChart::Bars        ? TableChart::Sticks
+                                : chart == ExerciseChart::Histogram ? TableChart::Histogram
+                                : chart == ExerciseChart::Box       ? TableChart::Box
+                                                                    : TableChart::Cumulative;
         g = graphiqueDuTableau(analyser(versTableau(s)), kind, record.surface);
     }
     record.drawing = std::move(g.dessin);
@@ -97,7 +96,7 @@ std::optional<ExerciseChart> exerciseChartNamed(QStringView name) {
     return std::nullopt;
 }
 
-QString chartMismatch(ExerciseChart chart, SerieExercice::Forme shape) {
+QString chartMismatch(ExerciseChart chart, ExerciseSeries::Forme shape) {
     for (const Named& n : kNames)
         if (n.chart == chart && !(n.shapes & bit(shape)))
             return u"le graphique « %1 » se dessine pour %2"_s.arg(QString::fromUtf16(n.name),
@@ -105,7 +104,7 @@ QString chartMismatch(ExerciseChart chart, SerieExercice::Forme shape) {
     return {};
 }
 
-std::vector<ExerciseChartRecord> chartsOf(const Exercice& e) {
+std::vector<ExerciseChartRecord> chartsOf(const Exercise& e) {
     std::vector<ExerciseChartRecord> charts;
     if (e.graphique == ExerciseChart::None) return charts;
     const bool several = e.series.size() > 1;

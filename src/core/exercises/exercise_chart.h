@@ -21,7 +21,7 @@ namespace core::exercises {
 // camembert or nuage.
 std::optional<ExerciseChart> exerciseChartNamed(QStringView name);
 // Why that chart is not drawn for data of that shape, or the empty text.
-QString chartMismatch(ExerciseChart chart, SerieExercice::Forme shape);
+QString chartMismatch(ExerciseChart chart, ExerciseSeries::Forme shape);
 
 struct ExerciseChartRecord {
     QString caption;  // the series it draws, where the exercise has several; else empty
@@ -32,6 +32,6 @@ struct ExerciseChartRecord {
 };
 
 // One chart a series of the exercise, in their order; none when it asks for none.
-std::vector<ExerciseChartRecord> chartsOf(const Exercice& e);
+std::vector<ExerciseChartRecord> chartsOf(const Exercise& e);
 
 }  // namespace core::exercises

@@ -8,45 +8,45 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-struct NomDeQuantite {
+struct QuantityName {
     const char16_t* nom;
-    Quantite quantite;
+    Quantity quantite;
 };
-constexpr NomDeQuantite kQuantites[] = {
-    {u"moyenne", Quantite::Moyenne},
-    {u"mediane", Quantite::Mediane},
-    {u"q1", Quantite::Q1},
-    {u"q3", Quantite::Q3},
-    {u"d1", Quantite::D1},
-    {u"d9", Quantite::D9},
-    {u"etendue", Quantite::Etendue},
-    {u"ecart_interquartile", Quantite::EcartInterquartile},
-    {u"variance", Quantite::Variance},
-    {u"ecart_type", Quantite::EcartType},
-    {u"mode", Quantite::Mode},
-    {u"effectif_total", Quantite::EffectifTotal},
-    {u"frequence_valeur", Quantite::FrequenceValeur},
-    {u"effectif_au_dessus", Quantite::EffectifAuDessus},
-    {u"effectif_au_dessous", Quantite::EffectifAuDessous},
-    {u"pourcentage_au_dessus", Quantite::PourcentageAuDessus},
-    {u"pourcentage_au_dessous", Quantite::PourcentageAuDessous},
-    {u"classe_modale", Quantite::ClasseModale},
-    {u"choix", Quantite::Choix},
-    {u"plus_grand", Quantite::PlusGrand},
-    {u"plus_petit", Quantite::PlusPetit},
-    {u"moyenne_x", Quantite::MoyenneX},
-    {u"moyenne_y", Quantite::MoyenneY},
-    {u"covariance", Quantite::Covariance},
-    {u"correlation", Quantite::Correlation},
-    {u"coefficient_directeur", Quantite::CoefficientDirecteur},
-    {u"ordonnee_origine", Quantite::OrdonneeOrigine},
-    {u"estimation", Quantite::Estimation},
-    {u"gini", Quantite::Gini},
-    {u"ecart_type_frequences", Quantite::EcartTypeFrequences},
-    {u"part_dans_intervalle", Quantite::PartDansIntervalle},
-    {u"borne_inferieure", Quantite::BorneInferieure},
-    {u"borne_superieure", Quantite::BorneSuperieure},
-    {u"decision_intervalle", Quantite::DecisionIntervalle},
+constexpr QuantityName kQuantites[] = {
+    {u"moyenne", Quantity::Moyenne},
+    {u"mediane", Quantity::Mediane},
+    {u"q1", Quantity::Q1},
+    {u"q3", Quantity::Q3},
+    {u"d1", Quantity::D1},
+    {u"d9", Quantity::D9},
+    {u"etendue", Quantity::Etendue},
+    {u"ecart_interquartile", Quantity::EcartInterquartile},
+    {u"variance", Quantity::Variance},
+    {u"ecart_type", Quantity::EcartType},
+    {u"mode", Quantity::Mode},
+    {u"effectif_total", Quantity::EffectifTotal},
+    {u"frequence_valeur", Quantity::FrequenceValeur},
+    {u"effectif_au_dessus", Quantity::EffectifAuDessus},
+    {u"effectif_au_dessous", Quantity::EffectifAuDessous},
+    {u"pourcentage_au_dessus", Quantity::PourcentageAuDessus},
+    {u"pourcentage_au_dessous", Quantity::PourcentageAuDessous},
+    {u"classe_modale", Quantity::ClasseModale},
+    {u"choix", Quantity::Choix},
+    {u"plus_grand", Quantity::PlusGrand},
+    {u"plus_petit", Quantity::PlusPetit},
+    {u"moyenne_x", Quantity::MoyenneX},
+    {u"moyenne_y", Quantity::MoyenneY},
+    {u"covariance", Quantity::Covariance},
+    {u"correlation", Quantity::Correlation},
+    {u"coefficient_directeur", Quantity::CoefficientDirecteur},
+    {u"ordonnee_origine", Quantity::OrdonneeOrigine},
+    {u"estimation", Quantity::Estimation},
+    {u"gini", Quantity::Gini},
+    {u"ecart_type_frequences", Quantity::EcartTypeFrequences},
+    {u"part_dans_intervalle", Quantity::PartDansIntervalle},
+    {u"borne_inferieure", Quantity::BorneInferieure},
+    {u"borne_superieure", Quantity::BorneSuperieure},
+    {u"decision_intervalle", Quantity::DecisionIntervalle},
 };
 
 }  // namespace
@@ -54,56 +54,56 @@ constexpr NomDeQuantite kQuantites[] = {
 namespace exercises {
 
 // What a quantity is called in a sentence.
-QString nomDe(Quantite q) {
+QString nomDe(Quantity q) {
     switch (q) {
-        case Quantite::Moyenne:
+        case Quantity::Moyenne:
             return u"la moyenne"_s;
-        case Quantite::Mediane:
+        case Quantity::Mediane:
             return u"la médiane"_s;
-        case Quantite::Q1:
+        case Quantity::Q1:
             return u"le premier quartile"_s;
-        case Quantite::Q3:
+        case Quantity::Q3:
             return u"le troisième quartile"_s;
-        case Quantite::D1:
+        case Quantity::D1:
             return u"le premier décile"_s;
-        case Quantite::D9:
+        case Quantity::D9:
             return u"le neuvième décile"_s;
-        case Quantite::Etendue:
+        case Quantity::Etendue:
             return u"l'étendue"_s;
-        case Quantite::EcartInterquartile:
+        case Quantity::EcartInterquartile:
             return u"l'écart interquartile"_s;
-        case Quantite::Variance:
+        case Quantity::Variance:
             return u"la variance"_s;
-        case Quantite::EcartType:
+        case Quantity::EcartType:
             return u"l'écart type"_s;
-        case Quantite::Mode:
+        case Quantity::Mode:
             return u"le mode"_s;
-        case Quantite::EffectifTotal:
+        case Quantity::EffectifTotal:
             return u"l'effectif total"_s;
         default:
             return u"la réponse"_s;
     }
 }
 
-bool estUnChoix(Quantite q) {
-    return q == Quantite::ClasseModale || q == Quantite::Choix || q == Quantite::PlusGrand ||
-           q == Quantite::PlusPetit || q == Quantite::DecisionIntervalle;
+bool estUnChoix(Quantity q) {
+    return q == Quantity::ClasseModale || q == Quantity::Choix || q == Quantity::PlusGrand ||
+           q == Quantity::PlusPetit || q == Quantity::DecisionIntervalle;
 }
 
-bool demandeUnSeuil(Quantite q) {
-    return q == Quantite::EffectifAuDessus || q == Quantite::EffectifAuDessous ||
-           q == Quantite::PourcentageAuDessus || q == Quantite::PourcentageAuDessous;
+bool demandeUnSeuil(Quantity q) {
+    return q == Quantity::EffectifAuDessus || q == Quantity::EffectifAuDessous ||
+           q == Quantity::PourcentageAuDessus || q == Quantity::PourcentageAuDessous;
 }
 
 // The quantities plus_grand and plus_petit compare: one figure per series.
-bool comparable(Quantite q) {
-    return q <= Quantite::EcartType || q == Quantite::EffectifTotal;
+bool comparable(Quantity q) {
+    return q <= Quantity::EcartType || q == Quantity::EffectifTotal;
 }
 
 // The series as the question sees it: every value x becomes multiplier × x + ajouter.
-SerieExercice transformee(const SerieExercice& s, double m, double a) {
+ExerciseSeries transformee(const ExerciseSeries& s, double m, double a) {
     if (m == 1 && a == 0) return s;
-    SerieExercice t = s;
+    ExerciseSeries t = s;
     for (double& x : t.brutes) x = m * x + a;
     for (auto& p : t.valeurs) p.valeur = m * p.valeur + a;
     for (auto& k : t.classes) {
@@ -113,18 +113,18 @@ SerieExercice transformee(const SerieExercice& s, double m, double a) {
     return t;
 }
 
-std::vector<ValeurEffectif> triees(std::vector<ValeurEffectif> v) {
+std::vector<ValueCount> triees(std::vector<ValueCount> v) {
     std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
     return v;
 }
 
-std::vector<Intervalle> triees(std::vector<Intervalle> c) {
+std::vector<Interval> triees(std::vector<Interval> c) {
     std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.inferieure < q.inferieure; });
     return c;
 }
 
 // The value of rank r (from 1) in ascending order.
-double valeurDeRang(const std::vector<ValeurEffectif>& croissantes, qint64 r) {
+double valeurDeRang(const std::vector<ValueCount>& croissantes, qint64 r) {
     qint64 cumul = 0;
     for (const auto& p : croissantes) {
         cumul += p.effectif;
@@ -142,17 +142,17 @@ QString niveauDe(const Quantile& k) {
     return (k.num == 1 ? QString() : QString::number(k.num)) + u"N/"_s + QString::number(k.den);
 }
 
-std::optional<Quantile> quantileDe(Quantite q) {
+std::optional<Quantile> quantileDe(Quantity q) {
     switch (q) {
-        case Quantite::Mediane:
+        case Quantity::Mediane:
             return Quantile{1, 2, u"Me", u"la moitié"};
-        case Quantite::Q1:
+        case Quantity::Q1:
             return Quantile{1, 4, u"Q1", u"un quart"};
-        case Quantite::Q3:
+        case Quantity::Q3:
             return Quantile{3, 4, u"Q3", u"trois quarts"};
-        case Quantite::D1:
+        case Quantity::D1:
             return Quantile{1, 10, u"D1", u"un dixième"};
-        case Quantite::D9:
+        case Quantity::D9:
             return Quantile{9, 10, u"D9", u"neuf dixièmes"};
         default:
             return std::nullopt;
@@ -171,29 +171,29 @@ std::optional<double> figure(const std::optional<Estimation>& e) {
 // A quantity among the parameters of values with counts, or of classes (whose quantiles
 // are estimated on the cumulative polygon).
 template <class Parameters>
-std::optional<double> figureOf(const Parameters& p, Quantite q, qint64 total) {
+std::optional<double> figureOf(const Parameters& p, Quantity q, qint64 total) {
     switch (q) {
-        case Quantite::Moyenne:
+        case Quantity::Moyenne:
             return figure(p.moyenne);
-        case Quantite::Mediane:
+        case Quantity::Mediane:
             return figure(p.mediane);
-        case Quantite::Q1:
+        case Quantity::Q1:
             return figure(p.premierQuartile);
-        case Quantite::Q3:
+        case Quantity::Q3:
             return figure(p.troisiemeQuartile);
-        case Quantite::D1:
+        case Quantity::D1:
             return figure(p.premierDecile);
-        case Quantite::D9:
+        case Quantity::D9:
             return figure(p.neuviemeDecile);
-        case Quantite::Etendue:
+        case Quantity::Etendue:
             return figure(p.etendue);
-        case Quantite::EcartInterquartile:
+        case Quantity::EcartInterquartile:
             return figure(p.ecartInterquartile);
-        case Quantite::Variance:
+        case Quantity::Variance:
             return figure(p.variance);
-        case Quantite::EcartType:
+        case Quantity::EcartType:
             return figure(p.ecartType);
-        case Quantite::EffectifTotal:
+        case Quantity::EffectifTotal:
             return double(total);
         default:
             return std::nullopt;
@@ -202,36 +202,36 @@ std::optional<double> figureOf(const Parameters& p, Quantite q, qint64 total) {
 
 }  // namespace
 
-std::optional<double> valeurDe(const SerieExercice& s, Quantite q) {
+std::optional<double> valeurDe(const ExerciseSeries& s, Quantity q) {
     if (s.forme == Forme::Classes) {
-        const ParametresClasses p = parametresClasses(s.classes);
+        const ClassParameters p = parametresClasses(s.classes);
         return figureOf(p, q, p.effectif);
     }
     return figureOf(parametresPonderes(s.ponderees()), q, s.effectif());
 }
 
-double effectifDuSeuil(const SerieExercice& s, double seuil, bool dessus) {
+double effectifDuSeuil(const ExerciseSeries& s, double seuil, bool dessus) {
     if (s.forme == Forme::Classes)
         return dessus ? effectifAuDessus(s.classes, seuil) : effectifAuDessous(s.classes, seuil);
     return dessus ? effectifAuDessus(s.ponderees(), seuil)
                   : effectifAuDessous(s.ponderees(), seuil);
 }
 
-std::vector<double> modesDe(const SerieExercice& s) {
+std::vector<double> modesDe(const ExerciseSeries& s) {
     return parametresPonderes(s.ponderees()).modes;
 }
 
 // The figure each series gives for what plus_grand and plus_petit compare.
-std::vector<std::optional<double>> comparees(const Exercice& e, const QuestionExercice& q) {
+std::vector<std::optional<double>> comparees(const Exercise& e, const ExerciseQuestion& q) {
     std::vector<std::optional<double>> v;
-    for (const SerieExercice& s : e.series)
+    for (const ExerciseSeries& s : e.series)
         v.push_back(valeurDe(transformee(s, q.multiplier, q.ajouter), q.de));
     return v;
 }
 
 }  // namespace exercises
 
-qint64 SerieExercice::effectif() const {
+qint64 ExerciseSeries::effectif() const {
     if (forme == Forme::Brute) return qint64(brutes.size());
     if (forme == Forme::Paires) return qint64(paires.size());
     if (forme == Forme::Simulation) return echantillons;
@@ -241,22 +241,22 @@ qint64 SerieExercice::effectif() const {
     return n;
 }
 
-std::vector<ValeurEffectif> SerieExercice::ponderees() const {
+std::vector<ValueCount> ExerciseSeries::ponderees() const {
     if (forme != Forme::Brute) return valeurs;
     std::map<double, qint64> comptes;
     for (double x : brutes) ++comptes[x];
-    std::vector<ValeurEffectif> v;
+    std::vector<ValueCount> v;
     for (const auto& [x, n] : comptes) v.push_back({x, n});
     return v;
 }
 
-std::optional<Quantite> quantiteNommee(QStringView nom) {
+std::optional<Quantity> quantiteNommee(QStringView nom) {
     for (const auto& q : kQuantites)
         if (nom == QStringView(q.nom)) return q.quantite;
     return std::nullopt;
 }
 
-QString nomDeQuantite(Quantite q) {
+QString nomDeQuantite(Quantity q) {
     for (const auto& n : kQuantites)
         if (n.quantite == q) return QString::fromUtf16(n.nom);
     return {};

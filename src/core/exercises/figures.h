@@ -12,21 +12,21 @@
 
 namespace core::exercises {
 
-using Forme = SerieExercice::Forme;
+using Forme = ExerciseSeries::Forme;
 
 // What a quantity is called in a sentence.
-QString nomDe(Quantite q);
-bool estUnChoix(Quantite q);
-bool demandeUnSeuil(Quantite q);
+QString nomDe(Quantity q);
+bool estUnChoix(Quantity q);
+bool demandeUnSeuil(Quantity q);
 // The quantities plus_grand and plus_petit compare: one figure per series.
-bool comparable(Quantite q);
+bool comparable(Quantity q);
 
 // The series as the question sees it: every value x becomes multiplier × x + ajouter.
-SerieExercice transformee(const SerieExercice& s, double m, double a);
-std::vector<ValeurEffectif> triees(std::vector<ValeurEffectif> v);
-std::vector<Intervalle> triees(std::vector<Intervalle> c);
+ExerciseSeries transformee(const ExerciseSeries& s, double m, double a);
+std::vector<ValueCount> triees(std::vector<ValueCount> v);
+std::vector<Interval> triees(std::vector<Interval> c);
 // The value of rank r (from 1) in ascending order.
-double valeurDeRang(const std::vector<ValeurEffectif>& croissantes, qint64 r);
+double valeurDeRang(const std::vector<ValueCount>& croissantes, qint64 r);
 qint64 rangAuDessus(qint64 n, int num, int den);
 
 struct Quantile {
@@ -36,12 +36,12 @@ struct Quantile {
 };
 // "N/4", "3N/4": the level a quantile is read at.
 QString niveauDe(const Quantile& k);
-std::optional<Quantile> quantileDe(Quantite q);
+std::optional<Quantile> quantileDe(Quantity q);
 
-std::optional<double> valeurDe(const SerieExercice& s, Quantite q);
-double effectifDuSeuil(const SerieExercice& s, double seuil, bool dessus);
-std::vector<double> modesDe(const SerieExercice& s);
+std::optional<double> valeurDe(const ExerciseSeries& s, Quantity q);
+double effectifDuSeuil(const ExerciseSeries& s, double seuil, bool dessus);
+std::vector<double> modesDe(const ExerciseSeries& s);
 // The figure each series gives for what plus_grand and plus_petit compare.
-std::vector<std::optional<double>> comparees(const Exercice& e, const QuestionExercice& q);
+std::vector<std::optional<double>> comparees(const Exercise& e, const ExerciseQuestion& q);
 
 }  // namespace core::exercises

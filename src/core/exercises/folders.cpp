@@ -9,8 +9,8 @@ using namespace Qt::StringLiterals;
 
 namespace core {
 
-std::vector<FichierExercice> exercicesDes(const QStringList& dossiers) {
-    std::vector<FichierExercice> fichiers;
+std::vector<ExerciseFile> exercicesDes(const QStringList& dossiers) {
+    std::vector<ExerciseFile> fichiers;
     QStringList vus;
     for (const QString& dossier : dossiers) {
         const QDir d(dossier);

@@ -9,12 +9,12 @@ using namespace Qt::StringLiterals;
 namespace core {
 using namespace exercises;
 
-QString indiceDe(const Exercice& e, int question) {
-    const QuestionExercice& q = e.questions[size_t(question)];
+QString indiceDe(const Exercise& e, int question) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
     if (!q.indice.isEmpty()) return q.indice;
-    if (surDesPaires(q.quantite) || surUneSimulation(q.quantite) || q.quantite == Quantite::Gini)
+    if (surDesPaires(q.quantite) || surUneSimulation(q.quantite) || q.quantite == Quantity::Gini)
         return indiceDeuxVariables(q);
-    const SerieExercice& s = e.series[size_t(q.serie)];
+    const ExerciseSeries& s = e.series[size_t(q.serie)];
     const bool classes = s.forme == Forme::Classes;
     QString t;
     if (const auto k = quantileDe(q.quantite)) {
@@ -34,9 +34,9 @@ QString indiceDe(const Exercice& e, int question) {
                 niveauDe(*k) + u"⌉ dans les effectifs cumulés croissants."_s;
     } else {
         switch (q.quantite) {
-            case Quantite::Moyenne:
+            case Quantity::Moyenne:
                 if (classes) {
-                    const Intervalle c = triees(s.classes).front();
+                    const Interval c = triees(s.classes).front();
                     t = u"Le centre d'une classe est le milieu de ses bornes : "_s +
                         exact(c.centre()) + u" pour "_s + intervalle(s, c) +
                         u". Chaque centre compte autant de fois que l'effectif de sa classe : "
@@ -49,35 +49,35 @@ QString indiceDe(const Exercice& e, int question) {
                     t = u"Additionnez toutes les valeurs, puis divisez par leur nombre."_s;
                 }
                 break;
-            case Quantite::Etendue:
+            case Quantity::Etendue:
                 t = u"L'étendue est la différence entre la plus grande et la plus petite valeur."_s;
                 break;
-            case Quantite::EcartInterquartile:
+            case Quantity::EcartInterquartile:
                 t = u"L'écart interquartile est Q3 − Q1 : cherchez d'abord les deux quartiles."_s;
                 break;
-            case Quantite::Variance:
+            case Quantity::Variance:
                 t = u"La variance est la moyenne des carrés des écarts à la moyenne."_s;
                 break;
-            case Quantite::EcartType:
+            case Quantity::EcartType:
                 t = u"L'écart type est la racine carrée de la variance, moyenne des carrés des "
                     u"écarts à la moyenne."_s;
                 break;
-            case Quantite::Mode:
+            case Quantity::Mode:
                 t = u"Le mode est la valeur de plus grand effectif."_s;
                 break;
-            case Quantite::EffectifTotal:
+            case Quantity::EffectifTotal:
                 t = u"Additionnez les effectifs."_s;
                 break;
-            case Quantite::FrequenceValeur:
+            case Quantity::FrequenceValeur:
                 t = u"La fréquence d'une valeur est son effectif divisé par l'effectif total ; "
                     u"multipliez par 100 pour l'avoir en pourcentage."_s;
                 break;
-            case Quantite::EffectifAuDessus:
-            case Quantite::EffectifAuDessous:
-            case Quantite::PourcentageAuDessus:
-            case Quantite::PourcentageAuDessous: {
-                const bool dessus = q.quantite == Quantite::EffectifAuDessus ||
-                                    q.quantite == Quantite::PourcentageAuDessus;
+            case Quantity::EffectifAuDessus:
+            case Quantity::EffectifAuDessous:
+            case Quantity::PourcentageAuDessus:
+            case Quantity::PourcentageAuDessous: {
+                const bool dessus = q.quantite == Quantity::EffectifAuDessus ||
+                                    q.quantite == Quantity::PourcentageAuDessus;
                 t = classes ? u"Additionnez les effectifs des classes situées "_s +
                                   (dessus ? u"au-dessus"_s : u"au-dessous"_s) +
                                   u" du seuil ; d'une classe qui contient le seuil, comptez la "
@@ -85,18 +85,18 @@ QString indiceDe(const Exercice& e, int question) {
                                   u"supposées réparties uniformément."_s
                             : u"Additionnez les effectifs des valeurs strictement "_s +
                                   (dessus ? u"supérieures"_s : u"inférieures"_s) + u" au seuil."_s;
-                if (q.quantite == Quantite::PourcentageAuDessus ||
-                    q.quantite == Quantite::PourcentageAuDessous)
+                if (q.quantite == Quantity::PourcentageAuDessus ||
+                    q.quantite == Quantity::PourcentageAuDessous)
                     t += u" Divisez ensuite par l'effectif total et multipliez par 100."_s;
                 break;
             }
-            case Quantite::ClasseModale:
+            case Quantity::ClasseModale:
                 t = u"Si les classes ont la même amplitude, la classe modale est celle de plus "
                     u"grand effectif ; sinon, comparez les densités : effectif divisé par "
                     u"amplitude."_s;
                 break;
-            case Quantite::PlusGrand:
-            case Quantite::PlusPetit:
+            case Quantity::PlusGrand:
+            case Quantity::PlusPetit:
                 t = u"Calculez "_s + nomDe(q.de) + u" de chaque série, puis comparez."_s;
                 break;
             default:

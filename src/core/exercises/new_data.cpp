@@ -49,7 +49,7 @@ double normale(Tirage& t) {
 
 // y = a·x + b + noise about the data's own fit, the noise as large as its residuals, rounded
 // as the data were; about ln y where the questions fit ln y, so y stays positive.
-void tirerPaires(SerieExercice& s, bool lnY, Tirage& t) {
+void tirerPaires(ExerciseSeries& s, bool lnY, Tirage& t) {
     using pairs::Change;
     const auto c = pairs::fit(s.paires, pairs::Method::LeastSquares, Change::None,
                               lnY ? Change::Log : Change::None);
@@ -69,7 +69,7 @@ void tirerPaires(SerieExercice& s, bool lnY, Tirage& t) {
     }
 }
 
-void tirerSerie(SerieExercice& s, Tirage& t) {
+void tirerSerie(ExerciseSeries& s, Tirage& t) {
     if (s.forme == Forme::Simulation) return;
     if (s.forme == Forme::Paires) return;
     if (s.forme == Forme::Brute) {
@@ -104,14 +104,14 @@ void tirerSerie(SerieExercice& s, Tirage& t) {
 
 }  // namespace
 
-Exercice nouvellesDonnees(const Exercice& e, quint32 numero) {
-    Exercice n = e;
+Exercise nouvellesDonnees(const Exercise& e, quint32 numero) {
+    Exercise n = e;
     Tirage t(numero);
     const bool lnY =
         std::any_of(e.questions.begin(), e.questions.end(), [](auto& q) { return q.lnY; });
     const bool lorenz = std::any_of(e.questions.begin(), e.questions.end(),
-                                    [](auto& q) { return q.quantite == Quantite::Gini; });
-    for (SerieExercice& s : n.series) {
+                                    [](auto& q) { return q.quantite == Quantity::Gini; });
+    for (ExerciseSeries& s : n.series) {
         if (s.forme == Forme::Simulation) s.tirage = numero;
         // Cumulated shares stay as given: drawn anew, they would no longer be a Lorenz curve.
         if (s.forme == Forme::Paires && !lorenz) tirerPaires(s, lnY, t);

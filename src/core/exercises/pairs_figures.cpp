@@ -14,18 +14,18 @@ namespace {
 using pairs::Change;
 
 // The pairs the question works on: y, or z = ln y.
-pairs::Pairs vues(const SerieExercice& s, const QuestionExercice& q) {
+pairs::Pairs vues(const ExerciseSeries& s, const ExerciseQuestion& q) {
     if (!q.lnY) return s.paires;
     const auto c = pairs::changedPairs(s.paires, Change::None, Change::Log);
     return c ? *c : pairs::Pairs{};
 }
 
-pairs::Computed<pairs::Curve> courbe(const SerieExercice& s, const QuestionExercice& q) {
+pairs::Computed<pairs::Curve> courbe(const ExerciseSeries& s, const ExerciseQuestion& q) {
     return pairs::fit(s.paires, q.mayer ? pairs::Method::Mayer : pairs::Method::LeastSquares,
                       Change::None, q.lnY ? Change::Log : Change::None);
 }
 
-pairs::Computed<pairs::Lorenz> lorenzDe(const SerieExercice& s) {
+pairs::Computed<pairs::Lorenz> lorenzDe(const ExerciseSeries& s) {
     if (s.forme == Forme::Classes) return pairs::lorenzFromTable(analyser(versTableau(s)));
     std::vector<pairs::Point> parts;
     for (size_t i = 0; i < s.paires.size(); ++i) parts.push_back({s.paires.x[i], s.paires.y[i]});
@@ -52,8 +52,8 @@ QString termes(const pairs::Pairs& p, bool x, bool carres, bool produits) {
 
 }  // namespace
 
-std::vector<double> attendusPaires(const SerieExercice& s, const QuestionExercice& q) {
-    if (q.quantite == Quantite::Gini) {
+std::vector<double> attendusPaires(const ExerciseSeries& s, const ExerciseQuestion& q) {
+    if (q.quantite == Quantity::Gini) {
         const auto l = lorenzDe(s);
         return l ? std::vector<double>{l->gini} : std::vector<double>{};
     }
@@ -61,35 +61,35 @@ std::vector<double> attendusPaires(const SerieExercice& s, const QuestionExercic
     if (!r) return {};
     std::optional<double> v;
     switch (q.quantite) {
-        case Quantite::MoyenneX:
+        case Quantity::MoyenneX:
             v = r->meanX;
             break;
-        case Quantite::MoyenneY:
+        case Quantity::MoyenneY:
             v = r->meanY;
             break;
-        case Quantite::Covariance:
+        case Quantity::Covariance:
             v = r->covariance;
             break;
-        case Quantite::Correlation:
+        case Quantity::Correlation:
             v = r->r;
             break;
         default: {
             const auto c = courbe(s, q);
             if (!c) return {};
-            if (q.quantite == Quantite::CoefficientDirecteur) v = c->line.a;
-            if (q.quantite == Quantite::OrdonneeOrigine) v = c->line.b;
-            if (q.quantite == Quantite::Estimation) v = q.x ? c->y(*q.x) : c->x(*q.y);
+            if (q.quantite == Quantity::CoefficientDirecteur) v = c->line.a;
+            if (q.quantite == Quantity::OrdonneeOrigine) v = c->line.b;
+            if (q.quantite == Quantity::Estimation) v = q.x ? c->y(*q.x) : c->x(*q.y);
         }
     }
     return v && std::isfinite(*v) ? std::vector<double>{*v} : std::vector<double>{};
 }
 
-QString solutionPaires(const SerieExercice& s, const QuestionExercice& q) {
+QString solutionPaires(const ExerciseSeries& s, const ExerciseQuestion& q) {
     const int dec = decimalesDe(q.precision);
     const auto v = attendusPaires(s, q);
     if (v.empty()) return u"Ces données ne donnent pas de valeur : l'ajustement est impossible."_s;
     const QString fin = u' ' + egal(v.front(), dec) + u'.';
-    if (q.quantite == Quantite::Gini) {
+    if (q.quantite == Quantity::Gini) {
         const auto l = lorenzDe(s);
         QStringList points;
         for (const auto& p : l->points) points << u"("_s + f(p.x) + u" ; "_s + f(p.y) + u')';
@@ -119,15 +119,15 @@ QString solutionPaires(const SerieExercice& s, const QuestionExercice& q) {
                                     n * (r.varianceX + r.meanX * r.meanX));
     const QString vx = u"V(x) = Σxᵢ² / n − x̄² "_s + egal(r.varianceX, 4);
     switch (q.quantite) {
-        case Quantite::MoyenneX:
+        case Quantity::MoyenneX:
             return t + sx + u", donc x̄ = Σxᵢ / n"_s + fin;
-        case Quantite::MoyenneY:
+        case Quantity::MoyenneY:
             return t + sy + u", donc "_s + y + u"̄ = Σ"_s + y + u"ᵢ / n"_s + fin;
-        case Quantite::Covariance:
+        case Quantity::Covariance:
             return t + sx + u", "_s + moyX + u" ; "_s + sy + u", "_s + moyY + u" ; "_s + sxy +
                    u". Donc cov(x ; "_s + y + u") = Σxᵢ"_s + y + u"ᵢ / n − x̄ × "_s + y + u"̄"_s +
                    fin;
-        case Quantite::Correlation: {
+        case Quantity::Correlation: {
             const QString syy = sommeEcrite(y + u"ᵢ²"_s, {termes(p, false, true, false)},
                                             n * (r.varianceY + r.meanY * r.meanY));
             return t + moyX + u", "_s + moyY + u" ; "_s + sxy + u", "_s + cov + u" ; "_s + sxx +
@@ -161,9 +161,9 @@ QString solutionPaires(const SerieExercice& s, const QuestionExercice& q) {
     const QString equation = (q.lnY ? u"ln y"_s : u"y"_s) + u" = "_s + f(c.line.a) + u" x "_s +
                              (c.line.b < 0 ? u"− "_s : u"+ "_s) + f(std::abs(c.line.b));
     switch (q.quantite) {
-        case Quantite::CoefficientDirecteur:
+        case Quantity::CoefficientDirecteur:
             return t + u" Le coefficient directeur est a"_s + fin;
-        case Quantite::OrdonneeOrigine:
+        case Quantity::OrdonneeOrigine:
             return t + u" L'ordonnée à l'origine est b"_s + fin;
         default:
             break;

@@ -64,7 +64,7 @@ class Lecteur {
 public:
     explicit Lecteur(const QByteArray& octets) : octets_(octets) {}
 
-    LectureExercice lire() {
+    ExerciseReading lire() {
         QJsonParseError erreur;
         const QJsonDocument doc = QJsonDocument::fromJson(octets_, &erreur);
         if (erreur.error != QJsonParseError::NoError)
@@ -72,7 +72,7 @@ public:
                 u"ligne %1 : le texte n'est pas du JSON (%2)"_s.arg(ligneDe(octets_, erreur.offset))
                     .arg(erreur.errorString()));
         if (!doc.isObject()) return faute(u"ligne 1 : le fichier doit décrire un objet { … }"_s);
-        Exercice e;
+        Exercise e;
         const QJsonObject racine = doc.object();
         try {
             e.titre = texte(racine, "titre", true);
@@ -89,7 +89,7 @@ public:
     }
 
 private:
-    static LectureExercice faute(const QString& pourquoi) { return {std::nullopt, pourquoi}; }
+    static ExerciseReading faute(const QString& pourquoi) { return {std::nullopt, pourquoi}; }
 
     [[noreturn]] void refuser(const QString& pourquoi, const char* cle, int rang = 0) const {
         throw Faute{pourquoi, QByteArray(cle), rang};
@@ -112,7 +112,7 @@ private:
         return *x;
     }
 
-    void lireNiveau(const QJsonObject& racine, Exercice& e) const {
+    void lireNiveau(const QJsonObject& racine, Exercise& e) const {
         e.niveau = texte(racine, "niveau", false);
         if (!e.niveau.isEmpty() && !schoolLevels().contains(e.niveau))
             refuser(u"« niveau » doit valoir 5e, 4e, 3e, 2nde, 1re ou Tle"_s, "niveau");
@@ -128,7 +128,7 @@ private:
     }
 
     // The chart the sheets show the data with, which must fit every series' shape.
-    void lireGraphique(const QJsonObject& racine, Exercice& e) const {
+    void lireGraphique(const QJsonObject& racine, Exercise& e) const {
         if (!racine.contains(u"graphique"_s)) return;
         const QString nom = texte(racine, "graphique", true);
         const auto graphique = exerciseChartNamed(nom);
@@ -137,13 +137,13 @@ private:
                 u"graphique inconnu « %1 » (batons, histogramme, polygone_cumule, boite, "
                 u"camembert ou nuage)"_s.arg(nom),
                 "graphique");
-        for (const SerieExercice& s : e.series)
+        for (const ExerciseSeries& s : e.series)
             if (const QString pourquoi = chartMismatch(*graphique, s.forme); !pourquoi.isEmpty())
                 refuser(pourquoi, "graphique");
         e.graphique = *graphique;
     }
 
-    void lireDonnees(const QJsonValue& v, Exercice& e) {
+    void lireDonnees(const QJsonValue& v, Exercise& e) {
         std::vector<QJsonObject> series;
         if (v.isObject()) {
             series.push_back(v.toObject());
@@ -159,14 +159,14 @@ private:
                     "donnees");
         }
         for (size_t i = 0; i < series.size(); ++i) e.series.push_back(lireSerie(series[i], int(i)));
-        for (const SerieExercice& s : e.series)
+        for (const ExerciseSeries& s : e.series)
             if (e.series.size() > 1 && (s.forme == Forme::Paires || s.forme == Forme::Simulation))
                 refuser(u"des paires ou une simulation sont les seules données de l'exercice"_s,
                         "forme");
     }
 
-    SerieExercice lireSerie(const QJsonObject& o, int rang) {
-        SerieExercice s;
+    ExerciseSeries lireSerie(const QJsonObject& o, int rang) {
+        ExerciseSeries s;
         s.nom = texte(o, "nom", false, rang);
         if (s.nom.isEmpty()) s.nom = u"Série %1"_s.arg(rang + 1);
         const QString forme = texte(o, "forme", true, rang);
@@ -219,7 +219,7 @@ private:
         return s;
     }
 
-    void lireLigne(SerieExercice& s, const QJsonValue& l, int rang) {
+    void lireLigne(ExerciseSeries& s, const QJsonValue& l, int rang) {
         if (s.forme == Forme::Brute) {
             const auto x = nombre(l);
             if (!x) refuser(u"les valeurs d'une série brute sont des nombres"_s, "forme", rang);
@@ -242,7 +242,7 @@ private:
             s.valeurs.push_back({*premier, *effectif});
     }
 
-    void verifierSerie(SerieExercice& s, int rang) const {
+    void verifierSerie(ExerciseSeries& s, int rang) const {
         if (s.effectif() <= 0 || s.effectif() > kPlusGrandTotal)
             refuser(u"l'effectif total doit aller de 1 à %1"_s.arg(kPlusGrandTotal), "forme", rang);
         if (s.forme == Forme::Valeurs) {
@@ -253,7 +253,7 @@ private:
                 refuser(u"une valeur est écrite deux fois"_s, "forme", rang);
         }
         if (s.forme == Forme::Classes) {
-            std::vector<Intervalle> c = s.classes;
+            std::vector<Interval> c = s.classes;
             std::sort(c.begin(), c.end(),
                       [](auto& a, auto& b) { return a.inferieure < b.inferieure; });
             for (size_t i = 0; i < c.size(); ++i) {
@@ -266,7 +266,7 @@ private:
         }
     }
 
-    void lireQuestions(const QJsonValue& v, Exercice& e) {
+    void lireQuestions(const QJsonValue& v, Exercise& e) {
         const QJsonArray questions = v.toArray();
         if (!v.isArray() || questions.isEmpty() || questions.size() > kPlusDeQuestions)
             refuser(
@@ -285,8 +285,8 @@ private:
         }
     }
 
-    QuestionExercice lireQuestion(const QJsonObject& o, const Exercice& e, int rang) {
-        QuestionExercice q;
+    ExerciseQuestion lireQuestion(const QJsonObject& o, const Exercise& e, int rang) {
+        ExerciseQuestion q;
         q.texte = texte(o, "texte", true, rang);
         const QString demande = texte(o, "demande", true, rang);
         const auto quantite = quantiteNommee(demande);
@@ -298,28 +298,28 @@ private:
                 u"« serie » doit désigner une série des données, de 1 à %1"_s.arg(e.series.size()),
                 "texte", rang);
         q.serie = int(serie) - 1;
-        const SerieExercice& s = e.series[size_t(q.serie)];
+        const ExerciseSeries& s = e.series[size_t(q.serie)];
         if (const QString pourquoi = lireQuestionDeuxVariables(o, s, q); !pourquoi.isEmpty())
             refuser(pourquoi, "demande", rang);
         const bool classes = s.forme == Forme::Classes;
-        if (q.quantite == Quantite::Mode && classes)
+        if (q.quantite == Quantity::Mode && classes)
             refuser(
                 u"le mode se demande pour des valeurs ; pour des classes, demandez "
                 u"« classe_modale »"_s,
                 "demande", rang);
-        if (q.quantite == Quantite::ClasseModale && !classes)
+        if (q.quantite == Quantity::ClasseModale && !classes)
             refuser(u"« classe_modale » se demande pour des classes"_s, "demande", rang);
-        if (q.quantite == Quantite::FrequenceValeur)
+        if (q.quantite == Quantity::FrequenceValeur)
             q.parametre = nombreDe(o, "valeur", rang, 0, true);
         if (demandeUnSeuil(q.quantite)) q.parametre = nombreDe(o, "seuil", rang, 0, true);
         q.ajouter = nombreDe(o, "ajouter", rang, 0);
         q.multiplier = nombreDe(o, "multiplier", rang, 1);
         if (!(q.multiplier > 0)) refuser(u"« multiplier » doit être positif"_s, "texte", rang);
-        const bool compte = q.quantite == Quantite::EffectifTotal ||
-                            q.quantite == Quantite::EffectifAuDessus ||
-                            q.quantite == Quantite::EffectifAuDessous;
-        const bool part = q.quantite == Quantite::PartDansIntervalle ||
-                          q.quantite == Quantite::Correlation || q.quantite == Quantite::Gini;
+        const bool compte = q.quantite == Quantity::EffectifTotal ||
+                            q.quantite == Quantity::EffectifAuDessus ||
+                            q.quantite == Quantity::EffectifAuDessous;
+        const bool part = q.quantite == Quantity::PartDansIntervalle ||
+                          q.quantite == Quantity::Correlation || q.quantite == Quantity::Gini;
         q.precision = nombreDe(o, "precision", rang, compte ? 1 : part ? 0.001 : 0.01);
         if (!(q.precision > 0)) refuser(u"« precision » doit être positive"_s, "texte", rang);
         q.tolerance = nombreDe(o, "tolerance", rang, q.precision / 2);
@@ -327,7 +327,7 @@ private:
         q.unite = texte(o, "unite", false, rang);
         q.indice = texte(o, "indice", false, rang);
         q.explication = texte(o, "explication", false, rang);
-        if (q.quantite == Quantite::Choix) {
+        if (q.quantite == Quantity::Choix) {
             const QJsonArray choix = o.value(u"choix"_s).toArray();
             for (const QJsonValue& c : choix)
                 if (c.isString() && !c.toString().isEmpty()) q.choix << c.toString().left(200);
@@ -337,7 +337,7 @@ private:
             if (!q.choix.contains(q.reponse))
                 refuser(u"« reponse » doit être l'un des choix"_s, "texte", rang);
         }
-        if (q.quantite == Quantite::PlusGrand || q.quantite == Quantite::PlusPetit) {
+        if (q.quantite == Quantity::PlusGrand || q.quantite == Quantity::PlusPetit) {
             const QString de = texte(o, "de", true, rang);
             const auto compare = quantiteNommee(de);
             if (!compare || !comparable(*compare))
@@ -360,11 +360,11 @@ const QStringList& schoolLevels() {
     return niveaux;
 }
 
-LectureExercice lireExercice(const QByteArray& json) {
+ExerciseReading lireExercice(const QByteArray& json) {
     return Lecteur(json).lire();
 }
 
-LectureExercice lireFichierExercice(const QString& chemin) {
+ExerciseReading lireFichierExercice(const QString& chemin) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return {std::nullopt,

@@ -30,7 +30,7 @@ int decimalesEcrites(double x) {
 
 }  // namespace
 
-QString lirePaires(const QJsonObject& o, SerieExercice& s) {
+QString lirePaires(const QJsonObject& o, ExerciseSeries& s) {
     s.paires.nameX = o.value(u"nom_x"_s).toString(u"x"_s).left(200);
     s.paires.nameY = o.value(u"nom_y"_s).toString(u"y"_s).left(200);
     const QJsonArray x = o.value(u"x"_s).toArray(), y = o.value(u"y"_s).toArray();
@@ -47,7 +47,7 @@ QString lirePaires(const QJsonObject& o, SerieExercice& s) {
     return {};
 }
 
-QString lireSimulation(const QJsonObject& o, SerieExercice& s) {
+QString lireSimulation(const QJsonObject& o, ExerciseSeries& s) {
     for (const QJsonValue& v : o.value(u"population"_s).toArray()) {
         const auto x = nombreFini(v);
         if (!x || s.population.size() >= size_t(kPlusDePaires))
@@ -75,17 +75,17 @@ QString lireSimulation(const QJsonObject& o, SerieExercice& s) {
     return {};
 }
 
-QString lireQuestionDeuxVariables(const QJsonObject& o, const SerieExercice& s,
-                                  QuestionExercice& q) {
+QString lireQuestionDeuxVariables(const QJsonObject& o, const ExerciseSeries& s,
+                                  ExerciseQuestion& q) {
     const bool paires = s.forme == Forme::Paires, simulation = s.forme == Forme::Simulation;
     if (surDesPaires(q.quantite) && !paires)
         return u"cette question se pose sur des paires (« forme » : « paires »)"_s;
-    if (q.quantite == Quantite::Gini && !paires && s.forme != Forme::Classes)
+    if (q.quantite == Quantity::Gini && !paires && s.forme != Forme::Classes)
         return u"« gini » se demande sur des parts cumulées (paires) ou des classes"_s;
     if (surUneSimulation(q.quantite) && !simulation)
         return u"cette question se pose sur une simulation (« forme » : « simulation »)"_s;
     if ((paires || simulation) && !surDesPaires(q.quantite) && !surUneSimulation(q.quantite) &&
-        q.quantite != Quantite::Gini && q.quantite != Quantite::Choix)
+        q.quantite != Quantity::Gini && q.quantite != Quantity::Choix)
         return u"cette quantité ne se demande pas sur ces données"_s;
     const QString methode = o.value(u"methode"_s).toString(u"moindres_carres"_s);
     if (methode != u"moindres_carres" && methode != u"mayer")
@@ -98,13 +98,13 @@ QString lireQuestionDeuxVariables(const QJsonObject& o, const SerieExercice& s,
     if (q.lnY)
         for (double y : s.paires.y)
             if (!(y > 0)) return u"ln y demande des y tous strictement positifs"_s;
-    if (q.quantite == Quantite::Estimation) {
+    if (q.quantite == Quantity::Estimation) {
         q.x = nombreFini(o.value(u"x"_s));
         q.y = nombreFini(o.value(u"y"_s));
         if (q.x.has_value() == q.y.has_value())
             return u"une estimation part d'un « x » ou d'un « y », l'un des deux"_s;
     }
-    if (q.quantite == Quantite::PartDansIntervalle) {
+    if (q.quantite == Quantity::PartDansIntervalle) {
         const QJsonValue k = o.value(u"k"_s);
         if (k.isUndefined()) {
             if (o.value(u"intervalle"_s).toString() != u"1/racine(n)")
@@ -116,12 +116,12 @@ QString lireQuestionDeuxVariables(const QJsonObject& o, const SerieExercice& s,
             q.k = k.toInt();
         }
     }
-    const bool autourDeP = q.quantite == Quantite::BorneInferieure ||
-                           q.quantite == Quantite::BorneSuperieure ||
-                           (q.quantite == Quantite::PartDansIntervalle && q.k == 0);
+    const bool autourDeP = q.quantite == Quantity::BorneInferieure ||
+                           q.quantite == Quantity::BorneSuperieure ||
+                           (q.quantite == Quantity::PartDansIntervalle && q.k == 0);
     if (!s.population.empty() && autourDeP)
         return u"[p − 1/√n ; p + 1/√n] se demande pour une proportion p, pas une population"_s;
-    if (q.quantite == Quantite::DecisionIntervalle) {
+    if (q.quantite == Quantity::DecisionIntervalle) {
         if (!s.frequenceObservee)
             return u"la décision demande une « frequence_observee » dans les données"_s;
         q.choix = QStringList{u"La fréquence observée est dans l'intervalle"_s,

@@ -24,15 +24,15 @@ QString bornes(const simulation::Share& p) {
 
 }  // namespace
 
-bool surDesPaires(Quantite q) {
-    return q >= Quantite::MoyenneX && q <= Quantite::Estimation;
+bool surDesPaires(Quantity q) {
+    return q >= Quantity::MoyenneX && q <= Quantity::Estimation;
 }
 
-bool surUneSimulation(Quantite q) {
-    return q >= Quantite::EcartTypeFrequences && q <= Quantite::DecisionIntervalle;
+bool surUneSimulation(Quantity q) {
+    return q >= Quantity::EcartTypeFrequences && q <= Quantity::DecisionIntervalle;
 }
 
-std::optional<simulation::Result> simulationDe(const SerieExercice& s) {
+std::optional<simulation::Result> simulationDe(const ExerciseSeries& s) {
     simulation::Parameters p;
     p.p = s.p;
     p.n = s.n;
@@ -44,31 +44,31 @@ std::optional<simulation::Result> simulationDe(const SerieExercice& s) {
     return simulation::simulate(p, {}, 1);
 }
 
-bool observeeDansIntervalle(const SerieExercice& s) {
+bool observeeDansIntervalle(const ExerciseSeries& s) {
     const auto r = simulationDe(s);
     if (!r || !s.frequenceObservee) return false;
     const auto& i = partDe(*r, 0);
     return *s.frequenceObservee >= i.lower && *s.frequenceObservee <= i.upper;
 }
 
-std::vector<double> attendusSimulation(const SerieExercice& s, const QuestionExercice& q) {
+std::vector<double> attendusSimulation(const ExerciseSeries& s, const ExerciseQuestion& q) {
     const auto r = simulationDe(s);
     if (!r) return {};
     switch (q.quantite) {
-        case Quantite::EcartTypeFrequences:
+        case Quantity::EcartTypeFrequences:
             return {r->sd};
-        case Quantite::PartDansIntervalle:
+        case Quantity::PartDansIntervalle:
             return {partDe(*r, q.k).share};
-        case Quantite::BorneInferieure:
+        case Quantity::BorneInferieure:
             return {partDe(*r, 0).lower};
-        case Quantite::BorneSuperieure:
+        case Quantity::BorneSuperieure:
             return {partDe(*r, 0).upper};
         default:
             return {};
     }
 }
 
-QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
+QString solutionSimulation(const ExerciseSeries& s, const ExerciseQuestion& q) {
     const auto r = simulationDe(s);
     if (!r) return {};
     const int dec = decimalesDe(q.precision);
@@ -88,11 +88,11 @@ QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
                                     : u" et pour écart type s = √(Σ(fᵢ − f̄)² / N) "_s) +
                           egal(r->sd, 4);
     switch (q.quantite) {
-        case Quantite::EcartTypeFrequences:
+        case Quantity::EcartTypeFrequences:
             return run + ecart + u". On l'arrondit : s "_s + egal(r->sd, dec) +
                    (moyennes ? u" (à comparer à σ/√n "_s : u" (à comparer à √(p(1 − p)/n) "_s) +
                    egal(r->spread / std::sqrt(double(s.n)), 4) + u")."_s;
-        case Quantite::PartDansIntervalle: {
+        case Quantity::PartDansIntervalle: {
             const auto& p = partDe(*r, q.k);
             const QString nom = q.k == 0 ? u"[p − 1/√n ; p + 1/√n], avec "_s + racine + u','
                                          : u"[%2 − %1s ; %2 + %1s]"_s.arg(
@@ -106,15 +106,15 @@ QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
                    exact(double(p.count)) + u" / "_s + exact(double(s.echantillons)) + u' ' +
                    egal(p.share, dec) + u'.';
         }
-        case Quantite::BorneInferieure:
-        case Quantite::BorneSuperieure: {
-            const bool bas = q.quantite == Quantite::BorneInferieure;
+        case Quantity::BorneInferieure:
+        case Quantity::BorneSuperieure: {
+            const bool bas = q.quantite == Quantity::BorneInferieure;
             const auto& p = partDe(*r, 0);
             return racine + u", donc p "_s + (bas ? u"−"_s : u"+"_s) + u" 1/√n = "_s + exact(s.p) +
                    (bas ? u" − "_s : u" + "_s) + f(1 / std::sqrt(double(s.n))) + u' ' +
                    egal(bas ? p.lower : p.upper, dec) + u'.';
         }
-        case Quantite::DecisionIntervalle: {
+        case Quantity::DecisionIntervalle: {
             const auto& p = partDe(*r, 0);
             const bool dedans = observeeDansIntervalle(s);
             return u"Avec "_s + racine + u", l'intervalle [p − 1/√n ; p + 1/√n] est "_s +
@@ -127,28 +127,28 @@ QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q) {
     }
 }
 
-QString indiceDeuxVariables(const QuestionExercice& q) {
+QString indiceDeuxVariables(const ExerciseQuestion& q) {
     switch (q.quantite) {
-        case Quantite::MoyenneX:
-        case Quantite::MoyenneY:
+        case Quantity::MoyenneX:
+        case Quantity::MoyenneY:
             return u"Additionnez les valeurs de la variable, puis divisez par le nombre de paires n."_s;
-        case Quantite::Covariance:
+        case Quantity::Covariance:
             return u"cov(x ; y) = Σxᵢyᵢ / n − x̄ × ȳ : calculez d'abord les deux moyennes et la "
                    u"somme des produits."_s;
-        case Quantite::Correlation:
+        case Quantity::Correlation:
             return u"r = cov(x ; y) / √(V(x) × V(y)), avec V(x) = Σxᵢ² / n − x̄²."_s;
-        case Quantite::CoefficientDirecteur:
-        case Quantite::OrdonneeOrigine:
-        case Quantite::Estimation:
+        case Quantity::CoefficientDirecteur:
+        case Quantity::OrdonneeOrigine:
+        case Quantity::Estimation:
             return q.mayer ? u"Rangez les paires par x croissants, coupez-les en deux groupes (le "
                              u"premier prend la paire du milieu si n est impair) : la droite de "
                              u"Mayer passe par leurs points moyens G₁ et G₂."_s
                            : u"Droite des moindres carrés : a = cov(x ; y) / V(x) et b = ȳ − a × "
                              u"x̄."_s;
-        case Quantite::Gini:
+        case Quantity::Gini:
             return u"G = 1 − Σ (xᵢ − xᵢ₋₁)(yᵢ + yᵢ₋₁), sur les points de la courbe de Lorenz."_s;
-        case Quantite::EcartTypeFrequences:
-        case Quantite::PartDansIntervalle:
+        case Quantity::EcartTypeFrequences:
+        case Quantity::PartDansIntervalle:
             return u"Les fréquences des échantillons simulés sont une série : calculez leur écart "
                    u"type s, puis comptez celles qui tombent dans l'intervalle."_s;
         default:

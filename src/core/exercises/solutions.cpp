@@ -11,41 +11,41 @@ namespace core {
 using namespace exercises;
 namespace {
 
-QString solutionNombre(const QuestionExercice& q, const SerieExercice& s) {
+QString solutionNombre(const ExerciseQuestion& q, const ExerciseSeries& s) {
     const int dec = decimalesDe(q.precision);
     if (const auto k = quantileDe(q.quantite)) return solutionQuantile(s, *k, dec, q.unite);
     switch (q.quantite) {
-        case Quantite::Moyenne:
+        case Quantity::Moyenne:
             return solutionMoyenne(s, dec, q.unite);
-        case Quantite::Etendue:
+        case Quantity::Etendue:
             return solutionEtendue(s, dec, q.unite);
-        case Quantite::EcartInterquartile: {
-            const auto un = valeurDe(s, Quantite::Q1), trois = valeurDe(s, Quantite::Q3);
+        case Quantity::EcartInterquartile: {
+            const auto un = valeurDe(s, Quantity::Q1), trois = valeurDe(s, Quantity::Q3);
             if (!un || !trois) return {};
-            return solutionQuantile(s, *quantileDe(Quantite::Q1), 3, q.unite) + u' ' +
-                   solutionQuantile(s, *quantileDe(Quantite::Q3), 3, q.unite, true) +
+            return solutionQuantile(s, *quantileDe(Quantity::Q1), 3, q.unite) + u' ' +
+                   solutionQuantile(s, *quantileDe(Quantity::Q3), 3, q.unite, true) +
                    u" Écart interquartile = Q3 − Q1 = "_s + sobre(*trois) + u" − "_s + sobre(*un) +
                    u' ' + avecUnite(egal(*trois - *un, dec), q.unite) + u'.';
         }
-        case Quantite::Variance:
+        case Quantity::Variance:
             return solutionVariance(s, dec, false, q.unite);
-        case Quantite::EcartType:
+        case Quantity::EcartType:
             return solutionVariance(s, dec, true, q.unite);
-        case Quantite::Mode:
+        case Quantity::Mode:
             return solutionMode(s, dec, q.unite);
-        case Quantite::EffectifTotal:
+        case Quantity::EffectifTotal:
             return solutionEffectifTotal(s);
-        case Quantite::FrequenceValeur:
+        case Quantity::FrequenceValeur:
             return solutionFrequence(s, q.parametre, dec);
-        case Quantite::EffectifAuDessus:
-        case Quantite::EffectifAuDessous:
-        case Quantite::PourcentageAuDessus:
-        case Quantite::PourcentageAuDessous:
+        case Quantity::EffectifAuDessus:
+        case Quantity::EffectifAuDessous:
+        case Quantity::PourcentageAuDessus:
+        case Quantity::PourcentageAuDessous:
             return solutionSeuil(s, q.parametre,
-                                 q.quantite == Quantite::EffectifAuDessus ||
-                                     q.quantite == Quantite::PourcentageAuDessus,
-                                 q.quantite == Quantite::PourcentageAuDessus ||
-                                     q.quantite == Quantite::PourcentageAuDessous,
+                                 q.quantite == Quantity::EffectifAuDessus ||
+                                     q.quantite == Quantity::PourcentageAuDessus,
+                                 q.quantite == Quantity::PourcentageAuDessus ||
+                                     q.quantite == Quantity::PourcentageAuDessous,
                                  dec);
         default:
             break;
@@ -55,7 +55,7 @@ QString solutionNombre(const QuestionExercice& q, const SerieExercice& s) {
 
 // What an affine change of every value does to the figure asked, or nothing where the
 // question is simply worked on the changed values.
-QString linearite(const QuestionExercice& q, double avant, double apres) {
+QString linearite(const ExerciseQuestion& q, double avant, double apres) {
     const int dec = decimalesDe(q.precision);
     const QString m = exact(q.multiplier), a = exact(std::abs(q.ajouter));
     const QString signe = q.ajouter < 0 ? u" − "_s : u" + "_s;
@@ -68,36 +68,36 @@ QString linearite(const QuestionExercice& q, double avant, double apres) {
         quoi = (q.ajouter < 0 ? u"Retirer "_s : u"Ajouter "_s) + a + u" à chaque valeur"_s;
     const QString av = sobre(avant);
     switch (q.quantite) {
-        case Quantite::Moyenne:
-        case Quantite::Mediane:
-        case Quantite::Q1:
-        case Quantite::Q3:
-        case Quantite::D1:
-        case Quantite::D9:
-        case Quantite::Mode: {
+        case Quantity::Moyenne:
+        case Quantity::Mediane:
+        case Quantity::Q1:
+        case Quantity::Q3:
+        case Quantity::D1:
+        case Quantity::D9:
+        case Quantity::Mode: {
             const QString nom = nomDe(q.quantite);
             return quoi + u" : "_s + nom + u" subit la même transformation. Après : "_s +
                    (q.multiplier != 1 ? m + u" × "_s + av : av) +
                    (q.ajouter != 0 ? signe + a : QString()) + u' ' +
                    avecUnite(egal(apres, dec), q.unite) + u'.';
         }
-        case Quantite::Etendue:
-        case Quantite::EcartInterquartile:
-        case Quantite::EcartType:
+        case Quantity::Etendue:
+        case Quantity::EcartInterquartile:
+        case Quantity::EcartType:
             return quoi + u" : "_s + nomDe(q.quantite) +
                    (q.multiplier != 1
-                        ? (q.quantite == Quantite::Etendue ? u" est multipliée par "_s
+                        ? (q.quantite == Quantity::Etendue ? u" est multipliée par "_s
                                                            : u" est multiplié par "_s) +
                               m +
                               (q.ajouter == 0 ? QString()
-                               : q.quantite == Quantite::Etendue
+                               : q.quantite == Quantity::Etendue
                                    ? u", l'ajout ne la change pas"_s
                                    : u", l'ajout ne le change pas"_s) +
                               u". Après : "_s + m + u" × "_s + av + u' '
                         : u" ne change pas : les écarts entre les valeurs restent les "
                           u"mêmes. Après : "_s) +
                    avecUnite(egal(apres, dec), q.unite) + u'.';
-        case Quantite::Variance:
+        case Quantity::Variance:
             return quoi + u" : la variance"_s +
                    (q.multiplier != 1 ? u" est multipliée par "_s + m + u"². Après : "_s + m +
                                             u"² × "_s + av + u' '
@@ -110,20 +110,20 @@ QString linearite(const QuestionExercice& q, double avant, double apres) {
 
 }  // namespace
 
-QString solutionDe(const Exercice& e, int question) {
-    const QuestionExercice& q = e.questions[size_t(question)];
+QString solutionDe(const Exercise& e, int question) {
+    const ExerciseQuestion& q = e.questions[size_t(question)];
     const QString plus = q.explication.isEmpty() ? QString() : u' ' + q.explication;
-    if (surDesPaires(q.quantite) || q.quantite == Quantite::Gini)
+    if (surDesPaires(q.quantite) || q.quantite == Quantity::Gini)
         return solutionPaires(e.series[size_t(q.serie)], q) + plus;
     if (surUneSimulation(q.quantite))
         return solutionSimulation(e.series[size_t(q.serie)], q) + plus;
     switch (q.quantite) {
-        case Quantite::Choix:
+        case Quantity::Choix:
             return u"Réponse : "_s + q.reponse + u'.' + plus;
-        case Quantite::ClasseModale:
+        case Quantity::ClasseModale:
             return solutionClasseModale(e.series[size_t(q.serie)]) + plus;
-        case Quantite::PlusGrand:
-        case Quantite::PlusPetit: {
+        case Quantity::PlusGrand:
+        case Quantity::PlusPetit: {
             const auto v = comparees(e, q);
             QStringList par;
             for (size_t i = 0; i < v.size(); ++i)
@@ -133,23 +133,23 @@ QString solutionDe(const Exercice& e, int question) {
             QString nom = nomDe(q.de);
             nom[0] = nom[0].toUpper();
             return nom + u" de chaque série : "_s + par.join(u" ; "_s) + u". La valeur la plus "_s +
-                   (q.quantite == Quantite::PlusGrand ? u"grande"_s : u"petite"_s) +
+                   (q.quantite == Quantity::PlusGrand ? u"grande"_s : u"petite"_s) +
                    u" est celle de « "_s + justes.join(u" » et « "_s) + u" »."_s + plus;
         }
         default:
             break;
     }
-    const SerieExercice& origine = e.series[size_t(q.serie)];
+    const ExerciseSeries& origine = e.series[size_t(q.serie)];
     const bool change = q.ajouter != 0 || q.multiplier != 1;
     if (!change) return solutionNombre(q, origine) + plus;
-    const SerieExercice apres = transformee(origine, q.multiplier, q.ajouter);
+    const ExerciseSeries apres = transformee(origine, q.multiplier, q.ajouter);
     const auto v = attendus(e, question);
     const auto avant =
-        q.quantite == Quantite::Mode ? std::optional<double>() : valeurDe(origine, q.quantite);
+        q.quantite == Quantity::Mode ? std::optional<double>() : valeurDe(origine, q.quantite);
     const QString loi = avant && !v.empty() ? linearite(q, *avant, v.front()) : QString();
     if (loi.isEmpty())
         return u"Sur les valeurs après le changement : "_s + solutionNombre(q, apres) + plus;
-    QuestionExercice sans = q;
+    ExerciseQuestion sans = q;
     sans.ajouter = 0;
     sans.multiplier = 1;
     sans.precision = 0.001;

@@ -11,18 +11,19 @@
 namespace core::exercises {
 
 // Central tendency and spread.
-QString solutionMoyenne(const SerieExercice& s, int dec, const QString& unite);
+QString solutionMoyenne(const ExerciseSeries& s, int dec, const QString& unite);
 // Where the rank or the level of a quantile lands, and what it reads there.
-QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, const QString& unite,
+QString solutionQuantile(const ExerciseSeries& s, const Quantile& k, int dec, const QString& unite,
                          bool rangeesDites = false);
-QString solutionEtendue(const SerieExercice& s, int dec, const QString& unite);
-QString solutionVariance(const SerieExercice& s, int dec, bool ecartType, const QString& unite);
-QString solutionMode(const SerieExercice& s, int dec, const QString& unite);
+QString solutionEtendue(const ExerciseSeries& s, int dec, const QString& unite);
+QString solutionVariance(const ExerciseSeries& s, int dec, bool ecartType, const QString& unite);
+QString solutionMode(const ExerciseSeries& s, int dec, const QString& unite);
 
 // Counts, thresholds and classes.
-QString solutionEffectifTotal(const SerieExercice& s);
-QString solutionFrequence(const SerieExercice& s, double valeur, int dec);
-QString solutionSeuil(const SerieExercice& s, double seuil, bool dessus, bool pourcentage, int dec);
-QString solutionClasseModale(const SerieExercice& s);
+QString solutionEffectifTotal(const ExerciseSeries& s);
+QString solutionFrequence(const ExerciseSeries& s, double valeur, int dec);
+QString solutionSeuil(const ExerciseSeries& s, double seuil, bool dessus, bool pourcentage,
+                      int dec);
+QString solutionClasseModale(const ExerciseSeries& s);
 
 }  // namespace core::exercises

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace core::exercises {
 
-QString solutionMoyenne(const SerieExercice& s, int dec, const QString& unite) {
+QString solutionMoyenne(const ExerciseSeries& s, int dec, const QString& unite) {
     QStringList termes;
     long double total = 0;
     QString avant;
@@ -40,7 +40,7 @@ QString solutionMoyenne(const SerieExercice& s, int dec, const QString& unite) {
            avecUnite(egal(double(total / N), dec), unite) + u'.';
 }
 
-QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, const QString& unite,
+QString solutionQuantile(const ExerciseSeries& s, const Quantile& k, int dec, const QString& unite,
                          bool rangeesDites) {
     const qint64 N = s.effectif();
     const QString sym = QString::fromUtf16(k.symbole);
@@ -48,7 +48,7 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
         const double niveau = double(N) * k.num / k.den;
         const auto lu = lectureCumulee(s.classes, niveau);
         if (!lu) return {};
-        const Intervalle& c = s.classes[size_t(lu->classe)];
+        const Interval& c = s.classes[size_t(lu->classe)];
         const double bas = effectifCumuleEn(s.classes, c.inferieure);
         const double haut = effectifCumuleEn(s.classes, c.superieure);
         const QString niveauTexte = niveauDe(k) + u" = "_s + exact(niveau);
@@ -62,7 +62,7 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
                u") / ("_s + exact(haut) + u" − "_s + exact(bas) + u") "_s +
                avecUnite(egal(lu->valeur, dec), unite) + u'.';
     }
-    const std::vector<ValeurEffectif> v = triees(s.ponderees());
+    const std::vector<ValueCount> v = triees(s.ponderees());
     QString rangees;
     if (!rangeesDites && s.forme == Forme::Brute && s.brutes.size() <= 60) {
         std::vector<double> b = s.brutes;
@@ -99,8 +99,8 @@ QString solutionQuantile(const SerieExercice& s, const Quantile& k, int dec, con
            u", soit "_s + sym + u' ' + avecUnite(egal(valeurDeRang(v, r), dec), unite) + u'.';
 }
 
-QString solutionEtendue(const SerieExercice& s, int dec, const QString& unite) {
-    const auto p = valeurDe(s, Quantite::Etendue);
+QString solutionEtendue(const ExerciseSeries& s, int dec, const QString& unite) {
+    const auto p = valeurDe(s, Quantity::Etendue);
     if (!p) return {};
     if (s.forme == Forme::Classes) {
         const auto c = triees(s.classes);
@@ -116,9 +116,9 @@ QString solutionEtendue(const SerieExercice& s, int dec, const QString& unite) {
            u" − "_s + exact(v.front().valeur) + u' ' + avecUnite(egal(*p, dec), unite) + u'.';
 }
 
-QString solutionVariance(const SerieExercice& s, int dec, bool ecartType, const QString& unite) {
-    const auto moyenne = valeurDe(s, Quantite::Moyenne);
-    const auto variance = valeurDe(s, Quantite::Variance);
+QString solutionVariance(const ExerciseSeries& s, int dec, bool ecartType, const QString& unite) {
+    const auto moyenne = valeurDe(s, Quantity::Moyenne);
+    const auto variance = valeurDe(s, Quantity::Variance);
     if (!moyenne || !variance) return {};
     QStringList termes;
     long double carres = 0;
@@ -152,7 +152,7 @@ QString solutionVariance(const SerieExercice& s, int dec, bool ecartType, const 
     return t;
 }
 
-QString solutionMode(const SerieExercice& s, int dec, const QString& unite) {
+QString solutionMode(const ExerciseSeries& s, int dec, const QString& unite) {
     const std::vector<double> modes = modesDe(s);
     const auto v = s.ponderees();
     qint64 plus = 0;

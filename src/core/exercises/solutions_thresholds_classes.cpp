@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace core::exercises {
 
-QString solutionEffectifTotal(const SerieExercice& s) {
+QString solutionEffectifTotal(const ExerciseSeries& s) {
     if (s.forme == Forme::Brute)
         return u"La série compte "_s + exact(double(s.effectif())) + u" valeurs : N = "_s +
                exact(double(s.effectif())) + u'.';
@@ -21,7 +21,7 @@ QString solutionEffectifTotal(const SerieExercice& s) {
     return u"N = "_s + somme(termes) + u" = "_s + exact(double(s.effectif())) + u'.';
 }
 
-QString solutionFrequence(const SerieExercice& s, double valeur, int dec) {
+QString solutionFrequence(const ExerciseSeries& s, double valeur, int dec) {
     qint64 n = 0;
     for (const auto& p : s.ponderees())
         if (p.valeur == valeur) n += p.effectif;
@@ -32,7 +32,7 @@ QString solutionFrequence(const SerieExercice& s, double valeur, int dec) {
            arrondi(100 * double(n) / N, dec) + u" %."_s;
 }
 
-QString solutionSeuil(const SerieExercice& s, double seuil, bool dessus, bool pourcentage,
+QString solutionSeuil(const ExerciseSeries& s, double seuil, bool dessus, bool pourcentage,
                       int dec) {
     const QString cote = dessus ? u"au-dessus"_s : u"au-dessous"_s;
     QStringList termes;
@@ -80,11 +80,11 @@ QString solutionSeuil(const SerieExercice& s, double seuil, bool dessus, bool po
     return t;
 }
 
-QString solutionClasseModale(const SerieExercice& s) {
-    const ParametresClasses p = parametresClasses(s.classes);
+QString solutionClasseModale(const ExerciseSeries& s) {
+    const ClassParameters p = parametresClasses(s.classes);
     if (p.classesModales.empty()) return {};
     const auto c = triees(s.classes);
-    const bool egales = std::all_of(c.begin(), c.end(), [&](const Intervalle& k) {
+    const bool egales = std::all_of(c.begin(), c.end(), [&](const Interval& k) {
         return std::abs(k.amplitude() - c.front().amplitude()) <=
                1e-9 * std::abs(c.front().amplitude());
     });

@@ -15,25 +15,25 @@
 
 namespace core::exercises {
 
-bool surDesPaires(Quantite q);  // moyenne_x … estimation
-bool surUneSimulation(Quantite q);
+bool surDesPaires(Quantity q);  // moyenne_x … estimation
+bool surUneSimulation(Quantity q);
 
 // Each returns why the file is at fault, or nothing.
-QString lirePaires(const QJsonObject& o, SerieExercice& s);
-QString lireSimulation(const QJsonObject& o, SerieExercice& s);
-QString lireQuestionDeuxVariables(const QJsonObject& o, const SerieExercice& s,
-                                  QuestionExercice& q);
+QString lirePaires(const QJsonObject& o, ExerciseSeries& s);
+QString lireSimulation(const QJsonObject& o, ExerciseSeries& s);
+QString lireQuestionDeuxVariables(const QJsonObject& o, const ExerciseSeries& s,
+                                  ExerciseQuestion& q);
 
 // The figures expected: one, or none where the data give none (V(x) = 0...).
-std::vector<double> attendusPaires(const SerieExercice& s, const QuestionExercice& q);
-std::vector<double> attendusSimulation(const SerieExercice& s, const QuestionExercice& q);
-QString solutionPaires(const SerieExercice& s, const QuestionExercice& q);
-QString solutionSimulation(const SerieExercice& s, const QuestionExercice& q);
-QString indiceDeuxVariables(const QuestionExercice& q);
+std::vector<double> attendusPaires(const ExerciseSeries& s, const ExerciseQuestion& q);
+std::vector<double> attendusSimulation(const ExerciseSeries& s, const ExerciseQuestion& q);
+QString solutionPaires(const ExerciseSeries& s, const ExerciseQuestion& q);
+QString solutionSimulation(const ExerciseSeries& s, const ExerciseQuestion& q);
+QString indiceDeuxVariables(const ExerciseQuestion& q);
 
 // The run a simulation's series stands for, with its series number.
-std::optional<simulation::Result> simulationDe(const SerieExercice& s);
+std::optional<simulation::Result> simulationDe(const ExerciseSeries& s);
 // Whether the observed frequency lies within [p − 1/√n ; p + 1/√n].
-bool observeeDansIntervalle(const SerieExercice& s);
+bool observeeDansIntervalle(const ExerciseSeries& s);
 
 }  // namespace core::exercises

@@ -51,7 +51,7 @@ QString somme(const QStringList& termes) {
     return termes.mid(0, 3).join(u" + "_s) + u" + … + "_s + termes.last();
 }
 
-QString intervalle(const SerieExercice& s, const Intervalle& k) {
+QString intervalle(const ExerciseSeries& s, const Interval& k) {
     return texteIntervalle(k.inferieure, k.superieure, s.fermeADroite);
 }
 

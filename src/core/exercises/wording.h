@@ -25,7 +25,7 @@ QString egal(double x, int decimales);
 QString avecUnite(const QString& t, const QString& unite);
 // A long sum keeps its first three terms and its last.
 QString somme(const QStringList& termes);
-QString intervalle(const SerieExercice& s, const Intervalle& k);
+QString intervalle(const ExerciseSeries& s, const Interval& k);
 QString texteDesValeurs(const std::vector<double>& v);
 
 }  // namespace core::exercises

@@ -79,7 +79,7 @@ QByteArray forme(Forme f) {
 
 // How new data are drawn, written only where it differs from what the reader takes
 // from the data themselves.
-void tirage(const SerieExercice& s, Champs& c, int retrait) {
+void tirage(const ExerciseSeries& s, Champs& c, int retrait) {
     Champs t;
     if (s.forme == Forme::Brute && !s.brutes.empty()) {
         const auto [bas, haut] = std::minmax_element(s.brutes.begin(), s.brutes.end());
@@ -95,7 +95,7 @@ void tirage(const SerieExercice& s, Champs& c, int retrait) {
     if (!t.empty()) c.push_back({"tirage", objet(t, retrait + 2)});
 }
 
-QByteArray serie(const SerieExercice& s, int retrait) {
+QByteArray serie(const ExerciseSeries& s, int retrait) {
     Champs c;
     if (!s.nom.isEmpty()) c.push_back({"nom", texte(s.nom)});
     c.push_back({"forme", '"' + forme(s.forme) + '"'});
@@ -138,18 +138,18 @@ QByteArray serie(const SerieExercice& s, int retrait) {
     return objet(c, retrait);
 }
 
-QByteArray question(const QuestionExercice& q, size_t series, int retrait) {
+QByteArray question(const ExerciseQuestion& q, size_t series, int retrait) {
     Champs c{{"texte", texte(q.texte)}, {"demande", texte(nomDeQuantite(q.quantite))}};
     if (series > 1) c.push_back({"serie", nombre(q.serie + 1)});
-    if (q.quantite == Quantite::PlusGrand || q.quantite == Quantite::PlusPetit)
+    if (q.quantite == Quantity::PlusGrand || q.quantite == Quantity::PlusPetit)
         c.push_back({"de", texte(nomDeQuantite(q.de))});
-    if (q.quantite == Quantite::FrequenceValeur) c.push_back({"valeur", nombre(q.parametre)});
+    if (q.quantite == Quantity::FrequenceValeur) c.push_back({"valeur", nombre(q.parametre)});
     if (demandeUnSeuil(q.quantite)) c.push_back({"seuil", nombre(q.parametre)});
     if (q.mayer) c.push_back({"methode", "\"mayer\""});
     if (q.lnY) c.push_back({"changement", "\"ln_y\""});
     if (q.x) c.push_back({"x", nombre(*q.x)});
     if (q.y) c.push_back({"y", nombre(*q.y)});
-    if (q.quantite == Quantite::PartDansIntervalle) {
+    if (q.quantite == Quantity::PartDansIntervalle) {
         if (q.k)
             c.push_back({"k", nombre(q.k)});
         else
@@ -157,11 +157,11 @@ QByteArray question(const QuestionExercice& q, size_t series, int retrait) {
     }
     if (q.ajouter != 0) c.push_back({"ajouter", nombre(q.ajouter)});
     if (q.multiplier != 1) c.push_back({"multiplier", nombre(q.multiplier)});
-    if (q.quantite == Quantite::Choix || q.quantite == Quantite::DecisionIntervalle)
+    if (q.quantite == Quantity::Choix || q.quantite == Quantity::DecisionIntervalle)
         c.push_back({"choix", textes(q.choix)});
-    if (q.quantite == Quantite::Choix) c.push_back({"reponse", texte(q.reponse)});
+    if (q.quantite == Quantity::Choix) c.push_back({"reponse", texte(q.reponse)});
     // The comparisons and the modal class write their figures to that precision too.
-    if (q.quantite != Quantite::Choix) {
+    if (q.quantite != Quantity::Choix) {
         c.push_back({"precision", nombre(q.precision)});
         if (q.tolerance != q.precision / 2) c.push_back({"tolerance", nombre(q.tolerance)});
     }
@@ -194,7 +194,7 @@ QString nomDuGraphique(ExerciseChart g) {
 
 }  // namespace
 
-QByteArray exerciceEnJson(const Exercice& e) {
+QByteArray exerciceEnJson(const Exercise& e) {
     Champs c{{"titre", texte(e.titre)}};
     if (!e.niveau.isEmpty()) c.push_back({"niveau", texte(e.niveau)});
     if (!e.themes.isEmpty()) c.push_back({"themes", textes(e.themes)});

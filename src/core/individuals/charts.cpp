@@ -25,8 +25,8 @@ QString percent(double p) {
     return regionalLocale().toString(p, 'f', 1) + u" %"_s;
 }
 
-GraphiqueDuTableau empty(const Modalities& m, const Surface& s) {
-    GraphiqueDuTableau g;
+TableChartRecord empty(const Modalities& m, const Surface& s) {
+    TableChartRecord g;
     g.repere.zone = chartZone(s);
     if (m.total <= 0) g.faute = u"Aucun individu sélectionné n'a de valeur à dessiner."_s;
     return g;
@@ -41,9 +41,9 @@ std::optional<Chart> chartNamed(QStringView name) {
     return std::nullopt;
 }
 
-GraphiqueDuTableau barsOfModalities(const QString& variable, const Modalities& m,
-                                    const Surface& surface) {
-    GraphiqueDuTableau g = empty(m, surface);
+TableChartRecord barsOfModalities(const QString& variable, const Modalities& m,
+                                  const Surface& surface) {
+    TableChartRecord g = empty(m, surface);
     if (!g.faute.isEmpty()) return g;
     ChartPen pen(g.dessin);
     const QRectF z = g.repere.zone;
@@ -101,9 +101,9 @@ GraphiqueDuTableau barsOfModalities(const QString& variable, const Modalities& m
     return g;
 }
 
-GraphiqueDuTableau pieOfModalities(const QString& variable, const Modalities& m,
-                                   const Surface& surface) {
-    GraphiqueDuTableau g = empty(m, surface);
+TableChartRecord pieOfModalities(const QString& variable, const Modalities& m,
+                                 const Surface& surface) {
+    TableChartRecord g = empty(m, surface);
     if (!g.faute.isEmpty()) return g;
     ChartPen pen(g.dessin);
     const QRectF z = g.repere.zone;
@@ -139,10 +139,10 @@ GraphiqueDuTableau pieOfModalities(const QString& variable, const Modalities& m,
     return g;
 }
 
-GraphiqueDuTableau histogramOfClasses(const QString& variable, const Classes& classes,
-                                      const Surface& surface) {
-    GraphiqueDuTableau g =
-        graphiqueDuTableau(analyser(toTable(classes)), GraphiqueTableau::Histogramme, surface);
+TableChartRecord histogramOfClasses(const QString& variable, const Classes& classes,
+                                    const Surface& surface) {
+    TableChartRecord g =
+        graphiqueDuTableau(analyser(toTable(classes)), TableChart::Histogram, surface);
     if (!classes.fault.isEmpty()) g.faute = classes.fault;
     if (g.faute.isEmpty()) g.description = variable + u" : "_s + g.description;
     return g;

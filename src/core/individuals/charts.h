@@ -1,7 +1,7 @@
 #pragma once
 
 // The charts of one variable of the selected individuals, as records like the table's
-// charts (core::GraphiqueDuTableau): bars and a pie of the modalities, the histogram of
+// charts (core::TableChartRecord): bars and a pie of the modalities, the histogram of
 // classes of equal width. Each says in words what it shows, for a screen reader.
 
 #include "core/individuals/counts.h"
@@ -19,12 +19,12 @@ enum class Chart { Bars, Pie, Histogram };
 // The chart a command line names: bars, pie or histogram.
 std::optional<Chart> chartNamed(QStringView name);
 
-GraphiqueDuTableau barsOfModalities(const QString& variable, const Modalities& modalities,
-                                    const Surface& surface = {});
-GraphiqueDuTableau pieOfModalities(const QString& variable, const Modalities& modalities,
-                                   const Surface& surface = {});
+TableChartRecord barsOfModalities(const QString& variable, const Modalities& modalities,
+                                  const Surface& surface = {});
+TableChartRecord pieOfModalities(const QString& variable, const Modalities& modalities,
+                                 const Surface& surface = {});
 // The table's own histogram of these classes, its description naming the variable.
-GraphiqueDuTableau histogramOfClasses(const QString& variable, const Classes& classes,
-                                      const Surface& surface = {});
+TableChartRecord histogramOfClasses(const QString& variable, const Classes& classes,
+                                    const Surface& surface = {});
 
 }  // namespace core::individuals

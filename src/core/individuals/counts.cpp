@@ -140,12 +140,12 @@ std::vector<double> selectedValues(const Dataset& dataset, int variable,
     return values;
 }
 
-std::vector<ValeurEffectif> countsByValue(const Dataset& dataset, int variable,
-                                          const Selection& selection) {
+std::vector<ValueCount> countsByValue(const Dataset& dataset, int variable,
+                                      const Selection& selection) {
     // Sorting the values and counting the runs costs the same whatever they are; a table
     // of the values met costs little while they are few, and much once each one differs
     // (an identifier).
-    std::vector<ValeurEffectif> counts;
+    std::vector<ValueCount> counts;
     const auto few = distinct(dataset.variables()[size_t(variable)], selection, 4096);
     if (!few) {
         std::vector<double> values = selectedValues(dataset, variable, selection);
@@ -161,11 +161,12 @@ std::vector<ValeurEffectif> countsByValue(const Dataset& dataset, int variable,
     for (std::size_t k = 0; k < few->values.size(); ++k)
         counts.push_back({few->values[k], few->counts[k]});
     std::sort(counts.begin(), counts.end(),
-              [](const ValeurEffectif& a, const ValeurEffectif& b) { return a.valeur < b.valeur; });
+              [](const ValueCount& a, const ValueCount& b) { return a.valeur < b.valeur; });
     return counts;
 }
 
-Parametres numericParameters(const Dataset& dataset, int variable, const Selection& selection) {
+SeriesParameters numericParameters(const Dataset& dataset, int variable,
+                                   const Selection& selection) {
     return parametres(selectedValues(dataset, variable, selection));
 }
 
@@ -233,22 +234,22 @@ Classes classes(const Dataset& dataset, int variable, const Selection& selection
 double suggestedWidth(const Dataset& dataset, int variable, const Selection& selection) {
     const auto [low, high] = range(dataset.variables()[size_t(variable)], selection);
     if (!(low <= high)) return 1;
-    const Axe axe = axeGradue(low, high, 8);
+    const Axis axe = axeGradue(low, high, 8);
     const double step =
         axe.graduations.size() > 1 ? double(axe.graduations[1] - axe.graduations[0]) : 1.0;
     return step > 0 && std::isfinite(step) ? step : 1.0;
 }
 
-Tableau toTable(const std::vector<ValeurEffectif>& counts) {
-    Tableau table;
-    for (const ValeurEffectif& c : counts)
+FrequencyTable toTable(const std::vector<ValueCount>& counts) {
+    FrequencyTable table;
+    for (const ValueCount& c : counts)
         table.lignes.push_back(
             {.valeur = textOfNumber(c.valeur), .effectif = QString::number(c.effectif)});
     return table;
 }
 
-Tableau toTable(const Classes& classes) {
-    Tableau table{.nature = Tableau::Nature::Classes, .fermeADroite = false};
+FrequencyTable toTable(const Classes& classes) {
+    FrequencyTable table{.nature = FrequencyTable::Nature::Classes, .fermeADroite = false};
     for (const ClassCount& c : classes.rows)
         table.lignes.push_back({.inferieure = textOfNumber(c.lower),
                                 .superieure = textOfNumber(c.upper),
@@ -276,11 +277,10 @@ Cells modalityCells(const Modalities& modalities) {
     return cells;
 }
 
-QStringList valueRow(const std::vector<ValeurEffectif>& counts, std::int64_t total,
-                     std::size_t row) {
+QStringList valueRow(const std::vector<ValueCount>& counts, std::int64_t total, std::size_t row) {
     if (row >= counts.size())
         return {u"Total"_s, QString::number(total), percentText(total > 0 ? 100 : 0)};
-    const ValeurEffectif& v = counts[row];
+    const ValueCount& v = counts[row];
     return {textOfNumber(v.valeur), QString::number(v.effectif),
             percentText(percentOf(v.effectif, total))};
 }
@@ -304,7 +304,7 @@ Cells variableCells(const Dataset& dataset) {
     return cells;
 }
 
-Cells parameterCells(const Parametres& parameters) {
+Cells parameterCells(const SeriesParameters& parameters) {
     Cells cells{{u"Paramètre"_s, u"Valeur"_s}};
     const QStringList names = nomsDesParametres(), values = textesDesParametres(parameters);
     for (qsizetype i = 0; i < names.size(); ++i) cells.push_back({names[i], values[i]});

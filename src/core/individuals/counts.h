@@ -46,10 +46,11 @@ std::vector<double> selectedValues(const Dataset& dataset, int variable,
                                    const Selection& selection);
 // Its distinct values with their counts, ascending. A million different values take a
 // sort, not a table of a million entries.
-std::vector<ValeurEffectif> countsByValue(const Dataset& dataset, int variable,
-                                          const Selection& selection);
+std::vector<ValueCount> countsByValue(const Dataset& dataset, int variable,
+                                      const Selection& selection);
 // Its parameters, as the parameters window gives them.
-Parametres numericParameters(const Dataset& dataset, int variable, const Selection& selection);
+SeriesParameters numericParameters(const Dataset& dataset, int variable,
+                                   const Selection& selection);
 
 struct ClassCount {
     double lower = 0, upper = 0;  // [lower ; upper[
@@ -89,8 +90,8 @@ inline std::int64_t classIndex(const Classes& classes, double x) {
 double suggestedWidth(const Dataset& dataset, int variable, const Selection& selection);
 
 // What the table of counts takes: values with counts, or classes [a ; b[ with counts.
-Tableau toTable(const std::vector<ValeurEffectif>& counts);
-Tableau toTable(const Classes& classes);
+FrequencyTable toTable(const std::vector<ValueCount>& counts);
+FrequencyTable toTable(const Classes& classes);
 // The values for the list, in the file's order, when there are at most 32,767.
 inline constexpr std::size_t kLongestList = 32767;
 std::optional<QStringList> toList(const std::vector<double>& values);
@@ -100,13 +101,12 @@ using Cells = std::vector<QStringList>;
 Cells modalityCells(const Modalities& modalities);
 // One row of the counts by value, "Valeur", "Effectif", "Fréquence (%)", written when it
 // is shown: the row after the last is "Total".
-QStringList valueRow(const std::vector<ValeurEffectif>& counts, std::int64_t total,
-                     std::size_t row);
+QStringList valueRow(const std::vector<ValueCount>& counts, std::int64_t total, std::size_t row);
 Cells classCells(const Classes& classes);
 // "Variable", "Nature" (numérique or qualitative), "Effectif", "Non renseignés".
 Cells variableCells(const Dataset& dataset);
 // "Paramètre", "Valeur": the rows the parameters of a series are printed as.
-Cells parameterCells(const Parametres& parameters);
+Cells parameterCells(const SeriesParameters& parameters);
 // Cells a spreadsheet pastes (tabs, one row per line), and the CSV file this program
 // writes (";" between cells, UTF-8 with its mark, CR LF).
 QString tabSeparated(const Cells& cells);

@@ -170,7 +170,7 @@ void Pen::captionBeside(const QString& text, QPointF at) {
     caption(text, best->first, best->second);
 }
 
-Axe axisAround(double minimum, double maximum, int wanted) {
+Axis axisAround(double minimum, double maximum, int wanted) {
     const double margin = maximum / 20 - minimum / 20;  // no overflow at ±1e308
     // The room never takes the axis across 0: positive data start at 0 at the lowest, as
     // a class draws them. A fit going further is cut at the area's edge.
@@ -189,14 +189,14 @@ QString graduation(long double g, long double step) {
     return textOfNumber(r == 0 ? 0.0 : r);
 }
 
-long double stepOf(const Axe& axis) {
+long double stepOf(const Axis& axis) {
     return axis.graduations.size() > 1 ? axis.graduations[1] - axis.graduations[0]
                                        : axis.fin - axis.debut;
 }
 
 }  // namespace
 
-Frame frameFor(const Axe& x, const Axe& y, const Surface& surface, int legendRows) {
+Frame frameFor(const Axis& x, const Axis& y, const Surface& surface, int legendRows) {
     double widest = 0;
     for (long double g : y.graduations)
         widest = std::max(widest, captionSize(graduation(g, stepOf(y))).width());
@@ -213,13 +213,13 @@ Frame frameFor(const Axe& x, const Axe& y, const Surface& surface, int legendRow
 
 void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString& titleX,
               const QString& titleY) {
-    const Repere& r = frame.repere;
+    const CoordinateFrame& r = frame.repere;
     const QRectF& z = r.zone;
     pen.caption(title, {z.center().x(), 100}, Qt::AlignHCenter | Qt::AlignTop, true);
     pen.line(z.bottomLeft(), z.bottomRight(), kBlack);
     pen.line(z.bottomLeft(), z.topLeft(), kBlack);
     // One graduation's caption in `every`, so that neighbours keep a gap between them.
-    const auto every = [](const Axe& axis, double length, bool across) {
+    const auto every = [](const Axis& axis, double length, bool across) {
         if (axis.graduations.size() < 2) return std::size_t(1);
         double largest = 0;
         for (long double g : axis.graduations) {

@@ -93,17 +93,17 @@ private:
 // on top, `legendRows` rows of legend under it, the y title, then the area; the x
 // graduations and title below.
 struct Frame {
-    Repere repere;
+    CoordinateFrame repere;
     double legendTop = 0;  // where the first legend row stands
 };
-Frame frameFor(const Axe& x, const Axe& y, const Surface& surface, int legendRows);
+Frame frameFor(const Axis& x, const Axis& y, const Surface& surface, int legendRows);
 // Draws the axes, their graduations (one in two, or fewer, where their captions would
 // touch), the title and the axes' titles.
 void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString& titleX,
               const QString& titleY);
 // An axis around the values with a little room on each side, which never crosses 0 when
 // the values do not.
-Axe axisAround(double minimum, double maximum, int wanted);
+Axis axisAround(double minimum, double maximum, int wanted);
 // A legend row: a stroke of the colour, then the text.
 void legendRow(Pen& pen, const Frame& frame, int row, quint32 colour, const QString& text);
 inline constexpr double kLegendRow = 240;

@@ -53,17 +53,16 @@ Computed<Lorenz> lorenzFromShares(const std::vector<Point>& shares) {
     return Computed<Lorenz>::success(std::move(l));
 }
 
-Computed<Lorenz> lorenzFromTable(const Analyse& table) {
+Computed<Lorenz> lorenzFromTable(const TableAnalysis& table) {
     struct Row {
         double value;
         double count;
     };
     std::vector<Row> rows;
-    if (table.nature == Tableau::Nature::Classes)
-        for (const Intervalle& c : table.classes) rows.push_back({c.centre(), double(c.effectif)});
+    if (table.nature == FrequencyTable::Nature::Classes)
+        for (const Interval& c : table.classes) rows.push_back({c.centre(), double(c.effectif)});
     else
-        for (const ValeurEffectif& v : table.valeurs)
-            rows.push_back({v.valeur, double(v.effectif)});
+        for (const ValueCount& v : table.valeurs) rows.push_back({v.valeur, double(v.effectif)});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& p, const Row& q) { return p.value < q.value; });
     CompensatedSum population, mass;

@@ -23,7 +23,7 @@ struct Lorenz {
 Computed<Lorenz> lorenzFromShares(const std::vector<Point>& shares);
 // A table's rows that count, in increasing order of value (or class): each holds its
 // value (or its class's centre) times its count. Values must not be negative.
-Computed<Lorenz> lorenzFromTable(const Analyse& table);
+Computed<Lorenz> lorenzFromTable(const TableAnalysis& table);
 
 // 1 − Σ (xᵢ − xᵢ₋₁)(yᵢ + yᵢ₋₁) over a broken line from (0 ; 0) to (1 ; 1).
 double gini(const std::vector<Point>& points);

@@ -85,7 +85,7 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
     if (!bytes) return Reading<Lorenz>::failure(error);
     // Three columns, or classes written "]a ; b]": a table of classes.
     const TableReading table = readTable(*bytes);
-    if (table.tableau && table.tableau->nature == Tableau::Nature::Classes) {
+    if (table.tableau && table.tableau->nature == FrequencyTable::Nature::Classes) {
         if (table.faute) return Reading<Lorenz>::failure(table.error);
         const Computed<Lorenz> l = lorenzFromTable(analyser(*table.tableau));
         if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});

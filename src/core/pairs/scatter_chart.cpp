@@ -40,7 +40,7 @@ int dotWidth(std::size_t n) {
 
 // The fit across the whole width of the area: a line from side to side, a curve in
 // small steps, broken where it has no value.
-void drawCurve(Pen& pen, const Repere& r, const Curve& c, quint32 colour) {
+void drawCurve(Pen& pen, const CoordinateFrame& r, const Curve& c, quint32 colour) {
     const double from = double(r.x.debut), to = double(r.x.fin);
     if (c.isLine()) {
         if (const std::optional<Line> l = c.yInX())
@@ -69,7 +69,7 @@ void drawCurve(Pen& pen, const Repere& r, const Curve& c, quint32 colour) {
 // in `points`, then handed to `record` in their order. A million are placed in two halves
 // at once, each counted apart: the same positions and the same sums either way.
 template <class Record>
-void placePoints(const Pairs& pairs, const Repere& r, Occupancy& points, Record&& record) {
+void placePoints(const Pairs& pairs, const CoordinateFrame& r, Occupancy& points, Record&& record) {
     struct Spot {
         double x, y;
     };
@@ -142,7 +142,7 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
     drawAxes(pen, b.frame, u"Nuage de points"_s, pairs.nameX, pairs.nameY);
     // Straight into the record: captions are laid on the overlay, which notes the points.
     const int width = dotWidth(pairs.size());
-    const Repere& r = b.frame.repere;
+    const CoordinateFrame& r = b.frame.repere;
     b.points = Occupancy(r.zone);
     b.chart.drawing.reserve(pairs.size());
     placePoints(pairs, r, b.points,
@@ -154,7 +154,7 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
 Computed<ChartRecord> scatterOverlay(const Pairs& pairs, const ScatterBase& base,
                                      const ScatterOptions& o) {
     ChartRecord out;
-    const Repere& r = base.frame.repere;
+    const CoordinateFrame& r = base.frame.repere;
     out.repere = r;
     Pen pen(out.drawing, r.zone, kOverlay);
     const int d = o.decimals;
@@ -259,7 +259,7 @@ Computed<ChartRecord> residualChart(const Pairs& pairs, const Curve& curve, int 
     out.repere = f.repere;
     Pen pen(out.drawing, f.repere.zone, 2);
     drawAxes(pen, f, u"Résidus"_s, pairs.nameX, u"Résidu"_s);
-    const Repere& r = f.repere;
+    const CoordinateFrame& r = f.repere;
     pen.dashes(r.point(double(r.x.debut), 0), r.point(double(r.x.fin), 0), kGrey);
     const int width = dotWidth(pairs.size());
     CompensatedSum sum;

@@ -34,8 +34,8 @@ QString question(const Variant& v) {
 std::optional<QString> gift(const Request& request, const Progress& progress) {
     QString out;
     const bool whole = forEachVariant(
-        request, progress, [&](const Exercice&, const Variant& v) { out += question(v); },
-        [&](const Exercice& e) {
+        request, progress, [&](const Exercise&, const Variant& v) { out += question(v); },
+        [&](const Exercise& e) {
             out += u"$CATEGORY: "_s + categoryOf(e).simplified() + u"\n\n"_s;
         });
     if (!whole) return std::nullopt;

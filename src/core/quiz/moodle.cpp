@@ -61,8 +61,8 @@ std::optional<QString> moodleXml(const Request& request, const Progress& progres
     x.writeStartDocument();
     x.writeStartElement(u"quiz"_s);
     const bool whole = forEachVariant(
-        request, progress, [&](const Exercice&, const Variant& v) { question(x, v); },
-        [&](const Exercice& e) {
+        request, progress, [&](const Exercise&, const Variant& v) { question(x, v); },
+        [&](const Exercise& e) {
             x.writeStartElement(u"question"_s);
             x.writeAttribute(u"type"_s, u"category"_s);
             textElement(x, u"category"_s, categoryOf(e), QString());

@@ -19,7 +19,7 @@ namespace core::quiz {
 constexpr int kMaxVariants = 1000;
 
 struct Request {
-    std::vector<Exercice> exercises;
+    std::vector<Exercise> exercises;
     int variants = 1;
     quint32 firstSeries = 1;
 };
@@ -37,9 +37,9 @@ struct Variant {
 };
 
 // The category a platform files an exercise under: "$course$/Statistique/<titre>".
-QString categoryOf(const Exercice& e);
+QString categoryOf(const Exercise& e);
 // Every variant of question `question` of an exercise drawn for series n° `series`.
-Variant variantOf(const Exercice& drawn, int question, quint32 series);
+Variant variantOf(const Exercise& drawn, int question, quint32 series);
 
 // The progress callback gets the share done and returns false to cancel; nothing is
 // returned then.
@@ -55,7 +55,7 @@ QString giftEscaped(const QString& text);
 // Calls `each` for every exercise's variants in order, with the exercise drawn anew for
 // each series number; false when the progress callback cancelled.
 bool forEachVariant(const Request& request, const Progress& progress,
-                    const std::function<void(const Exercice&, const Variant&)>& each,
-                    const std::function<void(const Exercice&)>& category);
+                    const std::function<void(const Exercise&, const Variant&)>& each,
+                    const std::function<void(const Exercise&)>& category);
 
 }  // namespace core::quiz

@@ -14,7 +14,7 @@ QString paragraphs(const QString& text) {
     return html;
 }
 
-QString tableHtml(const TableDesDonnees& t) {
+QString tableHtml(const DataTable& t) {
     QString html = u"<table border=\"1\" cellpadding=\"4\"><thead><tr>"_s;
     for (const QString& c : t.colonnes) html += u"<th>"_s + c.toHtmlEscaped() + u"</th>"_s;
     html += u"</tr></thead><tbody>"_s;
@@ -28,7 +28,7 @@ QString tableHtml(const TableDesDonnees& t) {
 
 }  // namespace
 
-QString categoryOf(const Exercice& e) {
+QString categoryOf(const Exercise& e) {
     // Moodle reads "/" as a level of categories: a title's own is doubled.
     QString title = e.titre.simplified();
     title.replace(u"/"_s, u"//"_s);
@@ -53,8 +53,8 @@ QString giftEscaped(const QString& text) {
     return out;
 }
 
-Variant variantOf(const Exercice& drawn, int question, quint32 series) {
-    const QuestionExercice& q = drawn.questions[size_t(question)];
+Variant variantOf(const Exercise& drawn, int question, quint32 series) {
+    const ExerciseQuestion& q = drawn.questions[size_t(question)];
     Variant v;
     v.name = u"%1 — question %2 — Série n° %3"_s.arg(drawn.titre.simplified())
                  .arg(question + 1)
@@ -75,17 +75,17 @@ Variant variantOf(const Exercice& drawn, int question, quint32 series) {
 }
 
 bool forEachVariant(const Request& request, const Progress& progress,
-                    const std::function<void(const Exercice&, const Variant&)>& each,
-                    const std::function<void(const Exercice&)>& category) {
+                    const std::function<void(const Exercise&, const Variant&)>& each,
+                    const std::function<void(const Exercise&)>& category) {
     const double total = double(request.exercises.size()) * std::max(1, request.variants);
     double done = 0;
-    for (const Exercice& e : request.exercises) {
+    for (const Exercise& e : request.exercises) {
         category(e);
         // Drawn once per series number, then every question of that variant.
         std::vector<std::vector<Variant>> byQuestion(e.questions.size());
         for (int j = 0; j < request.variants; ++j) {
             const quint32 series = request.firstSeries + quint32(j);
-            const Exercice drawn = nouvellesDonnees(e, series);
+            const Exercise drawn = nouvellesDonnees(e, series);
             for (size_t i = 0; i < e.questions.size(); ++i)
                 byQuestion[i].push_back(variantOf(drawn, int(i), series));
             ++done;

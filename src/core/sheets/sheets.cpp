@@ -108,7 +108,7 @@ Reading<QStringList> pupilsTyped(const QString& text) {
     return Reading<QStringList>::success(names);
 }
 
-std::vector<Sheet> sheetsFor(const std::vector<Exercice>& exercises, const QStringList& pupils,
+std::vector<Sheet> sheetsFor(const std::vector<Exercise>& exercises, const QStringList& pupils,
                              quint32 firstSeries) {
     std::vector<Sheet> sheets;
     for (qsizetype i = 0; i < pupils.size(); ++i) {
@@ -116,8 +116,8 @@ std::vector<Sheet> sheetsFor(const std::vector<Exercice>& exercises, const QStri
                     .pupil = pupils[i],
                     .series = firstSeries + quint32(i),
                     .exercises = {}};
-        for (const Exercice& original : exercises) {
-            const Exercice e = nouvellesDonnees(original, sheet.series);
+        for (const Exercise& original : exercises) {
+            const Exercise e = nouvellesDonnees(original, sheet.series);
             SheetExercise part{e.titre, e.enonce, tableDesDonnees(e), {}, exercises::chartsOf(e)};
             for (size_t q = 0; q < e.questions.size(); ++q)
                 part.questions.push_back({int(q) + 1, e.questions[q].texte, choixDe(e, int(q))});
@@ -128,13 +128,13 @@ std::vector<Sheet> sheetsFor(const std::vector<Exercice>& exercises, const QStri
     return sheets;
 }
 
-std::vector<KeyEntry> answerKeyFor(const std::vector<Exercice>& exercises,
+std::vector<KeyEntry> answerKeyFor(const std::vector<Exercise>& exercises,
                                    const QStringList& pupils, quint32 firstSeries) {
     std::vector<KeyEntry> key;
     for (qsizetype i = 0; i < pupils.size(); ++i) {
         KeyEntry entry{pupils[i], firstSeries + quint32(i), {}};
-        for (const Exercice& original : exercises) {
-            const Exercice e = nouvellesDonnees(original, entry.series);
+        for (const Exercise& original : exercises) {
+            const Exercise e = nouvellesDonnees(original, entry.series);
             KeyExercise part{e.titre, tableDesDonnees(e), {}};
             for (size_t q = 0; q < e.questions.size(); ++q)
                 part.answers.push_back({int(q) + 1, e.questions[q].texte,

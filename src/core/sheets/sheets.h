@@ -29,7 +29,7 @@ struct SheetQuestion {
 
 struct SheetExercise {
     QString title, statement;
-    TableDesDonnees data;
+    DataTable data;
     std::vector<SheetQuestion> questions;
     std::vector<exercises::ExerciseChartRecord> charts;  // below the data, where asked
 };
@@ -49,7 +49,7 @@ struct KeyAnswer {
 
 struct KeyExercise {
     QString title;
-    TableDesDonnees data;
+    DataTable data;
     std::vector<KeyAnswer> answers;
 };
 
@@ -76,9 +76,9 @@ Reading<QStringList> pupilsTyped(const QString& text);
 QString fault(int pupils, quint32 firstSeries);
 
 // Pupil i (from 1) gets series number firstSeries + i − 1, for every exercise.
-std::vector<Sheet> sheetsFor(const std::vector<Exercice>& exercises, const QStringList& pupils,
+std::vector<Sheet> sheetsFor(const std::vector<Exercise>& exercises, const QStringList& pupils,
                              quint32 firstSeries);
-std::vector<KeyEntry> answerKeyFor(const std::vector<Exercice>& exercises,
+std::vector<KeyEntry> answerKeyFor(const std::vector<Exercise>& exercises,
                                    const QStringList& pupils, quint32 firstSeries);
 
 }  // namespace core::sheets

@@ -30,7 +30,7 @@ QString figure(double value, int decimals = 4) {
 
 // The frame, the x axis's graduations (`xText` writes each) and the y axis's.
 template <class XText>
-void axes(ChartPen& pen, const Repere& r, const QString& title, const QString& xTitle,
+void axes(ChartPen& pen, const CoordinateFrame& r, const QString& title, const QString& xTitle,
           const QString& yTitle, const std::vector<double>& xMarks, XText&& xText) {
     const QRectF& z = r.zone;
     pen.write(title, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);
@@ -50,7 +50,7 @@ void axes(ChartPen& pen, const Repere& r, const QString& title, const QString& x
     pen.write(yTitle, {z.left() - 900, z.top() - 330}, Qt::AlignLeft | Qt::AlignTop);
 }
 
-std::vector<double> marksOf(const Axe& a) {
+std::vector<double> marksOf(const Axis& a) {
     return {a.graduations.begin(), a.graduations.end()};
 }
 
@@ -63,9 +63,9 @@ std::optional<ChartKind> chartNamed(QStringView name) {
     return std::nullopt;
 }
 
-GraphiqueDuTableau histogram(const Result& result, const Surface& surface) {
-    GraphiqueDuTableau g;
-    Repere& r = g.repere;
+TableChartRecord histogram(const Result& result, const Surface& surface) {
+    TableChartRecord g;
+    CoordinateFrame& r = g.repere;
     r.zone = chartZone(surface);
     const bool means = bool(result.parameters.population);
     const auto [low, high] = std::minmax_element(result.values.begin(), result.values.end());
@@ -131,9 +131,9 @@ GraphiqueDuTableau histogram(const Result& result, const Surface& surface) {
     return g;
 }
 
-GraphiqueDuTableau fluctuationChart(const Fluctuation& f, const Surface& surface) {
-    GraphiqueDuTableau g;
-    Repere& r = g.repere;
+TableChartRecord fluctuationChart(const Fluctuation& f, const Surface& surface) {
+    TableChartRecord g;
+    CoordinateFrame& r = g.repere;
     r.zone = chartZone(surface);
     if (f.sizes.empty()) {
         g.faute = u"Aucune taille d'échantillon n'est donnée."_s;
@@ -171,9 +171,9 @@ GraphiqueDuTableau fluctuationChart(const Fluctuation& f, const Surface& surface
     return g;
 }
 
-GraphiqueDuTableau largeNumbersChart(const LargeNumbers& l, const Surface& surface) {
-    GraphiqueDuTableau g;
-    Repere& r = g.repere;
+TableChartRecord largeNumbersChart(const LargeNumbers& l, const Surface& surface) {
+    TableChartRecord g;
+    CoordinateFrame& r = g.repere;
     r.zone = chartZone(surface);
     if (l.running.empty()) {
         g.faute = u"Aucun tirage n'est fait."_s;

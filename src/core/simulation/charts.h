@@ -17,8 +17,8 @@ enum class ChartKind { Frequencies, Fluctuation, LargeNumbers };
 // The chart a command line names: frequencies, fluctuation or large-numbers.
 std::optional<ChartKind> chartNamed(QStringView name);
 
-GraphiqueDuTableau histogram(const Result& result, const Surface& surface = {});
-GraphiqueDuTableau fluctuationChart(const Fluctuation& fluctuation, const Surface& surface = {});
-GraphiqueDuTableau largeNumbersChart(const LargeNumbers& sequence, const Surface& surface = {});
+TableChartRecord histogram(const Result& result, const Surface& surface = {});
+TableChartRecord fluctuationChart(const Fluctuation& fluctuation, const Surface& surface = {});
+TableChartRecord largeNumbersChart(const LargeNumbers& sequence, const Surface& surface = {});
 
 }  // namespace core::simulation

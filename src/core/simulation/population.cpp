@@ -38,9 +38,9 @@ Population populationOf(std::vector<double> values) {
     return p;
 }
 
-Population populationOf(const std::vector<ValeurEffectif>& values) {
+Population populationOf(const std::vector<ValueCount>& values) {
     Population p;
-    for (const ValeurEffectif& v : values) {
+    for (const ValueCount& v : values) {
         if (v.effectif <= 0) continue;
         p.size += v.effectif;
         p.values.push_back(v.valeur);
@@ -50,10 +50,10 @@ Population populationOf(const std::vector<ValeurEffectif>& values) {
     return p;
 }
 
-Population populationOf(const Analyse& table) {
-    if (table.nature == Tableau::Nature::Valeurs) return populationOf(table.valeurs);
-    std::vector<ValeurEffectif> centres;
-    for (const Intervalle& k : table.classes) centres.push_back({k.centre(), k.effectif});
+Population populationOf(const TableAnalysis& table) {
+    if (table.nature == FrequencyTable::Nature::Valeurs) return populationOf(table.valeurs);
+    std::vector<ValueCount> centres;
+    for (const Interval& k : table.classes) centres.push_back({k.centre(), k.effectif});
     return populationOf(centres);
 }
 

@@ -66,8 +66,8 @@ QString shareText(const Share& s, std::int64_t samples) {
            u", soit "_s + rounded(100 * s.share, 2) + u" %"_s;
 }
 
-Tableau tableOfCounts(const Result& r, int mostValues) {
-    Tableau t;
+FrequencyTable tableOfCounts(const Result& r, int mostValues) {
+    FrequencyTable t;
     std::map<double, std::int64_t> counts;
     for (double v : r.values) {
         ++counts[v];
@@ -95,7 +95,7 @@ Tableau tableOfCounts(const Result& r, int mostValues) {
     for (double v : r.values)
         ++perClass[size_t(std::clamp<std::int64_t>(std::int64_t(std::floor((v - start) / width)), 0,
                                                    classes - 1))];
-    t.nature = Tableau::Nature::Classes;
+    t.nature = FrequencyTable::Nature::Classes;
     t.fermeADroite = false;
     for (std::int64_t k = 0; k < classes; ++k) {
         if (perClass[size_t(k)] == 0 && (k == 0 || k == classes - 1)) continue;

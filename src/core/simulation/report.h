@@ -34,7 +34,7 @@ QString shareText(const Share& share, std::int64_t samples);
 
 // The values with their counts, or, beyond `mostValues` distinct values, classes
 // [a ; b[ of one width.
-Tableau tableOfCounts(const Result& result, int mostValues = 40);
+FrequencyTable tableOfCounts(const Result& result, int mostValues = 40);
 
 // The values as the main list takes them, in the samples' order; empty with `tooMany`
 // set beyond the list's 32,767.

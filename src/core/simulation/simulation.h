@@ -21,7 +21,7 @@
 #include <vector>
 
 namespace core {
-struct Analyse;
+struct TableAnalysis;
 }
 
 namespace core::simulation {
@@ -46,8 +46,8 @@ struct Population {
 std::int64_t countOf(const Population& population, size_t i);
 // A series; values with their counts; a table's values, or its classes' centres.
 Population populationOf(std::vector<double> values);
-Population populationOf(const std::vector<ValeurEffectif>& values);
-Population populationOf(const Analyse& table);
+Population populationOf(const std::vector<ValueCount>& values);
+Population populationOf(const TableAnalysis& table);
 // A series file (its first column) or a table of counts (a header naming the counts,
 // or classes in its first column), as the program opens either.
 Reading<Population> readPopulationFile(const QString& path);

@@ -24,15 +24,15 @@ QStringList fichiers() {
     return QDir(dossierDesExercices()).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
 }
 
-core::Exercice lu(const QString& nom) {
-    const core::LectureExercice l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
+core::Exercise lu(const QString& nom) {
+    const core::ExerciseReading l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
     if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
     return *l.exercice;
 }
 
 // Everything drawn, written out, to compare two drawings.
-QString donnees(const core::Exercice& e) {
-    const core::TableDesDonnees t = core::tableDesDonnees(e);
+QString donnees(const core::Exercise& e) {
+    const core::DataTable t = core::tableDesDonnees(e);
     QString s = t.colonnes.join(u'|');
     for (const QStringList& l : t.lignes) s += u'\n' + l.join(u'|');
     return s;
@@ -76,16 +76,16 @@ void BankTest::eachFile_data() {
 // file's own, and answers that are figures (or choices) for every question.
 void BankTest::eachFile() {
     QFETCH(QString, fichier);
-    const core::Exercice e = lu(fichier);
+    const core::Exercise e = lu(fichier);
     QVERIFY(!e.themes.isEmpty());
     QVERIFY(!e.enonce.isEmpty());
     for (const QString& t : e.themes) QCOMPARE(t, t.trimmed());
-    const core::Exercice a = core::nouvellesDonnees(e, 7);
+    const core::Exercise a = core::nouvellesDonnees(e, 7);
     QCOMPARE(donnees(a), donnees(core::nouvellesDonnees(e, 7)));
     // A Lorenz curve given as pairs of cumulated shares is kept as given.
-    const bool keptAsGiven = e.series.front().forme == core::SerieExercice::Forme::Paires &&
+    const bool keptAsGiven = e.series.front().forme == core::ExerciseSeries::Forme::Paires &&
                              std::any_of(e.questions.begin(), e.questions.end(), [](const auto& q) {
-                                 return q.quantite == core::Quantite::Gini;
+                                 return q.quantite == core::Quantity::Gini;
                              });
     if (!keptAsGiven) {
         QVERIFY(donnees(a) != donnees(core::nouvellesDonnees(e, 8)));
@@ -130,7 +130,7 @@ void BankTest::levelAndThemesRead() {
     QFETCH(QString, niveau);
     QFETCH(QStringList, themes);
     QFETCH(QString, faute);
-    const core::LectureExercice l =
+    const core::ExerciseReading l =
         core::lireExercice("{\"titre\": \"t\",\n" + entete +
                            "\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1, 2]},\n"
                            "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyenne\"}]}");

@@ -31,10 +31,10 @@ const QByteArray kSimulation = R"({"forme": "simulation", "p": 0.5, "n": 10, "N"
 
 // The exercise the file describes, or one without data where it does not read (the
 // test then fails on its reason).
-core::Exercice read(const QByteArray& json) {
-    const core::LectureExercice l = core::lireExercice(json);
+core::Exercise read(const QByteArray& json) {
+    const core::ExerciseReading l = core::lireExercice(json);
     if (!l.exercice) QTest::qFail(qPrintable(l.faute), __FILE__, __LINE__);
-    return l.exercice.value_or(core::Exercice{});
+    return l.exercice.value_or(core::Exercise{});
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QByteArray, chart);
         QFETCH(QString, fault);
-        const core::LectureExercice l = core::lireExercice(file(data, chart));
+        const core::ExerciseReading l = core::lireExercice(file(data, chart));
         QVERIFY(!l.exercice);
         QCOMPARE(l.faute, fault);
     }
@@ -143,7 +143,7 @@ private slots:
     }
 
     void oneChartASeries() {
-        const core::Exercice e =
+        const core::Exercise e =
             read(file("[" + kClasses + ", " + kClasses + "]", "\"histogramme\""));
         const auto charts = core::exercises::chartsOf(e);
         QCOMPARE(charts.size(), size_t(2));
@@ -157,7 +157,7 @@ private slots:
 
     // Each pupil's chart is that of the pupil's own series, not the file's.
     void sheetsDrawThePupilsData() {
-        const core::Exercice e = read(file(kRaw, "\"boite\""));
+        const core::Exercise e = read(file(kRaw, "\"boite\""));
         const auto sheetList = core::sheets::sheetsFor({e}, core::sheets::numberedPupils(3), 11);
         QStringList told;
         for (const auto& sheet : sheetList) {

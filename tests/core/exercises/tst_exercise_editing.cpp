@@ -11,23 +11,23 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using core::Quantite;
-using Forme = core::SerieExercice::Forme;
+using core::Quantity;
+using Forme = core::ExerciseSeries::Forme;
 
-Q_DECLARE_METATYPE(core::Exercice)
+Q_DECLARE_METATYPE(core::Exercise)
 
 namespace {
 
 const QString kDossier = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s;
 
-core::Exercice lu(const QByteArray& json) {
-    const core::LectureExercice l = core::lireExercice(json);
+core::Exercise lu(const QByteArray& json) {
+    const core::ExerciseReading l = core::lireExercice(json);
     if (!l.exercice) qFatal("%s", qPrintable(l.faute));
     return *l.exercice;
 }
 
-core::SerieExercice serie(Forme forme) {
-    core::SerieExercice s;
+core::ExerciseSeries serie(Forme forme) {
+    core::ExerciseSeries s;
     s.nom = u"Série 1"_s;
     s.forme = forme;
     s.brutes = {4, 8, 8, 15};
@@ -39,12 +39,12 @@ core::SerieExercice serie(Forme forme) {
     return s;
 }
 
-core::Exercice exercice(Forme forme, Quantite q, const QString& texte = u"Combien ?"_s) {
-    core::Exercice e;
+core::Exercise exercice(Forme forme, Quantity q, const QString& texte = u"Combien ?"_s) {
+    core::Exercise e;
     e.titre = u"Essai"_s;
     e.enonce = u"Un énoncé."_s;
     e.series = {serie(forme)};
-    core::QuestionExercice question;
+    core::ExerciseQuestion question;
     question.texte = texte;
     question.quantite = q;
     question.parametre = 8;
@@ -76,10 +76,10 @@ private slots:
         // GIVEN a shipped exercise
         QFile f(kDossier + fichier);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const core::Exercice avant = lu(f.readAll());
+        const core::Exercise avant = lu(f.readAll());
         // WHEN it is written and read again
         const QByteArray json = core::exerciceEnJson(avant);
-        const core::Exercice apres = lu(json);
+        const core::Exercise apres = lu(json);
         // THEN it is the same exercise, asking the same and expecting the same
         QCOMPARE(apres.titre, avant.titre);
         QCOMPARE(apres.enonce, avant.enonce);
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(apres.graphique, avant.graphique);
         QCOMPARE(apres.series.size(), avant.series.size());
         for (size_t i = 0; i < avant.series.size(); ++i) {
-            const core::SerieExercice &a = avant.series[i], &b = apres.series[i];
+            const core::ExerciseSeries &a = avant.series[i], &b = apres.series[i];
             QCOMPARE(b.nom, a.nom);
             QCOMPARE(b.forme, a.forme);
             QCOMPARE(b.fermeADroite, a.fermeADroite);
@@ -105,7 +105,7 @@ private slots:
         }
         QCOMPARE(apres.questions.size(), avant.questions.size());
         for (int i = 0; i < int(avant.questions.size()); ++i) {
-            const core::QuestionExercice &a = avant.questions[size_t(i)],
+            const core::ExerciseQuestion &a = avant.questions[size_t(i)],
                                          &b = apres.questions[size_t(i)];
             QCOMPARE(b.texte, a.texte);
             QCOMPARE(b.quantite, a.quantite);
@@ -165,65 +165,65 @@ private slots:
 
     void parameters() {
         using namespace core;
-        QCOMPARE(parametresDe(Quantite::Moyenne), unsigned(ParametrePrecision));
-        QCOMPARE(parametresDe(Quantite::PourcentageAuDessus),
+        QCOMPARE(parametresDe(Quantity::Moyenne), unsigned(ParametrePrecision));
+        QCOMPARE(parametresDe(Quantity::PourcentageAuDessus),
                  unsigned(ParametrePrecision | ParametreSeuil));
         QCOMPARE(
-            parametresDe(Quantite::Estimation),
+            parametresDe(Quantity::Estimation),
             unsigned(ParametrePrecision | ParametreXouY | ParametreMethode | ParametreChangement));
-        QCOMPARE(parametresDe(Quantite::Choix), unsigned(ParametreChoix));
-        QCOMPARE(parametresDe(Quantite::PartDansIntervalle),
+        QCOMPARE(parametresDe(Quantity::Choix), unsigned(ParametreChoix));
+        QCOMPARE(parametresDe(Quantity::PartDansIntervalle),
                  unsigned(ParametrePrecision | ParametreK));
     }
 
     void refused_data() {
-        QTest::addColumn<core::Exercice>("exercice");
+        QTest::addColumn<core::Exercise>("exercice");
         QTest::addColumn<QStringList>("fautes");
         const auto une = [](const QString& f) { return QStringList{f}; };
         QTest::newRow("gini on raw data")
-            << exercice(Forme::Brute, Quantite::Gini)
+            << exercice(Forme::Brute, Quantity::Gini)
             << une(u"Question 1 : « gini » se demande sur des parts cumulées (paires) ou des "
                    u"classes."_s);
         QTest::newRow("modal class of a raw series")
-            << exercice(Forme::Brute, Quantite::ClasseModale)
+            << exercice(Forme::Brute, Quantity::ClasseModale)
             << une(u"Question 1 : « classe_modale » se demande pour des classes."_s);
         QTest::newRow("frequency of a value on classes")
-            << exercice(Forme::Classes, Quantite::FrequenceValeur)
+            << exercice(Forme::Classes, Quantity::FrequenceValeur)
             << une(u"Question 1 : la fréquence d'une valeur se demande sur des valeurs, pas sur "
                    u"des classes."_s);
         QTest::newRow("correlation with V(x) = 0")
-            << exercice(Forme::Paires, Quantite::Correlation)
+            << exercice(Forme::Paires, Quantity::Correlation)
             << une(u"Question 1 : « Coefficient de corrélation » ne se calcule pas sur ces "
                    u"données : la variance des x est nulle (toutes les valeurs de x sont "
                    u"égales) : aucune droite de y en x ne s'ajuste."_s);
         QTest::newRow("decision without an observed frequency")
-            << exercice(Forme::Simulation, Quantite::DecisionIntervalle)
+            << exercice(Forme::Simulation, Quantity::DecisionIntervalle)
             << une(u"Question 1 : la décision demande une « frequence_observee » dans les "
                    u"données."_s);
-        QTest::newRow("empty text") << exercice(Forme::Brute, Quantite::Moyenne, u"  "_s)
+        QTest::newRow("empty text") << exercice(Forme::Brute, Quantity::Moyenne, u"  "_s)
                                     << une(u"Question 1 : son texte est vide."_s);
-        core::Exercice chevauchent = exercice(Forme::Classes, Quantite::Moyenne);
+        core::Exercise chevauchent = exercice(Forme::Classes, Quantity::Moyenne);
         chevauchent.series[0].classes.push_back({5, 15, 1});
         QTest::newRow("overlapping classes")
             << chevauchent << une(u"Données : deux classes se chevauchent."_s);
-        core::Exercice rien;
+        core::Exercise rien;
         QTest::newRow("nothing") << rien
                                  << QStringList{u"Le titre est obligatoire."_s,
                                                 u"L'énoncé est obligatoire."_s,
                                                 u"Ajoutez au moins une question."_s,
                                                 u"Les données sont vides."_s};
-        core::Exercice deux = exercice(Forme::Brute, Quantite::Mediane);
-        deux.questions.push_back(exercice(Forme::Brute, Quantite::Gini).questions[0]);
-        deux.questions.push_back(exercice(Forme::Brute, Quantite::Mode).questions[0]);
+        core::Exercise deux = exercice(Forme::Brute, Quantity::Mediane);
+        deux.questions.push_back(exercice(Forme::Brute, Quantity::Gini).questions[0]);
+        deux.questions.push_back(exercice(Forme::Brute, Quantity::Mode).questions[0]);
         QTest::newRow("second of three")
             << deux
             << une(u"Question 2 : « gini » se demande sur des parts cumulées (paires) ou des "
                    u"classes."_s);
         QTest::newRow("a right one")
-            << exercice(Forme::Classes, Quantite::ClasseModale) << QStringList();
+            << exercice(Forme::Classes, Quantity::ClasseModale) << QStringList();
     }
     void refused() {
-        QFETCH(core::Exercice, exercice);
+        QFETCH(core::Exercise, exercice);
         QFETCH(QStringList, fautes);
         QCOMPARE(core::fautesDeLExercice(exercice), fautes);
     }
@@ -258,11 +258,11 @@ private slots:
     void save() {
         // GIVEN an exercise and a folder not made yet
         QTemporaryDir racine;
-        const core::Exercice e = exercice(Forme::Valeurs, Quantite::Moyenne);
+        const core::Exercise e = exercice(Forme::Valeurs, Quantity::Moyenne);
         const QString chemin = racine.filePath(u"exercices/essai.json"_s);
         // WHEN it is saved there, THEN it reads back with the same expected answer
         QCOMPARE(core::enregistrerExercice(e, chemin), QString());
-        const core::LectureExercice l = core::lireFichierExercice(chemin);
+        const core::ExerciseReading l = core::lireFichierExercice(chemin);
         QVERIFY(l.exercice);
         QCOMPARE(core::reponseAttendue(*l.exercice, 0), u"1,63"_s);  // (3 + 10) / 8
         // AND a folder that cannot be made leaves no file behind

@@ -14,8 +14,8 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using core::Quantite;
-using Forme = core::SerieExercice::Forme;
+using core::Quantity;
+using Forme = core::ExerciseSeries::Forme;
 
 namespace {
 
@@ -23,15 +23,15 @@ QString dossierDesExercices() {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 }
 
-core::Exercice lu(const QString& nom) {
-    const core::LectureExercice l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
+core::Exercise lu(const QString& nom) {
+    const core::ExerciseReading l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
     if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
     return *l.exercice;
 }
 
 // ---- the definitions, again, from the values written out one by one
 
-std::vector<double> ecrites(const core::SerieExercice& s, double m, double a) {
+std::vector<double> ecrites(const core::ExerciseSeries& s, double m, double a) {
     std::vector<double> v;
     if (s.forme == Forme::Brute) v = s.brutes;
     for (const auto& p : s.valeurs) v.insert(v.end(), size_t(p.effectif), p.valeur);
@@ -64,7 +64,7 @@ double mediane(const std::vector<double>& v) {
 }
 
 // Classes: the cumulative polygon through (a1, 0), (bi, Ni), read at a level.
-double lecture(std::vector<core::Intervalle> c, double niveau) {
+double lecture(std::vector<core::Interval> c, double niveau) {
     std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.inferieure < q.inferieure; });
     double cumul = 0;
     for (const auto& k : c) {
@@ -75,7 +75,7 @@ double lecture(std::vector<core::Intervalle> c, double niveau) {
     return c.back().superieure;
 }
 
-double dessus(const std::vector<core::Intervalle>& c, double seuil) {
+double dessus(const std::vector<core::Interval>& c, double seuil) {
     double n = 0;
     for (const auto& k : c)
         n += double(k.effectif) *
@@ -83,11 +83,11 @@ double dessus(const std::vector<core::Intervalle>& c, double seuil) {
     return n;
 }
 
-double independant(const core::Exercice& e, const core::QuestionExercice& q) {
-    const core::SerieExercice& s = e.series[size_t(q.serie)];
+double independant(const core::Exercise& e, const core::ExerciseQuestion& q) {
+    const core::ExerciseSeries& s = e.series[size_t(q.serie)];
     const double m = q.multiplier, a = q.ajouter;
     if (s.forme == Forme::Classes) {
-        std::vector<core::Intervalle> c = s.classes;
+        std::vector<core::Interval> c = s.classes;
         for (auto& k : c) k = {m * k.inferieure + a, m * k.superieure + a, k.effectif};
         double N = 0, somme = 0, carres = 0;
         for (const auto& k : c) {
@@ -98,33 +98,33 @@ double independant(const core::Exercice& e, const core::QuestionExercice& q) {
             carres +=
                 double(k.effectif) * std::pow((k.inferieure + k.superieure) / 2 - somme / N, 2);
         switch (q.quantite) {
-            case Quantite::Moyenne:
+            case Quantity::Moyenne:
                 return somme / N;
-            case Quantite::Variance:
+            case Quantity::Variance:
                 return carres / N;
-            case Quantite::EcartType:
+            case Quantity::EcartType:
                 return std::sqrt(carres / N);
-            case Quantite::Mediane:
+            case Quantity::Mediane:
                 return lecture(c, N / 2);
-            case Quantite::Q1:
+            case Quantity::Q1:
                 return lecture(c, N / 4);
-            case Quantite::Q3:
+            case Quantity::Q3:
                 return lecture(c, 3 * N / 4);
-            case Quantite::D1:
+            case Quantity::D1:
                 return lecture(c, N / 10);
-            case Quantite::D9:
+            case Quantity::D9:
                 return lecture(c, 9 * N / 10);
-            case Quantite::EcartInterquartile:
+            case Quantity::EcartInterquartile:
                 return lecture(c, 3 * N / 4) - lecture(c, N / 4);
-            case Quantite::EffectifTotal:
+            case Quantity::EffectifTotal:
                 return N;
-            case Quantite::EffectifAuDessus:
+            case Quantity::EffectifAuDessus:
                 return dessus(c, q.parametre);
-            case Quantite::EffectifAuDessous:
+            case Quantity::EffectifAuDessous:
                 return N - dessus(c, q.parametre);
-            case Quantite::PourcentageAuDessus:
+            case Quantity::PourcentageAuDessus:
                 return 100 * dessus(c, q.parametre) / N;
-            case Quantite::PourcentageAuDessous:
+            case Quantity::PourcentageAuDessous:
                 return 100 * (N - dessus(c, q.parametre)) / N;
             default:
                 break;
@@ -137,29 +137,29 @@ double independant(const core::Exercice& e, const core::QuestionExercice& q) {
         return double(std::count_if(v.begin(), v.end(), garder));
     };
     switch (q.quantite) {
-        case Quantite::Moyenne:
+        case Quantity::Moyenne:
             return moyenne(v);
-        case Quantite::Variance:
+        case Quantity::Variance:
             return variance(v);
-        case Quantite::EcartType:
+        case Quantity::EcartType:
             return std::sqrt(variance(v));
-        case Quantite::Mediane:
+        case Quantity::Mediane:
             return mediane(v);
-        case Quantite::Q1:
+        case Quantity::Q1:
             return rang(v, 0.25);
-        case Quantite::Q3:
+        case Quantity::Q3:
             return rang(v, 0.75);
-        case Quantite::D1:
+        case Quantity::D1:
             return rang(v, 0.1);
-        case Quantite::D9:
+        case Quantity::D9:
             return rang(v, 0.9);
-        case Quantite::EcartInterquartile:
+        case Quantity::EcartInterquartile:
             return rang(v, 0.75) - rang(v, 0.25);
-        case Quantite::Etendue:
+        case Quantity::Etendue:
             return v.back() - v.front();
-        case Quantite::EffectifTotal:
+        case Quantity::EffectifTotal:
             return N;
-        case Quantite::Mode: {
+        case Quantity::Mode: {
             double meilleur = v.front();
             double plus = 0;
             for (double x : v)
@@ -167,15 +167,15 @@ double independant(const core::Exercice& e, const core::QuestionExercice& q) {
                     plus = compter([x](double y) { return y == x; }), meilleur = x;
             return meilleur;
         }
-        case Quantite::FrequenceValeur:
+        case Quantity::FrequenceValeur:
             return 100 * compter([&](double y) { return y == q.parametre; }) / N;
-        case Quantite::EffectifAuDessus:
+        case Quantity::EffectifAuDessus:
             return compter([&](double y) { return y > q.parametre; });
-        case Quantite::EffectifAuDessous:
+        case Quantity::EffectifAuDessous:
             return compter([&](double y) { return y < q.parametre; });
-        case Quantite::PourcentageAuDessus:
+        case Quantity::PourcentageAuDessus:
             return 100 * compter([&](double y) { return y > q.parametre; }) / N;
-        case Quantite::PourcentageAuDessous:
+        case Quantity::PourcentageAuDessous:
             return 100 * compter([&](double y) { return y < q.parametre; }) / N;
         default:
             break;
@@ -184,31 +184,31 @@ double independant(const core::Exercice& e, const core::QuestionExercice& q) {
 }
 
 // The right choice, again: the modal class by density, the series of largest figure.
-QString choixIndependant(const core::Exercice& e, const core::QuestionExercice& q) {
-    if (q.quantite == Quantite::Choix) return q.reponse;
-    if (q.quantite == Quantite::ClasseModale) {
-        const core::SerieExercice& s = e.series[size_t(q.serie)];
+QString choixIndependant(const core::Exercise& e, const core::ExerciseQuestion& q) {
+    if (q.quantite == Quantity::Choix) return q.reponse;
+    if (q.quantite == Quantity::ClasseModale) {
+        const core::ExerciseSeries& s = e.series[size_t(q.serie)];
         const auto k = *std::max_element(s.classes.begin(), s.classes.end(), [](auto& x, auto& y) {
             return double(x.effectif) / x.amplitude() < double(y.effectif) / y.amplitude();
         });
         return core::texteIntervalle(k.inferieure, k.superieure, s.fermeADroite);
     }
-    core::QuestionExercice une = q;
+    core::ExerciseQuestion une = q;
     une.quantite = q.de;
     double meilleur = 0;
     QString nom;
     for (size_t i = 0; i < e.series.size(); ++i) {
         une.serie = int(i);
         const double x = independant(e, une);
-        if (nom.isEmpty() || (q.quantite == Quantite::PlusGrand ? x > meilleur : x < meilleur))
+        if (nom.isEmpty() || (q.quantite == Quantity::PlusGrand ? x > meilleur : x < meilleur))
             meilleur = x, nom = e.series[i].nom;
     }
     return nom;
 }
 
-bool choix(Quantite q) {
-    return q == Quantite::Choix || q == Quantite::ClasseModale || q == Quantite::PlusGrand ||
-           q == Quantite::PlusPetit;
+bool choix(Quantity q) {
+    return q == Quantity::Choix || q == Quantity::ClasseModale || q == Quantity::PlusGrand ||
+           q == Quantity::PlusPetit;
 }
 
 }  // namespace
@@ -245,8 +245,8 @@ void ExercicesTest::expectedAnswers() {
     QFETCH(QString, fichier);
     QFETCH(int, question);
     QFETCH(uint, numero);
-    const core::Exercice e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
-    const core::QuestionExercice& q = e.questions[size_t(question)];
+    const core::Exercise e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
+    const core::ExerciseQuestion& q = e.questions[size_t(question)];
     if (choix(q.quantite)) {
         QVERIFY(core::choixDe(e, question).size() >= 2);
         QCOMPARE(core::choixJustes(e, question), QStringList{choixIndependant(e, q)});
@@ -254,7 +254,7 @@ void ExercicesTest::expectedAnswers() {
         return;
     }
     const std::vector<double> attendus = core::attendus(e, question);
-    if (q.quantite == Quantite::Mode) {
+    if (q.quantite == Quantity::Mode) {
         // Drawn data may tie: every value of the largest count is a mode.
         const std::vector<double> v = ecrites(e.series[size_t(q.serie)], 1, 0);
         const auto fois = [&](double x) { return std::count(v.begin(), v.end(), x); };

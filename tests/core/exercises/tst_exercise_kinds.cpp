@@ -15,15 +15,15 @@
 #include <numeric>
 
 using namespace Qt::StringLiterals;
-using core::Quantite;
-using Forme = core::SerieExercice::Forme;
+using core::Quantity;
+using Forme = core::ExerciseSeries::Forme;
 
 namespace {
 
 const QString kDossier = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s;
 
-core::Exercice lu(const QString& nom) {
-    const core::LectureExercice l = core::lireFichierExercice(kDossier + nom);
+core::Exercise lu(const QString& nom) {
+    const core::ExerciseReading l = core::lireFichierExercice(kDossier + nom);
     if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
     return *l.exercice;
 }
@@ -58,10 +58,10 @@ Droite droite(const std::vector<double>& x, const std::vector<double>& y, bool m
     return {a, y1 - a * x1};
 }
 
-double pairesIndependantes(const core::SerieExercice& s, const core::QuestionExercice& q) {
+double pairesIndependantes(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
     const std::vector<double>& x = s.paires.x;
     std::vector<double> y = s.paires.y;
-    if (q.quantite == Quantite::Gini) {
+    if (q.quantite == Quantity::Gini) {
         double aire = 0, px = 0, py = 0;
         for (size_t i = 0; i < x.size(); ++i) {
             aire += (x[i] - px) * (y[i] + py);
@@ -79,17 +79,17 @@ double pairesIndependantes(const core::SerieExercice& s, const core::QuestionExe
     const double cov = sxy / n - sx / n * sy / n;
     const Droite d = droite(x, y, q.mayer);
     switch (q.quantite) {
-        case Quantite::MoyenneX:
+        case Quantity::MoyenneX:
             return sx / n;
-        case Quantite::MoyenneY:
+        case Quantity::MoyenneY:
             return sy / n;
-        case Quantite::Covariance:
+        case Quantity::Covariance:
             return cov;
-        case Quantite::Correlation:
+        case Quantity::Correlation:
             return cov / std::sqrt((sxx / n - sx * sx / n / n) * (syy / n - sy * sy / n / n));
-        case Quantite::CoefficientDirecteur:
+        case Quantity::CoefficientDirecteur:
             return d.a;
-        case Quantite::OrdonneeOrigine:
+        case Quantity::OrdonneeOrigine:
             return d.b;
         default:
             if (q.x) return q.lnY ? std::exp(d.a * *q.x + d.b) : d.a * *q.x + d.b;
@@ -99,7 +99,7 @@ double pairesIndependantes(const core::SerieExercice& s, const core::QuestionExe
 
 // The run's frequencies taken from core::simulation for the series' number; the standard
 // deviation and the shares counted here.
-double simulationIndependante(const core::SerieExercice& s, const core::QuestionExercice& q) {
+double simulationIndependante(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
     core::simulation::Parameters p;
     p.p = s.p, p.n = s.n, p.samples = s.echantillons, p.series = s.tirage;
     double centre = s.p;
@@ -117,11 +117,11 @@ double simulationIndependante(const core::SerieExercice& s, const core::Question
     const double sd = std::sqrt(v / double(f.size()));
     const double demi = q.k ? q.k * sd : 1 / std::sqrt(double(s.n));
     switch (q.quantite) {
-        case Quantite::EcartTypeFrequences:
+        case Quantity::EcartTypeFrequences:
             return sd;
-        case Quantite::BorneInferieure:
+        case Quantity::BorneInferieure:
             return s.p - demi;
-        case Quantite::BorneSuperieure:
+        case Quantity::BorneSuperieure:
             return s.p + demi;
         default:
             return double(std::count_if(
@@ -166,7 +166,7 @@ void ExerciseKindsTest::shippedAnswers_data() {
     const QStringList fichiers = nouveauxFichiers();
     QCOMPARE(fichiers.size(), 8);
     for (const QString& f : fichiers) {
-        const core::Exercice e = lu(f);
+        const core::Exercise e = lu(f);
         QVERIFY2(
             !e.themes.isEmpty() && QStringList({u"2nde"_s, u"1re"_s, u"Tle"_s}).contains(e.niveau),
             qPrintable(f));
@@ -180,12 +180,12 @@ void ExerciseKindsTest::shippedAnswers() {
     QFETCH(QString, fichier);
     QFETCH(int, question);
     QFETCH(uint, numero);
-    const core::Exercice e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
-    const core::QuestionExercice& q = e.questions[size_t(question)];
-    const core::SerieExercice& s = e.series.front();
+    const core::Exercise e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
+    const core::ExerciseQuestion& q = e.questions[size_t(question)];
+    const core::ExerciseSeries& s = e.series.front();
     QVERIFY(!core::solutionDe(e, question).isEmpty());
-    if (q.quantite == Quantite::Choix) return;
-    if (q.quantite == Quantite::DecisionIntervalle) {
+    if (q.quantite == Quantity::Choix) return;
+    if (q.quantite == Quantity::DecisionIntervalle) {
         const double demi = 1 / std::sqrt(double(s.n));
         const bool dedans = std::abs(*s.frequenceObservee - s.p) <= demi;
         QCOMPARE(core::choixJustes(e, question), QStringList{q.choix[dedans ? 0 : 1]});
@@ -209,14 +209,14 @@ void ExerciseKindsTest::shippedAnswers() {
 // rounded as the file's were; another number gives others; a simulation runs that number.
 void ExerciseKindsTest::newDataByNumber() {
     for (const QString& f : {u"31-distance-d-arret.json"_s, u"32-chiffre-d-affaires.json"_s}) {
-        const core::Exercice e = lu(f);
+        const core::Exercise e = lu(f);
         const auto a = core::nouvellesDonnees(e, 12).series.front().paires;
         QCOMPARE(a, core::nouvellesDonnees(e, 12).series.front().paires);
         QVERIFY(a.y != core::nouvellesDonnees(e, 13).series.front().paires.y);
         QCOMPARE(a.x, e.series.front().paires.x);
         for (double y : a.y) QVERIFY(y > 0 && y == std::round(y));
     }
-    const core::Exercice s = core::nouvellesDonnees(lu(u"35-pile-ou-face.json"_s), 12);
+    const core::Exercise s = core::nouvellesDonnees(lu(u"35-pile-ou-face.json"_s), 12);
     QCOMPARE(s.series.front().tirage, quint64(12));
     QVERIFY(core::attendus(s, 0) != core::attendus(core::nouvellesDonnees(s, 13), 0));
 }
@@ -277,7 +277,7 @@ void ExerciseKindsTest::filesThatDoNotRead_data() {
 void ExerciseKindsTest::filesThatDoNotRead() {
     QFETCH(QByteArray, json);
     QFETCH(QString, faute);
-    const core::LectureExercice l = core::lireExercice(json);
+    const core::ExerciseReading l = core::lireExercice(json);
     QVERIFY(!l.exercice);
     QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
 }
@@ -310,7 +310,7 @@ void ExerciseKindsTest::correctedSheet() {
     QFETCH(QString, fichier);
     QFETCH(uint, numero);
     QFETCH(QStringList, lignes);
-    const core::Exercice e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
+    const core::Exercise e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
     const QString feuille = core::feuilleCorrigee(e, numero);
     for (const QString& l : lignes)
         QVERIFY2(feuille.contains(l), qPrintable(l + u"\n"_s + feuille));
@@ -354,7 +354,7 @@ void ExerciseKindsTest::edgeCases() {
     QFETCH(QByteArray, donnees);
     QFETCH(QByteArray, question);
     QFETCH(double, attendu);
-    const core::LectureExercice l =
+    const core::ExerciseReading l =
         core::lireExercice("{\"titre\": \"t\", \"donnees\": " + donnees +
                            ", \"questions\": [{\"texte\": \"a\", \"demande\": " + question + "}]}");
     QVERIFY2(l.exercice, qPrintable(l.faute));

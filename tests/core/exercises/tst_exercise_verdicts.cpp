@@ -17,8 +17,8 @@ QString dossierDesExercices() {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 }
 
-core::Exercice lu(const QString& nom) {
-    const core::LectureExercice l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
+core::Exercise lu(const QString& nom) {
+    const core::ExerciseReading l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
     if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
     return *l.exercice;
 }
@@ -68,7 +68,7 @@ void VerdictsTest::verdicts() {
     QFETCH(int, question);
     QFETCH(QString, reponse);
     QFETCH(int, verdict);
-    const core::Exercice e = lu(u"01-controles-de-vitesse.json"_s);
+    const core::Exercise e = lu(u"01-controles-de-vitesse.json"_s);
     QCOMPARE(int(core::verifier(e, question, reponse)), verdict);
 }
 
@@ -128,13 +128,13 @@ void VerdictsTest::workingWrittenOut() {
 // GIVEN an exercise WHEN new data are drawn THEN one number gives the same data each
 // time, another number other data, of the same shape and total, within the bounds.
 void VerdictsTest::sameNumberSameData() {
-    const core::Exercice vitesses = lu(u"01-controles-de-vitesse.json"_s);
-    const auto comptes = [](const core::Exercice& e) {
+    const core::Exercise vitesses = lu(u"01-controles-de-vitesse.json"_s);
+    const auto comptes = [](const core::Exercise& e) {
         QList<qint64> c;
         for (const auto& k : e.series.front().classes) c << k.effectif;
         return c;
     };
-    const core::Exercice a = core::nouvellesDonnees(vitesses, 4711);
+    const core::Exercise a = core::nouvellesDonnees(vitesses, 4711);
     QCOMPARE(comptes(a), comptes(core::nouvellesDonnees(vitesses, 4711)));
     QVERIFY(comptes(a) != comptes(vitesses));
     QVERIFY(comptes(a) != comptes(core::nouvellesDonnees(vitesses, 4712)));
@@ -142,7 +142,7 @@ void VerdictsTest::sameNumberSameData() {
     QCOMPARE(a.series.front().classes.size(), size_t(8));
     QCOMPARE(core::feuilleCorrigee(a, 4711),
              core::feuilleCorrigee(core::nouvellesDonnees(vitesses, 4711), 4711));
-    const core::Exercice notes = core::nouvellesDonnees(lu(u"02-notes-d-un-controle.json"_s), 12);
+    const core::Exercise notes = core::nouvellesDonnees(lu(u"02-notes-d-un-controle.json"_s), 12);
     QCOMPARE(notes.series.front().brutes.size(), size_t(25));
     for (double x : notes.series.front().brutes) QVERIFY(x >= 0 && x <= 20 && x == std::floor(x));
     // The solution follows the data.
@@ -190,7 +190,7 @@ void VerdictsTest::filesThatDoNotRead_data() {
 void VerdictsTest::filesThatDoNotRead() {
     QFETCH(QByteArray, json);
     QFETCH(QString, faute);
-    const core::LectureExercice l = core::lireExercice(json);
+    const core::ExerciseReading l = core::lireExercice(json);
     QVERIFY(!l.exercice);
     QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
 }

@@ -144,12 +144,12 @@ void CountsTest::classes() {
 void CountsTest::towardsTableAndList() {
     const Dataset d = sample::classOfEight();
     const auto all = Selection::all(8);
-    const core::Analyse byValue = core::analyser(toTable(countsByValue(d, 1, all)));
+    const core::TableAnalysis byValue = core::analyser(toTable(countsByValue(d, 1, all)));
     QCOMPARE(byValue.premiereFaute, -1);
     QCOMPARE(byValue.total, 7);
     QCOMPARE(byValue.valeurs.size(), size_t(6));
     QCOMPARE(byValue.valeurs[2].valeur, 161.5);
-    const core::Analyse inClasses =
+    const core::TableAnalysis inClasses =
         core::analyser(toTable(core::individuals::classes(d, 1, all, 10)));
     QCOMPARE(inClasses.premiereFaute, -1);
     QCOMPARE(inClasses.fermeADroite, false);

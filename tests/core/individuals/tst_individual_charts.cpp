@@ -46,7 +46,7 @@ void IndividualChartsTest::described() {
     const Dataset d = sample::classOfEight();
     const Selection all = Selection::all(8);
     const Modalities m = modalities(d, 2, all);
-    core::GraphiqueDuTableau g;
+    core::TableChartRecord g;
     switch (*chartNamed(chart)) {
         case Chart::Bars:
             g = barsOfModalities(u"Transport"_s, m);

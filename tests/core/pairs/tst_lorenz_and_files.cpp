@@ -23,8 +23,8 @@ std::vector<Point> points(const QList<QPointF>& list) {
     return out;
 }
 
-core::Analyse valuesTable(const QList<std::array<double, 2>>& rows) {
-    core::Tableau t;
+core::TableAnalysis valuesTable(const QList<std::array<double, 2>>& rows) {
+    core::FrequencyTable t;
     for (const auto& [v, n] : rows)
         t.lignes.push_back({.valeur = core::textOfNumber(v), .effectif = QString::number(n)});
     return core::analyser(t);
@@ -116,7 +116,7 @@ void LorenzAndFilesTest::tableAgainstMeanDifference() {
 
 void LorenzAndFilesTest::classesByTheirCentres() {
     // [0 ; 10[ and [10 ; 20[ once each: masses 5 and 15, so (0,5 ; 0,25) and Gini 0,25.
-    core::Tableau t{.nature = core::Tableau::Nature::Classes};
+    core::FrequencyTable t{.nature = core::FrequencyTable::Nature::Classes};
     t.lignes = {{.inferieure = u"10"_s, .superieure = u"20"_s, .effectif = u"1"_s},
                 {.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"1"_s}};
     const auto l = lorenzFromTable(core::analyser(t));

@@ -119,7 +119,7 @@ void PairChartsTest::manyPointsAsOneByOne() {
     const Pairs p = cloud(count, 150);
     const auto base = scatterBase(p, 2);
     QVERIFY(base);
-    const core::Repere& r = base->frame.repere;
+    const core::CoordinateFrame& r = base->frame.repere;
     Occupancy counted(r.zone);
     std::size_t i = 0;
     for (const auto& op : base->chart.drawing.operations()) {
@@ -165,7 +165,7 @@ void PairChartsTest::axesFitTheData() {
     ScatterOptions options;
     options.fits.push_back(*curveOf(p, FitKind::LeastSquares));
     for (const auto& c : {scatterChart(p, {}), scatterChart(p, options)}) {
-        const core::Repere& r = c->repere;
+        const core::CoordinateFrame& r = c->repere;
         QCOMPARE(
             (QList<double>{double(r.x.debut), double(r.x.fin), double(r.y.debut), double(r.y.fin)}),
             ends);

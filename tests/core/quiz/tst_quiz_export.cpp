@@ -16,9 +16,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-core::Exercice read(const QString& name) {
+core::Exercise read(const QString& name) {
     const QString path = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s + name;
-    const core::LectureExercice l = core::lireFichierExercice(path);
+    const core::ExerciseReading l = core::lireFichierExercice(path);
     if (!l.exercice) qFatal("%s: %s", qPrintable(name), qPrintable(l.faute));
     return *l.exercice;
 }
@@ -115,14 +115,14 @@ private slots:
         QCOMPARE(categories.size(), files.size());
         size_t at = 0;
         for (size_t k = 0; k < request.exercises.size(); ++k) {
-            const core::Exercice& e = request.exercises[k];
+            const core::Exercise& e = request.exercises[k];
             QCOMPARE(categories[qsizetype(k)], u"$course$/Statistique/"_s + e.titre);
             for (int i = 0; i < int(e.questions.size()); ++i)
                 for (int j = 0; j < variants; ++j, ++at) {
                     QVERIFY(at < questions.size());
                     const Question& q = questions[at];
                     const quint32 series = first + quint32(j);
-                    const core::Exercice drawn = core::nouvellesDonnees(e, series);
+                    const core::Exercise drawn = core::nouvellesDonnees(e, series);
                     QCOMPARE(q.category, categories[qsizetype(k)]);
                     QVERIFY2(q.name.endsWith(u"Série n° "_s + QString::number(series)),
                              qPrintable(q.name));

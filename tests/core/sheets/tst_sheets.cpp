@@ -13,7 +13,7 @@ namespace sheets = core::sheets;
 
 namespace {
 
-core::Exercice shipped(const QString& name) {
+core::Exercise shipped(const QString& name) {
     const auto read = core::lireFichierExercice(QStringLiteral(QT_TESTCASE_SOURCEDIR) +
                                                 u"/../data/exercices/"_s + name);
     if (!read.exercice) qFatal("%s: %s", qPrintable(name), qPrintable(read.faute));
@@ -21,7 +21,7 @@ core::Exercice shipped(const QString& name) {
 }
 
 // The answers as the corrected sheet of series n prints them, "Réponse : …" lines.
-QStringList printedAnswers(const core::Exercice& e, quint32 n) {
+QStringList printedAnswers(const core::Exercise& e, quint32 n) {
     QStringList answers;
     const QString text = core::feuilleCorrigee(core::nouvellesDonnees(e, n), n);
     static const QRegularExpression line(u"^   Réponse : (.*)$"_s,
@@ -55,7 +55,7 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QStringList, pupils);
         QFETCH(quint32, first);
-        std::vector<core::Exercice> chosen;
+        std::vector<core::Exercise> chosen;
         for (const QString& f : files) chosen.push_back(shipped(f));
         const auto sheetList = sheets::sheetsFor(chosen, pupils, first);
         const auto key = sheets::answerKeyFor(chosen, pupils, first);
