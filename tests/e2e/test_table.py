@@ -62,7 +62,11 @@ def main(program):
         click_node(desktop, entry.queryTable().getAccessibleAt(1, 2))
         line = reader.named("Case courante")
         wait_until(lambda: line.queryText().getText(0, -1) == "14", what="the current cell's line")
-        click_node(desktop, line)
+        # The focus moved there as a screen reader moves it, and Enter sent only once it
+        # is there: a click could land while the grid still held it.
+        import pyatspi
+        wait_until(lambda: line.queryComponent().grabFocus()
+                   and line.getState().contains(pyatspi.STATE_FOCUSED), what="the line's focus")
         assert line.queryEditableText().setTextContents("20")
         desktop.keys("Return")
         wait_until(lambda: parameter(parameters, "Effectif total") == "376",
