@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 namespace ui::raster {
 
@@ -139,16 +141,45 @@ Target targetOf(QImage& image) {
             image.width(), image.height()};
 }
 
-void blendOn(const Target& image, const Stamp& stamp, QPoint at) {
+// Only the image's rows from `fromRow` to before `toRow` are touched.
+void blendOn(const Target& image, const Stamp& stamp, QPoint at, int fromRow, int toRow) {
     at += stamp.offset;
     // Only the stamp's part over the image.
     const int left = std::max(0, -at.x()), right = std::min(stamp.width, image.width - at.x());
-    const int top = std::max(0, -at.y()), bottom = std::min(stamp.height, image.height - at.y());
+    const int top = std::max(fromRow - at.y(), 0);
+    const int bottom = std::min(stamp.height, toRow - at.y());
     if (left >= right || top >= bottom) return;
     const QRgb* source = stamp.pixels.data() + qsizetype(top) * stamp.width + left;
     QRgb* target = image.bits + (at.y() + top) * image.stride + at.x() + left;
     for (int y = top; y < bottom; ++y, source += stamp.width, target += image.stride)
         blendPixels(target, source, right - left);
+}
+
+void blendOn(const Target& image, const Stamp& stamp, QPoint at) {
+    blendOn(image, stamp, at, 0, image.height);
+}
+
+// A scatter's million dots: each pixel is blended by the dots over it in their order,
+// whichever band of rows it is in, so the two halves of the image are painted at once
+// and give the same pixels as one pass.
+constexpr std::size_t kDotsWorthAThread = 20000;
+
+void blendAllOn(const Target& image, const Stamp& stamp, const std::vector<QPoint>& places) {
+    const auto band = [&](int fromRow, int toRow) {
+        for (const QPoint at : places) blendOn(image, stamp, at, fromRow, toRow);
+    };
+    if (places.size() >= kDotsWorthAThread && image.height > 1 &&
+        std::thread::hardware_concurrency() > 1) {
+        const int middle = image.height / 2;
+        try {
+            std::thread upper(band, 0, middle);
+            band(middle, image.height);
+            upper.join();
+            return;
+        } catch (const std::system_error&) {  // no thread to be had: all on this one
+        }
+    }
+    band(0, image.height);
 }
 
 }  // namespace
@@ -159,6 +190,10 @@ void blendRow(QRgb* target, const QRgb* source, int count) {
 
 void blend(QImage& image, const Stamp& stamp, QPoint at) {
     blendOn(targetOf(image), stamp, at);
+}
+
+void blendAll(QImage& image, const Stamp& stamp, const std::vector<QPoint>& places) {
+    blendAllOn(targetOf(image), stamp, places);
 }
 
 }  // namespace ui::raster
@@ -199,12 +234,20 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         if (pending.any) raster::fill(image_, pending.span, pending.colour);
         pending.any = false;
     };
-    // The last dot's sprite, asked for again only when the colour or width changes.
+    // The last dot's sprite, asked for again only when the colour or width changes, and
+    // where the dots since then go, blended together before anything else is drawn.
     const Sprite* sprite = nullptr;
     quint64 spriteKey = ~0ull;
+    std::vector<QPoint> dots;
+    const auto blendDots = [&] {
+        if (dots.empty()) return;
+        raster::blendAllOn(target, sprite->stamp, dots);
+        dots.clear();
+    };
     core::forEachShown(
         drawing.operations(), painted_, view,
         [&](const QLineF& segment, int width, quint32 packed) {
+            blendDots();
             const QRgb rgb = colour(packed).rgb();
             const auto span = raster::spanOf(image_, segment, width);
             if (!span) return;
@@ -228,10 +271,17 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
         },
         [&](QPointF at, int width, quint32 packed) {
             const quint64 key = (quint64(packed) << 16) | quint64(width);
-            if (key != spriteKey) sprite = &dotSprite(packed, width), spriteKey = key;
-            if (!(sprite->keepsOwnColour && pending.colour == sprite->colour)) flush();
-            raster::blendOn(target, sprite->stamp, at.toPoint() - sprite->centre);
+            if (key != spriteKey) {
+                blendDots();
+                sprite = &dotSprite(packed, width), spriteKey = key;
+            }
+            if (pending.any && !(sprite->keepsOwnColour && pending.colour == sprite->colour)) {
+                blendDots();
+                flush();
+            }
+            dots.push_back(at.toPoint() - sprite->centre);
         });
+    blendDots();
     flush();
     painted_ = drawing.operations().size();
 }

@@ -49,6 +49,8 @@ Stamp stampOf(const QImage& sprite);
 void blend(QImage& image, const Stamp& stamp, QPoint at);
 // The same, over `count` pixels in a row.
 void blendRow(QRgb* target, const QRgb* source, int count);
+// One stamp blended at each place in turn, as many calls of blend() would.
+void blendAll(QImage& image, const Stamp& stamp, const std::vector<QPoint>& places);
 }  // namespace raster
 
 class Rasteriser {

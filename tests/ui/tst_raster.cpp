@@ -35,6 +35,8 @@ private slots:
     void everyAlphaOverEveryByte();
     void stampBlendsTheWholeSprite_data();
     void stampBlendsTheWholeSprite();
+    void manyPlacesAsOneByOne_data();
+    void manyPlacesAsOneByOne();
 };
 
 void RasterTest::rowIsBlendedPixelByPixel_data() {
@@ -125,6 +127,32 @@ void RasterTest::stampBlendsTheWholeSprite() {
     // THEN the stamp keeps only the disc's rows and columns, and the image is the one
     // blended pixel by pixel
     QVERIFY(stamp.width <= diameter + 1 && stamp.height <= diameter + 1);
+    QCOMPARE(image, expected);
+}
+
+void RasterTest::manyPlacesAsOneByOne_data() {
+    QTest::addColumn<int>("count");
+    QTest::newRow("a few, on one thread") << 50;
+    QTest::newRow("enough for two bands of rows") << 60000;
+}
+
+// GIVEN overlapping half-transparent dots, some over the edges WHEN they are blended all
+// at once THEN each pixel is what blending them one after the other gives: the bands of
+// rows painted at once keep each pixel's order.
+void RasterTest::manyPlacesAsOneByOne() {
+    QFETCH(int, count);
+    QRandomGenerator g(static_cast<quint32>(count));
+    QImage sprite(5, 5, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x) sprite.setPixel(x, y, randomSpritePixel(g));
+    const ui::raster::Stamp stamp = ui::raster::stampOf(sprite);
+    QImage image(37, 29, QImage::Format_RGB32);
+    image.fill(qRgb(250, 240, 200));
+    std::vector<QPoint> places;
+    for (int i = 0; i < count; ++i) places.emplace_back(g.bounded(-6, 40), g.bounded(-6, 32));
+    QImage expected = image;
+    for (const QPoint at : places) ui::raster::blend(expected, stamp, at);
+    ui::raster::blendAll(image, stamp, places);
     QCOMPARE(image, expected);
 }
 
