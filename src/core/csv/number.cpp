@@ -27,34 +27,46 @@ std::size_t groupBlank(std::string_view s, std::size_t at) {
 
 }  // namespace
 
+namespace {
+
+// The length of a blank starting at `at`: ASCII white space, or one of the Unicode
+// blanks (no-break, narrow, ideographic and typographic spaces, line and paragraph
+// separators) that a spreadsheet may leave around a cell; 0 for anything else.
+std::size_t blankLength(std::string_view s, std::size_t at) {
+    const auto c = static_cast<unsigned char>(s[at]);
+    if (c == ' ' || (c >= '\t' && c <= '\r')) return 1;
+    if (c < 0xC2 || at + 1 >= s.size()) return 0;
+    const auto c1 = static_cast<unsigned char>(s[at + 1]);
+    if (c == 0xC2) return c1 == 0x85 || c1 == 0xA0 ? 2 : 0;
+    if (at + 2 >= s.size()) return 0;
+    const auto c2 = static_cast<unsigned char>(s[at + 2]);
+    if (c == 0xE1) return c1 == 0x9A && c2 == 0x80 ? 3 : 0;  // U+1680
+    if (c == 0xE2 && c1 == 0x80)                              // U+2000..U+200A, 2028, 2029, 202F
+        return c2 <= 0x8A || c2 == 0xA8 || c2 == 0xA9 || c2 == 0xAF ? 3 : 0;
+    if (c == 0xE2) return c1 == 0x81 && c2 == 0x9F ? 3 : 0;  // U+205F
+    if (c == 0xE3) return c1 == 0x80 && c2 == 0x80 ? 3 : 0;  // U+3000
+    return 0;
+}
+
+}  // namespace
+
 std::string_view trimmed(std::string_view text) {
     // Most cells start and end with a printable ASCII sign: nothing to take off.
     const auto plain = [](char c) { return c > ' ' && static_cast<unsigned char>(c) < 0x80; };
     if (text.empty() || (plain(text.front()) && plain(text.back()))) return text;
-    const auto blankAt = [&](std::size_t at) -> std::size_t {
-        const char c = text[at];
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
-        if (text.substr(at, 2) == "\xC2\xA0") return 2;
-        if (text.substr(at, 3) == "\xE2\x80\xAF") return 3;
-        return 0;
-    };
     std::size_t begin = 0, end = text.size();
     while (begin < end) {
-        const std::size_t n = blankAt(begin);
+        const std::size_t n = blankLength(text, begin);
         if (n == 0) break;
         begin += n;
     }
-    // From the end: a single byte, or the last bytes of a no-break space.
+    // From the end: a blank is one to three bytes ending just before `end`.
     for (;;) {
-        if (end > begin && blankAt(end - 1) == 1) {
-            --end;
-        } else if (end >= begin + 2 && text.substr(end - 2, 2) == "\xC2\xA0") {
-            end -= 2;
-        } else if (end >= begin + 3 && text.substr(end - 3, 3) == "\xE2\x80\xAF") {
-            end -= 3;
-        } else {
-            break;
-        }
+        std::size_t n = 0;
+        for (std::size_t length = 1; length <= 3 && n == 0 && end >= begin + length; ++length)
+            if (blankLength(text.substr(0, end), end - length) == length) n = length;
+        if (n == 0) break;
+        end -= n;
     }
     return text.substr(begin, end - begin);
 }

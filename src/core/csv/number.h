@@ -10,7 +10,8 @@
 
 namespace core::csv {
 
-// The text without the blanks around it: spaces, tabs, line breaks, no-break spaces.
+// The text without the blanks around it: spaces, tabs, line breaks, and the Unicode
+// blanks (no-break, narrow, typographic spaces, line and paragraph separators).
 std::string_view trimmed(std::string_view text);
 
 // What a number's text looked like, for a column deciding its decimal mark.

@@ -52,6 +52,7 @@ private slots:
     void separators();
     void numbers_data();
     void numbers();
+    void trimsWhatTextCallsBlank();
 };
 
 void CsvReadingTest::decodes_data() {
@@ -220,6 +221,26 @@ void CsvReadingTest::numbers() {
         QVERIFY(x);
         // Bit for bit: the fast path rounds as from_chars does.
         QVERIFY2(*x == value, qPrintable(QString::number(*x, 'g', 17)));
+    }
+}
+
+// A cell trimmed here must not still look blank to the windows, which trim as QString
+// does: every code point QChar calls a space goes, on either side, and nothing else.
+void CsvReadingTest::trimsWhatTextCallsBlank() {
+    // Bytes, not text: QString::fromUtf8 would drop a leading byte order mark.
+    const auto trimmedBytes = [](const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        return std::string(core::csv::trimmed({bytes.constData(), size_t(bytes.size())}));
+    };
+    for (char16_t u = 1; u != 0; ++u) {
+        if (u >= 0xD800 && u < 0xE000) continue;
+        const QString c{QChar(u)};
+        const bool blank = c.at(0).isSpace();
+        const QString cell = c + c + u"a"_s + c + u"b"_s + c;
+        const QString expected = blank ? u"a"_s + c + u"b"_s : cell;
+        QVERIFY2(trimmedBytes(cell) == expected.toStdString(),
+                 qPrintable(u"U+%1"_s.arg(uint(u), 4, 16)));
+        QVERIFY2(trimmedBytes(c).empty() == blank, qPrintable(u"U+%1 alone"_s.arg(uint(u), 4, 16)));
     }
 }
 
