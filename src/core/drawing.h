@@ -78,6 +78,23 @@ public:
         record({Operation::Kind::Dot, false, quint16(width), colour, fx, fy, fx, fy});
     }
 
+    // Room at the end for `count` dots of one colour and width, the index of the first
+    // returned: the caller places each (x1 == x2, y1 == y2), from as many threads as it
+    // likes, then calls coverRepeats(first). The record is then the one that many dot()
+    // calls would make.
+    std::size_t appendDots(std::size_t count, quint32 colour, int width) {
+        const std::size_t first = operations_.size();
+        operations_.resize(first + count,
+                           {Operation::Kind::Dot, false, quint16(width), colour, 0, 0, 0, 0});
+        return first;
+    }
+    Operation& operationAt(std::size_t i) { return operations_[i]; }
+    // The covered marks of [from - 1, end), as record() sets them.
+    void coverRepeats(std::size_t from) {
+        for (std::size_t i = std::max<std::size_t>(from, 1); i < operations_.size(); ++i)
+            operations_[i - 1].covered = sameShape(operations_[i - 1], operations_[i]);
+    }
+
     // Room for that many more operations, made at once rather than by doublings.
     void reserve(std::size_t more) { operations_.reserve(operations_.size() + more); }
     void label(const Label& label) { labels_.push_back(label); }
@@ -91,14 +108,13 @@ public:
     bool isEmpty() const { return operations_.empty(); }
 
 private:
+    static bool sameShape(const Operation& a, const Operation& b) {
+        return a.kind == b.kind && a.width == b.width && a.x1 == b.x1 && a.y1 == b.y1 &&
+               a.x2 == b.x2 && a.y2 == b.y2;
+    }
     void record(const Operation& operation) {
-        if (!operations_.empty()) {
-            Operation& previous = operations_.back();
-            previous.covered = previous.kind == operation.kind &&
-                               previous.width == operation.width && previous.x1 == operation.x1 &&
-                               previous.y1 == operation.y1 && previous.x2 == operation.x2 &&
-                               previous.y2 == operation.y2;
-        }
+        if (!operations_.empty())
+            operations_.back().covered = sameShape(operations_.back(), operation);
         operations_.push_back(operation);
     }
     std::vector<Operation> operations_;

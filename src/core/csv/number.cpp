@@ -41,7 +41,7 @@ std::size_t blankLength(std::string_view s, std::size_t at) {
     if (at + 2 >= s.size()) return 0;
     const auto c2 = static_cast<unsigned char>(s[at + 2]);
     if (c == 0xE1) return c1 == 0x9A && c2 == 0x80 ? 3 : 0;  // U+1680
-    if (c == 0xE2 && c1 == 0x80)                              // U+2000..U+200A, 2028, 2029, 202F
+    if (c == 0xE2 && c1 == 0x80)                             // U+2000..U+200A, 2028, 2029, 202F
         return c2 <= 0x8A || c2 == 0xA8 || c2 == 0xA9 || c2 == 0xAF ? 3 : 0;
     if (c == 0xE2) return c1 == 0x81 && c2 == 0x9F ? 3 : 0;  // U+205F
     if (c == 0xE3) return c1 == 0x80 && c2 == 0x80 ? 3 : 0;  // U+3000

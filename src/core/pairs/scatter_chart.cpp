@@ -6,9 +6,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <system_error>
 #include <thread>
 
@@ -65,23 +65,30 @@ void drawCurve(Pen& pen, const CoordinateFrame& r, const Curve& c, quint32 colou
     }
 }
 
-// Where Repere::point puts each pair, with what all share worked out once, each counted
-// in `points`, then handed to `record` in their order. A million are placed in two halves
-// at once, each counted apart: the same positions and the same sums either way.
-template <class Record>
-void placePoints(const Pairs& pairs, const CoordinateFrame& r, Occupancy& points, Record&& record) {
-    struct Spot {
-        double x, y;
-    };
+// Each pair as a dot of the record where Repere::point puts it, with what all share worked
+// out once, and counted in `points`. A million are placed in two halves at once, each
+// counted apart, straight into the record: the same dots and the same sums either way.
+void placePoints(const Pairs& pairs, const CoordinateFrame& r, Occupancy& points, Drawing& drawing,
+                 quint32 colour, int width) {
     const std::size_t n = pairs.size();
-    const std::unique_ptr<Spot[]> spots(new Spot[n]);
+    const std::size_t first = drawing.appendDots(n, colour, width);
     const double left = r.zone.left(), bottom = r.zone.bottom();
     const AxisScale alongX(r.x, r.zone.width()), alongY(r.y, r.zone.height());
+    // A place beyond single precision fails the step, as dot() would; noted by the thread
+    // that meets it, thrown on this one.
+    std::atomic<bool> outOfRange = false;
     const auto place = [&](std::size_t from, std::size_t to, Occupancy& counts) {
+        constexpr double kSingle = 3.4028234663852886e38;
+        bool beyond = false;
         for (std::size_t i = from; i < to; ++i) {
-            spots[i] = {left + alongX(pairs.x[i]), bottom - alongY(pairs.y[i])};
-            counts.addPoint({spots[i].x, spots[i].y});
+            const double x = left + alongX(pairs.x[i]), y = bottom - alongY(pairs.y[i]);
+            beyond |= !(std::abs(x) <= kSingle && std::abs(y) <= kSingle);
+            Drawing::Operation& dot = drawing.operationAt(first + i);
+            dot.x1 = dot.x2 = static_cast<float>(x);
+            dot.y1 = dot.y2 = static_cast<float>(y);
+            counts.addPoint({x, y});
         }
+        if (beyond) outOfRange = true;
     };
     constexpr std::size_t kWorthAThread = 100'000;
     bool placed = false;
@@ -97,7 +104,8 @@ void placePoints(const Pairs& pairs, const CoordinateFrame& r, Occupancy& points
         }
     }
     if (!placed) place(0, n, points);
-    for (std::size_t i = 0; i < n; ++i) record(spots[i].x, spots[i].y);
+    if (outOfRange) throwFailure();
+    drawing.coverRepeats(first);
 }
 
 QString pointCount(std::size_t n) {
@@ -144,9 +152,7 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
     const int width = dotWidth(pairs.size());
     const CoordinateFrame& r = b.frame.repere;
     b.points = Occupancy(r.zone);
-    b.chart.drawing.reserve(pairs.size());
-    placePoints(pairs, r, b.points,
-                [&](double x, double y) { b.chart.drawing.dot(x, y, kPoints, width); });
+    placePoints(pairs, r, b.points, b.chart.drawing, kPoints, width);
     b.chart.description = pointCount(pairs.size());
     return Computed<ScatterBase>::success(std::move(b));
 }

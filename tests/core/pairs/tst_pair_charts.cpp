@@ -112,24 +112,39 @@ void PairChartsTest::manyPointsAsOneByOne_data() {
     QTest::newRow("enough to be split in halves") << 150001;
 }
 
-// However many, each pair's dot stands where the axes put it, in order, and the captions
-// avoid the same points as when they are counted one by one.
+// However many, each pair's dot stands where the axes put it, in order, a dot repeated at
+// once is marked covered as dot() marks it (the same pair twice where the halves meet
+// included), and the captions avoid the same points as when they are counted one by one.
 void PairChartsTest::manyPointsAsOneByOne() {
     QFETCH(int, count);
-    const Pairs p = cloud(count, 150);
+    Pairs p = cloud(count, 150);
+    for (const std::size_t at : {std::size_t(0), p.size() / 2 - 1, p.size() / 2}) {
+        p.x.insert(p.x.begin() + qsizetype(at), p.x[at]);
+        p.y.insert(p.y.begin() + qsizetype(at), p.y[at]);
+    }
     const auto base = scatterBase(p, 2);
     QVERIFY(base);
     const core::CoordinateFrame& r = base->frame.repere;
     Occupancy counted(r.zone);
+    core::Drawing oneByOne;
     std::size_t i = 0;
     for (const auto& op : base->chart.drawing.operations()) {
-        if (op.kind != Kind::Dot) continue;
+        if (op.kind != Kind::Dot) {
+            oneByOne.line(op.x1, op.y1, op.x2, op.y2, op.colour, op.width);
+            continue;
+        }
         const QPointF at = r.point(p.x[i], p.y[i]);
         QVERIFY2(op.x1 == float(at.x()) && op.y1 == float(at.y()), qPrintable(QString::number(i)));
+        oneByOne.dot(at.x(), at.y(), op.colour, op.width);
         counted.addPoint(at);
         ++i;
     }
     QCOMPARE(i, p.size());
+    const auto& ops = base->chart.drawing.operations();
+    for (std::size_t k = 0; k < ops.size(); ++k)
+        QVERIFY2(ops[k].covered == oneByOne.operations()[k].covered,
+                 qPrintable(QString::number(k)));
+    QVERIFY(std::count_if(ops.begin(), ops.end(), [](const auto& op) { return op.covered; }) >= 3);
     const QRectF z = r.zone;
     for (const QRectF& box :
          {z, QRectF(z.topLeft(), z.size() / 2), QRectF(z.center(), z.size() / 3),
