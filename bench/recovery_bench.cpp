@@ -6,6 +6,7 @@
 
 #include "core/atomic_file.h"
 #include "core/recovery_state.h"
+#include "main_window/program.h"
 #include "main_window/statistique.h"
 
 #include <benchmark/benchmark.h>
@@ -29,7 +30,7 @@ void BM_recovery_hand_over(benchmark::State& state) {
     QTemporaryDir dossier;
     core::Recovery r(dossier.path());
     for (auto _ : state) {
-        statistique& w = statistique::instance();
+        statistique& w = program::mainWindow();
         r.enregistrer({.serie = w.serie(), .texteListe2 = w.Text_liste2->text()});
         state.PauseTiming();
         r.attendre();

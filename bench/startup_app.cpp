@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     program::prepare();
-    statistique& window = statistique::instance();
+    statistique& window = program::mainWindow();
     new FirstFrame(&window);
     program::show(window);
     const int status = QApplication::exec();

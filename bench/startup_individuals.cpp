@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString file = QString::fromLocal8Bit(argv[1]);
     program::prepare();
-    statistique& window = statistique::instance();
+    statistique& window = program::mainWindow();
     application.installEventFilter(new GridShown(&application));
     program::show(window, [&window, file] { emit window.individualsFileRequested(file); });
     const int status = QApplication::exec();

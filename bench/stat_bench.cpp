@@ -23,7 +23,7 @@ int loaded = -1;  // the length of the series windowWithSeries() loaded last, or
 }  // namespace
 
 statistique& windowWithItems(const QStringList& items) {
-    statistique& w = statistique::instance();
+    statistique& w = program::mainWindow();
     w.List1->clearItems();
     for (const QString& item : items) w.List1->append(item);
     dexo_mod::calculer_bilan();
@@ -38,13 +38,13 @@ statistique& windowWithSeries(int n) {
         windowWithItems(items);
         loaded = n;
     }
-    return statistique::instance();
+    return program::mainWindow();
 }
 
 void withSecondList(bool taken) {
-    statistique& w = statistique::instance();
-    if (taken == dexo_mod::prendre_liste2.isTrue()) return;
-    if (taken && dexo_mod::effectif_liste2.toDouble() == 0) {
+    statistique& w = program::mainWindow();
+    if (taken == dexo_mod::prendre_liste2().isTrue()) return;
+    if (taken && dexo_mod::effectif_liste2().toDouble() == 0) {
         QString text;
         for (int i = 0; i < 51; ++i)
             text += QString::number(1 + (i * 13) % 50) + QStringLiteral("\r\n");
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     program::prepare();
     core::setRegionalLocale(QLocale(QLocale::French, QLocale::France));
-    statistique& window = statistique::instance();
+    statistique& window = program::mainWindow();
     window.showCentred();
     // Every action is measured with the learner's work being kept, as in the program,
     // in a folder of the bench's own.

@@ -94,19 +94,4 @@ void Model::resumerListe2(int n) {
     bilan_liste2_(2) = Variant(somme / n);
 }
 
-// A new run: what watched the old one has gone, so nothing is told.
-void Model::reinitialiser() {
-    serie1_.clear();
-    bilan_liste1_.reset();
-    effectif_total_ = {};
-    texte_liste2_.clear();
-    bilan_liste2_.reset();
-    valeurs_liste2_.reset();
-    effectif_liste2_ = {};
-    prendre_liste2_ = {};
-    maj_liste2_ = 0;
-    couleurs_.reset();
-    choix_graphe_ = 0;
-}
-
 }  // namespace core

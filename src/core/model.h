@@ -67,9 +67,6 @@ public:
     // Every value of the second list as written, however many: what a file keeps.
     QStringList valeursEcrites2() const;
 
-    // Every datum back to its empty start, as in a new run of the program.
-    void reinitialiser();
-
 signals:
     // After every run of the engine.
     void serie1Changee();

@@ -1,14 +1,19 @@
 #include "engine/dexo_mod.h"
 
 namespace dexo_mod {
+namespace {
+
+core::Model* current = nullptr;
+
+}  // namespace
 
 core::Model& modele() {
-    static core::Model instance;
-    return instance;
+    Q_ASSERT_X(current, "dexo_mod::modele", "read before the program made its model");
+    return *current;
 }
 
-void reinitialiser() {
-    modele().reinitialiser();
+void useModel(core::Model* model) {
+    current = model;
 }
 
 }  // namespace dexo_mod

@@ -1,9 +1,9 @@
 #pragma once
 
 // The module shared by both windows, under the names its routines use: every datum
-// more than one handler reads, each a member of the program's one model
-// (core::Modele). The engine that summarises the first series after every change is
-// main_window/calculer_bilan.h.
+// more than one handler reads, each read from the running program's model
+// (core::Model), which its owner makes with the main window and ends with it. The engine
+// that summarises the first series after every change is main_window/calculer_bilan.h.
 
 #include "core/model.h"
 
@@ -12,21 +12,39 @@ namespace dexo_mod {
 using core::Table;
 using core::Variant;
 
-// The program's model, made at first use.
+// The running program's model. Its owner makes the model before any window and names
+// it here; the program never reads it before then.
 core::Model& modele();
+// Called by the owner only: the model from now on, or none once the program ends.
+void useModel(core::Model* model);
 
-// Read-only: the model's methods write them.
-inline const Table<Variant, 11>& bilan_liste1 = modele().bilan_liste1;
-inline const Variant& effectif_total = modele().effectif_total;
-inline const Table<Variant, 11>& bilan_liste2 = modele().bilan_liste2;
-inline const second_list::Valeurs& valeurs_liste2 = modele().valeurs_liste2;
-inline const Variant& effectif_liste2 = modele().effectif_liste2;
-inline const Variant& prendre_liste2 = modele().prendre_liste2;
-inline const qint16& maj_liste2 = modele().maj_liste2;
-inline const Table<double, 11>& couleurs = modele().couleurs;
-inline const qint16& choix_graphe = modele().choix_graphe;
-
-// Every datum back to its empty start, as in a new run of the program.
-void reinitialiser();
+// Read-only, as the routines index them: the model's methods write them.
+inline const Variant& bilan_liste1(long long i) {
+    return modele().bilan_liste1(i);
+}
+inline const Variant& effectif_total() {
+    return modele().effectif_total;
+}
+inline const Variant& bilan_liste2(long long i) {
+    return modele().bilan_liste2(i);
+}
+inline double valeurs_liste2(long long i) {
+    return modele().valeurs_liste2(i);
+}
+inline const Variant& effectif_liste2() {
+    return modele().effectif_liste2;
+}
+inline const Variant& prendre_liste2() {
+    return modele().prendre_liste2;
+}
+inline qint16 maj_liste2() {
+    return modele().maj_liste2;
+}
+inline double couleurs(long long i) {
+    return modele().couleurs(i);
+}
+inline qint16 choix_graphe() {
+    return modele().choix_graphe;
+}
 
 }  // namespace dexo_mod

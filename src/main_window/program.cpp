@@ -2,6 +2,7 @@
 
 #include "core/exercises/editing.h"
 #include "core/numbers.h"
+#include "core/random.h"
 #include "engine/dexo_mod.h"
 #include "exercise/dexo_enonce.h"
 #include "exercise_editor/exercise_editor.h"
@@ -49,6 +50,9 @@ void loadTranslations() {
 // Until the main window's first frame: what it shows is made in the fonts it shows.
 std::optional<ui::StandardFontWhileMaking> standardFont;
 
+// The data every window shares, made with the main window and ended after it.
+std::unique_ptr<core::Model> model;
+
 // The table of counts window, shown beside the main window as "Tableau d'effectifs…"
 // shows it; made and wired on first use (see wireOlderWindows).
 Tableau_effectifs& showTable() {
@@ -80,6 +84,7 @@ void wireOlderWindows(statistique& main) {
         return !Tableau_effectifs::exists() ||
                Tableau_effectifs::instance().modificationsTraitees();
     });
+    Parametres_serie::whenMade([](Parametres_serie& parameters) { parameters.setModel(*model); });
     QObject::connect(&main, &statistique::parametersRequested, &main,
                      [] { Parametres_serie::instance().showCentred(); });
     Exercices::whenMade([](Exercices& practice) {
@@ -224,6 +229,12 @@ void prepare() {
 }
 
 statistique& mainWindow() {
+    if (!statistique::exists()) {
+        // A new program: its own model, and the random draws from their first one.
+        model = std::make_unique<core::Model>();
+        dexo_mod::useModel(model.get());
+        core::Random::restart();
+    }
     return statistique::instance();
 }
 
@@ -356,11 +367,14 @@ void end() {
     Tableau_effectifs::whenMade({});
     Exercices::whenMade({});
     Dexo_enonce::whenMade({});
+    Parametres_serie::whenMade({});
     Exercices::unload();
     Tableau_effectifs::unload();
     Parametres_serie::unload();
     Dexo_enonce::unload();
     statistique::unload();
+    dexo_mod::useModel(nullptr);
+    model.reset();
 }
 
 }  // namespace program

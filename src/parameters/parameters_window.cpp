@@ -1,9 +1,9 @@
 #include "parameters/parameters_window.h"
 
 #include "chart_export/chart_export.h"
+#include "core/model.h"
 #include "core/resume_next.h"
 #include "core/series_box_plot.h"
-#include "engine/dexo_mod.h"
 #include "ui/chart_view.h"
 #include "ui/guarded.h"
 #include "ui/look.h"
@@ -102,17 +102,6 @@ Parametres_serie::Parametres_serie()
     boutons->addWidget(Command_copier);
     colonne->addLayout(boutons);
 
-    core::Model& modele = dexo_mod::modele();
-    connect(&modele, &core::Model::serie1Changee, this, ui::guarded([this] {
-        if (!isVisible()) return;
-        lireSerie1();
-        montrer();
-    }));
-    connect(&modele, &core::Model::serie2Changee, this, ui::guarded([this] {
-        if (!isVisible()) return;
-        lireSerie2();
-        montrer();
-    }));
     connect(Choix_serie, &QComboBox::currentIndexChanged, this, ui::guarded([this] { montrer(); }));
     connect(Command_copier, &QPushButton::clicked, this,
             ui::guarded([this] { Command_copier_Click(); }));
@@ -129,6 +118,25 @@ Parametres_serie::Parametres_serie()
     }
 }
 
+void Parametres_serie::setModel(const core::Model& model) {
+    if (model_) disconnect(model_, nullptr, this, nullptr);
+    model_ = &model;
+    connect(model_, &core::Model::serie1Changee, this, ui::guarded([this] {
+                if (!isVisible()) return;
+                lireSerie1();
+                montrer();
+            }));
+    connect(model_, &core::Model::serie2Changee, this, ui::guarded([this] {
+                if (!isVisible()) return;
+                lireSerie2();
+                montrer();
+            }));
+    if (!isVisible()) return;
+    lireSerie1();
+    lireSerie2();
+    montrer();
+}
+
 // Opened again, it catches up with what changed while it was closed.
 void Parametres_serie::showEvent(QShowEvent* event) {
     ui::Form::showEvent(event);
@@ -138,13 +146,13 @@ void Parametres_serie::showEvent(QShowEvent* event) {
 }
 
 void Parametres_serie::lireSerie1() {
-    valeurs_[0] = core::nombres(dexo_mod::modele().serie1);
+    valeurs_[0] = model_ ? core::nombres(model_->serie1) : std::vector<double>{};
     parametres_[0] = core::parametres(valeurs_[0]);
 }
 
 // The second list as the charts take it: the values read, at most 51.
 void Parametres_serie::lireSerie2() {
-    valeurs_[1] = dexo_mod::modele().serie2();
+    valeurs_[1] = model_ ? model_->serie2() : std::vector<double>{};
     parametres_[1] = core::parametres(valeurs_[1]);
 }
 

@@ -18,6 +18,10 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
+namespace core {
+class Model;
+}  // namespace core
+
 namespace ui {
 class ChartView;
 class TableModel;
@@ -37,6 +41,9 @@ public:
     QPushButton* Command_exporter_boite;
     QPushButton* Command_imprimer_boite;
 
+    // The series it shows: the program's model, given by its owner once it is made.
+    void setModel(const core::Model& model);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -48,6 +55,7 @@ private:
     void montrer();
     void Command_copier_Click();
 
+    const core::Model* model_ = nullptr;
     std::vector<double> valeurs_[2];
     core::SeriesParameters parametres_[2];
     std::shared_ptr<const std::vector<core::CountedClass>> classes_ =

@@ -91,8 +91,8 @@ void CalculerBilanTest::summary() {
     // THEN List2 holds its four lines and the last item is selected
     QCOMPARE(test::items(*window.List2), lines);
     QCOMPARE(window.List1->selectedIndex(), selected);
-    QCOMPARE(dexo_mod::effectif_total.toDouble(), double(series.size()));
-    QVERIFY(dexo_mod::effectif_total.type() == Variant::Type::Integer);
+    QCOMPARE(dexo_mod::effectif_total().toDouble(), double(series.size()));
+    QVERIFY(dexo_mod::effectif_total().type() == Variant::Type::Integer);
     // The model holds the series the engine read, for every other reader.
     QCOMPARE(dexo_mod::modele().serie1, series);
 }

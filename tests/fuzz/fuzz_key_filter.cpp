@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     new QApplication(*argc, *argv);
     program::prepare();
     core::setRegionalLocale(QLocale(QLocale::French, QLocale::France));
-    window = &statistique::instance();
+    window = &program::mainWindow();
     bool firstFrame = false;
     program::show(*window, [&firstFrame] { firstFrame = true; });
     window->activateWindow();

@@ -101,7 +101,7 @@ void HostileTest::aHugeSecondList() {
     QStringList lines;
     for (int i = 0; i < 10000; ++i) lines << kHostile[i % kHostile.size()];
     w.Text_liste2->setText(lines.join(u"\r\n"_s));
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 51.0);
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 51.0);
     QCOMPARE(dexo_mod::valeurs_liste2(0), 1e308);
 }
 

@@ -241,8 +241,8 @@ void LayoutTest::startUpState() {
     for (int i = 0; i < 21; ++i) QVERIFY(w.Label_graph(i).isHidden());
     for (int i = 0; i < 20; ++i) QVERIFY(w.Label_graph2(i).isHidden());
     QVERIFY(w.Picture1->operations().empty());
-    QVERIFY(dexo_mod::effectif_liste2.isEmpty());
-    QVERIFY(dexo_mod::prendre_liste2.isEmpty());
+    QVERIFY(dexo_mod::effectif_liste2().isEmpty());
+    QVERIFY(dexo_mod::prendre_liste2().isEmpty());
 }
 
 void LayoutTest::colourTable() {

@@ -39,6 +39,7 @@ private slots:
     void init() { test::freshStart(); }
     void showsTheWorkedExample();
     void followsTheSeriesWhileOpen();
+    void aNewProgramStartsFromItsOwnModel();
     void copiesTheTable();
     void axisValuesStayWhole_data();
     void axisValuesStayWhole();
@@ -59,6 +60,25 @@ void ParametersWindowTest::showsTheWorkedExample() {
     QCOMPARE(column(w.Table_effectifs, 0), (QStringList{u"5"_s, u"7"_s, u"9"_s}));
     QVERIFY(w.Box->accessibleDescription().startsWith(
         u"Série 1 : minimum 5, premier quartile 5, médiane 6, troisième quartile 7, maximum 9"_s));
+}
+
+// What one program held is nothing to the next: a new program's model starts from the
+// series "0", and its parameters window follows that model, not the one before.
+void ParametersWindowTest::aNewProgramStartsFromItsOwnModel() {
+    test::loadSeries({u"5"_s, u"7"_s, u"5"_s, u"9"_s});
+    statistique::instance().Text_liste2->setText(u"1\r\n3"_s);
+    QCOMPARE(column(opened().Table_parametres, 1).first(), u"4"_s);
+    test::freshStart();
+    QCOMPARE(dexo_mod::modele().serie1, QStringList{u"0"_s});
+    QVERIFY(dexo_mod::effectif_liste2().isEmpty());
+    Parametres_serie& w = opened();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(column(w.Table_parametres, 1).first(), u"1"_s);
+    QVERIFY(w.Table_parametres->isColumnHidden(2));
+    statistique& main = statistique::instance();
+    main.Text1->setText(u"8"_s);
+    QTest::mouseClick(main.Command_ajout, Qt::LeftButton);
+    QCOMPARE(column(w.Table_parametres, 1).first(), u"2"_s);
 }
 
 void ParametersWindowTest::followsTheSeriesWhileOpen() {

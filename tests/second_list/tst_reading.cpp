@@ -61,7 +61,7 @@ void ReadingTest::reads() {
 
     statistique& window = test::freshStart(locale);
     window.Text_liste2->setText(text);
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), double(values.size()));
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), double(values.size()));
     for (int i = 0; i < values.size(); ++i) QCOMPARE(dexo_mod::valeurs_liste2(i), values[i]);
     for (int i = 0; i < 3; ++i) QCOMPARE(dexo_mod::bilan_liste2(i).toDouble(), summary[i]);
     const std::vector<double> taken = dexo_mod::modele().serie2();
@@ -73,14 +73,14 @@ void ReadingTest::keepsCellsPastTheCount() {
     statistique& window = test::freshStart();
     window.Text_liste2->setText(u"1\r\n2\r\n3"_s);
     window.Text_liste2->setText(u"8"_s);
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 1.0);
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 1.0);
     QCOMPARE(dexo_mod::valeurs_liste2(0), 8.0);
     QCOMPARE(dexo_mod::valeurs_liste2(2), 3.0);  // never cleared
     // A first line that is not a number leaves the first value; the second is still read.
     window.Text_liste2->setText(u"x\r\n5"_s);
     QCOMPARE(dexo_mod::valeurs_liste2(0), 8.0);
     QCOMPARE(dexo_mod::valeurs_liste2(1), 5.0);
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 0.0);
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 0.0);
 }
 
 void ReadingTest::ignoresItsOwnRewrites() {
@@ -89,7 +89,7 @@ void ReadingTest::ignoresItsOwnRewrites() {
     dexo_mod::modele().setMajListe2(-1);
     window.Text_liste2->setText(u"9\r\n9\r\n9"_s);
     dexo_mod::modele().setMajListe2(0);
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 2.0);
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 2.0);
     QCOMPARE(dexo_mod::bilan_liste2(2).toDouble(), 5.0);
 }
 
@@ -117,19 +117,19 @@ void ReadingTest::readsWhatIsTyped() {
     keypad(Qt::Key_5, u"5"_s);
     // THEN the box holds three lines and the list reads them
     QCOMPARE(window.Text_liste2->text(), u"1\r\n2\r\n3,5"_s);
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 3.0);
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 3.0);
     QCOMPARE(dexo_mod::valeurs_liste2(2), 3.5);
     QCOMPARE(dexo_mod::bilan_liste2(0).toDouble(), 3.5);
 }
 
 void ReadingTest::checkBoxTogglesTheFlag() {
     statistique& window = test::freshStart();
-    QVERIFY(dexo_mod::prendre_liste2.isEmpty());
+    QVERIFY(dexo_mod::prendre_liste2().isEmpty());
     QTest::mouseClick(window.Check1, Qt::LeftButton);
-    QVERIFY(dexo_mod::prendre_liste2.isTrue());
+    QVERIFY(dexo_mod::prendre_liste2().isTrue());
     QVERIFY(window.Check1->isChecked());
     QTest::mouseClick(window.Check1, Qt::LeftButton, {}, QPoint(90, 10));  // on the caption
-    QVERIFY(!dexo_mod::prendre_liste2.isTrue());
+    QVERIFY(!dexo_mod::prendre_liste2().isTrue());
     QVERIFY(!window.Check1->isChecked());
     QVERIFY(window.Picture1->operations().empty());  // nothing redrawn
 }

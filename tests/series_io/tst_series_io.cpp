@@ -60,7 +60,7 @@ void SeriesInAndOutTest::openingReplacesBothSeries() {
     QCOMPARE(test::items(*w.List2), (QStringList{u"Valeur max= 12,5"_s, u"Valeur min= 7"_s,
                                                  u"Moyenne: 9,750"_s, u"Effectif total=2"_s}));
     QCOMPARE(w.Text_liste2->text(), u"3\r\n4"_s);
-    QCOMPARE(dexo_mod::effectif_liste2.toDouble(), 2.0);
+    QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 2.0);
     QCOMPARE(w.Picture1->clearCount(), clears + 1);
     QVERIFY(w.Picture1->operations().empty());
     QCOMPARE(w.Label1->caption(), QString());

@@ -1,8 +1,6 @@
 #include "support/fresh_start.h"
 
 #include "core/numbers.h"
-#include "core/random.h"
-#include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
 #include "main_window/program.h"
 #include "ui/message_box.h"
@@ -34,10 +32,9 @@ statistique& freshStart(const QLocale& locale) {
     program::end();
     QSettings(QSettings::UserScope, QStringLiteral("Statistique"), QStringLiteral("Statistique"))
         .clear();
-    dexo_mod::reinitialiser();
-    core::Random::restart();
     core::setRegionalLocale(locale);
-    statistique& window = statistique::instance();
+    // A program of the test's own: its model, its windows, its random draws.
+    statistique& window = program::mainWindow();
     program::wireWindows(window);
     settle();
     return window;
