@@ -1,6 +1,7 @@
 #include "core/parameters.h"
 
 #include "core/numbers.h"
+#include "core/sorted_numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +39,7 @@ SeriesParameters parametres(std::vector<double> x) {
     const size_t n = x.size();
     p.effectif = int(n);
     if (n == 0) return p;
-    std::sort(x.begin(), x.end());
+    sortNumbers(x);
     // x(k) of the classroom, counted from 1.
     const auto rang = [&](size_t k) { return x[std::clamp<size_t>(k, 1, n) - 1]; };
     p.minimum = x.front();
@@ -95,7 +96,7 @@ SeriesParameters parametres(std::vector<double> x) {
 }
 
 std::vector<CountedClass> tableDesEffectifs(std::vector<double> x) {
-    std::sort(x.begin(), x.end());
+    sortNumbers(x);
     std::vector<CountedClass> classes;
     const double n = double(x.size());
     int cumule = 0;

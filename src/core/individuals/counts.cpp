@@ -3,6 +3,7 @@
 #include "core/graduations.h"
 #include "core/numbers.h"
 #include "core/series_file.h"
+#include "core/sorted_numbers.h"
 
 #include <QCollator>
 
@@ -149,7 +150,7 @@ std::vector<ValueCount> countsByValue(const Dataset& dataset, int variable,
     const auto few = distinct(dataset.variables()[size_t(variable)], selection, 4096);
     if (!few) {
         std::vector<double> values = selectedValues(dataset, variable, selection);
-        std::sort(values.begin(), values.end());
+        sortNumbers(values);
         for (std::size_t i = 0; i < values.size();) {
             std::size_t j = i + 1;
             while (j < values.size() && values[j] == values[i]) ++j;
