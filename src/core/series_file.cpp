@@ -1,6 +1,7 @@
 #include "core/series_file.h"
 
 #include "core/csv/decoding.h"
+#include "core/csv/number.h"
 #include "core/csv/rows.h"
 #include "core/numbers.h"
 
@@ -119,14 +120,16 @@ SeriesReading rowsOfBytes(const QByteArray& bytes, std::vector<Row>& rows) {
 }
 
 // Column 1 is the first series and column 2 the second; each runs down from the top
-// without a gap, and nothing stands in a third column.
-SeriesReading seriesOfColumns(const std::vector<Row>& rows) {
-    TwoSeries series;
-    std::array<QStringList*, 2> columns = {&series.first, &series.second};
-    std::array<int, 2> endedAt = {0, 0};  // the line of a column's first empty cell
-    const size_t top = !rows.empty() && isHeader(rows.front().cells) ? 1 : 0;
-    for (size_t r = top; r < rows.size(); ++r) {
-        const Row& row = rows[r];
+// without a gap, and nothing stands in a third column. Rows come one at a time, the
+// first that is not blank first: a file's need not all be kept at once.
+class Columns {
+public:
+    // Nothing, or why the row ends the reading.
+    std::optional<SeriesReading> add(const Row& row) {
+        if (first_) {
+            first_ = false;
+            if (isHeader(row.cells)) return std::nullopt;
+        }
         for (int c = 0; c < std::max<int>(2, int(row.cells.size())); ++c) {
             const QStringView cell =
                 c < row.cells.size() ? QStringView(row.cells[c]).trimmed() : QStringView();
@@ -136,19 +139,34 @@ SeriesReading seriesOfColumns(const std::vector<Row>& rows) {
                 continue;
             }
             if (cell.isEmpty()) {
-                if (!endedAt[c]) endedAt[c] = row.line;
+                if (!endedAt_[c]) endedAt_[c] = row.line;
                 continue;
             }
-            if (endedAt[c])
-                return failure(endedAt[c], c + 1, u"une case vide interrompt la série"_s);
+            if (endedAt_[c])
+                return failure(endedAt_[c], c + 1, u"une case vide interrompt la série"_s);
             const auto value = valueOf(row.cells[c]);
             if (!value) return failure(row.line, c + 1, u"« %1 » n'est pas un nombre"_s.arg(cell));
-            if (columns[c]->size() == kMostValues)
+            QStringList& column = c == 0 ? series_.first : series_.second;
+            if (column.size() == kMostValues)
                 return failure(row.line, c + 1, u"la série a plus de 32 767 valeurs"_s);
-            *columns[c] << *value;
+            column << *value;
         }
+        return std::nullopt;
     }
-    return {series, {}};
+    bool started() const { return !first_; }
+    SeriesReading result() { return {std::move(series_), {}}; }
+
+private:
+    TwoSeries series_;
+    std::array<int, 2> endedAt_ = {0, 0};  // the line of a column's first empty cell
+    bool first_ = true;
+};
+
+SeriesReading seriesOfColumns(const std::vector<Row>& rows) {
+    Columns columns;
+    for (const Row& row : rows)
+        if (auto fault = columns.add(row)) return std::move(*fault);
+    return columns.result();
 }
 
 QString quoted(const QString& cell) {
@@ -199,11 +217,34 @@ std::optional<QByteArray> readFileBytes(const QString& path, SeriesError& error)
     return bytes;
 }
 
+// Row by row into the columns, one row's cells made at a time in the same room: a file of
+// thousands of values costs no list of cells for each.
 SeriesReading readSeries(const QByteArray& bytes) {
     if (bytes.size() > kLargestFile) return failure(0, 0, u"il est trop grand pour une série"_s);
-    std::vector<Row> rows;
-    if (SeriesReading read = rowsOfBytes(bytes, rows); !read.series) return read;
-    return seriesOfColumns(rows);
+    const Reading<csv::Utf8Text> text = csv::utf8Of(bytes);
+    if (!text) return failure(0, 0, text.error.why);
+    const std::string_view view = text.value->view();
+    csv::RowReader reader(view, csv::separatorOf(view));
+    Columns columns;
+    Row row{0, {}};
+    for (;;) {
+        const csv::RowReader::Step step = reader.next();
+        if (step == csv::RowReader::Step::End) break;
+        if (step == csv::RowReader::Step::Fault)
+            return failure(reader.fault().line, 0, reader.fault().why);
+        // Blank lines before the first row are left out, ";" as a spreadsheet writes one
+        // included.
+        if (!columns.started() &&
+            std::all_of(reader.cells().begin(), reader.cells().end(),
+                        [](std::string_view cell) { return csv::trimmed(cell).empty(); }))
+            continue;
+        row.line = reader.rowLine();
+        row.cells.clear();
+        for (const std::string_view cell : reader.cells())
+            row.cells << QString::fromUtf8(cell.data(), qsizetype(cell.size()));
+        if (auto fault = columns.add(row)) return std::move(*fault);
+    }
+    return columns.result();
 }
 
 SeriesReading readSeriesFile(const QString& path) {

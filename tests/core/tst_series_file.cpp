@@ -35,6 +35,8 @@ void SeriesFileTest::reads_data() {
         << QStringList{"12,5", "7"} << QStringList{"3"};
     QTest::newRow("plain list, LF, blank trailing lines")
         << QByteArray("5\n14\n31\n\n\n") << QStringList{"5", "14", "31"} << none;
+    QTest::newRow("blank lines, then the header, then the values")
+        << QByteArray("\n \n;\nA;B\n1;2\n3;\n\n") << QStringList{"1", "3"} << QStringList{"2"};
     QTest::newRow("points become the regional comma")
         << QByteArray("x,y\n1.5,2\n3,4.25\n") << QStringList{"1,5", "3"}
         << QStringList{"2", "4,25"};
