@@ -3,7 +3,7 @@
 #include "command_line/runner.h"
 #include "core/exercises/exercise.h"
 #include "core/sheets/sheets.h"
-#include "sheets/sheets_pdf.h"
+#include "ui/sheets/sheets_pdf.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

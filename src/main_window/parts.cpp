@@ -1,8 +1,8 @@
 // The handlers of the chart area and the second list: each runs its part's step.
 
-#include "charts/chart_area.h"
+#include "main_window/chart_area/chart_area.h"
+#include "main_window/second_list/second_list.h"
 #include "main_window/statistique.h"
-#include "second_list/second_list.h"
 
 void statistique::sub_graph_effacer() {
     chartArea_->clear();

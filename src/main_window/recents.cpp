@@ -1,8 +1,8 @@
 // Fichier > Séries récentes: the last ten series and tables opened or saved, kept in the
 // settings. One that has gone says so, and is taken out of the list when chosen.
 
+#include "main_window/series_files/series_files.h"
 #include "main_window/statistique.h"
-#include "series_io/series_files.h"
 #include "ui/guarded.h"
 #include "ui/message_box.h"
 

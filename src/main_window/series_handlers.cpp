@@ -4,8 +4,8 @@
 
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
+#include "main_window/series_files/series_files.h"
 #include "main_window/statistique.h"
-#include "series_io/series_files.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>

@@ -1,14 +1,14 @@
 #include "main_window/statistique.h"
 
-#include "charts/chart_area.h"
 #include "core/key_filter.h"
 #include "core/numbers.h"
 #include "core/resume_next.h"
 #include "core/series_charts.h"
 #include "engine/dexo_mod.h"
 #include "main_window/calculer_bilan.h"
-#include "second_list/second_list.h"
-#include "series_io/series_files.h"
+#include "main_window/chart_area/chart_area.h"
+#include "main_window/second_list/second_list.h"
+#include "main_window/series_files/series_files.h"
 #include "ui/look.h"
 #include "ui/style.h"
 

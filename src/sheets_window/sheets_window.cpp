@@ -1,7 +1,7 @@
 #include "sheets_window/sheets_window.h"
 
 #include "core/sheets/sheets.h"
-#include "sheets/sheets_pdf.h"
+#include "ui/sheets/sheets_pdf.h"
 
 #include <QAccessible>
 #include <QFileInfo>

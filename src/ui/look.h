@@ -2,7 +2,7 @@
 
 // Colours, fonts and the keyboard order of controls, as the windows describe them.
 
-#include "painting/chart_painter.h"
+#include "ui/painting/chart_painter.h"
 
 #include <QColor>
 #include <QFont>

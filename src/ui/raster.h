@@ -7,7 +7,7 @@
 // thousands of short, wide, solid lines a chart is made of.
 
 #include "core/drawing.h"
-#include "painting/chart_painter.h"
+#include "ui/painting/chart_painter.h"
 
 #include <QHash>
 #include <QImage>

@@ -3,7 +3,7 @@
 // Positions and sizes in twips: 15 twips per device-independent pixel, so layouts
 // scale with the screen instead of being drawn small or blown up.
 
-#include "painting/chart_painter.h"
+#include "ui/painting/chart_painter.h"
 
 class QWidget;
 

@@ -16,7 +16,7 @@
 #include "core/series_charts.h"
 #include "core/simulation/charts.h"
 #include "core/table_charts.h"
-#include "painting/chart_painter.h"
+#include "ui/painting/chart_painter.h"
 
 #include <QDir>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "charts/chart_area.h"
+#include "main_window/chart_area/chart_area.h"
 
 #include "core/model.h"
 #include "ui/vector_state.h"

@@ -1,4 +1,4 @@
-#include "painting/chart_painter.h"
+#include "ui/painting/chart_painter.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

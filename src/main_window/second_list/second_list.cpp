@@ -1,4 +1,4 @@
-#include "second_list/second_list.h"
+#include "main_window/second_list/second_list.h"
 
 #include "core/model.h"
 #include "core/random.h"

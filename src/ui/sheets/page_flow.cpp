@@ -1,6 +1,6 @@
-#include "sheets/page_flow.h"
+#include "ui/sheets/page_flow.h"
 
-#include "painting/chart_painter.h"
+#include "ui/painting/chart_painter.h"
 
 #include <QFontMetricsF>
 

@@ -1,4 +1,4 @@
-#include "series_io/series_files.h"
+#include "main_window/series_files/series_files.h"
 
 #include "core/atomic_file.h"
 #include "core/model.h"

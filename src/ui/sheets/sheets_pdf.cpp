@@ -1,7 +1,7 @@
-#include "sheets/sheets_pdf.h"
+#include "ui/sheets/sheets_pdf.h"
 
 #include "core/atomic_file.h"
-#include "sheets/page_flow.h"
+#include "ui/sheets/page_flow.h"
 
 #include <QIODevice>
 #include <QPageLayout>
