@@ -34,7 +34,7 @@ void BM_stats_32767(benchmark::State& state) {
     for (auto _ : state) {
         const core::SeriesReading reading = core::readSeriesFile(path);
         benchmark::DoNotOptimize(core::tableauDesParametres(
-            core::parametres(core::nombres(reading.series->first)), core::parametres({})));
+            core::parametres(core::nombres(reading.value->first)), core::parametres({})));
     }
 }
 BENCHMARK(BM_stats_32767)->Unit(benchmark::kMillisecond);

@@ -21,24 +21,24 @@ namespace command_line {
 
 int afficherParametres(const QString& fichier) {
     const core::SeriesReading lecture = core::readSeriesFile(fichier);
-    if (!lecture.series) return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
+    if (!lecture.value) return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
     // The second series as the second list takes it: its first 51 values.
     second_list::Valeurs valeurs;
     const int n =
-        second_list::lire(lecture.series->second.join(QStringLiteral("\r\n")), valeurs).effectif;
+        second_list::lire(lecture.value->second.join(QStringLiteral("\r\n")), valeurs).effectif;
     std::vector<double> seconde;
     for (int i = 0; i < n; ++i) seconde.push_back(valeurs(i));
     const QString tableau = core::tableauDesParametres(
-        core::parametres(core::nombres(lecture.series->first)), core::parametres(seconde));
+        core::parametres(core::nombres(lecture.value->first)), core::parametres(seconde));
     std::fputs(tableau.toUtf8().constData(), stdout);
     return 0;
 }
 
 int afficherParametresDuTableau(const QString& fichier, const QStringList& seuils) {
     const core::TableReading lecture = core::readTableFile(fichier);
-    if (!lecture.tableau || lecture.faute)
+    if (!lecture.value || lecture.faultyCell)
         return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
-    const core::TableAnalysis analyse = core::analyser(*lecture.tableau);
+    const core::TableAnalysis analyse = core::analyser(*lecture.value);
     QString texte = core::tableauDesParametresDuTableau(analyse);
     for (const QString& seuil : seuils) {
         const auto t = core::cellNumber(seuil);
@@ -85,10 +85,10 @@ int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& comm
     const QString faute = chartFileFault(commande.output);
     if (!faute.isEmpty()) return refuse(faute);
     const core::TableReading lecture = core::readTableFile(commande.file);
-    if (!lecture.tableau || lecture.faute)
+    if (!lecture.value || lecture.faultyCell)
         return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
     const core::TableChartRecord graphique = core::graphiqueDuTableau(
-        core::analyser(*lecture.tableau), commande.graphiqueTableau, {}, commande.deciles);
+        core::analyser(*lecture.value), commande.graphiqueTableau, {}, commande.deciles);
     if (!graphique.faute.isEmpty()) return refuse(graphique.faute);
     const QString pourquoi = writeChart(argc, argv, graphique.dessin, core::Surface{},
                                         graphique.description, commande.output);
@@ -100,13 +100,13 @@ int exporter(const core::Command& commande) {
     const auto type = typeDeSortie(commande.output);
     if (!type) return core::kUsageError;
     const core::SeriesReading lecture = core::readSeriesFile(commande.file);
-    if (!lecture.series)
+    if (!lecture.value)
         return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
     // The series as the window would hold it once the file is opened.
     core::Model modele;
     for (int i = 0; i < 10; ++i) modele.setCouleur(i, core::kCouleurs[i]);
-    modele.calculer_bilan(lecture.series->first);
-    modele.lireListe2(lecture.series->second.join(u"\r\n"_s));
+    modele.calculer_bilan(lecture.value->first);
+    modele.lireListe2(lecture.value->second.join(u"\r\n"_s));
     modele.setPrendreListe2(core::Variant(commande.second));
     const core::ChartKind kind = commande.graphique;
     const core::Surface surface;

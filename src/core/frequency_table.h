@@ -102,10 +102,11 @@ std::vector<std::pair<QString, QString>> lignesDuSeuil(const TableAnalysis& anal
 // often as its count, for classes the counts; empty with `trop` set beyond 32,767.
 QStringList versLaListe(const TableAnalysis& analyse, bool& trop);
 
-struct TableReading {
-    std::optional<FrequencyTable> tableau;  // empty when the file is no table
-    SeriesError error;                      // why not; or the first faulty cell of a table read
-    bool faute = false;                     // a table was read, with a faulty cell
+// The table (empty when the file is no table) and why not; or, with `faultyCell`, a
+// table read whole whose first faulty cell the error names: kept as typed, for the
+// learner to mend.
+struct TableReading : Reading<FrequencyTable> {
+    bool faultyCell = false;
 };
 // "Valeur;Effectif" or "Borne inférieure;Borne supérieure;Effectif" (the header is
 // optional), or a first column of class texts such as "]90 ; 100]". Cells that are

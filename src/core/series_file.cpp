@@ -188,7 +188,7 @@ std::optional<std::vector<CellRow>> readCellRows(const QByteArray& bytes, Series
         return std::nullopt;
     }
     std::vector<Row> rows;
-    if (SeriesReading read = rowsOfBytes(bytes, rows); !read.series) {
+    if (SeriesReading read = rowsOfBytes(bytes, rows); !read.value) {
         error = read.error;
         return std::nullopt;
     }
@@ -257,7 +257,7 @@ SeriesReading readSeriesFile(const QString& path) {
 SeriesReading readCopiedCells(const QString& text) {
     std::vector<Row> rows;
     const QByteArray utf8 = text.toUtf8();
-    if (SeriesReading read = rowsOf({utf8.constData(), size_t(utf8.size())}, rows); !read.series)
+    if (SeriesReading read = rowsOf({utf8.constData(), size_t(utf8.size())}, rows); !read.value)
         return read;
     if (rows.empty()) return failure(0, 0, u"le presse-papiers ne contient aucune valeur"_s);
     if (rows.size() != 1) return seriesOfColumns(rows);

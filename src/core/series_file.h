@@ -25,10 +25,7 @@ struct TwoSeries {
 // Where a reading stopped and why: the readers' one error (a series has no sheet cell).
 using SeriesError = ReadError;
 
-struct SeriesReading {
-    std::optional<TwoSeries> series;  // empty when the reading failed
-    SeriesError error;
-};
+using SeriesReading = Reading<TwoSeries>;
 
 // The most values a series may have: as many as the list can hold.
 inline constexpr int kMostValues = 32767;

@@ -15,7 +15,9 @@ namespace {
 using Nature = FrequencyTable::Nature;
 
 TableReading rate(int line, int column, const QString& why) {
-    return {std::nullopt, {line, column, why}, false};
+    TableReading reading;
+    reading.error = {line, column, why};
+    return reading;
 }
 
 bool estClasse(const QString& cellule) {
@@ -96,8 +98,8 @@ TableReading readTable(const QByteArray& bytes) {
             if (const auto c = lireIntervalle(brut)) {
                 ligne.inferieure = textOfNumber(c->inferieure);
                 ligne.superieure = textOfNumber(c->superieure);
-                if (c->fermeADroite != t.fermeADroite && !lecture.faute) {
-                    lecture.faute = true;
+                if (c->fermeADroite != t.fermeADroite && !lecture.faultyCell) {
+                    lecture.faultyCell = true;
                     lecture.error = {row.line, 1,
                                      u"les classes ne sont pas toutes fermées du même côté"_s};
                 }
@@ -113,8 +115,8 @@ TableReading readTable(const QByteArray& bytes) {
                 };
                 ligne.inferieure = borneLue(coupe < 0 ? dedans : dedans.first(coupe));
                 if (coupe >= 0) ligne.superieure = borneLue(dedans.sliced(coupe + 1));
-                if (!lecture.faute) {
-                    lecture.faute = true;
+                if (!lecture.faultyCell) {
+                    lecture.faultyCell = true;
                     lecture.error = {row.line, 1, u"« %1 » n'est pas une classe"_s.arg(brut)};
                 }
             }
@@ -134,17 +136,17 @@ TableReading readTable(const QByteArray& bytes) {
                     [](const FrequencyTable::Ligne& l) { return l.estVide(); }))
         return rate(0, 0, u"il ne contient aucune ligne"_s);
     // The first fault of the cells, with the file's line and column.
-    if (!lecture.faute) {
+    if (!lecture.faultyCell) {
         const TableAnalysis a = analyser(t);
         if (a.premiereFaute >= 0) {
             const RowAnalysis& l = a.lignes[size_t(a.premiereFaute)];
             const int colonne =
                 textesDeClasses ? (l.colonneFautive <= 1 ? 1 : 2) : l.colonneFautive + 1;
-            lecture.faute = true;
+            lecture.faultyCell = true;
             lecture.error = {(*rows)[debut + size_t(a.premiereFaute)].line, colonne, l.pourquoi};
         }
     }
-    lecture.tableau = std::move(t);
+    lecture.value = std::move(t);
     return lecture;
 }
 

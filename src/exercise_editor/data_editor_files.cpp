@@ -33,20 +33,20 @@ QString DataEditor::prendreDans(const QString& path) {
     s.nom = nom_->text();
     if (s.forme == Forme::Brute) {
         const core::SeriesReading r = core::readSeriesFile(path);
-        if (!r.series) return core::explain(r.error, nom);
-        for (const QString& t : r.series->first)
+        if (!r.value) return core::explain(r.error, nom);
+        for (const QString& t : r.value->first)
             if (const auto x = core::readNumber(t)) s.brutes.push_back(*x);
     } else if (s.forme == Forme::Valeurs || s.forme == Forme::Classes) {
         const core::TableReading r = core::readTableFile(path);
-        if (!r.tableau) return core::explain(r.error, nom);
-        s.forme = r.tableau->nature == core::FrequencyTable::Nature::Classes ? Forme::Classes
-                                                                             : Forme::Valeurs;
+        if (!r.value) return core::explain(r.error, nom);
+        s.forme = r.value->nature == core::FrequencyTable::Nature::Classes ? Forme::Classes
+                                                                           : Forme::Valeurs;
         const QSignalBlocker bloque(forme_);
         forme_->setCurrentIndex(int(s.forme));
         montrerForme();
-        fermeture_->setCurrentIndex(r.tableau->fermeADroite ? 0 : 1);
+        fermeture_->setCurrentIndex(r.value->fermeADroite ? 0 : 1);
         std::vector<QStringList> lignes;
-        for (const auto& l : r.tableau->lignes)
+        for (const auto& l : r.value->lignes)
             lignes.push_back(s.forme == Forme::Classes
                                  ? QStringList{l.inferieure, l.superieure, l.effectif}
                                  : QStringList{l.valeur, l.effectif});

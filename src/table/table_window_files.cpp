@@ -35,11 +35,11 @@ bool Tableau_effectifs::ouvrirDonnees(const core::FrequencyTable& donnees) {
 }
 bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
     const core::TableReading lecture = core::readTableFile(chemin);
-    if (!lecture.tableau) {
+    if (!lecture.value) {
         ui::messageBox(core::explain(lecture.error, nomDe(chemin)));
         return false;
     }
-    saisie_->remplacer(*lecture.tableau);
+    saisie_->remplacer(*lecture.value);
     montrerFichier(chemin);
     emit fichierNote({core::Recent::Genre::FrequencyTable, chemin});
     // What is at fault shows in red, and the line under the table says where.

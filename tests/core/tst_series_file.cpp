@@ -67,9 +67,9 @@ void SeriesFileTest::reads() {
     QFETCH(QStringList, first);
     QFETCH(QStringList, second);
     const core::SeriesReading reading = core::readSeries(bytes);
-    QVERIFY2(reading.series, qPrintable(reading.error.why));
-    QCOMPARE(reading.series->first, first);
-    QCOMPARE(reading.series->second, second);
+    QVERIFY2(reading.value, qPrintable(reading.error.why));
+    QCOMPARE(reading.value->first, first);
+    QCOMPARE(reading.value->second, second);
 }
 
 void SeriesFileTest::refuses_data() {
@@ -104,7 +104,7 @@ void SeriesFileTest::refuses() {
     QFETCH(int, column);
     QFETCH(QString, why);
     const core::SeriesReading reading = core::readSeries(bytes);
-    QVERIFY(!reading.series);
+    QVERIFY(!reading.value);
     QCOMPARE(reading.error.line, line);
     QCOMPARE(reading.error.column, column);
     QCOMPARE(reading.error.why, why);
@@ -141,19 +141,19 @@ void SeriesFileTest::roundTrip() {
     QVERIFY(file.startsWith("\xEF\xBB\xBF"));
     QVERIFY(file.endsWith("\r\n"));
     const core::SeriesReading reading = core::readSeries(file);
-    QVERIFY2(reading.series, qPrintable(reading.error.why));
-    QCOMPARE(*reading.series, series);
+    QVERIFY2(reading.value, qPrintable(reading.error.why));
+    QCOMPARE(*reading.value, series);
     const core::SeriesReading copied = core::readCopiedCells(core::copiedCells(series));
     if (series.first.size() + series.second.size() > 0 && series.first.size() > 1) {
-        QVERIFY2(copied.series, qPrintable(copied.error.why));
-        QCOMPARE(*copied.series, series);
+        QVERIFY2(copied.value, qPrintable(copied.error.why));
+        QCOMPARE(*copied.value, series);
     }
 }
 
 void SeriesFileTest::copiedCells() {
     // A row of cells is one series; columns are two; words are refused.
-    QCOMPARE(core::readCopiedCells(u"4\t5\t6\n"_s).series->first, (QStringList{"4", "5", "6"}));
-    QCOMPARE(core::readCopiedCells(u"4\t5\n6\t\n"_s).series->second, QStringList{"5"});
+    QCOMPARE(core::readCopiedCells(u"4\t5\t6\n"_s).value->first, (QStringList{"4", "5", "6"}));
+    QCOMPARE(core::readCopiedCells(u"4\t5\n6\t\n"_s).value->second, QStringList{"5"});
     QCOMPARE(core::readCopiedCells(u"4\tdeux\n"_s).error.why, u"« deux » n'est pas un nombre"_s);
     QCOMPARE(core::readCopiedCells(QString()).error.why,
              u"le presse-papiers ne contient aucune valeur"_s);

@@ -221,8 +221,8 @@ void TableRowsTest::readTables() {
     QFETCH(bool, tableau);
     QFETCH(QString, erreur);
     const core::TableReading lecture = core::readTable(octets);
-    QCOMPARE(bool(lecture.tableau), tableau);
-    const bool enFaute = !tableau || lecture.faute;
+    QCOMPARE(bool(lecture.value), tableau);
+    const bool enFaute = !tableau || lecture.faultyCell;
     QCOMPARE(enFaute, !erreur.isEmpty());
     if (enFaute)
         QCOMPARE(
@@ -230,8 +230,8 @@ void TableRowsTest::readTables() {
             erreur);
     if (!tableau) return;
     QFETCH(int, nature);
-    QCOMPARE(int(lecture.tableau->nature), nature);
-    QTEST(core::analyser(*lecture.tableau).total, "total");
+    QCOMPARE(int(lecture.value->nature), nature);
+    QTEST(core::analyser(*lecture.value).total, "total");
 }
 
 // What is saved reads back the same, faulty cells included.
@@ -246,10 +246,10 @@ void TableRowsTest::writeAndReadBack() {
         const QByteArray octets = core::tableFile(t);
         QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
         const core::TableReading lecture = core::readTable(octets);
-        QVERIFY(lecture.tableau);
-        QCOMPARE(lecture.tableau->lignes, t.lignes);
-        QCOMPARE(lecture.tableau->nature, t.nature);
-        QCOMPARE(lecture.tableau->fermeADroite, t.fermeADroite);
+        QVERIFY(lecture.value);
+        QCOMPARE(lecture.value->lignes, t.lignes);
+        QCOMPARE(lecture.value->nature, t.nature);
+        QCOMPARE(lecture.value->fermeADroite, t.fermeADroite);
     }
     QVERIFY(core::tableFile(gauche).contains("Classe;Effectif\r\n\"[abc ; 5[\";1\r\n"));
     QVERIFY(core::tableFile(core::tableauDeLExercice())
@@ -274,8 +274,8 @@ void TableRowsTest::groupedDigitsInSeriesFiles() {
     QCOMPARE(core::cellNumber(cellule).value_or(QString()), lu);
     const core::SeriesReading lecture =
         core::readSeries(("Série 1\n\"" + cellule + "\"\n").toUtf8());
-    QCOMPARE(bool(lecture.series), !lu.isEmpty());
-    if (lecture.series) QCOMPARE(lecture.series->first, QStringList{lu});
+    QCOMPARE(bool(lecture.value), !lu.isEmpty());
+    if (lecture.value) QCOMPARE(lecture.value->first, QStringList{lu});
 }
 
 QTEST_GUILESS_MAIN(TableRowsTest)

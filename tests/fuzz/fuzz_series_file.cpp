@@ -16,15 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                         : QLocale(QLocale::French, QLocale::France));
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const core::SeriesReading reading = core::readSeries(bytes);
-    if (!reading.series) {
+    if (!reading.value) {
         if (reading.error.why.isEmpty() || reading.error.line < 0 || reading.error.column < 0)
             std::abort();
         return 0;
     }
-    if (reading.series->first.size() > core::kMostValues ||
-        reading.series->second.size() > core::kMostValues)
+    if (reading.value->first.size() > core::kMostValues ||
+        reading.value->second.size() > core::kMostValues)
         std::abort();
-    const core::SeriesReading again = core::readSeries(core::seriesFile(*reading.series));
-    if (!again.series || !(*again.series == *reading.series)) std::abort();
+    const core::SeriesReading again = core::readSeries(core::seriesFile(*reading.value));
+    if (!again.value || !(*again.value == *reading.value)) std::abort();
     return 0;
 }

@@ -85,9 +85,9 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
     if (!bytes) return Reading<Lorenz>::failure(error);
     // Three columns, or classes written "]a ; b]": a table of classes.
     const TableReading table = readTable(*bytes);
-    if (table.tableau && table.tableau->nature == FrequencyTable::Nature::Classes) {
-        if (table.faute) return Reading<Lorenz>::failure(table.error);
-        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.tableau));
+    if (table.value && table.value->nature == FrequencyTable::Nature::Classes) {
+        if (table.faultyCell) return Reading<Lorenz>::failure(table.error);
+        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.value));
         if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});
         return Reading<Lorenz>::success(*l.value);
     }
@@ -98,8 +98,8 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
     const auto beyondOne = [](const std::vector<double>& v) {
         return std::any_of(v.begin(), v.end(), [](double x) { return x > 1; });
     };
-    if (table.tableau && !table.faute && (beyondOne(p.x) || beyondOne(p.y))) {
-        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.tableau));
+    if (table.value && !table.faultyCell && (beyondOne(p.x) || beyondOne(p.y))) {
+        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.value));
         if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});
         return Reading<Lorenz>::success(*l.value);
     }

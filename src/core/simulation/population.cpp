@@ -68,16 +68,16 @@ Reading<Population> readPopulationFile(const QString& path) {
     if (first.contains(u"effectif", Qt::CaseInsensitive) || first.startsWith(u']') ||
         first.startsWith(u'[')) {
         const TableReading table = readTable(*bytes);
-        if (!table.tableau) return failed(table.error);
-        if (table.faute) return failed(table.error);
-        Population p = populationOf(analyser(*table.tableau));
+        if (!table.value) return failed(table.error);
+        if (table.faultyCell) return failed(table.error);
+        Population p = populationOf(analyser(*table.value));
         if (p.size <= 0) return failed({0, 0, u"le tableau n'a aucune valeur"_s});
         return Reading<Population>::success(std::move(p));
     }
     const SeriesReading series = readSeries(*bytes);
-    if (!series.series) return failed(series.error);
-    if (series.series->first.isEmpty()) return failed({0, 0, u"la série n'a aucune valeur"_s});
-    return Reading<Population>::success(populationOf(nombres(series.series->first)));
+    if (!series.value) return failed(series.error);
+    if (series.value->first.isEmpty()) return failed({0, 0, u"la série n'a aucune valeur"_s});
+    return Reading<Population>::success(populationOf(nombres(series.value->first)));
 }
 
 }  // namespace core::simulation

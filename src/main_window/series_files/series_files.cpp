@@ -55,11 +55,11 @@ void SeriesFiles::recovered(const QString& file) {
 
 bool SeriesFiles::open(const QString& path) {
     const core::SeriesReading reading = core::readSeriesFile(path);
-    if (!reading.series) {
+    if (!reading.value) {
         ui::messageBox(core::explain(reading.error, nameOf(path)));
         return false;
     }
-    emit seriesReplaced(*reading.series, u"Ouvrir une série"_s);
+    emit seriesReplaced(*reading.value, u"Ouvrir une série"_s);
     showFile(path, series());
     emit fileNoted({core::Recent::Genre::Serie, path});
     return true;
@@ -120,11 +120,11 @@ void SeriesFiles::copy() {
 // A single column or a row of values leaves the second list as it is.
 void SeriesFiles::paste() {
     const core::SeriesReading reading = core::readCopiedCells(QGuiApplication::clipboard()->text());
-    if (!reading.series) {
+    if (!reading.value) {
         ui::messageBox(core::explainPaste(reading.error));
         return;
     }
-    core::TwoSeries pasted = *reading.series;
+    core::TwoSeries pasted = *reading.value;
     if (pasted.second.isEmpty()) pasted.second = series().second;
     emit seriesReplaced(pasted, u"Coller une série"_s);
 }
