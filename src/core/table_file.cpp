@@ -30,7 +30,7 @@ bool estClasse(const QString& cellule) {
 TableReading readTable(const QByteArray& bytes) {
     SeriesError error;
     auto rows = readCellRows(bytes, error);
-    if (!rows) return {std::nullopt, error, false};
+    if (!rows) return {{std::nullopt, error}, false};
     // A class text holds the column separator itself when unquoted: "]90 ; 100];5".
     for (CellRow& row : *rows) {
         QStringList& c = row.cells;
@@ -153,7 +153,7 @@ TableReading readTable(const QByteArray& bytes) {
 TableReading readTableFile(const QString& path) {
     SeriesError error;
     const auto bytes = readFileBytes(path, error);
-    if (!bytes) return {std::nullopt, error, false};
+    if (!bytes) return {{std::nullopt, error}, false};
     return readTable(*bytes);
 }
 
