@@ -239,6 +239,9 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
     const Sprite* sprite = nullptr;
     quint64 spriteKey = ~0ull;
     std::vector<QPoint> dots;
+    // Room for every operation as a dot at once: a scatter's million would otherwise be
+    // copied by each doubling. Pages never written cost nothing.
+    dots.reserve(drawing.operations().size() - std::min(painted_, drawing.operations().size()));
     const auto blendDots = [&] {
         if (dots.empty()) return;
         raster::blendAllOn(target, sprite->stamp, dots);
