@@ -14,12 +14,16 @@
 #include <QRandomGenerator>
 
 #include <map>
+#include <memory>
 
 namespace {
 
-const core::pairs::Pairs& manyPairs(std::size_t n) {
-    static std::map<std::size_t, core::pairs::Pairs> made;
-    core::pairs::Pairs& p = made[n];
+// Shared, as the window's table holds them for its scatter.
+std::shared_ptr<const core::pairs::Pairs> sharedPairs(std::size_t n) {
+    static std::map<std::size_t, std::shared_ptr<core::pairs::Pairs>> made;
+    std::shared_ptr<core::pairs::Pairs>& shared = made[n];
+    if (!shared) shared = std::make_shared<core::pairs::Pairs>();
+    core::pairs::Pairs& p = *shared;
     if (p.x.empty()) {
         QRandomGenerator g(42);
         p.x.reserve(n);
@@ -30,7 +34,11 @@ const core::pairs::Pairs& manyPairs(std::size_t n) {
             p.y.push_back(3 * x + 20 + g.bounded(200.0));  // all positive, for ln y
         }
     }
-    return p;
+    return shared;
+}
+
+const core::pairs::Pairs& manyPairs(std::size_t n) {
+    return *sharedPairs(n);
 }
 
 void BM_pairs_fits_1M(benchmark::State& state) {
@@ -92,7 +100,7 @@ QSize scatterSize() {
 // The points' record made and painted once, as the window first shows them: the axes
 // and points rasterised into the kept image, the mean point, r and captions over it.
 void BM_pairs_first_drawing_1M(benchmark::State& state) {
-    const core::pairs::Pairs& p = manyPairs(1'000'000);
+    const std::shared_ptr<const core::pairs::Pairs> p = sharedPairs(1'000'000);
     QImage frame(scatterSize(), QImage::Format_RGB32);
     for (auto _ : state) {
         // Shown at its size first, as in the window, before the pairs come.
@@ -116,12 +124,13 @@ BENCHMARK(BM_pairs_first_drawing_1M)->Unit(benchmark::kMillisecond);
 // squares shown beside it, the residuals not drawn (as the window opens).
 void BM_pairs_moved_line_frame_100k(benchmark::State& state) {
     const core::pairs::Pairs& p = manyPairs(100'000);
+    const std::shared_ptr<const core::pairs::Pairs> shared = sharedPairs(100'000);
     QImage frame(scatterSize(), QImage::Format_RGB32);
     pairs_window::ScatterView view(nullptr);
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.resize(frame.size());
     view.show();
-    view.setPairs(p);
+    view.setPairs(shared);
     core::pairs::ScatterOptions options;
     options.fits.push_back(*core::pairs::fit(p, core::pairs::Method::LeastSquares));
     view.setOptions(options, true);

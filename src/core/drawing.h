@@ -5,6 +5,7 @@
 // screen, a file or a printer each replay it at their own resolution, keeping only
 // what shows there.
 
+#include "core/large_vectors.h"
 #include "core/numbers.h"
 
 #include <QLineF>
@@ -84,6 +85,7 @@ public:
     // calls would make.
     std::size_t appendDots(std::size_t count, quint32 colour, int width) {
         const std::size_t first = operations_.size();
+        reserveLarge(operations_, first + count);
         operations_.resize(first + count,
                            {Operation::Kind::Dot, false, quint16(width), colour, 0, 0, 0, 0});
         return first;
@@ -96,7 +98,7 @@ public:
     }
 
     // Room for that many more operations, made at once rather than by doublings.
-    void reserve(std::size_t more) { operations_.reserve(operations_.size() + more); }
+    void reserve(std::size_t more) { reserveLarge(operations_, operations_.size() + more); }
     void label(const Label& label) { labels_.push_back(label); }
     void replaceLabels(std::vector<Label> labels) { labels_ = std::move(labels); }
 

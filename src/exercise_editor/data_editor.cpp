@@ -235,7 +235,7 @@ DataEditor::TextReading DataEditor::lire() const {
         const auto t =
             core::pairs::analyseTyped(typees, nomX_->text().trimmed(), nomY_->text().trimmed());
         if (t.firstFault >= 0) return {std::nullopt, core::pairs::faultText(t) + u'.'};
-        s.paires = t.pairs;
+        s.paires = *t.pairs;
         if (s.paires.nameX.isEmpty()) s.paires.nameX = u"x"_s;
         if (s.paires.nameY.isEmpty()) s.paires.nameY = u"y"_s;
         if (s.paires.size() < 2) return {std::nullopt, u"Tapez au moins deux paires."_s};

@@ -195,7 +195,7 @@ void Deux_variables::setPairs(const pp::Pairs& pairs) {
 }
 
 const pp::Pairs& Deux_variables::pairs() const {
-    return model_->typed().pairs;
+    return *model_->typed().pairs;
 }
 
 bool Deux_variables::openFile(const QString& path) {

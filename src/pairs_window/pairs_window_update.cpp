@@ -71,7 +71,7 @@ void Deux_variables::update() {
             groups = u"Droite de Mayer : "_s + pp::mayerGroups(*m) + u" ; G1"_s +
                      pp::pointText(m->g1, d) + u", G2"_s + pp::pointText(m->g2, d);
     showText(mayerGroups_, groups);
-    scatter_->setPairs(p);
+    scatter_->setPairs(model_->typed().pairs);
     pp::ScatterOptions options;
     options.fits = fits;
     options.residuals = pp::ResidualStyle(residualStyle_->currentIndex());

@@ -28,9 +28,10 @@ ScatterView::ScatterView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(false);
 }
 
-void ScatterView::setPairs(const pp::Pairs& pairs) {
-    if (base_ && pairs == pairs_) return;  // the same points: the learner's line stays
-    pairs_ = pairs;
+void ScatterView::setPairs(std::shared_ptr<const pp::Pairs> pairs) {
+    // The same points: the learner's line stays.
+    if (base_ && (pairs == pairs_ || *pairs == *pairs_)) return;
+    pairs_ = std::move(pairs);
     workOutBase();
     startLine();
     workOutOverlay();
@@ -66,7 +67,7 @@ void ScatterView::workOutBase() {
     base_.reset();
     baseImage_ = QImage();
     pp::Computed<pp::ScatterBase> base =
-        pp::scatterBase(pairs_, pp::legendRows(options_) + (byEye_ ? 1 : 0),
+        pp::scatterBase(*pairs_, pp::legendRows(options_) + (byEye_ ? 1 : 0),
                         core::Surface{float(width() * ui::kTwipsPerPixel),
                                       float(height() * ui::kTwipsPerPixel), 2, 0});
     fault_ = base.fault;
@@ -81,7 +82,7 @@ void ScatterView::workOutOverlay() {
             o.byEye = pp::ByEyeLine{*l, std::pair{handles_[0], handles_[1]}};
         else
             o.residuals = pp::ResidualStyle::None;
-        pp::Computed<pp::ChartRecord> overlay = pp::scatterOverlay(pairs_, *base_, o);
+        pp::Computed<pp::ChartRecord> overlay = pp::scatterOverlay(*pairs_, *base_, o);
         if (overlay) overlay_ = std::move(*overlay.value);
         fault_ = overlay.fault;
     }

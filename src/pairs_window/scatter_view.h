@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
 namespace pairs_window {
 
 class ScatterView : public QWidget {
@@ -20,7 +22,7 @@ public:
     explicit ScatterView(QWidget* parent);
 
     // The pairs shown; the learner's line starts again through G, level.
-    void setPairs(const core::pairs::Pairs& pairs);
+    void setPairs(std::shared_ptr<const core::pairs::Pairs> pairs);
     // The fits, residuals and precision; `byEye` says whether the learner's line shows.
     void setOptions(const core::pairs::ScatterOptions& options, bool byEye);
     // The learner's line, if the pairs allow one.
@@ -51,7 +53,7 @@ private:
     QPointF pixelOf(core::pairs::Point p) const;
     void startLine();
 
-    core::pairs::Pairs pairs_;
+    std::shared_ptr<const core::pairs::Pairs> pairs_ = std::make_shared<const core::pairs::Pairs>();
     core::pairs::ScatterOptions options_;
     bool byEye_ = false;
     std::optional<core::pairs::ScatterBase> base_;

@@ -3,6 +3,8 @@
 #include "ui/look.h"
 #include "ui/twips.h"
 
+#include "core/large_vectors.h"
+
 #include <QPainter>
 
 #if defined(__SSE2__)
@@ -241,7 +243,8 @@ void Rasteriser::paint(const core::Drawing& drawing, QSize size, qreal ratio, qu
     std::vector<QPoint> dots;
     // Room for every operation as a dot at once: a scatter's million would otherwise be
     // copied by each doubling. Pages never written cost nothing.
-    dots.reserve(drawing.operations().size() - std::min(painted_, drawing.operations().size()));
+    core::reserveLarge(
+        dots, drawing.operations().size() - std::min(painted_, drawing.operations().size()));
     const auto blendDots = [&] {
         if (dots.empty()) return;
         raster::blendAllOn(target, sprite->stamp, dots);

@@ -5,26 +5,14 @@
 // column never takes twice its room. Blocks and columns sit on huge pages where the
 // system offers them.
 
-#include <sys/mman.h>
+#include "core/large_vectors.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <new>
 #include <vector>
 
 namespace core::individuals {
-
-// Asks the system for huge pages under a vector about to be filled: a column of a
-// million values then costs a few page faults instead of thousands.
-template <class T>
-void reserveLarge(std::vector<T>& v, std::size_t n) {
-    v.reserve(n);
-    constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(v.data()) + kHuge - 1) & ~(kHuge - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(v.data() + n)) & ~(kHuge - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-}
 
 template <class T>
 class Blocks {
@@ -39,7 +27,7 @@ public:
             first_ = std::make_unique_for_overwrite<T[]>(kFirst);
         } else if (size_ >= kFirst && (size_ - kFirst) % kSize == 0) {
             blocks_.emplace_back(static_cast<T*>(::operator new(kBytes, std::align_val_t(kBytes))));
-            madvise(blocks_.back().get(), kBytes, MADV_HUGEPAGE);
+            adviseHugePages(blocks_.back().get(), kBytes);
         }
         (*this)[size_] = value;
         ++size_;

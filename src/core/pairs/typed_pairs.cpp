@@ -10,8 +10,7 @@ namespace core::pairs {
 TypedPairs analyseTyped(const std::vector<TypedRow>& rows, const QString& nameX,
                         const QString& nameY) {
     TypedPairs t;
-    t.pairs.nameX = nameX;
-    t.pairs.nameY = nameY;
+    Pairs pairs{nameX, nameY, {}, {}};
     t.rows.resize(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
         RowCheck& check = t.rows[r];
@@ -33,10 +32,11 @@ TypedPairs analyseTyped(const std::vector<TypedRow>& rows, const QString& nameX,
             if (t.firstFault < 0) t.firstFault = int(r);
             continue;
         }
-        t.pairs.x.push_back(values[0]);
-        t.pairs.y.push_back(values[1]);
+        pairs.x.push_back(values[0]);
+        pairs.y.push_back(values[1]);
         t.rowOf.push_back(r);
     }
+    t.pairs = std::make_shared<const Pairs>(std::move(pairs));
     return t;
 }
 
@@ -44,7 +44,7 @@ QString faultText(const TypedPairs& t) {
     if (t.firstFault < 0) return {};
     const RowCheck& check = t.rows[std::size_t(t.firstFault)];
     return u"Ligne %1, %2 : %3"_s.arg(QString::number(t.firstFault + 1),
-                                      check.faultyColumn == 0 ? t.pairs.nameX : t.pairs.nameY,
+                                      check.faultyColumn == 0 ? t.pairs->nameX : t.pairs->nameY,
                                       check.why);
 }
 

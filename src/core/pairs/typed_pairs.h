@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace core::pairs {
@@ -24,8 +25,10 @@ struct RowCheck {
 };
 
 struct TypedPairs {
-    std::vector<RowCheck> rows;      // one per row typed
-    Pairs pairs;                     // the rows that count, in order
+    std::vector<RowCheck> rows;  // one per row typed
+    // The rows that count, in order; shared with whatever draws them, as a million
+    // pairs are not copied for a chart.
+    std::shared_ptr<const Pairs> pairs = std::make_shared<const Pairs>();
     std::vector<std::size_t> rowOf;  // the row each pair comes from
     int firstFault = -1;
 };

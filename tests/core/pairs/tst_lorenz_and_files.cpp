@@ -195,8 +195,8 @@ void LorenzAndFilesTest::typedRows() {
     const TypedPairs t = analyseTyped(
         {{u"1"_s, u"2,5"_s}, {}, {u"3"_s, u"douze"_s}, {u" "_s, u"4"_s}, {u"5.5"_s, u"6"_s}},
         u"Vitesse"_s, u"Distance"_s);
-    QCOMPARE(t.pairs.x, (std::vector<double>{1, 5.5}));
-    QCOMPARE(t.pairs.y, (std::vector<double>{2.5, 6}));
+    QCOMPARE(t.pairs->x, (std::vector<double>{1, 5.5}));
+    QCOMPARE(t.pairs->y, (std::vector<double>{2.5, 6}));
     QCOMPARE(t.rowOf, (std::vector<std::size_t>{0, 4}));
     QVERIFY(t.rows[1].empty && t.rows[1].faultyColumn < 0);
     QCOMPARE(t.rows[3].faultyColumn, 0);
