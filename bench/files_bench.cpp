@@ -32,7 +32,7 @@ void BM_open_32767(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = largestFile(folder);
     statistique& w = windowWithItems({});
-    for (auto _ : state) w.ouvrirSerie(path);
+    for (auto _ : state) w.openSeries(path);
     windowWithItems({});
 }
 BENCHMARK(BM_open_32767)->Unit(benchmark::kMillisecond);
@@ -40,7 +40,7 @@ BENCHMARK(BM_open_32767)->Unit(benchmark::kMillisecond);
 void BM_save_32767(benchmark::State& state) {
     QTemporaryDir folder;
     statistique& w = windowWithItems({});
-    w.ouvrirSerie(largestFile(folder));
+    w.openSeries(largestFile(folder));
     for (auto _ : state) w.mnuEnregistrer->trigger();
     windowWithItems({});
 }

@@ -19,7 +19,7 @@ namespace {
 void BM_parameters_window_update(benchmark::State& state) {
     windowWithSeries(32766);
     Parametres_serie::instance().showCentred();
-    for (auto _ : state) emit dexo_mod::modele().serie1Changee();
+    for (auto _ : state) emit dexo_mod::model().series1Changed();
     Parametres_serie::instance().close();
 }
 BENCHMARK(BM_parameters_window_update)->Unit(benchmark::kMillisecond);
@@ -33,8 +33,8 @@ void BM_stats_32767(benchmark::State& state) {
     file.close();
     for (auto _ : state) {
         const core::SeriesReading reading = core::readSeriesFile(path);
-        benchmark::DoNotOptimize(core::tableauDesParametres(
-            core::parametres(core::nombres(reading.value->first)), core::parametres({})));
+        benchmark::DoNotOptimize(core::parametersTable(
+            core::parameters(core::numbers(reading.value->first)), core::parameters({})));
     }
 }
 BENCHMARK(BM_stats_32767)->Unit(benchmark::kMillisecond);

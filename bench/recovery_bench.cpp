@@ -15,25 +15,25 @@
 
 namespace {
 
-core::WorkState etatDe(int n) {
+core::WorkState workStateOf(int n) {
     statistique& w = windowWithSeries(n);
     core::FrequencyTable t;
     for (int i = 0; i < 1000; ++i)
-        t.lignes.push_back({.valeur = QString::number(i), .effectif = QString::number(i % 7)});
-    return {.serie = w.serie(), .texteListe2 = w.Text_liste2->text(), .tableau = t};
+        t.lines.push_back({.value = QString::number(i), .count = QString::number(i % 7)});
+    return {.series = w.series(), .list2Text = w.Text_liste2->text(), .table = t};
 }
 
 // The state taken from the windows and queued: all the learner's thread does.
 void BM_recovery_hand_over(benchmark::State& state) {
     const int n = int(state.range(0));
     windowWithSeries(n);
-    QTemporaryDir dossier;
-    core::Recovery r(dossier.path());
+    QTemporaryDir folder;
+    core::Recovery r(folder.path());
     for (auto _ : state) {
         statistique& w = program::mainWindow();
-        r.enregistrer({.serie = w.serie(), .texteListe2 = w.Text_liste2->text()});
+        r.save({.series = w.series(), .list2Text = w.Text_liste2->text()});
         state.PauseTiming();
-        r.attendre();
+        r.waitForWrites();
         state.ResumeTiming();
     }
 }
@@ -41,13 +41,12 @@ BENCHMARK(BM_recovery_hand_over)->Arg(10000)->Arg(32767)->Unit(benchmark::kMilli
 
 // The writer's work, off the learner's thread: the state written whole to disk.
 void BM_recovery_write(benchmark::State& state) {
-    const core::WorkState etat = etatDe(int(state.range(0)));
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(QStringLiteral("etat.json"));
+    const core::WorkState workState = workStateOf(int(state.range(0)));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("etat.json"));
     for (auto _ : state) {
-        const QByteArray octets = core::ecrireEtat(etat);
-        core::saveAtomically(chemin,
-                             [&](QIODevice& f) { return f.write(octets) == octets.size(); });
+        const QByteArray bytes = core::writeState(workState);
+        core::saveAtomically(path, [&](QIODevice& f) { return f.write(bytes) == bytes.size(); });
     }
 }
 BENCHMARK(BM_recovery_write)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisecond);

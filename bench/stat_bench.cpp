@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
     window.showCentred();
     // Every action is measured with the learner's work being kept, as in the program,
     // in a folder of the bench's own.
-    QTemporaryDir recuperation;
-    const auto sauvegarde = program::keepWork(window, recuperation.path());
+    QTemporaryDir recovery;
+    const auto workKeeper = program::keepWork(window, recovery.path());
     // Painting needs the window on the (offscreen) screen.
     for (int i = 0; i < 1000 && !window.windowHandle()->isExposed(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

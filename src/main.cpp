@@ -42,15 +42,15 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "%s\n", qPrintable(command.text));
             return core::kUsageError;
         case core::Command::Kind::Stats:
-            return command_line::afficherParametres(command.file);
+            return command_line::printParameters(command.file);
         case core::Command::Kind::StatsTable:
-            return command_line::afficherParametresDuTableau(command.file, command.thresholds);
+            return command_line::printTableParameters(command.file, command.thresholds);
         case core::Command::Kind::Export:
-            return command_line::exporterGraphique(argc, argv, command);
+            return command_line::exportSeriesChart(argc, argv, command);
         case core::Command::Kind::ExportTable:
-            return command_line::exporterGraphiqueDuTableau(argc, argv, command);
+            return command_line::exportTableChart(argc, argv, command);
         case core::Command::Kind::Exercise:
-            return command_line::afficherSolution(command.file, command.serie);
+            return command_line::printSolution(command.file, command.series);
         default:
             break;
     }
@@ -66,14 +66,14 @@ int main(int argc, char* argv[]) {
     program::prepare();
     statistique& window = program::mainWindow();
     // A bad file says why first; the window then opens as at any start.
-    if (!command.file.isEmpty()) window.ouvrirSerie(command.file);
+    if (!command.file.isEmpty()) window.openSeries(command.file);
     // Keeping the work starts once the window shows, and offers first what a program
     // that stopped left: its folder and lock cost the first frame nothing.
-    std::unique_ptr<Sauvegarde> sauvegarde;
-    program::show(window, [&sauvegarde, &window, pairs = std::move(pairs), individuals] {
+    std::unique_ptr<WorkKeeper> workKeeper;
+    program::show(window, [&workKeeper, &window, pairs = std::move(pairs), individuals] {
         if (!individuals.isEmpty()) emit window.individualsFileRequested(individuals);
-        sauvegarde = program::keepWork(window);
-        sauvegarde->proposer();
+        workKeeper = program::keepWork(window);
+        workKeeper->offer();
         if (!pairs.file.isEmpty()) program::openPairs(window, pairs.file);
         if (pairs.pairs) program::openPairs(window, *pairs.pairs);
     });

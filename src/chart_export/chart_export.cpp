@@ -109,24 +109,24 @@ void copy(const ui::Chart& chart, double deviceRatio) {
 }
 
 void exportChosen(QWidget* parent, const ui::Chart& chart, const QString& suggested) {
-    const QString chemin = ui::fileToSave(
+    const QString path = ui::fileToSave(
         parent, u"Exporter le graphique"_s, suggested + u".png"_s,
         {u"Image PNG (*.png)"_s, u"Dessin vectoriel SVG (*.svg)"_s, u"Document PDF (*.pdf)"_s},
         {u"png"_s, u"svg"_s, u"pdf"_s});
-    if (chemin.isEmpty()) return;
-    const auto type = typeOf(chemin);
-    const QString pourquoi =
-        type ? write(chart, chemin, *type) : u"son type n'est ni PNG, ni SVG, ni PDF"_s;
-    if (!pourquoi.isEmpty())
+    if (path.isEmpty()) return;
+    const auto type = typeOf(path);
+    const QString why =
+        type ? write(chart, path, *type) : u"son type n'est ni PNG, ni SVG, ni PDF"_s;
+    if (!why.isEmpty())
         ui::messageBox(u"Impossible d'exporter le graphique dans « %1 » : %2."_s.arg(
-            QFileInfo(chemin).fileName(), pourquoi));
+            QFileInfo(path).fileName(), why));
 }
 
 void printChosen(QWidget* parent, const ui::Chart& chart) {
-    QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setWindowTitle(u"Imprimer le graphique"_s);
-    if (dialogue.exec() == QDialog::Accepted) print(chart, imprimante);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(u"Imprimer le graphique"_s);
+    if (dialog.exec() == QDialog::Accepted) print(chart, printer);
 }
 
 }  // namespace chart_export

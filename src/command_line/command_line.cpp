@@ -19,102 +19,102 @@ using namespace Qt::StringLiterals;
 
 namespace command_line {
 
-int afficherParametres(const QString& fichier) {
-    const core::SeriesReading lecture = core::readSeriesFile(fichier);
-    if (!lecture.value) return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
+int printParameters(const QString& file) {
+    const core::SeriesReading reading = core::readSeriesFile(file);
+    if (!reading.value) return fail(core::explain(reading.error, QFileInfo(file).fileName()));
     // The second series as the second list takes it: its first 51 values.
-    second_list::Valeurs valeurs;
+    second_list::Values values;
     const int n =
-        second_list::lire(lecture.value->second.join(QStringLiteral("\r\n")), valeurs).effectif;
-    std::vector<double> seconde;
-    for (int i = 0; i < n; ++i) seconde.push_back(valeurs(i));
-    const QString tableau = core::tableauDesParametres(
-        core::parametres(core::nombres(lecture.value->first)), core::parametres(seconde));
-    std::fputs(tableau.toUtf8().constData(), stdout);
+        second_list::read(reading.value->second.join(QStringLiteral("\r\n")), values).count;
+    std::vector<double> second;
+    for (int i = 0; i < n; ++i) second.push_back(values(i));
+    const QString table = core::parametersTable(
+        core::parameters(core::numbers(reading.value->first)), core::parameters(second));
+    std::fputs(table.toUtf8().constData(), stdout);
     return 0;
 }
 
-int afficherParametresDuTableau(const QString& fichier, const QStringList& seuils) {
-    const core::TableReading lecture = core::readTableFile(fichier);
-    if (!lecture.value || lecture.faultyCell)
-        return fail(core::explain(lecture.error, QFileInfo(fichier).fileName()));
-    const core::TableAnalysis analyse = core::analyser(*lecture.value);
-    QString texte = core::tableauDesParametresDuTableau(analyse);
-    for (const QString& seuil : seuils) {
-        const auto t = core::cellNumber(seuil);
-        if (!t) return refuse(u"le seuil « %1 » n'est pas un nombre"_s.arg(seuil));
-        for (const auto& [nom, valeur] : core::lignesDuSeuil(analyse, core::numberFromText(*t)))
-            texte += nom + u'\t' + valeur + u'\n';
+int printTableParameters(const QString& file, const QStringList& thresholds) {
+    const core::TableReading reading = core::readTableFile(file);
+    if (!reading.value || reading.faultyCell)
+        return fail(core::explain(reading.error, QFileInfo(file).fileName()));
+    const core::TableAnalysis analysis = core::analyseTable(*reading.value);
+    QString text = core::tableParametersTable(analysis);
+    for (const QString& threshold : thresholds) {
+        const auto t = core::cellNumber(threshold);
+        if (!t) return refuse(u"le seuil « %1 » n'est pas un nombre"_s.arg(threshold));
+        for (const auto& [name, value] : core::thresholdLines(analysis, core::numberFromText(*t)))
+            text += name + u'\t' + value + u'\n';
     }
-    std::fputs(texte.toUtf8().constData(), stdout);
+    std::fputs(text.toUtf8().constData(), stdout);
     return 0;
 }
 
-int afficherSolution(const QString& fichier, quint32 serie) {
-    const core::ExerciseReading lecture = core::lireFichierExercice(fichier);
-    if (!lecture.exercice)
-        return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(fichier).fileName(),
-                                                                    lecture.faute));
+int printSolution(const QString& file, quint32 series) {
+    const core::ExerciseReading reading = core::readExerciseFile(file);
+    if (!reading.exercise)
+        return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
+                                                                    reading.fault));
     const core::Exercise e =
-        serie ? core::nouvellesDonnees(*lecture.exercice, serie) : *lecture.exercice;
-    std::fputs(core::feuilleCorrigee(e, serie).toUtf8().constData(), stdout);
+        series ? core::withNewData(*reading.exercise, series) : *reading.exercise;
+    std::fputs(core::correctedSheet(e, series).toUtf8().constData(), stdout);
     return 0;
 }
 
 namespace {
 
-int ecrire(const ui::Chart& graphique, const QString& sortie, chart_export::Type type) {
-    const QString pourquoi = chart_export::write(graphique, sortie, type);
-    if (pourquoi.isEmpty()) return 0;
-    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(sortie, pourquoi));
+int writeOut(const ui::Chart& chosenChart, const QString& output, chart_export::Type type) {
+    const QString why = chart_export::write(chosenChart, output, type);
+    if (why.isEmpty()) return 0;
+    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(output, why));
 }
 
-std::optional<chart_export::Type> typeDeSortie(const QString& sortie) {
-    const auto type = chart_export::typeOf(sortie);
-    if (!type) refuse(chartFileFault(sortie));
+std::optional<chart_export::Type> outputType(const QString& output) {
+    const auto type = chart_export::typeOf(output);
+    if (!type) refuse(chartFileFault(output));
     return type;
 }
 
 }  // namespace
 
-int exporterGraphique(int argc, char* argv[], const core::Command& commande) {
-    return offscreen(argc, argv, [&] { return exporter(commande); });
+int exportSeriesChart(int argc, char* argv[], const core::Command& command) {
+    return offscreen(argc, argv, [&] { return exportChart(command); });
 }
 
-int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& commande) {
-    const QString faute = chartFileFault(commande.output);
-    if (!faute.isEmpty()) return refuse(faute);
-    const core::TableReading lecture = core::readTableFile(commande.file);
-    if (!lecture.value || lecture.faultyCell)
-        return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
-    const core::TableChartRecord graphique = core::graphiqueDuTableau(
-        core::analyser(*lecture.value), commande.graphiqueTableau, {}, commande.deciles);
-    if (!graphique.faute.isEmpty()) return refuse(graphique.faute);
-    const QString pourquoi = writeChart(argc, argv, graphique.dessin, core::Surface{},
-                                        graphique.description, commande.output);
-    if (pourquoi.isEmpty()) return 0;
-    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(commande.output, pourquoi));
+int exportTableChart(int argc, char* argv[], const core::Command& command) {
+    const QString fault = chartFileFault(command.output);
+    if (!fault.isEmpty()) return refuse(fault);
+    const core::TableReading reading = core::readTableFile(command.file);
+    if (!reading.value || reading.faultyCell)
+        return fail(core::explain(reading.error, QFileInfo(command.file).fileName()));
+    const core::TableChartRecord chosenChart = core::tableChartRecord(
+        core::analyseTable(*reading.value), command.chosenTableChart, {}, command.deciles);
+    if (!chosenChart.fault.isEmpty()) return refuse(chosenChart.fault);
+    const QString why = writeChart(argc, argv, chosenChart.drawing, core::Surface{},
+                                   chosenChart.description, command.output);
+    if (why.isEmpty()) return 0;
+    return refuse(u"impossible d'écrire « %1 » : %2."_s.arg(command.output, why));
 }
 
-int exporter(const core::Command& commande) {
-    const auto type = typeDeSortie(commande.output);
+int exportChart(const core::Command& command) {
+    const auto type = outputType(command.output);
     if (!type) return core::kUsageError;
-    const core::SeriesReading lecture = core::readSeriesFile(commande.file);
-    if (!lecture.value)
-        return fail(core::explain(lecture.error, QFileInfo(commande.file).fileName()));
+    const core::SeriesReading reading = core::readSeriesFile(command.file);
+    if (!reading.value)
+        return fail(core::explain(reading.error, QFileInfo(command.file).fileName()));
     // The series as the window would hold it once the file is opened.
-    core::Model modele;
-    for (int i = 0; i < 10; ++i) modele.setCouleur(i, core::kCouleurs[i]);
-    modele.calculer_bilan(lecture.value->first);
-    modele.lireListe2(lecture.value->second.join(u"\r\n"_s));
-    modele.setPrendreListe2(core::Variant(commande.second));
-    const core::ChartKind kind = commande.graphique;
+    core::Model model;
+    for (int i = 0; i < 10; ++i) model.setColour(i, core::kPalette[i]);
+    model.calculer_bilan(reading.value->first);
+    model.readList2(reading.value->second.join(u"\r\n"_s));
+    model.setPrendreListe2(core::Variant(command.second));
+    const core::ChartKind kind = command.chosenChart;
     const core::Surface surface;
-    core::Drawing dessin = core::chart(modele, kind, surface);
-    core::placerAuDepart(dessin);
-    const ui::Chart graphique{dessin, ui::chartAreaSize(surface.largeur, surface.hauteur),
-                              core::kFondGraphique, core::descriptionDuGraphique(dessin, kind)};
-    return ecrire(graphique, commande.output, *type);
+    core::Drawing drawing = core::chart(model, kind, surface);
+    core::placeAtStart(drawing);
+    const ui::Chart chosenChart{drawing, ui::chartAreaSize(surface.width, surface.height),
+                                core::kChartBackground, core::chartDescription(drawing, kind)};
+    return writeOut(chosenChart, command.output, *type);
 }
 
 }  // namespace command_line

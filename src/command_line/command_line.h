@@ -9,24 +9,24 @@
 namespace command_line {
 
 // statistique --stats FICHIER
-int afficherParametres(const QString& fichier);
+int printParameters(const QString& file);
 
 // statistique --stats --table=TABLEAU [--threshold=T]...
-int afficherParametresDuTableau(const QString& fichier, const QStringList& seuils);
+int printTableParameters(const QString& file, const QStringList& thresholds);
 
 // statistique FICHIER --chart=TYPE [--second] --export=SORTIE: the chart the window
 // would draw after opening FICHIER and clicking the chart's button, written to SORTIE,
 // with nothing shown and no display needed.
-int exporterGraphique(int argc, char* argv[], const core::Command& commande);
+int exportSeriesChart(int argc, char* argv[], const core::Command& command);
 // statistique --table=TABLEAU --chart=TYPE [--deciles] --export=SORTIE: the table's chart,
 // or a French message and status 2 where the chart does not fit the table.
-int exporterGraphiqueDuTableau(int argc, char* argv[], const core::Command& commande);
+int exportTableChart(int argc, char* argv[], const core::Command& command);
 
 // statistique --exercice=EXERCICE --solution [--serie=N]: the corrected sheet on
 // standard output, or the file's fault and status 2.
-int afficherSolution(const QString& fichier, quint32 serie);
+int printSolution(const QString& file, quint32 series);
 
 // The same once the toolkit is up (a QGuiApplication is enough): no widget is made.
-int exporter(const core::Command& commande);
+int exportChart(const core::Command& command);
 
 }  // namespace command_line

@@ -92,9 +92,9 @@ int exportChart(int argc, char* argv[], const core::TableChartRecord& chart,
                 const QString& output) {
     const QString fault = chartFileFault(output);
     if (!fault.isEmpty()) stop(fault);
-    if (!chart.faute.isEmpty()) stop(chart.faute);
+    if (!chart.fault.isEmpty()) stop(chart.fault);
     const QString why =
-        writeChart(argc, argv, chart.dessin, core::Surface{}, chart.description, output);
+        writeChart(argc, argv, chart.drawing, core::Surface{}, chart.description, output);
     if (!why.isEmpty()) stop(u"impossible d'écrire « %1 » : %2."_s.arg(output, why));
     return 0;
 }

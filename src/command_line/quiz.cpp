@@ -59,11 +59,11 @@ int runQuiz(const QStringList& arguments) {
         parser.value(moodle ? u"moodle"_s : u"gift"_s).split(u',', Qt::SkipEmptyParts);
     if (files.isEmpty()) return usageError(u"aucun fichier d'exercice n'est donné"_s);
     for (const QString& file : files) {
-        const core::ExerciseReading read = core::lireFichierExercice(file);
-        if (!read.exercice)
+        const core::ExerciseReading read = core::readExerciseFile(file);
+        if (!read.exercise)
             return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
-                                                                        read.faute));
-        request.exercises.push_back(*read.exercice);
+                                                                        read.fault));
+        request.exercises.push_back(*read.exercise);
     }
 
     const std::optional<QString> text =

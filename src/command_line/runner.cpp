@@ -72,7 +72,7 @@ QString writeChart(int argc, char* argv[], const core::Drawing& drawing,
     QString why;
     offscreen(argc, argv, [&] {
         why = chart_export::write(
-            {drawing, ui::chartAreaSize(surface.largeur, surface.hauteur), 0xFFFFFF, description},
+            {drawing, ui::chartAreaSize(surface.width, surface.height), 0xFFFFFF, description},
             output, *type);
         return 0;
     });

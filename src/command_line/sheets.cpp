@@ -30,9 +30,9 @@ bool wantsSheets(const QStringList& arguments) {
 int runSheets(int argc, char* argv[], const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption exercises(u"sheets"_s, {}, u"exercices"_s),
-        pupils(u"pupils"_s, {}, u"eleves"_s), serie(u"serie"_s, {}, u"s"_s),
+        pupils(u"pupils"_s, {}, u"eleves"_s), series(u"serie"_s, {}, u"s"_s),
         output(u"export"_s, {}, u"sortie"_s), key(u"answer-key"_s, {}, u"corrige"_s);
-    parser.addOptions({exercises, pupils, serie, output, key});
+    parser.addOptions({exercises, pupils, series, output, key});
     if (const auto status = readOptions(parser, arguments, u"--sheets"_s)) return *status;
     if (!parser.positionalArguments().isEmpty())
         return refuse(u"--sheets ne prend pas de FICHIER de série"_s);
@@ -44,9 +44,9 @@ int runSheets(int argc, char* argv[], const QStringList& arguments) {
         return refuse(u"« %1 » n'est pas un fichier .pdf"_s.arg(parser.value(key)));
 
     quint32 first = 1;
-    if (parser.isSet(serie)) {
+    if (parser.isSet(series)) {
         bool whole = false;
-        const qlonglong s = parser.value(serie).trimmed().toLongLong(&whole);
+        const qlonglong s = parser.value(series).trimmed().toLongLong(&whole);
         if (!whole || s < 1 || s > core::sheets::kLastSeries)
             return refuse(u"--serie prend un nombre de 1 à %1"_s.arg(core::sheets::kLastSeries));
         first = quint32(s);
@@ -62,11 +62,11 @@ int runSheets(int argc, char* argv[], const QStringList& arguments) {
 
     std::vector<core::Exercise> chosen;
     for (const QString& file : parser.value(exercises).split(u',', Qt::SkipEmptyParts)) {
-        const core::ExerciseReading reading = core::lireFichierExercice(file);
-        if (!reading.exercice)
+        const core::ExerciseReading reading = core::readExerciseFile(file);
+        if (!reading.exercise)
             return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
-                                                                        reading.faute));
-        chosen.push_back(*reading.exercice);
+                                                                        reading.fault));
+        chosen.push_back(*reading.exercise);
     }
     if (chosen.empty()) return refuse(u"--sheets demande au moins un fichier d'exercice"_s);
 

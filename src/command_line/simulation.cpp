@@ -64,7 +64,7 @@ int exportChart(int argc, char* argv[], const simulation::Parameters& parameters
             break;
     }
     const QString why =
-        writeChart(argc, argv, chart.dessin, core::Surface{}, chart.description, output);
+        writeChart(argc, argv, chart.drawing, core::Surface{}, chart.description, output);
     if (why.isEmpty()) return 0;
     return refuseAsLine(u"impossible d'écrire « %1 » : %2"_s.arg(output, why));
 }
@@ -75,9 +75,9 @@ int runSimulation(int argc, char* argv[], const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption simulate(u"simulate"_s), p(u"p"_s, {}, u"p"_s),
         population(u"population"_s, {}, u"fichier"_s), n(u"n"_s, {}, u"n"_s),
-        samples(u"samples"_s, {}, u"k"_s), serie(u"serie"_s, {}, u"s"_s),
+        samples(u"samples"_s, {}, u"k"_s), series(u"serie"_s, {}, u"s"_s),
         chart(u"chart"_s, {}, u"graphique"_s), output(u"export"_s, {}, u"sortie"_s);
-    parser.addOptions({simulate, p, population, n, samples, serie, chart, output});
+    parser.addOptions({simulate, p, population, n, samples, series, chart, output});
     if (const auto status = readOptions(parser, arguments, u"--simulate"_s)) return *status;
     if (!parser.positionalArguments().isEmpty())
         return refuseAsLine(
@@ -92,8 +92,8 @@ int runSimulation(int argc, char* argv[], const QStringList& arguments) {
 
     simulation::Parameters parameters{.n = whole(parser.value(n)),
                                       .samples = whole(parser.value(samples))};
-    if (parser.isSet(serie)) {
-        const std::int64_t s = whole(parser.value(serie));
+    if (parser.isSet(series)) {
+        const std::int64_t s = whole(parser.value(series));
         if (s < 1 || s > 999999) return refuseAsLine(u"--serie prend un nombre de 1 à 999999"_s);
         parameters.series = std::uint64_t(s);
     }

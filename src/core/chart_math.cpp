@@ -6,31 +6,30 @@
 
 namespace chart_math {
 
-double pas(double largeur, double positions) {
-    return core::intFloor(core::checked((largeur - 400) / (positions - 1)));
+double step(double width, double positions) {
+    return core::intFloor(core::checked((width - 400) / (positions - 1)));
 }
 
-double echelle(double hauteur, double plusGrande) {
-    const double quotient = core::checked((hauteur - 300) / plusGrande);
-    const double entier = core::intFloor(quotient);
-    if (entier >= -32768 && entier <= 32767) return entier;
+double scale(double height, double largest) {
+    const double quotient = core::checked((height - 300) / largest);
+    const double whole = core::intFloor(quotient);
+    if (whole >= -32768 && whole <= 32767) return whole;
     return quotient;
 }
 
-void echelleOu50(core::ResumeNext& resume, double hauteur, const core::Variant& plusGrande,
-                 double& k) {
-    if (resume.test([&] { return plusGrande == 0.0; }))
+void scaleOr50(core::ResumeNext& resume, double height, const core::Variant& largest, double& k) {
+    if (resume.test([&] { return largest == 0.0; }))
         k = 50;
     else
-        resume([&] { k = echelle(hauteur, plusGrande.toDouble()); });
+        resume([&] { k = scale(height, largest.toDouble()); });
 }
 
-double ordonnee(double hauteur, double valeur, double k) {
-    return core::checked((hauteur - 200) - core::intFloor(core::checked(valeur * k)));
+double ordinate(double height, double value, double k) {
+    return core::checked((height - 200) - core::intFloor(core::checked(value * k)));
 }
 
-QPointF surRayon(double cx, double cy, double rho, double a) {
-    const double t = kQuartDeTour - core::checked(a) / 100;
+QPointF onRadius(double cx, double cy, double rho, double a) {
+    const double t = kQuarterTurn - core::checked(a) / 100;
     return {cx + core::intFloor(rho * std::cos(t)), cy - core::intFloor(rho * std::sin(t))};
 }
 
@@ -44,7 +43,7 @@ constexpr double kSameStep = 1e-13;
 constexpr double kRotationError = 1e-15;
 
 // The distance from v to the nearest whole number.
-double jusquAuBord(double v) {
+double toEdge(double v) {
     const double n = std::floor(v);
     return std::min(v - n, n + 1 - v);
 }
@@ -68,7 +67,7 @@ Extremes::Extremes(double cx, double cy, double rho, const double* a, int n)
 
 // cos t and sin t, from the previous ones by a rotation while the rotations' error stays
 // far inside the margin, else afresh.
-inline void Extremes::tourner(double t) {
+inline void Extremes::rotate(double t) {
     bool rotated = false;
     // Past this radius, a rotation's error in twips could reach the margin.
     if (known_ && std::abs(rho_) < 1e4) {
@@ -95,27 +94,27 @@ inline void Extremes::tourner(double t) {
     t_ = t;
 }
 
-bool Extremes::suivante(int& premier, int& nombre, QPointF& P) {
+bool Extremes::next(int& first, int& number, QPointF& P) {
     if (next_ >= n_) return false;
-    const double t = kQuartDeTour - core::checked(a_[next_]) / 100;
-    tourner(t);
+    const double t = kQuarterTurn - core::checked(a_[next_]) / 100;
+    rotate(t);
     const double c = rho_ * cos_, s = rho_ * sin_;
     P = QPointF(cx_ + floorOf(c, rho_, std::cos, t), cy_ - floorOf(s, rho_, std::sin, t));
     int last = next_;
     if (runs_) {
         // Turning by d moves rho cos by at most |rho| d (|sin t| + d), and rho sin by at
         // most |rho| d (|cos t| + d): each may turn until it would reach its twip's edge.
-        const double bordC = jusquAuBord(c) - kMargin, bordS = jusquAuBord(s) - kMargin;
+        const double cosEdge = toEdge(c) - kMargin, sinEdge = toEdge(s) - kMargin;
         const double r = std::abs(rho_), sinT = std::abs(sin_), cosT = std::abs(cos_);
         while (last + 1 < n_) {
-            const double turned = std::abs(kQuartDeTour - a_[last + 1] / 100 - t);
-            if (!(r * turned * (sinT + turned) < bordC && r * turned * (cosT + turned) < bordS))
+            const double turned = std::abs(kQuarterTurn - a_[last + 1] / 100 - t);
+            if (!(r * turned * (sinT + turned) < cosEdge && r * turned * (cosT + turned) < sinEdge))
                 break;
             ++last;
         }
     }
-    premier = next_;
-    nombre = last - next_ + 1;
+    first = next_;
+    number = last - next_ + 1;
     next_ = last + 1;
     return true;
 }

@@ -27,12 +27,12 @@ void ChartPen::write(const QString& text, QPointF at, Qt::Alignment anchor, bool
               .top = at.y(),
               .points = 8.25,
               .bold = bold,
-              .fond = false,
-              .ancre = anchor});
+              .background = false,
+              .anchor = anchor});
 }
 
 QRectF chartZone(const Surface& s) {
-    return QRectF(QPointF(1000, 700), QPointF(s.largeur - 400, s.hauteur - 750));
+    return QRectF(QPointF(1000, 700), QPointF(s.width - 400, s.height - 750));
 }
 
 }  // namespace core

@@ -173,9 +173,9 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
     const QCommandLineOption deciles(u"deciles"_s);
     const QCommandLineOption exercise(u"exercice"_s, {}, u"exercice"_s);
     const QCommandLineOption solution(u"solution"_s);
-    const QCommandLineOption serie(u"serie"_s, {}, u"n"_s);
+    const QCommandLineOption series(u"serie"_s, {}, u"n"_s);
     parser.addOptions({help, version, stats, chart, second, output, table, threshold, deciles,
-                       exercise, solution, serie});
+                       exercise, solution, series});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -210,7 +210,7 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                 .arg(option),
             english);
     };
-    if (parser.isSet(exercise) || parser.isSet(solution) || parser.isSet(serie)) {
+    if (parser.isSet(exercise) || parser.isSet(solution) || parser.isSet(series)) {
         if (!parser.isSet(exercise) || !parser.isSet(solution))
             return error(said(QT_TRANSLATE_NOOP("command_line",
                                                 "statistique : --exercice va avec --solution"),
@@ -224,13 +224,13 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                                        "statistique : --exercice --solution ne prend que --serie"),
                      english),
                 english);
-        bool nombre = !parser.isSet(serie);
-        if (!nombre) {
-            const uint n = parser.value(serie).toUInt(&nombre);
-            nombre = nombre && n >= 1 && n <= 999999;
-            command.serie = n;
+        bool number = !parser.isSet(series);
+        if (!number) {
+            const uint n = parser.value(series).toUInt(&number);
+            number = number && n >= 1 && n <= 999999;
+            command.series = n;
         }
-        if (!nombre)
+        if (!number)
             return error(
                 said(QT_TRANSLATE_NOOP("command_line",
                                        "statistique : --serie prend un nombre de 1 à 999999"),
@@ -256,8 +256,8 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                          "statistique : --table va avec --stats, ou avec --chart et --export"),
                      english),
                 english);
-        const std::optional<TableChart> graphique = graphiqueTableauNomme(command.chart);
-        if (!graphique)
+        const std::optional<TableChart> chosenChart = tableChartNamed(command.chart);
+        if (!chosenChart)
             return error(
                 said(QT_TRANSLATE_NOOP("command_line",
                                        "statistique : graphique de tableau inconnu « %1 » (bars, "
@@ -267,7 +267,7 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                 english);
         command.kind = Command::Kind::ExportTable;
         command.file = parser.value(table);
-        command.graphiqueTableau = *graphique;
+        command.chosenTableChart = *chosenChart;
         command.deciles = parser.isSet(deciles);
         return command;
     }
@@ -314,8 +314,8 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                                                 "statistique : --chart et --export vont ensemble"),
                               english),
                          english);
-        const std::optional<ChartKind> graphique = chartKindNamed(command.chart);
-        if (!graphique)
+        const std::optional<ChartKind> chosenChart = chartKindNamed(command.chart);
+        if (!chosenChart)
             return error(
                 said(QT_TRANSLATE_NOOP(
                          "command_line",
@@ -323,7 +323,7 @@ Command parseCommandLine(const QStringList& arguments, bool english) {
                      english)
                     .arg(command.chart),
                 english);
-        command.graphique = *graphique;
+        command.chosenChart = *chosenChart;
         command.kind = Command::Kind::Export;
     }
     return command;

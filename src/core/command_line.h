@@ -26,16 +26,16 @@ struct Command {
         Error
     };
     Kind kind = Kind::Window;
-    QString file;                             // FICHIER, or the table of --table
-    QString chart;                            // --chart: sticks, curve, both or pie
-    ChartKind graphique = ChartKind::Sticks;  // the chart it names
+    QString file;                               // FICHIER, or the table of --table
+    QString chart;                              // --chart: sticks, curve, both or pie
+    ChartKind chosenChart = ChartKind::Sticks;  // the chart it names
     bool second = false;
-    TableChart graphiqueTableau = TableChart::Sticks;  // a table's --chart
+    TableChart chosenTableChart = TableChart::Sticks;  // a table's --chart
     bool deciles = false;
     QString output;          // --export
     QString text;            // the usage, the version line, or what is wrong
     QStringList thresholds;  // --threshold, as typed
-    quint32 serie = 0;       // --serie: the exercise's data drawn anew, 0 for its own
+    quint32 series = 0;      // --serie: the exercise's data drawn anew, 0 for its own
 };
 
 // `english`: the usage and the error are in English, for an English locale; French

@@ -5,16 +5,16 @@
 namespace core {
 
 std::vector<Drawing::Label> Drawing::shownLabels() const {
-    std::map<std::pair<int, int>, Label> parPlace;
+    std::map<std::pair<int, int>, Label> byPlace;
     for (const Label& label : labels_) {
-        Label& place = parPlace[{label.array, label.index}];
+        Label& place = byPlace[{label.array, label.index}];
         const Label before = place;
         place = label;
         if (!label.left) place.left = before.left;
         if (!label.top) place.top = before.top;
     }
     std::vector<Label> shown;
-    for (const auto& [key, label] : parPlace) shown.push_back(label);
+    for (const auto& [key, label] : byPlace) shown.push_back(label);
     return shown;
 }
 

@@ -49,9 +49,9 @@ public:
         quint32 back = 0xFFFFFF;
         double points = 9.75;
         bool bold = true;
-        bool fond = true;  // false: the text alone, over what is drawn
+        bool background = true;  // false: the text alone, over what is drawn
         // Which point of the caption's box stands at (left, top).
-        Qt::Alignment ancre = Qt::AlignLeft | Qt::AlignTop;
+        Qt::Alignment anchor = Qt::AlignLeft | Qt::AlignTop;
     };
 
     void clear() {

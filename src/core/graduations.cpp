@@ -5,31 +5,31 @@
 
 namespace core {
 
-Axis axeGradue(double minimum, double maximum, int voulues) {
-    long double bas = minimum, haut = maximum;
-    if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum > maximum) bas = 0, haut = 1;
-    if (haut == bas) {
+Axis graduatedAxis(double minimum, double maximum, int wanted) {
+    long double low = minimum, high = maximum;
+    if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum > maximum) low = 0, high = 1;
+    if (high == low) {
         // A single value stands in the middle, one power of ten either side.
-        const long double unite =
-            bas == 0 ? 1.0L : std::pow(10.0L, std::floor(std::log10(std::fabs(bas))));
-        bas -= unite;
-        haut += unite;
+        const long double unit =
+            low == 0 ? 1.0L : std::pow(10.0L, std::floor(std::log10(std::fabs(low))));
+        low -= unit;
+        high += unit;
     }
-    const long double brut = (haut - bas) / std::max(1, voulues);
-    const long double magnitude = std::pow(10.0L, std::floor(std::log10(brut)));
-    long double pas = 10 * magnitude;
-    for (const long double facteur : {1.0L, 2.0L, 2.5L, 5.0L}) {
-        if (brut <= facteur * magnitude) {
-            pas = facteur * magnitude;
+    const long double raw = (high - low) / std::max(1, wanted);
+    const long double magnitude = std::pow(10.0L, std::floor(std::log10(raw)));
+    long double step = 10 * magnitude;
+    for (const long double factor : {1.0L, 2.0L, 2.5L, 5.0L}) {
+        if (raw <= factor * magnitude) {
+            step = factor * magnitude;
             break;
         }
     }
-    Axis axe;
-    axe.debut = std::floor(bas / pas) * pas;
-    axe.fin = std::ceil(haut / pas) * pas;
-    const long long nombre = std::llround((axe.fin - axe.debut) / pas);
-    for (long long k = 0; k <= nombre; ++k) axe.graduations.push_back(axe.debut + k * pas);
-    return axe;
+    Axis axis;
+    axis.start = std::floor(low / step) * step;
+    axis.end = std::ceil(high / step) * step;
+    const long long number = std::llround((axis.end - axis.start) / step);
+    for (long long k = 0; k <= number; ++k) axis.graduations.push_back(axis.start + k * step);
+    return axis;
 }
 
 }  // namespace core

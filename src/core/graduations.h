@@ -9,19 +9,19 @@
 namespace core {
 
 struct Axis {
-    long double debut = 0, fin = 1;
+    long double start = 0, end = 1;
     std::vector<long double> graduations;  // from debut to fin, ascending
 
     // Where a value stands along a length, 0 at debut.
-    double position(double valeur, double longueur) const;
+    double position(double value, double length) const;
 };
 
 // Where values stand along one length of an axis, the axis's span taken once for a
 // million of them: the same sums as Axe::position, so the same results to the bit.
 class AxisScale {
 public:
-    AxisScale(const Axis& axe, double length)
-        : start_(axe.debut), span_(axe.fin - axe.debut), length_(length) {}
+    AxisScale(const Axis& axis, double length)
+        : start_(axis.start), span_(axis.end - axis.start), length_(length) {}
     double operator()(double value) const {
         return double((static_cast<long double>(value) - start_) / span_ * length_);
     }
@@ -30,11 +30,11 @@ private:
     long double start_, span_, length_;
 };
 
-inline double Axis::position(double valeur, double longueur) const {
-    return AxisScale(*this, longueur)(valeur);
+inline double Axis::position(double value, double length) const {
+    return AxisScale(*this, length)(value);
 }
 
-// About `voulues` graduations that cover [minimum, maximum].
-Axis axeGradue(double minimum, double maximum, int voulues = 5);
+// About `wanted` graduations that cover [minimum, maximum].
+Axis graduatedAxis(double minimum, double maximum, int wanted = 5);
 
 }  // namespace core

@@ -4,12 +4,12 @@ using namespace Qt::StringLiterals;
 
 namespace core {
 
-QString texteAnnuler(const std::optional<QString>& etape) {
-    return etape ? u"&Annuler « %1 »"_s.arg(*etape) : u"&Annuler"_s;
+QString undoText(const std::optional<QString>& step) {
+    return step ? u"&Annuler « %1 »"_s.arg(*step) : u"&Annuler"_s;
 }
 
-QString texteRetablir(const std::optional<QString>& etape) {
-    return etape ? u"&Rétablir « %1 »"_s.arg(*etape) : u"&Rétablir"_s;
+QString redoText(const std::optional<QString>& step) {
+    return step ? u"&Rétablir « %1 »"_s.arg(*step) : u"&Rétablir"_s;
 }
 
 }  // namespace core

@@ -14,17 +14,17 @@ namespace core {
 
 // The series as shown: List1's items and the second list's box.
 struct Snapshot {
-    QStringList liste1;
-    QString texteListe2;
+    QStringList list1;
+    QString list2Text;
     bool operator==(const Snapshot&) const = default;
 };
 
 // At least this many steps are kept; older ones go first.
-inline constexpr int kEtapesGardees = 100;
+inline constexpr int kStepsKept = 100;
 
 // "&Annuler « Aleatoire »" for the step that would be undone, or "&Annuler" when there
 // is none; the same for the step that would be redone.
-QString texteAnnuler(const std::optional<QString>& etape);
-QString texteRetablir(const std::optional<QString>& etape);
+QString undoText(const std::optional<QString>& step);
+QString redoText(const std::optional<QString>& step);
 
 }  // namespace core

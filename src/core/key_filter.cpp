@@ -4,31 +4,31 @@
 
 namespace key_filter {
 
-bool toucheAutorisee(int code) {
+bool keyAllowed(int code) {
     using namespace core::key;
     return code == Enter || code == Left || code == Right || code == Delete || code == Backspace ||
            (code >= NumPad0 && code <= NumPad9) || code == Decimal || code == NumLock ||
            code == Comma;
 }
 
-Action actionPour(int code, bool typed) {
+Action actionFor(int code, bool typed) {
     if (!typed) return {};
-    return {.effacer = !toucheAutorisee(code), .remplacerDecimale = code == core::key::Decimal};
+    return {.erase = !keyAllowed(code), .replaceDecimal = code == core::key::Decimal};
 }
 
-QString caracteresPermis(QStringView texte, QStringView separateur, bool lignes) {
-    QString permis;
-    permis.reserve(texte.size());
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        const QChar c = texte[i];
-        if (!separateur.isEmpty() && texte.sliced(i).startsWith(separateur)) {
-            permis += separateur;
-            i += separateur.size() - 1;
-        } else if ((c >= u'0' && c <= u'9') || (lignes && (c == u'\r' || c == u'\n'))) {
-            permis += c;
+QString allowedCharacters(QStringView text, QStringView separator, bool lines) {
+    QString allowed;
+    allowed.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!separator.isEmpty() && text.sliced(i).startsWith(separator)) {
+            allowed += separator;
+            i += separator.size() - 1;
+        } else if ((c >= u'0' && c <= u'9') || (lines && (c == u'\r' || c == u'\n'))) {
+            allowed += c;
         }
     }
-    return permis;
+    return allowed;
 }
 
 }  // namespace key_filter

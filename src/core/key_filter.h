@@ -9,20 +9,20 @@
 
 namespace key_filter {
 
-bool toucheAutorisee(int keyCode);
+bool keyAllowed(int keyCode);
 
 struct Action {
-    bool effacer = false;            // erase the character the key typed
-    bool remplacerDecimale = false;  // replace it by the regional decimal separator
+    bool erase = false;           // erase the character the key typed
+    bool replaceDecimal = false;  // replace it by the regional decimal separator
 };
 
 // `typed`: the key put a character into the box. A key that typed nothing (Shift, Ctrl,
 // Tab, ...) is left alone whatever its code.
-Action actionPour(int keyCode, bool typed);
+Action actionFor(int keyCode, bool typed);
 
 // What may stay of text brought into a box without typing it (pasted, dropped, undone):
 // the characters the keys above can leave, that is digits and the regional decimal
 // separator, and line breaks where the box holds one value per line.
-QString caracteresPermis(QStringView texte, QStringView separateur, bool lignes);
+QString allowedCharacters(QStringView text, QStringView separator, bool lines);
 
 }  // namespace key_filter

@@ -27,17 +27,17 @@ public:
     // below write it, each saying so by a signal.
 
     // The first series: the items of List1 at the engine's last run.
-    const QStringList& serie1 = serie1_;
+    const QStringList& series1 = series1_;
     // 0: largest value of the first series, 1: smallest, 2: mean. The first two keep
     // the first item's text until a later item replaces it.
     const Table<Variant, 11>& bilan_liste1 = bilan_liste1_;
     // Items of the first series at the engine's last run (16-bit integer).
     const Variant& effectif_total = effectif_total_;
     // The second series' text as last read or written.
-    const QString& texte_liste2 = texte_liste2_;
+    const QString& secondListText = list2Text_;
     // 0: largest, 1: smallest, 2: mean of the second list.
     const Table<Variant, 11>& bilan_liste2 = bilan_liste2_;
-    const second_list::Valeurs& valeurs_liste2 = valeurs_liste2_;
+    const second_list::Values& valeurs_liste2 = valeurs_liste2_;
     const Variant& effectif_liste2 = effectif_liste2_;
     // Whether the charts take the second list into account (Boolean).
     const Variant& prendre_liste2 = prendre_liste2_;
@@ -54,37 +54,37 @@ public:
     // One figure of the first series' summary replaced (a chart raises the largest).
     void setBilanListe1(int index, const Variant& value);
     // The second list's text read as it changed: its first values and their summary.
-    void lireListe2(const QString& texte);
-    // The program writes `valeurs` as the second list's first values; their summary too
-    // when they are new (`resumer`). Returns the text that shows them.
-    QString ecrireListe2(const std::vector<double>& valeurs, bool resumer);
-    void setPrendreListe2(const Variant& prendre);
-    void setMajListe2(qint16 maj);
-    void setCouleur(int index, double couleur);
-    void setChoixGraphe(qint16 choix);
+    void readList2(const QString& text);
+    // The program writes `values` as the second list's first values; their summary too
+    // when they are new (`summarize`). Returns the text that shows them.
+    QString writeList2(const std::vector<double>& values, bool summarize);
+    void setPrendreListe2(const Variant& take);
+    void setMajListe2(qint16 top);
+    void setColour(int index, double colourCode);
+    void setChoixGraphe(qint16 choices);
     // The values the charts and parameters take from the second list.
-    std::vector<double> serie2() const;
+    std::vector<double> series2() const;
     // Every value of the second list as written, however many: what a file keeps.
-    QStringList valeursEcrites2() const;
+    QStringList writtenValues2() const;
 
 signals:
     // After every run of the engine.
-    void serie1Changee();
+    void series1Changed();
     // After every reading of the second list, and after its random fill and sorts.
-    void serie2Changee();
+    void series2Changed();
     // After any other change: a summary figure, whether the second list counts, the
     // colours, the chart asked for, the second list's writing flag.
-    void donneesChangees();
+    void dataChanged();
 
 private:
-    void resumerListe2(int n);
+    void summarizeList2(int n);
 
-    QStringList serie1_;
+    QStringList series1_;
     Table<Variant, 11> bilan_liste1_;
     Variant effectif_total_;
-    QString texte_liste2_;
+    QString list2Text_;
     Table<Variant, 11> bilan_liste2_;
-    second_list::Valeurs valeurs_liste2_;
+    second_list::Values valeurs_liste2_;
     Variant effectif_liste2_;
     Variant prendre_liste2_;
     qint16 maj_liste2_ = 0;

@@ -18,10 +18,10 @@ std::optional<double> finiteOrNone(double x);
 double halfway(double a, double b);
 
 struct SeriesParameters {
-    int effectif = 0;
+    int count = 0;
     // Empty where the series is, or where the value leaves the double range.
-    std::optional<double> minimum, maximum, etendue, moyenne, mediane, premierQuartile,
-        troisiemeQuartile, ecartInterquartile, variance, ecartType;
+    std::optional<double> minimum, maximum, range, mean, median, firstQuartile, thirdQuartile,
+        interquartileRange, variance, standardDeviation;
     // The values of largest count, ascending; none where every value has the same count
     // and there are at least two of them ("aucun").
     std::vector<double> modes;
@@ -29,33 +29,33 @@ struct SeriesParameters {
 
 // One row of the table of counts: a distinct value and how often it comes.
 struct CountedClass {
-    double valeur;
-    int effectif;
+    double value;
+    int count;
     double frequence;  // percent
-    int effectifCumule;
-    double frequenceCumulee;  // percent
+    int cumulativeCount;
+    double cumulativeFrequency;  // percent
 };
 
 // The numbers among the texts, in order; a text that is not a number is left out.
-std::vector<double> nombres(const QStringList& textes);
+std::vector<double> numbers(const QStringList& texts);
 
-SeriesParameters parametres(std::vector<double> valeurs);
+SeriesParameters parameters(std::vector<double> values);
 // One row per distinct value (values compared as numbers), ascending.
-std::vector<CountedClass> tableDesEffectifs(std::vector<double> valeurs);
+std::vector<CountedClass> countsTable(std::vector<double> values);
 
 // The names of the parameters, in the order they are shown.
-QStringList nomsDesParametres();
+QStringList parameterNames();
 // The parameters as shown: Effectif total whole, the modes in the general form, every
 // other one with three decimals; "—" where a value is missing.
-QStringList textesDesParametres(const SeriesParameters& p);
+QStringList parameterTexts(const SeriesParameters& p);
 // The columns of the table of counts and one row as shown.
-QStringList colonnesDesEffectifs();
-QStringList texteDeClasse(const CountedClass& classe);
+QStringList countsTableColumns();
+QStringList classText(const CountedClass& countedClass);
 // How the quartiles are defined, in a sentence.
-QString definitionDesQuartiles();
+QString quartilesDefinition();
 
 // The parameters of two series, a row per parameter, tab-separated, for a spreadsheet
 // or standard output; the first row names the columns.
-QString tableauDesParametres(const SeriesParameters& serie1, const SeriesParameters& serie2);
+QString parametersTable(const SeriesParameters& series1, const SeriesParameters& series2);
 
 }  // namespace core

@@ -29,7 +29,7 @@ void work(const PieInputs& in, PieSectors& out) {
         chart_math::Extremes ends(in.cx, in.cy, in.radius, angles, kSpokes);
         int first = 0, count = 0;
         QPointF P;
-        while (ends.suivante(first, count, P)) {
+        while (ends.next(first, count, P)) {
             if (in.roundedY) resume([&] { P.setY(toInt16(P.y())); });
             const bool label = first <= kLabelSpoke - 1 && kLabelSpoke - 1 < first + count;
             out.runs.push_back({i, count, P, label});
@@ -39,7 +39,7 @@ void work(const PieInputs& in, PieSectors& out) {
         const double value = in.values[size_t(i)];
         if (value == 0) continue;
         if (in.mean) resume([&] { a = checked(a + in.share * (value / *in.mean)); });
-        out.edges.push_back({i, chart_math::surRayon(in.cx, in.cy, in.radius, a)});
+        out.edges.push_back({i, chart_math::onRadius(in.cx, in.cy, in.radius, a)});
     }
 }
 

@@ -8,49 +8,48 @@ using namespace Qt::StringLiterals;
 
 namespace core {
 
-std::vector<Recent> avecRecent(std::vector<Recent> recents, const Recent& r) {
-    recents = sansRecent(std::move(recents), r);
+std::vector<Recent> withRecent(std::vector<Recent> recents, const Recent& r) {
+    recents = withoutRecent(std::move(recents), r);
     recents.insert(recents.begin(), r);
-    if (recents.size() > size_t(kRecents)) recents.resize(size_t(kRecents));
+    if (recents.size() > size_t(kMostRecent)) recents.resize(size_t(kMostRecent));
     return recents;
 }
 
-std::vector<Recent> sansRecent(std::vector<Recent> recents, const Recent& r) {
+std::vector<Recent> withoutRecent(std::vector<Recent> recents, const Recent& r) {
     recents.erase(std::remove(recents.begin(), recents.end(), r), recents.end());
     return recents;
 }
 
-QStringList lignesDesRecents(const std::vector<Recent>& recents) {
-    QStringList lignes;
+QStringList linesOfRecents(const std::vector<Recent>& recents) {
+    QStringList lines;
     for (const Recent& r : recents)
-        lignes << (r.genre == Recent::Genre::FrequencyTable ? u"tableau\t"_s : u"serie\t"_s) +
-                      r.chemin;
-    return lignes;
+        lines << (r.kind == Recent::Kind::FrequencyTable ? u"tableau\t"_s : u"serie\t"_s) + r.path;
+    return lines;
 }
 
-std::vector<Recent> recentsDesLignes(const QStringList& lignes) {
+std::vector<Recent> recentsOfLines(const QStringList& lines) {
     std::vector<Recent> recents;
-    for (const QString& l : lignes) {
+    for (const QString& l : lines) {
         const qsizetype tab = l.indexOf(u'\t');
-        const QString genre = l.left(tab), chemin = l.mid(tab + 1);
-        if (tab < 0 || chemin.isEmpty() || (genre != u"serie" && genre != u"tableau")) continue;
-        recents = sansRecent(
+        const QString kind = l.left(tab), path = l.mid(tab + 1);
+        if (tab < 0 || path.isEmpty() || (kind != u"serie" && kind != u"tableau")) continue;
+        recents = withoutRecent(
             std::move(recents),
-            {genre == u"tableau" ? Recent::Genre::FrequencyTable : Recent::Genre::Serie, chemin});
+            {kind == u"tableau" ? Recent::Kind::FrequencyTable : Recent::Kind::Series, path});
         recents.push_back(
-            {genre == u"tableau" ? Recent::Genre::FrequencyTable : Recent::Genre::Serie, chemin});
-        if (recents.size() == size_t(kRecents)) break;
+            {kind == u"tableau" ? Recent::Kind::FrequencyTable : Recent::Kind::Series, path});
+        if (recents.size() == size_t(kMostRecent)) break;
     }
     return recents;
 }
 
-QString texteDuRecent(int rang, const Recent& r, bool existe) {
+QString recentText(int rang, const Recent& r, bool exists) {
     // "&1" to "&9", then "1&0": each reached by a key.
-    const QString numero = rang < 9 ? u"&"_s + QString::number(rang + 1) : u"1&0"_s;
-    QString nom = QFileInfo(r.chemin).fileName().replace(u'&', u"&&"_s);
-    if (r.genre == Recent::Genre::FrequencyTable) nom += u" (tableau)"_s;
-    if (!existe) nom += u" (introuvable)"_s;
-    return numero + u' ' + nom;
+    const QString serial = rang < 9 ? u"&"_s + QString::number(rang + 1) : u"1&0"_s;
+    QString name = QFileInfo(r.path).fileName().replace(u'&', u"&&"_s);
+    if (r.kind == Recent::Kind::FrequencyTable) name += u" (tableau)"_s;
+    if (!exists) name += u" (introuvable)"_s;
+    return serial + u' ' + name;
 }
 
 }  // namespace core

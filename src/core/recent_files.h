@@ -11,25 +11,25 @@
 namespace core {
 
 struct Recent {
-    enum class Genre { Serie, FrequencyTable };
-    Genre genre = Genre::Serie;
-    QString chemin;
+    enum class Kind { Series, FrequencyTable };
+    Kind kind = Kind::Series;
+    QString path;
     bool operator==(const Recent&) const = default;
 };
 
-inline constexpr int kRecents = 10;
+inline constexpr int kMostRecent = 10;
 
 // A file opened or saved comes first, once; the oldest beyond ten go.
-std::vector<Recent> avecRecent(std::vector<Recent> recents, const Recent& r);
-std::vector<Recent> sansRecent(std::vector<Recent> recents, const Recent& r);
+std::vector<Recent> withRecent(std::vector<Recent> recents, const Recent& r);
+std::vector<Recent> withoutRecent(std::vector<Recent> recents, const Recent& r);
 
 // To and from the settings' lines ("serie\t/home/…/notes.csv"); lines that do not
 // read are left out.
-QStringList lignesDesRecents(const std::vector<Recent>& recents);
-std::vector<Recent> recentsDesLignes(const QStringList& lignes);
+QStringList linesOfRecents(const std::vector<Recent>& recents);
+std::vector<Recent> recentsOfLines(const QStringList& lines);
 
 // How the menu names one: "1 notes.csv", "2 vitesses.csv (tableau)", with "(introuvable)"
 // when the file has gone.
-QString texteDuRecent(int rang, const Recent& r, bool existe);
+QString recentText(int rang, const Recent& r, bool exists);
 
 }  // namespace core

@@ -19,13 +19,13 @@ namespace core {
 namespace {
 
 constexpr int kVersion = 1;
-const QString kPrefixe = u"etat-"_s;
+const QString kPrefix = u"etat-"_s;
 
-QJsonArray textes(const QStringList& l) {
+QJsonArray texts(const QStringList& l) {
     return QJsonArray::fromStringList(l);
 }
 
-std::optional<QStringList> textesDe(const QJsonValue& v) {
+std::optional<QStringList> textsOf(const QJsonValue& v) {
     if (!v.isArray()) return std::nullopt;
     QStringList l;
     for (const QJsonValue& t : v.toArray()) {
@@ -37,159 +37,159 @@ std::optional<QStringList> textesDe(const QJsonValue& v) {
 
 }  // namespace
 
-QByteArray ecrireEtat(const WorkState& etat) {
+QByteArray writeState(const WorkState& workState) {
     QJsonObject o{{u"statistique"_s, kVersion},
-                  {u"serie1"_s, textes(etat.serie.first)},
-                  {u"serie2"_s, textes(etat.serie.second)},
-                  {u"liste2"_s, etat.texteListe2},
-                  {u"fichier"_s, etat.fichier},
-                  {u"enregistre"_s, etat.enregistre}};
-    if (etat.tableau) {
-        QJsonArray lignes;
-        for (const FrequencyTable::Ligne& l : etat.tableau->lignes)
-            lignes.append(textes({l.valeur, l.inferieure, l.superieure, l.effectif}));
-        o.insert(u"tableau"_s, QJsonObject{{u"classes"_s, etat.tableau->nature ==
+                  {u"serie1"_s, texts(workState.series.first)},
+                  {u"serie2"_s, texts(workState.series.second)},
+                  {u"liste2"_s, workState.list2Text},
+                  {u"fichier"_s, workState.file},
+                  {u"enregistre"_s, workState.saved}};
+    if (workState.table) {
+        QJsonArray lines;
+        for (const FrequencyTable::Row& l : workState.table->lines)
+            lines.append(texts({l.value, l.lower, l.upper, l.count}));
+        o.insert(u"tableau"_s, QJsonObject{{u"classes"_s, workState.table->nature ==
                                                               FrequencyTable::Nature::Classes},
-                                           {u"fermeADroite"_s, etat.tableau->fermeADroite},
-                                           {u"lignes"_s, lignes},
-                                           {u"fichier"_s, etat.fichierTableau},
-                                           {u"enregistre"_s, etat.tableauEnregistre}});
+                                           {u"fermeADroite"_s, workState.table->closedRight},
+                                           {u"lignes"_s, lines},
+                                           {u"fichier"_s, workState.tableFile},
+                                           {u"enregistre"_s, workState.tableSaved}});
     }
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-std::optional<WorkState> lireEtat(const QByteArray& octets) {
-    const QJsonDocument doc = QJsonDocument::fromJson(octets);
+std::optional<WorkState> readState(const QByteArray& bytes) {
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
     const QJsonObject o = doc.object();
     if (!doc.isObject() || o.value(u"statistique"_s).toInt() != kVersion) return std::nullopt;
-    WorkState etat;
-    const auto un = textesDe(o.value(u"serie1"_s)), deux = textesDe(o.value(u"serie2"_s));
-    if (!un || !deux || un->size() > kMostValues || !o.value(u"fichier"_s).isString() ||
+    WorkState workState;
+    const auto one = textsOf(o.value(u"serie1"_s)), two = textsOf(o.value(u"serie2"_s));
+    if (!one || !two || one->size() > kMostValues || !o.value(u"fichier"_s).isString() ||
         !o.value(u"enregistre"_s).isBool())
         return std::nullopt;
-    etat.serie = {*un, *deux};
+    workState.series = {*one, *two};
     if (!o.value(u"liste2"_s).isString()) return std::nullopt;
-    etat.texteListe2 = o.value(u"liste2"_s).toString();
-    etat.fichier = o.value(u"fichier"_s).toString();
-    etat.enregistre = o.value(u"enregistre"_s).toBool();
+    workState.list2Text = o.value(u"liste2"_s).toString();
+    workState.file = o.value(u"fichier"_s).toString();
+    workState.saved = o.value(u"enregistre"_s).toBool();
     if (o.contains(u"tableau"_s)) {
         const QJsonObject t = o.value(u"tableau"_s).toObject();
-        FrequencyTable tableau;
-        tableau.nature = t.value(u"classes"_s).toBool() ? FrequencyTable::Nature::Classes
-                                                        : FrequencyTable::Nature::Valeurs;
-        tableau.fermeADroite = t.value(u"fermeADroite"_s).toBool(true);
+        FrequencyTable table;
+        table.nature = t.value(u"classes"_s).toBool() ? FrequencyTable::Nature::Classes
+                                                      : FrequencyTable::Nature::Values;
+        table.closedRight = t.value(u"fermeADroite"_s).toBool(true);
         if (!t.value(u"lignes"_s).isArray()) return std::nullopt;
         for (const QJsonValue& l : t.value(u"lignes"_s).toArray()) {
-            const auto cellules = textesDe(l);
-            if (!cellules || cellules->size() != 4) return std::nullopt;
-            tableau.lignes.push_back(
-                {(*cellules)[0], (*cellules)[1], (*cellules)[2], (*cellules)[3]});
+            const auto cells = textsOf(l);
+            if (!cells || cells->size() != 4) return std::nullopt;
+            table.lines.push_back({(*cells)[0], (*cells)[1], (*cells)[2], (*cells)[3]});
         }
-        etat.tableau = std::move(tableau);
-        etat.fichierTableau = t.value(u"fichier"_s).toString();
-        etat.tableauEnregistre = t.value(u"enregistre"_s).toBool(true);
+        workState.table = std::move(table);
+        workState.tableFile = t.value(u"fichier"_s).toString();
+        workState.tableSaved = t.value(u"enregistre"_s).toBool(true);
     }
-    return etat;
+    return workState;
 }
 
-Recovery::Recovery(const QString& dossier) : dossier_(dossier) {
-    ecrivain_.setMaxThreadCount(1);  // one write after the other, in order
-    if (!QDir().mkpath(dossier_)) return;
+Recovery::Recovery(const QString& folder) : folder_(folder) {
+    writer_.setMaxThreadCount(1);  // one write after the other, in order
+    if (!QDir().mkpath(folder_)) return;
     // The process, when it started keeping, and which keeper of it: never another's.
-    static int gardiens = 0;
+    static int instanceCounter = 0;
     id_ = QString::number(QCoreApplication::applicationPid()) + u'-' +
-          QString::number(QDateTime::currentMSecsSinceEpoch()) + u'-' + QString::number(++gardiens);
-    auto verrou = std::make_unique<QLockFile>(verrouDe(chemin()));
-    verrou->setStaleLockTime(0);  // held as long as the program runs
-    if (verrou->tryLock(0)) verrou_ = std::move(verrou);
+          QString::number(QDateTime::currentMSecsSinceEpoch()) + u'-' +
+          QString::number(++instanceCounter);
+    auto lock = std::make_unique<QLockFile>(lockOf(path()));
+    lock->setStaleLockTime(0);  // held as long as the program runs
+    if (lock->tryLock(0)) lock_ = std::move(lock);
 }
 
 Recovery::~Recovery() {
-    attendre();
+    waitForWrites();
 }
 
-QString Recovery::chemin() const {
-    return dossier_ + u'/' + kPrefixe + id_ + u".json"_s;
+QString Recovery::path() const {
+    return folder_ + u'/' + kPrefix + id_ + u".json"_s;
 }
 
-QString Recovery::verrouDe(const QString& etat) const {
-    QString v = etat;
+QString Recovery::lockOf(const QString& workState) const {
+    QString v = workState;
     v.chop(5);  // ".json"
     return v + u".lock"_s;
 }
 
-void Recovery::enregistrer(WorkState etat) {
-    if (!verrou_) return;
-    ecrivain_.start([chemin = chemin(), etat = std::move(etat)] {
-        const QByteArray octets = ecrireEtat(etat);
-        saveAtomically(chemin,
-                       [&](QIODevice& fichier) { return fichier.write(octets) == octets.size(); });
+void Recovery::save(WorkState workState) {
+    if (!lock_) return;
+    writer_.start([path = path(), workState = std::move(workState)] {
+        const QByteArray bytes = writeState(workState);
+        saveAtomically(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
     });
 }
 
-void Recovery::attendre() {
-    ecrivain_.waitForDone();
+void Recovery::waitForWrites() {
+    writer_.waitForDone();
 }
 
-void Recovery::terminer() {
-    attendre();
-    if (!verrou_) return;
-    QFile::remove(chemin());
-    verrou_->unlock();
-    verrou_.reset();
+void Recovery::finish() {
+    waitForWrites();
+    if (!lock_) return;
+    QFile::remove(path());
+    lock_->unlock();
+    lock_.reset();
 }
 
-QStringList Recovery::abandonnes() {
-    QDir d(dossier_);
+QStringList Recovery::leftBehind() {
+    QDir d(folder_);
     // A program that stopped before it had anything to keep left only its lock.
-    for (const QFileInfo& f : d.entryInfoList({kPrefixe + u"*.lock"_s}, QDir::Files)) {
-        QString etat = f.absoluteFilePath();
-        etat.chop(5);
-        etat += u".json"_s;
-        if (QFile::exists(etat) || f.absoluteFilePath() == verrouDe(chemin())) continue;
-        QLockFile seul(f.absoluteFilePath());
-        seul.setStaleLockTime(0);
-        if (seul.tryLock(0)) seul.unlock();
+    for (const QFileInfo& f : d.entryInfoList({kPrefix + u"*.lock"_s}, QDir::Files)) {
+        QString workState = f.absoluteFilePath();
+        workState.chop(5);
+        workState += u".json"_s;
+        if (QFile::exists(workState) || f.absoluteFilePath() == lockOf(path())) continue;
+        QLockFile lone(f.absoluteFilePath());
+        lone.setStaleLockTime(0);
+        if (lone.tryLock(0)) lone.unlock();
     }
-    QFileInfoList etats =
-        d.entryInfoList({kPrefixe + u"*.json"_s}, QDir::Files, QDir::Time);  // newest first
-    QStringList trouves;
-    for (const QFileInfo& f : etats) {
-        const QString etat = f.absoluteFilePath();
-        if (etat == QFileInfo(chemin()).absoluteFilePath()) continue;
-        if (std::any_of(pris_.begin(), pris_.end(), [&](auto& p) { return p.first == etat; })) {
-            trouves << etat;
+    QFileInfoList stateFiles =
+        d.entryInfoList({kPrefix + u"*.json"_s}, QDir::Files, QDir::Time);  // newest first
+    QStringList found;
+    for (const QFileInfo& f : stateFiles) {
+        const QString workState = f.absoluteFilePath();
+        if (workState == QFileInfo(path()).absoluteFilePath()) continue;
+        if (std::any_of(taken_.begin(), taken_.end(),
+                        [&](auto& p) { return p.first == workState; })) {
+            found << workState;
             continue;
         }
         // Its program still holds its lock while it runs: that state is not ours.
-        auto verrou = std::make_unique<QLockFile>(verrouDe(etat));
-        verrou->setStaleLockTime(0);
-        if (!verrou->tryLock(0)) continue;
-        pris_.emplace_back(etat, std::move(verrou));
-        trouves << etat;
+        auto lock = std::make_unique<QLockFile>(lockOf(workState));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0)) continue;
+        taken_.emplace_back(workState, std::move(lock));
+        found << workState;
     }
-    return trouves;
+    return found;
 }
 
-void Recovery::oublier(const QString& etat) {
-    QFile::remove(etat);
-    pris_.erase(
-        std::remove_if(pris_.begin(), pris_.end(), [&](auto& p) { return p.first == etat; }),
-        pris_.end());
+void Recovery::forget(const QString& workState) {
+    QFile::remove(workState);
+    taken_.erase(
+        std::remove_if(taken_.begin(), taken_.end(), [&](auto& p) { return p.first == workState; }),
+        taken_.end());
 }
 
-QString Recovery::mettreDeCote(const QString& etat) {
-    QString nouveau = etat;
-    nouveau.chop(5);
-    nouveau += u".endommage"_s;
-    for (int i = 2; QFile::exists(nouveau); ++i) {
-        nouveau = etat;
-        nouveau.chop(5);
-        nouveau += u".endommage-"_s + QString::number(i);
+QString Recovery::setAside(const QString& workState) {
+    QString startNew = workState;
+    startNew.chop(5);
+    startNew += u".endommage"_s;
+    for (int i = 2; QFile::exists(startNew); ++i) {
+        startNew = workState;
+        startNew.chop(5);
+        startNew += u".endommage-"_s + QString::number(i);
     }
-    QFile::rename(etat, nouveau);
-    oublier(etat);
-    return nouveau;
+    QFile::rename(workState, startNew);
+    forget(workState);
+    return startNew;
 }
 
 }  // namespace core

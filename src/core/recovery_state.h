@@ -22,56 +22,56 @@
 namespace core {
 
 struct WorkState {
-    TwoSeries serie;                        // both series as a series file holds them
-    QString texteListe2;                    // the second list's box, as it reads
-    QString fichier;                        // the series file they came from; empty for none
-    bool enregistre = true;                 // saved as they are
-    std::optional<FrequencyTable> tableau;  // the table of counts, when its window was open
-    QString fichierTableau;
-    bool tableauEnregistre = true;
+    TwoSeries series;                     // both series as a series file holds them
+    QString list2Text;                    // the second list's box, as it reads
+    QString file;                         // the series file they came from; empty for none
+    bool saved = true;                    // saved as they are
+    std::optional<FrequencyTable> table;  // the table of counts, when its window was open
+    QString tableFile;
+    bool tableSaved = true;
     bool operator==(const WorkState&) const = default;
 };
 
-QByteArray ecrireEtat(const WorkState& etat);
+QByteArray writeState(const WorkState& workState);
 // Nothing for bytes that are not a state this program wrote.
-std::optional<WorkState> lireEtat(const QByteArray& octets);
+std::optional<WorkState> readState(const QByteArray& bytes);
 
 class Recovery {
 public:
     // The folder is made if need be; this program's own lock is taken in it.
-    explicit Recovery(const QString& dossier);
+    explicit Recovery(const QString& folder);
     ~Recovery();
     Recovery(const Recovery&) = delete;
     Recovery& operator=(const Recovery&) = delete;
 
-    bool valide() const { return verrou_ != nullptr; }
-    QString dossier() const { return dossier_; }
+    bool valid() const { return lock_ != nullptr; }
+    QString folder() const { return folder_; }
     // This program's state file.
-    QString chemin() const;
+    QString path() const;
 
     // Queued for writing, whole or not at all, off the thread the learner works on; the
     // writes happen in the order they were asked for.
-    void enregistrer(WorkState etat);
+    void save(WorkState workState);
     // Waits for the writes asked for so far.
-    void attendre();
+    void waitForWrites();
     // A clean end: this program's state and lock are removed.
-    void terminer();
+    void finish();
 
     // The states left by programs that are no longer running, newest first; each is
     // locked by this program until it is forgotten or set aside.
-    QStringList abandonnes();
-    void oublier(const QString& etat);
+    QStringList leftBehind();
+    void forget(const QString& workState);
     // A state that does not read is renamed, not deleted; returns its new name.
-    QString mettreDeCote(const QString& etat);
+    QString setAside(const QString& workState);
 
 private:
-    QString verrouDe(const QString& etat) const;
+    QString lockOf(const QString& workState) const;
 
-    QString dossier_;
+    QString folder_;
     QString id_;
-    std::unique_ptr<QLockFile> verrou_;
-    std::vector<std::pair<QString, std::unique_ptr<QLockFile>>> pris_;
-    QThreadPool ecrivain_;
+    std::unique_ptr<QLockFile> lock_;
+    std::vector<std::pair<QString, std::unique_ptr<QLockFile>>> taken_;
+    QThreadPool writer_;
 };
 
 }  // namespace core

@@ -5,46 +5,46 @@
 
 namespace second_list {
 
-TextReading lire(const QString& texte, Valeurs& valeurs) {
+TextReading read(const QString& text, Values& values) {
     core::ResumeNext resume;
-    TextReading lecture;
-    if (!texte.isEmpty()) lecture.lignes = texte.split(u'\r');
-    const QStringList& lignes = lecture.lignes;
+    TextReading reading;
+    if (!text.isEmpty()) reading.lines = text.split(u'\r');
+    const QStringList& lines = reading.lines;
 
     resume([&] {
-        if (lignes.isEmpty()) throw core::Failure();
-        valeurs(0) = core::numberFromText(lignes[0]);
+        if (lines.isEmpty()) throw core::Failure();
+        values(0) = core::numberFromText(lines[0]);
     });
-    const bool premiereLue = !resume.failed();
+    const bool firstRead = !resume.failed();
     int indice = 1;
-    for (; indice < kCapacite; ++indice) {
+    for (; indice < kCapacity; ++indice) {
         // Each later line starts with the line feed that followed the carriage return.
         resume([&] {
-            if (indice >= lignes.size()) throw core::Failure();
-            valeurs(indice) = core::numberFromText(QStringView(lignes[indice]).mid(1));
+            if (indice >= lines.size()) throw core::Failure();
+            values(indice) = core::numberFromText(QStringView(lines[indice]).mid(1));
         });
         if (resume.failed()) break;
     }
-    lecture.effectif = premiereLue ? indice : 0;
-    return lecture;
+    reading.count = firstRead ? indice : 0;
+    return reading;
 }
 
-QString texteDe(const Valeurs& valeurs, int n) {
-    QString texte = core::textOfNumber(valeurs(0));
-    for (int i = 1; i < n; ++i) texte += QStringLiteral("\r\n") + core::textOfNumber(valeurs(i));
-    return texte;
+QString textOf(const Values& values, int n) {
+    QString text = core::textOfNumber(values(0));
+    for (int i = 1; i < n; ++i) text += QStringLiteral("\r\n") + core::textOfNumber(values(i));
+    return text;
 }
 
-QStringList valeursEcrites(const QString& texte) {
-    QStringList valeurs;
-    const QStringList lignes = texte.split(u'\r');
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
+QStringList writtenValues(const QString& text) {
+    QStringList values;
+    const QStringList lines = text.split(u'\r');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         // Each later line starts with the line feed that followed the carriage return.
-        const QString valeur = (i == 0 ? lignes[i] : lignes[i].mid(1)).trimmed();
-        if (!core::readNumber(valeur)) break;
-        valeurs << valeur;
+        const QString value = (i == 0 ? lines[i] : lines[i].mid(1)).trimmed();
+        if (!core::readNumber(value)) break;
+        values << value;
     }
-    return valeurs;
+    return values;
 }
 
 }  // namespace second_list

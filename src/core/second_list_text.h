@@ -10,25 +10,25 @@
 
 namespace second_list {
 
-inline constexpr int kCapacite = 51;
-using Valeurs = core::Table<double, kCapacite>;
+inline constexpr int kCapacity = 51;
+using Values = core::Table<double, kCapacity>;
 
 struct TextReading {
-    QStringList lignes;  // the text cut at each carriage return
-    int effectif = 0;    // values read, 0 to 51
+    QStringList lines;  // the text cut at each carriage return
+    int count = 0;      // values read, 0 to 51
 };
 
-// Reads the lines from the top into `valeurs` up to the first that is not a number, at
+// Reads the lines from the top into `values` up to the first that is not a number, at
 // most 51. A first line that is not a number (or no line at all) gives no values.
 // Cells past the values read keep what they held.
-TextReading lire(const QString& texte, Valeurs& valeurs);
+TextReading read(const QString& text, Values& values);
 
 // The text the program writes for values 0 to n - 1: one per line. With no values it
 // still shows value 0.
-QString texteDe(const Valeurs& valeurs, int n);
+QString textOf(const Values& values, int n);
 
 // Every value of the list as written, from the top to the first line that is not a
 // number, however many there are: what a file keeps of the second list.
-QStringList valeursEcrites(const QString& texte);
+QStringList writtenValues(const QString& text);
 
 }  // namespace second_list

@@ -33,10 +33,10 @@ struct Box {
 };
 
 std::optional<Box> boxOf(const SeriesParameters& p) {
-    if (p.effectif == 0 || !p.minimum || !p.premierQuartile || !p.mediane || !p.troisiemeQuartile ||
+    if (p.count == 0 || !p.minimum || !p.firstQuartile || !p.median || !p.thirdQuartile ||
         !p.maximum)
         return std::nullopt;
-    return Box{*p.minimum, *p.premierQuartile, *p.mediane, *p.troisiemeQuartile, *p.maximum};
+    return Box{*p.minimum, *p.firstQuartile, *p.median, *p.thirdQuartile, *p.maximum};
 }
 
 void write(Drawing& d, int& slot, const QString& text, QPointF at, Qt::Alignment anchor) {
@@ -47,8 +47,8 @@ void write(Drawing& d, int& slot, const QString& text, QPointF at, Qt::Alignment
              .top = at.y(),
              .points = 8.25,
              .bold = false,
-             .fond = false,
-             .ancre = anchor});
+             .background = false,
+             .anchor = anchor});
 }
 
 }  // namespace
@@ -72,13 +72,13 @@ TableChartRecord seriesBoxPlot(const SeriesParameters& first, const SeriesParame
                                          textOfNumber(b.maximum));
     }
     if (!any) {
-        g.faute = u"Aucune des deux séries n'a de valeur à dessiner."_s;
+        g.fault = u"Aucune des deux séries n'a de valeur à dessiner."_s;
         return g;
     }
     g.description = described.join(u" ; "_s);
-    CoordinateFrame& r = g.repere;
-    r.x = axeGradue(low, high);
-    r.y = axeGradue(0, 1, 1);
+    CoordinateFrame& r = g.frame;
+    r.x = graduatedAxis(low, high);
+    r.y = graduatedAxis(0, 1, 1);
     std::vector<std::pair<double, QString>> values;
     qsizetype longest = 0;
     for (const long double graduation : r.x.graduations) {
@@ -89,12 +89,11 @@ TableChartRecord seriesBoxPlot(const SeriesParameters& first, const SeriesParame
     }
     // The last value is centred under the axis's end: room for half of it.
     const double right = std::max(kRightAtLeast, double(longest) * kCharacterWidth / 2 + 60);
-    const double axisY = surface.hauteur - kAxisAboveBottom;
-    r.zone =
-        QRectF(QPointF(kLeft, 0), QPointF(std::max(kLeft + 1, surface.largeur - right), axisY));
+    const double axisY = surface.height - kAxisAboveBottom;
+    r.zone = QRectF(QPointF(kLeft, 0), QPointF(std::max(kLeft + 1, surface.width - right), axisY));
     const auto x = [&](double v) { return r.point(v, 0).x(); };
 
-    Drawing& d = g.dessin;
+    Drawing& d = g.drawing;
     int slot = 0;
     d.line(r.zone.left(), axisY, r.zone.right(), axisY, kBlack, 1);
     for (const auto& [v, text] : values) {

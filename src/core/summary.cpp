@@ -5,32 +5,31 @@
 
 namespace core {
 
-Bilan bilan(const QStringList& items) {
+SeriesSummary seriesSummary(const QStringList& items) {
     ResumeNext resume;
-    Bilan b;
-    double valeur = 0;  // keeps the last item that converted
-    double somme = 0;
+    SeriesSummary b;
+    double value = 0;  // keeps the last item that converted
+    double sum = 0;
     const qsizetype n = items.size();
 
-    b.plusGrande = Variant(n > 0 ? items[0] : QString());
-    b.plusPetite = b.plusGrande;
-    b.moyenne = Variant(qint16(0));
+    b.largest = Variant(n > 0 ? items[0] : QString());
+    b.smallest = b.largest;
+    b.mean = Variant(qint16(0));
     for (const QString& item : items) {
-        resume([&] { valeur = numberFromText(item); });
+        resume([&] { value = numberFromText(item); });
         // A first item that is not a number fails the comparison, and a failed test
         // counts as passed: any value replaces it.
-        if (resume.test([&] { return valeur > b.plusGrande; })) b.plusGrande = Variant(valeur);
-        if (resume.test([&] { return valeur < b.plusPetite; })) b.plusPetite = Variant(valeur);
-        resume([&] { somme = checked(somme + valeur); });
+        if (resume.test([&] { return value > b.largest; })) b.largest = Variant(value);
+        if (resume.test([&] { return value < b.smallest; })) b.smallest = Variant(value);
+        resume([&] { sum = checked(sum + value); });
     }
-    if (n > 0) b.moyenne = Variant(somme / double(n));
-    resume([&] { b.effectif = Variant(toInt16(double(n))); });
+    if (n > 0) b.mean = Variant(sum / double(n));
+    resume([&] { b.count = Variant(toInt16(double(n))); });
 
-    b.lignes << QStringLiteral("Valeur max= ") + b.plusGrande.toText()
-             << QStringLiteral("Valeur min= ") + b.plusPetite.toText();
-    resume(
-        [&] { b.lignes << QStringLiteral("Moyenne: ") + formatThreeDecimals(b.moyenne.toText()); });
-    b.lignes << QStringLiteral("Effectif total=") + b.effectif.toText();
+    b.lines << QStringLiteral("Valeur max= ") + b.largest.toText()
+            << QStringLiteral("Valeur min= ") + b.smallest.toText();
+    resume([&] { b.lines << QStringLiteral("Moyenne: ") + formatThreeDecimals(b.mean.toText()); });
+    b.lines << QStringLiteral("Effectif total=") + b.count.toText();
     return b;
 }
 

@@ -9,20 +9,20 @@
 
 namespace core {
 
-struct Bilan {
+struct SeriesSummary {
     // The first item's text, exactly as written, until a later item beats it; then a
     // double. An empty series gives the empty text.
-    Variant plusGrande;
-    Variant plusPetite;
+    Variant largest;
+    Variant smallest;
     // A double, or the 16-bit integer 0 for an empty series.
-    Variant moyenne;
-    Variant effectif;  // 16-bit integer
+    Variant mean;
+    Variant count;  // 16-bit integer
     // "Valeur max= …", "Valeur min= …", "Moyenne: …", "Effectif total=…".
-    QStringList lignes;
+    QStringList lines;
 };
 
 // An item that is not a number counts as the nearest item before it that is (0 if
 // none is); every item counts in the mean.
-Bilan bilan(const QStringList& items);
+SeriesSummary seriesSummary(const QStringList& items);
 
 }  // namespace core

@@ -21,9 +21,9 @@ enum class TableChart { Sticks, Histogram, Cumulative, CumulativePercent, Box };
 inline constexpr int kTableCharts = 5;
 
 // The chart a command line names: bars, histogram, cumulative, cumulative-percent, box.
-std::optional<TableChart> graphiqueTableauNomme(QStringView nom);
+std::optional<TableChart> tableChartNamed(QStringView name);
 // Its French title, as the chooser and the chart show it.
-QString titreDuGraphique(TableChart graphique);
+QString chartTitle(TableChart chosenChart);
 
 // The axes and the area they frame, in twips: where a point of the data stands.
 struct CoordinateFrame {
@@ -36,14 +36,14 @@ struct CoordinateFrame {
 };
 
 struct TableChartRecord {
-    Drawing dessin;
-    CoordinateFrame repere;
+    Drawing drawing;
+    CoordinateFrame frame;
     QString description;  // what a screen reader tells of it
-    QString faute;        // why the chart does not fit the table; nothing drawn then
+    QString fault;        // why the chart does not fit the table; nothing drawn then
 };
 
 // `deciles`: the box plot's whiskers stop at D1 and D9 instead of the extremes.
-TableChartRecord graphiqueDuTableau(const TableAnalysis& analyse, TableChart graphique,
-                                    const Surface& surface = {}, bool deciles = false);
+TableChartRecord tableChartRecord(const TableAnalysis& analysis, TableChart chosenChart,
+                                  const Surface& surface = {}, bool deciles = false);
 
 }  // namespace core

@@ -14,99 +14,99 @@ namespace {
 
 using Nature = FrequencyTable::Nature;
 
-QString trois(const std::optional<double>& x) {
+QString three(const std::optional<double>& x) {
     return x ? formatThreeDecimals(textOfNumber(*x)) : u"—"_s;
 }
 
-QString entier(double x) {
+QString whole(double x) {
     return textOfNumber(x);
 }
 
 }  // namespace
 
-QStringList textesCalcules(const TableAnalysis& a, int ligne) {
+QStringList computedTexts(const TableAnalysis& a, int line) {
     const bool classes = a.nature == Nature::Classes;
-    QStringList textes;
-    const int colonnes = int(colonnesCalculees(a.nature).size());
-    if (ligne < 0 || size_t(ligne) >= a.lignes.size() || a.lignes[size_t(ligne)].rang < 0) {
-        for (int i = 0; i < colonnes; ++i) textes << QString();
-        return textes;
+    QStringList texts;
+    const int columns = int(computedColumns(a.nature).size());
+    if (line < 0 || size_t(line) >= a.lines.size() || a.lines[size_t(line)].rang < 0) {
+        for (int i = 0; i < columns; ++i) texts << QString();
+        return texts;
     }
-    const size_t r = size_t(a.lignes[size_t(ligne)].rang);
+    const size_t r = size_t(a.lines[size_t(line)].rang);
     const double N = double(a.total);
-    const qint64 n = classes ? a.classes[r].effectif : a.valeurs[r].effectif;
-    const auto pourcent = [&](double x) { return N > 0 ? trois(x / N * 100) : u"—"_s; };
+    const qint64 n = classes ? a.classes[r].count : a.values[r].count;
+    const auto percent = [&](double x) { return N > 0 ? three(x / N * 100) : u"—"_s; };
     if (classes)
-        textes << textOfNumber(a.classes[r].centre()) << textOfNumber(a.classes[r].amplitude());
-    textes << pourcent(double(n)) << entier(double(a.cumules[r])) << pourcent(double(a.cumules[r]));
-    return textes;
+        texts << textOfNumber(a.classes[r].centre()) << textOfNumber(a.classes[r].amplitude());
+    texts << percent(double(n)) << whole(double(a.cumulativeCounts[r]))
+          << percent(double(a.cumulativeCounts[r]));
+    return texts;
 }
-std::vector<std::pair<QString, QString>> parametresDuTableau(const TableAnalysis& a) {
-    std::vector<std::pair<QString, QString>> lignes;
-    if (a.nature == Nature::Valeurs) {
-        const WeightedParameters p = parametresPonderes(a.valeurs);
+std::vector<std::pair<QString, QString>> tableParameters(const TableAnalysis& a) {
+    std::vector<std::pair<QString, QString>> lines;
+    if (a.nature == Nature::Values) {
+        const WeightedParameters p = weightedParameters(a.values);
         QString mode = u"—"_s;
-        if (p.effectif > 0) {
+        if (p.count > 0) {
             QStringList modes;
             for (double m : p.modes) modes << textOfNumber(m);
             mode = modes.isEmpty() ? u"aucun"_s : modes.join(u" ; "_s);
         }
-        lignes = {{u"Effectif total"_s, entier(double(a.total))},
-                  {u"Minimum"_s, trois(p.minimum)},
-                  {u"Maximum"_s, trois(p.maximum)},
-                  {u"Étendue"_s, trois(p.etendue)},
-                  {u"Moyenne"_s, trois(p.moyenne)},
-                  {u"Médiane"_s, trois(p.mediane)},
-                  {u"Premier quartile"_s, trois(p.premierQuartile)},
-                  {u"Troisième quartile"_s, trois(p.troisiemeQuartile)},
-                  {u"Écart interquartile"_s, trois(p.ecartInterquartile)},
-                  {u"Premier décile"_s, trois(p.premierDecile)},
-                  {u"Neuvième décile"_s, trois(p.neuviemeDecile)},
-                  {u"Mode"_s, mode},
-                  {u"Variance"_s, trois(p.variance)},
-                  {u"Écart-type"_s, trois(p.ecartType)}};
-        return lignes;
+        lines = {{u"Effectif total"_s, whole(double(a.total))},
+                 {u"Minimum"_s, three(p.minimum)},
+                 {u"Maximum"_s, three(p.maximum)},
+                 {u"Étendue"_s, three(p.range)},
+                 {u"Moyenne"_s, three(p.mean)},
+                 {u"Médiane"_s, three(p.median)},
+                 {u"Premier quartile"_s, three(p.firstQuartile)},
+                 {u"Troisième quartile"_s, three(p.thirdQuartile)},
+                 {u"Écart interquartile"_s, three(p.interquartileRange)},
+                 {u"Premier décile"_s, three(p.firstDecile)},
+                 {u"Neuvième décile"_s, three(p.ninthDecile)},
+                 {u"Mode"_s, mode},
+                 {u"Variance"_s, three(p.variance)},
+                 {u"Écart-type"_s, three(p.standardDeviation)}};
+        return lines;
     }
-    const ClassParameters p = parametresClasses(a.classes);
-    const auto classe = [&](int i) {
-        return texteIntervalle(a.classes[size_t(i)].inferieure, a.classes[size_t(i)].superieure,
-                               a.fermeADroite);
+    const ClassParameters p = classParameters(a.classes);
+    const auto countedClass = [&](int i) {
+        return intervalText(a.classes[size_t(i)].lower, a.classes[size_t(i)].upper, a.closedRight);
     };
     const auto estimation = [&](const std::optional<Estimation>& e) {
-        return e ? trois(e->valeur) : u"—"_s;
+        return e ? three(e->value) : u"—"_s;
     };
-    const auto classeDe = [&](const std::optional<Estimation>& e) {
-        return e && e->classe >= 0 ? classe(e->classe) : u"—"_s;
+    const auto classOf = [&](const std::optional<Estimation>& e) {
+        return e && e->countedClass >= 0 ? countedClass(e->countedClass) : u"—"_s;
     };
-    QStringList modales;
-    for (int i : p.classesModales) modales << classe(i);
-    lignes = {{u"Effectif total"_s, entier(double(a.total))},
-              {u"Borne inférieure"_s, trois(p.minimum)},
-              {u"Borne supérieure"_s, trois(p.maximum)},
-              {u"Étendue"_s, trois(p.etendue)},
-              {u"Moyenne (par les centres)"_s, trois(p.moyenne)},
-              {u"Classe modale"_s, modales.isEmpty() ? u"—"_s : modales.join(u" ; "_s)},
-              {u"Médiane (estimation)"_s, estimation(p.mediane)},
-              {u"Classe de la médiane"_s, classeDe(p.mediane)},
-              {u"Premier quartile (estimation)"_s, estimation(p.premierQuartile)},
-              {u"Classe du premier quartile"_s, classeDe(p.premierQuartile)},
-              {u"Troisième quartile (estimation)"_s, estimation(p.troisiemeQuartile)},
-              {u"Classe du troisième quartile"_s, classeDe(p.troisiemeQuartile)},
-              {u"Écart interquartile (estimation)"_s, trois(p.ecartInterquartile)},
-              {u"Premier décile (estimation)"_s, estimation(p.premierDecile)},
-              {u"Neuvième décile (estimation)"_s, estimation(p.neuviemeDecile)},
-              {u"Variance (par les centres)"_s, trois(p.variance)},
-              {u"Écart-type (par les centres)"_s, trois(p.ecartType)}};
-    return lignes;
+    QStringList modalTexts;
+    for (int i : p.modalClasses) modalTexts << countedClass(i);
+    lines = {{u"Effectif total"_s, whole(double(a.total))},
+             {u"Borne inférieure"_s, three(p.minimum)},
+             {u"Borne supérieure"_s, three(p.maximum)},
+             {u"Étendue"_s, three(p.range)},
+             {u"Moyenne (par les centres)"_s, three(p.mean)},
+             {u"Classe modale"_s, modalTexts.isEmpty() ? u"—"_s : modalTexts.join(u" ; "_s)},
+             {u"Médiane (estimation)"_s, estimation(p.median)},
+             {u"Classe de la médiane"_s, classOf(p.median)},
+             {u"Premier quartile (estimation)"_s, estimation(p.firstQuartile)},
+             {u"Classe du premier quartile"_s, classOf(p.firstQuartile)},
+             {u"Troisième quartile (estimation)"_s, estimation(p.thirdQuartile)},
+             {u"Classe du troisième quartile"_s, classOf(p.thirdQuartile)},
+             {u"Écart interquartile (estimation)"_s, three(p.interquartileRange)},
+             {u"Premier décile (estimation)"_s, estimation(p.firstDecile)},
+             {u"Neuvième décile (estimation)"_s, estimation(p.ninthDecile)},
+             {u"Variance (par les centres)"_s, three(p.variance)},
+             {u"Écart-type (par les centres)"_s, three(p.standardDeviation)}};
+    return lines;
 }
 
-QString tableauDesParametresDuTableau(const TableAnalysis& a) {
-    QString texte = u"Paramètre\tValeur\n"_s;
-    for (const auto& [nom, valeur] : parametresDuTableau(a)) texte += nom + u'\t' + valeur + u'\n';
-    return texte;
+QString tableParametersTable(const TableAnalysis& a) {
+    QString text = u"Paramètre\tValeur\n"_s;
+    for (const auto& [name, value] : tableParameters(a)) text += name + u'\t' + value + u'\n';
+    return text;
 }
 
-QString definitionDesQuantiles(Nature nature) {
+QString quantilesDefinition(Nature nature) {
     if (nature == Nature::Classes)
         return u"Les classes sont représentées par leur centre pour la moyenne et la "
                u"variance. La médiane, les quartiles et les déciles sont estimés sur le "
@@ -124,56 +124,55 @@ namespace {
 // Above and below, as counts and percentages; read on the polygon, a count is an
 // estimate and keeps its decimals.
 struct Threshold {
-    QString dessus, partDessus, dessous, partDessous;
+    QString above, shareAbove, below, shareBelow;
 };
-Threshold seuil(const TableAnalysis& a, double t) {
+Threshold threshold(const TableAnalysis& a, double t) {
     const bool classes = a.nature == Nature::Classes;
-    const double dessus = classes ? effectifAuDessus(a.classes, t) : effectifAuDessus(a.valeurs, t);
-    const double dessous =
-        classes ? effectifAuDessous(a.classes, t) : effectifAuDessous(a.valeurs, t);
+    const double above = classes ? countAbove(a.classes, t) : countAbove(a.values, t);
+    const double below = classes ? countBelow(a.classes, t) : countBelow(a.values, t);
     const double N = double(a.total);
-    const auto part = [&](double x) { return N > 0 ? trois(x / N * 100) + u" %"_s : u"—"_s; };
-    const auto effectif = [&](double x) {
+    const auto part = [&](double x) { return N > 0 ? three(x / N * 100) + u" %"_s : u"—"_s; };
+    const auto count = [&](double x) {
         return classes && x != std::floor(x) ? u"≈ "_s + formatThreeDecimals(x) : textOfNumber(x);
     };
-    return {effectif(dessus), part(dessus), effectif(dessous), part(dessous)};
+    return {count(above), part(above), count(below), part(below)};
 }
 
 }  // namespace
 
-QString texteDuSeuil(const TableAnalysis& a, double t) {
-    const Threshold s = seuil(a, t);
+QString thresholdText(const TableAnalysis& a, double t) {
+    const Threshold s = threshold(a, t);
     return u"Au-dessus de %1 : %2 valeurs (%3) ; au-dessous : %4 valeurs (%5)."_s.arg(
-        textOfNumber(t), s.dessus, s.partDessus, s.dessous, s.partDessous);
+        textOfNumber(t), s.above, s.shareAbove, s.below, s.shareBelow);
 }
 
-std::vector<std::pair<QString, QString>> lignesDuSeuil(const TableAnalysis& a, double t) {
-    const Threshold s = seuil(a, t);
+std::vector<std::pair<QString, QString>> thresholdLines(const TableAnalysis& a, double t) {
+    const Threshold s = threshold(a, t);
     const QString x = textOfNumber(t);
-    return {{u"Effectif au-dessus de %1"_s.arg(x), s.dessus},
-            {u"Pourcentage au-dessus de %1"_s.arg(x), s.partDessus},
-            {u"Effectif au-dessous de %1"_s.arg(x), s.dessous},
-            {u"Pourcentage au-dessous de %1"_s.arg(x), s.partDessous}};
+    return {{u"Effectif au-dessus de %1"_s.arg(x), s.above},
+            {u"Pourcentage au-dessus de %1"_s.arg(x), s.shareAbove},
+            {u"Effectif au-dessous de %1"_s.arg(x), s.below},
+            {u"Pourcentage au-dessous de %1"_s.arg(x), s.shareBelow}};
 }
 
-QStringList versLaListe(const TableAnalysis& a, bool& trop) {
-    trop = false;
-    QStringList textes;
+QStringList toList(const TableAnalysis& a, bool& tooMany) {
+    tooMany = false;
+    QStringList texts;
     if (a.nature == Nature::Classes) {
         if (a.classes.size() > size_t(kMostValues)) {
-            trop = true;
+            tooMany = true;
             return {};
         }
-        for (const Interval& c : a.classes) textes << textOfNumber(double(c.effectif));
-        return textes;
+        for (const Interval& c : a.classes) texts << textOfNumber(double(c.count));
+        return texts;
     }
     if (a.total > kMostValues) {
-        trop = true;
+        tooMany = true;
         return {};
     }
-    for (const ValueCount& v : a.valeurs)
-        for (qint64 k = 0; k < v.effectif; ++k) textes << textOfNumber(v.valeur);
-    return textes;
+    for (const ValueCount& v : a.values)
+        for (qint64 k = 0; k < v.count; ++k) texts << textOfNumber(v.value);
+    return texts;
 }
 
 }  // namespace core

@@ -7,7 +7,7 @@ core::Model* current = nullptr;
 
 }  // namespace
 
-core::Model& modele() {
+core::Model& model() {
     Q_ASSERT_X(current, "dexo_mod::modele", "read before the program made its model");
     return *current;
 }

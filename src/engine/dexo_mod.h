@@ -14,37 +14,37 @@ using core::Variant;
 
 // The running program's model. Its owner makes the model before any window and names
 // it here; the program never reads it before then.
-core::Model& modele();
+core::Model& model();
 // Called by the owner only: the model from now on, or none once the program ends.
 void useModel(core::Model* model);
 
 // Read-only, as the routines index them: the model's methods write them.
 inline const Variant& bilan_liste1(long long i) {
-    return modele().bilan_liste1(i);
+    return model().bilan_liste1(i);
 }
 inline const Variant& effectif_total() {
-    return modele().effectif_total;
+    return model().effectif_total;
 }
 inline const Variant& bilan_liste2(long long i) {
-    return modele().bilan_liste2(i);
+    return model().bilan_liste2(i);
 }
 inline double valeurs_liste2(long long i) {
-    return modele().valeurs_liste2(i);
+    return model().valeurs_liste2(i);
 }
 inline const Variant& effectif_liste2() {
-    return modele().effectif_liste2;
+    return model().effectif_liste2;
 }
 inline const Variant& prendre_liste2() {
-    return modele().prendre_liste2;
+    return model().prendre_liste2;
 }
 inline qint16 maj_liste2() {
-    return modele().maj_liste2;
+    return model().maj_liste2;
 }
 inline double couleurs(long long i) {
-    return modele().couleurs(i);
+    return model().couleurs(i);
 }
 inline qint16 choix_graphe() {
-    return modele().choix_graphe;
+    return model().choix_graphe;
 }
 
 }  // namespace dexo_mod

@@ -13,12 +13,12 @@ constexpr quint32 kCell = rgb(192, 192, 255);
 constexpr quint32 kBlue = rgb(0, 0, 255);
 
 // The class counts the buttons load, from ]90, 100] to ]160, 170].
-const char16_t* const kEffectifs[8] = {u"5", u"14", u"31", u"124", u"106", u"51", u"22", u"7"};
+const char16_t* const kCounts[8] = {u"5", u"14", u"31", u"124", u"106", u"51", u"22", u"7"};
 
 const char16_t* const kClasses[8] = {
     u"         ]90, 100]", u"        ]100, 110]", u"        ]110, 120]", u"        ]120, 130]",
     u"        ]130, 140]", u"        ]140, 150]", u"        ]150, 160]", u"        ]160, 170]"};
-const char16_t* const kCellulesEffectifs[8] = {
+const char16_t* const kCountCells[8] = {
     u"               5     ", u"              14", u"              31", u"             124",
     u"             106",      u"              51", u"              22", u"               7"};
 
@@ -161,8 +161,8 @@ void Dexo_enonce::createTable() {
         const QString n = QString::number(row + 1);
         cell(2 + row, QString::fromUtf16(kClasses[row]), {360, 3120.0 + 360 * row, 2415, 420}, body,
              u"Classe "_s + n);
-        cell(10 + row, QString::fromUtf16(kCellulesEffectifs[row]),
-             {2760, 3120.0 + 360 * row, 2415, 420}, body, u"Effectif de la classe "_s + n);
+        cell(10 + row, QString::fromUtf16(kCountCells[row]), {2760, 3120.0 + 360 * row, 2415, 420},
+             body, u"Effectif de la classe "_s + n);
     }
 }
 
@@ -179,9 +179,9 @@ void Dexo_enonce::Form_Activate() {
 // Loads the class counts into the series and asks the main window for the chart, which
 // its timer draws once this window is gone.
 void Dexo_enonce::command_camembert_Click(int Index) {
-    QStringList effectifs;
-    for (const char16_t* effectif : kEffectifs) effectifs << QString::fromUtf16(effectif);
-    emit listRequested(effectifs, command_camembert(Index).text());
+    QStringList counts;
+    for (const char16_t* count : kCounts) counts << QString::fromUtf16(count);
+    emit listRequested(counts, command_camembert(Index).text());
     emit chartRequested(Index);
     hide();
 }

@@ -29,47 +29,47 @@ class DataEditor : public QWidget {
     Q_OBJECT
 
 public:
-    using Forme = core::ExerciseSeries::Forme;
+    using Shape = core::ExerciseSeries::Shape;
 
     explicit DataEditor(QWidget* parent = nullptr);
 
-    Forme forme() const;
-    void setSerie(const core::ExerciseSeries& serie);
+    Shape shape() const;
+    void setSeries(const core::ExerciseSeries& series);
     // The series typed, or why not ("Ligne 3, Effectif : …").
     struct TextReading {
-        std::optional<core::ExerciseSeries> serie;
-        QString faute;
+        std::optional<core::ExerciseSeries> series;
+        QString fault;
     };
-    TextReading lire() const;
+    TextReading read() const;
     // Reads a series, table or pairs file into the cells; the empty text, or why not.
-    QString prendreDans(const QString& path);
-    void coller(const QString& text);
+    QString takeFrom(const QString& path);
+    void paste(const QString& text);
 
 signals:
     void changed();
-    void formeChanged();
+    void shapeChanged();
 
 private:
-    void montrerForme();
-    void dire();
-    void prendreDansUnFichier();
-    TextReading lireSimulation() const;
+    void displayShape();
+    void tell();
+    void takeFromFile();
+    TextReading readSimulation() const;
 
-    QComboBox* forme_;
-    QLineEdit* nom_;
-    QComboBox* fermeture_;
-    QLineEdit* nomX_;
-    QLineEdit* nomY_;
+    QComboBox* shape_;
+    QLineEdit* name_;
+    QComboBox* closure_;
+    QLineEdit* nameX_;
+    QLineEdit* nameY_;
     QStackedWidget* pages_;
     ui::TypedGrid* table_;
     TypedTexts* grid_;
     QLineEdit* p_;
     QLineEdit* n_;
-    QLineEdit* echantillons_;
-    QLineEdit* observee_;
-    QPushButton* fichier_;
-    QLabel* faute_;
-    core::ExerciseSeries origine_;  // as opened: how its new data are drawn is kept
+    QLineEdit* samples_;
+    QLineEdit* observed_;
+    QPushButton* file_;
+    QLabel* fault_;
+    core::ExerciseSeries origin_;  // as opened: how its new data are drawn is kept
 };
 
 }  // namespace exercise_editor

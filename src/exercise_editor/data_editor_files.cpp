@@ -18,51 +18,50 @@ using namespace Qt::StringLiterals;
 
 namespace exercise_editor {
 
-void DataEditor::prendreDansUnFichier() {
+void DataEditor::takeFromFile() {
     const QString path =
         ui::fileToOpen(this, u"Prendre les données dans un fichier"_s,
                        u"Fichiers de tableur (*.csv *.txt);;Tous les fichiers (*)"_s);
     if (path.isEmpty()) return;
-    if (const QString pourquoi = prendreDans(path); !pourquoi.isEmpty()) ui::messageBox(pourquoi);
+    if (const QString why = takeFrom(path); !why.isEmpty()) ui::messageBox(why);
 }
 
-QString DataEditor::prendreDans(const QString& path) {
-    const QString nom = QFileInfo(path).fileName();
+QString DataEditor::takeFrom(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
     core::ExerciseSeries s;
-    s.forme = forme();
-    s.nom = nom_->text();
-    if (s.forme == Forme::Brute) {
+    s.shape = shape();
+    s.name = name_->text();
+    if (s.shape == Shape::Raw) {
         const core::SeriesReading r = core::readSeriesFile(path);
-        if (!r.value) return core::explain(r.error, nom);
+        if (!r.value) return core::explain(r.error, name);
         for (const QString& t : r.value->first)
-            if (const auto x = core::readNumber(t)) s.brutes.push_back(*x);
-    } else if (s.forme == Forme::Valeurs || s.forme == Forme::Classes) {
+            if (const auto x = core::readNumber(t)) s.rawValues.push_back(*x);
+    } else if (s.shape == Shape::Values || s.shape == Shape::Classes) {
         const core::TableReading r = core::readTableFile(path);
-        if (!r.value) return core::explain(r.error, nom);
-        s.forme = r.value->nature == core::FrequencyTable::Nature::Classes ? Forme::Classes
-                                                                           : Forme::Valeurs;
-        const QSignalBlocker bloque(forme_);
-        forme_->setCurrentIndex(int(s.forme));
-        montrerForme();
-        fermeture_->setCurrentIndex(r.value->fermeADroite ? 0 : 1);
-        std::vector<QStringList> lignes;
-        for (const auto& l : r.value->lignes)
-            lignes.push_back(s.forme == Forme::Classes
-                                 ? QStringList{l.inferieure, l.superieure, l.effectif}
-                                 : QStringList{l.valeur, l.effectif});
-        grid_->setRows(std::move(lignes));
-        emit formeChanged();
+        if (!r.value) return core::explain(r.error, name);
+        s.shape = r.value->nature == core::FrequencyTable::Nature::Classes ? Shape::Classes
+                                                                           : Shape::Values;
+        const QSignalBlocker blocker(shape_);
+        shape_->setCurrentIndex(int(s.shape));
+        displayShape();
+        closure_->setCurrentIndex(r.value->closedRight ? 0 : 1);
+        std::vector<QStringList> lines;
+        for (const auto& l : r.value->lines)
+            lines.push_back(s.shape == Shape::Classes ? QStringList{l.lower, l.upper, l.count}
+                                                      : QStringList{l.value, l.count});
+        grid_->setRows(std::move(lines));
+        emit shapeChanged();
         return {};
-    } else if (s.forme == Forme::Paires) {
+    } else if (s.shape == Shape::Pairs) {
         const auto r = core::pairs::readPairsFile(path);
-        if (!r) return core::pairs::explain(r.error, nom);
-        s.paires = *r.value;
+        if (!r) return core::pairs::explain(r.error, name);
+        s.pairs = *r.value;
     } else {
         return u"Une simulation se décrit par ses paramètres, sans fichier."_s;
     }
-    const core::ExerciseSeries garde = origine_;
-    setSerie(s);
-    origine_ = garde;
+    const core::ExerciseSeries kept = origin_;
+    setSeries(s);
+    origin_ = kept;
     return {};
 }
 

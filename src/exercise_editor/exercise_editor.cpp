@@ -24,188 +24,189 @@
 using namespace Qt::StringLiterals;
 using namespace exercise_editor;
 
-Editeur_exercice::Editeur_exercice(const QString& dossier, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      dossier_(dossier.isEmpty() ? core::dossierDuProfesseur() : dossier) {
+Editeur_exercice::Editeur_exercice(const QString& folder, QWidget* parent)
+    : QWidget(parent, Qt::Window), folder_(folder.isEmpty() ? core::teacherFolder() : folder) {
     setObjectName(u"Editeur_exercice"_s);
-    titre_ = new QLineEdit;
-    titre_->setObjectName(u"Titre"_s);
-    titre_->setAccessibleName(u"Titre"_s);
-    niveau_ = new QComboBox;
-    niveau_->setObjectName(u"Niveau"_s);
-    niveau_->setAccessibleName(u"Niveau"_s);
-    niveau_->addItem(u"(non précisé)"_s);
-    niveau_->addItems(core::schoolLevels());
+    title_ = new QLineEdit;
+    title_->setObjectName(u"Titre"_s);
+    title_->setAccessibleName(u"Titre"_s);
+    level_ = new QComboBox;
+    level_->setObjectName(u"Niveau"_s);
+    level_->setAccessibleName(u"Niveau"_s);
+    level_->addItem(u"(non précisé)"_s);
+    level_->addItems(core::schoolLevels());
     themes_ = new QLineEdit;
     themes_->setObjectName(u"Themes"_s);
     themes_->setAccessibleName(u"Thèmes, séparés par des virgules"_s);
     themes_->setPlaceholderText(u"séparés par des virgules : moyenne, médiane, quartiles"_s);
-    enonce_ = new QPlainTextEdit;
-    enonce_->setObjectName(u"Enonce"_s);
-    enonce_->setAccessibleName(u"Énoncé"_s);
-    enonce_->setTabChangesFocus(true);
+    statement_ = new QPlainTextEdit;
+    statement_->setObjectName(u"Enonce"_s);
+    statement_->setAccessibleName(u"Énoncé"_s);
+    statement_->setTabChangesFocus(true);
     auto* general = new QWidget;
     auto* form = new QFormLayout(general);
-    form->addRow(u"&Titre :"_s, titre_);
-    form->addRow(u"&Niveau :"_s, niveau_);
+    form->addRow(u"&Titre :"_s, title_);
+    form->addRow(u"&Niveau :"_s, level_);
     form->addRow(u"T&hèmes :"_s, themes_);
-    form->addRow(u"Énon&cé :"_s, enonce_);
+    form->addRow(u"Énon&cé :"_s, statement_);
 
-    donnees_ = new DataEditor;
-    donnees_->setObjectName(u"Donnees"_s);
+    dataEditor_ = new DataEditor;
+    dataEditor_->setObjectName(u"Donnees"_s);
     questions_ = new QuestionEditor;
-    apercu_ = new Preview;
-    apercu_->setObjectName(u"Apercu"_s);
-    onglets_ = new QTabWidget;
-    onglets_->setObjectName(u"Onglets"_s);
-    onglets_->addTab(general, u"Exercice"_s);
-    onglets_->addTab(donnees_, u"Données"_s);
-    onglets_->addTab(questions_, u"Questions"_s);
-    onglets_->addTab(apercu_, u"Aperçu"_s);
+    preview_ = new Preview;
+    preview_->setObjectName(u"Apercu"_s);
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(u"Onglets"_s);
+    tabs_->addTab(general, u"Exercice"_s);
+    tabs_->addTab(dataEditor_, u"Données"_s);
+    tabs_->addTab(questions_, u"Questions"_s);
+    tabs_->addTab(preview_, u"Aperçu"_s);
 
-    etat_ = new QLabel;
-    etat_->setObjectName(u"Label_fautes"_s);
-    etat_->setAccessibleName(u"État de l'exercice"_s);
-    etat_->setWordWrap(true);
-    etat_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    enregistrer_ = new QPushButton(u"&Enregistrer"_s);
-    enregistrer_->setObjectName(u"Command_enregistrer"_s);
-    auto* annuler = new QPushButton(u"Annuler"_s);
-    annuler->setObjectName(u"Command_annuler"_s);
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(enregistrer_);
-    boutons->addWidget(annuler);
-    auto* tout = new QVBoxLayout(this);
-    tout->addWidget(onglets_, 1);
-    tout->addWidget(etat_);
-    tout->addLayout(boutons);
+    stateLabel_ = new QLabel;
+    stateLabel_->setObjectName(u"Label_fautes"_s);
+    stateLabel_->setAccessibleName(u"État de l'exercice"_s);
+    stateLabel_->setWordWrap(true);
+    stateLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    saveButton_ = new QPushButton(u"&Enregistrer"_s);
+    saveButton_->setObjectName(u"Command_enregistrer"_s);
+    auto* cancel = new QPushButton(u"Annuler"_s);
+    cancel->setObjectName(u"Command_annuler"_s);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(cancel);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(tabs_, 1);
+    all->addWidget(stateLabel_);
+    all->addLayout(buttons);
     resize(860, 640);
 
-    connect(donnees_, &DataEditor::formeChanged, this,
-            [this] { questions_->setForme(donnees_->forme(), !autres_.empty()); });
-    connect(onglets_, &QTabWidget::currentChanged, this, [this](int onglet) {
-        if (onglets_->widget(onglet) == apercu_) montrerApercu();
+    connect(dataEditor_, &DataEditor::shapeChanged, this,
+            [this] { questions_->setShape(dataEditor_->shape(), !otherSeries_.empty()); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tabs_->widget(tab) == preview_) displayPreview();
     });
-    connect(enregistrer_, &QPushButton::clicked, this, [this] { enregistrer(); });
-    connect(annuler, &QPushButton::clicked, this, &QWidget::close);
-    nouveau();
-    const auto suivre = [this] { montrerEtatDuFichier(); };
-    connect(titre_, &QLineEdit::textChanged, this, suivre);
-    connect(niveau_, &QComboBox::currentIndexChanged, this, suivre);
-    connect(themes_, &QLineEdit::textChanged, this, suivre);
-    connect(enonce_, &QPlainTextEdit::textChanged, this, suivre);
-    connect(donnees_, &DataEditor::changed, this, suivre);
-    connect(questions_, &QuestionEditor::changed, this, suivre);
+    connect(saveButton_, &QPushButton::clicked, this, [this] { save(); });
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    startNew();
+    const auto follow = [this] { displayFileState(); };
+    connect(title_, &QLineEdit::textChanged, this, follow);
+    connect(level_, &QComboBox::currentIndexChanged, this, follow);
+    connect(themes_, &QLineEdit::textChanged, this, follow);
+    connect(statement_, &QPlainTextEdit::textChanged, this, follow);
+    connect(dataEditor_, &DataEditor::changed, this, follow);
+    connect(questions_, &QuestionEditor::changed, this, follow);
 }
 
-void Editeur_exercice::montrerEtatDuFichier() {
-    ui::showFileState(*this, chemin_, core::exerciceEnJson(exercice()) != enregistre_);
+void Editeur_exercice::displayFileState() {
+    ui::showFileState(*this, path_, core::exerciseJson(exercise()) != savedJson_);
 }
 
-void Editeur_exercice::nouveau() {
-    chemin_.clear();
-    autres_.clear();
-    titre_->clear();
-    niveau_->setCurrentIndex(0);
+void Editeur_exercice::startNew() {
+    path_.clear();
+    otherSeries_.clear();
+    title_->clear();
+    level_->setCurrentIndex(0);
     themes_->clear();
-    enonce_->clear();
-    core::ExerciseSeries vide;
-    vide.nom = u"Série 1"_s;
-    donnees_->setSerie(vide);
-    questions_->setForme(donnees_->forme());
+    statement_->clear();
+    core::ExerciseSeries empty;
+    empty.name = u"Série 1"_s;
+    dataEditor_->setSeries(empty);
+    questions_->setShape(dataEditor_->shape());
     questions_->setQuestions({});
-    onglets_->setCurrentIndex(0);
-    dire({}, false);
+    tabs_->setCurrentIndex(0);
+    tell({}, false);
     setWindowTitle(u"Nouvel exercice"_s);
-    enregistre_ = core::exerciceEnJson(exercice());
-    montrerEtatDuFichier();
+    savedJson_ = core::exerciseJson(exercise());
+    displayFileState();
 }
 
-QString Editeur_exercice::ouvrir(const QString& chemin) {
-    const core::ExerciseReading l = core::lireFichierExercice(chemin);
-    if (!l.exercice) return l.faute;
-    const core::Exercise& e = *l.exercice;
-    chemin_ = chemin;
-    titre_->setText(e.titre);
-    niveau_->setCurrentIndex(std::max(0, niveau_->findText(e.niveau)));
+QString Editeur_exercice::open(const QString& path) {
+    const core::ExerciseReading l = core::readExerciseFile(path);
+    if (!l.exercise) return l.fault;
+    const core::Exercise& e = *l.exercise;
+    path_ = path;
+    title_->setText(e.title);
+    level_->setCurrentIndex(std::max(0, level_->findText(e.level)));
     themes_->setText(e.themes.join(u", "_s));
-    enonce_->setPlainText(e.enonce);
-    donnees_->setSerie(e.series.front());
-    autres_.assign(e.series.begin() + 1, e.series.end());
-    questions_->setForme(donnees_->forme(), !autres_.empty());
+    statement_->setPlainText(e.statement);
+    dataEditor_->setSeries(e.series.front());
+    otherSeries_.assign(e.series.begin() + 1, e.series.end());
+    questions_->setShape(dataEditor_->shape(), !otherSeries_.empty());
     questions_->setQuestions(e.questions);
-    onglets_->setCurrentIndex(0);
-    dire(autres_.empty() ? QString()
-                         : u"Les séries après la première sont gardées telles qu'elles sont."_s,
+    tabs_->setCurrentIndex(0);
+    tell(otherSeries_.empty()
+             ? QString()
+             : u"Les séries après la première sont gardées telles qu'elles sont."_s,
          false);
-    setWindowTitle(u"Modifier l'exercice — "_s + e.titre);
-    enregistre_ = core::exerciceEnJson(exercice());
-    montrerEtatDuFichier();
+    setWindowTitle(u"Modifier l'exercice — "_s + e.title);
+    savedJson_ = core::exerciseJson(exercise());
+    displayFileState();
     return {};
 }
 
-core::Exercise Editeur_exercice::exercice() const {
+core::Exercise Editeur_exercice::exercise() const {
     core::Exercise e;
-    e.titre = titre_->text().trimmed();
-    e.niveau = niveau_->currentIndex() > 0 ? niveau_->currentText() : QString();
+    e.title = title_->text().trimmed();
+    e.level = level_->currentIndex() > 0 ? level_->currentText() : QString();
     for (const QString& t : themes_->text().split(u','))
         if (!t.trimmed().isEmpty()) e.themes << t.trimmed();
-    e.enonce = enonce_->toPlainText().trimmed();
-    if (const auto d = donnees_->lire(); d.serie) e.series.push_back(*d.serie);
-    if (!e.series.empty()) e.series.insert(e.series.end(), autres_.begin(), autres_.end());
-    e.questions = questions_->lire().questions;
+    e.statement = statement_->toPlainText().trimmed();
+    if (const auto d = dataEditor_->read(); d.series) e.series.push_back(*d.series);
+    if (!e.series.empty())
+        e.series.insert(e.series.end(), otherSeries_.begin(), otherSeries_.end());
+    e.questions = questions_->read().questions;
     return e;
 }
 
-QStringList Editeur_exercice::fautes() const {
-    QStringList f = questions_->lire().fautes;
-    const QString donnees = donnees_->lire().faute;
+QStringList Editeur_exercice::faults() const {
+    QStringList f = questions_->read().faults;
+    const QString givenData = dataEditor_->read().fault;
     if (!f.isEmpty()) return f;
-    f = core::fautesDeLExercice(exercice());
+    f = core::exerciseFaults(exercise());
     // The typed data's own fault says more than "no data".
-    if (!donnees.isEmpty())
-        f.replaceInStrings(u"Les données sont vides."_s, u"Données : "_s + donnees);
+    if (!givenData.isEmpty())
+        f.replaceInStrings(u"Les données sont vides."_s, u"Données : "_s + givenData);
     return f;
 }
 
-QString Editeur_exercice::enregistrer() {
-    const QStringList f = fautes();
+QString Editeur_exercice::save() {
+    const QStringList f = faults();
     if (!f.isEmpty()) {
-        dire(u"L'exercice n'est pas enregistré :\n"_s + f.join(u'\n'), true);
+        tell(u"L'exercice n'est pas enregistré :\n"_s + f.join(u'\n'), true);
         return {};
     }
-    const core::Exercise e = exercice();
+    const core::Exercise e = exercise();
     // A shipped exercise changed is saved as the teacher's own, beside the others.
-    const bool sien = !chemin_.isEmpty() &&
-                      QFileInfo(chemin_).absolutePath() == QFileInfo(dossier_).absoluteFilePath();
-    const QString chemin = sien ? chemin_ : core::cheminPourTitre(dossier_, e.titre);
-    if (const QString pourquoi = core::enregistrerExercice(e, chemin); !pourquoi.isEmpty()) {
-        dire(u"L'exercice n'est pas enregistré : "_s + pourquoi + u'.', true);
+    const bool isOwn = !path_.isEmpty() &&
+                       QFileInfo(path_).absolutePath() == QFileInfo(folder_).absoluteFilePath();
+    const QString path = isOwn ? path_ : core::pathForTitle(folder_, e.title);
+    if (const QString why = core::saveExercise(e, path); !why.isEmpty()) {
+        tell(u"L'exercice n'est pas enregistré : "_s + why + u'.', true);
         return {};
     }
-    chemin_ = chemin;
-    enregistre_ = core::exerciceEnJson(e);
-    setWindowTitle(u"Modifier l'exercice — "_s + e.titre);
-    montrerEtatDuFichier();
-    dire(u"Enregistré dans « %1 »."_s.arg(QDir::toNativeSeparators(chemin)), false);
-    emit saved(chemin);
-    return chemin;
+    path_ = path;
+    savedJson_ = core::exerciseJson(e);
+    setWindowTitle(u"Modifier l'exercice — "_s + e.title);
+    displayFileState();
+    tell(u"Enregistré dans « %1 »."_s.arg(QDir::toNativeSeparators(path)), false);
+    emit saved(path);
+    return path;
 }
 
-bool Editeur_exercice::laisser(bool annulable) {
-    const core::Exercise e = exercice();
-    if (core::exerciceEnJson(e) == enregistre_) return true;
-    QStringList boutons{u"Enregistrer"_s, u"Ne pas enregistrer"_s};
-    if (annulable) boutons << u"Annuler"_s;
-    const QString nom = e.titre.isEmpty() ? u"sans titre"_s : u"« %1 »"_s.arg(e.titre);
-    switch (ui::ask(u"L'exercice %1 a été modifié. Voulez-vous l'enregistrer ?"_s.arg(nom), boutons,
-                    annulable ? 2 : 1)) {
+bool Editeur_exercice::mayLeave(bool cancellable) {
+    const core::Exercise e = exercise();
+    if (core::exerciseJson(e) == savedJson_) return true;
+    QStringList buttons{u"Enregistrer"_s, u"Ne pas enregistrer"_s};
+    if (cancellable) buttons << u"Annuler"_s;
+    const QString name = e.title.isEmpty() ? u"sans titre"_s : u"« %1 »"_s.arg(e.title);
+    switch (ui::ask(u"L'exercice %1 a été modifié. Voulez-vous l'enregistrer ?"_s.arg(name),
+                    buttons, cancellable ? 2 : 1)) {
         case 0:
-            return !enregistrer().isEmpty();
+            return !save().isEmpty();
         case 1:
-            enregistre_ = core::exerciceEnJson(e);
-            montrerEtatDuFichier();
+            savedJson_ = core::exerciseJson(e);
+            displayFileState();
             return true;
         default:
             return false;
@@ -213,26 +214,26 @@ bool Editeur_exercice::laisser(bool annulable) {
 }
 
 void Editeur_exercice::closeEvent(QCloseEvent* event) {
-    if (!laisser()) event->ignore();
+    if (!mayLeave()) event->ignore();
 }
 
 // The preview reads the exercise back from the JSON it would be saved as.
-void Editeur_exercice::montrerApercu() {
-    const QStringList f = fautes();
-    const core::ExerciseReading l = core::lireExercice(core::exerciceEnJson(exercice()));
-    apercu_->montrer(l.exercice ? &*l.exercice : nullptr, f.join(u'\n'));
-    if (!f.isEmpty()) dire(f.join(u'\n'), true);
+void Editeur_exercice::displayPreview() {
+    const QStringList f = faults();
+    const core::ExerciseReading l = core::readExercise(core::exerciseJson(exercise()));
+    preview_->display(l.exercise ? &*l.exercise : nullptr, f.join(u'\n'));
+    if (!f.isEmpty()) tell(f.join(u'\n'), true);
 }
 
 // The state line, read by a screen reader as it changes.
-void Editeur_exercice::dire(const QString& texte, bool faute) {
-    etat_->setText(texte);
-    etat_->setStyleSheet(faute ? u"color: rgb(176, 0, 0)"_s : u"color: rgb(0, 110, 40)"_s);
-    const QString nom = texte.isEmpty() ? u"État de l'exercice"_s : texte;
-    if (etat_->accessibleName() != nom) {
-        etat_->setAccessibleName(nom);
+void Editeur_exercice::tell(const QString& text, bool fault) {
+    stateLabel_->setText(text);
+    stateLabel_->setStyleSheet(fault ? u"color: rgb(176, 0, 0)"_s : u"color: rgb(0, 110, 40)"_s);
+    const QString name = text.isEmpty() ? u"État de l'exercice"_s : text;
+    if (stateLabel_->accessibleName() != name) {
+        stateLabel_->setAccessibleName(name);
         return;
     }
-    QAccessibleEvent change(etat_, QAccessible::NameChanged);
+    QAccessibleEvent change(stateLabel_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&change);
 }

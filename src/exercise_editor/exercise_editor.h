@@ -30,22 +30,22 @@ class Editeur_exercice : public QWidget {
     Q_OBJECT
 
 public:
-    // New exercises go into `dossier`; the teacher's folder when it is empty.
-    explicit Editeur_exercice(const QString& dossier = {}, QWidget* parent = nullptr);
+    // New exercises go into `folder`; the teacher's folder when it is empty.
+    explicit Editeur_exercice(const QString& folder = {}, QWidget* parent = nullptr);
 
-    QString dossier() const { return dossier_; }
+    QString folder() const { return folder_; }
     // An empty exercise, "Nouvel exercice".
-    void nouveau();
+    void startNew();
     // The exercise of a file; the reader's reason when it does not read.
-    QString ouvrir(const QString& chemin);
+    QString open(const QString& path);
     // The exercise as typed, and what stops it from being saved.
-    core::Exercise exercice() const;
-    QStringList fautes() const;
+    core::Exercise exercise() const;
+    QStringList faults() const;
     // Checks, then writes; the file written, or the empty text when nothing was.
-    QString enregistrer();
+    QString save();
     // Whether what was typed may be left: nothing unsaved, saved now, or given up after
-    // asking; `annulable` offers "Annuler", which keeps the editor as it is.
-    bool laisser(bool annulable = true);
+    // asking; `cancellable` offers "Annuler", which keeps the editor as it is.
+    bool mayLeave(bool cancellable = true);
 
 signals:
     void saved(const QString& path);
@@ -54,23 +54,23 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void montrerApercu();
-    void dire(const QString& texte, bool faute);
+    void displayPreview();
+    void tell(const QString& text, bool fault);
     // The file and whether the exercise differs from it, for the desktop to read.
-    void montrerEtatDuFichier();
+    void displayFileState();
 
-    QString dossier_;
-    QByteArray enregistre_;  // the exercise as last saved or opened, to tell a change
-    QString chemin_;         // the file being changed; empty for a new exercise
-    std::vector<core::ExerciseSeries> autres_;  // series beyond the first, kept as opened
-    QTabWidget* onglets_;
-    QLineEdit* titre_;
-    QComboBox* niveau_;
+    QString folder_;
+    QByteArray savedJson_;  // the exercise as last saved or opened, to tell a change
+    QString path_;          // the file being changed; empty for a new exercise
+    std::vector<core::ExerciseSeries> otherSeries_;  // series beyond the first, kept as opened
+    QTabWidget* tabs_;
+    QLineEdit* title_;
+    QComboBox* level_;
     QLineEdit* themes_;
-    QPlainTextEdit* enonce_;
-    exercise_editor::DataEditor* donnees_;
+    QPlainTextEdit* statement_;
+    exercise_editor::DataEditor* dataEditor_;
     exercise_editor::QuestionEditor* questions_;
-    exercise_editor::Preview* apercu_;
-    QLabel* etat_;
-    QPushButton* enregistrer_;
+    exercise_editor::Preview* preview_;
+    QLabel* stateLabel_;
+    QPushButton* saveButton_;
 };

@@ -22,13 +22,13 @@ public:
     explicit Preview(QWidget* parent = nullptr);
 
     // The exercise as read back from its file; none when the file would not read.
-    void montrer(const core::Exercise* exercice, const QString& faute);
+    void display(const core::Exercise* exercise, const QString& fault);
     // Everything shown, as a screen reader reads it.
-    QString texte() const;
+    QString text() const;
 
 private:
-    QLabel* titre_;
-    QLabel* enonce_;
+    QLabel* title_;
+    QLabel* statement_;
     QTableView* table_;
     QWidget* questions_;
     QVBoxLayout* questionsLayout_;

@@ -20,222 +20,223 @@ namespace exercise_editor {
 namespace {
 
 template <class W>
-W* nomme(W* w, const char* nom, const QString& lu) {
-    w->setObjectName(QString::fromLatin1(nom));
-    w->setAccessibleName(lu);
+W* named(W* w, const char* name, const QString& read) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setAccessibleName(read);
     return w;
 }
 
-QPlainTextEdit* zone(const char* nom, const QString& lu, int lignes) {
-    auto* z = nomme(new QPlainTextEdit, nom, lu);
+QPlainTextEdit* zone(const char* name, const QString& read, int lines) {
+    auto* z = named(new QPlainTextEdit, name, read);
     z->setTabChangesFocus(true);
-    z->setMaximumHeight(z->fontMetrics().lineSpacing() * lignes + 12);
+    z->setMaximumHeight(z->fontMetrics().lineSpacing() * lines + 12);
     return z;
 }
 
 }  // namespace
 
 QuestionEditor::QuestionEditor(QWidget* parent) : QWidget(parent) {
-    liste_ = nomme(new QListWidget, "Liste_questions", u"Questions"_s);
-    auto* ajouter = new QPushButton(u"&Ajouter"_s);
-    auto* supprimer = new QPushButton(u"&Supprimer"_s);
-    auto* monter = new QPushButton(u"&Monter"_s);
-    auto* descendre = new QPushButton(u"&Descendre"_s);
-    ajouter->setObjectName(u"Command_ajouter"_s);
-    supprimer->setObjectName(u"Command_supprimer"_s);
-    monter->setObjectName(u"Command_monter"_s);
-    descendre->setObjectName(u"Command_descendre"_s);
-    auto* gauche = new QVBoxLayout;
-    gauche->addWidget(liste_, 1);
-    auto* boutons = new QHBoxLayout;
-    for (QPushButton* b : {ajouter, supprimer, monter, descendre}) boutons->addWidget(b);
-    gauche->addLayout(boutons);
+    list_ = named(new QListWidget, "Liste_questions", u"Questions"_s);
+    auto* add = new QPushButton(u"&Ajouter"_s);
+    auto* remove = new QPushButton(u"&Supprimer"_s);
+    auto* moveUp = new QPushButton(u"&Monter"_s);
+    auto* moveDown = new QPushButton(u"&Descendre"_s);
+    add->setObjectName(u"Command_ajouter"_s);
+    remove->setObjectName(u"Command_supprimer"_s);
+    moveUp->setObjectName(u"Command_monter"_s);
+    moveDown->setObjectName(u"Command_descendre"_s);
+    auto* left = new QVBoxLayout;
+    left->addWidget(list_, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {add, remove, moveUp, moveDown}) buttons->addWidget(b);
+    left->addLayout(buttons);
 
-    texte_ = zone("Texte_question", u"Texte de la question"_s, 3);
-    quantite_ = nomme(new QComboBox, "Quantite", u"Quantité demandée"_s);
-    parametre_ = nomme(new QLineEdit, "Parametre", u"Valeur ou seuil"_s);
-    methode_ = nomme(new QComboBox, "Methode", u"Méthode d'ajustement"_s);
-    methode_->addItems({u"Moindres carrés"_s, u"Droite de Mayer"_s});
-    changement_ = nomme(new QCheckBox(u"Ajuster ln &y en x (changement de variable)"_s),
-                        "Changement", u"Ajuster ln y en x"_s);
-    depart_ = nomme(new QComboBox, "Estimation_depart", u"Estimation à partir de"_s);
-    depart_->addItems({u"de y, à partir de x ="_s, u"de x, à partir de y ="_s});
-    departValeur_ = nomme(new QLineEdit, "Estimation_valeur", u"Valeur de départ"_s);
+    text_ = zone("Texte_question", u"Texte de la question"_s, 3);
+    quantity_ = named(new QComboBox, "Quantite", u"Quantité demandée"_s);
+    parameter_ = named(new QLineEdit, "Parametre", u"Valeur ou seuil"_s);
+    method_ = named(new QComboBox, "Methode", u"Méthode d'ajustement"_s);
+    method_->addItems({u"Moindres carrés"_s, u"Droite de Mayer"_s});
+    variableChange_ = named(new QCheckBox(u"Ajuster ln &y en x (changement de variable)"_s),
+                            "Changement", u"Ajuster ln y en x"_s);
+    startFrom_ = named(new QComboBox, "Estimation_depart", u"Estimation à partir de"_s);
+    startFrom_->addItems({u"de y, à partir de x ="_s, u"de x, à partir de y ="_s});
+    startValue_ = named(new QLineEdit, "Estimation_valeur", u"Valeur de départ"_s);
     auto* estimation = new QWidget;
-    auto* ligneEstimation = new QHBoxLayout(estimation);
-    ligneEstimation->setContentsMargins(0, 0, 0, 0);
-    ligneEstimation->addWidget(depart_);
-    ligneEstimation->addWidget(departValeur_, 1);
-    k_ = nomme(new QComboBox, "Intervalle", u"Intervalle"_s);
+    auto* estimationLine = new QHBoxLayout(estimation);
+    estimationLine->setContentsMargins(0, 0, 0, 0);
+    estimationLine->addWidget(startFrom_);
+    estimationLine->addWidget(startValue_, 1);
+    k_ = named(new QComboBox, "Intervalle", u"Intervalle"_s);
     k_->addItems({u"p ± 1/√n"_s, u"m ± 1 s"_s, u"m ± 2 s"_s, u"m ± 3 s"_s});
-    choix_ = zone("Choix", u"Choix proposés, un par ligne"_s, 4);
-    reponse_ = nomme(new QLineEdit, "Bonne_reponse", u"Bonne réponse"_s);
-    precision_ = nomme(new QLineEdit, "Precision", u"Précision"_s);
-    unite_ = nomme(new QLineEdit, "Unite", u"Unité"_s);
-    indice_ = nomme(new QLineEdit, "Indice", u"Indice"_s);
-    explication_ = zone("Explication", u"Explication"_s, 3);
+    choices_ = zone("Choix", u"Choix proposés, un par ligne"_s, 4);
+    answer_ = named(new QLineEdit, "Bonne_reponse", u"Bonne réponse"_s);
+    precision_ = named(new QLineEdit, "Precision", u"Précision"_s);
+    unit_ = named(new QLineEdit, "Unite", u"Unité"_s);
+    hint_ = named(new QLineEdit, "Indice", u"Indice"_s);
+    explanation_ = zone("Explication", u"Explication"_s, 3);
 
-    auto* droite = new QWidget;
-    auto* colonne = new QVBoxLayout(droite);
+    auto* right = new QWidget;
+    auto* column = new QVBoxLayout(right);
     details_ = new QFormLayout;
-    colonne->addLayout(details_);
-    colonne->addStretch();  // the fields stay together, whichever are shown
-    details_->addRow(u"&Texte :"_s, texte_);
-    details_->addRow(u"&Quantité :"_s, quantite_);
-    details_->addRow(u"&Valeur :"_s, parametre_);
-    details_->addRow(u"Méth&ode :"_s, methode_);
-    details_->addRow(QString(), changement_);
+    column->addLayout(details_);
+    column->addStretch();  // the fields stay together, whichever are shown
+    details_->addRow(u"&Texte :"_s, text_);
+    details_->addRow(u"&Quantité :"_s, quantity_);
+    details_->addRow(u"&Valeur :"_s, parameter_);
+    details_->addRow(u"Méth&ode :"_s, method_);
+    details_->addRow(QString(), variableChange_);
     details_->addRow(u"Estimatio&n :"_s, estimation);
     details_->addRow(u"&Intervalle :"_s, k_);
-    details_->addRow(u"C&hoix (un par ligne) :"_s, choix_);
-    details_->addRow(u"&Bonne réponse :"_s, reponse_);
+    details_->addRow(u"C&hoix (un par ligne) :"_s, choices_);
+    details_->addRow(u"&Bonne réponse :"_s, answer_);
     details_->addRow(u"&Précision :"_s, precision_);
-    details_->addRow(u"&Unité :"_s, unite_);
-    details_->addRow(u"Indi&ce :"_s, indice_);
-    details_->addRow(u"E&xplication :"_s, explication_);
-    auto* tout = new QHBoxLayout(this);
-    tout->addLayout(gauche, 2);
-    tout->addWidget(droite, 3);
+    details_->addRow(u"&Unité :"_s, unit_);
+    details_->addRow(u"Indi&ce :"_s, hint_);
+    details_->addRow(u"E&xplication :"_s, explanation_);
+    auto* all = new QHBoxLayout(this);
+    all->addLayout(left, 2);
+    all->addWidget(right, 3);
 
-    connect(ajouter, &QPushButton::clicked, this, &QuestionEditor::ajouter);
-    connect(supprimer, &QPushButton::clicked, this, [this] {
-        if (courante_ < 0) return;
-        saisies_.erase(saisies_.begin() + courante_);
-        courante_ = std::min(courante_, int(saisies_.size()) - 1);
-        relister();
+    connect(add, &QPushButton::clicked, this, &QuestionEditor::add);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (current_ < 0) return;
+        entries_.erase(entries_.begin() + current_);
+        current_ = std::min(current_, int(entries_.size()) - 1);
+        relist();
         emit changed();
     });
-    connect(monter, &QPushButton::clicked, this, [this] { deplacer(-1); });
-    connect(descendre, &QPushButton::clicked, this, [this] { deplacer(1); });
-    connect(liste_, &QListWidget::currentRowChanged, this, &QuestionEditor::choisir);
-    for (QLineEdit* l : {parametre_, departValeur_, reponse_, precision_, unite_, indice_})
-        connect(l, &QLineEdit::textChanged, this, &QuestionEditor::garder);
-    for (QPlainTextEdit* z : {texte_, choix_, explication_})
-        connect(z, &QPlainTextEdit::textChanged, this, &QuestionEditor::garder);
-    for (QComboBox* c : {quantite_, methode_, depart_, k_})
-        connect(c, &QComboBox::currentIndexChanged, this, &QuestionEditor::garder);
-    connect(changement_, &QCheckBox::toggled, this, &QuestionEditor::garder);
-    listerQuantites();
-    choisir(-1);
+    connect(moveUp, &QPushButton::clicked, this, [this] { moveQuestion(-1); });
+    connect(moveDown, &QPushButton::clicked, this, [this] { moveQuestion(1); });
+    connect(list_, &QListWidget::currentRowChanged, this, &QuestionEditor::choose);
+    for (QLineEdit* l : {parameter_, startValue_, answer_, precision_, unit_, hint_})
+        connect(l, &QLineEdit::textChanged, this, &QuestionEditor::keep);
+    for (QPlainTextEdit* z : {text_, choices_, explanation_})
+        connect(z, &QPlainTextEdit::textChanged, this, &QuestionEditor::keep);
+    for (QComboBox* c : {quantity_, method_, startFrom_, k_})
+        connect(c, &QComboBox::currentIndexChanged, this, &QuestionEditor::keep);
+    connect(variableChange_, &QCheckBox::toggled, this, &QuestionEditor::keep);
+    listQuantities();
+    choose(-1);
 }
 
-void QuestionEditor::setForme(core::ExerciseSeries::Forme forme, bool plusieursSeries) {
-    forme_ = forme;
-    plusieursSeries_ = plusieursSeries;
-    listerQuantites();
+void QuestionEditor::setShape(core::ExerciseSeries::Shape shape, bool severalSeries) {
+    shape_ = shape;
+    severalSeries_ = severalSeries;
+    listQuantities();
 }
 
 // The quantities of the shape, and the chosen question's own where the shape has it not,
 // so that the check says why.
-void QuestionEditor::listerQuantites() {
+void QuestionEditor::listQuantities() {
     {
-        const QScopedValueRollback chargement(chargement_, true);
-        quantite_->clear();
-        for (const core::OfferedQuantity& q : core::quantitesOffertes(forme_))
-            quantite_->addItem(q.libelle, q.nom);
-        if (plusieursSeries_)
-            for (const core::Quantity q : {core::Quantity::PlusGrand, core::Quantity::PlusPetit})
-                quantite_->addItem(core::libelleDe(q), core::nomDeQuantite(q));
-        if (courante_ >= 0) {
-            const core::Quantity q = saisies_[size_t(courante_)].question.quantite;
-            const QString nom = core::nomDeQuantite(q);
-            if (quantite_->findData(nom) < 0)
-                quantite_->addItem(core::libelleDe(q) + u" (ne convient pas à ces données)"_s, nom);
-            quantite_->setCurrentIndex(quantite_->findData(nom));
+        const QScopedValueRollback loading(loading_, true);
+        quantity_->clear();
+        for (const core::OfferedQuantity& q : core::offeredQuantities(shape_))
+            quantity_->addItem(q.caption, q.name);
+        if (severalSeries_)
+            for (const core::Quantity q : {core::Quantity::Largest, core::Quantity::Smallest})
+                quantity_->addItem(core::captionOf(q), core::quantityName(q));
+        if (current_ >= 0) {
+            const core::Quantity q = entries_[size_t(current_)].question.quantity;
+            const QString name = core::quantityName(q);
+            if (quantity_->findData(name) < 0)
+                quantity_->addItem(core::captionOf(q) + u" (ne convient pas à ces données)"_s,
+                                   name);
+            quantity_->setCurrentIndex(quantity_->findData(name));
         }
     }
-    montrerParametres();
+    displayParameters();
 }
 
 void QuestionEditor::setQuestions(const std::vector<core::ExerciseQuestion>& questions) {
-    saisies_.clear();
+    entries_.clear();
     for (const core::ExerciseQuestion& q : questions) {
-        const std::optional<double> depart = q.x ? q.x : q.y;
-        saisies_.push_back({q, core::textOfNumber(q.parametre), core::textOfNumber(q.precision),
-                            depart ? core::textOfNumber(*depart) : QString()});
+        const std::optional<double> startPoint = q.x ? q.x : q.y;
+        entries_.push_back({q, core::textOfNumber(q.parameter), core::textOfNumber(q.precision),
+                            startPoint ? core::textOfNumber(*startPoint) : QString()});
     }
-    courante_ = saisies_.empty() ? -1 : 0;
-    relister();
+    current_ = entries_.empty() ? -1 : 0;
+    relist();
 }
 
-void QuestionEditor::ajouter() {
-    Saisie s;
-    const auto offertes = core::quantitesOffertes(forme_);
-    if (!offertes.empty()) s.question.quantite = offertes.front().quantite;
+void QuestionEditor::add() {
+    Entry s;
+    const auto available = core::offeredQuantities(shape_);
+    if (!available.empty()) s.question.quantity = available.front().quantity;
     s.precision = core::textOfNumber(s.question.precision);
-    saisies_.push_back(s);
-    courante_ = int(saisies_.size()) - 1;
-    relister();
-    texte_->setFocus();
+    entries_.push_back(s);
+    current_ = int(entries_.size()) - 1;
+    relist();
+    text_->setFocus();
     emit changed();
 }
 
-void QuestionEditor::deplacer(int pas) {
-    const int vers = courante_ + pas;
-    if (courante_ < 0 || vers < 0 || vers >= int(saisies_.size())) return;
-    std::swap(saisies_[size_t(courante_)], saisies_[size_t(vers)]);
-    courante_ = vers;
-    relister();
+void QuestionEditor::moveQuestion(int step) {
+    const int target = current_ + step;
+    if (current_ < 0 || target < 0 || target >= int(entries_.size())) return;
+    std::swap(entries_[size_t(current_)], entries_[size_t(target)]);
+    current_ = target;
+    relist();
     emit changed();
 }
 
-void QuestionEditor::relister() {
-    const int garde = courante_;
+void QuestionEditor::relist() {
+    const int kept = current_;
     {
-        const QSignalBlocker bloque(liste_);
-        liste_->clear();
-        for (size_t i = 0; i < saisies_.size(); ++i) liste_->addItem(QString());
+        const QSignalBlocker blocker(list_);
+        list_->clear();
+        for (size_t i = 0; i < entries_.size(); ++i) list_->addItem(QString());
     }
-    for (int i = 0; i < int(saisies_.size()); ++i) {
-        const core::ExerciseQuestion& q = saisies_[size_t(i)].question;
-        const QString texte = q.texte.trimmed().section(u'\n', 0, 0);
-        liste_->item(i)->setText(u"%1) %2"_s.arg(i + 1).arg(
-            texte.isEmpty() ? u"(sans texte) — "_s + core::libelleDe(q.quantite) : texte));
+    for (int i = 0; i < int(entries_.size()); ++i) {
+        const core::ExerciseQuestion& q = entries_[size_t(i)].question;
+        const QString text = q.text.trimmed().section(u'\n', 0, 0);
+        list_->item(i)->setText(u"%1) %2"_s.arg(i + 1).arg(
+            text.isEmpty() ? u"(sans texte) — "_s + core::captionOf(q.quantity) : text));
     }
-    liste_->setCurrentRow(garde);
-    choisir(garde);
+    list_->setCurrentRow(kept);
+    choose(kept);
 }
 
-void QuestionEditor::choisir(int rang) {
-    courante_ = rang;
+void QuestionEditor::choose(int rang) {
+    current_ = rang;
     {
-        const QScopedValueRollback chargement(chargement_, true);
-        const Saisie s = rang >= 0 ? saisies_[size_t(rang)] : Saisie{};
+        const QScopedValueRollback loading(loading_, true);
+        const Entry s = rang >= 0 ? entries_[size_t(rang)] : Entry{};
         const core::ExerciseQuestion& q = s.question;
-        texte_->setPlainText(q.texte);
-        parametre_->setText(s.parametre);
-        methode_->setCurrentIndex(q.mayer ? 1 : 0);
-        changement_->setChecked(q.lnY);
-        depart_->setCurrentIndex(q.y ? 1 : 0);
-        departValeur_->setText(s.depart);
+        text_->setPlainText(q.text);
+        parameter_->setText(s.parameter);
+        method_->setCurrentIndex(q.mayer ? 1 : 0);
+        variableChange_->setChecked(q.lnY);
+        startFrom_->setCurrentIndex(q.y ? 1 : 0);
+        startValue_->setText(s.startPoint);
         k_->setCurrentIndex(q.k);
-        choix_->setPlainText(q.choix.join(u'\n'));
-        reponse_->setText(q.reponse);
+        choices_->setPlainText(q.choices.join(u'\n'));
+        answer_->setText(q.answer);
         precision_->setText(s.precision);
-        unite_->setText(q.unite);
-        indice_->setText(q.indice);
-        explication_->setPlainText(q.explication);
-        listerQuantites();
+        unit_->setText(q.unit);
+        hint_->setText(q.indice);
+        explanation_->setPlainText(q.explanation);
+        listQuantities();
     }
     for (int i = 0; i < details_->rowCount(); ++i)
-        if (auto* champ = details_->itemAt(i, QFormLayout::FieldRole))
-            champ->widget()->setEnabled(rang >= 0);
+        if (auto* field = details_->itemAt(i, QFormLayout::FieldRole))
+            field->widget()->setEnabled(rang >= 0);
 }
 
 // What is typed goes into the question chosen at once.
-void QuestionEditor::garder() {
-    if (chargement_ || courante_ < 0) return;
-    Saisie& s = saisies_[size_t(courante_)];
+void QuestionEditor::keep() {
+    if (loading_ || current_ < 0) return;
+    Entry& s = entries_[size_t(current_)];
     core::ExerciseQuestion& q = s.question;
-    q.texte = texte_->toPlainText();
-    if (const auto nommee = core::quantiteNommee(quantite_->currentData().toString()))
-        q.quantite = *nommee;
-    s.parametre = parametre_->text();
-    q.mayer = methode_->currentIndex() == 1;
-    q.lnY = changement_->isChecked();
-    s.depart = departValeur_->text();
+    q.text = text_->toPlainText();
+    if (const auto byName = core::quantityNamed(quantity_->currentData().toString()))
+        q.quantity = *byName;
+    s.parameter = parameter_->text();
+    q.mayer = method_->currentIndex() == 1;
+    q.lnY = variableChange_->isChecked();
+    s.startPoint = startValue_->text();
     // Which of x or y the estimation starts from; its figure is read with the others.
-    if (depart_->currentIndex() == 1) {
+    if (startFrom_->currentIndex() == 1) {
         q.y = q.y.value_or(0);
         q.x.reset();
     } else {
@@ -243,69 +244,69 @@ void QuestionEditor::garder() {
         q.y.reset();
     }
     q.k = k_->currentIndex();
-    q.choix = choix_->toPlainText().split(u'\n', Qt::SkipEmptyParts);
-    for (QString& c : q.choix) c = c.trimmed();
-    q.choix.removeAll(QString());
-    q.reponse = reponse_->text().trimmed();
+    q.choices = choices_->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    for (QString& c : q.choices) c = c.trimmed();
+    q.choices.removeAll(QString());
+    q.answer = answer_->text().trimmed();
     s.precision = precision_->text();
-    q.unite = unite_->text().trimmed();
-    q.indice = indice_->text().trimmed();
-    q.explication = explication_->toPlainText().trimmed();
-    const QString texte = q.texte.trimmed().section(u'\n', 0, 0);
-    liste_->item(courante_)->setText(
-        u"%1) %2"_s.arg(courante_ + 1)
-            .arg(texte.isEmpty() ? u"(sans texte) — "_s + core::libelleDe(q.quantite) : texte));
-    montrerParametres();
+    q.unit = unit_->text().trimmed();
+    q.indice = hint_->text().trimmed();
+    q.explanation = explanation_->toPlainText().trimmed();
+    const QString text = q.text.trimmed().section(u'\n', 0, 0);
+    list_->item(current_)->setText(
+        u"%1) %2"_s.arg(current_ + 1)
+            .arg(text.isEmpty() ? u"(sans texte) — "_s + core::captionOf(q.quantity) : text));
+    displayParameters();
     emit changed();
 }
 
-void QuestionEditor::montrerParametres() {
-    const auto q = core::quantiteNommee(quantite_->currentData().toString());
-    const unsigned p = q ? core::parametresDe(*q) : 0u;
-    const auto montrer = [this](QWidget* champ, bool oui) { details_->setRowVisible(champ, oui); };
-    montrer(parametre_, p & (core::ParametreValeur | core::ParametreSeuil));
-    if (auto* l = qobject_cast<QLabel*>(details_->labelForField(parametre_)))
-        l->setText(p & core::ParametreSeuil ? u"Seui&l :"_s : u"&Valeur :"_s);
-    montrer(methode_, p & core::ParametreMethode);
-    montrer(changement_, p & core::ParametreChangement);
-    montrer(depart_->parentWidget(), p & core::ParametreXouY);
-    montrer(k_, p & core::ParametreK);
-    montrer(choix_, p & core::ParametreChoix);
-    montrer(reponse_, q == core::Quantity::Choix);
-    montrer(precision_, p & core::ParametrePrecision);
-    montrer(unite_, p & core::ParametrePrecision);
+void QuestionEditor::displayParameters() {
+    const auto q = core::quantityNamed(quantity_->currentData().toString());
+    const unsigned p = q ? core::parametersOf(*q) : 0u;
+    const auto display = [this](QWidget* field, bool yes) { details_->setRowVisible(field, yes); };
+    display(parameter_, p & (core::ParameterValue | core::ParameterThreshold));
+    if (auto* l = qobject_cast<QLabel*>(details_->labelForField(parameter_)))
+        l->setText(p & core::ParameterThreshold ? u"Seui&l :"_s : u"&Valeur :"_s);
+    display(method_, p & core::ParameterMethod);
+    display(variableChange_, p & core::ParameterChange);
+    display(startFrom_->parentWidget(), p & core::ParameterXOrY);
+    display(k_, p & core::ParameterK);
+    display(choices_, p & core::ParameterChoice);
+    display(answer_, q == core::Quantity::Choice);
+    display(precision_, p & core::ParameterPrecision);
+    display(unit_, p & core::ParameterPrecision);
 }
 
-QuestionEditor::TextReading QuestionEditor::lire() const {
+QuestionEditor::TextReading QuestionEditor::read() const {
     TextReading l;
-    for (size_t i = 0; i < saisies_.size(); ++i) {
-        const Saisie& s = saisies_[i];
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& s = entries_[i];
         core::ExerciseQuestion q = s.question;
-        const unsigned p = core::parametresDe(q.quantite);
-        const auto nombre = [&](const QString& texte, const QString& quoi) {
-            const auto x = core::readNumber(texte.trimmed());
-            if (texte.trimmed().isEmpty())
-                l.fautes << u"Question %1 : %2 manque."_s.arg(i + 1).arg(quoi);
+        const unsigned p = core::parametersOf(q.quantity);
+        const auto number = [&](const QString& text, const QString& what) {
+            const auto x = core::readNumber(text.trimmed());
+            if (text.trimmed().isEmpty())
+                l.faults << u"Question %1 : %2 manque."_s.arg(i + 1).arg(what);
             else if (!x)
-                l.fautes << u"Question %1 : %2 « %3 » n'est pas un nombre."_s.arg(i + 1).arg(
-                    quoi, texte.trimmed());
+                l.faults << u"Question %1 : %2 « %3 » n'est pas un nombre."_s.arg(i + 1).arg(
+                    what, text.trimmed());
             return x.value_or(0);
         };
-        if (p & core::ParametreValeur) q.parametre = nombre(s.parametre, u"la valeur"_s);
-        if (p & core::ParametreSeuil) q.parametre = nombre(s.parametre, u"le seuil"_s);
-        if (p & core::ParametrePrecision) {
-            const double precision = nombre(s.precision, u"la précision"_s);
+        if (p & core::ParameterValue) q.parameter = number(s.parameter, u"la valeur"_s);
+        if (p & core::ParameterThreshold) q.parameter = number(s.parameter, u"le seuil"_s);
+        if (p & core::ParameterPrecision) {
+            const double precision = number(s.precision, u"la précision"_s);
             if (precision != q.precision) q.tolerance = precision / 2;
             q.precision = precision;
         }
         q.x.reset();
         q.y.reset();
-        if (p & core::ParametreXouY)
-            (s.question.y ? q.y : q.x) = nombre(s.depart, u"le point de départ"_s);
-        if (!(p & core::ParametreMethode)) q.mayer = false;
-        if (!(p & core::ParametreChangement)) q.lnY = false;
-        if (!(p & core::ParametreChoix)) q.choix.clear();
-        if (q.quantite != core::Quantity::Choix) q.reponse.clear();
+        if (p & core::ParameterXOrY)
+            (s.question.y ? q.y : q.x) = number(s.startPoint, u"le point de départ"_s);
+        if (!(p & core::ParameterMethod)) q.mayer = false;
+        if (!(p & core::ParameterChange)) q.lnY = false;
+        if (!(p & core::ParameterChoice)) q.choices.clear();
+        if (q.quantity != core::Quantity::Choice) q.answer.clear();
         l.questions.push_back(q);
     }
     return l;

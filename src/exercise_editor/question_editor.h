@@ -27,54 +27,54 @@ public:
 
     // The quantities offered follow the shape of the data; several series may also be
     // compared.
-    void setForme(core::ExerciseSeries::Forme forme, bool plusieursSeries = false);
+    void setShape(core::ExerciseSeries::Shape shape, bool severalSeries = false);
     void setQuestions(const std::vector<core::ExerciseQuestion>& questions);
     // A new question asking the first quantity offered, chosen for editing.
-    void ajouter();
+    void add();
     // The questions as typed, and the figures typed that are no numbers.
     struct TextReading {
         std::vector<core::ExerciseQuestion> questions;
-        QStringList fautes;
+        QStringList faults;
     };
-    TextReading lire() const;
+    TextReading read() const;
 
 signals:
     void changed();
 
 private:
     // A question with its figures kept as typed, read when the exercise is.
-    struct Saisie {
+    struct Entry {
         core::ExerciseQuestion question;
-        QString parametre, precision, depart;
+        QString parameter, precision, startPoint;
     };
-    void choisir(int rang);
-    void garder();
-    void montrerParametres();
-    void listerQuantites();
-    void relister();
-    void deplacer(int pas);
+    void choose(int rang);
+    void keep();
+    void displayParameters();
+    void listQuantities();
+    void relist();
+    void moveQuestion(int step);
 
-    core::ExerciseSeries::Forme forme_ = core::ExerciseSeries::Forme::Brute;
-    bool plusieursSeries_ = false;
-    std::vector<Saisie> saisies_;
-    int courante_ = -1;
-    bool chargement_ = false;
-    QListWidget* liste_;
+    core::ExerciseSeries::Shape shape_ = core::ExerciseSeries::Shape::Raw;
+    bool severalSeries_ = false;
+    std::vector<Entry> entries_;
+    int current_ = -1;
+    bool loading_ = false;
+    QListWidget* list_;
     QFormLayout* details_;
-    QPlainTextEdit* texte_;
-    QComboBox* quantite_;
-    QLineEdit* parametre_;
-    QComboBox* methode_;
-    QCheckBox* changement_;
-    QComboBox* depart_;
-    QLineEdit* departValeur_;
+    QPlainTextEdit* text_;
+    QComboBox* quantity_;
+    QLineEdit* parameter_;
+    QComboBox* method_;
+    QCheckBox* variableChange_;
+    QComboBox* startFrom_;
+    QLineEdit* startValue_;
     QComboBox* k_;
-    QPlainTextEdit* choix_;
-    QLineEdit* reponse_;
+    QPlainTextEdit* choices_;
+    QLineEdit* answer_;
     QLineEdit* precision_;
-    QLineEdit* unite_;
-    QLineEdit* indice_;
-    QPlainTextEdit* explication_;
+    QLineEdit* unit_;
+    QLineEdit* hint_;
+    QPlainTextEdit* explanation_;
 };
 
 }  // namespace exercise_editor

@@ -62,9 +62,9 @@ bool TypedTexts::setData(const QModelIndex& index, const QVariant& value, int ro
     if (index.row() == int(rows_.size())) {
         if (value.toString().isEmpty() || index.row() >= kMostRows) return false;
         beginInsertRows({}, index.row() + 1, index.row() + 1);
-        QStringList nouvelle;
-        while (nouvelle.size() < headers_.size()) nouvelle << QString();
-        rows_.push_back(nouvelle);
+        QStringList newRow;
+        while (newRow.size() < headers_.size()) newRow << QString();
+        rows_.push_back(newRow);
         endInsertRows();
     }
     rows_[size_t(index.row())][index.column()] = value.toString().trimmed();

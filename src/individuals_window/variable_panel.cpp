@@ -206,7 +206,7 @@ void VariablePanel::showNumeric() {
     auto counts = std::make_shared<const std::vector<core::ValueCount>>(
         ci::countsByValue(*dataset_, variable_, *selection_));
     std::int64_t total = 0;
-    for (const core::ValueCount& v : *counts) total += v.effectif;
+    for (const core::ValueCount& v : *counts) total += v.count;
     values_->show({u"Valeur"_s, u"Effectif"_s, u"Fréquence (%)"_s}, counts->size() + 1,
                   [counts, total](std::size_t row) { return ci::valueRow(*counts, total, row); });
     Command_liste->setEnabled(selection_->count <= ci::kLongestList);
@@ -250,12 +250,12 @@ void VariablePanel::showChart() {
     Graphique_variable->setChart(
         [name, words, kind, m = std::move(m), c = std::move(c)](double w, double h) {
             core::Surface surface;
-            surface.largeur = float(w);
-            surface.hauteur = float(h);
+            surface.width = float(w);
+            surface.height = float(h);
             core::TableChartRecord g = !words      ? ci::histogramOfClasses(name, c, surface)
                                        : kind == 1 ? ci::pieOfModalities(name, m, surface)
                                                    : ci::barsOfModalities(name, m, surface);
-            return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
+            return ui::ChartView::Content{std::move(g.drawing), g.description, g.fault};
         },
         name);
 }

@@ -7,21 +7,21 @@
 namespace dexo_mod {
 
 void calculer_bilan() {
-    statistique& fenetre = statistique::instance();
-    ui::ListBox& List1 = *fenetre.List1;
-    ui::ListBox& List2 = *fenetre.List2;
+    statistique& mainWindow = statistique::instance();
+    ui::ListBox& List1 = *mainWindow.List1;
+    ui::ListBox& List2 = *mainWindow.List2;
     core::ResumeNext resume;
 
     resume([&] { List2.clearItems(); });
     // Each item is selected as it is read: the last stays selected.
-    QStringList textes;
-    textes.reserve(List1.count());
+    QStringList texts;
+    texts.reserve(List1.count());
     for (int i = 0; i < List1.count(); ++i) {
         resume([&] { List1.setSelectedIndex(i); });
-        textes << List1.selectedText();
+        texts << List1.selectedText();
     }
-    const QStringList lignes = modele().calculer_bilan(textes);
-    for (const QString& ligne : lignes) resume([&] { List2.append(ligne); });
+    const QStringList lines = model().calculer_bilan(texts);
+    for (const QString& line : lines) resume([&] { List2.append(line); });
 }
 
 }  // namespace dexo_mod

@@ -16,7 +16,7 @@ void statistique::mnuCopierGraphique_Click() {
 void statistique::mnuExporter_Click() {
     chart_export::exportChosen(
         this, ui::chartOf(*Picture1),
-        fichier().isEmpty() ? u"graphique"_s : QFileInfo(fichier()).completeBaseName());
+        file().isEmpty() ? u"graphique"_s : QFileInfo(file()).completeBaseName());
 }
 
 void statistique::mnuImprimer_Click() {

@@ -15,29 +15,29 @@ void statistique::calculer_frequence() {
     core::ResumeNext resume;
     Variant frequence;
     int selection = -1;
-    double valeur = 0;
-    Variant effectif;
+    double value = 0;
+    Variant count;
 
     resume([&] { selection = List1->selectedIndex(); });
-    resume([&] { valeur = core::numberFromText(List1->selectedText()); });
+    resume([&] { value = core::numberFromText(List1->selectedText()); });
     const int total = List1->count();
     for (int i = 0; i < total; ++i) {
         resume([&] { List1->setSelectedIndex(i); });
         // An item that is not a number fails the test, and a failed test counts.
-        if (resume.test([&] { return core::numberFromText(List1->selectedText()) == valeur; }))
-            resume([&] { effectif = Variant(core::toInt16(effectif.toDouble() + 1)); });
+        if (resume.test([&] { return core::numberFromText(List1->selectedText()) == value; }))
+            resume([&] { count = Variant(core::toInt16(count.toDouble() + 1)); });
     }
 
     // No figure is ever missing or left from an earlier query.
-    if (effectif.isEmpty()) effectif = Variant(qint16(0));
+    if (count.isEmpty()) count = Variant(qint16(0));
     if (total == 0) {
         frequence = Variant(0.0);
     } else {
-        resume([&] { frequence = Variant(effectif.toDouble() / total * 100); });
+        resume([&] { frequence = Variant(count.toDouble() / total * 100); });
     }
     resume([&] {
-        Label1->setCaption(QStringLiteral("effectif de la valeur ' ") + core::textOfNumber(valeur) +
-                           QStringLiteral(" ' = ") + effectif.toText() +
+        Label1->setCaption(QStringLiteral("effectif de la valeur ' ") + core::textOfNumber(value) +
+                           QStringLiteral(" ' = ") + count.toText() +
                            QStringLiteral(" / Fréquence : ") +
                            core::formatThreeDecimals(frequence.toText()) + QStringLiteral("%"));
     });

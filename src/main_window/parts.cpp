@@ -12,7 +12,7 @@ void statistique::Option_graph_Click(int Index) {
     chartArea_->choose(Index);
 }
 
-void statistique::demanderGraphique(int Index) {
+void statistique::requestChart(int Index) {
     chartArea_->request(Index);
 }
 

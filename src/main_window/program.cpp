@@ -65,32 +65,29 @@ Tableau_effectifs& showTable() {
 // whoever reaches it first, and shown when the main window asks.
 void wireOlderWindows(statistique& main) {
     Tableau_effectifs::whenMade([&main](Tableau_effectifs& table) {
-        QObject::connect(&table, &Tableau_effectifs::versLaListe, &main,
+        QObject::connect(&table, &Tableau_effectifs::toList, &main,
                          ui::guarded<const QStringList&>([&main](const QStringList& texts) {
-                             main.avecAnnulation(u"Vers la liste"_s,
-                                                 [&] { main.remplacerSerie1(texts); });
+                             main.withUndo(u"Vers la liste"_s, [&] { main.replaceSeries1(texts); });
                          }));
-        QObject::connect(&table, &Tableau_effectifs::fichierNote, &main,
-                         [](const core::Recent& recent) { statistique::noterRecent(recent); });
-        emit main.tableauOuvert();
+        QObject::connect(&table, &Tableau_effectifs::fileNoted, &main,
+                         [](const core::Recent& recent) { statistique::noteRecent(recent); });
+        emit main.tableOpened();
     });
     QObject::connect(&main, &statistique::tableRequested, &main, [] { showTable(); });
     QObject::connect(&main, &statistique::tableFileRequested, &main, [](const QString& path) {
         Tableau_effectifs& table = showTable();
-        if (table.modificationsTraitees()) table.ouvrirTableau(path);
+        if (table.changesSettled()) table.openTable(path);
     });
     // The table of counts goes with the program: its changes are asked about first.
     main.setBeforeClosing([] {
-        return !Tableau_effectifs::exists() ||
-               Tableau_effectifs::instance().modificationsTraitees();
+        return !Tableau_effectifs::exists() || Tableau_effectifs::instance().changesSettled();
     });
     Parametres_serie::whenMade([](Parametres_serie& parameters) { parameters.setModel(*model); });
     QObject::connect(&main, &statistique::parametersRequested, &main,
                      [] { Parametres_serie::instance().showCentred(); });
     Exercices::whenMade([](Exercices& practice) {
-        QObject::connect(
-            &practice, &Exercices::tableRequested, &practice,
-            [](const core::FrequencyTable& table) { showTable().ouvrirDonnees(table); });
+        QObject::connect(&practice, &Exercices::tableRequested, &practice,
+                         [](const core::FrequencyTable& table) { showTable().openData(table); });
     });
     QObject::connect(&main, &statistique::practiceRequested, &main,
                      [] { Exercices::instance().showCentred(); });
@@ -98,10 +95,10 @@ void wireOlderWindows(statistique& main) {
     Dexo_enonce::whenMade([&main](Dexo_enonce& exercise) {
         QObject::connect(&exercise, &Dexo_enonce::listRequested, &main,
                          [&main](const QStringList& texts, const QString& step) {
-                             main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                             main.withUndo(step, [&] { main.replaceSeries1(texts); });
                          });
         QObject::connect(&exercise, &Dexo_enonce::chartRequested, &main,
-                         [&main](int index) { main.demanderGraphique(index); });
+                         [&main](int index) { main.requestChart(index); });
     });
     QObject::connect(&main, &statistique::exerciseRequested, &main,
                      [] { Dexo_enonce::instance().showCentred(); });
@@ -117,23 +114,23 @@ Simulation& simulationFor(statistique& main) {
     simulation = std::make_unique<Simulation>();
     QObject::connect(simulation.get(), &Simulation::listRequested, &main,
                      [&main](const QStringList& texts, const QString& step) {
-                         main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                         main.withUndo(step, [&] { main.replaceSeries1(texts); });
                      });
     QObject::connect(simulation.get(), &Simulation::tableRequested, &main,
                      [](const core::FrequencyTable& table) {
                          Tableau_effectifs& window = showTable();
-                         if (window.ouvrirDonnees(table)) window.showCentred();
+                         if (window.openData(table)) window.showCentred();
                      });
-    QObject::connect(&dexo_mod::modele(), &core::Model::serie1Changee, simulation.get(),
-                     [] { simulation->setMainSeries(dexo_mod::modele().serie1); });
+    QObject::connect(&dexo_mod::model(), &core::Model::series1Changed, simulation.get(),
+                     [] { simulation->setMainSeries(dexo_mod::model().series1); });
     const auto followTable = [] {
-        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange,
+        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableChanged,
                          simulation.get(),
-                         [] { simulation->setTable(Tableau_effectifs::instance().tableau()); });
+                         [] { simulation->setTable(Tableau_effectifs::instance().table()); });
     };
     if (Tableau_effectifs::exists()) followTable();
-    QObject::connect(&main, &statistique::tableauOuvert, simulation.get(), followTable);
-    QObject::connect(&main, &statistique::finNormale, simulation.get(), &QWidget::close);
+    QObject::connect(&main, &statistique::tableOpened, simulation.get(), followTable);
+    QObject::connect(&main, &statistique::cleanEnd, simulation.get(), &QWidget::close);
     // First seen over the middle of the main window, as the program's other windows.
     simulation->move(main.frameGeometry().center() - simulation->rect().center());
     return *simulation;
@@ -145,40 +142,41 @@ std::unique_ptr<pairs_window::Deux_variables> pairsWindow;
 pairs_window::Deux_variables& showPairsWindow() {
     if (!pairsWindow) pairsWindow = std::make_unique<pairs_window::Deux_variables>();
     if (Tableau_effectifs::exists())
-        pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
+        pairsWindow->setTable(core::analyseTable(Tableau_effectifs::instance().table()));
     pairsWindow->show();
     pairsWindow->raise();
     pairsWindow->activateWindow();
     return *pairsWindow;
 }
 
-std::unique_ptr<Individus> individus;
+std::unique_ptr<Individus> individualsWindow;
 
 // The window of a file of individuals, made on first use, shown in front.
-Individus& showIndividus(statistique& main) {
-    if (!individus) {
-        individus = std::make_unique<Individus>();
-        QObject::connect(individus.get(), &Individus::tableRequested, individus.get(),
-                         [](const core::FrequencyTable& table) {
+Individus& showIndividuals(statistique& main) {
+    if (!individualsWindow) {
+        individualsWindow = std::make_unique<Individus>();
+        QObject::connect(individualsWindow.get(), &Individus::tableRequested,
+                         individualsWindow.get(), [](const core::FrequencyTable& table) {
                              Tableau_effectifs& window = Tableau_effectifs::instance();
-                             if (window.ouvrirDonnees(table)) window.showCentred();
+                             if (window.openData(table)) window.showCentred();
                          });
         // Two numeric variables of the selected individuals, studied together.
-        QObject::connect(individus.get(), &Individus::pairsRequested, individus.get(),
+        QObject::connect(individualsWindow.get(), &Individus::pairsRequested,
+                         individualsWindow.get(),
                          [](const std::vector<double>& x, const std::vector<double>& y,
                             const QString& nameX, const QString& nameY) {
                              showPairsWindow().setPairs(core::pairs::Pairs{
                                  .nameX = nameX, .nameY = nameY, .x = x, .y = y});
                          });
-        QObject::connect(individus.get(), &Individus::listRequested, &main,
+        QObject::connect(individualsWindow.get(), &Individus::listRequested, &main,
                          [&main](const QStringList& texts, const QString& step) {
-                             main.avecAnnulation(step, [&] { main.remplacerSerie1(texts); });
+                             main.withUndo(step, [&] { main.replaceSeries1(texts); });
                          });
     }
-    individus->show();
-    individus->raise();
-    individus->activateWindow();
-    return *individus;
+    individualsWindow->show();
+    individualsWindow->raise();
+    individualsWindow->activateWindow();
+    return *individualsWindow;
 }
 
 std::unique_ptr<Editeur_exercice> editor;
@@ -189,11 +187,11 @@ Editeur_exercice& showEditor(statistique& main) {
     if (!editor) {
         editor = std::make_unique<Editeur_exercice>();
         QObject::connect(editor.get(), &Editeur_exercice::saved, &main, [] {
-            if (Exercices::exists()) Exercices::instance().relire(core::dossiersDesExercices());
+            if (Exercices::exists()) Exercices::instance().reread(core::exerciseFolders());
         });
         // The program ends: what was typed is saved or given up, without "Annuler".
-        QObject::connect(&main, &statistique::finNormale, editor.get(), [] {
-            editor->laisser(false);
+        QObject::connect(&main, &statistique::cleanEnd, editor.get(), [] {
+            editor->mayLeave(false);
             editor->hide();
         });
         editor->move(main.frameGeometry().center() - editor->rect().center());
@@ -206,13 +204,13 @@ Editeur_exercice& showEditor(statistique& main) {
 
 // The file to change, chosen in the teacher's folder (made, so the dialog opens there).
 void editExercise(statistique& main) {
-    if (editor && editor->isVisible() && !editor->laisser()) return;
-    const QString folder = core::dossierDuProfesseur();
+    if (editor && editor->isVisible() && !editor->mayLeave()) return;
+    const QString folder = core::teacherFolder();
     QDir().mkpath(folder);
     const QString path = ui::fileToOpen(&main, QStringLiteral("Modifier l'exercice"),
                                         QStringLiteral("Exercices (*.json)"), folder);
     if (path.isEmpty()) return;
-    const QString fault = showEditor(main).ouvrir(path);
+    const QString fault = showEditor(main).open(path);
     if (!fault.isEmpty())
         ui::messageBox(QStringLiteral("Impossible d'ouvrir « %1 » : %2.")
                            .arg(QFileInfo(path).fileName(), fault));
@@ -248,85 +246,85 @@ void wireWindows(statistique& main) {
     wireOlderWindows(main);
     QObject::connect(&main, &statistique::simulationRequested, &main, [&main] {
         Simulation& window = simulationFor(main);
-        window.setMainSeries(dexo_mod::modele().serie1);
-        if (Tableau_effectifs::exists()) window.setTable(Tableau_effectifs::instance().tableau());
+        window.setMainSeries(dexo_mod::model().series1);
+        if (Tableau_effectifs::exists()) window.setTable(Tableau_effectifs::instance().table());
         window.show();
         window.raise();
         window.activateWindow();
     });
-    QObject::connect(&main, &statistique::deuxVariablesRequested, &main, [] { showPairsWindow(); });
+    QObject::connect(&main, &statistique::twoVariablesRequested, &main, [] { showPairsWindow(); });
     // The Lorenz curve of the table of counts follows the table as it changes.
-    QObject::connect(&main, &statistique::tableauOuvert, &main, [] {
-        QObject::connect(
-            &Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange,
-            &Tableau_effectifs::instance(), [] {
-                if (pairsWindow)
-                    pairsWindow->setTable(core::analyser(Tableau_effectifs::instance().tableau()));
-            });
+    QObject::connect(&main, &statistique::tableOpened, &main, [] {
+        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableChanged,
+                         &Tableau_effectifs::instance(), [] {
+                             if (pairsWindow)
+                                 pairsWindow->setTable(
+                                     core::analyseTable(Tableau_effectifs::instance().table()));
+                         });
     });
     QObject::connect(&main, &statistique::individualsRequested, &main,
-                     [&main] { showIndividus(main).chooseFile(); });
+                     [&main] { showIndividuals(main).chooseFile(); });
     QObject::connect(&main, &statistique::individualsFileRequested, &main,
-                     [&main](const QString& path) { showIndividus(main).open(path); });
+                     [&main](const QString& path) { showIndividuals(main).open(path); });
     // The class's sheets, from the exercises of the practice list as they are now.
     QObject::connect(&main, &statistique::sheetsRequested, &main, [&main] {
         if (!sheets) {
             sheets = std::make_unique<Feuilles>();
-            QObject::connect(&main, &statistique::finNormale, sheets.get(), &QWidget::close);
+            QObject::connect(&main, &statistique::cleanEnd, sheets.get(), &QWidget::close);
             sheets->move(main.frameGeometry().center() - sheets->rect().center());
         }
-        sheets->setExercises(core::exercicesDes(core::dossiersDesExercices()));
+        sheets->setExercises(core::exercisesIn(core::exerciseFolders()));
         sheets->show();
         sheets->raise();
         sheets->activateWindow();
     });
     QObject::connect(&main, &statistique::newExerciseRequested, &main, [&main] {
         Editeur_exercice& e = showEditor(main);
-        if (e.laisser()) e.nouveau();
+        if (e.mayLeave()) e.startNew();
     });
     QObject::connect(&main, &statistique::editExerciseRequested, &main,
                      [&main] { editExercise(main); });
     // Every exercise listed for practice, none ticked at first.
     QObject::connect(&main, &statistique::moodleRequested, &main, [&main] {
         std::vector<core::Exercise> exercises;
-        for (const core::ExerciseFile& f : core::exercicesDes(core::dossiersDesExercices()))
-            if (f.lecture.exercice) exercises.push_back(*f.lecture.exercice);
+        for (const core::ExerciseFile& f : core::exercisesIn(core::exerciseFolders()))
+            if (f.reading.exercise) exercises.push_back(*f.reading.exercise);
         ExportMoodle(&main, std::move(exercises), -1).exec();
     });
 }
 
-std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder) {
+std::unique_ptr<WorkKeeper> keepWork(statistique& main, const QString& folder) {
     const auto state = [&main] {
-        core::WorkState e{.serie = main.serie(),
-                          .texteListe2 = main.Text_liste2->text(),
-                          .fichier = main.fichier(),
-                          .enregistre = main.enregistree()};
+        core::WorkState e{.series = main.series(),
+                          .list2Text = main.Text_liste2->text(),
+                          .file = main.file(),
+                          .saved = main.seriesSaved()};
         if (Tableau_effectifs::exists()) {
             const Tableau_effectifs& t = Tableau_effectifs::instance();
-            e.tableau = t.tableau();
-            e.fichierTableau = t.fichier();
-            e.tableauEnregistre = t.enregistre();
+            e.table = t.table();
+            e.tableFile = t.file();
+            e.tableSaved = t.saved();
         }
         return e;
     };
     const auto giveBack = [&main](const core::WorkState& e) {
-        main.recupererSerie(e.serie.first, e.texteListe2, e.fichier);
-        if (e.tableau) showTable().recuperer(*e.tableau, e.fichierTableau);
+        main.recoverSeries(e.series.first, e.list2Text, e.file);
+        if (e.table) showTable().recover(*e.table, e.tableFile);
     };
     auto keeper =
-        std::make_unique<Sauvegarde>(KeptWork{.state = state, .giveBack = giveBack},
-                                     folder.isEmpty() ? Sauvegarde::dossierParDefaut() : folder);
-    Sauvegarde* k = keeper.get();
-    const core::Model& model = dexo_mod::modele();
-    QObject::connect(&model, &core::Model::serie1Changee, k, [k] { k->changement(); });
-    QObject::connect(&model, &core::Model::serie2Changee, k, [k] { k->changement(); });
+        std::make_unique<WorkKeeper>(KeptWork{.state = state, .giveBack = giveBack},
+                                     folder.isEmpty() ? WorkKeeper::defaultFolder() : folder);
+    WorkKeeper* k = keeper.get();
+    const core::Model& model = dexo_mod::model();
+    QObject::connect(&model, &core::Model::series1Changed, k, [k] { k->change(); });
+    QObject::connect(&model, &core::Model::series2Changed, k, [k] { k->change(); });
     const auto followTable = [k] {
-        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableauChange, k,
-                         [k] { k->changement(); });
+        QObject::connect(&Tableau_effectifs::instance(), &Tableau_effectifs::tableChanged, k,
+                         [k] { k->change(); });
     };
-    QObject::connect(&main, &statistique::tableauOuvert, k, followTable);
+    QObject::connect(&main, &statistique::tableOpened, k, followTable);
     if (Tableau_effectifs::exists()) followTable();
-    QObject::connect(&main, &statistique::finNormale, k, [k] { k->terminer(); });
+    QObject::connect(&main, &statistique::cleanEnd, k, [k] { k->finish(); });
     return keeper;
 }
 
@@ -357,7 +355,7 @@ void show(statistique& window, std::function<void()> then) {
 }
 
 void end() {
-    individus.reset();
+    individualsWindow.reset();
     standardFont.reset();
     simulation.reset();
     pairsWindow.reset();

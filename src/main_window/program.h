@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-class Sauvegarde;
+class WorkKeeper;
 class statistique;
 
 // What the process sets up before its first window and tears down after its last.
@@ -22,7 +22,7 @@ statistique& mainWindow();
 void wireWindows(statistique& main);
 // The keeper of the learner's work in `folder` (by default the program's own), following
 // the series, the table and the main window's end.
-std::unique_ptr<Sauvegarde> keepWork(statistique& main, const QString& folder = {});
+std::unique_ptr<WorkKeeper> keepWork(statistique& main, const QString& folder = {});
 // Shows the main window; once its first frame is on the screen, gives the program its icon
 // and runs `then`.
 void show(statistique& window, std::function<void()> then = {});

@@ -15,48 +15,47 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QSettings reglages() {
+QSettings settings() {
     return QSettings(QSettings::UserScope, u"Statistique"_s, u"Statistique"_s);
 }
 
-void garder(const std::vector<core::Recent>& recents) {
-    reglages().setValue(u"recents"_s, core::lignesDesRecents(recents));
+void keep(const std::vector<core::Recent>& recents) {
+    settings().setValue(u"recents"_s, core::linesOfRecents(recents));
 }
 
 }  // namespace
 
 std::vector<core::Recent> statistique::recents() {
-    return core::recentsDesLignes(reglages().value(u"recents"_s).toStringList());
+    return core::recentsOfLines(settings().value(u"recents"_s).toStringList());
 }
 
-void statistique::noterRecent(const core::Recent& recent) {
-    garder(
-        core::avecRecent(recents(), {recent.genre, QFileInfo(recent.chemin).absoluteFilePath()}));
+void statistique::noteRecent(const core::Recent& recent) {
+    keep(core::withRecent(recents(), {recent.kind, QFileInfo(recent.path).absoluteFilePath()}));
 }
 
 void statistique::mnuRecents_Show() {
     mnuRecents->clear();
-    const std::vector<core::Recent> liste = recents();
-    if (liste.empty()) mnuRecents->addAction(u"Aucune série récente"_s)->setEnabled(false);
-    for (int i = 0; i < int(liste.size()); ++i) {
-        const core::Recent r = liste[size_t(i)];
-        QAction* a = mnuRecents->addAction(core::texteDuRecent(i, r, QFileInfo::exists(r.chemin)));
-        a->setToolTip(r.chemin);
-        a->setStatusTip(r.chemin);
+    const std::vector<core::Recent> list = recents();
+    if (list.empty()) mnuRecents->addAction(u"Aucune série récente"_s)->setEnabled(false);
+    for (int i = 0; i < int(list.size()); ++i) {
+        const core::Recent r = list[size_t(i)];
+        QAction* a = mnuRecents->addAction(core::recentText(i, r, QFileInfo::exists(r.path)));
+        a->setToolTip(r.path);
+        a->setStatusTip(r.path);
         connect(a, &QAction::triggered, this, ui::guarded([this, r] { mnuRecent_Click(r); }));
     }
 }
 
 void statistique::mnuRecent_Click(const core::Recent& recent) {
-    if (!QFileInfo::exists(recent.chemin)) {
-        garder(core::sansRecent(recents(), recent));
+    if (!QFileInfo::exists(recent.path)) {
+        keep(core::withoutRecent(recents(), recent));
         ui::messageBox(u"« %1 » n'existe plus : il est retiré des séries récentes."_s.arg(
-            QFileInfo(recent.chemin).fileName()));
+            QFileInfo(recent.path).fileName()));
         return;
     }
-    if (recent.genre == core::Recent::Genre::Serie) {
-        if (seriesFiles_->changesDealtWith()) ouvrirSerie(recent.chemin);
+    if (recent.kind == core::Recent::Kind::Series) {
+        if (seriesFiles_->changesDealtWith()) openSeries(recent.path);
         return;
     }
-    emit tableFileRequested(recent.chemin);
+    emit tableFileRequested(recent.path);
 }

@@ -13,46 +13,46 @@
 
 using namespace Qt::StringLiterals;
 
-core::TwoSeries statistique::serie() const {
+core::TwoSeries statistique::series() const {
     return seriesFiles_->series();
 }
 
-QString statistique::fichier() const {
+QString statistique::file() const {
     return seriesFiles_->file();
 }
 
-bool statistique::enregistree() const {
+bool statistique::seriesSaved() const {
     return seriesFiles_->saved();
 }
 
 // The summary runs once, the second list is read, and the chart and the frequency
 // answer, which showed the series that is gone, are wiped.
-void statistique::chargerSerie(const core::TwoSeries& serie) {
-    List1->setItems(serie.first);
+void statistique::loadSeries(const core::TwoSeries& series) {
+    List1->setItems(series.first);
     dexo_mod::calculer_bilan();
-    Text_liste2->setText(serie.second.join(u"\r\n"_s));
+    Text_liste2->setText(series.second.join(u"\r\n"_s));
     sub_graph_effacer();
     Label1->setCaption(QString());
 }
 
-void statistique::remplacerSerie1(const QStringList& textes) {
+void statistique::replaceSeries1(const QStringList& texts) {
     List1->clearItems();
-    for (const QString& texte : textes) List1->append(texte);
+    for (const QString& text : texts) List1->append(text);
     dexo_mod::calculer_bilan();
 }
 
-bool statistique::ouvrirSerie(const QString& chemin) {
-    return seriesFiles_->open(chemin);
+bool statistique::openSeries(const QString& path) {
+    return seriesFiles_->open(path);
 }
 
-void statistique::recupererSerie(const QStringList& liste1, const QString& texteListe2,
-                                 const QString& fichier) {
-    List1->setItems(liste1);
+void statistique::recoverSeries(const QStringList& list1, const QString& list2Text,
+                                const QString& file) {
+    List1->setItems(list1);
     dexo_mod::calculer_bilan();
-    Text_liste2->setText(texteListe2);
+    Text_liste2->setText(list2Text);
     sub_graph_effacer();
     Label1->setCaption(QString());
-    seriesFiles_->recovered(fichier);
+    seriesFiles_->recovered(file);
 }
 
 void statistique::mnuOuvrir_Click() {
@@ -73,10 +73,10 @@ void statistique::mnuQuitter_Click() {
 
 void statistique::closeEvent(QCloseEvent* event) {
     // The table of counts goes with the program: its changes are asked about first.
-    const bool autres = !beforeClosing_ || beforeClosing_();
-    if (autres && seriesFiles_->changesDealtWith()) {
+    const bool othersDealtWith = !beforeClosing_ || beforeClosing_();
+    if (othersDealtWith && seriesFiles_->changesDealtWith()) {
         event->accept();
-        emit finNormale();
+        emit cleanEnd();
     } else {
         event->ignore();
     }

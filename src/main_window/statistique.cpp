@@ -52,7 +52,7 @@ statistique::statistique()
                             {u"EXERCICE"_s, {8400, 7800, 1215, 495}, {.back = kExercise}, {}});
     Timer1 = new ui::Timer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    core::Model& model = dexo_mod::modele();
+    core::Model& model = dexo_mod::model();
     chartArea_ = new ChartArea(this,
                                {.picture = Picture1,
                                 .labels = &Label_graph,
@@ -64,7 +64,7 @@ statistique::statistique()
     secondList_ = new SecondList(this, Text_liste2, model);
     seriesFiles_ = new SeriesFiles(this, model);
     ui::applyTabOrder(this);
-    historique_.setUndoLimit(core::kEtapesGardees);
+    undoStack_.setUndoLimit(core::kStepsKept);
     createMenuBar();
     wireEvents();
     setAcceptDrops(true);
@@ -72,7 +72,7 @@ statistique::statistique()
 }
 
 void statistique::createChartArea() {
-    Picture1 = named(new ui::PictureBox(client(), {240, 240, 8295, 4815}, core::kFondGraphique),
+    Picture1 = named(new ui::PictureBox(client(), {240, 240, 8295, 4815}, core::kChartBackground),
                      "Picture1", 5);
     Picture1->setDrawWidth(2);
     Picture1->setAccessibleName(QStringLiteral("Zone des graphiques"));
@@ -100,13 +100,13 @@ void statistique::createChartArea() {
 // The chart labels start hidden; every chart places and captions those it shows. The
 // first frame shows none: they are made after it, or when first used if sooner.
 void statistique::createChartLabels() {
-    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int liste,
+    const auto chartLabels = [this](ui::ControlArray<ui::Label>& array, const char* name, int list,
                                     int count, quint32 back, int firstTab) {
         for (int i = 0; i < count; ++i) {
-            const QPointF depart = core::departEtiquette(liste, i);
+            const QPointF startPoint = core::labelStart(list, i);
             auto* label = new ui::Label(Picture1->surface(),
                                         {.caption = u"Label3"_s,
-                                         .bounds = {depart.x(), depart.y(), 720, 240},
+                                         .bounds = {startPoint.x(), startPoint.y(), 720, 240},
                                          .look = {.back = back, .points = 9.75, .bold = true},
                                          .autoSize = true,
                                          .hidden = true});
@@ -114,8 +114,8 @@ void statistique::createChartLabels() {
             array.add(label, name);
         }
     };
-    chartLabels(Label_graph, "Label_graph", 0, core::kEtiquettes1, core::kFondEtiquette1, 12);
-    chartLabels(Label_graph2, "Label_graph2", 1, core::kEtiquettes2, core::kFondEtiquette2, 40);
+    chartLabels(Label_graph, "Label_graph", 0, core::kLabels1, core::kLabelBackground1, 12);
+    chartLabels(Label_graph2, "Label_graph2", 1, core::kLabels2, core::kLabelBackground2, 40);
 }
 
 void statistique::createSeriesPanel() {
@@ -203,16 +203,16 @@ void statistique::wireEvents() {
     connect(Text1, &ui::TextBox::keyReleased, this,
             guarded<int, int>([this](int code, int shift) { Text1_KeyUp(code, shift); }));
     // The buttons that change the series are steps "Annuler" undoes, named by caption.
-    const auto pas = [this](QPushButton* button, void (statistique::*handler)()) {
+    const auto step = [this](QPushButton* button, void (statistique::*handler)()) {
         connect(button, &QPushButton::clicked, this, guarded([this, button, handler] {
-                    avecAnnulation(button->text(), [&] { (this->*handler)(); });
+                    withUndo(button->text(), [&] { (this->*handler)(); });
                 }));
     };
-    pas(Command_ajout, &statistique::Command_ajout_Click);
+    step(Command_ajout, &statistique::Command_ajout_Click);
     Command_enlever.connect(&QPushButton::clicked, this, [this](int index) {
-        avecAnnulation(Command_enlever(index).text(), [&] { Command_enlever_Click(index); });
+        withUndo(Command_enlever(index).text(), [&] { Command_enlever_Click(index); });
     });
-    pas(Command_aleatoire, &statistique::Command_aleatoire_Click);
+    step(Command_aleatoire, &statistique::Command_aleatoire_Click);
     clicks(Command2, &statistique::Command2_Click);
     Option_graph.connect(&QPushButton::clicked, this,
                          [this](int index) { Option_graph_Click(index); });
@@ -228,18 +228,18 @@ void statistique::wireEvents() {
     clicks(Command_enonce, &statistique::Command_enonce_Click);
     connect(seriesFiles_, &SeriesFiles::seriesReplaced, this,
             [this](const core::TwoSeries& series, const QString& step) {
-                avecAnnulation(step, [&] { chargerSerie(series); });
+                withUndo(step, [&] { loadSeries(series); });
             });
-    connect(seriesFiles_, &SeriesFiles::fileNoted, this, &statistique::noterRecent);
+    connect(seriesFiles_, &SeriesFiles::fileNoted, this, &statistique::noteRecent);
     // The undo history's clean state is the series as their file holds them.
     connect(seriesFiles_, &SeriesFiles::savedStateShown, this,
-            [this](bool saved) { saved ? historique_.setClean() : historique_.resetClean(); });
+            [this](bool saved) { saved ? undoStack_.setClean() : undoStack_.resetClean(); });
     // Pasted, dropped or undone text keeps only what the keys may leave in each box.
-    Text1->setInsertionFilter([](QStringView texte) {
-        return key_filter::caracteresPermis(texte, core::decimalSeparator(), false);
+    Text1->setInsertionFilter([](QStringView text) {
+        return key_filter::allowedCharacters(text, core::decimalSeparator(), false);
     });
-    Text_liste2->setInsertionFilter([](QStringView texte) {
-        return key_filter::caracteresPermis(texte, core::decimalSeparator(), true);
+    Text_liste2->setInsertionFilter([](QStringView text) {
+        return key_filter::allowedCharacters(text, core::decimalSeparator(), true);
     });
 }
 
@@ -249,7 +249,7 @@ void statistique::Form_Load() {
     using namespace dexo_mod;
     core::ResumeNext resume;
     for (int i = 0; i < Option_graph.count(); ++i) resume([&] { Option_graph(i).setValue(false); });
-    for (int i = 0; i < 10; ++i) resume([&] { modele().setCouleur(i, core::kCouleurs[i]); });
+    for (int i = 0; i < 10; ++i) resume([&] { model().setColour(i, core::kPalette[i]); });
     resume([&] { List1->append(QStringLiteral("0")); });
     calculer_bilan();
     // The series a start shows is nothing of the learner's to lose.

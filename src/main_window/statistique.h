@@ -84,54 +84,53 @@ public:
 
     // Asks for the chart of button `Index`, which the timer draws 100 ms later: the
     // exercise's way to draw once its window is gone.
-    void demanderGraphique(int Index);
+    void requestChart(int Index);
 
     // Opens a series file, as "Ouvrir une série…" does once the file is chosen: both
     // series replaced, or a message saying why not and nothing changed.
-    bool ouvrirSerie(const QString& chemin);
+    bool openSeries(const QString& path);
     // Both series replaced, as if the learner had typed them: the summary runs once, the
     // second list is read, and the chart and the frequency answer are wiped.
-    void chargerSerie(const core::TwoSeries& serie);
-    // The first series replaced by `textes`, as the exercise's buttons do: List1
+    void loadSeries(const core::TwoSeries& series);
+    // The first series replaced by `texts`, as the exercise's buttons do: List1
     // emptied and filled, then the engine's run.
-    void remplacerSerie1(const QStringList& textes);
-    // Runs `action`, a change of the series named `nom` ("Aleatoire", "<<"), as a step
+    void replaceSeries1(const QStringList& texts);
+    // Runs `action`, a change of the series named `name` ("Aleatoire", "<<"), as a step
     // that "Annuler" can undo.
     template <class Action>
-    void avecAnnulation(const QString& nom, Action&& action) {
-        const core::Snapshot avant = instantane();
+    void withUndo(const QString& name, Action&& action) {
+        const core::Snapshot before = snapshot();
         action();
-        noterEtape(nom, avant);
-        montrerAnnulation();
+        recordStep(name, before);
+        displayUndo();
     }
     // The way back: its clean state is the series as last opened or saved.
-    const QUndoStack& historique() const { return historique_; }
+    const QUndoStack& undoStack() const { return undoStack_; }
     // A series or table file opened or saved: first in "Séries récentes".
-    static void noterRecent(const core::Recent& recent);
+    static void noteRecent(const core::Recent& recent);
     static std::vector<core::Recent> recents();
     // Both series as a file holds them: List1's items and the second list's values.
-    core::TwoSeries serie() const;
+    core::TwoSeries series() const;
     // The file that goes with the series; empty when none does.
-    QString fichier() const;
+    QString file() const;
     // Nothing would be lost: the series as saved in their file, or as the program began.
-    bool enregistree() const;
+    bool seriesSaved() const;
     // Series given back after the program stopped: shown with the file they had, marked
     // as not saved.
-    void recupererSerie(const QStringList& liste1, const QString& texteListe2,
-                        const QString& fichier);
+    void recoverSeries(const QStringList& list1, const QString& list2Text, const QString& file);
     // Asked before the window closes for good, after the other windows' owner has had its
     // say: false keeps it open (the table's changes were not dealt with).
     void setBeforeClosing(std::function<bool()> check) { beforeClosing_ = std::move(check); }
 
 signals:
     // The table of counts window was made: it can now be followed.
-    void tableauOuvert();
+    void tableOpened();
     // The main window closed for good: the learner's work was dealt with.
-    void finNormale();
+    void cleanEnd();
     // "Simulation d'échantillons…": the owner shows the simulation window.
     void simulationRequested();
     // Statistiques > Deux variables… was chosen.
-    void deuxVariablesRequested();
+    void twoVariablesRequested();
     // "Ouvrir un fichier d'individus…", or a file of individuals to show.
     void individualsRequested();
     void individualsFileRequested(const QString& path);
@@ -209,20 +208,20 @@ private:
     std::function<bool()> beforeClosing_;
 
     // Undo and redo over the changes of the series
-    core::Snapshot instantane() const;
-    void noterEtape(const QString& nom, const core::Snapshot& avant);
-    void montrerInstantane(const core::Snapshot& i);
-    void montrerAnnulation();
+    core::Snapshot snapshot() const;
+    void recordStep(const QString& name, const core::Snapshot& before);
+    void displaySnapshot(const core::Snapshot& i);
+    void displayUndo();
     void mnuRecents_Show();
     void mnuRecent_Click(const core::Recent& recent);
     void mnuAnnuler_Click();
     void mnuRetablir_Click();
-    QUndoStack historique_;
+    QUndoStack undoStack_;
 
     // The parameters window and the table of counts
     void mnuParametres_Click() { emit parametersRequested(); }
     void mnuTableau_Click() { emit tableRequested(); }
-    void mnuDeuxVariables_Click() { emit deuxVariablesRequested(); }
+    void mnuDeuxVariables_Click() { emit twoVariablesRequested(); }
     void mnuExercices_Click() { emit practiceRequested(); }
 
     // Charts out of the window

@@ -50,42 +50,42 @@ std::optional<QString> stepName(const QUndoStack& stack, int index) {
 
 }  // namespace
 
-core::Snapshot statistique::instantane() const {
-    return {dexo_mod::modele().serie1, Text_liste2->text()};
+core::Snapshot statistique::snapshot() const {
+    return {dexo_mod::model().series1, Text_liste2->text()};
 }
 
 // A step that changed nothing is not kept; a new step drops what could be redone.
-void statistique::noterEtape(const QString& nom, const core::Snapshot& avant) {
-    core::Snapshot apres = instantane();
-    if (avant == apres) return;
-    historique_.push(new SeriesStep(nom, avant, std::move(apres),
-                                    [this](const core::Snapshot& i) { montrerInstantane(i); }));
+void statistique::recordStep(const QString& name, const core::Snapshot& before) {
+    core::Snapshot after = snapshot();
+    if (before == after) return;
+    undoStack_.push(new SeriesStep(name, before, std::move(after),
+                                   [this](const core::Snapshot& i) { displaySnapshot(i); }));
 }
 
-void statistique::montrerInstantane(const core::Snapshot& i) {
-    List1->setItems(i.liste1);
+void statistique::displaySnapshot(const core::Snapshot& i) {
+    List1->setItems(i.list1);
     dexo_mod::calculer_bilan();
-    if (Text_liste2->text() != i.texteListe2) Text_liste2->setText(i.texteListe2);
+    if (Text_liste2->text() != i.list2Text) Text_liste2->setText(i.list2Text);
     // The chart and the frequency answer showed the series that is gone.
     sub_graph_effacer();
     Label1->setCaption(QString());
 }
 
-void statistique::montrerAnnulation() {
-    mnuAnnuler->setText(core::texteAnnuler(stepName(historique_, historique_.index() - 1)));
-    mnuAnnuler->setEnabled(historique_.canUndo());
-    mnuRetablir->setText(core::texteRetablir(stepName(historique_, historique_.index())));
-    mnuRetablir->setEnabled(historique_.canRedo());
+void statistique::displayUndo() {
+    mnuAnnuler->setText(core::undoText(stepName(undoStack_, undoStack_.index() - 1)));
+    mnuAnnuler->setEnabled(undoStack_.canUndo());
+    mnuRetablir->setText(core::redoText(stepName(undoStack_, undoStack_.index())));
+    mnuRetablir->setEnabled(undoStack_.canRedo());
 }
 
 void statistique::mnuAnnuler_Click() {
-    if (!historique_.canUndo()) return;
-    historique_.undo();
-    montrerAnnulation();
+    if (!undoStack_.canUndo()) return;
+    undoStack_.undo();
+    displayUndo();
 }
 
 void statistique::mnuRetablir_Click() {
-    if (!historique_.canRedo()) return;
-    historique_.redo();
-    montrerAnnulation();
+    if (!undoStack_.canRedo()) return;
+    undoStack_.redo();
+    displayUndo();
 }

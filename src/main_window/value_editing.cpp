@@ -25,9 +25,9 @@ void statistique::Text1_KeyUp(int keyCode, int /*shift*/) {
 // Runs after the key's own character is in the box; its keystrokes reach the focused
 // box once this handler has returned.
 void statistique::filtrer_touche(int code) {
-    const auto action = key_filter::actionPour(code, ui::KeyMemory::lastReleaseTyped());
-    if (action.effacer) ui::sendKey(Qt::Key_Backspace);
-    if (action.remplacerDecimale) {
+    const auto action = key_filter::actionFor(code, ui::KeyMemory::lastReleaseTyped());
+    if (action.erase) ui::sendKey(Qt::Key_Backspace);
+    if (action.replaceDecimal) {
         const QString separator = core::decimalSeparator();
         ui::sendKey(Qt::Key_Backspace);
         ui::sendKey(separator == u","   ? Qt::Key_Comma
@@ -38,16 +38,16 @@ void statistique::filtrer_touche(int code) {
 }
 
 void statistique::Command_ajout_Click() {
-    const QString valeur = Text1->text();
+    const QString value = Text1->text();
     // Only a number may join the series: anything else would corrupt the mean and
     // match every frequency query.
-    if (!core::readNumber(valeur) || List1->count() >= ui::ListBox::kCapacity) {
+    if (!core::readNumber(value) || List1->count() >= ui::ListBox::kCapacity) {
         QApplication::beep();
         Text1->setFocus();
         Text1->selectAll();
         return;
     }
-    List1->append(valeur);
+    List1->append(value);
     dexo_mod::calculer_bilan();
 }
 
@@ -66,8 +66,8 @@ void statistique::Command_enlever_Click(int Index) {
 void statistique::Command_aleatoire_Click() {
     List1->clearItems();
     for (int i = 0; i <= 5; ++i) {
-        const float tirage = std::floor(core::Random::next() * 100.0f);
-        List1->append(QString::number(int(tirage)));
+        const float draw = std::floor(core::Random::next() * 100.0f);
+        List1->append(QString::number(int(draw)));
     }
     dexo_mod::calculer_bilan();
 }

@@ -17,17 +17,17 @@ void PairsModel::setRows(std::vector<pp::TypedRow> rows) {
     rows_ = std::move(rows);
     residuals_.clear();
     endResetModel();
-    analyse();
+    reanalyse();
 }
 
 void PairsModel::setNames(const QString& x, const QString& y) {
     nameX_ = x.trimmed().isEmpty() ? QStringLiteral("x") : x.trimmed();
     nameY_ = y.trimmed().isEmpty() ? QStringLiteral("y") : y.trimmed();
     emit headerDataChanged(Qt::Horizontal, 0, 1);
-    analyse();
+    reanalyse();
 }
 
-void PairsModel::analyse() {
+void PairsModel::reanalyse() {
     typed_ = pp::analyseTyped(rows_, nameX_, nameY_);
     emit pairsChanged();
 }
@@ -48,7 +48,7 @@ void PairsModel::paste(const QString& text, int row, int column) {
     }
     residuals_.clear();
     endResetModel();
-    analyse();
+    reanalyse();
 }
 
 void PairsModel::setResiduals(std::vector<double> residuals, int decimals) {
@@ -105,7 +105,7 @@ bool PairsModel::setData(const QModelIndex& index, const QVariant& value, int ro
     (index.column() == 0 ? rows_[row].x : rows_[row].y) = value.toString().trimmed();
     residuals_.clear();
     emit dataChanged(this->index(int(row), 0), this->index(int(row), 2));
-    analyse();
+    reanalyse();
     return true;
 }
 

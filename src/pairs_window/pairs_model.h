@@ -37,7 +37,7 @@ signals:
     void pairsChanged();
 
 private:
-    void analyse();
+    void reanalyse();
 
     std::vector<core::pairs::TypedRow> rows_;
     QString nameX_ = QStringLiteral("x"), nameY_ = QStringLiteral("y");

@@ -127,16 +127,16 @@ void ScatterView::resizeEvent(QResizeEvent* event) {
 }
 
 pp::Point ScatterView::dataAt(QPointF pixel) const {
-    const core::CoordinateFrame& r = base_->frame.repere;
+    const core::CoordinateFrame& r = base_->frame.frame;
     const double tx = pixel.x() * ui::kTwipsPerPixel, ty = pixel.y() * ui::kTwipsPerPixel;
     const double sx = (tx - r.zone.left()) / r.zone.width();
     const double sy = (r.zone.bottom() - ty) / r.zone.height();
-    return {double(r.x.debut + sx * (r.x.fin - r.x.debut)),
-            double(r.y.debut + sy * (r.y.fin - r.y.debut))};
+    return {double(r.x.start + sx * (r.x.end - r.x.start)),
+            double(r.y.start + sy * (r.y.end - r.y.start))};
 }
 
 QPointF ScatterView::pixelOf(pp::Point p) const {
-    return base_->frame.repere.point(p.x, p.y) / ui::kTwipsPerPixel;
+    return base_->frame.frame.point(p.x, p.y) / ui::kTwipsPerPixel;
 }
 
 void ScatterView::mousePressEvent(QMouseEvent* event) {
@@ -191,11 +191,11 @@ void ScatterView::mouseReleaseEvent(QMouseEvent*) {
 
 void ScatterView::moveHandle(double shareX, double shareY) {
     if (!base_ || !byEye_) return;
-    const core::CoordinateFrame& r = base_->frame.repere;
+    const core::CoordinateFrame& r = base_->frame.frame;
     pp::Point p = handles_[chosen_];
-    p.x += shareX * double(r.x.fin - r.x.debut);
-    p.y += shareY * double(r.y.fin - r.y.debut);
-    if (std::abs(p.x - handles_[1 - chosen_].x) < 1e-9 * double(r.x.fin - r.x.debut)) return;
+    p.x += shareX * double(r.x.end - r.x.start);
+    p.y += shareY * double(r.y.end - r.y.start);
+    if (std::abs(p.x - handles_[1 - chosen_].x) < 1e-9 * double(r.x.end - r.x.start)) return;
     handles_[chosen_] = p;
     workOutOverlay();
     emit lineMoved();

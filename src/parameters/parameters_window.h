@@ -50,16 +50,16 @@ protected:
 private:
     friend class ui::SingleWindow<Parametres_serie>;
     Parametres_serie();
-    void lireSerie1();
-    void lireSerie2();
-    void montrer();
+    void readSeries1();
+    void readSeries2();
+    void display();
     void Command_copier_Click();
 
     const core::Model* model_ = nullptr;
-    std::vector<double> valeurs_[2];
-    core::SeriesParameters parametres_[2];
+    std::vector<double> values_[2];
+    core::SeriesParameters parameters_[2];
     std::shared_ptr<const std::vector<core::CountedClass>> classes_ =
         std::make_shared<const std::vector<core::CountedClass>>();
-    ui::TableModel* modeleParametres_;
-    ui::TableModel* modeleEffectifs_;
+    ui::TableModel* parametersModel_;
+    ui::TableModel* countsModel_;
 };

@@ -32,16 +32,16 @@ void addExercise(QListWidget& list, const core::ExerciseFile& f, int index,
                  const core::Progress& progress) {
     auto* item = new QListWidgetItem(&list);
     item->setData(kFileRole, index);
-    const QString name = QFileInfo(f.chemin).fileName();
-    if (!f.lecture.exercice) {
+    const QString name = QFileInfo(f.path).fileName();
+    if (!f.reading.exercise) {
         // Listed, so that its author sees why it does not open.
         item->setText(name);
         item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        item->setToolTip(name + u" : "_s + f.lecture.faute);
+        item->setToolTip(name + u" : "_s + f.reading.fault);
         item->setData(Qt::AccessibleDescriptionRole, item->toolTip());
         return;
     }
-    item->setText(f.lecture.exercice->titre);
+    item->setText(f.reading.exercise->title);
     const auto best = progress.find(progressKey(f));
     if (best == progress.end()) return;
     const core::BestScore& s = best->second;
@@ -55,7 +55,7 @@ void addExercise(QListWidget& list, const core::ExerciseFile& f, int index,
 }  // namespace
 
 QString progressKey(const core::ExerciseFile& f) {
-    return QFileInfo(f.chemin).fileName();
+    return QFileInfo(f.path).fileName();
 }
 
 void fillList(QListWidget& list, const std::vector<core::ExerciseFile>& files,
@@ -67,8 +67,8 @@ void fillList(QListWidget& list, const std::vector<core::ExerciseFile>& files,
         if (!level.isEmpty() && l != level) continue;
         bool headed = false;
         for (size_t i = 0; i < files.size(); ++i) {
-            const auto& e = files[i].lecture.exercice;
-            if ((e ? e->niveau : QString()) != l) continue;
+            const auto& e = files[i].reading.exercise;
+            if ((e ? e->level : QString()) != l) continue;
             if (!headed) addHeading(list, l);
             headed = true;
             addExercise(list, files[i], int(i), progress);

@@ -46,20 +46,20 @@ public:
     // One per question of the exercise shown: its answer box (a line, or a chooser for
     // a question answered by a choice), its verdict, its hint and its solution.
     struct Question {
-        QLabel* enonce;
-        QWidget* reponse;  // Reponse_1, ...
-        QLabel* resultat;  // Resultat_1, ...
+        QLabel* statement;
+        QWidget* answer;  // Reponse_1, ...
+        QLabel* result;   // Resultat_1, ...
         QLabel* indice;
         QLabel* solution;
     };
     const std::vector<Question>& questions() const { return questions_; }
-    const core::Exercise* exercice() const;
-    quint32 numero() const { return numero_; }
+    const core::Exercise* exercise() const;
+    quint32 serial() const { return serial_; }
     // The answer typed or chosen for question i.
-    QString reponse(int i) const;
+    QString answer(int i) const;
 
     // Reads the folders again: the exercises, and those that do not read, greyed.
-    void relire(const QStringList& dossiers);
+    void reread(const QStringList& folders);
 
 signals:
     // "Ouvrir dans le tableau": the table window is to show this exercise's data.
@@ -81,15 +81,15 @@ private:
     void Command_nouvelles_Click();
     void Command_moodle_Click();
     void Text_serie_Valider();
-    void ouvrirDansLeTableau(int serie);
-    void montrerExercice();
-    void montrerDonnees();
-    void tirer(quint32 numero);
+    void openInTable(int series);
+    void displayExercise();
+    void displayData();
+    void drawNew(quint32 serial);
 
-    std::vector<core::ExerciseFile> fichiers_;
-    core::Progress progres_;
-    std::optional<core::Exercise> exercice_;  // as shown, with the data of numero_
-    quint32 numero_ = 0;                      // 0: the statement's own data
+    std::vector<core::ExerciseFile> files_;
+    core::Progress progress_;
+    std::optional<core::Exercise> exercise_;  // as shown, with the data of numero_
+    quint32 serial_ = 0;                      // 0: the statement's own data
     std::vector<Question> questions_;
     QWidget* questionsZone_;
     QVBoxLayout* questionsLayout_;

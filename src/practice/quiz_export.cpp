@@ -26,7 +26,7 @@ ExportMoodle::ExportMoodle(QWidget* parent, std::vector<core::Exercise> exercise
     Liste_exercices->setObjectName(u"Liste_exercices"_s);
     Liste_exercices->setAccessibleName(u"Exercices à exporter"_s);
     for (size_t i = 0; i < exercises_.size(); ++i) {
-        auto* item = new QListWidgetItem(exercises_[i].titre, Liste_exercices);
+        auto* item = new QListWidgetItem(exercises_[i].title, Liste_exercices);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(int(i) == ticked ? Qt::Checked : Qt::Unchecked);
     }

@@ -9,72 +9,72 @@
 
 using namespace Qt::StringLiterals;
 
-QString Sauvegarde::dossierParDefaut() {
+QString WorkKeeper::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recuperation"_s;
 }
 
-Sauvegarde::Sauvegarde(KeptWork work, const QString& dossier)
-    : work_(std::move(work)), recuperation_(dossier) {
+WorkKeeper::WorkKeeper(KeptWork work, const QString& folder)
+    : work_(std::move(work)), recovery_(folder) {
     // One write a second at most, however fast the learner works.
-    minuteur_.setSingleShot(true);
-    minuteur_.setInterval(1000);
-    connect(&minuteur_, &QTimer::timeout, this, ui::guarded([this] { ecrire(); }));
+    timer_.setSingleShot(true);
+    timer_.setInterval(1000);
+    connect(&timer_, &QTimer::timeout, this, ui::guarded([this] { writeOut(); }));
 }
 
-void Sauvegarde::changement() {
-    if (!termine_ && !minuteur_.isActive()) minuteur_.start();
+void WorkKeeper::change() {
+    if (!finished_ && !timer_.isActive()) timer_.start();
 }
 
-void Sauvegarde::terminer() {
-    minuteur_.stop();
-    termine_ = true;
-    recuperation_.terminer();
+void WorkKeeper::finish() {
+    timer_.stop();
+    finished_ = true;
+    recovery_.finish();
 }
 
-core::WorkState Sauvegarde::etat() const {
+core::WorkState WorkKeeper::workState() const {
     return work_.state();
 }
 
-void Sauvegarde::ecrire() {
-    if (!termine_) recuperation_.enregistrer(etat());
+void WorkKeeper::writeOut() {
+    if (!finished_) recovery_.save(workState());
 }
 
-void Sauvegarde::ecrireMaintenant() {
-    minuteur_.stop();
-    ecrire();
-    recuperation_.attendre();
+void WorkKeeper::writeNow() {
+    timer_.stop();
+    writeOut();
+    recovery_.waitForWrites();
 }
 
-void Sauvegarde::proposer() {
-    for (const QString& chemin : recuperation_.abandonnes()) {
-        QFile f(chemin);
+void WorkKeeper::offer() {
+    for (const QString& path : recovery_.leftBehind()) {
+        QFile f(path);
         const std::optional<core::WorkState> e =
-            f.open(QIODevice::ReadOnly) ? core::lireEtat(f.readAll()) : std::nullopt;
+            f.open(QIODevice::ReadOnly) ? core::readState(f.readAll()) : std::nullopt;
         f.close();
         if (!e) {
-            const QString mis = recuperation_.mettreDeCote(chemin);
+            const QString setAsidePath = recovery_.setAside(path);
             ui::messageBox(
                 u"Un travail à récupérer était endommagé : il a été mis de côté dans "
-                u"« %1 »."_s.arg(QFileInfo(mis).fileName()));
+                u"« %1 »."_s.arg(QFileInfo(setAsidePath).fileName()));
             continue;
         }
         // Nothing was lost: all of it was saved, or there was nothing.
-        if (e->enregistre && (!e->tableau || e->tableauEnregistre)) {
-            recuperation_.oublier(chemin);
+        if (e->saved && (!e->table || e->tableSaved)) {
+            recovery_.forget(path);
             continue;
         }
-        const int choix = ui::ask(
+        const int choices = ui::ask(
             u"Le programme s'est arrêté sans enregistrer votre travail. Récupérer la série ?"_s,
             {u"Récupérer"_s, u"Ne pas récupérer"_s}, 1);
-        if (choix != 0) {
-            recuperation_.oublier(chemin);
+        if (choices != 0) {
+            recovery_.forget(path);
             continue;
         }
         work_.giveBack(*e);
         // Kept as this program's own from now on; what other programs left waits for
         // the next start.
-        ecrireMaintenant();
-        recuperation_.oublier(chemin);
+        writeNow();
+        recovery_.forget(path);
         return;
     }
 }

@@ -22,31 +22,31 @@ struct KeptWork {
     std::function<void(const core::WorkState&)> giveBack;
 };
 
-class Sauvegarde : public QObject {
+class WorkKeeper : public QObject {
     Q_OBJECT
 
 public:
-    // In `dossier`; by default the program's data folder's "recuperation".
-    explicit Sauvegarde(KeptWork work, const QString& dossier = dossierParDefaut());
-    static QString dossierParDefaut();
+    // In `folder`; by default the program's data folder's "recuperation".
+    explicit WorkKeeper(KeptWork work, const QString& folder = defaultFolder());
+    static QString defaultFolder();
 
     // Offers back what programs that stopped left, one question each.
-    void proposer();
+    void offer();
     // The work as it stands.
-    core::WorkState etat() const;
-    const core::Recovery& recuperation() const { return recuperation_; }
+    core::WorkState workState() const;
+    const core::Recovery& recovery() const { return recovery_; }
     // Writes now what the next tick would have written, and waits for it.
-    void ecrireMaintenant();
+    void writeNow();
     // Something of the work changed: written within a second.
-    void changement();
+    void change();
     // A clean end: nothing is left to give back.
-    void terminer();
+    void finish();
 
 private:
-    void ecrire();
+    void writeOut();
 
     KeptWork work_;
-    core::Recovery recuperation_;
-    QTimer minuteur_;
-    bool termine_ = false;
+    core::Recovery recovery_;
+    QTimer timer_;
+    bool finished_ = false;
 };

@@ -37,10 +37,10 @@ std::optional<double> readProportion(const QString& text) {
 ui::ChartView::Draw drawOf(std::function<core::TableChartRecord(const core::Surface&)> chart) {
     return [chart = std::move(chart)](double width, double height) {
         core::Surface surface;
-        surface.largeur = float(width);
-        surface.hauteur = float(height);
+        surface.width = float(width);
+        surface.height = float(height);
         core::TableChartRecord g = chart(surface);
-        return ui::ChartView::Content{std::move(g.dessin), g.description, g.faute};
+        return ui::ChartView::Content{std::move(g.drawing), g.description, g.fault};
     };
 }
 
@@ -65,7 +65,7 @@ void Simulation::setMainSeries(const QStringList& texts) {
 }
 
 void Simulation::setTable(const core::FrequencyTable& table) {
-    const core::TableAnalysis analysis = core::analyser(table);
+    const core::TableAnalysis analysis = core::analyseTable(table);
     tablePopulation_ = analysis.total > 0
                            ? std::make_shared<const sim::Population>(sim::populationOf(analysis))
                            : nullptr;

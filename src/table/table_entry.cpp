@@ -2,99 +2,96 @@
 
 #include <QBrush>
 
-ModeleSaisie::ModeleSaisie(QObject* parent) : QAbstractTableModel(parent) {
-    analyserDeNouveau();
+TableEntryModel::TableEntryModel(QObject* parent) : QAbstractTableModel(parent) {
+    reanalyse();
 }
 
-void ModeleSaisie::analyserDeNouveau() {
-    analyse_ = core::analyser(tableau_, lues_);
+void TableEntryModel::reanalyse() {
+    analysis_ = core::analyseTable(table_, readRows_);
 }
 
-void ModeleSaisie::remplacer(core::FrequencyTable tableau) {
+void TableEntryModel::replace(core::FrequencyTable table) {
     beginResetModel();
-    tableau_ = std::move(tableau);
-    lues_.clear();
-    for (const core::FrequencyTable::Ligne& l : tableau_.lignes)
-        lues_.push_back(core::lireLigne(l, tableau_.nature));
-    analyserDeNouveau();
+    table_ = std::move(table);
+    readRows_.clear();
+    for (const core::FrequencyTable::Row& l : table_.lines)
+        readRows_.push_back(core::readRow(l, table_.nature));
+    reanalyse();
     endResetModel();
     emit change();
 }
 
-void ModeleSaisie::insererLigne(int ligne) {
-    ligne = std::clamp(ligne, 0, int(tableau_.lignes.size()));
-    beginInsertRows({}, ligne, ligne);
-    tableau_.lignes.insert(tableau_.lignes.begin() + ligne, core::FrequencyTable::Ligne{});
-    lues_.insert(lues_.begin() + ligne, core::ReadRow{});
-    analyserDeNouveau();
+void TableEntryModel::insertEmptyRow(int line) {
+    line = std::clamp(line, 0, int(table_.lines.size()));
+    beginInsertRows({}, line, line);
+    table_.lines.insert(table_.lines.begin() + line, core::FrequencyTable::Row{});
+    readRows_.insert(readRows_.begin() + line, core::ReadRow{});
+    reanalyse();
     endInsertRows();
     emit change();
 }
 
-void ModeleSaisie::supprimerLigne(int ligne) {
+void TableEntryModel::deleteRow(int line) {
     // The last row, empty, stays to type into.
-    if (ligne < 0 || ligne >= int(tableau_.lignes.size())) return;
-    beginRemoveRows({}, ligne, ligne);
-    tableau_.lignes.erase(tableau_.lignes.begin() + ligne);
-    lues_.erase(lues_.begin() + ligne);
-    analyserDeNouveau();
+    if (line < 0 || line >= int(table_.lines.size())) return;
+    beginRemoveRows({}, line, line);
+    table_.lines.erase(table_.lines.begin() + line);
+    readRows_.erase(readRows_.begin() + line);
+    reanalyse();
     endRemoveRows();
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     emit change();
 }
 
-bool ModeleSaisie::insertRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || count < 1 || row < 0 || row > int(tableau_.lignes.size())) return false;
-    for (int i = 0; i < count; ++i) insererLigne(row);
+bool TableEntryModel::insertRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || count < 1 || row < 0 || row > int(table_.lines.size())) return false;
+    for (int i = 0; i < count; ++i) insertEmptyRow(row);
     return true;
 }
 
-bool ModeleSaisie::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || count < 1 || row < 0 || row + count > int(tableau_.lignes.size()))
+bool TableEntryModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || count < 1 || row < 0 || row + count > int(table_.lines.size()))
         return false;
-    for (int i = 0; i < count; ++i) supprimerLigne(row);
+    for (int i = 0; i < count; ++i) deleteRow(row);
     return true;
 }
 
-int ModeleSaisie::colonnesSaisies() const {
-    return int(core::colonnesSaisies(tableau_.nature).size());
+int TableEntryModel::typedColumns() const {
+    return int(core::typedColumns(table_.nature).size());
 }
 
-int ModeleSaisie::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(tableau_.lignes.size()) + 1;
+int TableEntryModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(table_.lines.size()) + 1;
 }
 
-int ModeleSaisie::columnCount(const QModelIndex& parent) const {
-    return parent.isValid()
-               ? 0
-               : colonnesSaisies() + int(core::colonnesCalculees(tableau_.nature).size());
+int TableEntryModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : typedColumns() + int(core::computedColumns(table_.nature).size());
 }
 
-QVariant ModeleSaisie::data(const QModelIndex& index, int role) const {
+QVariant TableEntryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const int ligne = index.row(), colonne = index.column();
-    const bool saisie = colonne < colonnesSaisies();
-    const bool existe = ligne < int(tableau_.lignes.size());
-    const core::RowAnalysis* analyse = existe ? &analyse_.lignes[size_t(ligne)] : nullptr;
-    const bool fautive = analyse && analyse->colonneFautive >= 0;
+    const int line = index.row(), column = index.column();
+    const bool entry = column < typedColumns();
+    const bool exists = line < int(table_.lines.size());
+    const core::RowAnalysis* analysis = exists ? &analysis_.lines[size_t(line)] : nullptr;
+    const bool faulty = analysis && analysis->faultyColumn >= 0;
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            if (!existe) return QString();
-            if (saisie)
-                return core::cellule(tableau_.lignes[size_t(ligne)], tableau_.nature, colonne);
-            return core::textesCalcules(analyse_, ligne).value(colonne - colonnesSaisies());
+            if (!exists) return QString();
+            if (entry) return core::cell(table_.lines[size_t(line)], table_.nature, column);
+            return core::computedTexts(analysis_, line).value(column - typedColumns());
         case Qt::BackgroundRole:
-            if (fautive && (saisie ? colonne == analyse->colonneFautive : true))
-                return QBrush(saisie ? QColor(255, 200, 200) : QColor(255, 235, 235));
-            if (!saisie) return QBrush(QColor(240, 240, 240));
+            if (faulty && (entry ? column == analysis->faultyColumn : true))
+                return QBrush(entry ? QColor(255, 200, 200) : QColor(255, 235, 235));
+            if (!entry) return QBrush(QColor(240, 240, 240));
             return {};
         case Qt::ForegroundRole:
-            if (fautive && colonne == analyse->colonneFautive) return QBrush(QColor(160, 0, 0));
+            if (faulty && column == analysis->faultyColumn) return QBrush(QColor(160, 0, 0));
             return {};
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
-            if (fautive) return analyse->pourquoi;
+            if (faulty) return analysis->why;
             return {};
         case Qt::TextAlignmentRole:
             return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -103,25 +100,23 @@ QVariant ModeleSaisie::data(const QModelIndex& index, int role) const {
     }
 }
 
-bool ModeleSaisie::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole || index.column() >= colonnesSaisies())
-        return false;
-    const QString texte = value.toString();
-    const int ligne = index.row();
-    if (ligne == int(tableau_.lignes.size())) {
-        if (texte.trimmed().isEmpty()) return false;
+bool TableEntryModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() >= typedColumns()) return false;
+    const QString text = value.toString();
+    const int line = index.row();
+    if (line == int(table_.lines.size())) {
+        if (text.trimmed().isEmpty()) return false;
         // Typing into the empty last row makes it a row, and a new empty one follows.
-        beginInsertRows({}, ligne + 1, ligne + 1);
-        tableau_.lignes.emplace_back();
-        core::changerCellule(tableau_.lignes.back(), tableau_.nature, index.column(), texte);
-        lues_.push_back(core::lireLigne(tableau_.lignes.back(), tableau_.nature));
-        analyserDeNouveau();
+        beginInsertRows({}, line + 1, line + 1);
+        table_.lines.emplace_back();
+        core::setCell(table_.lines.back(), table_.nature, index.column(), text);
+        readRows_.push_back(core::readRow(table_.lines.back(), table_.nature));
+        reanalyse();
         endInsertRows();
     } else {
-        core::changerCellule(tableau_.lignes[size_t(ligne)], tableau_.nature, index.column(),
-                             texte);
-        lues_[size_t(ligne)] = core::lireLigne(tableau_.lignes[size_t(ligne)], tableau_.nature);
-        analyserDeNouveau();
+        core::setCell(table_.lines[size_t(line)], table_.nature, index.column(), text);
+        readRows_[size_t(line)] = core::readRow(table_.lines[size_t(line)], table_.nature);
+        reanalyse();
     }
     // One row's change moves every cumulated count and frequency, and may clear or make
     // an overlap elsewhere.
@@ -130,17 +125,17 @@ bool ModeleSaisie::setData(const QModelIndex& index, const QVariant& value, int 
     return true;
 }
 
-Qt::ItemFlags ModeleSaisie::flags(const QModelIndex& index) const {
+Qt::ItemFlags TableEntryModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() < colonnesSaisies()) f |= Qt::ItemIsEditable;
+    if (index.column() < typedColumns()) f |= Qt::ItemIsEditable;
     return f;
 }
 
-QVariant ModeleSaisie::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TableEntryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     if (orientation == Qt::Vertical) return QString::number(section + 1);
-    const QStringList colonnes =
-        core::colonnesSaisies(tableau_.nature) + core::colonnesCalculees(tableau_.nature);
-    return colonnes.value(section);
+    const QStringList columns =
+        core::typedColumns(table_.nature) + core::computedColumns(table_.nature);
+    return columns.value(section);
 }

@@ -11,19 +11,19 @@
 
 #include <QAbstractTableModel>
 
-class ModeleSaisie : public QAbstractTableModel {
+class TableEntryModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit ModeleSaisie(QObject* parent);
+    explicit TableEntryModel(QObject* parent);
 
-    const core::FrequencyTable& tableau() const { return tableau_; }
-    const core::TableAnalysis& analyse() const { return analyse_; }
+    const core::FrequencyTable& table() const { return table_; }
+    const core::TableAnalysis& analysis() const { return analysis_; }
     // The whole table replaced (a file, the exercise's data, another kind).
-    void remplacer(core::FrequencyTable tableau);
-    void insererLigne(int ligne);
-    void supprimerLigne(int ligne);
-    int colonnesSaisies() const;
+    void replace(core::FrequencyTable table);
+    void insertEmptyRow(int line);
+    void deleteRow(int line);
+    int typedColumns() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,8 +39,8 @@ signals:
     void change();
 
 private:
-    void analyserDeNouveau();
-    core::FrequencyTable tableau_;
-    std::vector<core::ReadRow> lues_;  // each row as last read
-    core::TableAnalysis analyse_;
+    void reanalyse();
+    core::FrequencyTable table_;
+    std::vector<core::ReadRow> readRows_;  // each row as last read
+    core::TableAnalysis analysis_;
 };

@@ -48,12 +48,12 @@ Tableau_effectifs::Tableau_effectifs()
     Choix_nature->view()->setAccessibleName(u"Natures de tableau"_s);
     Choix_fermeture->view()->setAccessibleName(u"Côtés fermés des classes"_s);
 
-    saisie_ = new ModeleSaisie(this);
+    entry_ = new TableEntryModel(this);
     Table_saisie = new ui::TypedGrid(this);
     Table_saisie->setObjectName(u"Table_saisie"_s);
     // Long column titles wrap rather than being cut at the opening size.
     Table_saisie->setHorizontalHeader(new WrappedHeader(Table_saisie));
-    Table_saisie->setModel(saisie_);
+    Table_saisie->setModel(entry_);
     Table_saisie->setAccessibleName(u"Tableau d'effectifs à remplir"_s);
     // The typed columns share what the computed ones, sized to their titles, leave.
     Table_saisie->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -74,10 +74,10 @@ Tableau_effectifs::Tableau_effectifs()
     Label_erreur->setStyleSheet(u"color: rgb(160, 0, 0)"_s);
     Label_erreur->setAccessibleName(u"Erreur du tableau"_s);
 
-    modeleParametres_ = new ui::TableModel(this, {u"Paramètre"_s, u"Valeur"_s});
+    parametersModel_ = new ui::TableModel(this, {u"Paramètre"_s, u"Valeur"_s});
     Table_parametres_effectifs = new QTableView(this);
     Table_parametres_effectifs->setObjectName(u"Table_parametres_effectifs"_s);
-    Table_parametres_effectifs->setModel(modeleParametres_);
+    Table_parametres_effectifs->setModel(parametersModel_);
     Table_parametres_effectifs->setAccessibleName(u"Paramètres du tableau"_s);
     Table_parametres_effectifs->verticalHeader()->hide();
     Table_parametres_effectifs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -107,7 +107,7 @@ Tableau_effectifs::Tableau_effectifs()
     Choix_graphique = new QComboBox(this);
     Choix_graphique->setObjectName(u"Choix_graphique"_s);
     for (int g = 0; g < core::kTableCharts; ++g)
-        Choix_graphique->addItem(core::titreDuGraphique(core::TableChart(g)));
+        Choix_graphique->addItem(core::chartTitle(core::TableChart(g)));
     Choix_graphique->view()->setAccessibleName(u"Graphiques du tableau"_s);
     Check_deciles = new QCheckBox(u"Moustaches aux &déciles"_s, this);
     Check_deciles->setObjectName(u"Check_deciles"_s);
@@ -119,115 +119,115 @@ Tableau_effectifs::Tableau_effectifs()
     Command_imprimer = ui::pushButton(this, u"Imprimer le graphique…"_s, "Command_imprimer");
 
     auto* nature = new QHBoxLayout;
-    auto* legende = new QLabel(u"&Nature du tableau :"_s, this);
-    legende->setBuddy(Choix_nature);
-    nature->addWidget(legende);
+    auto* label = new QLabel(u"&Nature du tableau :"_s, this);
+    label->setBuddy(Choix_nature);
+    nature->addWidget(label);
     nature->addWidget(Choix_nature);
     nature->addWidget(Choix_fermeture);
     nature->addStretch();
     nature->addWidget(Command_ouvrir);
     nature->addWidget(Command_enregistrer);
-    auto* lignes = new QHBoxLayout;
-    lignes->addWidget(Command_ajouter);
-    lignes->addWidget(Command_supprimer);
-    lignes->addStretch();
-    lignes->addWidget(Command_exercice);
-    lignes->addWidget(Command_vers_liste);
-    auto* seuil = new QHBoxLayout;
-    auto* legendeSeuil = new QLabel(u"&Seuil :"_s, this);
-    legendeSeuil->setBuddy(Text_seuil);
-    seuil->addWidget(legendeSeuil);
-    seuil->addWidget(Text_seuil);
-    seuil->addWidget(Label_seuil, 1);
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(Command_ajouter);
+    lines->addWidget(Command_supprimer);
+    lines->addStretch();
+    lines->addWidget(Command_exercice);
+    lines->addWidget(Command_vers_liste);
+    auto* threshold = new QHBoxLayout;
+    auto* thresholdLabel = new QLabel(u"&Seuil :"_s, this);
+    thresholdLabel->setBuddy(Text_seuil);
+    threshold->addWidget(thresholdLabel);
+    threshold->addWidget(Text_seuil);
+    threshold->addWidget(Label_seuil, 1);
     // The table on the left, its chart on the right; the learner moves the line between.
-    auto* partage = new QSplitter(this);
-    partage->setChildrenCollapsible(false);
-    auto* gauche = new QWidget(partage);
-    auto* droite = new QWidget(partage);
-    partage->setStretchFactor(0, 3);
-    partage->setStretchFactor(1, 2);
-    (new QHBoxLayout(this))->addWidget(partage);
-    auto* colonne = new QVBoxLayout(gauche);
-    colonne->setContentsMargins(0, 0, 0, 0);
-    colonne->addLayout(nature);
-    colonne->addWidget(Table_saisie, 3);
-    auto* caseCourante = new QHBoxLayout;
-    auto* legendeCase = new QLabel(u"&Case :"_s, this);
-    legendeCase->setBuddy(Text_cellule);
-    caseCourante->addWidget(legendeCase);
-    caseCourante->addWidget(Text_cellule, 1);
-    colonne->addLayout(caseCourante);
-    colonne->addLayout(lignes);
-    colonne->addWidget(Label_erreur);
-    colonne->addWidget(Table_parametres_effectifs, 2);
-    colonne->addWidget(Label_definition);
-    colonne->addLayout(seuil);
-    auto* choix = new QHBoxLayout;
-    auto* legendeGraphique = new QLabel(u"&Graphique :"_s, this);
-    legendeGraphique->setBuddy(Choix_graphique);
-    choix->addWidget(legendeGraphique);
-    choix->addWidget(Choix_graphique, 1);
-    choix->addWidget(Check_deciles);
-    auto* sorties = new QHBoxLayout;
-    sorties->addStretch();
-    sorties->addWidget(Command_copier);
-    sorties->addWidget(Command_exporter);
-    sorties->addWidget(Command_imprimer);
-    auto* graphique = new QVBoxLayout(droite);
-    graphique->setContentsMargins(0, 0, 0, 0);
-    graphique->addLayout(choix);
-    graphique->addWidget(Picture_tableau, 1);
-    graphique->addLayout(sorties);
+    auto* splitter = new QSplitter(this);
+    splitter->setChildrenCollapsible(false);
+    auto* left = new QWidget(splitter);
+    auto* right = new QWidget(splitter);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    (new QHBoxLayout(this))->addWidget(splitter);
+    auto* column = new QVBoxLayout(left);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(nature);
+    column->addWidget(Table_saisie, 3);
+    auto* currentCellRow = new QHBoxLayout;
+    auto* cellLabel = new QLabel(u"&Case :"_s, this);
+    cellLabel->setBuddy(Text_cellule);
+    currentCellRow->addWidget(cellLabel);
+    currentCellRow->addWidget(Text_cellule, 1);
+    column->addLayout(currentCellRow);
+    column->addLayout(lines);
+    column->addWidget(Label_erreur);
+    column->addWidget(Table_parametres_effectifs, 2);
+    column->addWidget(Label_definition);
+    column->addLayout(threshold);
+    auto* choices = new QHBoxLayout;
+    auto* chartLabel = new QLabel(u"&Graphique :"_s, this);
+    chartLabel->setBuddy(Choix_graphique);
+    choices->addWidget(chartLabel);
+    choices->addWidget(Choix_graphique, 1);
+    choices->addWidget(Check_deciles);
+    auto* outputs = new QHBoxLayout;
+    outputs->addStretch();
+    outputs->addWidget(Command_copier);
+    outputs->addWidget(Command_exporter);
+    outputs->addWidget(Command_imprimer);
+    auto* chosenChart = new QVBoxLayout(right);
+    chosenChart->setContentsMargins(0, 0, 0, 0);
+    chosenChart->addLayout(choices);
+    chosenChart->addWidget(Picture_tableau, 1);
+    chosenChart->addLayout(outputs);
 
     using ui::guarded;
-    const auto clic = [this](QPushButton* b, void (Tableau_effectifs::*handler)()) {
+    const auto wireClick = [this](QPushButton* b, void (Tableau_effectifs::*handler)()) {
         connect(b, &QPushButton::clicked, this, guarded([this, handler] { (this->*handler)(); }));
     };
-    clic(Command_ajouter, &Tableau_effectifs::Command_ajouter_Click);
-    clic(Command_supprimer, &Tableau_effectifs::Command_supprimer_Click);
-    clic(Command_exercice, &Tableau_effectifs::Command_exercice_Click);
-    clic(Command_vers_liste, &Tableau_effectifs::Command_vers_liste_Click);
-    clic(Command_ouvrir, &Tableau_effectifs::Command_ouvrir_Click);
-    clic(Command_enregistrer, &Tableau_effectifs::Command_enregistrer_Click);
+    wireClick(Command_ajouter, &Tableau_effectifs::Command_ajouter_Click);
+    wireClick(Command_supprimer, &Tableau_effectifs::Command_supprimer_Click);
+    wireClick(Command_exercice, &Tableau_effectifs::Command_exercice_Click);
+    wireClick(Command_vers_liste, &Tableau_effectifs::Command_vers_liste_Click);
+    wireClick(Command_ouvrir, &Tableau_effectifs::Command_ouvrir_Click);
+    wireClick(Command_enregistrer, &Tableau_effectifs::Command_enregistrer_Click);
     connect(Choix_nature, &QComboBox::currentIndexChanged, this,
             guarded([this] { Choix_nature_Change(); }));
     connect(Choix_fermeture, &QComboBox::currentIndexChanged, this,
             guarded([this] { Choix_nature_Change(); }));
-    connect(saisie_, &ModeleSaisie::change, this, guarded([this] { montrer(); }));
+    connect(entry_, &TableEntryModel::change, this, guarded([this] { display(); }));
     // Each change of the table or of its file: what the desktop reads of the window.
-    connect(this, &Tableau_effectifs::tableauChange, this,
-            [this] { ui::showFileState(*this, fichier_, !enregistre()); });
-    connect(saisie_, &QAbstractItemModel::modelReset, this, [this] {
+    connect(this, &Tableau_effectifs::tableChanged, this,
+            [this] { ui::showFileState(*this, file_, !saved()); });
+    connect(entry_, &QAbstractItemModel::modelReset, this, [this] {
         // A kind of table with fewer typed columns leaves no stretched computed one.
-        for (int c = 0; c < saisie_->columnCount(); ++c)
+        for (int c = 0; c < entry_->columnCount(); ++c)
             Table_saisie->horizontalHeader()->setSectionResizeMode(
-                c, c < saisie_->colonnesSaisies() ? QHeaderView::Stretch
-                                                  : QHeaderView::ResizeToContents);
+                c,
+                c < entry_->typedColumns() ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     });
-    for (int c = 0; c < saisie_->colonnesSaisies(); ++c)
+    for (int c = 0; c < entry_->typedColumns(); ++c)
         Table_saisie->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     connect(Table_saisie->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            guarded([this] { montrerCellule(); }));
-    connect(saisie_, &QAbstractItemModel::modelReset, this, guarded([this] { montrerCellule(); }));
+            guarded([this] { displayCell(); }));
+    connect(entry_, &QAbstractItemModel::modelReset, this, guarded([this] { displayCell(); }));
     connect(Text_cellule, &QLineEdit::returnPressed, this,
             guarded([this] { Text_cellule_Valider(); }));
-    connect(Text_seuil, &QLineEdit::textChanged, this, guarded([this] { montrerSeuil(); }));
+    connect(Text_seuil, &QLineEdit::textChanged, this, guarded([this] { displayThreshold(); }));
     connect(Choix_graphique, &QComboBox::currentIndexChanged, this,
-            guarded([this] { montrerGraphique(); }));
-    connect(Check_deciles, &QCheckBox::toggled, this, guarded([this] { montrerGraphique(); }));
+            guarded([this] { displayChart(); }));
+    connect(Check_deciles, &QCheckBox::toggled, this, guarded([this] { displayChart(); }));
     connect(Command_copier, &QPushButton::clicked, this,
             guarded([this] { chart_export::copy(Picture_tableau->chart(), devicePixelRatioF()); }));
-    clic(Command_exporter, &Tableau_effectifs::Command_exporter_Click);
+    wireClick(Command_exporter, &Tableau_effectifs::Command_exporter_Click);
     connect(Command_imprimer, &QPushButton::clicked, this,
             guarded([this] { chart_export::printChosen(this, Picture_tableau->chart()); }));
     // Nothing to copy, export or print while the chart says why it cannot be drawn.
-    for (QPushButton* sortie : {Command_copier, Command_exporter, Command_imprimer}) {
-        sortie->setEnabled(false);
-        connect(Picture_tableau, &ui::ChartView::drawnChanged, sortie, &QWidget::setEnabled);
+    for (QPushButton* output : {Command_copier, Command_exporter, Command_imprimer}) {
+        output->setEnabled(false);
+        connect(Picture_tableau, &ui::ChartView::drawnChanged, output, &QWidget::setEnabled);
     }
-    montrer();
+    display();
 }
 
-const core::FrequencyTable& Tableau_effectifs::tableau() const {
-    return saisie_->tableau();
+const core::FrequencyTable& Tableau_effectifs::table() const {
+    return entry_->table();
 }

@@ -4,7 +4,7 @@
 // with their counts, its computed columns, its parameters (estimated on the cumulative
 // polygon for classes), the values above and below a threshold, and its charts. It opens and saves
 // table files, fills itself with the exercise's data, and sends its series to the main
-// list through versLaListe(), which the main window carries out. Every figure comes
+// list through toList(), which the main window carries out. Every figure comes
 // from core/tableau_effectifs; the window only shows them.
 //
 // Its controls and wiring are table_window.cpp, what follows an edit
@@ -16,7 +16,7 @@
 #include "ui/form.h"
 #include "ui/single_window.h"
 
-class ModeleSaisie;
+class TableEntryModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -57,35 +57,35 @@ public:
     QPushButton* Command_exporter;
     QPushButton* Command_imprimer;
 
-    const core::FrequencyTable& tableau() const;
+    const core::FrequencyTable& table() const;
     // Opens a table file: the table replaced, or a message saying why not.
-    bool ouvrirTableau(const QString& chemin);
+    bool openTable(const QString& path);
     // Shows a table of data from elsewhere (an exercise's), once a changed table has
     // been dealt with; false when the learner cancels.
-    bool ouvrirDonnees(const core::FrequencyTable& donnees);
+    bool openData(const core::FrequencyTable& givenData);
     // Asks whether to save a changed table; false when the learner cancels.
-    bool modificationsTraitees();
+    bool changesSettled();
     // The file the table goes with, if any, and whether it holds nothing left unsaved.
-    QString fichier() const { return fichier_; }
-    bool enregistre() const;
+    QString file() const { return file_; }
+    bool saved() const;
     // A table given back after the program stopped: shown, marked as not saved.
-    void recuperer(const core::FrequencyTable& tableau, const QString& fichier);
+    void recover(const core::FrequencyTable& table, const QString& file);
 
 signals:
     // The series the main list is to hold, from "Vers la liste".
-    void versLaListe(const QStringList& textes);
+    void toList(const QStringList& texts);
     // Any change of the table: a cell, a row, its kind, a file opened or saved.
-    void tableauChange();
+    void tableChanged();
     // A table file opened or saved, for the recent files.
-    void fichierNote(const core::Recent& recent);
+    void fileNoted(const core::Recent& recent);
 
 private:
     friend class ui::SingleWindow<Tableau_effectifs>;
     Tableau_effectifs();
-    void montrer();
-    void montrerSeuil();
-    void montrerCellule();
-    void montrerGraphique();
+    void display();
+    void displayThreshold();
+    void displayCell();
+    void displayChart();
     void Text_cellule_Valider();
     void Choix_nature_Change();
     void Command_ajouter_Click();
@@ -95,12 +95,12 @@ private:
     void Command_ouvrir_Click();
     void Command_enregistrer_Click();
     void Command_exporter_Click();
-    bool enregistrerDans(const QString& chemin);
-    void montrerFichier(const QString& chemin);
+    bool saveTo(const QString& path);
+    void displayFile(const QString& path);
 
-    ModeleSaisie* saisie_;
-    ui::TableModel* modeleParametres_;
-    QString fichier_;
-    core::FrequencyTable enregistre_;
-    core::FrequencyTable::Nature natureMontree_ = core::FrequencyTable::Nature::Valeurs;
+    TableEntryModel* entry_;
+    ui::TableModel* parametersModel_;
+    QString file_;
+    core::FrequencyTable savedJson_;
+    core::FrequencyTable::Nature displayedNature_ = core::FrequencyTable::Nature::Values;
 };

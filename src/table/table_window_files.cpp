@@ -13,100 +13,99 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kTableaux = u"Tableaux d'effectifs (*.csv *.txt);;Tous les fichiers (*)"_s;
+const QString kTableFilter = u"Tableaux d'effectifs (*.csv *.txt);;Tous les fichiers (*)"_s;
 
-QString nomDe(const QString& chemin) {
-    return QFileInfo(chemin).fileName();
+QString nameOf(const QString& path) {
+    return QFileInfo(path).fileName();
 }
 
 }  // namespace
 
 void Tableau_effectifs::Command_exercice_Click() {
-    if (!modificationsTraitees()) return;
-    saisie_->remplacer(core::tableauDeLExercice());
-    montrerFichier({});
+    if (!changesSettled()) return;
+    entry_->replace(core::exerciseTable());
+    displayFile({});
 }
 
-bool Tableau_effectifs::ouvrirDonnees(const core::FrequencyTable& donnees) {
-    if (!modificationsTraitees()) return false;
-    saisie_->remplacer(donnees);
-    montrerFichier({});
+bool Tableau_effectifs::openData(const core::FrequencyTable& givenData) {
+    if (!changesSettled()) return false;
+    entry_->replace(givenData);
+    displayFile({});
     return true;
 }
-bool Tableau_effectifs::ouvrirTableau(const QString& chemin) {
-    const core::TableReading lecture = core::readTableFile(chemin);
-    if (!lecture.value) {
-        ui::messageBox(core::explain(lecture.error, nomDe(chemin)));
+bool Tableau_effectifs::openTable(const QString& path) {
+    const core::TableReading reading = core::readTableFile(path);
+    if (!reading.value) {
+        ui::messageBox(core::explain(reading.error, nameOf(path)));
         return false;
     }
-    saisie_->remplacer(*lecture.value);
-    montrerFichier(chemin);
-    emit fichierNote({core::Recent::Genre::FrequencyTable, chemin});
+    entry_->replace(*reading.value);
+    displayFile(path);
+    emit fileNoted({core::Recent::Kind::FrequencyTable, path});
     // What is at fault shows in red, and the line under the table says where.
     return true;
 }
 
 void Tableau_effectifs::Command_ouvrir_Click() {
-    if (!modificationsTraitees()) return;
-    const QString chemin = ui::fileToOpen(this, u"Ouvrir un tableau d'effectifs"_s, kTableaux);
-    if (!chemin.isEmpty()) ouvrirTableau(chemin);
+    if (!changesSettled()) return;
+    const QString path = ui::fileToOpen(this, u"Ouvrir un tableau d'effectifs"_s, kTableFilter);
+    if (!path.isEmpty()) openTable(path);
 }
 
 void Tableau_effectifs::Command_enregistrer_Click() {
-    const QString chemin = ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s,
-                                          fichier_.isEmpty() ? u"tableau.csv"_s : fichier_,
-                                          {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
-    if (!chemin.isEmpty()) enregistrerDans(chemin);
+    const QString path = ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s,
+                                        file_.isEmpty() ? u"tableau.csv"_s : file_,
+                                        {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
+    if (!path.isEmpty()) saveTo(path);
 }
 
-bool Tableau_effectifs::enregistrerDans(const QString& chemin) {
-    const QByteArray octets = core::tableFile(tableau());
-    const QString pourquoi = core::saveAtomically(
-        chemin, [&](QIODevice& fichier) { return fichier.write(octets) == octets.size(); });
-    if (!pourquoi.isEmpty()) {
-        ui::messageBox(u"Impossible d'enregistrer « %1 » : %2."_s.arg(nomDe(chemin), pourquoi));
+bool Tableau_effectifs::saveTo(const QString& path) {
+    const QByteArray bytes = core::tableFile(table());
+    const QString why = core::saveAtomically(
+        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    if (!why.isEmpty()) {
+        ui::messageBox(u"Impossible d'enregistrer « %1 » : %2."_s.arg(nameOf(path), why));
         return false;
     }
-    montrerFichier(chemin);
-    emit fichierNote({core::Recent::Genre::FrequencyTable, chemin});
+    displayFile(path);
+    emit fileNoted({core::Recent::Kind::FrequencyTable, path});
     return true;
 }
 
-void Tableau_effectifs::montrerFichier(const QString& chemin) {
-    fichier_ = chemin;
-    enregistre_ = tableau();
-    emit tableauChange();
-    setWindowTitle(chemin.isEmpty() ? u"Tableau d'effectifs"_s
-                                    : u"Tableau d'effectifs - "_s + nomDe(chemin));
+void Tableau_effectifs::displayFile(const QString& path) {
+    file_ = path;
+    savedJson_ = table();
+    emit tableChanged();
+    setWindowTitle(path.isEmpty() ? u"Tableau d'effectifs"_s
+                                  : u"Tableau d'effectifs - "_s + nameOf(path));
 }
 
-bool Tableau_effectifs::enregistre() const {
-    const auto vide = [](const core::FrequencyTable& t) {
-        return std::all_of(t.lignes.begin(), t.lignes.end(),
-                           [](const core::FrequencyTable::Ligne& l) { return l.estVide(); });
+bool Tableau_effectifs::saved() const {
+    const auto empty = [](const core::FrequencyTable& t) {
+        return std::all_of(t.lines.begin(), t.lines.end(),
+                           [](const core::FrequencyTable::Row& l) { return l.isEmpty(); });
     };
-    return tableau() == enregistre_ || (fichier_.isEmpty() && vide(tableau()));
+    return table() == savedJson_ || (file_.isEmpty() && empty(table()));
 }
 
-void Tableau_effectifs::recuperer(const core::FrequencyTable& tableau, const QString& fichier) {
-    saisie_->remplacer(tableau);
-    montrerFichier(fichier);
-    enregistre_ = {};
-    emit tableauChange();
+void Tableau_effectifs::recover(const core::FrequencyTable& table, const QString& file) {
+    entry_->replace(table);
+    displayFile(file);
+    savedJson_ = {};
+    emit tableChanged();
 }
 
-bool Tableau_effectifs::modificationsTraitees() {
-    if (enregistre()) return true;
-    const QString quoi =
-        fichier_.isEmpty() ? u"du tableau d'effectifs"_s : u"de "_s + nomDe(fichier_);
-    const int choix = ui::ask(u"Enregistrer les modifications %1 ?"_s.arg(quoi),
-                              {u"Enregistrer"_s, u"Ne pas enregistrer"_s, u"Annuler"_s}, 2);
-    if (choix == 0) {
-        if (!fichier_.isEmpty()) return enregistrerDans(fichier_);
-        const QString chemin =
+bool Tableau_effectifs::changesSettled() {
+    if (saved()) return true;
+    const QString what = file_.isEmpty() ? u"du tableau d'effectifs"_s : u"de "_s + nameOf(file_);
+    const int choices = ui::ask(u"Enregistrer les modifications %1 ?"_s.arg(what),
+                                {u"Enregistrer"_s, u"Ne pas enregistrer"_s, u"Annuler"_s}, 2);
+    if (choices == 0) {
+        if (!file_.isEmpty()) return saveTo(file_);
+        const QString path =
             ui::fileToSave(this, u"Enregistrer le tableau d'effectifs"_s, u"tableau.csv"_s,
                            {u"Tableaux d'effectifs (*.csv)"_s}, {u"csv"_s});
-        return !chemin.isEmpty() && enregistrerDans(chemin);
+        return !path.isEmpty() && saveTo(path);
     }
-    return choix == 1;
+    return choices == 1;
 }

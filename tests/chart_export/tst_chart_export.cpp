@@ -216,7 +216,7 @@ void ChartExportTest::commandLineWritesWhatTheWindowShows() {
     file.close();
 
     statistique& w = statistique::instance();
-    QVERIFY(w.ouvrirSerie(series));
+    QVERIFY(w.openSeries(series));
     if (second) w.Check1->click();
     core::Random::restart();
     QTest::mouseClick(&w.Option_graph(button), Qt::LeftButton);
@@ -228,11 +228,11 @@ void ChartExportTest::commandLineWritesWhatTheWindowShows() {
     command.kind = core::Command::Kind::Export;
     command.file = series;
     command.chart = chart;
-    command.graphique = core::ChartKind(button);
+    command.chosenChart = core::ChartKind(button);
     command.second = second;
     command.output = folder_.filePath(u"commande."_s + suffix);
     core::Random::restart();
-    QCOMPARE(command_line::exporter(command), 0);
+    QCOMPARE(command_line::exportChart(command), 0);
     const QByteArray written = contents(command.output);
     QVERIFY(written.size() > 1000);
     QCOMPARE(written, contents(fromWindow));

@@ -53,10 +53,10 @@ void ExportWithoutWindowTest::writesEachChart() {
     command.kind = core::Command::Kind::Export;
     command.file = series;
     command.chart = chart;
-    command.graphique = *core::chartKindNamed(chart);
+    command.chosenChart = *core::chartKindNamed(chart);
     command.second = true;
     command.output = folder_.filePath(chart + u'.' + suffix);
-    QCOMPARE(command_line::exporter(command), 0);
+    QCOMPARE(command_line::exportChart(command), 0);
     QVERIFY(QGuiApplication::allWindows().isEmpty());
 
     QFile written(command.output);

@@ -38,32 +38,32 @@ void ChartMathTest::scale() {
     QFETCH(bool, fails);
     QFETCH(double, k);
     if (fails) {
-        QVERIFY_THROWS_EXCEPTION(core::Failure, chart_math::echelle(4815, largest));
+        QVERIFY_THROWS_EXCEPTION(core::Failure, chart_math::scale(4815, largest));
     } else {
-        QCOMPARE(chart_math::echelle(4815, largest), k);
+        QCOMPARE(chart_math::scale(4815, largest), k);
     }
 }
 
 void ChartMathTest::step() {
-    QCOMPARE(chart_math::pas(8295, 8), 1127.0);
-    QCOMPARE(chart_math::pas(8295, 120), 66.0);
-    QVERIFY_THROWS_EXCEPTION(core::Failure, chart_math::pas(8295, 1));
-    QCOMPARE(chart_math::ordonnee(4815, 124, 36), 151.0);
-    QCOMPARE(chart_math::ordonnee(4815, -5, 903), 9130.0);
-    QVERIFY_THROWS_EXCEPTION(core::Failure, chart_math::ordonnee(4815, 1e308, 36));
+    QCOMPARE(chart_math::step(8295, 8), 1127.0);
+    QCOMPARE(chart_math::step(8295, 120), 66.0);
+    QVERIFY_THROWS_EXCEPTION(core::Failure, chart_math::step(8295, 1));
+    QCOMPARE(chart_math::ordinate(4815, 124, 36), 151.0);
+    QCOMPARE(chart_math::ordinate(4815, -5, 903), 9130.0);
+    QVERIFY_THROWS_EXCEPTION(core::Failure, chart_math::ordinate(4815, 1e308, 36));
 }
 
 void ChartMathTest::pointOnARadius() {
     // Twelve o'clock, then clockwise: a quarter turn (157) points right.
-    QCOMPARE(chart_math::surRayon(4147.5, 2407.5, 2173, 0), QPointF(4148.5, 235.5));
-    QCOMPARE(chart_math::surRayon(0, 0, 1000, 157), QPointF(1000, -0.0));
-    QCOMPARE(chart_math::surRayon(4147.5, 2407.5, 2173, 251.2), QPointF(5425.5, 4165.5));
+    QCOMPARE(chart_math::onRadius(4147.5, 2407.5, 2173, 0), QPointF(4148.5, 235.5));
+    QCOMPARE(chart_math::onRadius(0, 0, 1000, 157), QPointF(1000, -0.0));
+    QCOMPARE(chart_math::onRadius(4147.5, 2407.5, 2173, 251.2), QPointF(5425.5, 4165.5));
 }
 
 void ChartMathTest::spokesInRunsEqualTheExactOnes() {
     // Sectors of every width, from a few hundredths of a turn down to the slivers of a
     // ten-thousand-item pie, some across a quarter turn, walked spoke by spoke as the
-    // pie does: every spoke of a run ends where surRayon puts it.
+    // pie does: every spoke of a run ends where onRadius puts it.
     std::mt19937 random(20261207);
     std::uniform_real_distribution<double> span(1e-5, 700.0), start(-700.0, 1400.0);
     int points = 0;
@@ -77,10 +77,10 @@ void ChartMathTest::spokesInRunsEqualTheExactOnes() {
         int expected = 0, first = 0, count = 0;
         QPointF P;
         chart_math::Extremes ends(cx, cy, rho, angles, 75);
-        while (ends.suivante(first, count, P)) {
+        while (ends.next(first, count, P)) {
             QCOMPARE(first, expected);
             for (int k = first; k < first + count; ++k, ++points)
-                QCOMPARE(P, chart_math::surRayon(cx, cy, rho, angles[k]));
+                QCOMPARE(P, chart_math::onRadius(cx, cy, rho, angles[k]));
             expected = first + count;
         }
         QCOMPARE(expected, 75);

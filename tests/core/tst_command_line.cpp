@@ -155,7 +155,7 @@ void CommandLineTest::namesEachChart() {
     const core::Command command = core::parseCommandLine(
         {u"statistique"_s, u"n.csv"_s, u"--chart="_s + name, u"--export=g.png"_s}, false);
     QCOMPARE(command.kind, core::Command::Kind::Export);
-    QCOMPARE(int(command.graphique), button);
+    QCOMPARE(int(command.chosenChart), button);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -55,17 +55,17 @@ void KeyFilterTest::typedKeys() {
     QFETCH(bool, erase);
     QFETCH(bool, decimal);
     // WHEN the key is released THEN
-    const key_filter::Action action = key_filter::actionPour(code, true);
-    QCOMPARE(action.effacer, erase);
-    QCOMPARE(action.remplacerDecimale, decimal);
-    QCOMPARE(key_filter::toucheAutorisee(code), !erase);
+    const key_filter::Action action = key_filter::actionFor(code, true);
+    QCOMPARE(action.erase, erase);
+    QCOMPARE(action.replaceDecimal, decimal);
+    QCOMPARE(key_filter::keyAllowed(code), !erase);
 }
 
 void KeyFilterTest::keysThatTypedNothingAreLeftAlone() {
     for (int code : {int(key::A), int(key::Shift), int(key::Control), int(key::Tab),
                      int(key::Decimal), int(key::Escape), int(key::F1)}) {
-        const key_filter::Action action = key_filter::actionPour(code, false);
-        QVERIFY2(!action.effacer && !action.remplacerDecimale, qPrintable(QString::number(code)));
+        const key_filter::Action action = key_filter::actionFor(code, false);
+        QVERIFY2(!action.erase && !action.replaceDecimal, qPrintable(QString::number(code)));
     }
 }
 
@@ -92,7 +92,7 @@ void KeyFilterTest::broughtInText() {
     QFETCH(QString, separator);
     QFETCH(bool, lines);
     QFETCH(QString, kept);
-    QCOMPARE(key_filter::caracteresPermis(text, separator, lines), kept);
+    QCOMPARE(key_filter::allowedCharacters(text, separator, lines), kept);
 }
 
 QTEST_GUILESS_MAIN(KeyFilterTest)

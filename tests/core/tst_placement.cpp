@@ -45,19 +45,19 @@ void PlacementTest::scaleIsPositionToTheBit() {
     QFETCH(double, maximum);
     QFETCH(double, length);
     // GIVEN an axis graduated for the range and values in it and beyond each end
-    const core::Axis axe = core::axeGradue(minimum, maximum);
-    const core::AxisScale scale(axe, length);
+    const core::Axis axis = core::graduatedAxis(minimum, maximum);
+    const core::AxisScale scale(axis, length);
     QRandomGenerator g(7);
-    const double low = double(axe.debut), high = double(axe.fin);
+    const double low = double(axis.start), high = double(axis.end);
     for (int i = 0; i < 20000; ++i) {
         const double share = g.generateDouble() * 1.4 - 0.2;
         const double value = low * (1 - share) + high * share;
         // THEN the scale puts each where the axis does, and both where the sum worked in
         // extended precision here puts it
-        const double expected =
-            double((static_cast<long double>(value) - axe.debut) / (axe.fin - axe.debut) * length);
-        QCOMPARE(bits(scale(value)), bits(axe.position(value, length)));
-        QCOMPARE(bits(axe.position(value, length)), bits(expected));
+        const double expected = double((static_cast<long double>(value) - axis.start) /
+                                       (axis.end - axis.start) * length);
+        QCOMPARE(bits(scale(value)), bits(axis.position(value, length)));
+        QCOMPARE(bits(axis.position(value, length)), bits(expected));
     }
     // The ends of the axis at the ends of the length.
     QCOMPARE(scale(low), 0.0);

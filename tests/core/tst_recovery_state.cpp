@@ -19,37 +19,37 @@ namespace {
 core::WorkState complet() {
     core::FrequencyTable t;
     t.nature = core::FrequencyTable::Nature::Classes;
-    t.fermeADroite = false;
-    t.lignes = {{.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"4"_s},
-                {.inferieure = u"10"_s, .superieure = u"x"_s, .effectif = u""_s}};
-    return {.serie = {{u"0"_s, u"12"_s, u"7,5"_s, u"-"_s}, {u"4"_s, u"9"_s}},
-            .texteListe2 = u"0\r\n4\r\n9 abc"_s,
-            .fichier = u"/home/élève/notes « 1 ».csv"_s,
-            .enregistre = false,
-            .tableau = t,
-            .fichierTableau = u"vitesses.csv"_s,
-            .tableauEnregistre = true};
+    t.closedRight = false;
+    t.lines = {{.lower = u"0"_s, .upper = u"10"_s, .count = u"4"_s},
+               {.lower = u"10"_s, .upper = u"x"_s, .count = u""_s}};
+    return {.series = {{u"0"_s, u"12"_s, u"7,5"_s, u"-"_s}, {u"4"_s, u"9"_s}},
+            .list2Text = u"0\r\n4\r\n9 abc"_s,
+            .file = u"/home/élève/notes « 1 ».csv"_s,
+            .saved = false,
+            .table = t,
+            .tableFile = u"vitesses.csv"_s,
+            .tableSaved = true};
 }
 
-void ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
+void writeOut(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
+    f.write(bytes);
 }
 
 // A state left by a program that is not running: its lock names a process that is not.
-QString abandonne(const QDir& dossier, const QString& id, const QByteArray& etat) {
-    const QString chemin = dossier.filePath(u"etat-"_s + id + u".json"_s);
-    ecrire(chemin, etat);
-    ecrire(dossier.filePath(u"etat-"_s + id + u".lock"_s),
-           "4194303\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
-    return chemin;
+QString abandonne(const QDir& folder, const QString& id, const QByteArray& workState) {
+    const QString path = folder.filePath(u"etat-"_s + id + u".json"_s);
+    writeOut(path, workState);
+    writeOut(folder.filePath(u"etat-"_s + id + u".lock"_s),
+             "4194303\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                 QSysInfo::machineHostName().toUtf8() + "\n");
+    return path;
 }
 
 }  // namespace
 
-class RecuperationTest : public QObject {
+class RecoveryTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,24 +64,24 @@ private slots:
     void recentFiles();
 };
 
-void RecuperationTest::stateReadsBack_data() {
-    QTest::addColumn<bool>("tableau");
+void RecoveryTest::stateReadsBack_data() {
+    QTest::addColumn<bool>("table");
     QTest::newRow("series only") << false;
     QTest::newRow("with the table") << true;
 }
 
-void RecuperationTest::stateReadsBack() {
-    QFETCH(bool, tableau);
+void RecoveryTest::stateReadsBack() {
+    QFETCH(bool, table);
     core::WorkState e = complet();
-    if (!tableau) e = {.serie = e.serie, .texteListe2 = e.texteListe2, .fichier = e.fichier};
-    const auto lu = core::lireEtat(core::ecrireEtat(e));
-    QVERIFY(lu);
-    QCOMPARE(*lu, e);
+    if (!table) e = {.series = e.series, .list2Text = e.list2Text, .file = e.file};
+    const auto read = core::readState(core::writeState(e));
+    QVERIFY(read);
+    QCOMPARE(*read, e);
 }
 
-void RecuperationTest::damagedStatesRefused_data() {
-    QTest::addColumn<QByteArray>("octets");
-    const QByteArray bon = core::ecrireEtat(complet());
+void RecoveryTest::damagedStatesRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray bon = core::writeState(complet());
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("cut short") << bon.left(bon.size() / 2);
     QTest::newRow("another program's JSON") << QByteArray(R"({"serie1": ["1"]})");
@@ -92,73 +92,73 @@ void RecuperationTest::damagedStatesRefused_data() {
         << QByteArray(bon).replace("[\"\",\"0\",\"10\",\"4\"]", "[\"\",\"0\",\"4\"]");
 }
 
-void RecuperationTest::damagedStatesRefused() {
-    QFETCH(QByteArray, octets);
-    QVERIFY(!core::lireEtat(octets));
+void RecoveryTest::damagedStatesRefused() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!core::readState(bytes));
 }
 
 // GIVEN two programs in the same folder WHEN each keeps its state THEN neither lists
 // the other's, and a clean end removes only its own.
-void RecuperationTest::eachProgramItsOwnState() {
-    QTemporaryDir dossier;
-    core::Recovery un(dossier.path() + u"/recuperation"_s);
-    QVERIFY(un.valide());
-    core::Recovery deux(dossier.path() + u"/recuperation"_s);
-    QVERIFY(deux.valide());
-    QVERIFY(un.chemin() != deux.chemin());
+void RecoveryTest::eachProgramItsOwnState() {
+    QTemporaryDir folder;
+    core::Recovery one(folder.path() + u"/recuperation"_s);
+    QVERIFY(one.valid());
+    core::Recovery two(folder.path() + u"/recuperation"_s);
+    QVERIFY(two.valid());
+    QVERIFY(one.path() != two.path());
     core::WorkState e = complet();
-    un.enregistrer(e);
-    e.serie.first = QStringList{u"5"_s};
-    deux.enregistrer(e);
-    un.attendre();
-    deux.attendre();
-    QVERIFY(QFile::exists(un.chemin()) && QFile::exists(deux.chemin()));
-    QVERIFY(un.abandonnes().isEmpty());
-    QVERIFY(deux.abandonnes().isEmpty());
-    deux.terminer();
-    QVERIFY(!QFile::exists(deux.chemin()));
-    QFile f(un.chemin());
+    one.save(e);
+    e.series.first = QStringList{u"5"_s};
+    two.save(e);
+    one.waitForWrites();
+    two.waitForWrites();
+    QVERIFY(QFile::exists(one.path()) && QFile::exists(two.path()));
+    QVERIFY(one.leftBehind().isEmpty());
+    QVERIFY(two.leftBehind().isEmpty());
+    two.finish();
+    QVERIFY(!QFile::exists(two.path()));
+    QFile f(one.path());
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(core::lireEtat(f.readAll())->serie.first, complet().serie.first);
+    QCOMPARE(core::readState(f.readAll())->series.first, complet().series.first);
 }
 
 // GIVEN states left by programs that stopped WHEN a program starts THEN it finds them,
 // newest first; one forgotten is gone, one that does not read is renamed, and a lock
 // left with no state is cleared.
-void RecuperationTest::statesLeftBehind() {
+void RecoveryTest::statesLeftBehind() {
     QTemporaryDir temporaire;
-    QDir dossier(temporaire.path());
-    const QString vieux = abandonne(dossier, u"1-1"_s, core::ecrireEtat(complet()));
+    QDir folder(temporaire.path());
+    const QString vieux = abandonne(folder, u"1-1"_s, core::writeState(complet()));
     {
         QFile f(vieux);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                               QFileDevice::FileModificationTime));
     }
-    const QString casse = abandonne(dossier, u"2-2"_s, "{ pas du tout");
-    ecrire(dossier.filePath(u"etat-3-3.lock"_s),
-           "4194303\nx\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    core::Recovery r(dossier.path());
-    const QStringList trouves = r.abandonnes();
-    QCOMPARE(trouves, (QStringList{casse, vieux}));
-    QVERIFY(!QFile::exists(dossier.filePath(u"etat-3-3.lock"_s)));
+    const QString casse = abandonne(folder, u"2-2"_s, "{ pas du tout");
+    writeOut(folder.filePath(u"etat-3-3.lock"_s),
+             "4194303\nx\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    core::Recovery r(folder.path());
+    const QStringList found = r.leftBehind();
+    QCOMPARE(found, (QStringList{casse, vieux}));
+    QVERIFY(!QFile::exists(folder.filePath(u"etat-3-3.lock"_s)));
     // A second look while they are held finds the same ones.
-    QCOMPARE(r.abandonnes(), trouves);
-    const QString mis = r.mettreDeCote(casse);
-    QCOMPARE(mis, dossier.filePath(u"etat-2-2.endommage"_s));
-    QVERIFY(QFile::exists(mis) && !QFile::exists(casse));
-    r.oublier(vieux);
+    QCOMPARE(r.leftBehind(), found);
+    const QString setAsidePath = r.setAside(casse);
+    QCOMPARE(setAsidePath, folder.filePath(u"etat-2-2.endommage"_s));
+    QVERIFY(QFile::exists(setAsidePath) && !QFile::exists(casse));
+    r.forget(vieux);
     QVERIFY(!QFile::exists(vieux));
-    QVERIFY(!QFile::exists(dossier.filePath(u"etat-1-1.lock"_s)));
-    QVERIFY(r.abandonnes().isEmpty());
+    QVERIFY(!QFile::exists(folder.filePath(u"etat-1-1.lock"_s)));
+    QVERIFY(r.leftBehind().isEmpty());
 }
 
 // The menu's words for the step that would be undone or redone; the steps themselves are
 // the main window's (tests/main_window/tst_undo.cpp).
-void RecuperationTest::undoWording_data() {
-    QTest::addColumn<std::optional<QString>>("etape");
-    QTest::addColumn<QString>("annuler");
-    QTest::addColumn<QString>("retablir");
+void RecoveryTest::undoWording_data() {
+    QTest::addColumn<std::optional<QString>>("step");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<QString>("redo");
     QTest::newRow("none") << std::optional<QString>() << u"&Annuler"_s << u"&Rétablir"_s;
     QTest::newRow("<<") << std::optional<QString>(u"<<"_s) << u"&Annuler « << »"_s
                         << u"&Rétablir « << »"_s;
@@ -168,39 +168,39 @@ void RecuperationTest::undoWording_data() {
                                     << u"&Rétablir « 50 %1 »"_s;
 }
 
-void RecuperationTest::undoWording() {
-    QFETCH(std::optional<QString>, etape);
-    QFETCH(QString, annuler);
-    QFETCH(QString, retablir);
-    QCOMPARE(core::texteAnnuler(etape), annuler);
-    QCOMPARE(core::texteRetablir(etape), retablir);
+void RecoveryTest::undoWording() {
+    QFETCH(std::optional<QString>, step);
+    QFETCH(QString, cancel);
+    QFETCH(QString, redo);
+    QCOMPARE(core::undoText(step), cancel);
+    QCOMPARE(core::redoText(step), redo);
 }
 
 // Ten at most, newest first, each once; the settings' lines read back, bad ones left out.
-void RecuperationTest::recentFiles() {
+void RecoveryTest::recentFiles() {
     using core::Recent;
     std::vector<Recent> r;
     for (int i = 0; i < 12; ++i)
-        r = core::avecRecent(r, {Recent::Genre::Serie, u"/s%1.csv"_s.arg(i)});
+        r = core::withRecent(r, {Recent::Kind::Series, u"/s%1.csv"_s.arg(i)});
     QCOMPARE(r.size(), size_t(10));
-    QCOMPARE(r.front().chemin, u"/s11.csv"_s);
-    QCOMPARE(r.back().chemin, u"/s2.csv"_s);
-    r = core::avecRecent(r, {Recent::Genre::Serie, u"/s5.csv"_s});
-    QCOMPARE(r.front().chemin, u"/s5.csv"_s);
+    QCOMPARE(r.front().path, u"/s11.csv"_s);
+    QCOMPARE(r.back().path, u"/s2.csv"_s);
+    r = core::withRecent(r, {Recent::Kind::Series, u"/s5.csv"_s});
+    QCOMPARE(r.front().path, u"/s5.csv"_s);
     QCOMPARE(r.size(), size_t(10));
     // The same path as a table is another entry.
-    r = core::avecRecent(r, {Recent::Genre::FrequencyTable, u"/s5.csv"_s});
-    QCOMPARE(r[1], (Recent{Recent::Genre::Serie, u"/s5.csv"_s}));
-    QCOMPARE(core::recentsDesLignes(core::lignesDesRecents(r)), r);
-    QCOMPARE(core::recentsDesLignes({u"serie\t/a.csv"_s, u"n'importe quoi"_s, u"image\t/b.png"_s,
-                                     u"serie\t/a.csv"_s, u"tableau\t/c.csv"_s}),
-             (std::vector<Recent>{{Recent::Genre::Serie, u"/a.csv"_s},
-                                  {Recent::Genre::FrequencyTable, u"/c.csv"_s}}));
-    QCOMPARE(core::texteDuRecent(0, {Recent::Genre::Serie, u"/x/notes & co.csv"_s}, true),
+    r = core::withRecent(r, {Recent::Kind::FrequencyTable, u"/s5.csv"_s});
+    QCOMPARE(r[1], (Recent{Recent::Kind::Series, u"/s5.csv"_s}));
+    QCOMPARE(core::recentsOfLines(core::linesOfRecents(r)), r);
+    QCOMPARE(core::recentsOfLines({u"serie\t/a.csv"_s, u"n'importe quoi"_s, u"image\t/b.png"_s,
+                                   u"serie\t/a.csv"_s, u"tableau\t/c.csv"_s}),
+             (std::vector<Recent>{{Recent::Kind::Series, u"/a.csv"_s},
+                                  {Recent::Kind::FrequencyTable, u"/c.csv"_s}}));
+    QCOMPARE(core::recentText(0, {Recent::Kind::Series, u"/x/notes & co.csv"_s}, true),
              u"&1 notes && co.csv"_s);
-    QCOMPARE(core::texteDuRecent(9, {Recent::Genre::FrequencyTable, u"/x/v.csv"_s}, false),
+    QCOMPARE(core::recentText(9, {Recent::Kind::FrequencyTable, u"/x/v.csv"_s}, false),
              u"1&0 v.csv (tableau) (introuvable)"_s);
 }
 
-QTEST_GUILESS_MAIN(RecuperationTest)
+QTEST_GUILESS_MAIN(RecoveryTest)
 #include "tst_recovery_state.moc"

@@ -67,15 +67,15 @@ void SeriesBoxPlotTest::boxesStandAtTheirFigures() {
     QFETCH(QList<double>, figures2);
     const core::Surface surface{11700, float(core::kSeriesBoxPlotHeight), 2, 0};
     const core::TableChartRecord g =
-        core::seriesBoxPlot(core::parametres(first), core::parametres(second), surface);
-    QVERIFY(g.faute.isEmpty());
+        core::seriesBoxPlot(core::parameters(first), core::parameters(second), surface);
+    QVERIFY(g.fault.isEmpty());
     const QList<double>* figures[2] = {&figures1, &figures2};
     const quint32 colours[2] = {kBlue, kRed};
-    const auto x = [&](double v) { return g.repere.point(v, 0).x(); };
+    const auto x = [&](double v) { return g.frame.point(v, 0).x(); };
     for (int s = 0; s < 2; ++s) {
         const QList<double>& f = *figures[s];
-        const Extent whiskers = extentOf(g.dessin, colours[s], 2);
-        const Extent median = extentOf(g.dessin, colours[s], 3);
+        const Extent whiskers = extentOf(g.drawing, colours[s], 2);
+        const Extent median = extentOf(g.drawing, colours[s], 3);
         if (f.isEmpty()) {
             QCOMPARE(whiskers.verticals.size() + median.verticals.size(), 0);
             continue;
@@ -91,16 +91,16 @@ void SeriesBoxPlotTest::boxesStandAtTheirFigures() {
             u"Série %1 : minimum %2"_s.arg(s + 1).arg(QLocale(QLocale::French).toString(f[0]))));
     }
     // Every line within the area, the axis's values included.
-    for (const auto& op : g.dessin.operations())
-        QVERIFY(op.x1 >= 0 && op.x2 <= surface.largeur && op.y2 <= surface.hauteur);
-    QVERIFY(x(double(g.repere.x.fin)) < surface.largeur - 300);
+    for (const auto& op : g.drawing.operations())
+        QVERIFY(op.x1 >= 0 && op.x2 <= surface.width && op.y2 <= surface.height);
+    QVERIFY(x(double(g.frame.x.end)) < surface.width - 300);
 }
 
 void SeriesBoxPlotTest::nothingToDraw() {
     const core::TableChartRecord g =
-        core::seriesBoxPlot(core::parametres({}), core::parametres({}), {});
-    QVERIFY(g.dessin.isEmpty());
-    QCOMPARE(g.faute, u"Aucune des deux séries n'a de valeur à dessiner."_s);
+        core::seriesBoxPlot(core::parameters({}), core::parameters({}), {});
+    QVERIFY(g.drawing.isEmpty());
+    QCOMPARE(g.fault, u"Aucune des deux séries n'a de valeur à dessiner."_s);
 }
 
 QTEST_GUILESS_MAIN(SeriesBoxPlotTest)

@@ -24,12 +24,12 @@ const QList<double> kExerciseX = {100, 1227, 2354, 3481, 4608, 5735, 6862, 7989}
 const QList<double> kExerciseTops = {4435, 4111, 3499, 151, 799, 2779, 3823, 4363};
 
 // A model as the window holds it once the series and the second list are typed.
-std::unique_ptr<core::Model> modele(const QStringList& serie1, const QStringList& serie2 = {},
-                                    bool prise = false) {
+std::unique_ptr<core::Model> model(const QStringList& series1, const QStringList& series2 = {},
+                                   bool prise = false) {
     auto m = std::make_unique<core::Model>();
-    for (int i = 0; i < 10; ++i) m->setCouleur(i, core::kCouleurs[i]);
-    m->calculer_bilan(serie1);
-    m->lireListe2(serie2.join(u"\r\n"_s));
+    for (int i = 0; i < 10; ++i) m->setColour(i, core::kPalette[i]);
+    m->calculer_bilan(series1);
+    m->readList2(series2.join(u"\r\n"_s));
     m->setPrendreListe2(core::Variant(prise));
     return m;
 }
@@ -71,7 +71,7 @@ QStringList exerciseLabels(double dx, double dy) {
 
 }  // namespace
 
-class GraphiquesTest : public QObject {
+class SeriesChartsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -88,7 +88,7 @@ private slots:
     void modelTellsOfItsChanges();
 };
 
-void GraphiquesTest::exercise_data() {
+void SeriesChartsTest::exercise_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("sticks");
     QTest::addColumn<int>("segments");
@@ -105,7 +105,7 @@ void GraphiquesTest::exercise_data() {
                           << u"Diagramme en bâtons et courbe : "_s + values;
 }
 
-void GraphiquesTest::exercise() {
+void SeriesChartsTest::exercise() {
     QFETCH(int, kind);
     QFETCH(int, sticks);
     QFETCH(int, segments);
@@ -113,7 +113,7 @@ void GraphiquesTest::exercise() {
     QFETCH(QStringList, labels);
     QFETCH(QString, description);
 
-    const Drawing d = core::chart(*modele(kExercise), ChartKind(kind));
+    const Drawing d = core::chart(*model(kExercise), ChartKind(kind));
     QList<QLineF> expectedSticks, expectedSegments;
     QList<QPointF> expectedDots;
     for (int i = 0; i < sticks; ++i)
@@ -128,11 +128,11 @@ void GraphiquesTest::exercise() {
     for (const auto& op : d.operations())
         if (op.kind == Kind::Line) QCOMPARE(int(op.width), 2);
     QCOMPARE(shown(d), labels);
-    for (const Drawing::Label& l : d.shownLabels()) QCOMPARE(l.back, core::kFondEtiquette1);
-    QCOMPARE(core::descriptionDuGraphique(d, ChartKind(kind)), description);
+    for (const Drawing::Label& l : d.shownLabels()) QCOMPARE(l.back, core::kLabelBackground1);
+    QCOMPARE(core::chartDescription(d, ChartKind(kind)), description);
 }
 
-void GraphiquesTest::pie_data() {
+void SeriesChartsTest::pie_data() {
     QTest::addColumn<QStringList>("series");
     QTest::addColumn<int>("spokes");
     QTest::addColumn<int>("edges");  // black lines from the centre: start edge, end edges
@@ -147,7 +147,7 @@ void GraphiquesTest::pie_data() {
         << QStringList(22, u"1"_s) << 22 * 75 << 23 << QStringList{};
 }
 
-void GraphiquesTest::pie() {
+void SeriesChartsTest::pie() {
     QFETCH(QStringList, series);
     QFETCH(int, spokes);
     QFETCH(int, edges);
@@ -155,7 +155,7 @@ void GraphiquesTest::pie() {
 
     const QPointF centre(4147.5, 2407.5);
     core::Random::restart();
-    const Drawing d = core::chart(*modele(series), ChartKind::Pie);
+    const Drawing d = core::chart(*model(series), ChartKind::Pie);
     int coloured = 0, black = 0;
     QSet<quint32> colours;
     for (const auto& op : d.operations()) {
@@ -172,8 +172,8 @@ void GraphiquesTest::pie() {
     QCOMPARE(dots(d, 2).size(), 629);
     QCOMPARE(dots(d, 2).front(), QPointF(4147.5 + 2208, 2407.5));
     for (quint32 colour : colours)
-        QVERIFY(std::find(std::begin(core::kCouleurs), std::end(core::kCouleurs), double(colour)) !=
-                std::end(core::kCouleurs));
+        QVERIFY(std::find(std::begin(core::kPalette), std::end(core::kPalette), double(colour)) !=
+                std::end(core::kPalette));
     if (!labels.isEmpty()) QCOMPARE(shown(d), labels);
     QCOMPARE(int(d.shownLabels().size()),
              std::min(int(series.size()) - int(series.count(u"0"_s)), 21));
@@ -182,11 +182,11 @@ void GraphiquesTest::pie() {
     for (int i = 0; i <= series.size(); ++i) core::Random::next();
     const float next = core::Random::next();
     core::Random::restart();
-    core::chart(*modele(series), ChartKind::Pie);
+    core::chart(*model(series), ChartKind::Pie);
     QCOMPARE(core::Random::next(), next);
 }
 
-void GraphiquesTest::secondList_data() {
+void SeriesChartsTest::secondList_data() {
     QTest::addColumn<QStringList>("first");
     QTest::addColumn<QStringList>("second");
     QTest::addColumn<QList<QLineF>>("red");
@@ -206,50 +206,50 @@ void GraphiquesTest::secondList_data() {
         << QStringList{"1:0 3 @300,4465", "1:1 5 @4247,4365", "1:2 7 @8194,4265"};
 }
 
-void GraphiquesTest::secondList() {
+void SeriesChartsTest::secondList() {
     QFETCH(QStringList, first);
     QFETCH(QStringList, second);
     QFETCH(QList<QLineF>, red);
     QFETCH(QStringList, labels);
-    const Drawing d = core::chart(*modele(first, second, true), ChartKind::Sticks);
+    const Drawing d = core::chart(*model(first, second, true), ChartKind::Sticks);
     QCOMPARE(lines(d, kRed), red);
     QCOMPARE(shown(d), labels);
     for (const Drawing::Label& l : d.shownLabels())
-        QCOMPARE(l.back, l.array == 0 ? core::kFondEtiquette1 : core::kFondEtiquette2);
+        QCOMPARE(l.back, l.array == 0 ? core::kLabelBackground1 : core::kLabelBackground2);
     // Not taken into account, the second list draws nothing.
-    QVERIFY(lines(core::chart(*modele(first, second, false), ChartKind::Sticks), kRed).isEmpty());
+    QVERIFY(lines(core::chart(*model(first, second, false), ChartKind::Sticks), kRed).isEmpty());
 }
 
-void GraphiquesTest::curveRaisesTheLargestValue() {
-    const auto deux = modele({u"2"_s, u"4"_s}, {u"10"_s, u"1"_s}, true);
-    core::Model& m = *deux;
+void SeriesChartsTest::curveRaisesTheLargestValue() {
+    const auto two = model({u"2"_s, u"4"_s}, {u"10"_s, u"1"_s}, true);
+    core::Model& m = *two;
     const Drawing d = core::chart(m, ChartKind::Curve);
     // Scaled to 10, the widest of both: k = Int(4515 / 10), each point then its red twin.
     QCOMPARE(dots(d, 7),
              (QList<QPointF>{{100, 4615 - 902}, {100, 105}, {7995, 4615 - 1804}, {7995, 4164}}));
     // Working the chart out leaves the model alone; drawing it raises the largest value.
     QCOMPARE(m.bilan_liste1(0).toDouble(), 4.0);
-    core::apresLeGraphique(m, ChartKind::Sticks);
+    core::afterChart(m, ChartKind::Sticks);
     QCOMPARE(m.bilan_liste1(0).toDouble(), 4.0);
-    core::apresLeGraphique(m, ChartKind::Curve);
+    core::afterChart(m, ChartKind::Curve);
     QCOMPARE(m.bilan_liste1(0).toDouble(), 10.0);
     // Not taken into account, the second list raises nothing.
-    const auto seule = modele({u"2"_s}, {u"10"_s}, false);
-    core::apresLeGraphique(*seule, ChartKind::Both);
+    const auto seule = model({u"2"_s}, {u"10"_s}, false);
+    core::afterChart(*seule, ChartKind::Both);
     QCOMPARE(seule->bilan_liste1(0).toText(), u"2"_s);
 }
 
-void GraphiquesTest::labelsOffTheRangeKeepTheirPlace() {
+void SeriesChartsTest::labelsOffTheRangeKeepTheirPlace() {
     // A value far below the scale puts its stick's foot beyond single precision: the
     // stick fails, and its label is captioned but keeps the height it had.
-    Drawing d = core::chart(*modele({u"1"_s, u"-1E+300"_s}), ChartKind::Sticks);
+    Drawing d = core::chart(*model({u"1"_s, u"-1E+300"_s}), ChartKind::Sticks);
     QCOMPARE(d.shownLabels().size(), size_t(2));
     const Drawing::Label far = d.shownLabels()[1];
     QCOMPARE(far.text, u"-1E+300"_s);
     QVERIFY(far.left.has_value());
     QVERIFY(!far.top.has_value());
-    core::placerAuDepart(d);
-    QCOMPARE(*d.shownLabels()[1].top, core::departEtiquette(0, 1).y());
+    core::placeAtStart(d);
+    QCOMPARE(*d.shownLabels()[1].top, core::labelStart(0, 1).y());
     QCOMPARE(*d.shownLabels()[1].left, *far.left);
     for (const auto& op : d.operations()) {
         QVERIFY(std::isfinite(op.y2));
@@ -257,7 +257,7 @@ void GraphiquesTest::labelsOffTheRangeKeepTheirPlace() {
     }
 }
 
-void GraphiquesTest::laterLabelsTakeTheSlot() {
+void SeriesChartsTest::laterLabelsTakeTheSlot() {
     Drawing d;
     d.label({.array = 1, .index = 2, .text = u"a"_s, .left = 10, .top = 20});
     d.label({.array = 0, .index = 5, .text = u"b"_s, .left = 1, .top = 2});
@@ -267,23 +267,23 @@ void GraphiquesTest::laterLabelsTakeTheSlot() {
     QVERIFY(d.shownLabels().empty());
 }
 
-void GraphiquesTest::modelTellsOfItsChanges() {
+void SeriesChartsTest::modelTellsOfItsChanges() {
     core::Model m;
-    QSignalSpy first(&m, &core::Model::serie1Changee);
-    QSignalSpy second(&m, &core::Model::serie2Changee);
+    QSignalSpy first(&m, &core::Model::series1Changed);
+    QSignalSpy second(&m, &core::Model::series2Changed);
     QCOMPARE(m.calculer_bilan({u"3"_s, u"x"_s, u"5"_s}),
              (QStringList{u"Valeur max= 5"_s, u"Valeur min= 3"_s, u"Moyenne: 3,667"_s,
                           u"Effectif total=3"_s}));
     QCOMPARE(first.count(), 1);
-    QCOMPARE(m.serie1, (QStringList{u"3"_s, u"x"_s, u"5"_s}));
+    QCOMPARE(m.series1, (QStringList{u"3"_s, u"x"_s, u"5"_s}));
     QString sixty;
     for (int i = 1; i <= 60; ++i) sixty += QString::number(i) + u"\r\n"_s;
-    m.lireListe2(sixty);
+    m.readList2(sixty);
     QCOMPARE(second.count(), 1);
-    QCOMPARE(int(m.serie2().size()), 51);      // what the charts take
-    QCOMPARE(m.valeursEcrites2().size(), 60);  // what a file keeps
+    QCOMPARE(int(m.series2().size()), 51);    // what the charts take
+    QCOMPARE(m.writtenValues2().size(), 60);  // what a file keeps
     QCOMPARE(m.bilan_liste2(2).toDouble(), 26.0);
 }
 
-QTEST_GUILESS_MAIN(GraphiquesTest)
+QTEST_GUILESS_MAIN(SeriesChartsTest)
 #include "tst_series_charts.moc"

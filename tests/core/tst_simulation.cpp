@@ -228,16 +228,16 @@ void SimulationTest::texts() {
 void SimulationTest::tableOfCounts_() {
     const auto few = simulate({.p = 0.5, .n = 4, .samples = 1600});
     const core::FrequencyTable t = tableOfCounts(*few);
-    QCOMPARE(t.nature, core::FrequencyTable::Nature::Valeurs);
-    QVERIFY(t.lignes.size() <= 5);
+    QCOMPARE(t.nature, core::FrequencyTable::Nature::Values);
+    QVERIFY(t.lines.size() <= 5);
     qint64 total = 0;
-    for (const auto& l : t.lignes) total += l.effectif.toLongLong();
+    for (const auto& l : t.lines) total += l.count.toLongLong();
     QCOMPARE(total, qint64(1600));
     const auto many = simulate({.population = population({1, 2, 7}), .n = 30, .samples = 3000});
-    const core::TableAnalysis a = core::analyser(tableOfCounts(*many));
+    const core::TableAnalysis a = core::analyseTable(tableOfCounts(*many));
     QCOMPARE(a.nature, core::FrequencyTable::Nature::Classes);
     QCOMPARE(a.total, qint64(3000));
-    QCOMPARE(a.premiereFaute, -1);
+    QCOMPARE(a.firstFault, -1);
     QVERIFY(a.classes.size() >= 10 && a.classes.size() <= 22);
 }
 
@@ -247,7 +247,7 @@ void SimulationTest::tableOfCounts_() {
 void SimulationTest::charts() {
     const auto r = simulate({.p = 0.5, .n = 100, .samples = 1000, .series = 4711});
     const core::TableChartRecord h = histogram(*r);
-    QVERIFY(h.faute.isEmpty() && !h.dessin.isEmpty());
+    QVERIFY(h.fault.isEmpty() && !h.drawing.isEmpty());
     QVERIFY(h.description.startsWith(
         u"Histogramme des fréquences de 1 000 échantillons de taille 100, moyenne "_s));
     qint64 total = 0;
@@ -260,8 +260,8 @@ void SimulationTest::charts() {
     const core::TableChartRecord c = fluctuationChart(f);
     int dots = 0;
     bool fromOrigin = false;
-    const QPointF origin = c.repere.point(0, 0);
-    for (const auto& op : c.dessin.operations()) {
+    const QPointF origin = c.frame.point(0, 0);
+    for (const auto& op : c.drawing.operations()) {
         dots += op.kind == core::Drawing::Operation::Kind::Dot;
         fromOrigin = fromOrigin || (op.kind == core::Drawing::Operation::Kind::Line &&
                                     op.colour != 0 && QPointF(op.x1, op.y1) == origin);
@@ -278,7 +278,7 @@ void SimulationTest::charts() {
                                    core::textOfNumber(std::round(l->running[99] * 1e4) / 1e4)));
     QVERIFY(g.description.contains(u"après 2 000 tirages : "_s));
     QVERIFY(g.description.endsWith(u"droite y = 0,3"_s));
-    QVERIFY(!fluctuationChart({}).faute.isEmpty());
+    QVERIFY(!fluctuationChart({}).fault.isEmpty());
 }
 
 void SimulationTest::populationFiles_data() {

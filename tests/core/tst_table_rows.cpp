@@ -13,16 +13,16 @@
 using namespace Qt::StringLiterals;
 using core::FrequencyTable;
 
-using Lignes = std::vector<FrequencyTable::Ligne>;
-Q_DECLARE_METATYPE(Lignes)
+using Rows = std::vector<FrequencyTable::Row>;
+Q_DECLARE_METATYPE(Rows)
 Q_DECLARE_METATYPE(FrequencyTable::Nature)
 
 namespace {
 
-FrequencyTable valeurs(std::initializer_list<std::pair<const char*, const char*>> lignes) {
+FrequencyTable values(std::initializer_list<std::pair<const char*, const char*>> lines) {
     FrequencyTable t;
-    for (const auto& [v, n] : lignes)
-        t.lignes.push_back({.valeur = QString::fromUtf8(v), .effectif = QString::fromUtf8(n)});
+    for (const auto& [v, n] : lines)
+        t.lines.push_back({.value = QString::fromUtf8(v), .count = QString::fromUtf8(n)});
     return t;
 }
 
@@ -50,59 +50,57 @@ private slots:
 // reason, and the others still count.
 void TableRowsTest::faults_data() {
     QTest::addColumn<FrequencyTable::Nature>("nature");
-    QTest::addColumn<Lignes>("lignes");
-    QTest::addColumn<QString>("faute");
+    QTest::addColumn<Rows>("lines");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<qint64>("total");
-    using L = FrequencyTable::Ligne;
-    const auto V = FrequencyTable::Nature::Valeurs;
+    using L = FrequencyTable::Row;
+    const auto V = FrequencyTable::Nature::Values;
     const auto C = FrequencyTable::Nature::Classes;
-    QTest::newRow("all well") << V << Lignes{{.valeur = u"1"_s, .effectif = u"2"_s}} << QString()
+    QTest::newRow("all well") << V << Rows{{.value = u"1"_s, .count = u"2"_s}} << QString()
                               << qint64(2);
     QTest::newRow("not a number")
-        << V
-        << Lignes{{.valeur = u"x"_s, .effectif = u"2"_s}, {.valeur = u"3"_s, .effectif = u"4"_s}}
+        << V << Rows{{.value = u"x"_s, .count = u"2"_s}, {.value = u"3"_s, .count = u"4"_s}}
         << u"Ligne 1, Valeur : « x » n'est pas un nombre ; la ligne n'est pas comptée."_s
         << qint64(4);
     QTest::newRow("a count with decimals")
-        << V << Lignes{{.valeur = u"1"_s, .effectif = u"2,5"_s}}
+        << V << Rows{{.value = u"1"_s, .count = u"2,5"_s}}
         << u"Ligne 1, Effectif : un effectif est un nombre entier positif ou nul ; la ligne "
            u"n'est pas comptée."_s
         << qint64(0);
-    QTest::newRow("a negative count") << V << Lignes{{.valeur = u"1"_s, .effectif = u"-1"_s}}
+    QTest::newRow("a negative count") << V << Rows{{.value = u"1"_s, .count = u"-1"_s}}
                                       << u"Ligne 1, Effectif : un effectif est un nombre entier "
                                          u"positif ou nul ; la ligne n'est pas comptée."_s
                                       << qint64(0);
-    QTest::newRow("an empty cell") << V << Lignes{{.valeur = u"1"_s}}
+    QTest::newRow("an empty cell") << V << Rows{{.value = u"1"_s}}
                                    << u"Ligne 1, Effectif : la case est vide ; la ligne n'est pas "
                                       u"comptée."_s
                                    << qint64(0);
     QTest::newRow("blank rows are no fault")
-        << V << Lignes{L{}, {.valeur = u"2"_s, .effectif = u"3"_s}, L{}} << QString() << qint64(3);
+        << V << Rows{L{}, {.value = u"2"_s, .count = u"3"_s}, L{}} << QString() << qint64(3);
     QTest::newRow("a value twice: the later row")
         << V
-        << Lignes{{.valeur = u"5"_s, .effectif = u"1"_s},
-                  {.valeur = u"7"_s, .effectif = u"1"_s},
-                  {.valeur = u"5,0"_s, .effectif = u"2"_s}}
+        << Rows{{.value = u"5"_s, .count = u"1"_s},
+                {.value = u"7"_s, .count = u"1"_s},
+                {.value = u"5,0"_s, .count = u"2"_s}}
         << u"Ligne 3, Valeur : cette valeur figure déjà dans le tableau ; la ligne n'est pas "
            u"comptée."_s
         << qint64(2);
     QTest::newRow("reversed bounds")
-        << C << Lignes{{.inferieure = u"10"_s, .superieure = u"0"_s, .effectif = u"1"_s}}
+        << C << Rows{{.lower = u"10"_s, .upper = u"0"_s, .count = u"1"_s}}
         << u"Ligne 1, Borne supérieure : la borne supérieure doit dépasser la borne inférieure ; "
            u"la ligne n'est pas comptée."_s
         << qint64(0);
     QTest::newRow("overlapping classes, typed in any order")
         << C
-        << Lignes{{.inferieure = u"20"_s, .superieure = u"30"_s, .effectif = u"1"_s},
-                  {.inferieure = u"0"_s, .superieure = u"25"_s, .effectif = u"2"_s},
-                  {.inferieure = u"30"_s, .superieure = u"40"_s, .effectif = u"4"_s}}
+        << Rows{{.lower = u"20"_s, .upper = u"30"_s, .count = u"1"_s},
+                {.lower = u"0"_s, .upper = u"25"_s, .count = u"2"_s},
+                {.lower = u"30"_s, .upper = u"40"_s, .count = u"4"_s}}
         << u"Ligne 2, Borne inférieure : cette classe empiète sur une autre ; la ligne n'est "
            u"pas comptée."_s
         << qint64(5);
     QTest::newRow("a total past 2^31 - 1")
         << V
-        << Lignes{{.valeur = u"1"_s, .effectif = u"2147483647"_s},
-                  {.valeur = u"2"_s, .effectif = u"1"_s}}
+        << Rows{{.value = u"1"_s, .count = u"2147483647"_s}, {.value = u"2"_s, .count = u"1"_s}}
         << u"Ligne 2, Effectif : l'effectif total dépasse 2 147 483 647 ; la ligne n'est pas "
            u"comptée."_s
         << qint64(2147483647);
@@ -110,48 +108,48 @@ void TableRowsTest::faults_data() {
 
 void TableRowsTest::faults() {
     QFETCH(FrequencyTable::Nature, nature);
-    QFETCH(Lignes, lignes);
-    QFETCH(QString, faute);
+    QFETCH(Rows, lines);
+    QFETCH(QString, fault);
     QFETCH(qint64, total);
-    const core::TableAnalysis a = core::analyser({.nature = nature, .lignes = lignes});
-    QCOMPARE(core::texteDeLaFaute(a), faute);
+    const core::TableAnalysis a = core::analyseTable({.nature = nature, .lines = lines});
+    QCOMPARE(core::faultText(a), fault);
     QCOMPARE(a.total, total);
 }
 
 // Cumulated in ascending order whatever the order typed; a faulty row shows none.
 void TableRowsTest::computedColumns() {
-    FrequencyTable t = valeurs({{"3", "1"}, {"1", "2"}, {"x", "5"}, {"2", "1"}});
-    const core::TableAnalysis a = core::analyser(t);
-    QCOMPARE(core::textesCalcules(a, 0), (QStringList{u"25,000"_s, u"4"_s, u"100,000"_s}));
-    QCOMPARE(core::textesCalcules(a, 1), (QStringList{u"50,000"_s, u"2"_s, u"50,000"_s}));
-    QCOMPARE(core::textesCalcules(a, 2), (QStringList{{}, {}, {}}));
-    const core::TableAnalysis c = core::analyser(core::tableauDeLExercice());
-    QCOMPARE(core::textesCalcules(c, 0),
+    FrequencyTable t = values({{"3", "1"}, {"1", "2"}, {"x", "5"}, {"2", "1"}});
+    const core::TableAnalysis a = core::analyseTable(t);
+    QCOMPARE(core::computedTexts(a, 0), (QStringList{u"25,000"_s, u"4"_s, u"100,000"_s}));
+    QCOMPARE(core::computedTexts(a, 1), (QStringList{u"50,000"_s, u"2"_s, u"50,000"_s}));
+    QCOMPARE(core::computedTexts(a, 2), (QStringList{{}, {}, {}}));
+    const core::TableAnalysis c = core::analyseTable(core::exerciseTable());
+    QCOMPARE(core::computedTexts(c, 0),
              (QStringList{u"95"_s, u"10"_s, u"1,389"_s, u"5"_s, u"1,389"_s}));
-    QCOMPARE(core::textesCalcules(c, 7),
+    QCOMPARE(core::computedTexts(c, 7),
              (QStringList{u"165"_s, u"10"_s, u"1,944"_s, u"360"_s, u"100,000"_s}));
 }
 
 void TableRowsTest::towardsTheList() {
-    bool trop = true;
-    QCOMPARE(core::versLaListe(core::analyser(valeurs({{"2,5", "2"}, {"1", "1"}})), trop),
+    bool tooMany = true;
+    QCOMPARE(core::toList(core::analyseTable(values({{"2,5", "2"}, {"1", "1"}})), tooMany),
              (QStringList{u"2,5"_s, u"2,5"_s, u"1"_s}));
-    QVERIFY(!trop);
-    QCOMPARE(core::versLaListe(core::analyser(core::tableauDeLExercice()), trop),
+    QVERIFY(!tooMany);
+    QCOMPARE(core::toList(core::analyseTable(core::exerciseTable()), tooMany),
              (QStringList{u"5"_s, u"14"_s, u"31"_s, u"124"_s, u"106"_s, u"51"_s, u"22"_s, u"7"_s}));
-    QVERIFY(core::versLaListe(core::analyser(valeurs({{"1", "32767"}})), trop).size() == 32767);
-    QVERIFY(!trop);
+    QVERIFY(core::toList(core::analyseTable(values({{"1", "32767"}})), tooMany).size() == 32767);
+    QVERIFY(!tooMany);
     QVERIFY(
-        core::versLaListe(core::analyser(valeurs({{"1", "32767"}, {"2", "1"}})), trop).isEmpty());
-    QVERIFY(trop);
+        core::toList(core::analyseTable(values({{"1", "32767"}, {"2", "1"}})), tooMany).isEmpty());
+    QVERIFY(tooMany);
 }
 
 void TableRowsTest::intervals_data() {
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<bool>("lu");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
     QTest::addColumn<double>("a");
     QTest::addColumn<double>("b");
-    QTest::addColumn<bool>("droite");
+    QTest::addColumn<bool>("right");
     QTest::newRow("the exercise's") << u"]90, 100]"_s << true << 90.0 << 100.0 << true;
     QTest::newRow("French semicolon") << u"[90;100["_s << true << 90.0 << 100.0 << false;
     QTest::newRow("blanks") << u"  ] 1,5 ; 2,5 ]  "_s << true << 1.5 << 2.5 << true;
@@ -162,23 +160,23 @@ void TableRowsTest::intervals_data() {
 }
 
 void TableRowsTest::intervals() {
-    QFETCH(QString, texte);
-    QFETCH(bool, lu);
-    const auto i = core::lireIntervalle(texte);
-    QCOMPARE(bool(i), lu);
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    const auto i = core::readInterval(text);
+    QCOMPARE(bool(i), read);
     if (!i) return;
-    QTEST(i->inferieure, "a");
-    QTEST(i->superieure, "b");
-    QTEST(i->fermeADroite, "droite");
+    QTEST(i->lower, "a");
+    QTEST(i->upper, "b");
+    QTEST(i->closedRight, "right");
 }
 
 // GIVEN a table file THEN its kind, rows and first fault (line, column) come out.
 void TableRowsTest::readTables_data() {
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<bool>("tableau");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("table");
     QTest::addColumn<int>("nature");  // 0 values, 1 classes
     QTest::addColumn<qint64>("total");
-    QTest::addColumn<QString>("erreur");  // "line:column why", empty when none
+    QTest::addColumn<QString>("error");  // "line:column why", empty when none
     QTest::newRow("values with a header")
         << QByteArray("Valeur;Effectif\r\n36;2\r\n37;7\r\n") << true << 0 << qint64(9) << QString();
     QTest::newRow("classes by bounds")
@@ -217,49 +215,49 @@ void TableRowsTest::readTables_data() {
 }
 
 void TableRowsTest::readTables() {
-    QFETCH(QByteArray, octets);
-    QFETCH(bool, tableau);
-    QFETCH(QString, erreur);
-    const core::TableReading lecture = core::readTable(octets);
-    QCOMPARE(bool(lecture.value), tableau);
-    const bool enFaute = !tableau || lecture.faultyCell;
-    QCOMPARE(enFaute, !erreur.isEmpty());
-    if (enFaute)
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, table);
+    QFETCH(QString, error);
+    const core::TableReading reading = core::readTable(bytes);
+    QCOMPARE(bool(reading.value), table);
+    const bool atFault = !table || reading.faultyCell;
+    QCOMPARE(atFault, !error.isEmpty());
+    if (atFault)
         QCOMPARE(
-            u"%1:%2 %3"_s.arg(lecture.error.line).arg(lecture.error.column).arg(lecture.error.why),
-            erreur);
-    if (!tableau) return;
+            u"%1:%2 %3"_s.arg(reading.error.line).arg(reading.error.column).arg(reading.error.why),
+            error);
+    if (!table) return;
     QFETCH(int, nature);
-    QCOMPARE(int(lecture.value->nature), nature);
-    QTEST(core::analyser(*lecture.value).total, "total");
+    QCOMPARE(int(reading.value->nature), nature);
+    QTEST(core::analyseTable(*reading.value).total, "total");
 }
 
 // What is saved reads back the same, faulty cells included.
 void TableRowsTest::writeAndReadBack() {
     // Classes [a, b[ keep their side, and their faulty bounds as typed.
-    FrequencyTable gauche{.nature = FrequencyTable::Nature::Classes, .fermeADroite = false};
-    gauche.lignes = {{.inferieure = u"abc"_s, .superieure = u"5"_s, .effectif = u"1"_s},
-                     {.inferieure = u"5"_s, .superieure = u"7,5"_s, .effectif = u"2"_s},
-                     {.inferieure = u"8"_s, .effectif = u"x"_s}};
+    FrequencyTable left{.nature = FrequencyTable::Nature::Classes, .closedRight = false};
+    left.lines = {{.lower = u"abc"_s, .upper = u"5"_s, .count = u"1"_s},
+                  {.lower = u"5"_s, .upper = u"7,5"_s, .count = u"2"_s},
+                  {.lower = u"8"_s, .count = u"x"_s}};
     for (const FrequencyTable& t :
-         {core::tableauDeLExercice(), valeurs({{"1,5", "2"}, {"a;b", "3"}, {"\"", "1"}}), gauche}) {
-        const QByteArray octets = core::tableFile(t);
-        QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
-        const core::TableReading lecture = core::readTable(octets);
-        QVERIFY(lecture.value);
-        QCOMPARE(lecture.value->lignes, t.lignes);
-        QCOMPARE(lecture.value->nature, t.nature);
-        QCOMPARE(lecture.value->fermeADroite, t.fermeADroite);
+         {core::exerciseTable(), values({{"1,5", "2"}, {"a;b", "3"}, {"\"", "1"}}), left}) {
+        const QByteArray bytes = core::tableFile(t);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const core::TableReading reading = core::readTable(bytes);
+        QVERIFY(reading.value);
+        QCOMPARE(reading.value->lines, t.lines);
+        QCOMPARE(reading.value->nature, t.nature);
+        QCOMPARE(reading.value->closedRight, t.closedRight);
     }
-    QVERIFY(core::tableFile(gauche).contains("Classe;Effectif\r\n\"[abc ; 5[\";1\r\n"));
-    QVERIFY(core::tableFile(core::tableauDeLExercice())
+    QVERIFY(core::tableFile(left).contains("Classe;Effectif\r\n\"[abc ; 5[\";1\r\n"));
+    QVERIFY(core::tableFile(core::exerciseTable())
                 .startsWith("\xEF\xBB\xBF"
                             "Borne inférieure;Borne supérieure;Effectif\r\n90;100;5\r\n"));
 }
 
 void TableRowsTest::groupedDigitsInSeriesFiles_data() {
-    QTest::addColumn<QString>("cellule");
-    QTest::addColumn<QString>("lu");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("read");
     QTest::newRow("space") << u"1 234,5"_s << u"1234,5"_s;
     QTest::newRow("no-break space") << u"12\u00a0345"_s << u"12345"_s;
     QTest::newRow("narrow no-break space") << u"-1\u202f000\u202f000"_s << u"-1000000"_s;
@@ -269,13 +267,12 @@ void TableRowsTest::groupedDigitsInSeriesFiles_data() {
 }
 
 void TableRowsTest::groupedDigitsInSeriesFiles() {
-    QFETCH(QString, cellule);
-    QFETCH(QString, lu);
-    QCOMPARE(core::cellNumber(cellule).value_or(QString()), lu);
-    const core::SeriesReading lecture =
-        core::readSeries(("Série 1\n\"" + cellule + "\"\n").toUtf8());
-    QCOMPARE(bool(lecture.value), !lu.isEmpty());
-    if (lecture.value) QCOMPARE(lecture.value->first, QStringList{lu});
+    QFETCH(QString, cell);
+    QFETCH(QString, read);
+    QCOMPARE(core::cellNumber(cell).value_or(QString()), read);
+    const core::SeriesReading reading = core::readSeries(("Série 1\n\"" + cell + "\"\n").toUtf8());
+    QCOMPARE(bool(reading.value), !read.isEmpty());
+    if (reading.value) QCOMPARE(reading.value->first, QStringList{read});
 }
 
 QTEST_GUILESS_MAIN(TableRowsTest)

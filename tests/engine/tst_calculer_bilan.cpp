@@ -94,7 +94,7 @@ void CalculerBilanTest::summary() {
     QCOMPARE(dexo_mod::effectif_total().toDouble(), double(series.size()));
     QVERIFY(dexo_mod::effectif_total().type() == Variant::Type::Integer);
     // The model holds the series the engine read, for every other reader.
-    QCOMPARE(dexo_mod::modele().serie1, series);
+    QCOMPARE(dexo_mod::model().series1, series);
 }
 
 void CalculerBilanTest::firstItemKeepsItsTextUntilReplaced() {
@@ -115,13 +115,13 @@ void CalculerBilanTest::firstItemKeepsItsTextUntilReplaced() {
 
 void CalculerBilanTest::leavesOtherDataAlone() {
     statistique& window = test::freshStart();
-    for (int i = 3; i <= 10; ++i) dexo_mod::modele().setBilanListe1(i, Variant(double(i)));
+    for (int i = 3; i <= 10; ++i) dexo_mod::model().setBilanListe1(i, Variant(double(i)));
     window.List1->clearItems();
     dexo_mod::calculer_bilan();
     QVERIFY(dexo_mod::bilan_liste1(2).type() == Variant::Type::Integer);  // 0 / 0 left the 0
     QCOMPARE(dexo_mod::bilan_liste1(0).toText(), u""_s);
     for (int i = 3; i <= 10; ++i) QCOMPARE(dexo_mod::bilan_liste1(i).toDouble(), double(i));
-    QVERIFY(dexo_mod::modele().serie1.isEmpty());
+    QVERIFY(dexo_mod::model().series1.isEmpty());
 }
 
 QTEST_MAIN(CalculerBilanTest)

@@ -30,7 +30,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kDossier = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s;
+const QString kFolder = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s;
 
 template <class T>
 T* control(const QWidget& w, const char* name) {
@@ -53,8 +53,8 @@ void choose(const QWidget& w, const char* name, const QString& text) {
     while (box->currentIndex() > i) QTest::keyClick(box, Qt::Key_Up);
 }
 
-QStringList jsonFiles(const QString& dossier) {
-    return QDir(dossier).entryList({u"*.json"_s}, QDir::Files);
+QStringList jsonFiles(const QString& folder) {
+    return QDir(folder).entryList({u"*.json"_s}, QDir::Files);
 }
 
 }  // namespace
@@ -66,10 +66,10 @@ private slots:
     void init() { core::setRegionalLocale(QLocale(QLocale::French, QLocale::France)); }
 
     void saving_data() {
-        QTest::addColumn<QString>("forme");
+        QTest::addColumn<QString>("shape");
         QTest::addColumn<QString>("cells");       // pasted as a spreadsheet copies them
         QTest::addColumn<QString>("quantity");    // as the list shows it
-        QTest::addColumn<QString>("formeAfter");  // the shape changed after the question
+        QTest::addColumn<QString>("shapeAfter");  // the shape changed after the question
         QTest::addColumn<QString>("parameter");
         QTest::addColumn<QString>("expected");  // the answer; empty when refused
         QTest::addColumn<QString>("state");     // what the state line says when refused
@@ -101,17 +101,17 @@ private slots:
             << QString() << u"Données : Ligne 2 : « douze » n'est pas un nombre."_s;
     }
     void saving() {
-        QFETCH(QString, forme);
+        QFETCH(QString, shape);
         QFETCH(QString, cells);
         QFETCH(QString, quantity);
-        QFETCH(QString, formeAfter);
+        QFETCH(QString, shapeAfter);
         QFETCH(QString, parameter);
         QFETCH(QString, expected);
         QFETCH(QString, state);
         // GIVEN an empty editor saving into a folder of its own
-        QTemporaryDir racine;
-        const QString dossier = racine.filePath(u"exercices"_s);
-        Editeur_exercice w(dossier);
+        QTemporaryDir root;
+        const QString folder = root.filePath(u"exercices"_s);
+        Editeur_exercice w(folder);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), u"Nouvel exercice"_s);
@@ -120,7 +120,7 @@ private slots:
         QTest::keyClicks(control<QLineEdit>(w, "Titre"), u"Serie de la semaine"_s);
         QTest::keyClicks(control<QPlainTextEdit>(w, "Enonce"), u"Voici les notes."_s);
         control<QTabWidget>(w, "Onglets")->setCurrentIndex(1);
-        choose(w, "Forme_donnees", forme);
+        choose(w, "Forme_donnees", shape);
         QApplication::clipboard()->setText(cells);
         click(w, "Command_coller");
         control<QTabWidget>(w, "Onglets")->setCurrentIndex(2);
@@ -128,37 +128,37 @@ private slots:
         QTest::keyClicks(control<QPlainTextEdit>(w, "Texte_question"), u"Combien ?"_s);
         choose(w, "Quantite", quantity);
         if (!parameter.isEmpty()) QTest::keyClicks(control<QLineEdit>(w, "Parametre"), parameter);
-        if (!formeAfter.isEmpty()) {
+        if (!shapeAfter.isEmpty()) {
             control<QTabWidget>(w, "Onglets")->setCurrentIndex(1);
-            choose(w, "Forme_donnees", formeAfter);
+            choose(w, "Forme_donnees", shapeAfter);
             QApplication::clipboard()->setText(u"3\n5\n"_s);
             click(w, "Command_coller");
         }
         click(w, "Command_enregistrer");
         // THEN a right exercise is written and reads back with the answer worked by hand
-        auto* etat = control<QLabel>(w, "Label_fautes");
+        auto* workState = control<QLabel>(w, "Label_fautes");
         if (expected.isEmpty()) {
-            QVERIFY2(etat->text().contains(state), qPrintable(etat->text()));
-            QVERIFY(etat->accessibleName().contains(state));
+            QVERIFY2(workState->text().contains(state), qPrintable(workState->text()));
+            QVERIFY(workState->accessibleName().contains(state));
             QCOMPARE(saved.count(), 0);
-            QCOMPARE(jsonFiles(dossier), QStringList());
+            QCOMPARE(jsonFiles(folder), QStringList());
             return;
         }
         QCOMPARE(saved.count(), 1);
-        const QString chemin = saved.at(0).at(0).toString();
-        QCOMPARE(chemin, QDir(dossier).filePath(u"serie-de-la-semaine.json"_s));
-        QCOMPARE(etat->accessibleName(), u"Enregistré dans « %1 »."_s.arg(chemin));
-        const core::ExerciseReading l = core::lireFichierExercice(chemin);
-        QVERIFY2(l.exercice, qPrintable(l.faute));
-        QCOMPARE(l.exercice->titre, u"Serie de la semaine"_s);
-        QCOMPARE(core::reponseAttendue(*l.exercice, 0), expected);
+        const QString path = saved.at(0).at(0).toString();
+        QCOMPARE(path, QDir(folder).filePath(u"serie-de-la-semaine.json"_s));
+        QCOMPARE(workState->accessibleName(), u"Enregistré dans « %1 »."_s.arg(path));
+        const core::ExerciseReading l = core::readExerciseFile(path);
+        QVERIFY2(l.exercise, qPrintable(l.fault));
+        QCOMPARE(l.exercise->title, u"Serie de la semaine"_s);
+        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), expected);
         // AND the preview shows the same answer
         control<QTabWidget>(w, "Onglets")->setCurrentIndex(3);
         QCOMPARE(control<QLabel>(w, "Apercu_attendue_1")->text(),
                  u"Réponse attendue : "_s + expected);
         // AND saving again keeps the same file
         click(w, "Command_enregistrer");
-        QCOMPARE(jsonFiles(dossier), QStringList{u"serie-de-la-semaine.json"_s});
+        QCOMPARE(jsonFiles(folder), QStringList{u"serie-de-la-semaine.json"_s});
     }
 
     // A changed exercise is not left without asking: kept on "Annuler", dropped on "Ne pas
@@ -179,9 +179,9 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, open);
         QFETCH(int, files);
-        QTemporaryDir dossier;
-        Editeur_exercice w(dossier.path());
-        QCOMPARE(w.ouvrir(kDossier + u"01-controles-de-vitesse.json"_s), QString());
+        QTemporaryDir folder;
+        Editeur_exercice w(folder.path());
+        QCOMPARE(w.open(kFolder + u"01-controles-de-vitesse.json"_s), QString());
         w.show();
         if (changed) control<QLineEdit>(w, "Titre")->setText(u"Contrôles de vitesse (2)"_s);
         test::MessageBoxAnswerer answerer(answer);
@@ -192,13 +192,13 @@ private slots:
                      u"L'exercice « Contrôles de vitesse (2) » a été modifié. Voulez-vous "
                      "l'enregistrer ?"_s);
         QCOMPARE(w.isVisible(), open);
-        QCOMPARE(jsonFiles(dossier.path()).size(), files);
+        QCOMPARE(jsonFiles(folder.path()).size(), files);
     }
 
     void typedCells() {
         // GIVEN a raw series typed cell by cell, F2 before and Entrée after each
-        QTemporaryDir dossier;
-        Editeur_exercice w(dossier.path());
+        QTemporaryDir folder;
+        Editeur_exercice w(folder.path());
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -214,44 +214,44 @@ private slots:
             QTest::keyClick(table, Qt::Key_Down);
         }
         // THEN the exercise holds those values, and a new row waits for the next
-        QCOMPARE(w.exercice().series.size(), size_t(1));
-        QCOMPARE(w.exercice().series.at(0).brutes, (std::vector<double>{12, 7.5}));
+        QCOMPARE(w.exercise().series.size(), size_t(1));
+        QCOMPARE(w.exercise().series.at(0).rawValues, (std::vector<double>{12, 7.5}));
         QCOMPARE(table->model()->rowCount(), 3);
-        QVERIFY(w.fautes().contains(u"Le titre est obligatoire."_s));
+        QVERIFY(w.faults().contains(u"Le titre est obligatoire."_s));
     }
 
     void reopenedShipped_data() {
-        QTest::addColumn<QString>("fichier");
-        for (const QString& f : QDir(kDossier).entryList({u"*.json"_s}, QDir::Files, QDir::Name))
+        QTest::addColumn<QString>("file");
+        for (const QString& f : QDir(kFolder).entryList({u"*.json"_s}, QDir::Files, QDir::Name))
             QTest::newRow(qPrintable(f)) << f;
     }
     void reopenedShipped() {
         // GIVEN any shipped exercise opened in the editor
-        QFETCH(QString, fichier);
-        QTemporaryDir dossier;
-        Editeur_exercice w(dossier.path());
-        QCOMPARE(w.ouvrir(kDossier + fichier), QString());
+        QFETCH(QString, file);
+        QTemporaryDir folder;
+        Editeur_exercice w(folder.path());
+        QCOMPARE(w.open(kFolder + file), QString());
         // WHEN it is saved as it stands
-        const QString chemin = w.enregistrer();
-        QVERIFY2(!chemin.isEmpty(), qPrintable(w.fautes().join(u'\n')));
+        const QString path = w.save();
+        QVERIFY2(!path.isEmpty(), qPrintable(w.faults().join(u'\n')));
         // THEN the copy asks the same questions of the same data, and expects the same
-        const core::Exercise avant = *core::lireFichierExercice(kDossier + fichier).exercice;
-        const core::ExerciseReading apres = core::lireFichierExercice(chemin);
-        QVERIFY2(apres.exercice, qPrintable(apres.faute));
-        QCOMPARE(apres.exercice->questions.size(), avant.questions.size());
-        for (int i = 0; i < int(avant.questions.size()); ++i) {
-            QCOMPARE(core::choixDe(*apres.exercice, i), core::choixDe(avant, i));
-            QCOMPARE(core::solutionDe(*apres.exercice, i), core::solutionDe(avant, i));
+        const core::Exercise before = *core::readExerciseFile(kFolder + file).exercise;
+        const core::ExerciseReading after = core::readExerciseFile(path);
+        QVERIFY2(after.exercise, qPrintable(after.fault));
+        QCOMPARE(after.exercise->questions.size(), before.questions.size());
+        for (int i = 0; i < int(before.questions.size()); ++i) {
+            QCOMPARE(core::choicesOf(*after.exercise, i), core::choicesOf(before, i));
+            QCOMPARE(core::solutionOf(*after.exercise, i), core::solutionOf(before, i));
         }
-        QCOMPARE(core::feuilleCorrigee(*apres.exercice, 9), core::feuilleCorrigee(avant, 9));
+        QCOMPARE(core::correctedSheet(*after.exercise, 9), core::correctedSheet(before, 9));
     }
 
     void takenFromFiles_data() {
-        QTest::addColumn<QString>("forme");
+        QTest::addColumn<QString>("shape");
         QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QString>("faute");
-        QTest::addColumn<QString>("formeLue");
-        QTest::addColumn<qint64>("effectif");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("shapeRead");
+        QTest::addColumn<qint64>("count");
         QTest::newRow("series file") << u"Série brute"_s << QByteArray("Notes\n12\n8,5\n15\n")
                                      << QString() << u"Série brute"_s << qint64(3);
         QTest::newRow("table of classes")
@@ -263,65 +263,64 @@ private slots:
                                   << u"« a »"_s << u"Paires (x ; y)"_s << qint64(0);
     }
     void takenFromFiles() {
-        QFETCH(QString, forme);
+        QFETCH(QString, shape);
         QFETCH(QByteArray, contenu);
-        QFETCH(QString, faute);
-        QFETCH(QString, formeLue);
-        QFETCH(qint64, effectif);
-        QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(u"donnees.csv"_s);
-        QFile f(chemin);
+        QFETCH(QString, fault);
+        QFETCH(QString, shapeRead);
+        QFETCH(qint64, count);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"donnees.csv"_s);
+        QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(contenu);
         f.close();
-        Editeur_exercice w(dossier.path());
-        choose(w, "Forme_donnees", forme);
-        const QString pourquoi =
-            control<exercise_editor::DataEditor>(w, "Donnees")->prendreDans(chemin);
-        if (!faute.isEmpty()) {
-            QVERIFY2(pourquoi.contains(faute), qPrintable(pourquoi));
+        Editeur_exercice w(folder.path());
+        choose(w, "Forme_donnees", shape);
+        const QString why = control<exercise_editor::DataEditor>(w, "Donnees")->takeFrom(path);
+        if (!fault.isEmpty()) {
+            QVERIFY2(why.contains(fault), qPrintable(why));
             return;
         }
-        QCOMPARE(pourquoi, QString());
-        QCOMPARE(control<QComboBox>(w, "Forme_donnees")->currentText(), formeLue);
-        QCOMPARE(w.exercice().series.at(0).effectif(), effectif);
+        QCOMPARE(why, QString());
+        QCOMPARE(control<QComboBox>(w, "Forme_donnees")->currentText(), shapeRead);
+        QCOMPARE(w.exercise().series.at(0).count(), count);
     }
 
     void changingShipped() {
         // GIVEN a shipped exercise opened
-        QTemporaryDir dossier;
-        Editeur_exercice w(dossier.path());
+        QTemporaryDir folder;
+        Editeur_exercice w(folder.path());
         w.show();
-        QCOMPARE(w.ouvrir(kDossier + u"01-controles-de-vitesse.json"_s), QString());
+        QCOMPARE(w.open(kFolder + u"01-controles-de-vitesse.json"_s), QString());
         QCOMPARE(w.windowTitle(), u"Modifier l'exercice — Contrôles de vitesse"_s);
-        QCOMPARE(w.windowFilePath(), kDossier + u"01-controles-de-vitesse.json"_s);
+        QCOMPARE(w.windowFilePath(), kFolder + u"01-controles-de-vitesse.json"_s);
         QVERIFY(!w.isWindowModified());
         QCOMPARE(control<QComboBox>(w, "Forme_donnees")->currentText(), u"Classes et effectifs"_s);
-        auto* liste = control<QListWidget>(w, "Liste_questions");
-        QCOMPARE(liste->count(), 4);
+        auto* list = control<QListWidget>(w, "Liste_questions");
+        QCOMPARE(list->count(), 4);
         // WHEN its second question is moved up, its last removed, and it is saved
         control<QTabWidget>(w, "Onglets")->setCurrentIndex(2);
-        liste->setCurrentRow(1);
+        list->setCurrentRow(1);
         click(w, "Command_monter");
-        liste->setCurrentRow(3);
+        list->setCurrentRow(3);
         click(w, "Command_supprimer");
-        QCOMPARE(liste->item(0)->text(), u"1) Quel graphique représente le mieux ce tableau ?"_s);
+        QCOMPARE(list->item(0)->text(), u"1) Quel graphique représente le mieux ce tableau ?"_s);
         // (the window is marked changed for the desktop, its caption as it was)
         QVERIFY(w.isWindowModified());
         QCOMPARE(w.windowTitle(), u"Modifier l'exercice — Contrôles de vitesse"_s);
-        const QString chemin = w.enregistrer();
+        const QString path = w.save();
         // THEN the teacher's copy is written beside their own, the shipped file untouched
-        QCOMPARE(chemin, QDir(dossier.path()).filePath(u"controles-de-vitesse.json"_s));
-        QCOMPARE(w.windowFilePath(), chemin);
+        QCOMPARE(path, QDir(folder.path()).filePath(u"controles-de-vitesse.json"_s));
+        QCOMPARE(w.windowFilePath(), path);
         QVERIFY(!w.isWindowModified());
-        const core::ExerciseReading l = core::lireFichierExercice(chemin);
-        QVERIFY2(l.exercice, qPrintable(l.faute));
-        QCOMPARE(l.exercice->questions.size(), size_t(3));
-        QCOMPARE(core::reponseAttendue(*l.exercice, 0), u"Histogramme"_s);
+        const core::ExerciseReading l = core::readExerciseFile(path);
+        QVERIFY2(l.exercise, qPrintable(l.fault));
+        QCOMPARE(l.exercise->questions.size(), size_t(3));
+        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), u"Histogramme"_s);
         // 360 cars: (95·5 + 105·14 + … + 165·7) / 360
-        QCOMPARE(core::reponseAttendue(*l.exercice, 1), u"131,3 km/h"_s);
-        QVERIFY(core::lireFichierExercice(kDossier + u"01-controles-de-vitesse.json"_s)
-                    .exercice->questions.size() == 4);
+        QCOMPARE(core::expectedAnswerOf(*l.exercise, 1), u"131,3 km/h"_s);
+        QVERIFY(core::readExerciseFile(kFolder + u"01-controles-de-vitesse.json"_s)
+                    .exercise->questions.size() == 4);
     }
 };
 

@@ -16,25 +16,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     core::setRegionalLocale(data[0] & 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
                                         : QLocale(QLocale::French, QLocale::France));
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    const core::ExerciseReading lecture = core::lireExercice(bytes);
-    if (!lecture.exercice) {
-        if (!lecture.faute.startsWith(QStringLiteral("ligne "))) std::abort();
+    const core::ExerciseReading reading = core::readExercise(bytes);
+    if (!reading.exercise) {
+        if (!reading.fault.startsWith(QStringLiteral("ligne "))) std::abort();
         return 0;
     }
-    const core::Exercise& e = *lecture.exercice;
+    const core::Exercise& e = *reading.exercise;
     if (e.series.empty() || e.questions.empty()) std::abort();
-    for (const core::Exercise& x : {e, core::nouvellesDonnees(e, 1 + data[0])}) {
+    for (const core::Exercise& x : {e, core::withNewData(e, 1 + data[0])}) {
         for (int i = 0; i < int(x.questions.size()); ++i) {
-            core::attendus(x, i);
-            core::choixJustes(x, i);
-            core::reponseAttendue(x, i);
-            core::verifier(x, i, QStringLiteral("12,5"));
-            if (core::indiceDe(x, i).isEmpty()) std::abort();
-            core::solutionDe(x, i);
+            core::expectedFigures(x, i);
+            core::rightChoicesOf(x, i);
+            core::expectedAnswerOf(x, i);
+            core::check(x, i, QStringLiteral("12,5"));
+            if (core::hintOf(x, i).isEmpty()) std::abort();
+            core::solutionOf(x, i);
         }
         if (x.series.size() != e.series.size()) std::abort();
-        core::feuilleCorrigee(x, 1);
-        core::versTableau(x.series.front());
+        core::correctedSheet(x, 1);
+        core::toTable(x.series.front());
     }
     return 0;
 }

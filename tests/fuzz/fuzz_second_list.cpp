@@ -16,18 +16,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                         : QLocale(QLocale::French, QLocale::France));
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    second_list::Valeurs valeurs;
-    for (int i = 0; i < second_list::kCapacite; ++i) valeurs(i) = -12345.5;
-    const second_list::TextReading lecture = second_list::lire(text, valeurs);
-    const int n = lecture.effectif;
-    if (n < 0 || n > second_list::kCapacite) std::abort();
+    second_list::Values values;
+    for (int i = 0; i < second_list::kCapacity; ++i) values(i) = -12345.5;
+    const second_list::TextReading reading = second_list::read(text, values);
+    const int n = reading.count;
+    if (n < 0 || n > second_list::kCapacity) std::abort();
     for (int i = 0; i < n; ++i) {
-        const QString line = i == 0 ? lecture.lignes[0] : lecture.lignes[i].mid(1);
+        const QString line = i == 0 ? reading.lines[0] : reading.lines[i].mid(1);
         const auto value = core::readNumber(line);
-        if (!value || *value != valeurs(i)) std::abort();
+        if (!value || *value != values(i)) std::abort();
     }
     // Past the count, only the line just after the last one read may have been written.
-    for (int i = n + 2; i < second_list::kCapacite; ++i)
-        if (valeurs(i) != -12345.5) std::abort();
+    for (int i = n + 2; i < second_list::kCapacity; ++i)
+        if (values(i) != -12345.5) std::abort();
     return 0;
 }

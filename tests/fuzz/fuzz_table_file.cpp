@@ -22,14 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     if (reading.faultyCell && (reading.error.why.isEmpty() || reading.error.line < 1)) std::abort();
-    const core::TableAnalysis analyse = core::analyser(*reading.value);
-    if (analyse.lignes.size() != reading.value->lignes.size()) std::abort();
-    if (analyse.total < 0 || analyse.total > core::kPlusGrandEffectifTotal) std::abort();
-    if (core::parametresDuTableau(analyse).empty()) std::abort();
-    core::texteDuSeuil(analyse, 0);
-    for (size_t i = 0; i < analyse.lignes.size(); ++i) core::textesCalcules(analyse, int(i));
-    bool trop = false;
-    core::versLaListe(analyse, trop);
+    const core::TableAnalysis analysis = core::analyseTable(*reading.value);
+    if (analysis.lines.size() != reading.value->lines.size()) std::abort();
+    if (analysis.total < 0 || analysis.total > core::kLargestTotalCount) std::abort();
+    if (core::tableParameters(analysis).empty()) std::abort();
+    core::thresholdText(analysis, 0);
+    for (size_t i = 0; i < analysis.lines.size(); ++i) core::computedTexts(analysis, int(i));
+    bool tooMany = false;
+    core::toList(analysis, tooMany);
     const core::TableReading again = core::readTable(core::tableFile(*reading.value));
     if (!again.value) std::abort();
     return 0;

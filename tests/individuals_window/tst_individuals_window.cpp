@@ -225,7 +225,7 @@ private slots:
         const auto sent = table[0][0].value<core::FrequencyTable>();
         QCOMPARE(sent.nature, core::FrequencyTable::Nature::Classes);
         QStringList counts;
-        for (const auto& line : sent.lignes) counts << line.inferieure + u':' + line.effectif;
+        for (const auto& line : sent.lines) counts << line.lower + u':' + line.count;
         QCOMPARE(counts, (QStringList{u"150:1"_s, u"160:2"_s}));
     }
 

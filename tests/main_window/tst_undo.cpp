@@ -13,12 +13,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A step named `nom` that leaves both lists as given.
-void etape(const QString& nom, const QStringList& liste1, const QString& liste2) {
+// A step named `name` that leaves both lists as given.
+void step(const QString& name, const QStringList& list1, const QString& list2) {
     statistique& w = statistique::instance();
-    w.avecAnnulation(nom, [&] {
-        w.remplacerSerie1(liste1);
-        w.Text_liste2->setText(liste2);
+    w.withUndo(name, [&] {
+        w.replaceSeries1(list1);
+        w.Text_liste2->setText(list2);
     });
 }
 
@@ -39,16 +39,16 @@ private slots:
 // gives back both lists as they were, and the menu names the step it would undo or redo.
 void UndoTest::undoAndRedo() {
     statistique& w = statistique::instance();
-    const QStringList depart = test::items(*w.List1);
-    const QString departListe2 = w.Text_liste2->text();
+    const QStringList startPoint = test::items(*w.List1);
+    const QString initialList2Text = w.Text_liste2->text();
     QCOMPARE(w.mnuAnnuler->text(), u"&Annuler"_s);
     QCOMPARE(w.mnuRetablir->text(), u"&Rétablir"_s);
     QVERIFY(!w.mnuAnnuler->isEnabled() && !w.mnuRetablir->isEnabled());
 
-    etape(u"Aleatoire"_s, {u"3"_s, u"8"_s}, departListe2);
-    etape(u">"_s, {u"3"_s, u"8"_s}, departListe2);  // nothing changed: not a step
-    etape(u"<<"_s, {u"3"_s}, departListe2);
-    QCOMPARE(w.historique().count(), 2);
+    step(u"Aleatoire"_s, {u"3"_s, u"8"_s}, initialList2Text);
+    step(u">"_s, {u"3"_s, u"8"_s}, initialList2Text);  // nothing changed: not a step
+    step(u"<<"_s, {u"3"_s}, initialList2Text);
+    QCOMPARE(w.undoStack().count(), 2);
     QCOMPARE(w.mnuAnnuler->text(), u"&Annuler « << »"_s);
 
     w.mnuAnnuler->trigger();
@@ -56,21 +56,21 @@ void UndoTest::undoAndRedo() {
     QCOMPARE(w.mnuAnnuler->text(), u"&Annuler « Aleatoire »"_s);
     QCOMPARE(w.mnuRetablir->text(), u"&Rétablir « << »"_s);
     w.mnuAnnuler->trigger();
-    QCOMPARE(test::items(*w.List1), depart);
+    QCOMPARE(test::items(*w.List1), startPoint);
     QVERIFY(!w.mnuAnnuler->isEnabled());
     w.mnuAnnuler->trigger();  // nothing left to undo: nothing happens
-    QCOMPARE(test::items(*w.List1), depart);
+    QCOMPARE(test::items(*w.List1), startPoint);
     w.mnuRetablir->trigger();
     QCOMPARE(test::items(*w.List1), (QStringList{u"3"_s, u"8"_s}));
 
     // A new step drops what could have been redone; the second list comes back too.
-    etape(u"Camembert\nn° 2"_s, {u"5"_s, u"14"_s}, u"1"_s);
+    step(u"Camembert\nn° 2"_s, {u"5"_s, u"14"_s}, u"1"_s);
     QVERIFY(!w.mnuRetablir->isEnabled());
     QCOMPARE(w.mnuRetablir->text(), u"&Rétablir"_s);
     QCOMPARE(w.mnuAnnuler->text(), u"&Annuler « Camembert\nn° 2 »"_s);
     w.mnuAnnuler->trigger();
     QCOMPARE(test::items(*w.List1), (QStringList{u"3"_s, u"8"_s}));
-    QCOMPARE(w.Text_liste2->text(), departListe2);
+    QCOMPARE(w.Text_liste2->text(), initialList2Text);
     w.mnuRetablir->trigger();
     QCOMPARE(w.Text_liste2->text(), u"1"_s);
 }
@@ -92,8 +92,8 @@ void UndoTest::stepsKept() {
     QFETCH(int, kept);
     QFETCH(QString, first);
     statistique& w = statistique::instance();
-    const QString liste2 = w.Text_liste2->text();
-    for (int i = 0; i < steps; ++i) etape(QString::number(i), {QString::number(i + 1)}, liste2);
+    const QString list2 = w.Text_liste2->text();
+    for (int i = 0; i < steps; ++i) step(QString::number(i), {QString::number(i + 1)}, list2);
     int undone = 0;
     while (w.mnuAnnuler->isEnabled()) {
         w.mnuAnnuler->trigger();
@@ -107,25 +107,25 @@ void UndoTest::stepsKept() {
 // clean exactly where the series is the file's.
 void UndoTest::cleanIsSaved() {
     statistique& w = statistique::instance();
-    QVERIFY(w.historique().isClean());
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"notes.csv"_s);
-    QFile f(chemin);
+    QVERIFY(w.undoStack().isClean());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"notes.csv"_s);
+    QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("12\n7\n");
     f.close();
-    etape(u"Aleatoire"_s, {u"4"_s}, w.Text_liste2->text());
-    QVERIFY(!w.historique().isClean());
-    QVERIFY(w.ouvrirSerie(chemin));
-    QVERIFY(w.historique().isClean() && w.enregistree());
-    etape(u"<<"_s, {u"12"_s}, w.Text_liste2->text());
-    QVERIFY(!w.historique().isClean() && !w.enregistree());
+    step(u"Aleatoire"_s, {u"4"_s}, w.Text_liste2->text());
+    QVERIFY(!w.undoStack().isClean());
+    QVERIFY(w.openSeries(path));
+    QVERIFY(w.undoStack().isClean() && w.seriesSaved());
+    step(u"<<"_s, {u"12"_s}, w.Text_liste2->text());
+    QVERIFY(!w.undoStack().isClean() && !w.seriesSaved());
     w.mnuAnnuler->trigger();
-    QVERIFY(w.historique().isClean() && w.enregistree());
+    QVERIFY(w.undoStack().isClean() && w.seriesSaved());
     w.mnuAnnuler->trigger();  // before the file was opened
-    QVERIFY(!w.historique().isClean());
+    QVERIFY(!w.undoStack().isClean());
     w.mnuRetablir->trigger();
-    QVERIFY(w.historique().isClean());
+    QVERIFY(w.undoStack().isClean());
 }
 
 QTEST_MAIN(UndoTest)

@@ -69,7 +69,7 @@ void ParametersWindowTest::aNewProgramStartsFromItsOwnModel() {
     statistique::instance().Text_liste2->setText(u"1\r\n3"_s);
     QCOMPARE(column(opened().Table_parametres, 1).first(), u"4"_s);
     test::freshStart();
-    QCOMPARE(dexo_mod::modele().serie1, QStringList{u"0"_s});
+    QCOMPARE(dexo_mod::model().series1, QStringList{u"0"_s});
     QVERIFY(dexo_mod::effectif_liste2().isEmpty());
     Parametres_serie& w = opened();
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -29,30 +29,30 @@ namespace {
 const QString kLivres = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 
 // The row of the exercise of that title, whatever its level and its score.
-int rangDe(const Exercices& w, const QString& titre) {
+int rankOf(const Exercices& w, const QString& title) {
     for (int r = 0; r < w.Liste_exercices->count(); ++r)
-        if (w.Liste_exercices->item(r)->text().section(u" — "_s, 0, 0) == titre) return r;
+        if (w.Liste_exercices->item(r)->text().section(u" — "_s, 0, 0) == title) return r;
     return -1;
 }
 
-void choisir(Exercices& w, const QString& titre) {
-    QVERIFY2(rangDe(w, titre) >= 0, qPrintable(titre));
-    w.Liste_exercices->setCurrentRow(rangDe(w, titre));
+void choose(Exercices& w, const QString& title) {
+    QVERIFY2(rankOf(w, title) >= 0, qPrintable(title));
+    w.Liste_exercices->setCurrentRow(rankOf(w, title));
 }
 
 Exercices& ouverte() {
     statistique::instance().mnuExercices->trigger();
     Exercices& w = Exercices::instance();
-    w.relire({kLivres});
-    choisir(w, u"Contrôles de vitesse"_s);
+    w.reread({kLivres});
+    choose(w, u"Contrôles de vitesse"_s);
     return w;
 }
 
-QLineEdit* ligne(Exercices& w, int i) {
-    return qobject_cast<QLineEdit*>(w.questions()[size_t(i)].reponse);
+QLineEdit* line(Exercices& w, int i) {
+    return qobject_cast<QLineEdit*>(w.questions()[size_t(i)].answer);
 }
 
-QStringList donnees(const Exercices& w) {
+QStringList givenData(const Exercices& w) {
     QStringList t;
     const QAbstractItemModel* m = w.Table_donnees->model();
     for (int r = 0; r < m->rowCount(); ++r)
@@ -60,10 +60,10 @@ QStringList donnees(const Exercices& w) {
     return t;
 }
 
-void ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
+void writeOut(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
+    f.write(bytes);
 }
 
 }  // namespace
@@ -102,18 +102,18 @@ void PracticeWindowTest::opensFromTheMenu() {
     QCOMPARE(w.Liste_exercices->count(), 38 + 6);  // with a heading per level
     QCOMPARE(w.Liste_exercices->currentItem()->text(), u"Contrôles de vitesse"_s);
     QCOMPARE(w.questions().size(), size_t(4));
-    QCOMPARE(w.questions()[0].reponse->objectName(), u"Reponse_1"_s);
-    QCOMPARE(w.questions()[3].resultat->objectName(), u"Resultat_4"_s);
-    QCOMPARE(w.questions()[1].reponse->accessibleName(), u"Réponse à la question 2"_s);
-    QCOMPARE(donnees(w).first(), u"5"_s);
+    QCOMPARE(w.questions()[0].answer->objectName(), u"Reponse_1"_s);
+    QCOMPARE(w.questions()[3].result->objectName(), u"Resultat_4"_s);
+    QCOMPARE(w.questions()[1].answer->accessibleName(), u"Réponse à la question 2"_s);
+    QCOMPARE(givenData(w).first(), u"5"_s);
     QVERIFY(!w.testAttribute(Qt::WA_QuitOnClose));
 }
 
 // GIVEN the speed check WHEN answers are typed with keys and checked THEN each is marked
 // and the right ones counted.
 void PracticeWindowTest::answersChecked_data() {
-    QTest::addColumn<QString>("moyenne");
-    QTest::addColumn<QString>("marque");
+    QTest::addColumn<QString>("mean");
+    QTest::addColumn<QString>("mark");
     QTest::addColumn<QString>("score");
     QTest::newRow("right, comma") << u"131,3"_s << u"Juste"_s << u"2 réponses justes sur 4"_s;
     QTest::newRow("right, keypad point")
@@ -123,22 +123,22 @@ void PracticeWindowTest::answersChecked_data() {
 }
 
 void PracticeWindowTest::answersChecked() {
-    QFETCH(QString, moyenne);
-    QFETCH(QString, marque);
+    QFETCH(QString, mean);
+    QFETCH(QString, mark);
     QFETCH(QString, score);
     Exercices& w = ouverte();
-    ligne(w, 0)->setFocus();
-    QTest::keyClicks(ligne(w, 0), moyenne);
-    auto* choix = qobject_cast<QComboBox*>(w.questions()[1].reponse);
-    QVERIFY(choix);
-    QCOMPARE(choix->count(), 3);
-    choix->setCurrentText(u"Histogramme"_s);
-    QTest::keyClicks(ligne(w, 3), u"80"_s);
+    line(w, 0)->setFocus();
+    QTest::keyClicks(line(w, 0), mean);
+    auto* choices = qobject_cast<QComboBox*>(w.questions()[1].answer);
+    QVERIFY(choices);
+    QCOMPARE(choices->count(), 3);
+    choices->setCurrentText(u"Histogramme"_s);
+    QTest::keyClicks(line(w, 3), u"80"_s);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
-    QCOMPARE(w.questions()[0].resultat->text(), marque);
-    QCOMPARE(w.questions()[1].resultat->text(), u"Juste"_s);
-    QCOMPARE(w.questions()[2].resultat->text(), QString());  // not answered
-    QCOMPARE(w.questions()[3].resultat->text(), u"Faux"_s);
+    QCOMPARE(w.questions()[0].result->text(), mark);
+    QCOMPARE(w.questions()[1].result->text(), u"Juste"_s);
+    QCOMPARE(w.questions()[2].result->text(), QString());  // not answered
+    QCOMPARE(w.questions()[3].result->text(), u"Faux"_s);
     QCOMPARE(w.Label_score->text(), score);
 }
 
@@ -160,24 +160,24 @@ void PracticeWindowTest::hintsAndSolutions() {
 // are the texts shown, and an empty verdict keeps its role. (The announcements need the
 // accessibility bus: tests/e2e/test_practice_verdicts.py hears them.)
 void PracticeWindowTest::verdictsReadAloud_data() {
-    QTest::addColumn<QString>("moyenne");
-    QTest::addColumn<QString>("marque");
+    QTest::addColumn<QString>("mean");
+    QTest::addColumn<QString>("mark");
     QTest::addColumn<QString>("score");
     QTest::newRow("juste") << u"131,3"_s << u"Juste"_s << u"1 réponse juste sur 4"_s;
     QTest::newRow("faux") << u"131"_s << u"Faux"_s << u"0 réponse juste sur 4"_s;
 }
 
 void PracticeWindowTest::verdictsReadAloud() {
-    QFETCH(QString, moyenne);
-    QFETCH(QString, marque);
+    QFETCH(QString, mean);
+    QFETCH(QString, mark);
     QFETCH(QString, score);
     Exercices& w = ouverte();
-    QTest::keyClicks(ligne(w, 0), moyenne);
+    QTest::keyClicks(line(w, 0), mean);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
-    const QLabel* r = w.questions()[0].resultat;
-    QCOMPARE(r->accessibleName(), marque);
+    const QLabel* r = w.questions()[0].result;
+    QCOMPARE(r->accessibleName(), mark);
     QCOMPARE(r->accessibleDescription(), u"Résultat de la question 1"_s);
-    QCOMPARE(w.questions()[2].resultat->accessibleName(), u"Résultat de la question 3"_s);
+    QCOMPARE(w.questions()[2].result->accessibleName(), u"Résultat de la question 3"_s);
     QCOMPARE(w.Label_score->accessibleName(), score);
     QCOMPARE(w.questions()[0].solution->accessibleName(), w.questions()[0].solution->text());
     QVERIFY(w.questions()[0].indice->accessibleName().startsWith(u"Indice : "_s));
@@ -200,22 +200,22 @@ void PracticeWindowTest::exportForMoodle() {
     QFETCH(QString, start);
     QFETCH(QString, variant);
     ouverte();
-    std::vector<core::Exercise> lus;
-    for (const auto& f : core::exercicesDes({kLivres}))
-        if (f.lecture.exercice) lus.push_back(*f.lecture.exercice);
-    ExportMoodle d(nullptr, lus, -1);
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath(u"quiz"_s);
-    QCOMPARE(d.write(chemin), u"aucun exercice n'est coché"_s);
-    QVERIFY(!QFile::exists(chemin));
+    std::vector<core::Exercise> allRead;
+    for (const auto& f : core::exercisesIn({kLivres}))
+        if (f.reading.exercise) allRead.push_back(*f.reading.exercise);
+    ExportMoodle d(nullptr, allRead, -1);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"quiz"_s);
+    QCOMPARE(d.write(path), u"aucun exercice n'est coché"_s);
+    QVERIFY(!QFile::exists(path));
     for (int i = 0; i < d.Liste_exercices->count(); ++i)
         if (d.Liste_exercices->item(i)->text() == u"Pointures d'une classe"_s)
             d.Liste_exercices->item(i)->setCheckState(Qt::Checked);
     d.Nombre_variantes->setValue(3);
     d.Premiere_serie->setValue(7);
     d.Format->setCurrentIndex(format);
-    QCOMPARE(d.write(chemin), QString());
-    QFile f(chemin);
+    QCOMPARE(d.write(path), QString());
+    QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QString quiz = QString::fromUtf8(f.readAll());
     QVERIFY(quiz.startsWith(start));
@@ -227,35 +227,35 @@ void PracticeWindowTest::exportForMoodle() {
 // gives the same data, whose answers the check follows.
 void PracticeWindowTest::aNumberGivesTheSameData() {
     Exercices& w = ouverte();
-    const QStringList enonce = donnees(w);
+    const QStringList statement = givenData(w);
     QTest::mouseClick(w.Command_nouvelles, Qt::LeftButton);
-    QVERIFY(w.numero() >= 1);
-    QCOMPARE(w.Label_serie->text(), u"Série n° %1"_s.arg(w.numero()));
-    const QStringList tirees = donnees(w);
-    QVERIFY(tirees != enonce);
-    const QString numero = QString::number(w.numero());
-    choisir(w, u"Pointures d'une classe"_s);
-    choisir(w, u"Contrôles de vitesse"_s);
-    QCOMPARE(donnees(w), enonce);
+    QVERIFY(w.serial() >= 1);
+    QCOMPARE(w.Label_serie->text(), u"Série n° %1"_s.arg(w.serial()));
+    const QStringList tirees = givenData(w);
+    QVERIFY(tirees != statement);
+    const QString serial = QString::number(w.serial());
+    choose(w, u"Pointures d'une classe"_s);
+    choose(w, u"Contrôles de vitesse"_s);
+    QCOMPARE(givenData(w), statement);
     w.Text_serie->clear();
-    QTest::keyClicks(w.Text_serie, numero);
+    QTest::keyClicks(w.Text_serie, serial);
     QTest::keyClick(w.Text_serie, Qt::Key_Return);
-    QCOMPARE(donnees(w), tirees);
-    const QString attendue = core::reponseAttendue(*w.exercice(), 0);
-    QTest::keyClicks(ligne(w, 0), attendue.left(attendue.indexOf(u' ')));
+    QCOMPARE(givenData(w), tirees);
+    const QString expectedText = core::expectedAnswerOf(*w.exercise(), 0);
+    QTest::keyClicks(line(w, 0), expectedText.left(expectedText.indexOf(u' ')));
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
-    QCOMPARE(w.questions()[0].resultat->text(), u"Juste"_s);
+    QCOMPARE(w.questions()[0].result->text(), u"Juste"_s);
 }
 
 void PracticeWindowTest::filesThatDoNotReadAreGreyed() {
-    QTemporaryDir dossier;
-    QFile::copy(kLivres + u"/03-pointures.json"_s, dossier.filePath(u"a-pointures.json"_s));
-    ecrire(dossier.filePath(u"b-casse.json"_s), "{\n\"titre\": \"x\",\n,\n}");
-    ecrire(dossier.filePath(u"c-inconnu.json"_s),
-           "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1]},\n"
-           "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyene\"}]}");
+    QTemporaryDir folder;
+    QFile::copy(kLivres + u"/03-pointures.json"_s, folder.filePath(u"a-pointures.json"_s));
+    writeOut(folder.filePath(u"b-casse.json"_s), "{\n\"titre\": \"x\",\n,\n}");
+    writeOut(folder.filePath(u"c-inconnu.json"_s),
+             "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1]},\n"
+             "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyene\"}]}");
     Exercices& w = ouverte();
-    w.relire({dossier.path()});
+    w.reread({folder.path()});
     QCOMPARE(w.Liste_exercices->count(), 5);
     QCOMPARE(w.Liste_exercices->item(0)->text(), u"Quatrième"_s);
     QCOMPARE(w.Liste_exercices->item(1)->text(), u"Pointures d'une classe"_s);
@@ -274,24 +274,24 @@ void PracticeWindowTest::towardsTheTable() {
     QTest::mouseClick(w.Command_tableau, Qt::LeftButton);
     Tableau_effectifs& t = Tableau_effectifs::instance();
     QVERIFY(t.isVisible());
-    QCOMPARE(t.tableau().nature, core::FrequencyTable::Nature::Classes);
-    QCOMPARE(t.tableau().lignes.size(), size_t(8));
-    QCOMPARE(t.tableau().lignes[3].effectif, u"124"_s);
+    QCOMPARE(t.table().nature, core::FrequencyTable::Nature::Classes);
+    QCOMPARE(t.table().lines.size(), size_t(8));
+    QCOMPARE(t.table().lines[3].count, u"124"_s);
     // Several series: the button offers each.
-    choisir(w, u"Deux classes comparées"_s);
+    choose(w, u"Deux classes comparées"_s);
     QVERIFY(w.Command_tableau->menu());
     QCOMPARE(w.Command_tableau->menu()->actions().size(), 2);
     QCOMPARE(w.Command_tableau->menu()->actions()[1]->text(), u"Seconde B"_s);
     // Pairs show as two columns, a simulation as its parameters; neither goes to the table.
-    choisir(w, u"Distance d'arrêt et vitesse"_s);
+    choose(w, u"Distance d'arrêt et vitesse"_s);
     const QAbstractItemModel* m = w.Table_donnees->model();
     QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), u"Distance d'arrêt (m)"_s);
     QCOMPARE(m->index(5, 0).data().toString(), u"130"_s);
-    QCOMPARE(donnees(w).last(), u"112"_s);
+    QCOMPARE(givenData(w).last(), u"112"_s);
     QVERIFY(!w.Command_tableau->isEnabled());
-    choisir(w, u"Mille séries de cent lancers"_s);
+    choose(w, u"Mille séries de cent lancers"_s);
     QCOMPARE(w.Table_donnees->model()->index(0, 0).data().toString(), u"Proportion p"_s);
-    QCOMPARE(donnees(w).first(), u"0,5"_s);
+    QCOMPARE(givenData(w).first(), u"0,5"_s);
     QVERIFY(!w.Command_tableau->isEnabled());
 }
 
@@ -299,7 +299,7 @@ void PracticeWindowTest::towardsTheTable() {
 // heading and exercises only, each exercise once; "Tous les niveaux" shows every level
 // in school order, and the exercise shown stays when it is still listed.
 void PracticeWindowTest::groupedByLevel_data() {
-    QTest::addColumn<QString>("niveau");
+    QTest::addColumn<QString>("level");
     QTest::addColumn<QStringList>("titres");
     QTest::addColumn<QString>("montre");
     const QStringList tous{u"Cinquième"_s, u"Quatrième"_s, u"Troisième"_s,
@@ -312,24 +312,24 @@ void PracticeWindowTest::groupedByLevel_data() {
 }
 
 void PracticeWindowTest::groupedByLevel() {
-    QFETCH(QString, niveau);
+    QFETCH(QString, level);
     QFETCH(QStringList, titres);
     QFETCH(QString, montre);
     Exercices& w = ouverte();
     QCOMPARE(w.Choix_niveau->count(), 7);
-    w.Choix_niveau->setCurrentText(niveau);
-    QStringList enTetes;
-    int exercices = 0;
+    w.Choix_niveau->setCurrentText(level);
+    QStringList headers;
+    int exercises = 0;
     for (int r = 0; r < w.Liste_exercices->count(); ++r) {
         const QListWidgetItem* item = w.Liste_exercices->item(r);
         if (item->flags() & Qt::ItemIsSelectable)
-            ++exercices;
+            ++exercises;
         else
-            enTetes << item->text();
+            headers << item->text();
     }
-    QCOMPARE(enTetes, titres);
-    QVERIFY(exercices >= 4 * titres.size());
-    if (titres.size() == 6) QCOMPARE(exercices, 38);
+    QCOMPARE(headers, titres);
+    QVERIFY(exercises >= 4 * titres.size());
+    if (titres.size() == 6) QCOMPARE(exercises, 38);
     QCOMPARE(w.Label_titre->text(), montre);
 }
 
@@ -338,24 +338,24 @@ void PracticeWindowTest::groupedByLevel() {
 // asks first, and clears it only when the learner confirms.
 void PracticeWindowTest::bestScoresKeptAndCleared() {
     Exercices& w = ouverte();
-    const int rang = rangDe(w, u"Contrôles de vitesse"_s);
-    QTest::keyClicks(ligne(w, 0), u"131,3"_s);
+    const int rang = rankOf(w, u"Contrôles de vitesse"_s);
+    QTest::keyClicks(line(w, 0), u"131,3"_s);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
     QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 1/4"_s);
-    qobject_cast<QComboBox*>(w.questions()[1].reponse)->setCurrentText(u"Histogramme"_s);
-    QTest::keyClicks(ligne(w, 2), u"51,7"_s);
-    QTest::keyClicks(ligne(w, 3), u"65"_s);
+    qobject_cast<QComboBox*>(w.questions()[1].answer)->setCurrentText(u"Histogramme"_s);
+    QTest::keyClicks(line(w, 2), u"51,7"_s);
+    QTest::keyClicks(line(w, 3), u"65"_s);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
     QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     QCOMPARE(w.Liste_exercices->currentRow(), rang);
-    ligne(w, 3)->clear();
+    line(w, 3)->clear();
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
     QCOMPARE(w.Label_score->text(), u"3 réponses justes sur 4"_s);
     QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     // Kept for the next time the program starts.
-    const auto lu = core::readProgressFile(core::progressPath());
-    QVERIFY(lu);
-    QCOMPARE(lu.value->at(u"01-controles-de-vitesse.json"_s).right, 4);
+    const auto read = core::readProgressFile(core::progressPath());
+    QVERIFY(read);
+    QCOMPARE(read.value->at(u"01-controles-de-vitesse.json"_s).right, 4);
     test::freshStart();
     Exercices& encore = ouverte();
     QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
@@ -367,9 +367,9 @@ void PracticeWindowTest::bestScoresKeptAndCleared() {
     }
     QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     {
-        test::MessageBoxAnswerer oui(u"Effacer"_s);
+        test::MessageBoxAnswerer yes(u"Effacer"_s);
         QTest::mouseClick(encore.Command_effacer, Qt::LeftButton);
-        QCOMPARE(oui.buttons, QStringList{u"Effacer|Annuler"_s});
+        QCOMPARE(yes.buttons, QStringList{u"Effacer|Annuler"_s});
     }
     QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse"_s);
     QVERIFY(core::readProgressFile(core::progressPath()).value->empty());

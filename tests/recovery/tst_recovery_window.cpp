@@ -23,25 +23,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void laisser(const QDir& dossier, const QByteArray& etat) {
-    QFile f(dossier.filePath(u"etat-1-1.json"_s));
+void mayLeave(const QDir& folder, const QByteArray& workState) {
+    QFile f(folder.filePath(u"etat-1-1.json"_s));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(etat);
-    QFile l(dossier.filePath(u"etat-1-1.lock"_s));
+    f.write(workState);
+    QFile l(folder.filePath(u"etat-1-1.lock"_s));
     QVERIFY(l.open(QIODevice::WriteOnly));
     l.write("4194303\nstatistique\n" + QSysInfo::machineHostName().toUtf8() + "\n");
 }
 
 core::WorkState travail() {
     core::FrequencyTable t;
-    t.lignes = {{.valeur = u"38"_s, .effectif = u"7"_s}};
-    return {.serie = {{u"12"_s, u"7,5"_s}, {u"4"_s}},
-            .texteListe2 = u"4\r\n9x"_s,
-            .fichier = u"notes.csv"_s,
-            .enregistre = false,
-            .tableau = t,
-            .fichierTableau = u"pointures.csv"_s,
-            .tableauEnregistre = false};
+    t.lines = {{.value = u"38"_s, .count = u"7"_s}};
+    return {.series = {{u"12"_s, u"7,5"_s}, {u"4"_s}},
+            .list2Text = u"4\r\n9x"_s,
+            .file = u"notes.csv"_s,
+            .saved = false,
+            .table = t,
+            .tableFile = u"pointures.csv"_s,
+            .tableSaved = false};
 }
 
 }  // namespace
@@ -62,121 +62,121 @@ private slots:
 };
 
 void RecoveryWindowTest::givenBack() {
-    QTemporaryDir dossier;
-    laisser(QDir(dossier.path()), core::ecrireEtat(travail()));
-    const auto keeper = program::keepWork(statistique::instance(), dossier.path());
-    Sauvegarde& sauvegarde = *keeper;
-    test::MessageBoxAnswerer reponse(u"Récupérer"_s);
-    sauvegarde.proposer();
-    QCOMPARE(reponse.texts, QStringList{u"Le programme s'est arrêté sans enregistrer votre "
-                                        u"travail. Récupérer la série ?"_s});
-    QCOMPARE(reponse.buttons, QStringList{u"Récupérer|Ne pas récupérer"_s});
+    QTemporaryDir folder;
+    mayLeave(QDir(folder.path()), core::writeState(travail()));
+    const auto keeper = program::keepWork(statistique::instance(), folder.path());
+    WorkKeeper& workKeeper = *keeper;
+    test::MessageBoxAnswerer answer(u"Récupérer"_s);
+    workKeeper.offer();
+    QCOMPARE(answer.texts, QStringList{u"Le programme s'est arrêté sans enregistrer votre "
+                                       u"travail. Récupérer la série ?"_s});
+    QCOMPARE(answer.buttons, QStringList{u"Récupérer|Ne pas récupérer"_s});
     statistique& w = statistique::instance();
     QCOMPARE(test::items(*w.List1), (QStringList{u"12"_s, u"7,5"_s}));
     QCOMPARE(w.Text_liste2->text(), u"4\r\n9x"_s);
     QCOMPARE(test::items(*w.List2).value(0), u"Valeur max= 12"_s);
     QCOMPARE(w.windowTitle(), u"Statistique - notes.csv"_s);
-    QVERIFY(!w.enregistree());
+    QVERIFY(!w.seriesSaved());
     const Tableau_effectifs& t = Tableau_effectifs::instance();
-    QCOMPARE(t.tableau(), travail().tableau);
-    QVERIFY(!t.enregistre());
+    QCOMPARE(t.table(), travail().table);
+    QVERIFY(!t.saved());
     // Given back, it is this program's state; the one left behind is gone.
-    QVERIFY(!QFile::exists(QDir(dossier.path()).filePath(u"etat-1-1.json"_s)));
-    QFile mien(sauvegarde.recuperation().chemin());
+    QVERIFY(!QFile::exists(QDir(folder.path()).filePath(u"etat-1-1.json"_s)));
+    QFile mien(workKeeper.recovery().path());
     QVERIFY(mien.open(QIODevice::ReadOnly));
-    QCOMPARE(core::lireEtat(mien.readAll())->serie.first, (QStringList{u"12"_s, u"7,5"_s}));
+    QCOMPARE(core::readState(mien.readAll())->series.first, (QStringList{u"12"_s, u"7,5"_s}));
 }
 
 void RecoveryWindowTest::refused_data() {
-    QTest::addColumn<QByteArray>("etat");
-    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<QByteArray>("workState");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("dit");
     QTest::addColumn<QString>("reste");
-    QTest::newRow("not given back") << core::ecrireEtat(travail()) << u"Ne pas récupérer"_s
+    QTest::newRow("not given back") << core::writeState(travail()) << u"Ne pas récupérer"_s
                                     << u"Le programme s'est arrêté"_s << QString();
     QTest::newRow("damaged") << QByteArray("{\"statistique\":1,") << QString()
                              << u"Un travail à récupérer était endommagé : il a été mis de côté "
                                 u"dans « etat-1-1.endommage »."_s
                              << u"etat-1-1.endommage"_s;
     core::WorkState sauve = travail();
-    sauve.enregistre = true;
-    sauve.tableau.reset();
+    sauve.saved = true;
+    sauve.table.reset();
     QTest::newRow("all of it saved")
-        << core::ecrireEtat(sauve) << QString() << QString() << QString();
+        << core::writeState(sauve) << QString() << QString() << QString();
 }
 
 void RecoveryWindowTest::refused() {
-    QFETCH(QByteArray, etat);
-    QFETCH(QString, reponse);
+    QFETCH(QByteArray, workState);
+    QFETCH(QString, answer);
     QFETCH(QString, dit);
     QFETCH(QString, reste);
-    QTemporaryDir dossier;
-    laisser(QDir(dossier.path()), etat);
-    const auto keeper = program::keepWork(statistique::instance(), dossier.path());
-    Sauvegarde& sauvegarde = *keeper;
-    test::MessageBoxAnswerer answerer(reponse);
-    sauvegarde.proposer();
+    QTemporaryDir folder;
+    mayLeave(QDir(folder.path()), workState);
+    const auto keeper = program::keepWork(statistique::instance(), folder.path());
+    WorkKeeper& workKeeper = *keeper;
+    test::MessageBoxAnswerer answerer(answer);
+    workKeeper.offer();
     QCOMPARE(answerer.texts.size(), dit.isEmpty() ? 0 : 1);
     if (!dit.isEmpty()) QVERIFY2(answerer.texts[0].startsWith(dit), qPrintable(answerer.texts[0]));
     QCOMPARE(test::items(*statistique::instance().List1), QStringList{u"0"_s});
-    QStringList restes = QDir(dossier.path()).entryList(QDir::Files);
-    restes.removeAll(QFileInfo(sauvegarde.recuperation().chemin()).completeBaseName() + u".lock"_s);
+    QStringList restes = QDir(folder.path()).entryList(QDir::Files);
+    restes.removeAll(QFileInfo(workKeeper.recovery().path()).completeBaseName() + u".lock"_s);
     QCOMPARE(restes, reste.isEmpty() ? QStringList{} : QStringList{reste});
     // Asked once: the next start finds nothing.
     test::MessageBoxAnswerer encore;
-    program::keepWork(statistique::instance(), dossier.path())->proposer();
+    program::keepWork(statistique::instance(), folder.path())->offer();
     QVERIFY(encore.texts.isEmpty());
 }
 
 // GIVEN the program keeping its work WHEN the series change THEN the state follows, and
 // a clean end removes it.
 void RecoveryWindowTest::keptAfterEachChange() {
-    QTemporaryDir dossier;
-    const auto keeper = program::keepWork(statistique::instance(), dossier.path());
-    Sauvegarde& sauvegarde = *keeper;
+    QTemporaryDir folder;
+    const auto keeper = program::keepWork(statistique::instance(), folder.path());
+    WorkKeeper& workKeeper = *keeper;
     statistique& w = statistique::instance();
     QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
-    QTRY_VERIFY(QFile::exists(sauvegarde.recuperation().chemin()));
-    const auto lu = [&] {
-        QFile f(sauvegarde.recuperation().chemin());
-        return f.open(QIODevice::ReadOnly) ? core::lireEtat(f.readAll()) : std::nullopt;
+    QTRY_VERIFY(QFile::exists(workKeeper.recovery().path()));
+    const auto read = [&] {
+        QFile f(workKeeper.recovery().path());
+        return f.open(QIODevice::ReadOnly) ? core::readState(f.readAll()) : std::nullopt;
     };
-    QTRY_COMPARE(lu()->serie.first, test::items(*w.List1));
-    QVERIFY(!lu()->enregistre);
+    QTRY_COMPARE(read()->series.first, test::items(*w.List1));
+    QVERIFY(!read()->saved);
     w.close();
-    QVERIFY(!QFile::exists(sauvegarde.recuperation().chemin()));
+    QVERIFY(!QFile::exists(workKeeper.recovery().path()));
 }
 
 // GIVEN a series WHEN a button replaces it and Annuler is chosen THEN the series and its
 // summary come back, and Rétablir replaces them again.
 void RecoveryWindowTest::undoOverTheSeries_data() {
-    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("name");
     QTest::newRow("<<") << u"<<"_s;
     QTest::newRow("Aleatoire") << u"Aleatoire"_s;
     QTest::newRow("Camembert") << u"Camembert"_s;
 }
 
 void RecoveryWindowTest::undoOverTheSeries() {
-    QFETCH(QString, nom);
+    QFETCH(QString, name);
     statistique& w = statistique::instance();
     test::loadSeries({u"12"_s, u"7,5"_s, u"3"_s});
-    const QStringList serie = test::items(*w.List1), resume = test::items(*w.List2);
+    const QStringList series = test::items(*w.List1), resume = test::items(*w.List2);
     QVERIFY(!w.mnuAnnuler->isEnabled());
-    if (nom == u"<<")
+    if (name == u"<<")
         QTest::mouseClick(&w.Command_enlever(1), Qt::LeftButton);
-    else if (nom == u"Aleatoire")
+    else if (name == u"Aleatoire")
         QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
     else
         QTest::mouseClick(&Dexo_enonce::instance().command_camembert(1), Qt::LeftButton);
-    const QStringList apres = test::items(*w.List1);
-    QVERIFY(apres != serie);
-    QCOMPARE(w.mnuAnnuler->text(), u"&Annuler « %1 »"_s.arg(nom));
+    const QStringList after = test::items(*w.List1);
+    QVERIFY(after != series);
+    QCOMPARE(w.mnuAnnuler->text(), u"&Annuler « %1 »"_s.arg(name));
     w.mnuAnnuler->trigger();
-    QCOMPARE(test::items(*w.List1), serie);
+    QCOMPARE(test::items(*w.List1), series);
     QCOMPARE(test::items(*w.List2), resume);
-    QCOMPARE(w.mnuRetablir->text(), u"&Rétablir « %1 »"_s.arg(nom));
+    QCOMPARE(w.mnuRetablir->text(), u"&Rétablir « %1 »"_s.arg(name));
     w.mnuRetablir->trigger();
-    QCOMPARE(test::items(*w.List1), apres);
+    QCOMPARE(test::items(*w.List1), after);
 }
 
 // GIVEN a value typed in Text1 WHEN Ctrl+Z is pressed there THEN the box undoes its own
@@ -201,26 +201,26 @@ void RecoveryWindowTest::ctrlZStaysWithTheTextBox() {
 // GIVEN a series and a table opened WHEN "Séries récentes" opens THEN both are listed,
 // newest first; one that has gone says so, and choosing it takes it out with a message.
 void RecoveryWindowTest::recentFiles() {
-    QTemporaryDir dossier;
-    const QString serie = dossier.filePath(u"notes.csv"_s), tableau = dossier.filePath(u"v.csv"_s);
-    for (const auto& [chemin, texte] :
-         {std::pair{serie, "12\n7\n"}, {tableau, "Valeur;Effectif\n38;7\n"}}) {
-        QFile f(chemin);
+    QTemporaryDir folder;
+    const QString series = folder.filePath(u"notes.csv"_s), table = folder.filePath(u"v.csv"_s);
+    for (const auto& [path, text] :
+         {std::pair{series, "12\n7\n"}, {table, "Valeur;Effectif\n38;7\n"}}) {
+        QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(texte);
+        f.write(text);
     }
     statistique& w = statistique::instance();
-    const auto montrer = [&] {
+    const auto display = [&] {
         QMetaObject::invokeMethod(w.mnuRecents, "aboutToShow");
-        QStringList textes;
-        for (QAction* a : w.mnuRecents->actions()) textes << a->text();
-        return textes;
+        QStringList texts;
+        for (QAction* a : w.mnuRecents->actions()) texts << a->text();
+        return texts;
     };
-    QCOMPARE(montrer(), QStringList{u"Aucune série récente"_s});
-    QVERIFY(w.ouvrirSerie(serie));
+    QCOMPARE(display(), QStringList{u"Aucune série récente"_s});
+    QVERIFY(w.openSeries(series));
     w.mnuTableau->trigger();
-    QVERIFY(Tableau_effectifs::instance().ouvrirTableau(tableau));
-    QCOMPARE(montrer(), (QStringList{u"&1 v.csv (tableau)"_s, u"&2 notes.csv"_s}));
+    QVERIFY(Tableau_effectifs::instance().openTable(table));
+    QCOMPARE(display(), (QStringList{u"&1 v.csv (tableau)"_s, u"&2 notes.csv"_s}));
     // Chosen again, the series opens.
     test::loadSeries({u"1"_s});
     {
@@ -229,14 +229,14 @@ void RecoveryWindowTest::recentFiles() {
         QCOMPARE(changes.texts, QStringList{u"Enregistrer les modifications de notes.csv ?"_s});
     }
     QCOMPARE(test::items(*w.List1), (QStringList{u"12"_s, u"7"_s}));
-    QFile::remove(serie);
+    QFile::remove(series);
     // Opened again, it came first.
-    QCOMPARE(montrer()[0], u"&1 notes.csv (introuvable)"_s);
+    QCOMPARE(display()[0], u"&1 notes.csv (introuvable)"_s);
     test::MessageBoxAnswerer answerer;
     w.mnuRecents->actions()[0]->trigger();
     QCOMPARE(answerer.texts,
              QStringList{u"« notes.csv » n'existe plus : il est retiré des séries récentes."_s});
-    QCOMPARE(montrer(), QStringList{u"&1 v.csv (tableau)"_s});
+    QCOMPARE(display(), QStringList{u"&1 v.csv (tableau)"_s});
 }
 
 QTEST_MAIN(RecoveryWindowTest)

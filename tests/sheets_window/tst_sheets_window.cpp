@@ -71,7 +71,7 @@ private slots:
         QTemporaryDir dir;
         Feuilles w;
         w.setExercises(
-            core::exercicesDes({QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s}));
+            core::exercisesIn({QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s}));
         auto* list = w.findChild<QListWidget*>(u"Liste_exercices"_s);
         QVERIFY(list->count() >= 3);
         for (int i : ticked) list->item(i)->setCheckState(Qt::Checked);

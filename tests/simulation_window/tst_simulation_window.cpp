@@ -30,7 +30,7 @@ void waitForRun(Simulation& w) {
 
 core::FrequencyTable twoValues() {
     core::FrequencyTable t;
-    t.lignes = {{.valeur = u"2"_s, .effectif = u"3"_s}, {.valeur = u"10"_s, .effectif = u"1"_s}};
+    t.lines = {{.value = u"2"_s, .count = u"3"_s}, {.value = u"10"_s, .count = u"1"_s}};
     return t;
 }
 
@@ -101,7 +101,7 @@ private slots:
                 std::make_shared<const sim::Population>(sim::populationOf({3.0, 7.0, 8.0, 12.0}));
         else
             expected.population = std::make_shared<const sim::Population>(
-                sim::populationOf(core::analyser(twoValues())));
+                sim::populationOf(core::analyseTable(twoValues())));
         const auto result = sim::simulate(expected, {}, 1);
         QVERIFY(result);
         QCOMPARE(result->shares.size(), size_t(4));
@@ -210,10 +210,10 @@ private slots:
         QCOMPARE(table.size(), 1);
         const auto sent = table.at(0).at(0).value<core::FrequencyTable>();
         // At most 11 values, 0 to 1 by tenths, their counts making N.
-        QCOMPARE(sent.nature, core::FrequencyTable::Nature::Valeurs);
-        QVERIFY(sent.lignes.size() <= 11);
+        QCOMPARE(sent.nature, core::FrequencyTable::Nature::Values);
+        QVERIFY(sent.lines.size() <= 11);
         double total = 0;
-        for (const auto& row : sent.lignes) total += *core::readNumber(row.effectif);
+        for (const auto& row : sent.lines) total += *core::readNumber(row.count);
         QCOMPARE(total, double(samples));
         QCOMPARE(sent, sim::tableOfCounts(*w.result()));
     }

@@ -30,29 +30,29 @@ Tableau_effectifs& opened() {
     return Tableau_effectifs::instance();
 }
 
-ModeleSaisie& saisie(Tableau_effectifs& w) {
-    return *qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
+TableEntryModel& entry(Tableau_effectifs& w) {
+    return *qobject_cast<TableEntryModel*>(w.Table_saisie->model());
 }
 
-core::FrequencyTable deuxClasses() {
+core::FrequencyTable twoClasses() {
     core::FrequencyTable t;
     t.nature = core::FrequencyTable::Nature::Classes;
-    t.fermeADroite = false;
-    t.lignes = {{.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"10"_s},
-                {.inferieure = u"10"_s, .superieure = u"30"_s, .effectif = u"10"_s}};
+    t.closedRight = false;
+    t.lines = {{.lower = u"0"_s, .upper = u"10"_s, .count = u"10"_s},
+               {.lower = u"10"_s, .upper = u"30"_s, .count = u"10"_s}};
     return t;
 }
 
 core::FrequencyTable pointures() {
     core::FrequencyTable t;
     for (const auto& [v, n] : {std::pair{u"36"_s, u"5"_s}, {u"38"_s, u"12"_s}, {u"40"_s, u"3"_s}})
-        t.lignes.push_back({.valeur = v, .effectif = n});
+        t.lines.push_back({.value = v, .count = n});
     return t;
 }
 
 // The heights of the rectangles an SVG strokes in the bars' blue at width 2, four
 // lines each, in the order they come.
-QList<double> hauteursDesRectangles(const QByteArray& svg) {
+QList<double> rectangleHeights(const QByteArray& svg) {
     QList<double> hauteurs;
     QXmlStreamReader xml(svg);
     QList<bool> bleus;
@@ -152,7 +152,7 @@ void TableChartsTest::chartOfTheExercise() {
 // and back, while a chart that fits both kinds stays chosen.
 void TableChartsTest::theChartFitsTheKindOfTable() {
     Tableau_effectifs& w = opened();
-    saisie(w).remplacer(pointures());
+    entry(w).replace(pointures());
     QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Sticks));
     QVERIFY(w.Picture_tableau->accessibleDescription().endsWith(u"36 : 5, 38 : 12, 40 : 3"_s));
     w.Choix_nature->setCurrentIndex(1);
@@ -160,10 +160,10 @@ void TableChartsTest::theChartFitsTheKindOfTable() {
     w.Choix_nature->setCurrentIndex(0);
     QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Sticks));
     w.Choix_graphique->setCurrentIndex(int(TableChart::Cumulative));
-    saisie(w).remplacer(core::tableauDeLExercice());
+    entry(w).replace(core::exerciseTable());
     QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Cumulative));
     // An emptied table says there is nothing to draw, and nothing leaves.
-    saisie(w).remplacer({});
+    entry(w).replace({});
     QCOMPARE(w.Picture_tableau->accessibleDescription(),
              u"Le tableau n'a encore aucune valeur à dessiner."_s);
     QVERIFY(!w.Command_exporter->isEnabled());
@@ -175,23 +175,23 @@ void TableChartsTest::workedOutForItsSize() {
     Tableau_effectifs& w = opened();
     w.Command_exercice->click();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const auto titre = [&]() -> const core::Drawing::Label* {
+    const auto title = [&]() -> const core::Drawing::Label* {
         for (const auto& l : w.Picture_tableau->content().drawing.shownLabels())
             if (l.text == u"Histogramme") return &l;
         return nullptr;
     };
-    const auto milieu = [&] {
-        const double largeur = w.Picture_tableau->width() * 15.0;
-        return (1000 + largeur - 400) / 2;
+    const auto middle = [&] {
+        const double width = w.Picture_tableau->width() * 15.0;
+        return (1000 + width - 400) / 2;
     };
-    QVERIFY(titre());
-    QCOMPARE(*titre()->left, milieu());
-    const int avant = w.Picture_tableau->width();
+    QVERIFY(title());
+    QCOMPARE(*title()->left, middle());
+    const int before = w.Picture_tableau->width();
     w.resize(w.width() + 300, w.height() + 100);
-    QTRY_VERIFY(w.Picture_tableau->width() > avant);
-    QVERIFY(titre());
-    QCOMPARE(*titre()->left, milieu());
-    QCOMPARE(titre()->points, 8.25);
+    QTRY_VERIFY(w.Picture_tableau->width() > before);
+    QVERIFY(title());
+    QCOMPARE(*title()->left, middle());
+    QCOMPARE(title()->points, 8.25);
 }
 
 // GIVEN classes [0 ; 10[ and [10 ; 30[ of ten values each WHEN the chart is exported
@@ -200,7 +200,7 @@ void TableChartsTest::workedOutForItsSize() {
 void TableChartsTest::leavesTheWindowAsItShows() {
     QTemporaryDir dir;
     Tableau_effectifs& w = opened();
-    saisie(w).remplacer(deuxClasses());
+    entry(w).replace(twoClasses());
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.Choix_graphique->currentText(), u"Histogramme"_s);
     {
@@ -211,7 +211,7 @@ void TableChartsTest::leavesTheWindowAsItShows() {
     const QByteArray svg = contents(dir.filePath(u"histogramme.svg"_s));
     QVERIFY(svg.contains(">Effectif par unité</text>"));
     QVERIFY2(svg.contains("[0 ; 10[ : 10, [10 ; 30[ : 10</desc>"), svg.left(600).constData());
-    const QList<double> hauteurs = hauteursDesRectangles(svg);
+    const QList<double> hauteurs = rectangleHeights(svg);
     QCOMPARE(hauteurs.size(), 2);
     QVERIFY2(qAbs(hauteurs[0] / hauteurs[1] - 2) < 0.01,
              qPrintable(u"%1 / %2"_s.arg(hauteurs[0]).arg(hauteurs[1])));
@@ -237,7 +237,7 @@ void TableChartsTest::leavesTheWindowAsItShows() {
 void TableChartsTest::thousandClassesStayUnderAMegabyte_data() {
     QTest::addColumn<int>("chart");
     for (int g = 0; g < core::kTableCharts; ++g)
-        QTest::newRow(qPrintable(core::titreDuGraphique(TableChart(g)))) << g;
+        QTest::newRow(qPrintable(core::chartTitle(TableChart(g)))) << g;
 }
 
 void TableChartsTest::thousandClassesStayUnderAMegabyte() {
@@ -245,26 +245,25 @@ void TableChartsTest::thousandClassesStayUnderAMegabyte() {
     core::FrequencyTable t;
     const bool barres = chart == int(TableChart::Sticks);
     t.nature =
-        barres ? core::FrequencyTable::Nature::Valeurs : core::FrequencyTable::Nature::Classes;
+        barres ? core::FrequencyTable::Nature::Values : core::FrequencyTable::Nature::Classes;
     for (int i = 0; i < 1000; ++i) {
         const QString n = QString::number(1 + (i * 7919) % 97);
-        t.lignes.push_back(
-            barres ? core::FrequencyTable::Ligne{.valeur = QString::number(i), .effectif = n}
-                   : core::FrequencyTable::Ligne{.inferieure = QString::number(i),
-                                                 .superieure = QString::number(i + 1),
-                                                 .effectif = n});
+        t.lines.push_back(
+            barres ? core::FrequencyTable::Row{.value = QString::number(i), .count = n}
+                   : core::FrequencyTable::Row{
+                         .lower = QString::number(i), .upper = QString::number(i + 1), .count = n});
     }
-    const core::Surface surface{.largeur = 12000, .hauteur = 9000};
+    const core::Surface surface{.width = 12000, .height = 9000};
     const core::TableChartRecord g =
-        core::graphiqueDuTableau(core::analyser(t), TableChart(chart), surface);
-    QVERIFY(g.faute.isEmpty());
+        core::tableChartRecord(core::analyseTable(t), TableChart(chart), surface);
+    QVERIFY(g.fault.isEmpty());
     QTemporaryDir dir;
     const QString path = dir.filePath(u"mille.svg"_s);
-    const QString pourquoi = chart_export::write(
-        {g.dessin, QSizeF(800, 600), 0xFFFFFF, g.description}, path, chart_export::Type::Svg);
-    QVERIFY2(pourquoi.isEmpty(), qPrintable(pourquoi));
-    const qint64 taille = QFileInfo(path).size();
-    QVERIFY2(taille > 10'000 && taille < 1'000'000, qPrintable(QString::number(taille)));
+    const QString why = chart_export::write({g.drawing, QSizeF(800, 600), 0xFFFFFF, g.description},
+                                            path, chart_export::Type::Svg);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    const qint64 size = QFileInfo(path).size();
+    QVERIFY2(size > 10'000 && size < 1'000'000, qPrintable(QString::number(size)));
 }
 
 QTEST_MAIN(TableChartsTest)

@@ -82,7 +82,7 @@ void TableWindowTest::fileStateForTheDesktop() {
     w.Command_exercice->click();
     QCOMPARE(w.windowFilePath(), QString());
     QVERIFY(!w.isWindowModified());
-    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
+    auto* m = qobject_cast<TableEntryModel*>(w.Table_saisie->model());
     m->setData(m->index(0, 2), u"6"_s, Qt::EditRole);
     QVERIFY(w.isWindowModified());
     QCOMPARE(w.windowTitle(), u"Tableau d'effectifs"_s);
@@ -141,9 +141,9 @@ void TableWindowTest::opensFromTheMenu() {
 // "." and a minus sign, Enter after each THEN the cells hold them and the parameters
 // follow.
 void TableWindowTest::typedWithKeys_data() {
-    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<QString>("moyenne");
+    QTest::addColumn<QString>("mean");
     QTest::newRow("main row, comma") << u"2,5"_s << Qt::KeyboardModifiers() << u"2,500"_s;
     QTest::newRow("keypad, point")
         << u"2.5"_s << Qt::KeyboardModifiers(Qt::KeypadModifier) << u"2,500"_s;
@@ -152,14 +152,14 @@ void TableWindowTest::typedWithKeys_data() {
 }
 
 void TableWindowTest::typedWithKeys() {
-    QFETCH(QString, valeur);
+    QFETCH(QString, value);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     Tableau_effectifs& w = opened();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTableView* t = w.Table_saisie;
     t->setFocus();
     t->setCurrentIndex(t->model()->index(0, 0));
-    keys(valeur, modifiers);
+    keys(value, modifiers);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     test::settle();
     // Enter went down to the new empty row; the count goes beside the value.
@@ -168,7 +168,7 @@ void TableWindowTest::typedWithKeys() {
     type(t, u"3"_s);
     QCOMPARE(t->model()->rowCount(), 2);
     QCOMPARE(parameter(w, u"Effectif total"_s), u"3"_s);
-    QTEST(parameter(w, u"Moyenne"_s), "moyenne");
+    QTEST(parameter(w, u"Moyenne"_s), "mean");
     QCOMPARE(w.Label_erreur->text(), QString());
 }
 
@@ -176,7 +176,7 @@ void TableWindowTest::typedWithKeys() {
 // the row back.
 void TableWindowTest::faultsKeepTheOtherRows() {
     Tableau_effectifs& w = opened();
-    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
+    auto* m = qobject_cast<TableEntryModel*>(w.Table_saisie->model());
     QVERIFY(m);
     m->setData(m->index(0, 0), u"1"_s, Qt::EditRole);
     m->setData(m->index(0, 1), u"2"_s, Qt::EditRole);
@@ -200,8 +200,8 @@ void TableWindowTest::faultsKeepTheOtherRows() {
 void TableWindowTest::insertAndDeleteKeys() {
     Tableau_effectifs& w = opened();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
-    m->remplacer(core::tableauDeLExercice());
+    auto* m = qobject_cast<TableEntryModel*>(w.Table_saisie->model());
+    m->replace(core::exerciseTable());
     QTableView* t = w.Table_saisie;
     t->setFocus();
     t->setCurrentIndex(m->index(2, 0));
@@ -244,7 +244,7 @@ void TableWindowTest::exerciseWorkedExample() {
 // Going to classes and back to values shows the same texts again.
 void TableWindowTest::kindsKeepTheirTexts() {
     Tableau_effectifs& w = opened();
-    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
+    auto* m = qobject_cast<TableEntryModel*>(w.Table_saisie->model());
     m->setData(m->index(0, 0), u"7"_s, Qt::EditRole);
     m->setData(m->index(0, 1), u"4"_s, Qt::EditRole);
     w.Choix_nature->setCurrentIndex(1);
@@ -265,12 +265,11 @@ void TableWindowTest::towardsTheList() {
     QCOMPARE(s.List1->selectedIndex(), 7);
     QCOMPARE(s.List2->itemText(3), u"Effectif total=8"_s);
     // Values are written out by their counts, within what the list holds.
-    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
-    m->remplacer({.lignes = {{.valeur = u"2"_s, .effectif = u"2"_s},
-                             {.valeur = u"9"_s, .effectif = u"1"_s}}});
+    auto* m = qobject_cast<TableEntryModel*>(w.Table_saisie->model());
+    m->replace({.lines = {{.value = u"2"_s, .count = u"2"_s}, {.value = u"9"_s, .count = u"1"_s}}});
     w.Command_vers_liste->click();
     QCOMPARE(test::items(*s.List1), (QStringList{u"2"_s, u"2"_s, u"9"_s}));
-    m->remplacer({.lignes = {{.valeur = u"2"_s, .effectif = u"40000"_s}}});
+    m->replace({.lines = {{.value = u"2"_s, .count = u"40000"_s}}});
     test::MessageBoxAnswerer answerer;
     w.Command_vers_liste->click();
     QCOMPARE(answerer.texts,
@@ -290,9 +289,9 @@ void TableWindowTest::filesInAndOut() {
         QCOMPARE(files.answered, 1);
     }
     QCOMPARE(w.windowTitle(), u"Tableau d'effectifs - vitesses.csv"_s);
-    auto* m = qobject_cast<ModeleSaisie*>(w.Table_saisie->model());
-    m->remplacer({});
-    QVERIFY(w.ouvrirTableau(path));
+    auto* m = qobject_cast<TableEntryModel*>(w.Table_saisie->model());
+    m->replace({});
+    QVERIFY(w.openTable(path));
     QCOMPARE(parameter(w, u"Moyenne (par les centres)"_s), u"131,333"_s);
     // A change asks before it is lost.
     m->setData(m->index(0, 2), u"6"_s, Qt::EditRole);
@@ -303,7 +302,7 @@ void TableWindowTest::filesInAndOut() {
     }
     QCOMPARE(cell(w.Table_saisie, 0, 2), u"6"_s);
     test::MessageBoxAnswerer answerer;
-    QVERIFY(!w.ouvrirTableau(dir.filePath(u"absent.csv"_s)));
+    QVERIFY(!w.openTable(dir.filePath(u"absent.csv"_s)));
     QCOMPARE(answerer.texts,
              QStringList{u"Impossible d'ouvrir « absent.csv » : ce fichier n'existe pas."_s});
 }

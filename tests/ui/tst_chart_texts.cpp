@@ -36,16 +36,16 @@ const QString kDataSets = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/don
 QList<std::pair<QString, std::vector<double>>> exerciseSeries() {
     QList<std::pair<QString, std::vector<double>>> found;
     for (const QString& f : QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name)) {
-        const auto read = core::lireFichierExercice(kExercises + f);
-        if (!read.exercice) continue;
-        for (const auto& serie : read.exercice->series) {
-            if (serie.forme != core::ExerciseSeries::Forme::Brute &&
-                serie.forme != core::ExerciseSeries::Forme::Valeurs)
+        const auto read = core::readExerciseFile(kExercises + f);
+        if (!read.exercise) continue;
+        for (const auto& series : read.exercise->series) {
+            if (series.shape != core::ExerciseSeries::Shape::Raw &&
+                series.shape != core::ExerciseSeries::Shape::Values)
                 continue;
             std::vector<double> values;
-            for (const auto& v : serie.ponderees())
-                values.insert(values.end(), size_t(std::min<qint64>(v.effectif, 5000)), v.valeur);
-            found.push_back({f + u' ' + serie.nom, values});
+            for (const auto& v : series.weighted())
+                values.insert(values.end(), size_t(std::min<qint64>(v.count, 5000)), v.value);
+            found.push_back({f + u' ' + series.name, values});
         }
     }
     return found;
@@ -67,12 +67,12 @@ QList<Text> textsOf(const core::Drawing& d) {
         const QSizeF size(metrics.horizontalAdvance(label.text) + 2, metrics.height());
         QPointF at(label.left.value_or(0) / painting::kTwipsPerPixel,
                    label.top.value_or(0) / painting::kTwipsPerPixel);
-        if (label.ancre & Qt::AlignHCenter) at.rx() -= size.width() / 2;
-        if (label.ancre & Qt::AlignRight) at.rx() -= size.width();
-        if (label.ancre & Qt::AlignVCenter) at.ry() -= size.height() / 2;
-        if (label.ancre & Qt::AlignBottom) at.ry() -= size.height();
+        if (label.anchor & Qt::AlignHCenter) at.rx() -= size.width() / 2;
+        if (label.anchor & Qt::AlignRight) at.rx() -= size.width();
+        if (label.anchor & Qt::AlignVCenter) at.ry() -= size.height() / 2;
+        if (label.anchor & Qt::AlignBottom) at.ry() -= size.height();
         // The ink stands inside the line's height and the pixel of room on the right.
-        texts.push_back({label.text, QRectF(at, size).adjusted(0, 1, -2, -1), label.fond});
+        texts.push_back({label.text, QRectF(at, size).adjusted(0, 1, -2, -1), label.background});
     }
     return texts;
 }
@@ -104,7 +104,7 @@ QString faultOf(const core::Drawing& d, QSizeF area) {
 }
 
 QSizeF areaOf(const core::Surface& s) {
-    return QSizeF(s.largeur, s.hauteur) / painting::kTwipsPerPixel;
+    return QSizeF(s.width, s.height) / painting::kTwipsPerPixel;
 }
 
 }  // namespace
@@ -137,9 +137,9 @@ void ChartTextsTest::exerciseCharts_data() {
 // The chart each shipped exercise shows with its data, as the window and the sheets draw it.
 void ChartTextsTest::exerciseCharts() {
     QFETCH(QString, file);
-    const auto read = core::lireFichierExercice(kExercises + file);
-    QVERIFY2(read.exercice, qPrintable(read.faute));
-    for (const auto& chart : core::exercises::chartsOf(*read.exercice)) {
+    const auto read = core::readExerciseFile(kExercises + file);
+    QVERIFY2(read.exercise, qPrintable(read.fault));
+    for (const auto& chart : core::exercises::chartsOf(*read.exercise)) {
         if (!chart.fault.isEmpty()) continue;
         const QString fault = faultOf(chart.drawing, areaOf(chart.surface));
         QVERIFY2(fault.isEmpty(), qPrintable(chart.caption + u": "_s + fault));
@@ -150,13 +150,13 @@ void ChartTextsTest::tableCharts_data() {
     QTest::addColumn<core::FrequencyTable>("table");
     const QStringList files = QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
     for (const QString& f : files) {
-        const auto read = core::lireFichierExercice(kExercises + f);
-        if (!read.exercice) continue;
+        const auto read = core::readExerciseFile(kExercises + f);
+        if (!read.exercise) continue;
         int n = 0;
-        for (const auto& serie : read.exercice->series) {
-            using Forme = core::ExerciseSeries::Forme;
-            if (serie.forme == Forme::Paires || serie.forme == Forme::Simulation) continue;
-            QTest::addRow("%s %d", qPrintable(f), ++n) << core::versTableau(serie);
+        for (const auto& series : read.exercise->series) {
+            using Shape = core::ExerciseSeries::Shape;
+            if (series.shape == Shape::Pairs || series.shape == Shape::Simulation) continue;
+            QTest::addRow("%s %d", qPrintable(f), ++n) << core::toTable(series);
         }
     }
 }
@@ -165,18 +165,17 @@ void ChartTextsTest::tableCharts_data() {
 // size the chart area has and at the size of a file.
 void ChartTextsTest::tableCharts() {
     QFETCH(core::FrequencyTable, table);
-    const core::TableAnalysis analysis = core::analyser(table);
+    const core::TableAnalysis analysis = core::analyseTable(table);
     for (const core::Surface surface :
          {core::Surface{}, core::Surface{12750, 9000, 2, 0}, core::Surface{6300, 4200, 2, 0}}) {
         for (int kind = 0; kind < core::kTableCharts; ++kind) {
             for (const bool deciles : {false, true}) {
                 const core::TableChartRecord g =
-                    core::graphiqueDuTableau(analysis, core::TableChart(kind), surface, deciles);
-                if (!g.faute.isEmpty()) continue;
-                const QString fault = faultOf(g.dessin, areaOf(surface));
-                QVERIFY2(
-                    fault.isEmpty(),
-                    qPrintable(core::titreDuGraphique(core::TableChart(kind)) + u": "_s + fault));
+                    core::tableChartRecord(analysis, core::TableChart(kind), surface, deciles);
+                if (!g.fault.isEmpty()) continue;
+                const QString fault = faultOf(g.drawing, areaOf(surface));
+                QVERIFY2(fault.isEmpty(),
+                         qPrintable(core::chartTitle(core::TableChart(kind)) + u": "_s + fault));
             }
         }
     }
@@ -202,9 +201,9 @@ void ChartTextsTest::seriesCharts() {
     QFETCH(std::vector<double>, second);
     const core::Surface surface{11700, float(core::kSeriesBoxPlotHeight), 2, 0};
     const core::TableChartRecord box =
-        core::seriesBoxPlot(core::parametres(first), core::parametres(second), surface);
-    QVERIFY(box.faute.isEmpty());
-    const QString fault = faultOf(box.dessin, areaOf(surface));
+        core::seriesBoxPlot(core::parameters(first), core::parameters(second), surface);
+    QVERIFY(box.fault.isEmpty());
+    const QString fault = faultOf(box.drawing, areaOf(surface));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
@@ -237,8 +236,8 @@ void ChartTextsTest::individualsCharts() {
                 name, ci::classes(data, v, all, ci::suggestedWidth(data, v, all)), surface));
         }
         for (const auto& g : charts) {
-            if (!g.faute.isEmpty()) continue;
-            const QString fault = faultOf(g.dessin, areaOf(surface));
+            if (!g.fault.isEmpty()) continue;
+            const QString fault = faultOf(g.drawing, areaOf(surface));
             QVERIFY2(fault.isEmpty(), qPrintable(name + u": "_s + fault));
         }
     }
@@ -259,8 +258,8 @@ void ChartTextsTest::simulationCharts() {
     for (const core::TableChartRecord& g :
          {cs::histogram(*result, surface), cs::fluctuationChart(*fluctuation, surface),
           cs::largeNumbersChart(*sequence, surface)}) {
-        QVERIFY(g.faute.isEmpty());
-        const QString fault = faultOf(g.dessin, areaOf(surface));
+        QVERIFY(g.fault.isEmpty());
+        const QString fault = faultOf(g.drawing, areaOf(surface));
         QVERIFY2(fault.isEmpty(), qPrintable(g.description.left(40) + u": "_s + fault));
     }
 }
@@ -268,11 +267,11 @@ void ChartTextsTest::simulationCharts() {
 void ChartTextsTest::pairsCharts_data() {
     QTest::addColumn<core::pairs::Pairs>("pairs");
     for (const QString& f : QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name)) {
-        const auto read = core::lireFichierExercice(kExercises + f);
-        if (!read.exercice) continue;
-        for (const auto& serie : read.exercice->series)
-            if (serie.forme == core::ExerciseSeries::Forme::Paires)
-                QTest::newRow(qPrintable(f)) << serie.paires;
+        const auto read = core::readExerciseFile(kExercises + f);
+        if (!read.exercise) continue;
+        for (const auto& series : read.exercise->series)
+            if (series.shape == core::ExerciseSeries::Shape::Pairs)
+                QTest::newRow(qPrintable(f)) << series.pairs;
     }
 }
 

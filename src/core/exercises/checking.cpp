@@ -15,137 +15,136 @@ using namespace Qt::StringLiterals;
 namespace core {
 using namespace exercises;
 
-QStringList choixDe(const Exercise& e, int question) {
+QStringList choicesOf(const Exercise& e, int question) {
     const ExerciseQuestion& q = e.questions[size_t(question)];
     QStringList c;
-    switch (q.quantite) {
-        case Quantity::Choix:
-        case Quantity::DecisionIntervalle:
-            return q.choix;
-        case Quantity::ClasseModale:
-            for (const auto& k : triees(e.series[size_t(q.serie)].classes))
-                c << intervalle(e.series[size_t(q.serie)], k);
+    switch (q.quantity) {
+        case Quantity::Choice:
+        case Quantity::IntervalDecision:
+            return q.choices;
+        case Quantity::ModalClass:
+            for (const auto& k : sorted(e.series[size_t(q.series)].classes))
+                c << intervalOf(e.series[size_t(q.series)], k);
             return c;
-        case Quantity::PlusGrand:
-        case Quantity::PlusPetit:
-            for (const auto& s : e.series) c << s.nom;
+        case Quantity::Largest:
+        case Quantity::Smallest:
+            for (const auto& s : e.series) c << s.name;
             return c;
         default:
             return c;
     }
 }
 
-std::vector<double> attendus(const Exercise& e, int question) {
+std::vector<double> expectedFigures(const Exercise& e, int question) {
     const ExerciseQuestion& q = e.questions[size_t(question)];
-    if (surDesPaires(q.quantite) || q.quantite == Quantity::Gini)
-        return attendusPaires(e.series[size_t(q.serie)], q);
-    if (surUneSimulation(q.quantite)) return attendusSimulation(e.series[size_t(q.serie)], q);
-    const ExerciseSeries s = transformee(e.series[size_t(q.serie)], q.multiplier, q.ajouter);
-    const double N = double(s.effectif());
-    switch (q.quantite) {
+    if (onPairs(q.quantity) || q.quantity == Quantity::Gini)
+        return expectedPairsFigures(e.series[size_t(q.series)], q);
+    if (onSimulation(q.quantity)) return expectedSimulationFigures(e.series[size_t(q.series)], q);
+    const ExerciseSeries s = transformed(e.series[size_t(q.series)], q.multiplier, q.add);
+    const double N = double(s.count());
+    switch (q.quantity) {
         case Quantity::Mode:
-            return modesDe(s);
-        case Quantity::FrequenceValeur: {
+            return modesOf(s);
+        case Quantity::ValueFrequency: {
             qint64 n = 0;
-            for (const auto& p : s.ponderees())
-                if (p.valeur == q.parametre) n += p.effectif;
+            for (const auto& p : s.weighted())
+                if (p.value == q.parameter) n += p.count;
             return {100 * double(n) / N};
         }
-        case Quantity::EffectifAuDessus:
-            return {effectifDuSeuil(s, q.parametre, true)};
-        case Quantity::EffectifAuDessous:
-            return {effectifDuSeuil(s, q.parametre, false)};
-        case Quantity::PourcentageAuDessus:
-            return {100 * effectifDuSeuil(s, q.parametre, true) / N};
-        case Quantity::PourcentageAuDessous:
-            return {100 * effectifDuSeuil(s, q.parametre, false) / N};
+        case Quantity::CountAbove:
+            return {thresholdCount(s, q.parameter, true)};
+        case Quantity::CountBelow:
+            return {thresholdCount(s, q.parameter, false)};
+        case Quantity::PercentAbove:
+            return {100 * thresholdCount(s, q.parameter, true) / N};
+        case Quantity::PercentBelow:
+            return {100 * thresholdCount(s, q.parameter, false) / N};
         default:
             break;
     }
-    if (estUnChoix(q.quantite)) return {};
-    const auto v = valeurDe(s, q.quantite);
+    if (isChoice(q.quantity)) return {};
+    const auto v = valueOf(s, q.quantity);
     return v ? std::vector<double>{*v} : std::vector<double>{};
 }
 
-QStringList choixJustes(const Exercise& e, int question) {
+QStringList rightChoicesOf(const Exercise& e, int question) {
     const ExerciseQuestion& q = e.questions[size_t(question)];
-    switch (q.quantite) {
-        case Quantity::Choix:
-            return {q.reponse};
-        case Quantity::DecisionIntervalle:
-            return {q.choix[observeeDansIntervalle(e.series[size_t(q.serie)]) ? 0 : 1]};
-        case Quantity::ClasseModale: {
-            const ExerciseSeries& s = e.series[size_t(q.serie)];
-            QStringList justes;
-            for (int i : parametresClasses(s.classes).classesModales)
-                justes << intervalle(s, s.classes[size_t(i)]);
-            return justes;
+    switch (q.quantity) {
+        case Quantity::Choice:
+            return {q.answer};
+        case Quantity::IntervalDecision:
+            return {q.choices[observedInInterval(e.series[size_t(q.series)]) ? 0 : 1]};
+        case Quantity::ModalClass: {
+            const ExerciseSeries& s = e.series[size_t(q.series)];
+            QStringList rightOnes;
+            for (int i : classParameters(s.classes).modalClasses)
+                rightOnes << intervalOf(s, s.classes[size_t(i)]);
+            return rightOnes;
         }
-        case Quantity::PlusGrand:
-        case Quantity::PlusPetit: {
-            const auto v = comparees(e, q);
-            std::optional<double> meilleure;
+        case Quantity::Largest:
+        case Quantity::Smallest: {
+            const auto v = comparedFigures(e, q);
+            std::optional<double> best;
             for (const auto& x : v)
-                if (x && (!meilleure ||
-                          (q.quantite == Quantity::PlusGrand ? *x > *meilleure : *x < *meilleure)))
-                    meilleure = x;
-            QStringList justes;
+                if (x && (!best || (q.quantity == Quantity::Largest ? *x > *best : *x < *best)))
+                    best = x;
+            QStringList rightOnes;
             for (size_t i = 0; i < v.size(); ++i)
-                if (v[i] && meilleure && *v[i] == *meilleure) justes << e.series[i].nom;
-            return justes;
+                if (v[i] && best && *v[i] == *best) rightOnes << e.series[i].name;
+            return rightOnes;
         }
         default:
             return {};
     }
 }
 
-QString reponseAttendue(const Exercise& e, int question) {
+QString expectedAnswerOf(const Exercise& e, int question) {
     const ExerciseQuestion& q = e.questions[size_t(question)];
-    if (estUnChoix(q.quantite)) return choixJustes(e, question).join(u" ou "_s);
+    if (isChoice(q.quantity)) return rightChoicesOf(e, question).join(u" ou "_s);
     QStringList t;
-    const QString unite = q.quantite == Quantity::FrequenceValeur ||
-                                  q.quantite == Quantity::PourcentageAuDessus ||
-                                  q.quantite == Quantity::PourcentageAuDessous
-                              ? u"%"_s
-                              : q.unite;
-    for (double x : attendus(e, question))
-        t << avecUnite(sobre(x, decimalesDe(q.precision)), unite);
+    const QString unit = q.quantity == Quantity::ValueFrequency ||
+                                 q.quantity == Quantity::PercentAbove ||
+                                 q.quantity == Quantity::PercentBelow
+                             ? u"%"_s
+                             : q.unit;
+    for (double x : expectedFigures(e, question))
+        t << withUnit(plain(x, decimalsOf(q.precision)), unit);
     return t.isEmpty() ? u"aucune"_s : t.join(u" ou "_s);
 }
 
-Verdict verifier(const Exercise& e, int question, const QString& reponse) {
+Verdict check(const Exercise& e, int question, const QString& answer) {
     const ExerciseQuestion& q = e.questions[size_t(question)];
-    const QString r = reponse.trimmed();
-    if (r.isEmpty()) return Verdict::SansReponse;
-    if (estUnChoix(q.quantite))
-        return choixJustes(e, question).contains(r) ? Verdict::Juste : Verdict::Faux;
+    const QString r = answer.trimmed();
+    if (r.isEmpty()) return Verdict::NoAnswer;
+    if (isChoice(q.quantity))
+        return rightChoicesOf(e, question).contains(r) ? Verdict::Right : Verdict::Wrong;
     // Either mark for the decimals, and blanks between the digits.
-    QString chiffres = r;
-    chiffres.remove(QRegularExpression(u"[\\s\u00a0\u202f]"_s));
-    chiffres.replace(u'.', decimalSeparator()).replace(u',', decimalSeparator());
-    const auto x = readNumber(chiffres);
-    if (!x) return Verdict::Faux;
-    for (double attendu : attendus(e, question))
-        if (std::abs(*x - attendu) <= q.tolerance + 1e-9 * std::max(1.0, std::abs(attendu)))
-            return Verdict::Juste;
-    return Verdict::Faux;
+    QString digits = r;
+    digits.remove(QRegularExpression(u"[\\s\u00a0\u202f]"_s));
+    digits.replace(u'.', decimalSeparator()).replace(u',', decimalSeparator());
+    const auto x = readNumber(digits);
+    if (!x) return Verdict::Wrong;
+    for (double expected : expectedFigures(e, question))
+        if (std::abs(*x - expected) <= q.tolerance + 1e-9 * std::max(1.0, std::abs(expected)))
+            return Verdict::Right;
+    return Verdict::Wrong;
 }
 
-QString texteDuVerdict(Verdict v) {
+QString verdictText(Verdict v) {
     switch (v) {
-        case Verdict::Juste:
+        case Verdict::Right:
             return u"Juste"_s;
-        case Verdict::Faux:
+        case Verdict::Wrong:
             return u"Faux"_s;
-        case Verdict::SansReponse:
+        case Verdict::NoAnswer:
             break;
     }
     return {};
 }
 
-QString texteDuScore(int justes, int questions) {
-    return u"%1 %2 sur %3"_s.arg(justes)
-        .arg(justes > 1 ? u"réponses justes"_s : u"réponse juste"_s)
+QString scoreText(int rightOnes, int questions) {
+    return u"%1 %2 sur %3"_s.arg(rightOnes)
+        .arg(rightOnes > 1 ? u"réponses justes"_s : u"réponse juste"_s)
         .arg(questions);
 }
 

@@ -11,74 +11,73 @@ using namespace Qt::StringLiterals;
 namespace core {
 using namespace exercises;
 
-DataTable tableDesDonnees(const Exercise& e) {
+DataTable dataTable(const Exercise& e) {
     DataTable t;
     const ExerciseSeries& seule = e.series.front();
-    if (seule.forme == Forme::Paires) {
-        t.colonnes << seule.paires.nameX << seule.paires.nameY;
-        for (size_t i = 0; i < seule.paires.size(); ++i)
-            t.lignes.push_back({exact(seule.paires.x[i]), exact(seule.paires.y[i])});
+    if (seule.shape == Shape::Pairs) {
+        t.columns << seule.pairs.nameX << seule.pairs.nameY;
+        for (size_t i = 0; i < seule.pairs.size(); ++i)
+            t.lines.push_back({exact(seule.pairs.x[i]), exact(seule.pairs.y[i])});
         return t;
     }
-    if (seule.forme == Forme::Simulation) {
-        t.colonnes << u"Paramètre"_s << u"Valeur"_s;
-        t.lignes = {seule.population.empty()
-                        ? QStringList{u"Proportion p"_s, exact(seule.p)}
-                        : QStringList{u"Population"_s, texteDesValeurs(seule.population)},
-                    {u"Taille des échantillons n"_s, exact(double(seule.n))},
-                    {u"Nombre d'échantillons N"_s, exact(double(seule.echantillons))},
-                    {u"Simulation n°"_s, QString::number(seule.tirage)}};
-        if (seule.frequenceObservee)
-            t.lignes.push_back({u"Fréquence observée"_s, exact(*seule.frequenceObservee)});
+    if (seule.shape == Shape::Simulation) {
+        t.columns << u"Paramètre"_s << u"Valeur"_s;
+        t.lines = {seule.population.empty()
+                       ? QStringList{u"Proportion p"_s, exact(seule.p)}
+                       : QStringList{u"Population"_s, valuesText(seule.population)},
+                   {u"Taille des échantillons n"_s, exact(double(seule.n))},
+                   {u"Nombre d'échantillons N"_s, exact(double(seule.samples))},
+                   {u"Simulation n°"_s, QString::number(seule.draw)}};
+        if (seule.observedFrequency)
+            t.lines.push_back({u"Fréquence observée"_s, exact(*seule.observedFrequency)});
         return t;
     }
-    const bool plusieurs = e.series.size() > 1;
-    if (plusieurs) t.colonnes << u"Série"_s;
-    const ExerciseSeries& premiere = e.series.front();
-    const bool memeForme =
+    const bool several = e.series.size() > 1;
+    if (several) t.columns << u"Série"_s;
+    const ExerciseSeries& first = e.series.front();
+    const bool sameShape =
         std::all_of(e.series.begin(), e.series.end(),
-                    [&](const ExerciseSeries& s) { return s.forme == premiere.forme; });
-    if (memeForme && premiere.forme == Forme::Classes)
-        t.colonnes << u"Classe"_s << u"Effectif"_s;
-    else if (memeForme && premiere.forme == Forme::Valeurs)
-        t.colonnes << u"Valeur"_s << u"Effectif"_s;
+                    [&](const ExerciseSeries& s) { return s.shape == first.shape; });
+    if (sameShape && first.shape == Shape::Classes)
+        t.columns << u"Classe"_s << u"Effectif"_s;
+    else if (sameShape && first.shape == Shape::Values)
+        t.columns << u"Valeur"_s << u"Effectif"_s;
     else
-        t.colonnes << u"Valeurs"_s;
+        t.columns << u"Valeurs"_s;
     for (const ExerciseSeries& s : e.series) {
-        const QStringList tete = plusieurs ? QStringList{s.nom} : QStringList{};
-        if (!memeForme || s.forme == Forme::Brute) {
-            QStringList valeurs;
-            if (s.forme == Forme::Brute) {
-                valeurs << texteDesValeurs(s.brutes);
+        const QStringList head = several ? QStringList{s.name} : QStringList{};
+        if (!sameShape || s.shape == Shape::Raw) {
+            QStringList values;
+            if (s.shape == Shape::Raw) {
+                values << valuesText(s.rawValues);
             } else {
-                for (const auto& p : s.ponderees())
-                    valeurs << exact(p.valeur) + u" (× "_s + exact(double(p.effectif)) + u')';
+                for (const auto& p : s.weighted())
+                    values << exact(p.value) + u" (× "_s + exact(double(p.count)) + u')';
                 for (const auto& k : s.classes)
-                    valeurs << intervalle(s, k) + u" : "_s + exact(double(k.effectif));
+                    values << intervalOf(s, k) + u" : "_s + exact(double(k.count));
             }
-            t.lignes.push_back(tete + QStringList{valeurs.join(u" ; "_s)});
+            t.lines.push_back(head + QStringList{values.join(u" ; "_s)});
             continue;
         }
-        for (const auto& p : s.valeurs)
-            t.lignes.push_back(tete + QStringList{exact(p.valeur), exact(double(p.effectif))});
+        for (const auto& p : s.values)
+            t.lines.push_back(head + QStringList{exact(p.value), exact(double(p.count))});
         for (const auto& k : s.classes)
-            t.lignes.push_back(tete + QStringList{intervalle(s, k), exact(double(k.effectif))});
+            t.lines.push_back(head + QStringList{intervalOf(s, k), exact(double(k.count))});
     }
     return t;
 }
 
-FrequencyTable versTableau(const ExerciseSeries& s) {
+FrequencyTable toTable(const ExerciseSeries& s) {
     FrequencyTable t;
-    t.nature = s.forme == Forme::Classes ? FrequencyTable::Nature::Classes
-                                         : FrequencyTable::Nature::Valeurs;
-    t.fermeADroite = s.fermeADroite;
-    for (const auto& p : s.ponderees())
-        t.lignes.push_back(
-            {.valeur = textOfNumber(p.valeur), .effectif = QString::number(p.effectif)});
+    t.nature = s.shape == Shape::Classes ? FrequencyTable::Nature::Classes
+                                         : FrequencyTable::Nature::Values;
+    t.closedRight = s.closedRight;
+    for (const auto& p : s.weighted())
+        t.lines.push_back({.value = textOfNumber(p.value), .count = QString::number(p.count)});
     for (const auto& k : s.classes)
-        t.lignes.push_back({.inferieure = textOfNumber(k.inferieure),
-                            .superieure = textOfNumber(k.superieure),
-                            .effectif = QString::number(k.effectif)});
+        t.lines.push_back({.lower = textOfNumber(k.lower),
+                           .upper = textOfNumber(k.upper),
+                           .count = QString::number(k.count)});
     return t;
 }
 

@@ -21,7 +21,7 @@ namespace core::exercises {
 // camembert or nuage.
 std::optional<ExerciseChart> exerciseChartNamed(QStringView name);
 // Why that chart is not drawn for data of that shape, or the empty text.
-QString chartMismatch(ExerciseChart chart, ExerciseSeries::Forme shape);
+QString chartMismatch(ExerciseChart chart, ExerciseSeries::Shape shape);
 
 struct ExerciseChartRecord {
     QString caption;  // the series it draws, where the exercise has several; else empty

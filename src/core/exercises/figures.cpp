@@ -9,44 +9,44 @@ namespace core {
 namespace {
 
 struct QuantityName {
-    const char16_t* nom;
-    Quantity quantite;
+    const char16_t* name;
+    Quantity quantity;
 };
-constexpr QuantityName kQuantites[] = {
-    {u"moyenne", Quantity::Moyenne},
-    {u"mediane", Quantity::Mediane},
+constexpr QuantityName kQuantities[] = {
+    {u"moyenne", Quantity::Mean},
+    {u"mediane", Quantity::Median},
     {u"q1", Quantity::Q1},
     {u"q3", Quantity::Q3},
     {u"d1", Quantity::D1},
     {u"d9", Quantity::D9},
-    {u"etendue", Quantity::Etendue},
-    {u"ecart_interquartile", Quantity::EcartInterquartile},
+    {u"etendue", Quantity::Range},
+    {u"ecart_interquartile", Quantity::InterquartileRange},
     {u"variance", Quantity::Variance},
-    {u"ecart_type", Quantity::EcartType},
+    {u"ecart_type", Quantity::StandardDeviation},
     {u"mode", Quantity::Mode},
-    {u"effectif_total", Quantity::EffectifTotal},
-    {u"frequence_valeur", Quantity::FrequenceValeur},
-    {u"effectif_au_dessus", Quantity::EffectifAuDessus},
-    {u"effectif_au_dessous", Quantity::EffectifAuDessous},
-    {u"pourcentage_au_dessus", Quantity::PourcentageAuDessus},
-    {u"pourcentage_au_dessous", Quantity::PourcentageAuDessous},
-    {u"classe_modale", Quantity::ClasseModale},
-    {u"choix", Quantity::Choix},
-    {u"plus_grand", Quantity::PlusGrand},
-    {u"plus_petit", Quantity::PlusPetit},
-    {u"moyenne_x", Quantity::MoyenneX},
-    {u"moyenne_y", Quantity::MoyenneY},
+    {u"effectif_total", Quantity::TotalCount},
+    {u"frequence_valeur", Quantity::ValueFrequency},
+    {u"effectif_au_dessus", Quantity::CountAbove},
+    {u"effectif_au_dessous", Quantity::CountBelow},
+    {u"pourcentage_au_dessus", Quantity::PercentAbove},
+    {u"pourcentage_au_dessous", Quantity::PercentBelow},
+    {u"classe_modale", Quantity::ModalClass},
+    {u"choix", Quantity::Choice},
+    {u"plus_grand", Quantity::Largest},
+    {u"plus_petit", Quantity::Smallest},
+    {u"moyenne_x", Quantity::MeanX},
+    {u"moyenne_y", Quantity::MeanY},
     {u"covariance", Quantity::Covariance},
     {u"correlation", Quantity::Correlation},
-    {u"coefficient_directeur", Quantity::CoefficientDirecteur},
-    {u"ordonnee_origine", Quantity::OrdonneeOrigine},
+    {u"coefficient_directeur", Quantity::Slope},
+    {u"ordonnee_origine", Quantity::Intercept},
     {u"estimation", Quantity::Estimation},
     {u"gini", Quantity::Gini},
-    {u"ecart_type_frequences", Quantity::EcartTypeFrequences},
-    {u"part_dans_intervalle", Quantity::PartDansIntervalle},
-    {u"borne_inferieure", Quantity::BorneInferieure},
-    {u"borne_superieure", Quantity::BorneSuperieure},
-    {u"decision_intervalle", Quantity::DecisionIntervalle},
+    {u"ecart_type_frequences", Quantity::FrequencyStandardDeviation},
+    {u"part_dans_intervalle", Quantity::ShareInInterval},
+    {u"borne_inferieure", Quantity::LowerBound},
+    {u"borne_superieure", Quantity::UpperBound},
+    {u"decision_intervalle", Quantity::IntervalDecision},
 };
 
 }  // namespace
@@ -54,11 +54,11 @@ constexpr QuantityName kQuantites[] = {
 namespace exercises {
 
 // What a quantity is called in a sentence.
-QString nomDe(Quantity q) {
+QString nameOf(Quantity q) {
     switch (q) {
-        case Quantity::Moyenne:
+        case Quantity::Mean:
             return u"la moyenne"_s;
-        case Quantity::Mediane:
+        case Quantity::Median:
             return u"la médiane"_s;
         case Quantity::Q1:
             return u"le premier quartile"_s;
@@ -68,83 +68,83 @@ QString nomDe(Quantity q) {
             return u"le premier décile"_s;
         case Quantity::D9:
             return u"le neuvième décile"_s;
-        case Quantity::Etendue:
+        case Quantity::Range:
             return u"l'étendue"_s;
-        case Quantity::EcartInterquartile:
+        case Quantity::InterquartileRange:
             return u"l'écart interquartile"_s;
         case Quantity::Variance:
             return u"la variance"_s;
-        case Quantity::EcartType:
+        case Quantity::StandardDeviation:
             return u"l'écart type"_s;
         case Quantity::Mode:
             return u"le mode"_s;
-        case Quantity::EffectifTotal:
+        case Quantity::TotalCount:
             return u"l'effectif total"_s;
         default:
             return u"la réponse"_s;
     }
 }
 
-bool estUnChoix(Quantity q) {
-    return q == Quantity::ClasseModale || q == Quantity::Choix || q == Quantity::PlusGrand ||
-           q == Quantity::PlusPetit || q == Quantity::DecisionIntervalle;
+bool isChoice(Quantity q) {
+    return q == Quantity::ModalClass || q == Quantity::Choice || q == Quantity::Largest ||
+           q == Quantity::Smallest || q == Quantity::IntervalDecision;
 }
 
-bool demandeUnSeuil(Quantity q) {
-    return q == Quantity::EffectifAuDessus || q == Quantity::EffectifAuDessous ||
-           q == Quantity::PourcentageAuDessus || q == Quantity::PourcentageAuDessous;
+bool asksThreshold(Quantity q) {
+    return q == Quantity::CountAbove || q == Quantity::CountBelow || q == Quantity::PercentAbove ||
+           q == Quantity::PercentBelow;
 }
 
 // The quantities plus_grand and plus_petit compare: one figure per series.
 bool comparable(Quantity q) {
-    return q <= Quantity::EcartType || q == Quantity::EffectifTotal;
+    return q <= Quantity::StandardDeviation || q == Quantity::TotalCount;
 }
 
 // The series as the question sees it: every value x becomes multiplier × x + ajouter.
-ExerciseSeries transformee(const ExerciseSeries& s, double m, double a) {
+ExerciseSeries transformed(const ExerciseSeries& s, double m, double a) {
     if (m == 1 && a == 0) return s;
     ExerciseSeries t = s;
-    for (double& x : t.brutes) x = m * x + a;
-    for (auto& p : t.valeurs) p.valeur = m * p.valeur + a;
+    for (double& x : t.rawValues) x = m * x + a;
+    for (auto& p : t.values) p.value = m * p.value + a;
     for (auto& k : t.classes) {
-        k.inferieure = m * k.inferieure + a;
-        k.superieure = m * k.superieure + a;
+        k.lower = m * k.lower + a;
+        k.upper = m * k.upper + a;
     }
     return t;
 }
 
-std::vector<ValueCount> triees(std::vector<ValueCount> v) {
-    std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.valeur < q.valeur; });
+std::vector<ValueCount> sorted(std::vector<ValueCount> v) {
+    std::sort(v.begin(), v.end(), [](auto& p, auto& q) { return p.value < q.value; });
     return v;
 }
 
-std::vector<Interval> triees(std::vector<Interval> c) {
-    std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.inferieure < q.inferieure; });
+std::vector<Interval> sorted(std::vector<Interval> c) {
+    std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.lower < q.lower; });
     return c;
 }
 
 // The value of rank r (from 1) in ascending order.
-double valeurDeRang(const std::vector<ValueCount>& croissantes, qint64 r) {
-    qint64 cumul = 0;
-    for (const auto& p : croissantes) {
-        cumul += p.effectif;
-        if (cumul >= r) return p.valeur;
+double valueAtRank(const std::vector<ValueCount>& ascending, qint64 r) {
+    qint64 runningTotal = 0;
+    for (const auto& p : ascending) {
+        runningTotal += p.count;
+        if (runningTotal >= r) return p.value;
     }
-    return croissantes.empty() ? 0 : croissantes.back().valeur;
+    return ascending.empty() ? 0 : ascending.back().value;
 }
 
-qint64 rangAuDessus(qint64 n, int num, int den) {
+qint64 rankAbove(qint64 n, int num, int den) {
     return (n * num + den - 1) / den;
 }
 
 // "N/4", "3N/4": the level a quantile is read at.
-QString niveauDe(const Quantile& k) {
+QString levelOf(const Quantile& k) {
     return (k.num == 1 ? QString() : QString::number(k.num)) + u"N/"_s + QString::number(k.den);
 }
 
-std::optional<Quantile> quantileDe(Quantity q) {
+std::optional<Quantile> quantileOf(Quantity q) {
     switch (q) {
-        case Quantity::Mediane:
+        case Quantity::Median:
             return Quantile{1, 2, u"Me", u"la moitié"};
         case Quantity::Q1:
             return Quantile{1, 4, u"Q1", u"un quart"};
@@ -165,7 +165,7 @@ std::optional<double> figure(std::optional<double> x) {
     return x;
 }
 std::optional<double> figure(const std::optional<Estimation>& e) {
-    return e ? std::optional<double>(e->valeur) : std::nullopt;
+    return e ? std::optional<double>(e->value) : std::nullopt;
 }
 
 // A quantity among the parameters of values with counts, or of classes (whose quantiles
@@ -173,27 +173,27 @@ std::optional<double> figure(const std::optional<Estimation>& e) {
 template <class Parameters>
 std::optional<double> figureOf(const Parameters& p, Quantity q, qint64 total) {
     switch (q) {
-        case Quantity::Moyenne:
-            return figure(p.moyenne);
-        case Quantity::Mediane:
-            return figure(p.mediane);
+        case Quantity::Mean:
+            return figure(p.mean);
+        case Quantity::Median:
+            return figure(p.median);
         case Quantity::Q1:
-            return figure(p.premierQuartile);
+            return figure(p.firstQuartile);
         case Quantity::Q3:
-            return figure(p.troisiemeQuartile);
+            return figure(p.thirdQuartile);
         case Quantity::D1:
-            return figure(p.premierDecile);
+            return figure(p.firstDecile);
         case Quantity::D9:
-            return figure(p.neuviemeDecile);
-        case Quantity::Etendue:
-            return figure(p.etendue);
-        case Quantity::EcartInterquartile:
-            return figure(p.ecartInterquartile);
+            return figure(p.ninthDecile);
+        case Quantity::Range:
+            return figure(p.range);
+        case Quantity::InterquartileRange:
+            return figure(p.interquartileRange);
         case Quantity::Variance:
             return figure(p.variance);
-        case Quantity::EcartType:
-            return figure(p.ecartType);
-        case Quantity::EffectifTotal:
+        case Quantity::StandardDeviation:
+            return figure(p.standardDeviation);
+        case Quantity::TotalCount:
             return double(total);
         default:
             return std::nullopt;
@@ -202,63 +202,62 @@ std::optional<double> figureOf(const Parameters& p, Quantity q, qint64 total) {
 
 }  // namespace
 
-std::optional<double> valeurDe(const ExerciseSeries& s, Quantity q) {
-    if (s.forme == Forme::Classes) {
-        const ClassParameters p = parametresClasses(s.classes);
-        return figureOf(p, q, p.effectif);
+std::optional<double> valueOf(const ExerciseSeries& s, Quantity q) {
+    if (s.shape == Shape::Classes) {
+        const ClassParameters p = classParameters(s.classes);
+        return figureOf(p, q, p.count);
     }
-    return figureOf(parametresPonderes(s.ponderees()), q, s.effectif());
+    return figureOf(weightedParameters(s.weighted()), q, s.count());
 }
 
-double effectifDuSeuil(const ExerciseSeries& s, double seuil, bool dessus) {
-    if (s.forme == Forme::Classes)
-        return dessus ? effectifAuDessus(s.classes, seuil) : effectifAuDessous(s.classes, seuil);
-    return dessus ? effectifAuDessus(s.ponderees(), seuil)
-                  : effectifAuDessous(s.ponderees(), seuil);
+double thresholdCount(const ExerciseSeries& s, double threshold, bool above) {
+    if (s.shape == Shape::Classes)
+        return above ? countAbove(s.classes, threshold) : countBelow(s.classes, threshold);
+    return above ? countAbove(s.weighted(), threshold) : countBelow(s.weighted(), threshold);
 }
 
-std::vector<double> modesDe(const ExerciseSeries& s) {
-    return parametresPonderes(s.ponderees()).modes;
+std::vector<double> modesOf(const ExerciseSeries& s) {
+    return weightedParameters(s.weighted()).modes;
 }
 
 // The figure each series gives for what plus_grand and plus_petit compare.
-std::vector<std::optional<double>> comparees(const Exercise& e, const ExerciseQuestion& q) {
+std::vector<std::optional<double>> comparedFigures(const Exercise& e, const ExerciseQuestion& q) {
     std::vector<std::optional<double>> v;
     for (const ExerciseSeries& s : e.series)
-        v.push_back(valeurDe(transformee(s, q.multiplier, q.ajouter), q.de));
+        v.push_back(valueOf(transformed(s, q.multiplier, q.add), q.comparedBy));
     return v;
 }
 
 }  // namespace exercises
 
-qint64 ExerciseSeries::effectif() const {
-    if (forme == Forme::Brute) return qint64(brutes.size());
-    if (forme == Forme::Paires) return qint64(paires.size());
-    if (forme == Forme::Simulation) return echantillons;
+qint64 ExerciseSeries::count() const {
+    if (shape == Shape::Raw) return qint64(rawValues.size());
+    if (shape == Shape::Pairs) return qint64(pairs.size());
+    if (shape == Shape::Simulation) return samples;
     qint64 n = 0;
-    for (const auto& p : valeurs) n += p.effectif;
-    for (const auto& k : classes) n += k.effectif;
+    for (const auto& p : values) n += p.count;
+    for (const auto& k : classes) n += k.count;
     return n;
 }
 
-std::vector<ValueCount> ExerciseSeries::ponderees() const {
-    if (forme != Forme::Brute) return valeurs;
-    std::map<double, qint64> comptes;
-    for (double x : brutes) ++comptes[x];
+std::vector<ValueCount> ExerciseSeries::weighted() const {
+    if (shape != Shape::Raw) return values;
+    std::map<double, qint64> counts;
+    for (double x : rawValues) ++counts[x];
     std::vector<ValueCount> v;
-    for (const auto& [x, n] : comptes) v.push_back({x, n});
+    for (const auto& [x, n] : counts) v.push_back({x, n});
     return v;
 }
 
-std::optional<Quantity> quantiteNommee(QStringView nom) {
-    for (const auto& q : kQuantites)
-        if (nom == QStringView(q.nom)) return q.quantite;
+std::optional<Quantity> quantityNamed(QStringView name) {
+    for (const auto& q : kQuantities)
+        if (name == QStringView(q.name)) return q.quantity;
     return std::nullopt;
 }
 
-QString nomDeQuantite(Quantity q) {
-    for (const auto& n : kQuantites)
-        if (n.quantite == q) return QString::fromUtf16(n.nom);
+QString quantityName(Quantity q) {
+    for (const auto& n : kQuantities)
+        if (n.quantity == q) return QString::fromUtf16(n.name);
     return {};
 }
 

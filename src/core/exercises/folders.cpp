@@ -9,33 +9,33 @@ using namespace Qt::StringLiterals;
 
 namespace core {
 
-std::vector<ExerciseFile> exercicesDes(const QStringList& dossiers) {
-    std::vector<ExerciseFile> fichiers;
-    QStringList vus;
-    for (const QString& dossier : dossiers) {
-        const QDir d(dossier);
-        for (const QString& nom :
+std::vector<ExerciseFile> exercisesIn(const QStringList& folders) {
+    std::vector<ExerciseFile> files;
+    QStringList seen;
+    for (const QString& folder : folders) {
+        const QDir d(folder);
+        for (const QString& name :
              d.entryList({u"*.json"_s}, QDir::Files | QDir::Readable, QDir::Name)) {
-            const QString chemin = d.absoluteFilePath(nom);
-            const QString canonique = QFileInfo(chemin).canonicalFilePath();
-            if (vus.contains(canonique)) continue;
-            vus << canonique;
-            fichiers.push_back({chemin, lireFichierExercice(chemin)});
-            if (fichiers.size() >= 500) return fichiers;
+            const QString path = d.absoluteFilePath(name);
+            const QString canonical = QFileInfo(path).canonicalFilePath();
+            if (seen.contains(canonical)) continue;
+            seen << canonical;
+            files.push_back({path, readExerciseFile(path)});
+            if (files.size() >= 500) return files;
         }
     }
-    return fichiers;
+    return files;
 }
 
-QStringList dossiersDesExercices() {
-    QStringList dossiers;
+QStringList exerciseFolders() {
+    QStringList folders;
     if (QCoreApplication::instance())
-        dossiers << QCoreApplication::applicationDirPath() + u"/../share/statistique/exercices"_s;
-    dossiers << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                          u"statistique/exercices"_s,
-                                          QStandardPaths::LocateDirectory);
-    dossiers << QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/exercices"_s;
-    return dossiers;
+        folders << QCoreApplication::applicationDirPath() + u"/../share/statistique/exercices"_s;
+    folders << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                         u"statistique/exercices"_s,
+                                         QStandardPaths::LocateDirectory);
+    folders << QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/exercices"_s;
+    return folders;
 }
 
 }  // namespace core

@@ -14,108 +14,108 @@ namespace {
 
 // The program's generator, as a series of its own: the same 24-bit congruence, started
 // from the series' number, so that a number gives the same data everywhere.
-class Tirage {
+class Draw {
 public:
-    explicit Tirage(quint32 numero) : etat_((numero * 2654435761u) & 0xFFFFFFu) {
-        for (int i = 0; i < 8; ++i) suivant();
+    explicit Draw(quint32 serial) : stateLabel_((serial * 2654435761u) & 0xFFFFFFu) {
+        for (int i = 0; i < 8; ++i) next();
     }
-    double suivant() {
-        etat_ = (etat_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-        return double(etat_) / 16777216.0;
+    double next() {
+        stateLabel_ = (stateLabel_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+        return double(stateLabel_) / 16777216.0;
     }
 
 private:
-    quint32 etat_;
+    quint32 stateLabel_;
 };
 
-void tirerComptes(std::vector<qint64*>& comptes, const std::vector<double>& poids, qint64 total,
-                  Tirage& t) {
-    std::vector<double> cumules;
+void drawCounts(std::vector<qint64*>& counts, const std::vector<double>& weights, qint64 total,
+                Draw& t) {
+    std::vector<double> cumulativeCounts;
     double s = 0;
-    for (double p : poids) cumules.push_back(s += p);
-    for (qint64* c : comptes) *c = 0;
+    for (double p : weights) cumulativeCounts.push_back(s += p);
+    for (qint64* c : counts) *c = 0;
     if (s <= 0) return;
     for (qint64 i = 0; i < total; ++i) {
-        const double u = t.suivant() * s;
+        const double u = t.next() * s;
         const size_t k =
-            size_t(std::upper_bound(cumules.begin(), cumules.end(), u) - cumules.begin());
-        ++*comptes[std::min(k, comptes.size() - 1)];
+            size_t(std::upper_bound(cumulativeCounts.begin(), cumulativeCounts.end(), u) -
+                   cumulativeCounts.begin());
+        ++*counts[std::min(k, counts.size() - 1)];
     }
 }
 
-double normale(Tirage& t) {
-    return (t.suivant() + t.suivant() + t.suivant() + t.suivant() - 2) * std::sqrt(3.0);
+double standardNormal(Draw& t) {
+    return (t.next() + t.next() + t.next() + t.next() - 2) * std::sqrt(3.0);
 }
 
 // y = a·x + b + noise about the data's own fit, the noise as large as its residuals, rounded
 // as the data were; about ln y where the questions fit ln y, so y stays positive.
-void tirerPaires(ExerciseSeries& s, bool lnY, Tirage& t) {
+void drawPairs(ExerciseSeries& s, bool lnY, Draw& t) {
     using pairs::Change;
-    const auto c = pairs::fit(s.paires, pairs::Method::LeastSquares, Change::None,
+    const auto c = pairs::fit(s.pairs, pairs::Method::LeastSquares, Change::None,
                               lnY ? Change::Log : Change::None);
     if (!c) return;
-    const auto vus = pairs::changedPairs(s.paires, Change::None, lnY ? Change::Log : Change::None);
-    const auto r = pairs::residuals(*vus, c->line);
-    double carres = 0;
-    for (double e : r) carres += e * e;
-    const double pas = std::pow(10.0, -s.decimalesY);
+    const auto seen = pairs::changedPairs(s.pairs, Change::None, lnY ? Change::Log : Change::None);
+    const auto r = pairs::residuals(*seen, c->line);
+    double squares = 0;
+    for (double e : r) squares += e * e;
+    const double step = std::pow(10.0, -s.decimalsY);
     // Data that fit too well would round back to the same figures for every number.
-    const double ecart = std::max(std::sqrt(carres / double(r.size())), lnY ? 0.02 : pas);
-    for (size_t i = 0; i < s.paires.size(); ++i) {
-        const double z = c->line.at(s.paires.x[i]) + ecart * normale(t);
-        double y = std::round((lnY ? std::exp(z) : z) / pas) * pas;
-        if (lnY && y <= 0) y = pas;
-        s.paires.y[i] = y;
+    const double spread = std::max(std::sqrt(squares / double(r.size())), lnY ? 0.02 : step);
+    for (size_t i = 0; i < s.pairs.size(); ++i) {
+        const double z = c->line.at(s.pairs.x[i]) + spread * standardNormal(t);
+        double y = std::round((lnY ? std::exp(z) : z) / step) * step;
+        if (lnY && y <= 0) y = step;
+        s.pairs.y[i] = y;
     }
 }
 
-void tirerSerie(ExerciseSeries& s, Tirage& t) {
-    if (s.forme == Forme::Simulation) return;
-    if (s.forme == Forme::Paires) return;
-    if (s.forme == Forme::Brute) {
-        long double somme = 0, carres = 0;
-        for (double x : s.brutes) somme += x;
-        const long double moyenne = somme / s.brutes.size();
-        for (double x : s.brutes) carres += (x - moyenne) * (x - moyenne);
-        const double ecart = std::max(double(std::sqrt(carres / s.brutes.size())), s.pas);
-        for (double& x : s.brutes) {
+void drawSeries(ExerciseSeries& s, Draw& t) {
+    if (s.shape == Shape::Simulation) return;
+    if (s.shape == Shape::Pairs) return;
+    if (s.shape == Shape::Raw) {
+        long double sum = 0, squares = 0;
+        for (double x : s.rawValues) sum += x;
+        const long double mean = sum / s.rawValues.size();
+        for (double x : s.rawValues) squares += (x - mean) * (x - mean);
+        const double spread = std::max(double(std::sqrt(squares / s.rawValues.size())), s.step);
+        for (double& x : s.rawValues) {
             // Nearly normal about the series' own mean and spread, within its bounds.
-            const double z =
-                (t.suivant() + t.suivant() + t.suivant() + t.suivant() - 2) * std::sqrt(3.0);
-            const double y = std::clamp(double(moyenne) + ecart * z, s.min, s.max);
-            x = std::clamp(s.min + std::round((y - s.min) / s.pas) * s.pas, s.min, s.max);
+            const double z = (t.next() + t.next() + t.next() + t.next() - 2) * std::sqrt(3.0);
+            const double y = std::clamp(double(mean) + spread * z, s.min, s.max);
+            x = std::clamp(s.min + std::round((y - s.min) / s.step) * s.step, s.min, s.max);
         }
         return;
     }
-    std::vector<qint64*> comptes;
-    std::vector<double> poids;
-    if (s.forme == Forme::Valeurs)
-        for (auto& p : s.valeurs) {
-            comptes.push_back(&p.effectif);
-            poids.push_back(double(p.effectif));
+    std::vector<qint64*> counts;
+    std::vector<double> weights;
+    if (s.shape == Shape::Values)
+        for (auto& p : s.values) {
+            counts.push_back(&p.count);
+            weights.push_back(double(p.count));
         }
     else
         for (auto& k : s.classes) {
-            comptes.push_back(&k.effectif);
-            poids.push_back(double(k.effectif));
+            counts.push_back(&k.count);
+            weights.push_back(double(k.count));
         }
-    tirerComptes(comptes, poids, s.total, t);
+    drawCounts(counts, weights, s.total, t);
 }
 
 }  // namespace
 
-Exercise nouvellesDonnees(const Exercise& e, quint32 numero) {
+Exercise withNewData(const Exercise& e, quint32 serial) {
     Exercise n = e;
-    Tirage t(numero);
+    Draw t(serial);
     const bool lnY =
         std::any_of(e.questions.begin(), e.questions.end(), [](auto& q) { return q.lnY; });
     const bool lorenz = std::any_of(e.questions.begin(), e.questions.end(),
-                                    [](auto& q) { return q.quantite == Quantity::Gini; });
+                                    [](auto& q) { return q.quantity == Quantity::Gini; });
     for (ExerciseSeries& s : n.series) {
-        if (s.forme == Forme::Simulation) s.tirage = numero;
+        if (s.shape == Shape::Simulation) s.draw = serial;
         // Cumulated shares stay as given: drawn anew, they would no longer be a Lorenz curve.
-        if (s.forme == Forme::Paires && !lorenz) tirerPaires(s, lnY, t);
-        tirerSerie(s, t);
+        if (s.shape == Shape::Pairs && !lorenz) drawPairs(s, lnY, t);
+        drawSeries(s, t);
     }
     return n;
 }

@@ -11,18 +11,18 @@ using namespace Qt::StringLiterals;
 namespace core::exercises {
 namespace {
 
-constexpr int kPlusDePaires = 10000;
+constexpr int kMostPairs = 10000;
 // n × N: every answer, hint and solution runs the simulation again, on the window's thread.
-constexpr qint64 kPlusDeTirages = 2000000;
+constexpr qint64 kMostDraws = 2000000;
 
-std::optional<double> nombreFini(const QJsonValue& v) {
+std::optional<double> finiteNumber(const QJsonValue& v) {
     if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::abs(v.toDouble()) > 1e12)
         return std::nullopt;
     return v.toDouble();
 }
 
 // How many decimals a figure was written with, up to 6.
-int decimalesEcrites(double x) {
+int writtenDecimals(double x) {
     int d = 0;
     while (d < 6 && std::abs(x * std::pow(10.0, d) - std::round(x * std::pow(10.0, d))) > 1e-6) ++d;
     return d;
@@ -30,81 +30,81 @@ int decimalesEcrites(double x) {
 
 }  // namespace
 
-QString lirePaires(const QJsonObject& o, ExerciseSeries& s) {
-    s.paires.nameX = o.value(u"nom_x"_s).toString(u"x"_s).left(200);
-    s.paires.nameY = o.value(u"nom_y"_s).toString(u"y"_s).left(200);
+QString readPairs(const QJsonObject& o, ExerciseSeries& s) {
+    s.pairs.nameX = o.value(u"nom_x"_s).toString(u"x"_s).left(200);
+    s.pairs.nameY = o.value(u"nom_y"_s).toString(u"y"_s).left(200);
     const QJsonArray x = o.value(u"x"_s).toArray(), y = o.value(u"y"_s).toArray();
-    if (x.size() < 2 || x.size() > kPlusDePaires || x.size() != y.size())
+    if (x.size() < 2 || x.size() > kMostPairs || x.size() != y.size())
         return u"« x » et « y » doivent être deux listes de 2 à %1 nombres, autant dans chacune"_s
-            .arg(kPlusDePaires);
+            .arg(kMostPairs);
     for (qsizetype i = 0; i < x.size(); ++i) {
-        const auto a = nombreFini(x[i]), b = nombreFini(y[i]);
+        const auto a = finiteNumber(x[i]), b = finiteNumber(y[i]);
         if (!a || !b) return u"la paire n° %1 n'est pas faite de deux nombres"_s.arg(i + 1);
-        s.paires.x.push_back(*a);
-        s.paires.y.push_back(*b);
-        s.decimalesY = std::max(s.decimalesY, decimalesEcrites(*b));
+        s.pairs.x.push_back(*a);
+        s.pairs.y.push_back(*b);
+        s.decimalsY = std::max(s.decimalsY, writtenDecimals(*b));
     }
     return {};
 }
 
-QString lireSimulation(const QJsonObject& o, ExerciseSeries& s) {
+QString readSimulation(const QJsonObject& o, ExerciseSeries& s) {
     for (const QJsonValue& v : o.value(u"population"_s).toArray()) {
-        const auto x = nombreFini(v);
-        if (!x || s.population.size() >= size_t(kPlusDePaires))
-            return u"« population » est une liste de 1 à %1 nombres"_s.arg(kPlusDePaires);
+        const auto x = finiteNumber(v);
+        if (!x || s.population.size() >= size_t(kMostPairs))
+            return u"« population » est une liste de 1 à %1 nombres"_s.arg(kMostPairs);
         s.population.push_back(*x);
     }
     if (!s.population.empty() && !o.value(u"frequence_observee"_s).isUndefined())
         return u"une fréquence observée se compare à p, pas à une population"_s;
-    const auto p = s.population.empty() ? nombreFini(o.value(u"p"_s)) : std::optional(0.5);
-    const auto n = nombreFini(o.value(u"n"_s)), N = nombreFini(o.value(u"N"_s));
+    const auto p = s.population.empty() ? finiteNumber(o.value(u"p"_s)) : std::optional(0.5);
+    const auto n = finiteNumber(o.value(u"n"_s)), N = finiteNumber(o.value(u"N"_s));
     if (!p || *p < 0 || *p > 1) return u"« p » doit être un nombre de 0 à 1"_s;
     if (!n || !N || *n < 1 || *N < 1 || *n != std::floor(*n) || *N != std::floor(*N) ||
-        *n * *N > double(kPlusDeTirages))
+        *n * *N > double(kMostDraws))
         return u"« n » et « N » doivent être des entiers positifs, n × N au plus %1"_s.arg(
-            regionalLocale().toString(kPlusDeTirages));
+            regionalLocale().toString(kMostDraws));
     s.p = *p;
     s.n = qint64(*n);
-    s.echantillons = qint64(*N);
+    s.samples = qint64(*N);
     const QJsonValue f = o.value(u"frequence_observee"_s);
     if (!f.isUndefined()) {
-        const auto v = nombreFini(f);
+        const auto v = finiteNumber(f);
         if (!v || *v < 0 || *v > 1) return u"« frequence_observee » doit aller de 0 à 1"_s;
-        s.frequenceObservee = v;
+        s.observedFrequency = v;
     }
     return {};
 }
 
-QString lireQuestionDeuxVariables(const QJsonObject& o, const ExerciseSeries& s,
-                                  ExerciseQuestion& q) {
-    const bool paires = s.forme == Forme::Paires, simulation = s.forme == Forme::Simulation;
-    if (surDesPaires(q.quantite) && !paires)
+QString readTwoVariablesQuestion(const QJsonObject& o, const ExerciseSeries& s,
+                                 ExerciseQuestion& q) {
+    const bool pairs = s.shape == Shape::Pairs, simulation = s.shape == Shape::Simulation;
+    if (onPairs(q.quantity) && !pairs)
         return u"cette question se pose sur des paires (« forme » : « paires »)"_s;
-    if (q.quantite == Quantity::Gini && !paires && s.forme != Forme::Classes)
+    if (q.quantity == Quantity::Gini && !pairs && s.shape != Shape::Classes)
         return u"« gini » se demande sur des parts cumulées (paires) ou des classes"_s;
-    if (surUneSimulation(q.quantite) && !simulation)
+    if (onSimulation(q.quantity) && !simulation)
         return u"cette question se pose sur une simulation (« forme » : « simulation »)"_s;
-    if ((paires || simulation) && !surDesPaires(q.quantite) && !surUneSimulation(q.quantite) &&
-        q.quantite != Quantity::Gini && q.quantite != Quantity::Choix)
+    if ((pairs || simulation) && !onPairs(q.quantity) && !onSimulation(q.quantity) &&
+        q.quantity != Quantity::Gini && q.quantity != Quantity::Choice)
         return u"cette quantité ne se demande pas sur ces données"_s;
-    const QString methode = o.value(u"methode"_s).toString(u"moindres_carres"_s);
-    if (methode != u"moindres_carres" && methode != u"mayer")
+    const QString method = o.value(u"methode"_s).toString(u"moindres_carres"_s);
+    if (method != u"moindres_carres" && method != u"mayer")
         return u"« methode » vaut « moindres_carres » ou « mayer »"_s;
-    q.mayer = methode == u"mayer";
-    const QString changement = o.value(u"changement"_s).toString();
-    if (!changement.isEmpty() && changement != u"ln_y")
+    q.mayer = method == u"mayer";
+    const QString change = o.value(u"changement"_s).toString();
+    if (!change.isEmpty() && change != u"ln_y")
         return u"« changement » ne peut valoir que « ln_y »"_s;
-    q.lnY = !changement.isEmpty();
+    q.lnY = !change.isEmpty();
     if (q.lnY)
-        for (double y : s.paires.y)
+        for (double y : s.pairs.y)
             if (!(y > 0)) return u"ln y demande des y tous strictement positifs"_s;
-    if (q.quantite == Quantity::Estimation) {
-        q.x = nombreFini(o.value(u"x"_s));
-        q.y = nombreFini(o.value(u"y"_s));
+    if (q.quantity == Quantity::Estimation) {
+        q.x = finiteNumber(o.value(u"x"_s));
+        q.y = finiteNumber(o.value(u"y"_s));
         if (q.x.has_value() == q.y.has_value())
             return u"une estimation part d'un « x » ou d'un « y », l'un des deux"_s;
     }
-    if (q.quantite == Quantity::PartDansIntervalle) {
+    if (q.quantity == Quantity::ShareInInterval) {
         const QJsonValue k = o.value(u"k"_s);
         if (k.isUndefined()) {
             if (o.value(u"intervalle"_s).toString() != u"1/racine(n)")
@@ -116,22 +116,22 @@ QString lireQuestionDeuxVariables(const QJsonObject& o, const ExerciseSeries& s,
             q.k = k.toInt();
         }
     }
-    const bool autourDeP = q.quantite == Quantity::BorneInferieure ||
-                           q.quantite == Quantity::BorneSuperieure ||
-                           (q.quantite == Quantity::PartDansIntervalle && q.k == 0);
-    if (!s.population.empty() && autourDeP)
+    const bool aroundP = q.quantity == Quantity::LowerBound || q.quantity == Quantity::UpperBound ||
+                         (q.quantity == Quantity::ShareInInterval && q.k == 0);
+    if (!s.population.empty() && aroundP)
         return u"[p − 1/√n ; p + 1/√n] se demande pour une proportion p, pas une population"_s;
-    if (q.quantite == Quantity::DecisionIntervalle) {
-        if (!s.frequenceObservee)
+    if (q.quantity == Quantity::IntervalDecision) {
+        if (!s.observedFrequency)
             return u"la décision demande une « frequence_observee » dans les données"_s;
-        q.choix = QStringList{u"La fréquence observée est dans l'intervalle"_s,
-                              u"La fréquence observée n'est pas dans l'intervalle"_s};
-        const QJsonArray choix = o.value(u"choix"_s).toArray();
-        if (!choix.isEmpty()) {
-            if (choix.size() != 2 || !choix[0].isString() || !choix[1].isString() ||
-                choix[0].toString().isEmpty() || choix[0] == choix[1])
+        q.choices = QStringList{u"La fréquence observée est dans l'intervalle"_s,
+                                u"La fréquence observée n'est pas dans l'intervalle"_s};
+        const QJsonArray choices = o.value(u"choix"_s).toArray();
+        if (!choices.isEmpty()) {
+            if (choices.size() != 2 || !choices[0].isString() || !choices[1].isString() ||
+                choices[0].toString().isEmpty() || choices[0] == choices[1])
                 return u"« choix » donne deux textes : « dans l'intervalle », puis « hors »"_s;
-            q.choix = QStringList{choix[0].toString().left(200), choix[1].toString().left(200)};
+            q.choices =
+                QStringList{choices[0].toString().left(200), choices[1].toString().left(200)};
         }
     }
     return {};

@@ -2,7 +2,7 @@
 
 // The worked solution of each kind of figure, written out in French: the sums, ranks,
 // interpolations and roundings a learner would write. Internal to the exercise engine;
-// solutionDe() chooses among them.
+// solutionOf() chooses among them.
 
 #include "core/exercises/figures.h"
 
@@ -11,19 +11,20 @@
 namespace core::exercises {
 
 // Central tendency and spread.
-QString solutionMoyenne(const ExerciseSeries& s, int dec, const QString& unite);
+QString solutionMean(const ExerciseSeries& s, int dec, const QString& unit);
 // Where the rank or the level of a quantile lands, and what it reads there.
-QString solutionQuantile(const ExerciseSeries& s, const Quantile& k, int dec, const QString& unite,
-                         bool rangeesDites = false);
-QString solutionEtendue(const ExerciseSeries& s, int dec, const QString& unite);
-QString solutionVariance(const ExerciseSeries& s, int dec, bool ecartType, const QString& unite);
-QString solutionMode(const ExerciseSeries& s, int dec, const QString& unite);
+QString solutionQuantile(const ExerciseSeries& s, const Quantile& k, int dec, const QString& unit,
+                         bool sortedAlready = false);
+QString solutionRange(const ExerciseSeries& s, int dec, const QString& unit);
+QString solutionVariance(const ExerciseSeries& s, int dec, bool standardDeviation,
+                         const QString& unit);
+QString solutionMode(const ExerciseSeries& s, int dec, const QString& unit);
 
 // Counts, thresholds and classes.
-QString solutionEffectifTotal(const ExerciseSeries& s);
-QString solutionFrequence(const ExerciseSeries& s, double valeur, int dec);
-QString solutionSeuil(const ExerciseSeries& s, double seuil, bool dessus, bool pourcentage,
-                      int dec);
-QString solutionClasseModale(const ExerciseSeries& s);
+QString solutionTotalCount(const ExerciseSeries& s);
+QString solutionFrequency(const ExerciseSeries& s, double value, int dec);
+QString solutionThreshold(const ExerciseSeries& s, double threshold, bool above, bool percentage,
+                          int dec);
+QString solutionModalClass(const ExerciseSeries& s);
 
 }  // namespace core::exercises

@@ -9,103 +9,103 @@ using namespace Qt::StringLiterals;
 
 namespace core::exercises {
 
-QString solutionEffectifTotal(const ExerciseSeries& s) {
-    if (s.forme == Forme::Brute)
-        return u"La série compte "_s + exact(double(s.effectif())) + u" valeurs : N = "_s +
-               exact(double(s.effectif())) + u'.';
-    QStringList termes;
-    if (s.forme == Forme::Valeurs)
-        for (const auto& p : s.valeurs) termes << exact(double(p.effectif));
+QString solutionTotalCount(const ExerciseSeries& s) {
+    if (s.shape == Shape::Raw)
+        return u"La série compte "_s + exact(double(s.count())) + u" valeurs : N = "_s +
+               exact(double(s.count())) + u'.';
+    QStringList terms;
+    if (s.shape == Shape::Values)
+        for (const auto& p : s.values) terms << exact(double(p.count));
     else
-        for (const auto& k : s.classes) termes << exact(double(k.effectif));
-    return u"N = "_s + somme(termes) + u" = "_s + exact(double(s.effectif())) + u'.';
+        for (const auto& k : s.classes) terms << exact(double(k.count));
+    return u"N = "_s + sum(terms) + u" = "_s + exact(double(s.count())) + u'.';
 }
 
-QString solutionFrequence(const ExerciseSeries& s, double valeur, int dec) {
+QString solutionFrequency(const ExerciseSeries& s, double value, int dec) {
     qint64 n = 0;
-    for (const auto& p : s.ponderees())
-        if (p.valeur == valeur) n += p.effectif;
-    const double N = double(s.effectif());
-    return u"La valeur "_s + exact(valeur) + u" apparaît "_s + exact(double(n)) +
+    for (const auto& p : s.weighted())
+        if (p.value == value) n += p.count;
+    const double N = double(s.count());
+    return u"La valeur "_s + exact(value) + u" apparaît "_s + exact(double(n)) +
            u" fois sur N = "_s + exact(N) + u" : fréquence = "_s + exact(double(n)) + u" / "_s +
-           exact(N) + u' ' + egal(double(n) / N, 4) + u", soit "_s +
-           arrondi(100 * double(n) / N, dec) + u" %."_s;
+           exact(N) + u' ' + equals(double(n) / N, 4) + u", soit "_s +
+           roundedText(100 * double(n) / N, dec) + u" %."_s;
 }
 
-QString solutionSeuil(const ExerciseSeries& s, double seuil, bool dessus, bool pourcentage,
-                      int dec) {
-    const QString cote = dessus ? u"au-dessus"_s : u"au-dessous"_s;
-    QStringList termes;
+QString solutionThreshold(const ExerciseSeries& s, double threshold, bool above, bool percentage,
+                          int dec) {
+    const QString side = above ? u"au-dessus"_s : u"au-dessous"_s;
+    QStringList terms;
     QString part;
-    if (s.forme == Forme::Classes) {
-        for (const auto& k : triees(s.classes)) {
-            const bool entiere = dessus ? k.inferieure >= seuil : k.superieure <= seuil;
-            const bool coupee = k.inferieure < seuil && seuil < k.superieure;
-            if (entiere) {
-                termes << exact(double(k.effectif));
-            } else if (coupee) {
-                const double longueur = dessus ? k.superieure - seuil : seuil - k.inferieure;
-                const double compte = longueur / k.amplitude() * double(k.effectif);
-                termes << exact(std::round(compte * 1000) / 1000);
-                part = u" La classe "_s + intervalle(s, k) + u" contient "_s + exact(seuil) +
+    if (s.shape == Shape::Classes) {
+        for (const auto& k : sorted(s.classes)) {
+            const bool wholly = above ? k.lower >= threshold : k.upper <= threshold;
+            const bool isCut = k.lower < threshold && threshold < k.upper;
+            if (wholly) {
+                terms << exact(double(k.count));
+            } else if (isCut) {
+                const double length = above ? k.upper - threshold : threshold - k.lower;
+                const double counted = length / k.amplitude() * double(k.count);
+                terms << exact(std::round(counted * 1000) / 1000);
+                part = u" La classe "_s + intervalOf(s, k) + u" contient "_s + exact(threshold) +
                        u" : les valeurs y étant supposées réparties uniformément, on compte la "
                        u"part de son effectif située "_s +
-                       cote + u", ("_s +
-                       (dessus ? exact(k.superieure) + u" − "_s + exact(seuil)
-                               : exact(seuil) + u" − "_s + exact(k.inferieure)) +
-                       u") / ("_s + exact(k.superieure) + u" − "_s + exact(k.inferieure) +
-                       u") × "_s + exact(double(k.effectif)) + u' ' + egal(compte, 3) + u'.';
+                       side + u", ("_s +
+                       (above ? exact(k.upper) + u" − "_s + exact(threshold)
+                              : exact(threshold) + u" − "_s + exact(k.lower)) +
+                       u") / ("_s + exact(k.upper) + u" − "_s + exact(k.lower) + u") × "_s +
+                       exact(double(k.count)) + u' ' + equals(counted, 3) + u'.';
             }
         }
     } else {
-        for (const auto& p : triees(s.ponderees()))
-            if (dessus ? p.valeur > seuil : p.valeur < seuil)
-                termes << exact(double(p.effectif)) + u" ("_s + exact(p.valeur) + u")"_s;
+        for (const auto& p : sorted(s.weighted()))
+            if (above ? p.value > threshold : p.value < threshold)
+                terms << exact(double(p.count)) + u" ("_s + exact(p.value) + u")"_s;
     }
-    const double n = effectifDuSeuil(s, seuil, dessus);
-    const QString quoi = s.forme == Forme::Classes
-                             ? u"Effectifs des classes "_s + cote + u" de "_s + exact(seuil)
+    const double n = thresholdCount(s, threshold, above);
+    const QString what = s.shape == Shape::Classes
+                             ? u"Effectifs des classes "_s + side + u" de "_s + exact(threshold)
                              : u"Effectifs des valeurs strictement "_s +
-                                   (dessus ? u"supérieures"_s : u"inférieures"_s) + u" à "_s +
-                                   exact(seuil);
-    QString t = termes.isEmpty()
-                    ? u"Aucune valeur n'est "_s + cote + u" de "_s + exact(seuil) + u" : 0."_s
-                    : quoi + u" : "_s + somme(termes) + u' ' + egal(n, 3) +
-                          (pourcentage || sansPerte(n, dec) ? QString() : u' ' + egal(n, dec)) +
+                                   (above ? u"supérieures"_s : u"inférieures"_s) + u" à "_s +
+                                   exact(threshold);
+    QString t = terms.isEmpty()
+                    ? u"Aucune valeur n'est "_s + side + u" de "_s + exact(threshold) + u" : 0."_s
+                    : what + u" : "_s + sum(terms) + u' ' + equals(n, 3) +
+                          (percentage || lossless(n, dec) ? QString() : u' ' + equals(n, dec)) +
                           u'.';
     t += part;
-    if (pourcentage)
-        t += u" Pourcentage = "_s + sobre(n) + u" / "_s + exact(double(s.effectif())) +
-             u" × 100 "_s + egal(100 * n / double(s.effectif()), dec) + u" %."_s;
+    if (percentage)
+        t += u" Pourcentage = "_s + plain(n) + u" / "_s + exact(double(s.count())) + u" × 100 "_s +
+             equals(100 * n / double(s.count()), dec) + u" %."_s;
     return t;
 }
 
-QString solutionClasseModale(const ExerciseSeries& s) {
-    const ClassParameters p = parametresClasses(s.classes);
-    if (p.classesModales.empty()) return {};
-    const auto c = triees(s.classes);
-    const bool egales = std::all_of(c.begin(), c.end(), [&](const Interval& k) {
+QString solutionModalClass(const ExerciseSeries& s) {
+    const ClassParameters p = classParameters(s.classes);
+    if (p.modalClasses.empty()) return {};
+    const auto c = sorted(s.classes);
+    const bool equalWidths = std::all_of(c.begin(), c.end(), [&](const Interval& k) {
         return std::abs(k.amplitude() - c.front().amplitude()) <=
                1e-9 * std::abs(c.front().amplitude());
     });
-    QStringList modales;
-    for (int i : p.classesModales) modales << intervalle(s, s.classes[size_t(i)]);
-    const QString fin =
-        modales.size() == 1
-            ? u"celle de "_s + modales.front() + u" : c'est la classe modale"_s
-            : u"celles de "_s + modales.join(u", "_s) + u" : ce sont les classes modales"_s;
-    if (egales)
+    QStringList modalTexts;
+    for (int i : p.modalClasses) modalTexts << intervalOf(s, s.classes[size_t(i)]);
+    const QString end =
+        modalTexts.size() == 1
+            ? u"celle de "_s + modalTexts.front() + u" : c'est la classe modale"_s
+            : u"celles de "_s + modalTexts.join(u", "_s) + u" : ce sont les classes modales"_s;
+    if (equalWidths)
         return u"Les classes ont toutes la même amplitude : on compare leurs effectifs. Le plus "
                u"grand ("_s +
-               exact(double(s.classes[size_t(p.classesModales.front())].effectif)) + u") est "_s +
-               fin + u'.';
-    QStringList densites;
+               exact(double(s.classes[size_t(p.modalClasses.front())].count)) + u") est "_s + end +
+               u'.';
+    QStringList densities;
     for (const auto& k : c)
-        densites << intervalle(s, k) + u" : "_s + exact(double(k.effectif)) + u" / "_s +
-                        exact(k.amplitude()) + u' ' + egal(double(k.effectif) / k.amplitude(), 2);
+        densities << intervalOf(s, k) + u" : "_s + exact(double(k.count)) + u" / "_s +
+                         exact(k.amplitude()) + u' ' + equals(double(k.count) / k.amplitude(), 2);
     return u"Les amplitudes des classes diffèrent : on compare les densités, effectif / "
            u"amplitude ("_s +
-           densites.join(u" ; "_s) + u"). La plus grande est "_s + fin + u'.';
+           densities.join(u" ; "_s) + u"). La plus grande est "_s + end + u'.';
 }
 
 }  // namespace core::exercises

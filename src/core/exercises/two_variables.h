@@ -15,25 +15,25 @@
 
 namespace core::exercises {
 
-bool surDesPaires(Quantity q);  // moyenne_x … estimation
-bool surUneSimulation(Quantity q);
+bool onPairs(Quantity q);  // moyenne_x … estimation
+bool onSimulation(Quantity q);
 
 // Each returns why the file is at fault, or nothing.
-QString lirePaires(const QJsonObject& o, ExerciseSeries& s);
-QString lireSimulation(const QJsonObject& o, ExerciseSeries& s);
-QString lireQuestionDeuxVariables(const QJsonObject& o, const ExerciseSeries& s,
-                                  ExerciseQuestion& q);
+QString readPairs(const QJsonObject& o, ExerciseSeries& s);
+QString readSimulation(const QJsonObject& o, ExerciseSeries& s);
+QString readTwoVariablesQuestion(const QJsonObject& o, const ExerciseSeries& s,
+                                 ExerciseQuestion& q);
 
 // The figures expected: one, or none where the data give none (V(x) = 0...).
-std::vector<double> attendusPaires(const ExerciseSeries& s, const ExerciseQuestion& q);
-std::vector<double> attendusSimulation(const ExerciseSeries& s, const ExerciseQuestion& q);
-QString solutionPaires(const ExerciseSeries& s, const ExerciseQuestion& q);
+std::vector<double> expectedPairsFigures(const ExerciseSeries& s, const ExerciseQuestion& q);
+std::vector<double> expectedSimulationFigures(const ExerciseSeries& s, const ExerciseQuestion& q);
+QString solutionPairs(const ExerciseSeries& s, const ExerciseQuestion& q);
 QString solutionSimulation(const ExerciseSeries& s, const ExerciseQuestion& q);
-QString indiceDeuxVariables(const ExerciseQuestion& q);
+QString twoVariablesHint(const ExerciseQuestion& q);
 
 // The run a simulation's series stands for, with its series number.
-std::optional<simulation::Result> simulationDe(const ExerciseSeries& s);
+std::optional<simulation::Result> simulationOf(const ExerciseSeries& s);
 // Whether the observed frequency lies within [p − 1/√n ; p + 1/√n].
-bool observeeDansIntervalle(const ExerciseSeries& s);
+bool observedInInterval(const ExerciseSeries& s);
 
 }  // namespace core::exercises

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace core::exercises {
 
-int decimalesDe(double precision) {
+int decimalsOf(double precision) {
     return std::clamp(int(std::ceil(-std::log10(precision) - 1e-9)), 0, 9);
 }
 
@@ -19,43 +19,43 @@ QString exact(double x) {
     return textOfNumber(std::round(x * 1e6) / 1e6);
 }
 
-QString arrondi(double x, int decimales) {
-    return regionalLocale().toString(x, 'f', decimales);
+QString roundedText(double x, int decimals) {
+    return regionalLocale().toString(x, 'f', decimals);
 }
 
-double arrondie(double x, int decimales) {
-    return std::round(x * std::pow(10.0, decimales)) / std::pow(10.0, decimales);
+double roundedValue(double x, int decimals) {
+    return std::round(x * std::pow(10.0, decimals)) / std::pow(10.0, decimals);
 }
 
-bool sansPerte(double x, int decimales) {
-    return std::abs(x - arrondie(x, decimales)) <= 1e-9 * std::max(1.0, std::abs(x));
+bool lossless(double x, int decimals) {
+    return std::abs(x - roundedValue(x, decimals)) <= 1e-9 * std::max(1.0, std::abs(x));
 }
 
 // A figure rounded to that many decimals, without the zeros that say nothing.
-QString sobre(double x, int decimales) {
-    return sansPerte(x, decimales) ? exact(arrondie(x, decimales)) : arrondi(x, decimales);
+QString plain(double x, int decimals) {
+    return lossless(x, decimals) ? exact(roundedValue(x, decimals)) : roundedText(x, decimals);
 }
 
 // "= 38" where the rounding loses nothing, "≈ 131,3" where it does.
-QString egal(double x, int decimales) {
-    return (sansPerte(x, decimales) ? u"= "_s : u"≈ "_s) + sobre(x, decimales);
+QString equals(double x, int decimals) {
+    return (lossless(x, decimals) ? u"= "_s : u"≈ "_s) + plain(x, decimals);
 }
 
-QString avecUnite(const QString& t, const QString& unite) {
-    return unite.isEmpty() ? t : t + u' ' + unite;
+QString withUnit(const QString& t, const QString& unit) {
+    return unit.isEmpty() ? t : t + u' ' + unit;
 }
 
 // A long sum keeps its first three terms and its last.
-QString somme(const QStringList& termes) {
-    if (termes.size() <= 6) return termes.join(u" + "_s);
-    return termes.mid(0, 3).join(u" + "_s) + u" + … + "_s + termes.last();
+QString sum(const QStringList& terms) {
+    if (terms.size() <= 6) return terms.join(u" + "_s);
+    return terms.mid(0, 3).join(u" + "_s) + u" + … + "_s + terms.last();
 }
 
-QString intervalle(const ExerciseSeries& s, const Interval& k) {
-    return texteIntervalle(k.inferieure, k.superieure, s.fermeADroite);
+QString intervalOf(const ExerciseSeries& s, const Interval& k) {
+    return intervalText(k.lower, k.upper, s.closedRight);
 }
 
-QString texteDesValeurs(const std::vector<double>& v) {
+QString valuesText(const std::vector<double>& v) {
     QStringList t;
     for (double x : v) t << exact(x);
     return t.join(u" ; "_s);

@@ -12,20 +12,20 @@
 
 namespace core::exercises {
 
-int decimalesDe(double precision);
+int decimalsOf(double precision);
 // A figure of the data: whole numbers grouped by thousands as the region writes them.
 QString exact(double x);
-QString arrondi(double x, int decimales);
-double arrondie(double x, int decimales);
-bool sansPerte(double x, int decimales);
+QString roundedText(double x, int decimals);
+double roundedValue(double x, int decimals);
+bool lossless(double x, int decimals);
 // A figure rounded to that many decimals, without the zeros that say nothing.
-QString sobre(double x, int decimales = 3);
+QString plain(double x, int decimals = 3);
 // "= 38" where the rounding loses nothing, "≈ 131,3" where it does.
-QString egal(double x, int decimales);
-QString avecUnite(const QString& t, const QString& unite);
+QString equals(double x, int decimals);
+QString withUnit(const QString& t, const QString& unit);
 // A long sum keeps its first three terms and its last.
-QString somme(const QStringList& termes);
-QString intervalle(const ExerciseSeries& s, const Interval& k);
-QString texteDesValeurs(const std::vector<double>& v);
+QString sum(const QStringList& terms);
+QString intervalOf(const ExerciseSeries& s, const Interval& k);
+QString valuesText(const std::vector<double>& v);
 
 }  // namespace core::exercises

@@ -17,61 +17,61 @@ using namespace exercises;
 namespace {
 
 // Each value already written; the keys in the order the shipped files use.
-using Champs = std::vector<std::pair<const char*, QByteArray>>;
+using Fields = std::vector<std::pair<const char*, QByteArray>>;
 
 // A number or a text as JSON writes it: a double's shortest exact form, quoted texts.
-QByteArray feuille(const QJsonValue& v) {
+QByteArray leaf(const QJsonValue& v) {
     const QByteArray a = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
     return a.mid(1, a.size() - 2);
 }
 
-QByteArray texte(const QString& t) {
-    return feuille(QJsonValue(t));
+QByteArray text(const QString& t) {
+    return leaf(QJsonValue(t));
 }
 
-QByteArray nombre(double x) {
-    return feuille(QJsonValue(x));
+QByteArray number(double x) {
+    return leaf(QJsonValue(x));
 }
 
 // Short lists stay on one line, as a teacher writes them.
-QByteArray liste(const std::vector<QByteArray>& elements) {
+QByteArray list(const std::vector<QByteArray>& elements) {
     QByteArray a = "[";
     for (size_t i = 0; i < elements.size(); ++i) a += (i ? ", " : "") + elements[i];
     return a + ']';
 }
 
-QByteArray nombres(const std::vector<double>& v) {
+QByteArray numbers(const std::vector<double>& v) {
     std::vector<QByteArray> e;
-    for (double x : v) e.push_back(nombre(x));
-    return liste(e);
+    for (double x : v) e.push_back(number(x));
+    return list(e);
 }
 
-QByteArray textes(const QStringList& t) {
+QByteArray texts(const QStringList& t) {
     std::vector<QByteArray> e;
-    for (const QString& s : t) e.push_back(texte(s));
-    return liste(e);
+    for (const QString& s : t) e.push_back(text(s));
+    return list(e);
 }
 
-QByteArray objet(const Champs& champs, int retrait) {
-    const QByteArray marge(retrait + 2, ' ');
+QByteArray jsonObject(const Fields& fields, int indent) {
+    const QByteArray margin(indent + 2, ' ');
     QByteArray a = "{\n";
-    for (size_t i = 0; i < champs.size(); ++i)
-        a += marge + '"' + champs[i].first + "\": " + champs[i].second +
-             (i + 1 < champs.size() ? ",\n" : "\n");
-    return a + QByteArray(retrait, ' ') + '}';
+    for (size_t i = 0; i < fields.size(); ++i)
+        a += margin + '"' + fields[i].first + "\": " + fields[i].second +
+             (i + 1 < fields.size() ? ",\n" : "\n");
+    return a + QByteArray(indent, ' ') + '}';
 }
 
-QByteArray forme(Forme f) {
+QByteArray shape(Shape f) {
     switch (f) {
-        case Forme::Brute:
+        case Shape::Raw:
             return "brute";
-        case Forme::Valeurs:
+        case Shape::Values:
             return "valeurs";
-        case Forme::Classes:
+        case Shape::Classes:
             return "classes";
-        case Forme::Paires:
+        case Shape::Pairs:
             return "paires";
-        case Forme::Simulation:
+        case Shape::Simulation:
             return "simulation";
     }
     return {};
@@ -79,100 +79,100 @@ QByteArray forme(Forme f) {
 
 // How new data are drawn, written only where it differs from what the reader takes
 // from the data themselves.
-void tirage(const ExerciseSeries& s, Champs& c, int retrait) {
-    Champs t;
-    if (s.forme == Forme::Brute && !s.brutes.empty()) {
-        const auto [bas, haut] = std::minmax_element(s.brutes.begin(), s.brutes.end());
-        const bool entieres = std::all_of(s.brutes.begin(), s.brutes.end(),
+void draw(const ExerciseSeries& s, Fields& c, int indent) {
+    Fields t;
+    if (s.shape == Shape::Raw && !s.rawValues.empty()) {
+        const auto [low, high] = std::minmax_element(s.rawValues.begin(), s.rawValues.end());
+        const bool allWhole = std::all_of(s.rawValues.begin(), s.rawValues.end(),
                                           [](double x) { return x == std::floor(x); });
-        if (s.min != *bas) t.push_back({"min", nombre(s.min)});
-        if (s.max != *haut) t.push_back({"max", nombre(s.max)});
-        if (s.pas != (entieres ? 1 : 0.5)) t.push_back({"pas", nombre(s.pas)});
-    } else if ((s.forme == Forme::Valeurs || s.forme == Forme::Classes) && s.total > 0 &&
-               s.total != s.effectif()) {
-        t.push_back({"total", nombre(double(s.total))});
+        if (s.min != *low) t.push_back({"min", number(s.min)});
+        if (s.max != *high) t.push_back({"max", number(s.max)});
+        if (s.step != (allWhole ? 1 : 0.5)) t.push_back({"pas", number(s.step)});
+    } else if ((s.shape == Shape::Values || s.shape == Shape::Classes) && s.total > 0 &&
+               s.total != s.count()) {
+        t.push_back({"total", number(double(s.total))});
     }
-    if (!t.empty()) c.push_back({"tirage", objet(t, retrait + 2)});
+    if (!t.empty()) c.push_back({"tirage", jsonObject(t, indent + 2)});
 }
 
-QByteArray serie(const ExerciseSeries& s, int retrait) {
-    Champs c;
-    if (!s.nom.isEmpty()) c.push_back({"nom", texte(s.nom)});
-    c.push_back({"forme", '"' + forme(s.forme) + '"'});
-    switch (s.forme) {
-        case Forme::Brute:
-            c.push_back({"valeurs", nombres(s.brutes)});
+QByteArray series(const ExerciseSeries& s, int indent) {
+    Fields c;
+    if (!s.name.isEmpty()) c.push_back({"nom", text(s.name)});
+    c.push_back({"forme", '"' + shape(s.shape) + '"'});
+    switch (s.shape) {
+        case Shape::Raw:
+            c.push_back({"valeurs", numbers(s.rawValues)});
             break;
-        case Forme::Valeurs: {
+        case Shape::Values: {
             std::vector<QByteArray> l;
-            for (const auto& p : s.valeurs) l.push_back(nombres({p.valeur, double(p.effectif)}));
-            c.push_back({"valeurs", liste(l)});
+            for (const auto& p : s.values) l.push_back(numbers({p.value, double(p.count)}));
+            c.push_back({"valeurs", list(l)});
             break;
         }
-        case Forme::Classes: {
-            c.push_back({"fermeture", s.fermeADroite ? "\"droite\"" : "\"gauche\""});
+        case Shape::Classes: {
+            c.push_back({"fermeture", s.closedRight ? "\"droite\"" : "\"gauche\""});
             std::vector<QByteArray> l;
             for (const auto& k : s.classes)
-                l.push_back(nombres({k.inferieure, k.superieure, double(k.effectif)}));
-            c.push_back({"classes", liste(l)});
+                l.push_back(numbers({k.lower, k.upper, double(k.count)}));
+            c.push_back({"classes", list(l)});
             break;
         }
-        case Forme::Paires:
-            c.push_back({"nom_x", texte(s.paires.nameX)});
-            c.push_back({"nom_y", texte(s.paires.nameY)});
-            c.push_back({"x", nombres(s.paires.x)});
-            c.push_back({"y", nombres(s.paires.y)});
+        case Shape::Pairs:
+            c.push_back({"nom_x", text(s.pairs.nameX)});
+            c.push_back({"nom_y", text(s.pairs.nameY)});
+            c.push_back({"x", numbers(s.pairs.x)});
+            c.push_back({"y", numbers(s.pairs.y)});
             break;
-        case Forme::Simulation:
+        case Shape::Simulation:
             if (s.population.empty())
-                c.push_back({"p", nombre(s.p)});
+                c.push_back({"p", number(s.p)});
             else
-                c.push_back({"population", nombres(s.population)});
-            c.push_back({"n", nombre(double(s.n))});
-            c.push_back({"N", nombre(double(s.echantillons))});
-            if (s.frequenceObservee)
-                c.push_back({"frequence_observee", nombre(*s.frequenceObservee)});
+                c.push_back({"population", numbers(s.population)});
+            c.push_back({"n", number(double(s.n))});
+            c.push_back({"N", number(double(s.samples))});
+            if (s.observedFrequency)
+                c.push_back({"frequence_observee", number(*s.observedFrequency)});
             break;
     }
-    tirage(s, c, retrait);
-    return objet(c, retrait);
+    draw(s, c, indent);
+    return jsonObject(c, indent);
 }
 
-QByteArray question(const ExerciseQuestion& q, size_t series, int retrait) {
-    Champs c{{"texte", texte(q.texte)}, {"demande", texte(nomDeQuantite(q.quantite))}};
-    if (series > 1) c.push_back({"serie", nombre(q.serie + 1)});
-    if (q.quantite == Quantity::PlusGrand || q.quantite == Quantity::PlusPetit)
-        c.push_back({"de", texte(nomDeQuantite(q.de))});
-    if (q.quantite == Quantity::FrequenceValeur) c.push_back({"valeur", nombre(q.parametre)});
-    if (demandeUnSeuil(q.quantite)) c.push_back({"seuil", nombre(q.parametre)});
+QByteArray question(const ExerciseQuestion& q, size_t series, int indent) {
+    Fields c{{"texte", text(q.text)}, {"demande", text(quantityName(q.quantity))}};
+    if (series > 1) c.push_back({"serie", number(q.series + 1)});
+    if (q.quantity == Quantity::Largest || q.quantity == Quantity::Smallest)
+        c.push_back({"de", text(quantityName(q.comparedBy))});
+    if (q.quantity == Quantity::ValueFrequency) c.push_back({"valeur", number(q.parameter)});
+    if (asksThreshold(q.quantity)) c.push_back({"seuil", number(q.parameter)});
     if (q.mayer) c.push_back({"methode", "\"mayer\""});
     if (q.lnY) c.push_back({"changement", "\"ln_y\""});
-    if (q.x) c.push_back({"x", nombre(*q.x)});
-    if (q.y) c.push_back({"y", nombre(*q.y)});
-    if (q.quantite == Quantity::PartDansIntervalle) {
+    if (q.x) c.push_back({"x", number(*q.x)});
+    if (q.y) c.push_back({"y", number(*q.y)});
+    if (q.quantity == Quantity::ShareInInterval) {
         if (q.k)
-            c.push_back({"k", nombre(q.k)});
+            c.push_back({"k", number(q.k)});
         else
             c.push_back({"intervalle", "\"1/racine(n)\""});
     }
-    if (q.ajouter != 0) c.push_back({"ajouter", nombre(q.ajouter)});
-    if (q.multiplier != 1) c.push_back({"multiplier", nombre(q.multiplier)});
-    if (q.quantite == Quantity::Choix || q.quantite == Quantity::DecisionIntervalle)
-        c.push_back({"choix", textes(q.choix)});
-    if (q.quantite == Quantity::Choix) c.push_back({"reponse", texte(q.reponse)});
+    if (q.add != 0) c.push_back({"ajouter", number(q.add)});
+    if (q.multiplier != 1) c.push_back({"multiplier", number(q.multiplier)});
+    if (q.quantity == Quantity::Choice || q.quantity == Quantity::IntervalDecision)
+        c.push_back({"choix", texts(q.choices)});
+    if (q.quantity == Quantity::Choice) c.push_back({"reponse", text(q.answer)});
     // The comparisons and the modal class write their figures to that precision too.
-    if (q.quantite != Quantity::Choix) {
-        c.push_back({"precision", nombre(q.precision)});
-        if (q.tolerance != q.precision / 2) c.push_back({"tolerance", nombre(q.tolerance)});
+    if (q.quantity != Quantity::Choice) {
+        c.push_back({"precision", number(q.precision)});
+        if (q.tolerance != q.precision / 2) c.push_back({"tolerance", number(q.tolerance)});
     }
-    if (!q.unite.isEmpty()) c.push_back({"unite", texte(q.unite)});
-    if (!q.indice.isEmpty()) c.push_back({"indice", texte(q.indice)});
-    if (!q.explication.isEmpty()) c.push_back({"explication", texte(q.explication)});
-    return objet(c, retrait);
+    if (!q.unit.isEmpty()) c.push_back({"unite", text(q.unit)});
+    if (!q.indice.isEmpty()) c.push_back({"indice", text(q.indice)});
+    if (!q.explanation.isEmpty()) c.push_back({"explication", text(q.explanation)});
+    return jsonObject(c, indent);
 }
 
 // The file's name of a chart, as exerciseChartNamed() reads it.
-QString nomDuGraphique(ExerciseChart g) {
+QString chartName(ExerciseChart g) {
     switch (g) {
         case ExerciseChart::Bars:
             return u"batons"_s;
@@ -194,19 +194,19 @@ QString nomDuGraphique(ExerciseChart g) {
 
 }  // namespace
 
-QByteArray exerciceEnJson(const Exercise& e) {
-    Champs c{{"titre", texte(e.titre)}};
-    if (!e.niveau.isEmpty()) c.push_back({"niveau", texte(e.niveau)});
-    if (!e.themes.isEmpty()) c.push_back({"themes", textes(e.themes)});
-    if (e.graphique != ExerciseChart::None)
-        c.push_back({"graphique", texte(nomDuGraphique(e.graphique))});
-    c.push_back({"enonce", texte(e.enonce)});
+QByteArray exerciseJson(const Exercise& e) {
+    Fields c{{"titre", text(e.title)}};
+    if (!e.level.isEmpty()) c.push_back({"niveau", text(e.level)});
+    if (!e.themes.isEmpty()) c.push_back({"themes", texts(e.themes)});
+    if (e.chosenChart != ExerciseChart::None)
+        c.push_back({"graphique", text(chartName(e.chosenChart))});
+    c.push_back({"enonce", text(e.statement)});
     if (e.series.size() == 1) {
-        c.push_back({"donnees", serie(e.series.front(), 2)});
+        c.push_back({"donnees", series(e.series.front(), 2)});
     } else {
         QByteArray d = "[\n";
         for (size_t i = 0; i < e.series.size(); ++i)
-            d += "    " + serie(e.series[i], 4) + (i + 1 < e.series.size() ? ",\n" : "\n");
+            d += "    " + series(e.series[i], 4) + (i + 1 < e.series.size() ? ",\n" : "\n");
         c.push_back({"donnees", d + "  ]"});
     }
     QByteArray q = "[\n";
@@ -214,7 +214,7 @@ QByteArray exerciceEnJson(const Exercise& e) {
         q += "    " + question(e.questions[i], e.series.size(), 4) +
              (i + 1 < e.questions.size() ? ",\n" : "\n");
     c.push_back({"questions", e.questions.empty() ? QByteArray("[]") : q + "  ]"});
-    return objet(c, 0) + '\n';
+    return jsonObject(c, 0) + '\n';
 }
 
 }  // namespace core

@@ -27,8 +27,8 @@ QString percent(double p) {
 
 TableChartRecord empty(const Modalities& m, const Surface& s) {
     TableChartRecord g;
-    g.repere.zone = chartZone(s);
-    if (m.total <= 0) g.faute = u"Aucun individu sélectionné n'a de valeur à dessiner."_s;
+    g.frame.zone = chartZone(s);
+    if (m.total <= 0) g.fault = u"Aucun individu sélectionné n'a de valeur à dessiner."_s;
     return g;
 }
 
@@ -44,19 +44,19 @@ std::optional<Chart> chartNamed(QStringView name) {
 TableChartRecord barsOfModalities(const QString& variable, const Modalities& m,
                                   const Surface& surface) {
     TableChartRecord g = empty(m, surface);
-    if (!g.faute.isEmpty()) return g;
-    ChartPen pen(g.dessin);
-    const QRectF z = g.repere.zone;
+    if (!g.fault.isEmpty()) return g;
+    ChartPen pen(g.drawing);
+    const QRectF z = g.frame.zone;
     std::int64_t highest = 1;
     for (const Modality& x : m.rows) highest = std::max(highest, x.count);
-    g.repere.y = axeGradue(0, double(highest), 5);
-    g.repere.x = axeGradue(0, double(m.rows.size()), 2);
+    g.frame.y = graduatedAxis(0, double(highest), 5);
+    g.frame.x = graduatedAxis(0, double(m.rows.size()), 2);
     const QString title = u"Diagramme en barres de "_s + variable;
     pen.write(title, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);
     pen.line(z.bottomLeft(), z.bottomRight());
     pen.line(z.bottomLeft(), z.topLeft());
-    const auto y = [&](double v) { return z.bottom() - g.repere.y.position(v, z.height()); };
-    for (long double step : g.repere.y.graduations) {
+    const auto y = [&](double v) { return z.bottom() - g.frame.y.position(v, z.height()); };
+    for (long double step : g.frame.y.graduations) {
         const QPointF p(z.left(), y(double(step)));
         pen.line(p, p - QPointF(60, 0));
         pen.write(textOfNumber(double(step)), p - QPointF(90, 0),
@@ -104,9 +104,9 @@ TableChartRecord barsOfModalities(const QString& variable, const Modalities& m,
 TableChartRecord pieOfModalities(const QString& variable, const Modalities& m,
                                  const Surface& surface) {
     TableChartRecord g = empty(m, surface);
-    if (!g.faute.isEmpty()) return g;
-    ChartPen pen(g.dessin);
-    const QRectF z = g.repere.zone;
+    if (!g.fault.isEmpty()) return g;
+    ChartPen pen(g.drawing);
+    const QRectF z = g.frame.zone;
     const QString title = u"Diagramme circulaire de "_s + variable;
     pen.write(title, {z.center().x(), 120}, Qt::AlignHCenter | Qt::AlignTop, true);
     const double radius = std::min(z.width(), z.height()) * 0.42;
@@ -122,7 +122,7 @@ TableChartRecord pieOfModalities(const QString& variable, const Modalities& m,
     for (std::size_t k = 0; k < m.rows.size(); ++k) {
         const Modality& x = m.rows[k];
         const double to = from + double(x.count) / double(m.total);
-        const auto colour = quint32(kCouleurs[k % 10]);
+        const auto colour = quint32(kPalette[k % 10]);
         for (int s = int(std::ceil(from * spokes)); s < to * spokes; ++s)
             pen.line(centre, at(double(s) / spokes, radius), colour, 2);
         pen.line(centre, at(from, radius), kBlack, 1);
@@ -142,9 +142,9 @@ TableChartRecord pieOfModalities(const QString& variable, const Modalities& m,
 TableChartRecord histogramOfClasses(const QString& variable, const Classes& classes,
                                     const Surface& surface) {
     TableChartRecord g =
-        graphiqueDuTableau(analyser(toTable(classes)), TableChart::Histogram, surface);
-    if (!classes.fault.isEmpty()) g.faute = classes.fault;
-    if (g.faute.isEmpty()) g.description = variable + u" : "_s + g.description;
+        tableChartRecord(analyseTable(toTable(classes)), TableChart::Histogram, surface);
+    if (!classes.fault.isEmpty()) g.fault = classes.fault;
+    if (g.fault.isEmpty()) g.description = variable + u" : "_s + g.description;
     return g;
 }
 

@@ -162,13 +162,13 @@ std::vector<ValueCount> countsByValue(const Dataset& dataset, int variable,
     for (std::size_t k = 0; k < few->values.size(); ++k)
         counts.push_back({few->values[k], few->counts[k]});
     std::sort(counts.begin(), counts.end(),
-              [](const ValueCount& a, const ValueCount& b) { return a.valeur < b.valeur; });
+              [](const ValueCount& a, const ValueCount& b) { return a.value < b.value; });
     return counts;
 }
 
 SeriesParameters numericParameters(const Dataset& dataset, int variable,
                                    const Selection& selection) {
-    return parametres(selectedValues(dataset, variable, selection));
+    return parameters(selectedValues(dataset, variable, selection));
 }
 
 Classes classBounds(const Dataset& dataset, int variable, const Selection& selection, double width,
@@ -235,26 +235,25 @@ Classes classes(const Dataset& dataset, int variable, const Selection& selection
 double suggestedWidth(const Dataset& dataset, int variable, const Selection& selection) {
     const auto [low, high] = range(dataset.variables()[size_t(variable)], selection);
     if (!(low <= high)) return 1;
-    const Axis axe = axeGradue(low, high, 8);
+    const Axis axis = graduatedAxis(low, high, 8);
     const double step =
-        axe.graduations.size() > 1 ? double(axe.graduations[1] - axe.graduations[0]) : 1.0;
+        axis.graduations.size() > 1 ? double(axis.graduations[1] - axis.graduations[0]) : 1.0;
     return step > 0 && std::isfinite(step) ? step : 1.0;
 }
 
 FrequencyTable toTable(const std::vector<ValueCount>& counts) {
     FrequencyTable table;
     for (const ValueCount& c : counts)
-        table.lignes.push_back(
-            {.valeur = textOfNumber(c.valeur), .effectif = QString::number(c.effectif)});
+        table.lines.push_back({.value = textOfNumber(c.value), .count = QString::number(c.count)});
     return table;
 }
 
 FrequencyTable toTable(const Classes& classes) {
-    FrequencyTable table{.nature = FrequencyTable::Nature::Classes, .fermeADroite = false};
+    FrequencyTable table{.nature = FrequencyTable::Nature::Classes, .closedRight = false};
     for (const ClassCount& c : classes.rows)
-        table.lignes.push_back({.inferieure = textOfNumber(c.lower),
-                                .superieure = textOfNumber(c.upper),
-                                .effectif = QString::number(c.count)});
+        table.lines.push_back({.lower = textOfNumber(c.lower),
+                               .upper = textOfNumber(c.upper),
+                               .count = QString::number(c.count)});
     return table;
 }
 
@@ -282,14 +281,14 @@ QStringList valueRow(const std::vector<ValueCount>& counts, std::int64_t total, 
     if (row >= counts.size())
         return {u"Total"_s, QString::number(total), percentText(total > 0 ? 100 : 0)};
     const ValueCount& v = counts[row];
-    return {textOfNumber(v.valeur), QString::number(v.effectif),
-            percentText(percentOf(v.effectif, total))};
+    return {textOfNumber(v.value), QString::number(v.count),
+            percentText(percentOf(v.count, total))};
 }
 
 Cells classCells(const Classes& classes) {
     Cells cells{{u"Classe"_s, u"Effectif"_s, u"Fréquence (%)"_s}};
     for (const ClassCount& c : classes.rows)
-        cells.push_back({texteIntervalle(c.lower, c.upper, false), QString::number(c.count),
+        cells.push_back({intervalText(c.lower, c.upper, false), QString::number(c.count),
                          percentText(c.percent)});
     cells.push_back(
         {u"Total"_s, QString::number(classes.total), percentText(classes.total > 0 ? 100 : 0)});
@@ -307,7 +306,7 @@ Cells variableCells(const Dataset& dataset) {
 
 Cells parameterCells(const SeriesParameters& parameters) {
     Cells cells{{u"Paramètre"_s, u"Valeur"_s}};
-    const QStringList names = nomsDesParametres(), values = textesDesParametres(parameters);
+    const QStringList names = parameterNames(), values = parameterTexts(parameters);
     for (qsizetype i = 0; i < names.size(); ++i) cells.push_back({names[i], values[i]});
     return cells;
 }

@@ -77,7 +77,7 @@ Grouping group(const Dataset& dataset, const Side& side, const Selection& select
     const Classes c = classBounds(dataset, side.variable, selection, width, side.start);
     g.fault = c.fault;
     if (!g.fault.isEmpty()) return g;
-    for (const ClassCount& k : c.rows) g.labels << texteIntervalle(k.lower, k.upper, false);
+    for (const ClassCount& k : c.rows) g.labels << intervalText(k.lower, k.upper, false);
     g.keepEmpty = true;
     g.owned.resize(v.numbers.size(), -1);
     // Every value is placed, selected or not (a row left out counts for nothing), so

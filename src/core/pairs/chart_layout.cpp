@@ -135,8 +135,8 @@ void Pen::caption(const QString& text, QPointF at, Qt::Alignment anchor, bool bo
                     .top = at.y(),
                     .points = kCaptionPoints,
                     .bold = bold,
-                    .fond = false,
-                    .ancre = anchor});
+                    .background = false,
+                    .anchor = anchor});
     occupancy_.markBox(boxAt(text, at, anchor));
 }
 
@@ -176,7 +176,7 @@ Axis axisAround(double minimum, double maximum, int wanted) {
     // a class draws them. A fit going further is cut at the area's edge.
     const double low = minimum >= 0 ? std::max(0.0, minimum - margin) : minimum - margin;
     const double high = maximum <= 0 ? std::min(0.0, maximum + margin) : maximum + margin;
-    return axeGradue(low, high, wanted);
+    return graduatedAxis(low, high, wanted);
 }
 
 namespace {
@@ -191,7 +191,7 @@ QString graduation(long double g, long double step) {
 
 long double stepOf(const Axis& axis) {
     return axis.graduations.size() > 1 ? axis.graduations[1] - axis.graduations[0]
-                                       : axis.fin - axis.debut;
+                                       : axis.end - axis.start;
 }
 
 }  // namespace
@@ -201,19 +201,18 @@ Frame frameFor(const Axis& x, const Axis& y, const Surface& surface, int legendR
     for (long double g : y.graduations)
         widest = std::max(widest, captionSize(graduation(g, stepOf(y))).width());
     Frame f;
-    f.repere.x = x;
-    f.repere.y = y;
+    f.frame.x = x;
+    f.frame.y = y;
     f.legendTop = 420;
     const double top = f.legendTop + legendRows * kLegendRow + 480;
     const double left = std::max(700.0, 150 + widest + 90);
-    f.repere.zone =
-        QRectF(QPointF(left, top), QPointF(surface.largeur - 450, surface.hauteur - 700));
+    f.frame.zone = QRectF(QPointF(left, top), QPointF(surface.width - 450, surface.height - 700));
     return f;
 }
 
 void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString& titleX,
               const QString& titleY) {
-    const CoordinateFrame& r = frame.repere;
+    const CoordinateFrame& r = frame.frame;
     const QRectF& z = r.zone;
     pen.caption(title, {z.center().x(), 100}, Qt::AlignHCenter | Qt::AlignTop, true);
     pen.line(z.bottomLeft(), z.bottomRight(), kBlack);
@@ -233,7 +232,7 @@ void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString&
     // The x captions start below the lowest y caption, centred on the axis.
     for (std::size_t i = 0; i < r.x.graduations.size(); ++i) {
         const long double g = r.x.graduations[i];
-        const QPointF p = r.point(double(g), double(r.y.debut));
+        const QPointF p = r.point(double(g), double(r.y.start));
         pen.line(p, p + QPointF(0, 60), kBlack);
         if (i % everyX == 0)
             pen.caption(graduation(g, stepOf(r.x)), p + QPointF(0, 130),
@@ -243,7 +242,7 @@ void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString&
     const std::size_t everyY = every(r.y, z.height(), false);
     for (std::size_t i = 0; i < r.y.graduations.size(); ++i) {
         const long double g = r.y.graduations[i];
-        const QPointF p(z.left(), r.point(double(r.x.debut), double(g)).y());
+        const QPointF p(z.left(), r.point(double(r.x.start), double(g)).y());
         pen.line(p, p - QPointF(60, 0), kBlack);
         if (i % everyY == 0)
             pen.caption(graduation(g, stepOf(r.y)), p - QPointF(90, 0),
@@ -255,7 +254,7 @@ void drawAxes(Pen& pen, const Frame& frame, const QString& title, const QString&
 
 void legendRow(Pen& pen, const Frame& frame, int row, quint32 colour, const QString& text) {
     const double y = frame.legendTop + row * kLegendRow + kLegendRow / 2;
-    const double x = frame.repere.zone.left();
+    const double x = frame.frame.zone.left();
     pen.line({x, y}, {x + 350, y}, colour, 3);
     pen.caption(text, {x + 450, y}, Qt::AlignLeft | Qt::AlignVCenter);
 }

@@ -93,7 +93,7 @@ private:
 // on top, `legendRows` rows of legend under it, the y title, then the area; the x
 // graduations and title below.
 struct Frame {
-    CoordinateFrame repere;
+    CoordinateFrame frame;
     double legendTop = 0;  // where the first legend row stands
 };
 Frame frameFor(const Axis& x, const Axis& y, const Surface& surface, int legendRows);

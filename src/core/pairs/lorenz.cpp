@@ -60,9 +60,9 @@ Computed<Lorenz> lorenzFromTable(const TableAnalysis& table) {
     };
     std::vector<Row> rows;
     if (table.nature == FrequencyTable::Nature::Classes)
-        for (const Interval& c : table.classes) rows.push_back({c.centre(), double(c.effectif)});
+        for (const Interval& c : table.classes) rows.push_back({c.centre(), double(c.count)});
     else
-        for (const ValueCount& v : table.valeurs) rows.push_back({v.valeur, double(v.effectif)});
+        for (const ValueCount& v : table.values) rows.push_back({v.value, double(v.count)});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row& p, const Row& q) { return p.value < q.value; });
     CompensatedSum population, mass;

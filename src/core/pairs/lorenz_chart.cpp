@@ -12,10 +12,10 @@ namespace core::pairs {
 ChartRecord lorenzChart(const Lorenz& lorenz, int decimals, const Surface& surface) {
     constexpr quint32 kCurve = rgb(30, 80, 200);
     ChartRecord out;
-    const Axis shares = axeGradue(0, 1, 5);
+    const Axis shares = graduatedAxis(0, 1, 5);
     const Frame f = frameFor(shares, shares, surface, 2);
-    out.repere = f.repere;
-    const CoordinateFrame& r = f.repere;
+    out.frame = f.frame;
+    const CoordinateFrame& r = f.frame;
     Pen pen(out.drawing, r.zone, 2);
     drawAxes(pen, f, u"Courbe de Lorenz"_s, u"Part cumulée de la population"_s,
              u"Part cumulée de la masse"_s);

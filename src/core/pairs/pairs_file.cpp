@@ -87,7 +87,7 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
     const TableReading table = readTable(*bytes);
     if (table.value && table.value->nature == FrequencyTable::Nature::Classes) {
         if (table.faultyCell) return Reading<Lorenz>::failure(table.error);
-        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.value));
+        const Computed<Lorenz> l = lorenzFromTable(analyseTable(*table.value));
         if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});
         return Reading<Lorenz>::success(*l.value);
     }
@@ -99,7 +99,7 @@ Reading<Lorenz> readLorenzFile(const QString& path) {
         return std::any_of(v.begin(), v.end(), [](double x) { return x > 1; });
     };
     if (table.value && !table.faultyCell && (beyondOne(p.x) || beyondOne(p.y))) {
-        const Computed<Lorenz> l = lorenzFromTable(analyser(*table.value));
+        const Computed<Lorenz> l = lorenzFromTable(analyseTable(*table.value));
         if (!l) return Reading<Lorenz>::failure({0, 0, l.fault, {}});
         return Reading<Lorenz>::success(*l.value);
     }

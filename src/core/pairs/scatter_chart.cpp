@@ -41,13 +41,13 @@ int dotWidth(std::size_t n) {
 // The fit across the whole width of the area: a line from side to side, a curve in
 // small steps, broken where it has no value.
 void drawCurve(Pen& pen, const CoordinateFrame& r, const Curve& c, quint32 colour) {
-    const double from = double(r.x.debut), to = double(r.x.fin);
+    const double from = double(r.x.start), to = double(r.x.end);
     if (c.isLine()) {
         if (const std::optional<Line> l = c.yInX())
             pen.clippedLine(r.point(from, l->at(from)), r.point(to, l->at(to)), colour, 2);
         else  // x = b whatever y
-            pen.clippedLine(r.point(c.line.b, double(r.y.debut)),
-                            r.point(c.line.b, double(r.y.fin)), colour, 2);
+            pen.clippedLine(r.point(c.line.b, double(r.y.start)),
+                            r.point(c.line.b, double(r.y.end)), colour, 2);
         return;
     }
     constexpr int kSteps = 300;
@@ -145,12 +145,12 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
     b.summary = *s;
     b.frame =
         frameFor(axisAround(s->minX, s->maxX, 8), axisAround(s->minY, s->maxY, 6), surface, rows);
-    b.chart.repere = b.frame.repere;
-    Pen pen(b.chart.drawing, b.frame.repere.zone, 2);
+    b.chart.frame = b.frame.frame;
+    Pen pen(b.chart.drawing, b.frame.frame.zone, 2);
     drawAxes(pen, b.frame, u"Nuage de points"_s, pairs.nameX, pairs.nameY);
     // Straight into the record: captions are laid on the overlay, which notes the points.
     const int width = dotWidth(pairs.size());
-    const CoordinateFrame& r = b.frame.repere;
+    const CoordinateFrame& r = b.frame.frame;
     b.points = Occupancy(r.zone);
     placePoints(pairs, r, b.points, b.chart.drawing, kPoints, width);
     b.chart.description = pointCount(pairs.size());
@@ -160,8 +160,8 @@ Computed<ScatterBase> scatterBase(const Pairs& pairs, int rows, const Surface& s
 Computed<ChartRecord> scatterOverlay(const Pairs& pairs, const ScatterBase& base,
                                      const ScatterOptions& o) {
     ChartRecord out;
-    const CoordinateFrame& r = base.frame.repere;
-    out.repere = r;
+    const CoordinateFrame& r = base.frame.frame;
+    out.frame = r;
     Pen pen(out.drawing, r.zone, kOverlay);
     const int d = o.decimals;
     QStringList told{base.chart.description};
@@ -262,11 +262,11 @@ Computed<ChartRecord> residualChart(const Pairs& pairs, const Curve& curve, int 
     ChartRecord out;
     const Frame f =
         frameFor(axisAround(s->minX, s->maxX, 8), axisAround(-largest, largest, 6), surface, 1);
-    out.repere = f.repere;
-    Pen pen(out.drawing, f.repere.zone, 2);
+    out.frame = f.frame;
+    Pen pen(out.drawing, f.frame.zone, 2);
     drawAxes(pen, f, u"Résidus"_s, pairs.nameX, u"Résidu"_s);
-    const CoordinateFrame& r = f.repere;
-    pen.dashes(r.point(double(r.x.debut), 0), r.point(double(r.x.fin), 0), kGrey);
+    const CoordinateFrame& r = f.frame;
+    pen.dashes(r.point(double(r.x.start), 0), r.point(double(r.x.end), 0), kGrey);
     const int width = dotWidth(pairs.size());
     CompensatedSum sum;
     for (std::size_t i = 0; i < pairs.size(); ++i) {

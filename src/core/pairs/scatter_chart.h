@@ -35,7 +35,7 @@ int legendRows(const ScatterOptions& options);
 
 struct ChartRecord {
     Drawing drawing;
-    CoordinateFrame repere;
+    CoordinateFrame frame;
     QString description;  // what a screen reader tells of it
 };
 

@@ -16,9 +16,9 @@ QString paragraphs(const QString& text) {
 
 QString tableHtml(const DataTable& t) {
     QString html = u"<table border=\"1\" cellpadding=\"4\"><thead><tr>"_s;
-    for (const QString& c : t.colonnes) html += u"<th>"_s + c.toHtmlEscaped() + u"</th>"_s;
+    for (const QString& c : t.columns) html += u"<th>"_s + c.toHtmlEscaped() + u"</th>"_s;
     html += u"</tr></thead><tbody>"_s;
-    for (const QStringList& row : t.lignes) {
+    for (const QStringList& row : t.lines) {
         html += u"<tr>"_s;
         for (const QString& cell : row) html += u"<td>"_s + cell.toHtmlEscaped() + u"</td>"_s;
         html += u"</tr>"_s;
@@ -30,7 +30,7 @@ QString tableHtml(const DataTable& t) {
 
 QString categoryOf(const Exercise& e) {
     // Moodle reads "/" as a level of categories: a title's own is doubled.
-    QString title = e.titre.simplified();
+    QString title = e.title.simplified();
     title.replace(u"/"_s, u"//"_s);
     return u"$course$/Statistique/"_s + title;
 }
@@ -56,20 +56,20 @@ QString giftEscaped(const QString& text) {
 Variant variantOf(const Exercise& drawn, int question, quint32 series) {
     const ExerciseQuestion& q = drawn.questions[size_t(question)];
     Variant v;
-    v.name = u"%1 — question %2 — Série n° %3"_s.arg(drawn.titre.simplified())
+    v.name = u"%1 — question %2 — Série n° %3"_s.arg(drawn.title.simplified())
                  .arg(question + 1)
                  .arg(series);
-    v.statement = u"<p><strong>Série n° %1</strong></p>"_s.arg(series) + paragraphs(drawn.enonce) +
-                  tableHtml(tableDesDonnees(drawn)) + paragraphs(q.texte);
-    if (!q.unite.isEmpty()) v.statement += u"<p>Unité : "_s + q.unite.toHtmlEscaped() + u"</p>"_s;
-    v.solution = paragraphs(solutionDe(drawn, question));
-    v.hint = indiceDe(drawn, question);
-    v.choices = choixDe(drawn, question);
+    v.statement = u"<p><strong>Série n° %1</strong></p>"_s.arg(series) +
+                  paragraphs(drawn.statement) + tableHtml(dataTable(drawn)) + paragraphs(q.text);
+    if (!q.unit.isEmpty()) v.statement += u"<p>Unité : "_s + q.unit.toHtmlEscaped() + u"</p>"_s;
+    v.solution = paragraphs(solutionOf(drawn, question));
+    v.hint = hintOf(drawn, question);
+    v.choices = choicesOf(drawn, question);
     if (v.choices.isEmpty()) {
-        v.figures = attendus(drawn, question);
+        v.figures = expectedFigures(drawn, question);
         v.tolerance = q.tolerance;
     } else {
-        v.rightChoices = choixJustes(drawn, question);
+        v.rightChoices = rightChoicesOf(drawn, question);
     }
     return v;
 }
@@ -85,7 +85,7 @@ bool forEachVariant(const Request& request, const Progress& progress,
         std::vector<std::vector<Variant>> byQuestion(e.questions.size());
         for (int j = 0; j < request.variants; ++j) {
             const quint32 series = request.firstSeries + quint32(j);
-            const Exercise drawn = nouvellesDonnees(e, series);
+            const Exercise drawn = withNewData(e, series);
             for (size_t i = 0; i < e.questions.size(); ++i)
                 byQuestion[i].push_back(variantOf(drawn, int(i), series));
             ++done;

@@ -117,10 +117,10 @@ std::vector<Sheet> sheetsFor(const std::vector<Exercise>& exercises, const QStri
                     .series = firstSeries + quint32(i),
                     .exercises = {}};
         for (const Exercise& original : exercises) {
-            const Exercise e = nouvellesDonnees(original, sheet.series);
-            SheetExercise part{e.titre, e.enonce, tableDesDonnees(e), {}, exercises::chartsOf(e)};
+            const Exercise e = withNewData(original, sheet.series);
+            SheetExercise part{e.title, e.statement, dataTable(e), {}, exercises::chartsOf(e)};
             for (size_t q = 0; q < e.questions.size(); ++q)
-                part.questions.push_back({int(q) + 1, e.questions[q].texte, choixDe(e, int(q))});
+                part.questions.push_back({int(q) + 1, e.questions[q].text, choicesOf(e, int(q))});
             sheet.exercises.push_back(std::move(part));
         }
         sheets.push_back(std::move(sheet));
@@ -134,11 +134,11 @@ std::vector<KeyEntry> answerKeyFor(const std::vector<Exercise>& exercises,
     for (qsizetype i = 0; i < pupils.size(); ++i) {
         KeyEntry entry{pupils[i], firstSeries + quint32(i), {}};
         for (const Exercise& original : exercises) {
-            const Exercise e = nouvellesDonnees(original, entry.series);
-            KeyExercise part{e.titre, tableDesDonnees(e), {}};
+            const Exercise e = withNewData(original, entry.series);
+            KeyExercise part{e.title, dataTable(e), {}};
             for (size_t q = 0; q < e.questions.size(); ++q)
-                part.answers.push_back({int(q) + 1, e.questions[q].texte,
-                                        reponseAttendue(e, int(q)), solutionDe(e, int(q))});
+                part.answers.push_back({int(q) + 1, e.questions[q].text,
+                                        expectedAnswerOf(e, int(q)), solutionOf(e, int(q))});
             entry.exercises.push_back(std::move(part));
         }
         key.push_back(std::move(entry));

@@ -37,13 +37,13 @@ void axes(ChartPen& pen, const CoordinateFrame& r, const QString& title, const Q
     pen.line(z.bottomLeft(), z.bottomRight());
     pen.line(z.bottomLeft(), z.topLeft());
     for (double g : xMarks) {
-        const QPointF p = r.point(g, double(r.y.debut));
+        const QPointF p = r.point(g, double(r.y.start));
         pen.line(p, p + QPointF(0, 60));
         pen.write(xText(g), p + QPointF(0, 80), Qt::AlignHCenter | Qt::AlignTop);
     }
     pen.write(xTitle, {z.right(), z.bottom() + 380}, Qt::AlignRight | Qt::AlignTop);
     for (long double g : r.y.graduations) {
-        const QPointF p(z.left(), r.point(double(r.x.debut), double(g)).y());
+        const QPointF p(z.left(), r.point(double(r.x.start), double(g)).y());
         pen.line(p, p - QPointF(60, 0));
         pen.write(figure(double(g)), p - QPointF(90, 0), Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -65,7 +65,7 @@ std::optional<ChartKind> chartNamed(QStringView name) {
 
 TableChartRecord histogram(const Result& result, const Surface& surface) {
     TableChartRecord g;
-    CoordinateFrame& r = g.repere;
+    CoordinateFrame& r = g.frame;
     r.zone = chartZone(surface);
     const bool means = bool(result.parameters.population);
     const auto [low, high] = std::minmax_element(result.values.begin(), result.values.end());
@@ -94,11 +94,11 @@ TableChartRecord histogram(const Result& result, const Surface& surface) {
         right = std::max(right, s.upper);
     }
     const std::int64_t highest = *std::max_element(counts.begin(), counts.end());
-    r.x = axeGradue(left, right, 8);
-    r.y = axeGradue(0, double(highest), 5);
+    r.x = graduatedAxis(left, right, 8);
+    r.y = graduatedAxis(0, double(highest), 5);
     const QString what = means ? u"moyennes"_s : u"fréquences"_s;
     const QString title = u"Histogramme des "_s + what;
-    ChartPen pen(g.dessin);
+    ChartPen pen(g.drawing);
     axes(pen, r, title, means ? u"Moyenne"_s : u"Fréquence"_s, u"Effectif"_s, marksOf(r.x),
          [](double x) { return figure(x); });
     QStringList described;
@@ -111,11 +111,11 @@ TableChartRecord histogram(const Result& result, const Surface& surface) {
                              QString::number(counts[size_t(k)]);
     }
     QStringList intervals;
-    pen.line(r.point(result.centre, 0), r.point(result.centre, double(r.y.fin)), kBlack, 2);
+    pen.line(r.point(result.centre, 0), r.point(result.centre, double(r.y.end)), kBlack, 2);
     for (size_t i = 0; i < result.shares.size() && i < 4; ++i) {
         const Share& s = result.shares[i];
         for (double x : {s.lower, s.upper})
-            pen.dashes(r.point(x, 0), r.point(x, double(r.y.fin)), kIntervals[i], 2);
+            pen.dashes(r.point(x, 0), r.point(x, double(r.y.end)), kIntervals[i], 2);
         // The key: a dash in the interval's colour before its name.
         const QPointF key(r.zone.left() + 10 + 1800.0 * double(i), r.zone.top() - 230);
         pen.line(key, key + QPointF(200, 0), kIntervals[i], 3);
@@ -133,10 +133,10 @@ TableChartRecord histogram(const Result& result, const Surface& surface) {
 
 TableChartRecord fluctuationChart(const Fluctuation& f, const Surface& surface) {
     TableChartRecord g;
-    CoordinateFrame& r = g.repere;
+    CoordinateFrame& r = g.frame;
     r.zone = chartZone(surface);
     if (f.sizes.empty()) {
-        g.faute = u"Aucune taille d'échantillon n'est donnée."_s;
+        g.fault = u"Aucune taille d'échantillon n'est donnée."_s;
         return g;
     }
     double xMost = 0, yMost = 0;
@@ -145,15 +145,15 @@ TableChartRecord fluctuationChart(const Fluctuation& f, const Surface& surface) 
         yMost = std::max(yMost, f.sds[i]);
     }
     yMost = std::max(yMost, f.slope * xMost);
-    r.x = axeGradue(0, xMost * 1.05, 6);
-    r.y = axeGradue(0, yMost > 0 ? yMost * 1.05 : 1, 5);
+    r.x = graduatedAxis(0, xMost * 1.05, 6);
+    r.y = graduatedAxis(0, yMost > 0 ? yMost * 1.05 : 1, 5);
     const QString title = f.means ? u"Écart-type des moyennes en fonction de 1/√n"_s
                                   : u"Écart-type des fréquences en fonction de 1/√n"_s;
-    ChartPen pen(g.dessin);
+    ChartPen pen(g.drawing);
     axes(pen, r, title, u"1/√n"_s, u"s"_s, marksOf(r.x), [](double x) { return figure(x); });
     const QString slope = f.means ? u"σ"_s : u"√(p(1 − p))"_s;
-    const double xEnd = double(r.x.fin);
-    const double yEnd = std::min(f.slope * xEnd, double(r.y.fin));
+    const double xEnd = double(r.x.end);
+    const double yEnd = std::min(f.slope * xEnd, double(r.y.end));
     const double xLine = f.slope > 0 ? yEnd / f.slope : xEnd;
     pen.line(r.point(0, 0), r.point(xLine, f.slope > 0 ? yEnd : 0), kGrey, 2);
     pen.write(u"pente "_s + slope + u" = "_s + figure(f.slope),
@@ -161,7 +161,7 @@ TableChartRecord fluctuationChart(const Fluctuation& f, const Surface& surface) 
     QStringList points;
     for (size_t i = 0; i < f.sizes.size(); ++i) {
         const double x = 1 / std::sqrt(double(f.sizes[i]));
-        g.dessin.dot(r.point(x, f.sds[i]).x(), r.point(x, f.sds[i]).y(), kBlue, 7);
+        g.drawing.dot(r.point(x, f.sds[i]).x(), r.point(x, f.sds[i]).y(), kBlue, 7);
         points << u"n = "_s + grouped(f.sizes[i]) + u" : 1/√n = "_s + figure(x) + u", s = "_s +
                       figure(f.sds[i]);
     }
@@ -173,31 +173,31 @@ TableChartRecord fluctuationChart(const Fluctuation& f, const Surface& surface) 
 
 TableChartRecord largeNumbersChart(const LargeNumbers& l, const Surface& surface) {
     TableChartRecord g;
-    CoordinateFrame& r = g.repere;
+    CoordinateFrame& r = g.frame;
     r.zone = chartZone(surface);
     if (l.running.empty()) {
-        g.faute = u"Aucun tirage n'est fait."_s;
+        g.fault = u"Aucun tirage n'est fait."_s;
         return g;
     }
     const double count = double(l.running.size());
     // n from 1 to the next power of ten on a logarithmic axis: the position is log10(n).
     const double decades = std::max(1.0, std::ceil(std::log10(count)));
-    r.x.debut = 0;
-    r.x.fin = decades;
+    r.x.start = 0;
+    r.x.end = decades;
     std::vector<double> marks;
     for (int k = 0; k <= int(decades); ++k) marks.push_back(k);
     double low = l.centre, high = l.centre;
     for (double v : l.running) low = std::min(low, v), high = std::max(high, v);
-    r.y = l.means ? axeGradue(low, high, 5) : axeGradue(0, 1, 5);
+    r.y = l.means ? graduatedAxis(low, high, 5) : graduatedAxis(0, 1, 5);
     const QString what = l.means ? u"Moyenne"_s : u"Fréquence"_s;
     const QString title = what + u" observée au fil des tirages"_s;
-    ChartPen pen(g.dessin);
+    ChartPen pen(g.drawing);
     axes(pen, r, title, u"n (échelle logarithmique)"_s, what, marks,
          [](double x) { return grouped(std::llround(std::pow(10.0, x))); });
     // Unnamed marks at 2, 3 … 9 times each power of ten, as on log paper.
     for (int k = 0; k < int(decades); ++k)
         for (int m = 2; m <= 9; ++m) {
-            const QPointF p = r.point(double(k) + std::log10(double(m)), double(r.y.debut));
+            const QPointF p = r.point(double(k) + std::log10(double(m)), double(r.y.start));
             pen.line(p, p + QPointF(0, 35));
         }
     // One point per few twips of the axis: a hundred thousand draws fill it no thicker.

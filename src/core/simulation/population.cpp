@@ -41,9 +41,9 @@ Population populationOf(std::vector<double> values) {
 Population populationOf(const std::vector<ValueCount>& values) {
     Population p;
     for (const ValueCount& v : values) {
-        if (v.effectif <= 0) continue;
-        p.size += v.effectif;
-        p.values.push_back(v.valeur);
+        if (v.count <= 0) continue;
+        p.size += v.count;
+        p.values.push_back(v.value);
         p.cumulative.push_back(p.size);
     }
     meanAndSd(p);
@@ -51,9 +51,9 @@ Population populationOf(const std::vector<ValueCount>& values) {
 }
 
 Population populationOf(const TableAnalysis& table) {
-    if (table.nature == FrequencyTable::Nature::Valeurs) return populationOf(table.valeurs);
+    if (table.nature == FrequencyTable::Nature::Values) return populationOf(table.values);
     std::vector<ValueCount> centres;
-    for (const Interval& k : table.classes) centres.push_back({k.centre(), k.effectif});
+    for (const Interval& k : table.classes) centres.push_back({k.centre(), k.count});
     return populationOf(centres);
 }
 
@@ -70,14 +70,14 @@ Reading<Population> readPopulationFile(const QString& path) {
         const TableReading table = readTable(*bytes);
         if (!table.value) return failed(table.error);
         if (table.faultyCell) return failed(table.error);
-        Population p = populationOf(analyser(*table.value));
+        Population p = populationOf(analyseTable(*table.value));
         if (p.size <= 0) return failed({0, 0, u"le tableau n'a aucune valeur"_s});
         return Reading<Population>::success(std::move(p));
     }
     const SeriesReading series = readSeries(*bytes);
     if (!series.value) return failed(series.error);
     if (series.value->first.isEmpty()) return failed({0, 0, u"la série n'a aucune valeur"_s});
-    return Reading<Population>::success(populationOf(nombres(series.value->first)));
+    return Reading<Population>::success(populationOf(numbers(series.value->first)));
 }
 
 }  // namespace core::simulation

@@ -75,8 +75,7 @@ FrequencyTable tableOfCounts(const Result& r, int mostValues) {
     }
     if (std::ssize(counts) <= mostValues) {
         for (const auto& [value, count] : counts)
-            t.lignes.push_back(
-                {.valeur = textOfNumber(value), .effectif = textOfNumber(double(count))});
+            t.lines.push_back({.value = textOfNumber(value), .count = textOfNumber(double(count))});
         return t;
     }
     // Classes [a ; b[ of one width: about 20 from the smallest value to past the largest.
@@ -96,12 +95,12 @@ FrequencyTable tableOfCounts(const Result& r, int mostValues) {
         ++perClass[size_t(std::clamp<std::int64_t>(std::int64_t(std::floor((v - start) / width)), 0,
                                                    classes - 1))];
     t.nature = FrequencyTable::Nature::Classes;
-    t.fermeADroite = false;
+    t.closedRight = false;
     for (std::int64_t k = 0; k < classes; ++k) {
         if (perClass[size_t(k)] == 0 && (k == 0 || k == classes - 1)) continue;
-        t.lignes.push_back({.inferieure = rounded(start + double(k) * width, 10),
-                            .superieure = rounded(start + double(k + 1) * width, 10),
-                            .effectif = textOfNumber(double(perClass[size_t(k)]))});
+        t.lines.push_back({.lower = rounded(start + double(k) * width, 10),
+                           .upper = rounded(start + double(k + 1) * width, 10),
+                           .count = textOfNumber(double(perClass[size_t(k)]))});
     }
     return t;
 }

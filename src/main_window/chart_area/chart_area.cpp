@@ -27,9 +27,9 @@ void ChartArea::show(core::ChartKind kind) {
     picture->draw([&](core::Drawing& drawing) {
         core::chart(drawing, model_, kind, surface());
         placeLabels(drawing);
-        picture->setAccessibleDescription(core::descriptionDuGraphique(drawing, kind));
+        picture->setAccessibleDescription(core::chartDescription(drawing, kind));
     });
-    core::apresLeGraphique(model_, kind);
+    core::afterChart(model_, kind);
     // A chart reads the items one by one as the selected item: the last stays selected.
     ui::ListBox* series = controls_.series;
     if (series->count() > 0) series->setSelectedIndex(series->count() - 1);
@@ -37,10 +37,10 @@ void ChartArea::show(core::ChartKind kind) {
 
 core::Surface ChartArea::surface() const {
     const ui::PictureBox* picture = controls_.picture;
-    return {.largeur = picture->outerWidth(),
-            .hauteur = picture->outerHeight(),
-            .epaisseur = picture->drawWidth(),
-            .avantPlan = picture->foreColour()};
+    return {.width = picture->outerWidth(),
+            .height = picture->outerHeight(),
+            .lineWidth = picture->drawWidth(),
+            .foreground = picture->foreColour()};
 }
 
 // The record's labels shown in order on the label arrays; a label whose position was

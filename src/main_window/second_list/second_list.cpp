@@ -12,7 +12,7 @@ SecondList::SecondList(QObject* parent, ui::MultiLineTextBox* box, core::Model& 
 
 void SecondList::read() {
     if (beingWritten()) return;
-    model_.lireListe2(box_->text());
+    model_.readList2(box_->text());
 }
 
 bool SecondList::beingWritten() const {
@@ -24,7 +24,7 @@ void SecondList::toggleIncluded() {
 }
 
 void SecondList::write(const std::vector<double>& values, bool summarise) {
-    const QString text = model_.ecrireListe2(values, summarise);
+    const QString text = model_.writeList2(values, summarise);
     model_.setMajListe2(-1);
     box_->setText(text);
     model_.setMajListe2(0);

@@ -35,7 +35,7 @@ SeriesFiles::SeriesFiles(QWidget* window, const core::Model& model)
     : QObject(window), window_(window), model_(model) {}
 
 core::TwoSeries SeriesFiles::series() const {
-    return {model_.serie1, model_.valeursEcrites2()};
+    return {model_.series1, model_.writtenValues2()};
 }
 
 bool SeriesFiles::saved() const {
@@ -61,7 +61,7 @@ bool SeriesFiles::open(const QString& path) {
     }
     emit seriesReplaced(*reading.value, u"Ouvrir une série"_s);
     showFile(path, series());
-    emit fileNoted({core::Recent::Genre::Serie, path});
+    emit fileNoted({core::Recent::Kind::Series, path});
     return true;
 }
 
@@ -82,7 +82,7 @@ bool SeriesFiles::saveTo(const QString& path) {
         return false;
     }
     showFile(path, toSave);
-    emit fileNoted({core::Recent::Genre::Serie, path});
+    emit fileNoted({core::Recent::Kind::Series, path});
     return true;
 }
 

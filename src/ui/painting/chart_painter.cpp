@@ -65,27 +65,27 @@ void replay(const core::Drawing& drawing, QPainter& painter, QSizeF area, double
     painter.setBrush(Qt::NoBrush);
     // A vector painter writes its whole state again at each change; setting it only when
     // the next line or dot differs keeps an SVG of a pie a fraction of its size.
-    enum class Trait { none, line, dot } dernier = Trait::none;
-    quint32 couleur = 0;
-    int epaisseur = 0;
-    const auto change = [&](Trait trait, quint32 packed, int width) {
-        const bool autre = dernier != trait || couleur != packed || epaisseur != width;
-        dernier = trait;
-        couleur = packed;
-        epaisseur = width;
-        return autre;
+    enum class Stroke { none, line, dot } last = Stroke::none;
+    quint32 colourCode = 0;
+    int lineWidth = 0;
+    const auto change = [&](Stroke stroke, quint32 packed, int width) {
+        const bool differs = last != stroke || colourCode != packed || lineWidth != width;
+        last = stroke;
+        colourCode = packed;
+        lineWidth = width;
+        return differs;
     };
     core::forEachShown(
         drawing.operations(), 0, view,
         [&](const QLineF& segment, int width, quint32 packed) {
-            if (change(Trait::line, packed, width)) {
+            if (change(Stroke::line, packed, width)) {
                 painter.setPen(QPen(colour(packed), width / scale, Qt::SolidLine, Qt::FlatCap));
                 painter.setBrush(Qt::NoBrush);
             }
             painter.drawLine(QLineF(segment.p1() / scale, segment.p2() / scale));
         },
         [&](QPointF at, int width, quint32 packed) {
-            if (change(Trait::dot, packed, 0)) {
+            if (change(Stroke::dot, packed, 0)) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(colour(packed));
             }
@@ -103,12 +103,12 @@ void paintLabels(QPainter& painter, const core::Drawing& drawing, QSizeF area) {
         const QFontMetrics metrics(face);
         const QSizeF size(metrics.horizontalAdvance(label.text) + 2, metrics.height());
         QPointF at(label.left.value_or(0) / kTwipsPerPixel, label.top.value_or(0) / kTwipsPerPixel);
-        if (label.ancre & Qt::AlignHCenter) at.rx() -= size.width() / 2;
-        if (label.ancre & Qt::AlignRight) at.rx() -= size.width();
-        if (label.ancre & Qt::AlignVCenter) at.ry() -= size.height() / 2;
-        if (label.ancre & Qt::AlignBottom) at.ry() -= size.height();
+        if (label.anchor & Qt::AlignHCenter) at.rx() -= size.width() / 2;
+        if (label.anchor & Qt::AlignRight) at.rx() -= size.width();
+        if (label.anchor & Qt::AlignVCenter) at.ry() -= size.height() / 2;
+        if (label.anchor & Qt::AlignBottom) at.ry() -= size.height();
         const QRectF box(at, size);
-        if (label.fond) painter.fillRect(box, colour(label.back));
+        if (label.background) painter.fillRect(box, colour(label.back));
         painter.setFont(face);
         painter.setPen(Qt::black);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, label.text);

@@ -117,7 +117,7 @@ void PageFlow::labelledLine(const QString& label) {
 namespace {
 // A chart's area in logical pixels (1/96 inch).
 QSizeF areaOf(const core::exercises::ExerciseChartRecord& chart) {
-    return QSizeF(chart.surface.largeur, chart.surface.hauteur) / painting::kTwipsPerPixel;
+    return QSizeF(chart.surface.width, chart.surface.height) / painting::kTwipsPerPixel;
 }
 }  // namespace
 

@@ -69,11 +69,11 @@ QString writeSheets(const std::vector<core::sheets::Sheet>& sheets, const QStrin
                 // The heading stays with the statement, the data and the first chart.
                 flow.keepTogether(flow.textHeight(heading, Style::Heading) + 0.25 +
                                   flow.textHeight(e.statement, Style::Body) + 0.3 +
-                                  flow.tableHeight(e.data.colonnes, e.data.lignes) +
+                                  flow.tableHeight(e.data.columns, e.data.lines) +
                                   (e.charts.empty() ? 0 : flow.chartHeight(e.charts.front())));
                 flow.text(heading, Style::Heading, 0.25);
                 if (!e.statement.isEmpty()) flow.text(e.statement, Style::Body, 0.3);
-                flow.table(e.data.colonnes, e.data.lignes);
+                flow.table(e.data.columns, e.data.lines);
                 for (const auto& chart : e.charts) flow.chart(chart);
                 for (const auto& q : e.questions) {
                     // A question stays on the page of the room to answer it.
@@ -102,9 +102,9 @@ QString writeAnswerKey(const std::vector<core::sheets::KeyEntry>& key, const QSt
                 const core::sheets::KeyExercise& e = entry.exercises[size_t(k)];
                 const QString heading = headingOf(k, count, e.title);
                 flow.keepTogether(flow.textHeight(heading, Style::Heading) + 0.25 +
-                                  flow.tableHeight(e.data.colonnes, e.data.lignes));
+                                  flow.tableHeight(e.data.columns, e.data.lines));
                 flow.text(heading, Style::Heading, 0.25);
-                flow.table(e.data.colonnes, e.data.lignes);
+                flow.table(e.data.columns, e.data.lines);
                 for (const auto& a : e.answers) {
                     // A question stays on the page of its answer and its working.
                     flow.keepTogether(flow.textHeight(a.question, Style::Body) +

@@ -16,25 +16,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString dossierDesExercices() {
+QString exercisesFolder() {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 }
 
-QStringList fichiers() {
-    return QDir(dossierDesExercices()).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
+QStringList files() {
+    return QDir(exercisesFolder()).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
 }
 
-core::Exercise lu(const QString& nom) {
-    const core::ExerciseReading l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
-    if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
-    return *l.exercice;
+core::Exercise read(const QString& name) {
+    const core::ExerciseReading l = core::readExerciseFile(exercisesFolder() + u'/' + name);
+    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
+    return *l.exercise;
 }
 
 // Everything drawn, written out, to compare two drawings.
-QString donnees(const core::Exercise& e) {
-    const core::DataTable t = core::tableDesDonnees(e);
-    QString s = t.colonnes.join(u'|');
-    for (const QStringList& l : t.lignes) s += u'\n' + l.join(u'|');
+QString givenData(const core::Exercise& e) {
+    const core::DataTable t = core::dataTable(e);
+    QString s = t.columns.join(u'|');
+    for (const QStringList& l : t.lines) s += u'\n' + l.join(u'|');
     return s;
 }
 
@@ -57,59 +57,59 @@ private slots:
 // GIVEN the shipped folder WHEN its files are read THEN at least 30 read, each with a
 // level, and each level from 5e to Tle has at least four exercises.
 void BankTest::everyLevelHasItsShare() {
-    QVERIFY(fichiers().size() >= 30);
-    std::map<QString, int> parNiveau;
-    for (const QString& f : fichiers()) ++parNiveau[lu(f).niveau];
-    const QStringList attendus{u"5e"_s, u"4e"_s, u"3e"_s, u"2nde"_s, u"1re"_s, u"Tle"_s};
-    QCOMPARE(core::schoolLevels(), attendus);
-    for (const QString& n : attendus) QVERIFY2(parNiveau[n] >= 4, qPrintable(n));
-    QCOMPARE(parNiveau.size(), size_t(attendus.size()));
+    QVERIFY(files().size() >= 30);
+    std::map<QString, int> byLevel;
+    for (const QString& f : files()) ++byLevel[read(f).level];
+    const QStringList expectedFigures{u"5e"_s, u"4e"_s, u"3e"_s, u"2nde"_s, u"1re"_s, u"Tle"_s};
+    QCOMPARE(core::schoolLevels(), expectedFigures);
+    for (const QString& n : expectedFigures) QVERIFY2(byLevel[n] >= 4, qPrintable(n));
+    QCOMPARE(byLevel.size(), size_t(expectedFigures.size()));
 }
 
 void BankTest::eachFile_data() {
-    QTest::addColumn<QString>("fichier");
-    for (const QString& f : fichiers()) QTest::newRow(qPrintable(f)) << f;
+    QTest::addColumn<QString>("file");
+    for (const QString& f : files()) QTest::newRow(qPrintable(f)) << f;
 }
 
 // GIVEN a shipped exercise WHEN it is read and drawn again THEN it has themes and a
 // statement; series n° 7 gives the same data twice, other data than n° 8 and than the
 // file's own, and answers that are figures (or choices) for every question.
 void BankTest::eachFile() {
-    QFETCH(QString, fichier);
-    const core::Exercise e = lu(fichier);
+    QFETCH(QString, file);
+    const core::Exercise e = read(file);
     QVERIFY(!e.themes.isEmpty());
-    QVERIFY(!e.enonce.isEmpty());
+    QVERIFY(!e.statement.isEmpty());
     for (const QString& t : e.themes) QCOMPARE(t, t.trimmed());
-    const core::Exercise a = core::nouvellesDonnees(e, 7);
-    QCOMPARE(donnees(a), donnees(core::nouvellesDonnees(e, 7)));
+    const core::Exercise a = core::withNewData(e, 7);
+    QCOMPARE(givenData(a), givenData(core::withNewData(e, 7)));
     // A Lorenz curve given as pairs of cumulated shares is kept as given.
-    const bool keptAsGiven = e.series.front().forme == core::ExerciseSeries::Forme::Paires &&
+    const bool keptAsGiven = e.series.front().shape == core::ExerciseSeries::Shape::Pairs &&
                              std::any_of(e.questions.begin(), e.questions.end(), [](const auto& q) {
-                                 return q.quantite == core::Quantity::Gini;
+                                 return q.quantity == core::Quantity::Gini;
                              });
     if (!keptAsGiven) {
-        QVERIFY(donnees(a) != donnees(core::nouvellesDonnees(e, 8)));
-        QVERIFY(donnees(a) != donnees(e));
+        QVERIFY(givenData(a) != givenData(core::withNewData(e, 8)));
+        QVERIFY(givenData(a) != givenData(e));
     }
     for (int q = 0; q < int(a.questions.size()); ++q) {
         // The answer as the solution writes it, less its unit, is taken as right.
-        const QString attendue = core::reponseAttendue(a, q);
-        QVERIFY(!attendue.isEmpty());
-        const QString tapee = core::choixDe(a, q).isEmpty() ? attendue.section(u' ', 0, 0)
-                                                            : core::choixJustes(a, q).value(0);
-        QVERIFY2(core::verifier(a, q, tapee) == core::Verdict::Juste, qPrintable(attendue));
-        QVERIFY(!core::solutionDe(a, q).isEmpty());
+        const QString expectedText = core::expectedAnswerOf(a, q);
+        QVERIFY(!expectedText.isEmpty());
+        const QString tapee = core::choicesOf(a, q).isEmpty() ? expectedText.section(u' ', 0, 0)
+                                                              : core::rightChoicesOf(a, q).value(0);
+        QVERIFY2(core::check(a, q, tapee) == core::Verdict::Right, qPrintable(expectedText));
+        QVERIFY(!core::solutionOf(a, q).isEmpty());
     }
-    QCOMPARE(core::feuilleCorrigee(a, 7), core::feuilleCorrigee(core::nouvellesDonnees(e, 7), 7));
+    QCOMPARE(core::correctedSheet(a, 7), core::correctedSheet(core::withNewData(e, 7), 7));
 }
 
 // GIVEN a level and themes WHEN the file is read THEN known ones are kept, none is no
 // level, and an unknown level or a theme that is not a text is refused at its line.
 void BankTest::levelAndThemesRead_data() {
-    QTest::addColumn<QByteArray>("entete");
-    QTest::addColumn<QString>("niveau");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("level");
     QTest::addColumn<QStringList>("themes");
-    QTest::addColumn<QString>("faute");
+    QTest::addColumn<QString>("fault");
     QTest::newRow("premiere") << QByteArray("\"niveau\": \"1re\", \"themes\": [\" écart type \"],")
                               << u"1re"_s << QStringList{u"écart type"_s} << QString();
     QTest::newRow("none") << QByteArray() << QString() << QStringList() << QString();
@@ -126,31 +126,31 @@ void BankTest::levelAndThemesRead_data() {
 }
 
 void BankTest::levelAndThemesRead() {
-    QFETCH(QByteArray, entete);
-    QFETCH(QString, niveau);
+    QFETCH(QByteArray, header);
+    QFETCH(QString, level);
     QFETCH(QStringList, themes);
-    QFETCH(QString, faute);
+    QFETCH(QString, fault);
     const core::ExerciseReading l =
-        core::lireExercice("{\"titre\": \"t\",\n" + entete +
+        core::readExercise("{\"titre\": \"t\",\n" + header +
                            "\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1, 2]},\n"
                            "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyenne\"}]}");
-    if (!faute.isEmpty()) {
-        QVERIFY(!l.exercice);
-        QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
+    if (!fault.isEmpty()) {
+        QVERIFY(!l.exercise);
+        QVERIFY2(l.fault.startsWith(fault), qPrintable(l.fault));
         return;
     }
-    QVERIFY2(l.exercice, qPrintable(l.faute));
-    QCOMPARE(l.exercice->niveau, niveau);
-    QCOMPARE(l.exercice->themes, themes);
+    QVERIFY2(l.exercise, qPrintable(l.fault));
+    QCOMPARE(l.exercise->level, level);
+    QCOMPARE(l.exercise->themes, themes);
 }
 
 // GIVEN a question on changed values in another unit WHEN its working is written THEN
 // the figure before the change has no unit (it is not yet in °F), and the spread's
 // sentence agrees with its noun.
 void BankTest::changeOfUnitWorkedOut_data() {
-    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("file");
     QTest::addColumn<int>("question");
-    QTest::addColumn<QString>("dedans");
+    QTest::addColumn<QString>("inside");
     const QString f = u"21-degres-fahrenheit.json"_s;
     QTest::newRow("mean") << f << 1 << u"= 160 / 10 = 16. Chaque valeur x devient 1,8 × x + 32"_s;
     QTest::newRow("mean after") << f << 1 << u"Après : 1,8 × 16 + 32 = 60,8 °F."_s;
@@ -163,11 +163,11 @@ void BankTest::changeOfUnitWorkedOut_data() {
 }
 
 void BankTest::changeOfUnitWorkedOut() {
-    QFETCH(QString, fichier);
+    QFETCH(QString, file);
     QFETCH(int, question);
-    QFETCH(QString, dedans);
-    const QString solution = core::solutionDe(lu(fichier), question);
-    QVERIFY2(solution.contains(dedans), qPrintable(solution));
+    QFETCH(QString, inside);
+    const QString solution = core::solutionOf(read(file), question);
+    QVERIFY2(solution.contains(inside), qPrintable(solution));
 }
 
 QTEST_GUILESS_MAIN(BankTest)

@@ -32,9 +32,9 @@ const QByteArray kSimulation = R"({"forme": "simulation", "p": 0.5, "n": 10, "N"
 // The exercise the file describes, or one without data where it does not read (the
 // test then fails on its reason).
 core::Exercise read(const QByteArray& json) {
-    const core::ExerciseReading l = core::lireExercice(json);
-    if (!l.exercice) QTest::qFail(qPrintable(l.faute), __FILE__, __LINE__);
-    return l.exercice.value_or(core::Exercise{});
+    const core::ExerciseReading l = core::readExercise(json);
+    if (!l.exercise) QTest::qFail(qPrintable(l.fault), __FILE__, __LINE__);
+    return l.exercise.value_or(core::Exercise{});
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ private slots:
         QFETCH(ExerciseChart, expected);
         QByteArray json = file(data, chart);
         if (chart.isEmpty()) json.replace("\"graphique\": ,\n", "");
-        QCOMPARE(read(json).graphique, expected);
+        QCOMPARE(read(json).chosenChart, expected);
     }
 
     // GIVEN a chart the file cannot have WHEN it is read THEN the reason names line 4.
@@ -106,9 +106,9 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QByteArray, chart);
         QFETCH(QString, fault);
-        const core::ExerciseReading l = core::lireExercice(file(data, chart));
-        QVERIFY(!l.exercice);
-        QCOMPARE(l.faute, fault);
+        const core::ExerciseReading l = core::readExercise(file(data, chart));
+        QVERIFY(!l.exercise);
+        QCOMPARE(l.fault, fault);
     }
 
     // Worked by hand: 1…8 has Q1 = 2 (rank 2), Me = 4,5, Q3 = 6 (rank 6); 1 once and 2
@@ -162,7 +162,7 @@ private slots:
         QStringList told;
         for (const auto& sheet : sheetList) {
             QCOMPARE(sheet.exercises[0].charts.size(), size_t(1));
-            const auto own = core::exercises::chartsOf(core::nouvellesDonnees(e, sheet.series));
+            const auto own = core::exercises::chartsOf(core::withNewData(e, sheet.series));
             QCOMPARE(sheet.exercises[0].charts[0].description, own[0].description);
             told << own[0].description;
         }

@@ -15,39 +15,39 @@
 
 using namespace Qt::StringLiterals;
 using core::Quantity;
-using Forme = core::ExerciseSeries::Forme;
+using Shape = core::ExerciseSeries::Shape;
 
 namespace {
 
-QString dossierDesExercices() {
+QString exercisesFolder() {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 }
 
-core::Exercise lu(const QString& nom) {
-    const core::ExerciseReading l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
-    if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
-    return *l.exercice;
+core::Exercise read(const QString& name) {
+    const core::ExerciseReading l = core::readExerciseFile(exercisesFolder() + u'/' + name);
+    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
+    return *l.exercise;
 }
 
 // ---- the definitions, again, from the values written out one by one
 
-std::vector<double> ecrites(const core::ExerciseSeries& s, double m, double a) {
+std::vector<double> writtenValues(const core::ExerciseSeries& s, double m, double a) {
     std::vector<double> v;
-    if (s.forme == Forme::Brute) v = s.brutes;
-    for (const auto& p : s.valeurs) v.insert(v.end(), size_t(p.effectif), p.valeur);
+    if (s.shape == Shape::Raw) v = s.rawValues;
+    for (const auto& p : s.values) v.insert(v.end(), size_t(p.count), p.value);
     for (double& x : v) x = m * x + a;
     std::sort(v.begin(), v.end());
     return v;
 }
 
-double moyenne(const std::vector<double>& v) {
+double mean(const std::vector<double>& v) {
     double s = 0;
     for (double x : v) s += x;
     return s / double(v.size());
 }
 
 double variance(const std::vector<double>& v) {
-    const double m = moyenne(v);
+    const double m = mean(v);
     double s = 0;
     for (double x : v) s += (x - m) * (x - m);
     return s / double(v.size());
@@ -58,93 +58,90 @@ double rang(const std::vector<double>& v, double part) {
     return v[size_t(std::ceil(double(v.size()) * part - 1e-9)) - 1];
 }
 
-double mediane(const std::vector<double>& v) {
+double median(const std::vector<double>& v) {
     const size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // Classes: the cumulative polygon through (a1, 0), (bi, Ni), read at a level.
-double lecture(std::vector<core::Interval> c, double niveau) {
-    std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.inferieure < q.inferieure; });
-    double cumul = 0;
+double reading(std::vector<core::Interval> c, double level) {
+    std::sort(c.begin(), c.end(), [](auto& p, auto& q) { return p.lower < q.lower; });
+    double runningTotal = 0;
     for (const auto& k : c) {
-        if (cumul + double(k.effectif) >= niveau && k.effectif > 0)
-            return k.inferieure + (niveau - cumul) / double(k.effectif) * k.amplitude();
-        cumul += double(k.effectif);
+        if (runningTotal + double(k.count) >= level && k.count > 0)
+            return k.lower + (level - runningTotal) / double(k.count) * k.amplitude();
+        runningTotal += double(k.count);
     }
-    return c.back().superieure;
+    return c.back().upper;
 }
 
-double dessus(const std::vector<core::Interval>& c, double seuil) {
+double above(const std::vector<core::Interval>& c, double threshold) {
     double n = 0;
     for (const auto& k : c)
-        n += double(k.effectif) *
-             std::clamp((k.superieure - std::max(seuil, k.inferieure)) / k.amplitude(), 0.0, 1.0);
+        n += double(k.count) *
+             std::clamp((k.upper - std::max(threshold, k.lower)) / k.amplitude(), 0.0, 1.0);
     return n;
 }
 
 double independant(const core::Exercise& e, const core::ExerciseQuestion& q) {
-    const core::ExerciseSeries& s = e.series[size_t(q.serie)];
-    const double m = q.multiplier, a = q.ajouter;
-    if (s.forme == Forme::Classes) {
+    const core::ExerciseSeries& s = e.series[size_t(q.series)];
+    const double m = q.multiplier, a = q.add;
+    if (s.shape == Shape::Classes) {
         std::vector<core::Interval> c = s.classes;
-        for (auto& k : c) k = {m * k.inferieure + a, m * k.superieure + a, k.effectif};
-        double N = 0, somme = 0, carres = 0;
+        for (auto& k : c) k = {m * k.lower + a, m * k.upper + a, k.count};
+        double N = 0, sum = 0, squares = 0;
         for (const auto& k : c) {
-            N += double(k.effectif);
-            somme += double(k.effectif) * (k.inferieure + k.superieure) / 2;
+            N += double(k.count);
+            sum += double(k.count) * (k.lower + k.upper) / 2;
         }
         for (const auto& k : c)
-            carres +=
-                double(k.effectif) * std::pow((k.inferieure + k.superieure) / 2 - somme / N, 2);
-        switch (q.quantite) {
-            case Quantity::Moyenne:
-                return somme / N;
+            squares += double(k.count) * std::pow((k.lower + k.upper) / 2 - sum / N, 2);
+        switch (q.quantity) {
+            case Quantity::Mean:
+                return sum / N;
             case Quantity::Variance:
-                return carres / N;
-            case Quantity::EcartType:
-                return std::sqrt(carres / N);
-            case Quantity::Mediane:
-                return lecture(c, N / 2);
+                return squares / N;
+            case Quantity::StandardDeviation:
+                return std::sqrt(squares / N);
+            case Quantity::Median:
+                return reading(c, N / 2);
             case Quantity::Q1:
-                return lecture(c, N / 4);
+                return reading(c, N / 4);
             case Quantity::Q3:
-                return lecture(c, 3 * N / 4);
+                return reading(c, 3 * N / 4);
             case Quantity::D1:
-                return lecture(c, N / 10);
+                return reading(c, N / 10);
             case Quantity::D9:
-                return lecture(c, 9 * N / 10);
-            case Quantity::EcartInterquartile:
-                return lecture(c, 3 * N / 4) - lecture(c, N / 4);
-            case Quantity::EffectifTotal:
+                return reading(c, 9 * N / 10);
+            case Quantity::InterquartileRange:
+                return reading(c, 3 * N / 4) - reading(c, N / 4);
+            case Quantity::TotalCount:
                 return N;
-            case Quantity::EffectifAuDessus:
-                return dessus(c, q.parametre);
-            case Quantity::EffectifAuDessous:
-                return N - dessus(c, q.parametre);
-            case Quantity::PourcentageAuDessus:
-                return 100 * dessus(c, q.parametre) / N;
-            case Quantity::PourcentageAuDessous:
-                return 100 * (N - dessus(c, q.parametre)) / N;
+            case Quantity::CountAbove:
+                return above(c, q.parameter);
+            case Quantity::CountBelow:
+                return N - above(c, q.parameter);
+            case Quantity::PercentAbove:
+                return 100 * above(c, q.parameter) / N;
+            case Quantity::PercentBelow:
+                return 100 * (N - above(c, q.parameter)) / N;
             default:
                 break;
         }
         qFatal("no independent figure for this question");
     }
-    const std::vector<double> v = ecrites(s, m, a);
+    const std::vector<double> v = writtenValues(s, m, a);
     const double N = double(v.size());
-    const auto compter = [&](auto garder) {
-        return double(std::count_if(v.begin(), v.end(), garder));
-    };
-    switch (q.quantite) {
-        case Quantity::Moyenne:
-            return moyenne(v);
+    const auto tally = [&](auto keep) { return double(std::count_if(v.begin(), v.end(), keep)); };
+    switch (q.quantity) {
+        case Quantity::Mean:
+            return mean(v);
         case Quantity::Variance:
             return variance(v);
-        case Quantity::EcartType:
+        case Quantity::StandardDeviation:
             return std::sqrt(variance(v));
-        case Quantity::Mediane:
-            return mediane(v);
+        case Quantity::Median:
+            return median(v);
         case Quantity::Q1:
             return rang(v, 0.25);
         case Quantity::Q3:
@@ -153,30 +150,30 @@ double independant(const core::Exercise& e, const core::ExerciseQuestion& q) {
             return rang(v, 0.1);
         case Quantity::D9:
             return rang(v, 0.9);
-        case Quantity::EcartInterquartile:
+        case Quantity::InterquartileRange:
             return rang(v, 0.75) - rang(v, 0.25);
-        case Quantity::Etendue:
+        case Quantity::Range:
             return v.back() - v.front();
-        case Quantity::EffectifTotal:
+        case Quantity::TotalCount:
             return N;
         case Quantity::Mode: {
             double meilleur = v.front();
             double plus = 0;
             for (double x : v)
-                if (compter([x](double y) { return y == x; }) > plus)
-                    plus = compter([x](double y) { return y == x; }), meilleur = x;
+                if (tally([x](double y) { return y == x; }) > plus)
+                    plus = tally([x](double y) { return y == x; }), meilleur = x;
             return meilleur;
         }
-        case Quantity::FrequenceValeur:
-            return 100 * compter([&](double y) { return y == q.parametre; }) / N;
-        case Quantity::EffectifAuDessus:
-            return compter([&](double y) { return y > q.parametre; });
-        case Quantity::EffectifAuDessous:
-            return compter([&](double y) { return y < q.parametre; });
-        case Quantity::PourcentageAuDessus:
-            return 100 * compter([&](double y) { return y > q.parametre; }) / N;
-        case Quantity::PourcentageAuDessous:
-            return 100 * compter([&](double y) { return y < q.parametre; }) / N;
+        case Quantity::ValueFrequency:
+            return 100 * tally([&](double y) { return y == q.parameter; }) / N;
+        case Quantity::CountAbove:
+            return tally([&](double y) { return y > q.parameter; });
+        case Quantity::CountBelow:
+            return tally([&](double y) { return y < q.parameter; });
+        case Quantity::PercentAbove:
+            return 100 * tally([&](double y) { return y > q.parameter; }) / N;
+        case Quantity::PercentBelow:
+            return 100 * tally([&](double y) { return y < q.parameter; }) / N;
         default:
             break;
     }
@@ -184,36 +181,36 @@ double independant(const core::Exercise& e, const core::ExerciseQuestion& q) {
 }
 
 // The right choice, again: the modal class by density, the series of largest figure.
-QString choixIndependant(const core::Exercise& e, const core::ExerciseQuestion& q) {
-    if (q.quantite == Quantity::Choix) return q.reponse;
-    if (q.quantite == Quantity::ClasseModale) {
-        const core::ExerciseSeries& s = e.series[size_t(q.serie)];
+QString independentChoice(const core::Exercise& e, const core::ExerciseQuestion& q) {
+    if (q.quantity == Quantity::Choice) return q.answer;
+    if (q.quantity == Quantity::ModalClass) {
+        const core::ExerciseSeries& s = e.series[size_t(q.series)];
         const auto k = *std::max_element(s.classes.begin(), s.classes.end(), [](auto& x, auto& y) {
-            return double(x.effectif) / x.amplitude() < double(y.effectif) / y.amplitude();
+            return double(x.count) / x.amplitude() < double(y.count) / y.amplitude();
         });
-        return core::texteIntervalle(k.inferieure, k.superieure, s.fermeADroite);
+        return core::intervalText(k.lower, k.upper, s.closedRight);
     }
-    core::ExerciseQuestion une = q;
-    une.quantite = q.de;
+    core::ExerciseQuestion one = q;
+    one.quantity = q.comparedBy;
     double meilleur = 0;
-    QString nom;
+    QString name;
     for (size_t i = 0; i < e.series.size(); ++i) {
-        une.serie = int(i);
-        const double x = independant(e, une);
-        if (nom.isEmpty() || (q.quantite == Quantity::PlusGrand ? x > meilleur : x < meilleur))
-            meilleur = x, nom = e.series[i].nom;
+        one.series = int(i);
+        const double x = independant(e, one);
+        if (name.isEmpty() || (q.quantity == Quantity::Largest ? x > meilleur : x < meilleur))
+            meilleur = x, name = e.series[i].name;
     }
-    return nom;
+    return name;
 }
 
-bool choix(Quantity q) {
-    return q == Quantity::Choix || q == Quantity::ClasseModale || q == Quantity::PlusGrand ||
-           q == Quantity::PlusPetit;
+bool choices(Quantity q) {
+    return q == Quantity::Choice || q == Quantity::ModalClass || q == Quantity::Largest ||
+           q == Quantity::Smallest;
 }
 
 }  // namespace
 
-class ExercicesTest : public QObject {
+class ExerciseEngineTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -224,58 +221,59 @@ private slots:
 
 // GIVEN each shipped exercise, with its data and with series n° 4711's, WHEN each
 // question's answer is asked THEN it is the figure (or the choice) the definitions give.
-void ExercicesTest::expectedAnswers_data() {
-    QTest::addColumn<QString>("fichier");
+void ExerciseEngineTest::expectedAnswers_data() {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<int>("question");
-    QTest::addColumn<uint>("numero");
+    QTest::addColumn<uint>("serial");
     // Pairs and simulations are checked in tst_exercise_kinds.
-    QStringList fichiers = QDir(dossierDesExercices()).entryList({u"*.json"_s}, QDir::Files);
-    fichiers.removeIf([](const QString& f) {
-        const Forme forme = lu(f).series.front().forme;
-        return forme == Forme::Paires || forme == Forme::Simulation;
+    QStringList files = QDir(exercisesFolder()).entryList({u"*.json"_s}, QDir::Files);
+    files.removeIf([](const QString& f) {
+        const Shape shape = read(f).series.front().shape;
+        return shape == Shape::Pairs || shape == Shape::Simulation;
     });
-    QVERIFY(fichiers.size() >= 30);
-    for (const QString& f : fichiers)
-        for (int q = 0; q < int(lu(f).questions.size()); ++q)
+    QVERIFY(files.size() >= 30);
+    for (const QString& f : files)
+        for (int q = 0; q < int(read(f).questions.size()); ++q)
             for (uint n : {0u, 4711u})
                 QTest::addRow("%s q%d n%u", qPrintable(f), q + 1, n) << f << q << n;
 }
 
-void ExercicesTest::expectedAnswers() {
-    QFETCH(QString, fichier);
+void ExerciseEngineTest::expectedAnswers() {
+    QFETCH(QString, file);
     QFETCH(int, question);
-    QFETCH(uint, numero);
-    const core::Exercise e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
+    QFETCH(uint, serial);
+    const core::Exercise e = serial ? core::withNewData(read(file), serial) : read(file);
     const core::ExerciseQuestion& q = e.questions[size_t(question)];
-    if (choix(q.quantite)) {
-        QVERIFY(core::choixDe(e, question).size() >= 2);
-        QCOMPARE(core::choixJustes(e, question), QStringList{choixIndependant(e, q)});
-        QCOMPARE(core::verifier(e, question, choixIndependant(e, q)), core::Verdict::Juste);
+    if (choices(q.quantity)) {
+        QVERIFY(core::choicesOf(e, question).size() >= 2);
+        QCOMPARE(core::rightChoicesOf(e, question), QStringList{independentChoice(e, q)});
+        QCOMPARE(core::check(e, question, independentChoice(e, q)), core::Verdict::Right);
         return;
     }
-    const std::vector<double> attendus = core::attendus(e, question);
-    if (q.quantite == Quantity::Mode) {
+    const std::vector<double> expectedFigures = core::expectedFigures(e, question);
+    if (q.quantity == Quantity::Mode) {
         // Drawn data may tie: every value of the largest count is a mode.
-        const std::vector<double> v = ecrites(e.series[size_t(q.serie)], 1, 0);
+        const std::vector<double> v = writtenValues(e.series[size_t(q.series)], 1, 0);
         const auto fois = [&](double x) { return std::count(v.begin(), v.end(), x); };
-        for (double x : attendus) QCOMPARE(fois(x), fois(independant(e, q)));
-        QVERIFY(std::find(attendus.begin(), attendus.end(), independant(e, q)) != attendus.end());
-        for (double x : attendus)
-            QCOMPARE(core::verifier(e, question, QString::number(x)), core::Verdict::Juste);
-        if (attendus.size() > 1) return;
+        for (double x : expectedFigures) QCOMPARE(fois(x), fois(independant(e, q)));
+        QVERIFY(std::find(expectedFigures.begin(), expectedFigures.end(), independant(e, q)) !=
+                expectedFigures.end());
+        for (double x : expectedFigures)
+            QCOMPARE(core::check(e, question, QString::number(x)), core::Verdict::Right);
+        if (expectedFigures.size() > 1) return;
     } else {
-        QCOMPARE(attendus.size(), size_t(1));
+        QCOMPARE(expectedFigures.size(), size_t(1));
     }
     const double x = independant(e, q);
-    QVERIFY2(std::abs(attendus.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
-             qPrintable(u"%1 attendu, %2 calculé"_s.arg(attendus.front()).arg(x)));
+    QVERIFY2(std::abs(expectedFigures.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
+             qPrintable(u"%1 attendu, %2 calculé"_s.arg(expectedFigures.front()).arg(x)));
     // The figure rounded as asked is right; one precision step away is not.
     const int dec = std::max(0, int(std::ceil(-std::log10(q.precision) - 1e-9)));
-    const QString juste = QLocale(QLocale::French).toString(x, 'f', dec);
-    QCOMPARE(core::verifier(e, question, juste), core::Verdict::Juste);
-    QCOMPARE(core::verifier(e, question, QString::number(x + 2 * q.precision, 'f', dec + 1)),
-             core::Verdict::Faux);
+    const QString right = QLocale(QLocale::French).toString(x, 'f', dec);
+    QCOMPARE(core::check(e, question, right), core::Verdict::Right);
+    QCOMPARE(core::check(e, question, QString::number(x + 2 * q.precision, 'f', dec + 1)),
+             core::Verdict::Wrong);
 }
 
-QTEST_APPLESS_MAIN(ExercicesTest)
+QTEST_APPLESS_MAIN(ExerciseEngineTest)
 #include "tst_exercise_engine.moc"

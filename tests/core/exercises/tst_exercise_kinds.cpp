@@ -16,24 +16,24 @@
 
 using namespace Qt::StringLiterals;
 using core::Quantity;
-using Forme = core::ExerciseSeries::Forme;
+using Shape = core::ExerciseSeries::Shape;
 
 namespace {
 
-const QString kDossier = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s;
+const QString kFolder = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s;
 
-core::Exercise lu(const QString& nom) {
-    const core::ExerciseReading l = core::lireFichierExercice(kDossier + nom);
-    if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
-    return *l.exercice;
+core::Exercise read(const QString& name) {
+    const core::ExerciseReading l = core::readExerciseFile(kFolder + name);
+    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
+    return *l.exercise;
 }
 
-struct Droite {
+struct FittedLine {
     double a, b;
 };
 
 // The normal equations, or Mayer's mean points of the pairs sorted by x.
-Droite droite(const std::vector<double>& x, const std::vector<double>& y, bool mayer) {
+FittedLine right(const std::vector<double>& x, const std::vector<double>& y, bool mayer) {
     const size_t n = x.size();
     if (!mayer) {
         double sx = 0, sy = 0, sxx = 0, sxy = 0;
@@ -58,10 +58,10 @@ Droite droite(const std::vector<double>& x, const std::vector<double>& y, bool m
     return {a, y1 - a * x1};
 }
 
-double pairesIndependantes(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
-    const std::vector<double>& x = s.paires.x;
-    std::vector<double> y = s.paires.y;
-    if (q.quantite == Quantity::Gini) {
+double independentPairs(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
+    const std::vector<double>& x = s.pairs.x;
+    std::vector<double> y = s.pairs.y;
+    if (q.quantity == Quantity::Gini) {
         double aire = 0, px = 0, py = 0;
         for (size_t i = 0; i < x.size(); ++i) {
             aire += (x[i] - px) * (y[i] + py);
@@ -77,19 +77,19 @@ double pairesIndependantes(const core::ExerciseSeries& s, const core::ExerciseQu
         sx += x[i], sy += y[i], sxx += x[i] * x[i], syy += y[i] * y[i], sxy += x[i] * y[i];
     }
     const double cov = sxy / n - sx / n * sy / n;
-    const Droite d = droite(x, y, q.mayer);
-    switch (q.quantite) {
-        case Quantity::MoyenneX:
+    const FittedLine d = right(x, y, q.mayer);
+    switch (q.quantity) {
+        case Quantity::MeanX:
             return sx / n;
-        case Quantity::MoyenneY:
+        case Quantity::MeanY:
             return sy / n;
         case Quantity::Covariance:
             return cov;
         case Quantity::Correlation:
             return cov / std::sqrt((sxx / n - sx * sx / n / n) * (syy / n - sy * sy / n / n));
-        case Quantity::CoefficientDirecteur:
+        case Quantity::Slope:
             return d.a;
-        case Quantity::OrdonneeOrigine:
+        case Quantity::Intercept:
             return d.b;
         default:
             if (q.x) return q.lnY ? std::exp(d.a * *q.x + d.b) : d.a * *q.x + d.b;
@@ -101,7 +101,7 @@ double pairesIndependantes(const core::ExerciseSeries& s, const core::ExerciseQu
 // deviation and the shares counted here.
 double simulationIndependante(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
     core::simulation::Parameters p;
-    p.p = s.p, p.n = s.n, p.samples = s.echantillons, p.series = s.tirage;
+    p.p = s.p, p.n = s.n, p.samples = s.samples, p.series = s.draw;
     double centre = s.p;
     if (!s.population.empty()) {
         p.population = std::make_shared<const core::simulation::Population>(
@@ -115,27 +115,27 @@ double simulationIndependante(const core::ExerciseSeries& s, const core::Exercis
     m /= double(f.size());
     for (double x : f) v += (x - m) * (x - m);
     const double sd = std::sqrt(v / double(f.size()));
-    const double demi = q.k ? q.k * sd : 1 / std::sqrt(double(s.n));
-    switch (q.quantite) {
-        case Quantity::EcartTypeFrequences:
+    const double halfHeight = q.k ? q.k * sd : 1 / std::sqrt(double(s.n));
+    switch (q.quantity) {
+        case Quantity::FrequencyStandardDeviation:
             return sd;
-        case Quantity::BorneInferieure:
-            return s.p - demi;
-        case Quantity::BorneSuperieure:
-            return s.p + demi;
+        case Quantity::LowerBound:
+            return s.p - halfHeight;
+        case Quantity::UpperBound:
+            return s.p + halfHeight;
         default:
             return double(std::count_if(
                        f.begin(), f.end(),
-                       [&](double x) { return std::abs(x - centre) <= demi + 1e-12; })) /
+                       [&](double x) { return std::abs(x - centre) <= halfHeight + 1e-12; })) /
                    double(f.size());
     }
 }
 
-QStringList nouveauxFichiers() {
+QStringList newFiles() {
     QStringList n;
-    for (const QString& f : QDir(kDossier).entryList({u"*.json"_s}, QDir::Files, QDir::Name)) {
-        const Forme forme = lu(f).series.front().forme;
-        if (forme == Forme::Paires || forme == Forme::Simulation) n << f;
+    for (const QString& f : QDir(kFolder).entryList({u"*.json"_s}, QDir::Files, QDir::Name)) {
+        const Shape shape = read(f).series.front().shape;
+        if (shape == Shape::Pairs || shape == Shape::Simulation) n << f;
     }
     return n;
 }
@@ -160,15 +160,15 @@ private slots:
 // GIVEN each shipped exercise on pairs or on a simulation, with its data and with series
 // n° 4711's WHEN each answer is asked THEN it is the figure worked out again here.
 void ExerciseKindsTest::shippedAnswers_data() {
-    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("file");
     QTest::addColumn<int>("question");
-    QTest::addColumn<uint>("numero");
-    const QStringList fichiers = nouveauxFichiers();
-    QCOMPARE(fichiers.size(), 8);
-    for (const QString& f : fichiers) {
-        const core::Exercise e = lu(f);
+    QTest::addColumn<uint>("serial");
+    const QStringList files = newFiles();
+    QCOMPARE(files.size(), 8);
+    for (const QString& f : files) {
+        const core::Exercise e = read(f);
         QVERIFY2(
-            !e.themes.isEmpty() && QStringList({u"2nde"_s, u"1re"_s, u"Tle"_s}).contains(e.niveau),
+            !e.themes.isEmpty() && QStringList({u"2nde"_s, u"1re"_s, u"Tle"_s}).contains(e.level),
             qPrintable(f));
         for (int q = 0; q < int(e.questions.size()); ++q)
             for (uint n : {0u, 4711u})
@@ -177,55 +177,55 @@ void ExerciseKindsTest::shippedAnswers_data() {
 }
 
 void ExerciseKindsTest::shippedAnswers() {
-    QFETCH(QString, fichier);
+    QFETCH(QString, file);
     QFETCH(int, question);
-    QFETCH(uint, numero);
-    const core::Exercise e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
+    QFETCH(uint, serial);
+    const core::Exercise e = serial ? core::withNewData(read(file), serial) : read(file);
     const core::ExerciseQuestion& q = e.questions[size_t(question)];
     const core::ExerciseSeries& s = e.series.front();
-    QVERIFY(!core::solutionDe(e, question).isEmpty());
-    if (q.quantite == Quantity::Choix) return;
-    if (q.quantite == Quantity::DecisionIntervalle) {
-        const double demi = 1 / std::sqrt(double(s.n));
-        const bool dedans = std::abs(*s.frequenceObservee - s.p) <= demi;
-        QCOMPARE(core::choixJustes(e, question), QStringList{q.choix[dedans ? 0 : 1]});
-        QCOMPARE(core::verifier(e, question, q.choix[dedans ? 1 : 0]), core::Verdict::Faux);
+    QVERIFY(!core::solutionOf(e, question).isEmpty());
+    if (q.quantity == Quantity::Choice) return;
+    if (q.quantity == Quantity::IntervalDecision) {
+        const double halfHeight = 1 / std::sqrt(double(s.n));
+        const bool inside = std::abs(*s.observedFrequency - s.p) <= halfHeight;
+        QCOMPARE(core::rightChoicesOf(e, question), QStringList{q.choices[inside ? 0 : 1]});
+        QCOMPARE(core::check(e, question, q.choices[inside ? 1 : 0]), core::Verdict::Wrong);
         return;
     }
     const double x =
-        s.forme == Forme::Simulation ? simulationIndependante(s, q) : pairesIndependantes(s, q);
-    const std::vector<double> attendus = core::attendus(e, question);
-    QCOMPARE(attendus.size(), size_t(1));
-    QVERIFY2(std::abs(attendus.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
-             qPrintable(u"%1 attendu, %2 calculé"_s.arg(attendus.front()).arg(x)));
+        s.shape == Shape::Simulation ? simulationIndependante(s, q) : independentPairs(s, q);
+    const std::vector<double> expectedFigures = core::expectedFigures(e, question);
+    QCOMPARE(expectedFigures.size(), size_t(1));
+    QVERIFY2(std::abs(expectedFigures.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
+             qPrintable(u"%1 attendu, %2 calculé"_s.arg(expectedFigures.front()).arg(x)));
     const int dec = std::max(0, int(std::ceil(-std::log10(q.precision) - 1e-9)));
-    QCOMPARE(core::verifier(e, question, QLocale(QLocale::French).toString(x, 'f', dec)),
-             core::Verdict::Juste);
-    QCOMPARE(core::verifier(e, question, QString::number(x + 2 * q.precision, 'f', dec + 1)),
-             core::Verdict::Faux);
+    QCOMPARE(core::check(e, question, QLocale(QLocale::French).toString(x, 'f', dec)),
+             core::Verdict::Right);
+    QCOMPARE(core::check(e, question, QString::number(x + 2 * q.precision, 'f', dec + 1)),
+             core::Verdict::Wrong);
 }
 
 // GIVEN an exercise WHEN new data are drawn twice from one number THEN they are the same,
 // rounded as the file's were; another number gives others; a simulation runs that number.
 void ExerciseKindsTest::newDataByNumber() {
     for (const QString& f : {u"31-distance-d-arret.json"_s, u"32-chiffre-d-affaires.json"_s}) {
-        const core::Exercise e = lu(f);
-        const auto a = core::nouvellesDonnees(e, 12).series.front().paires;
-        QCOMPARE(a, core::nouvellesDonnees(e, 12).series.front().paires);
-        QVERIFY(a.y != core::nouvellesDonnees(e, 13).series.front().paires.y);
-        QCOMPARE(a.x, e.series.front().paires.x);
+        const core::Exercise e = read(f);
+        const auto a = core::withNewData(e, 12).series.front().pairs;
+        QCOMPARE(a, core::withNewData(e, 12).series.front().pairs);
+        QVERIFY(a.y != core::withNewData(e, 13).series.front().pairs.y);
+        QCOMPARE(a.x, e.series.front().pairs.x);
         for (double y : a.y) QVERIFY(y > 0 && y == std::round(y));
     }
-    const core::Exercise s = core::nouvellesDonnees(lu(u"35-pile-ou-face.json"_s), 12);
-    QCOMPARE(s.series.front().tirage, quint64(12));
-    QVERIFY(core::attendus(s, 0) != core::attendus(core::nouvellesDonnees(s, 13), 0));
+    const core::Exercise s = core::withNewData(read(u"35-pile-ou-face.json"_s), 12);
+    QCOMPARE(s.series.front().draw, quint64(12));
+    QVERIFY(core::expectedFigures(s, 0) != core::expectedFigures(core::withNewData(s, 13), 0));
 }
 
 // GIVEN files that do not read WHEN they are read THEN the reason says the line.
 void ExerciseKindsTest::filesThatDoNotRead_data() {
     QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("faute");
-    const QByteArray paires =
+    QTest::addColumn<QString>("fault");
+    const QByteArray pairs =
         "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"paires\", "
         "\"x\": [1, 2, 3], \"y\": [2, 4, 5]},\n\"questions\": [\n";
     const QByteArray simulation =
@@ -237,15 +237,15 @@ void ExerciseKindsTest::filesThatDoNotRead_data() {
                "\"y\": [1]}, \"questions\": []}")
         << u"ligne 2 : « x » et « y » doivent être deux listes"_s;
     QTest::newRow("unknown method")
-        << paires +
+        << pairs +
                "{\"texte\": \"a\", \"demande\": \"moyenne_x\"},\n{\"texte\": \"b\", "
                "\"demande\": \"coefficient_directeur\", \"methode\": \"mayor\"}]}"
         << u"ligne 5 : « methode » vaut « moindres_carres » ou « mayer »"_s;
     QTest::newRow("estimation from both")
-        << paires + "{\"texte\": \"a\", \"demande\": \"estimation\", \"x\": 1, \"y\": 2}]}"
+        << pairs + "{\"texte\": \"a\", \"demande\": \"estimation\", \"x\": 1, \"y\": 2}]}"
         << u"ligne 4 : une estimation part d'un « x » ou d'un « y »"_s;
     QTest::newRow("mean on pairs")
-        << paires + "{\"texte\": \"a\", \"demande\": \"moyenne\"}]}"
+        << pairs + "{\"texte\": \"a\", \"demande\": \"moyenne\"}]}"
         << u"ligne 4 : cette quantité ne se demande pas sur ces données"_s;
     QTest::newRow("p beyond 1")
         << QByteArray(
@@ -276,18 +276,18 @@ void ExerciseKindsTest::filesThatDoNotRead_data() {
 
 void ExerciseKindsTest::filesThatDoNotRead() {
     QFETCH(QByteArray, json);
-    QFETCH(QString, faute);
-    const core::ExerciseReading l = core::lireExercice(json);
-    QVERIFY(!l.exercice);
-    QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
+    QFETCH(QString, fault);
+    const core::ExerciseReading l = core::readExercise(json);
+    QVERIFY(!l.exercise);
+    QVERIFY2(l.fault.startsWith(fault), qPrintable(l.fault));
 }
 
 // GIVEN a pairs exercise and a simulation WHEN their corrected sheet is written THEN its key
 // lines are there, with regional decimals (what --exercice=E --solution --serie=S prints).
 void ExerciseKindsTest::correctedSheet_data() {
-    QTest::addColumn<QString>("fichier");
-    QTest::addColumn<uint>("numero");
-    QTest::addColumn<QStringList>("lignes");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<uint>("serial");
+    QTest::addColumn<QStringList>("lines");
     QTest::newRow("stopping distance")
         << u"31-distance-d-arret.json"_s << 0u
         << QStringList{u"Vitesse (km/h)\tDistance d'arrêt (m)"_s,
@@ -307,22 +307,21 @@ void ExerciseKindsTest::correctedSheet_data() {
 }
 
 void ExerciseKindsTest::correctedSheet() {
-    QFETCH(QString, fichier);
-    QFETCH(uint, numero);
-    QFETCH(QStringList, lignes);
-    const core::Exercise e = numero ? core::nouvellesDonnees(lu(fichier), numero) : lu(fichier);
-    const QString feuille = core::feuilleCorrigee(e, numero);
-    for (const QString& l : lignes)
-        QVERIFY2(feuille.contains(l), qPrintable(l + u"\n"_s + feuille));
+    QFETCH(QString, file);
+    QFETCH(uint, serial);
+    QFETCH(QStringList, lines);
+    const core::Exercise e = serial ? core::withNewData(read(file), serial) : read(file);
+    const QString leaf = core::correctedSheet(e, serial);
+    for (const QString& l : lines) QVERIFY2(leaf.contains(l), qPrintable(l + u"\n"_s + leaf));
 }
 
 // GIVEN data at the edges (a constant x, shares that are no Lorenz curve, p = 0, one sample
 // of one draw, a table of incomes) WHEN the question is asked THEN the answer worked out by
 // hand, or none with a working that says why, and a sheet that is written whole.
 void ExerciseKindsTest::edgeCases_data() {
-    QTest::addColumn<QByteArray>("donnees");
+    QTest::addColumn<QByteArray>("givenData");
     QTest::addColumn<QByteArray>("question");
-    QTest::addColumn<double>("attendu");  // NaN: none
+    QTest::addColumn<double>("expected");  // NaN: none
     const double aucune = std::nan("");
     const QByteArray constant = "{\"forme\": \"paires\", \"x\": [2, 2, 2], \"y\": [1, 5, 6]}";
     QTest::newRow("slope of a constant x")
@@ -351,25 +350,25 @@ void ExerciseKindsTest::edgeCases_data() {
 }
 
 void ExerciseKindsTest::edgeCases() {
-    QFETCH(QByteArray, donnees);
+    QFETCH(QByteArray, givenData);
     QFETCH(QByteArray, question);
-    QFETCH(double, attendu);
+    QFETCH(double, expected);
     const core::ExerciseReading l =
-        core::lireExercice("{\"titre\": \"t\", \"donnees\": " + donnees +
+        core::readExercise("{\"titre\": \"t\", \"donnees\": " + givenData +
                            ", \"questions\": [{\"texte\": \"a\", \"demande\": " + question + "}]}");
-    QVERIFY2(l.exercice, qPrintable(l.faute));
-    const std::vector<double> v = core::attendus(*l.exercice, 0);
-    if (std::isnan(attendu)) {
+    QVERIFY2(l.exercise, qPrintable(l.fault));
+    const std::vector<double> v = core::expectedFigures(*l.exercise, 0);
+    if (std::isnan(expected)) {
         QVERIFY(v.empty());
-        QCOMPARE(core::reponseAttendue(*l.exercice, 0), u"aucune"_s);
-        QVERIFY(core::solutionDe(*l.exercice, 0).contains(u"impossible"_s));
+        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), u"aucune"_s);
+        QVERIFY(core::solutionOf(*l.exercise, 0).contains(u"impossible"_s));
     } else {
         QCOMPARE(v.size(), size_t(1));
-        QVERIFY2(std::abs(v.front() - attendu) < 1e-12, qPrintable(QString::number(v.front())));
+        QVERIFY2(std::abs(v.front() - expected) < 1e-12, qPrintable(QString::number(v.front())));
     }
     for (quint32 n : {0u, 7u})
-        QVERIFY(core::feuilleCorrigee(core::nouvellesDonnees(*l.exercice, n ? n : 1), n)
-                    .contains(u"1) a"_s));
+        QVERIFY(
+            core::correctedSheet(core::withNewData(*l.exercise, n ? n : 1), n).contains(u"1) a"_s));
 }
 
 QTEST_APPLESS_MAIN(ExerciseKindsTest)

@@ -13,14 +13,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString dossierDesExercices() {
+QString exercisesFolder() {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 }
 
-core::Exercise lu(const QString& nom) {
-    const core::ExerciseReading l = core::lireFichierExercice(dossierDesExercices() + u'/' + nom);
-    if (!l.exercice) qFatal("%s: %s", qPrintable(nom), qPrintable(l.faute));
-    return *l.exercice;
+core::Exercise read(const QString& name) {
+    const core::ExerciseReading l = core::readExerciseFile(exercisesFolder() + u'/' + name);
+    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
+    return *l.exercise;
 }
 
 }  // namespace
@@ -45,37 +45,37 @@ private slots:
 // with either mark for the decimals; the count of tickets is right within half a ticket.
 void VerdictsTest::verdicts_data() {
     QTest::addColumn<int>("question");
-    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("verdict");
-    const auto juste = int(core::Verdict::Juste), faux = int(core::Verdict::Faux);
-    QTest::newRow("mean, comma") << 0 << u"131,3"_s << juste;
-    QTest::newRow("mean, point") << 0 << u"131.3"_s << juste;
-    QTest::newRow("mean, more digits") << 0 << u" 131,33 "_s << juste;
-    QTest::newRow("mean of the counts, as the list shows it") << 0 << u"45"_s << faux;
-    QTest::newRow("mean, one digit off") << 0 << u"131,2"_s << faux;
-    QTest::newRow("mean, not a figure") << 0 << u"1,3,1"_s << faux;
-    QTest::newRow("no answer") << 0 << u""_s << int(core::Verdict::SansReponse);
-    QTest::newRow("chart") << 1 << u"Histogramme"_s << juste;
-    QTest::newRow("chart, pie") << 1 << u"Diagramme circulaire"_s << faux;
-    QTest::newRow("percentage") << 2 << u"51,7"_s << juste;
-    QTest::newRow("percentage, counted") << 2 << u"186"_s << faux;
-    QTest::newRow("tickets") << 3 << u"65"_s << juste;
-    QTest::newRow("tickets, grouped digits") << 3 << u"6 5"_s << juste;
-    QTest::newRow("tickets, the whole class") << 3 << u"80"_s << faux;
+    const auto right = int(core::Verdict::Right), wrong = int(core::Verdict::Wrong);
+    QTest::newRow("mean, comma") << 0 << u"131,3"_s << right;
+    QTest::newRow("mean, point") << 0 << u"131.3"_s << right;
+    QTest::newRow("mean, more digits") << 0 << u" 131,33 "_s << right;
+    QTest::newRow("mean of the counts, as the list shows it") << 0 << u"45"_s << wrong;
+    QTest::newRow("mean, one digit off") << 0 << u"131,2"_s << wrong;
+    QTest::newRow("mean, not a figure") << 0 << u"1,3,1"_s << wrong;
+    QTest::newRow("no answer") << 0 << u""_s << int(core::Verdict::NoAnswer);
+    QTest::newRow("chart") << 1 << u"Histogramme"_s << right;
+    QTest::newRow("chart, pie") << 1 << u"Diagramme circulaire"_s << wrong;
+    QTest::newRow("percentage") << 2 << u"51,7"_s << right;
+    QTest::newRow("percentage, counted") << 2 << u"186"_s << wrong;
+    QTest::newRow("tickets") << 3 << u"65"_s << right;
+    QTest::newRow("tickets, grouped digits") << 3 << u"6 5"_s << right;
+    QTest::newRow("tickets, the whole class") << 3 << u"80"_s << wrong;
 }
 
 void VerdictsTest::verdicts() {
     QFETCH(int, question);
-    QFETCH(QString, reponse);
+    QFETCH(QString, answer);
     QFETCH(int, verdict);
-    const core::Exercise e = lu(u"01-controles-de-vitesse.json"_s);
-    QCOMPARE(int(core::verifier(e, question, reponse)), verdict);
+    const core::Exercise e = read(u"01-controles-de-vitesse.json"_s);
+    QCOMPARE(int(core::check(e, question, answer)), verdict);
 }
 
 // GIVEN a question WHEN its solution is asked THEN the working is written from the data,
 // with the region's decimals and grouping.
 void VerdictsTest::workingWrittenOut_data() {
-    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("file");
     QTest::addColumn<int>("question");
     QTest::addColumn<QString>("contient");
     const QString milliers = QLocale(QLocale::French).groupSeparator();
@@ -117,48 +117,49 @@ void VerdictsTest::workingWrittenOut_data() {
 }
 
 void VerdictsTest::workingWrittenOut() {
-    QFETCH(QString, fichier);
+    QFETCH(QString, file);
     QFETCH(int, question);
     QFETCH(QString, contient);
-    const QString solution = core::solutionDe(lu(fichier), question);
+    const QString solution = core::solutionOf(read(file), question);
     QVERIFY2(solution.contains(contient), qPrintable(solution));
-    QVERIFY(!core::indiceDe(lu(fichier), question).isEmpty());
+    QVERIFY(!core::hintOf(read(file), question).isEmpty());
 }
 
 // GIVEN an exercise WHEN new data are drawn THEN one number gives the same data each
 // time, another number other data, of the same shape and total, within the bounds.
 void VerdictsTest::sameNumberSameData() {
-    const core::Exercise vitesses = lu(u"01-controles-de-vitesse.json"_s);
-    const auto comptes = [](const core::Exercise& e) {
+    const core::Exercise vitesses = read(u"01-controles-de-vitesse.json"_s);
+    const auto counts = [](const core::Exercise& e) {
         QList<qint64> c;
-        for (const auto& k : e.series.front().classes) c << k.effectif;
+        for (const auto& k : e.series.front().classes) c << k.count;
         return c;
     };
-    const core::Exercise a = core::nouvellesDonnees(vitesses, 4711);
-    QCOMPARE(comptes(a), comptes(core::nouvellesDonnees(vitesses, 4711)));
-    QVERIFY(comptes(a) != comptes(vitesses));
-    QVERIFY(comptes(a) != comptes(core::nouvellesDonnees(vitesses, 4712)));
-    QCOMPARE(a.series.front().effectif(), qint64(360));
+    const core::Exercise a = core::withNewData(vitesses, 4711);
+    QCOMPARE(counts(a), counts(core::withNewData(vitesses, 4711)));
+    QVERIFY(counts(a) != counts(vitesses));
+    QVERIFY(counts(a) != counts(core::withNewData(vitesses, 4712)));
+    QCOMPARE(a.series.front().count(), qint64(360));
     QCOMPARE(a.series.front().classes.size(), size_t(8));
-    QCOMPARE(core::feuilleCorrigee(a, 4711),
-             core::feuilleCorrigee(core::nouvellesDonnees(vitesses, 4711), 4711));
-    const core::Exercise notes = core::nouvellesDonnees(lu(u"02-notes-d-un-controle.json"_s), 12);
-    QCOMPARE(notes.series.front().brutes.size(), size_t(25));
-    for (double x : notes.series.front().brutes) QVERIFY(x >= 0 && x <= 20 && x == std::floor(x));
+    QCOMPARE(core::correctedSheet(a, 4711),
+             core::correctedSheet(core::withNewData(vitesses, 4711), 4711));
+    const core::Exercise notes = core::withNewData(read(u"02-notes-d-un-controle.json"_s), 12);
+    QCOMPARE(notes.series.front().rawValues.size(), size_t(25));
+    for (double x : notes.series.front().rawValues)
+        QVERIFY(x >= 0 && x <= 20 && x == std::floor(x));
     // The solution follows the data.
-    QVERIFY(core::solutionDe(a, 0) != core::solutionDe(vitesses, 0));
+    QVERIFY(core::solutionOf(a, 0) != core::solutionOf(vitesses, 0));
 }
 
 // GIVEN files that do not read WHEN they are read THEN the reason says the line.
 void VerdictsTest::filesThatDoNotRead_data() {
     QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("faute");
-    const QByteArray debut =
+    QTest::addColumn<QString>("fault");
+    const QByteArray start =
         "{\n\"titre\": \"t\",\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1, 2]},\n";
     QTest::newRow("not JSON") << QByteArray("{\n\"titre\": \"t\",\n,\n}")
                               << u"ligne 3 : le texte n'est pas du JSON"_s;
     QTest::newRow("unknown quantity")
-        << debut +
+        << start +
                "\"questions\": [\n{\"texte\": \"a\", \"demande\": \"moyenne\"},\n"
                "{\"texte\": \"b\", \"demande\": \"moyene\"}\n]}"
         << u"ligne 6 : la quantité « moyene » n'existe pas"_s;
@@ -173,7 +174,7 @@ void VerdictsTest::filesThatDoNotRead_data() {
                "[[0, 10, 2], [5, 15, 1]]}, \"questions\": []}")
         << u"ligne 2 : deux classes se chevauchent"_s;
     QTest::newRow("right answer not among the choices")
-        << debut +
+        << start +
                "\"questions\": [{\"texte\": \"a\", \"demande\": \"choix\", \"choix\": "
                "[\"x\", \"y\"], \"reponse\": \"z\"}]}"
         << u"ligne 4 : « reponse » doit être l'un des choix"_s;
@@ -183,30 +184,30 @@ void VerdictsTest::filesThatDoNotRead_data() {
                "2.5]]}, \"questions\": [{\"texte\": \"a\", \"demande\": \"moyenne\"}]}")
         << u"ligne 1 : chaque valeur s'écrit [valeur, effectif]"_s;
     QTest::newRow("threshold missing")
-        << debut + "\"questions\": [{\"texte\": \"a\", \"demande\": \"effectif_au_dessus\"}]}"
+        << start + "\"questions\": [{\"texte\": \"a\", \"demande\": \"effectif_au_dessus\"}]}"
         << u"ligne 4 : « seuil » doit être un nombre"_s;
 }
 
 void VerdictsTest::filesThatDoNotRead() {
     QFETCH(QByteArray, json);
-    QFETCH(QString, faute);
-    const core::ExerciseReading l = core::lireExercice(json);
-    QVERIFY(!l.exercice);
-    QVERIFY2(l.faute.startsWith(faute), qPrintable(l.faute));
+    QFETCH(QString, fault);
+    const core::ExerciseReading l = core::readExercise(json);
+    QVERIFY(!l.exercise);
+    QVERIFY2(l.fault.startsWith(fault), qPrintable(l.fault));
 }
 
 void VerdictsTest::score_data() {
-    QTest::addColumn<int>("justes");
-    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("rightOnes");
+    QTest::addColumn<QString>("text");
     QTest::newRow("none") << 0 << u"0 réponse juste sur 4"_s;
     QTest::newRow("one") << 1 << u"1 réponse juste sur 4"_s;
     QTest::newRow("three") << 3 << u"3 réponses justes sur 4"_s;
 }
 
 void VerdictsTest::score() {
-    QFETCH(int, justes);
-    QFETCH(QString, texte);
-    QCOMPARE(core::texteDuScore(justes, 4), texte);
+    QFETCH(int, rightOnes);
+    QFETCH(QString, text);
+    QCOMPARE(core::scoreText(rightOnes, 4), text);
 }
 
 QTEST_APPLESS_MAIN(VerdictsTest)

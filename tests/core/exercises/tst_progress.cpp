@@ -97,11 +97,11 @@ void ProgressTest::shown() {
 // GIVEN a record WHEN written and read back THEN it is the same; no file is no record.
 void ProgressTest::writtenAndReadBack() {
     QTemporaryDir folder;
-    const QString chemin = folder.filePath(u"sous-folder/resultats.json"_s);
-    QVERIFY(core::readProgressFile(chemin).value->empty());
+    const QString path = folder.filePath(u"sous-folder/resultats.json"_s);
+    QVERIFY(core::readProgressFile(path).value->empty());
     const core::Progress p{{u"01-a.json"_s, {3, 4, monday}}, {u"é « b ».json"_s, {2, 2, tuesday}}};
-    QCOMPARE(core::saveProgress(p, chemin), QString());
-    const auto reread = core::readProgressFile(chemin);
+    QCOMPARE(core::saveProgress(p, path), QString());
+    const auto reread = core::readProgressFile(path);
     QVERIFY(reread);
     QCOMPARE(reread.value->size(), size_t(2));
     for (const auto& [name, s] : p) {

@@ -32,7 +32,7 @@ QString line(const Classes& c) {
     if (!c.fault.isEmpty()) return c.fault;
     QStringList parts;
     for (const ClassCount& x : c.rows)
-        parts << core::texteIntervalle(x.lower, x.upper, false) + u' ' + QString::number(x.count);
+        parts << core::intervalText(x.lower, x.upper, false) + u' ' + QString::number(x.count);
     return parts.join(u", "_s);
 }
 
@@ -144,22 +144,22 @@ void CountsTest::classes() {
 void CountsTest::towardsTableAndList() {
     const Dataset d = sample::classOfEight();
     const auto all = Selection::all(8);
-    const core::TableAnalysis byValue = core::analyser(toTable(countsByValue(d, 1, all)));
-    QCOMPARE(byValue.premiereFaute, -1);
+    const core::TableAnalysis byValue = core::analyseTable(toTable(countsByValue(d, 1, all)));
+    QCOMPARE(byValue.firstFault, -1);
     QCOMPARE(byValue.total, 7);
-    QCOMPARE(byValue.valeurs.size(), size_t(6));
-    QCOMPARE(byValue.valeurs[2].valeur, 161.5);
+    QCOMPARE(byValue.values.size(), size_t(6));
+    QCOMPARE(byValue.values[2].value, 161.5);
     const core::TableAnalysis inClasses =
-        core::analyser(toTable(core::individuals::classes(d, 1, all, 10)));
-    QCOMPARE(inClasses.premiereFaute, -1);
-    QCOMPARE(inClasses.fermeADroite, false);
+        core::analyseTable(toTable(core::individuals::classes(d, 1, all, 10)));
+    QCOMPARE(inClasses.firstFault, -1);
+    QCOMPARE(inClasses.closedRight, false);
     QCOMPARE(inClasses.classes.size(), size_t(4));
-    QCOMPARE(inClasses.classes[1].effectif, 4);
+    QCOMPARE(inClasses.classes[1].count, 4);
     QCOMPARE(*toList(selectedValues(d, 1, all)),
              (QStringList{u"150"_s, u"172"_s, u"165"_s, u"180"_s, u"160"_s, u"161,5"_s, u"160"_s}));
     QVERIFY(toList(std::vector<double>(kLongestList, 1)));
     QVERIFY(!toList(std::vector<double>(kLongestList + 1, 1)));
-    QCOMPARE(numericParameters(d, 1, all).mediane, 161.5);
+    QCOMPARE(numericParameters(d, 1, all).median, 161.5);
 }
 
 // GIVEN a random file and a filter WHEN counted THEN modalities, classes and the cross
@@ -293,8 +293,8 @@ void CountsTest::byValue() {
     QCOMPARE(counts.size(), counted.size());
     std::size_t k = 0;
     for (const auto& [x, n] : counted) {
-        QCOMPARE(counts[k].valeur, x);
-        QCOMPARE(counts[k].effectif, n);
+        QCOMPARE(counts[k].value, x);
+        QCOMPARE(counts[k].count, n);
         ++k;
     }
     const Modalities m = core::individuals::modalities(d, 0, all, Order::Alphabetical);

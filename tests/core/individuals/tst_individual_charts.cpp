@@ -58,9 +58,9 @@ void IndividualChartsTest::described() {
             g = histogramOfClasses(u"Taille (cm)"_s, classes(d, 1, all, 10));
             break;
     }
-    QCOMPARE(g.faute, QString());
+    QCOMPARE(g.fault, QString());
     QCOMPARE(g.description, description);
-    QVERIFY(!g.dessin.operations().empty());
+    QVERIFY(!g.drawing.operations().empty());
     QVERIFY(!chartNamed(u"sticks"));
 }
 
@@ -71,20 +71,20 @@ void IndividualChartsTest::pieInProportion() {
     const auto g = pieOfModalities(u"Transport"_s, modalities(d, 2, Selection::all(8)));
     std::map<quint32, double> spokes;
     double all = 0;
-    for (const auto& op : g.dessin.operations())
+    for (const auto& op : g.drawing.operations())
         if (op.width == 2) spokes[op.colour] += 1, all += 1;
     QCOMPARE(spokes.size(), size_t(3));
-    QVERIFY(std::abs(spokes[quint32(core::kCouleurs[0])] / all - 3.0 / 7) < 0.01);
-    QVERIFY(std::abs(spokes[quint32(core::kCouleurs[2])] / all - 2.0 / 7) < 0.01);
+    QVERIFY(std::abs(spokes[quint32(core::kPalette[0])] / all - 3.0 / 7) < 0.01);
+    QVERIFY(std::abs(spokes[quint32(core::kPalette[2])] / all - 2.0 / 7) < 0.01);
 }
 
 void IndividualChartsTest::nobodySelected() {
     const Dataset d = sample::classOfEight();
     const Selection none = evaluate(*parseFilter(u"Âge > 99"_s, d).value, d);
     const auto g = barsOfModalities(u"Transport"_s, modalities(d, 2, none));
-    QCOMPARE(g.faute, u"Aucun individu sélectionné n'a de valeur à dessiner."_s);
-    QVERIFY(g.dessin.operations().empty());
-    QCOMPARE(histogramOfClasses(u"x"_s, classes(d, 1, Selection::all(8), 10, 155)).faute,
+    QCOMPARE(g.fault, u"Aucun individu sélectionné n'a de valeur à dessiner."_s);
+    QVERIFY(g.drawing.operations().empty());
+    QCOMPARE(histogramOfClasses(u"x"_s, classes(d, 1, Selection::all(8), 10, 155)).fault,
              u"la première borne (155) dépasse le minimum (150) : des valeurs seraient laissées "
              u"hors des classes"_s);
 }

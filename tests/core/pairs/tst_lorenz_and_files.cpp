@@ -26,8 +26,8 @@ std::vector<Point> points(const QList<QPointF>& list) {
 core::TableAnalysis valuesTable(const QList<std::array<double, 2>>& rows) {
     core::FrequencyTable t;
     for (const auto& [v, n] : rows)
-        t.lignes.push_back({.valeur = core::textOfNumber(v), .effectif = QString::number(n)});
-    return core::analyser(t);
+        t.lines.push_back({.value = core::textOfNumber(v), .count = QString::number(n)});
+    return core::analyseTable(t);
 }
 
 }  // namespace
@@ -117,9 +117,9 @@ void LorenzAndFilesTest::tableAgainstMeanDifference() {
 void LorenzAndFilesTest::classesByTheirCentres() {
     // [0 ; 10[ and [10 ; 20[ once each: masses 5 and 15, so (0,5 ; 0,25) and Gini 0,25.
     core::FrequencyTable t{.nature = core::FrequencyTable::Nature::Classes};
-    t.lignes = {{.inferieure = u"10"_s, .superieure = u"20"_s, .effectif = u"1"_s},
-                {.inferieure = u"0"_s, .superieure = u"10"_s, .effectif = u"1"_s}};
-    const auto l = lorenzFromTable(core::analyser(t));
+    t.lines = {{.lower = u"10"_s, .upper = u"20"_s, .count = u"1"_s},
+               {.lower = u"0"_s, .upper = u"10"_s, .count = u"1"_s}};
+    const auto l = lorenzFromTable(core::analyseTable(t));
     QCOMPARE(l->points, (std::vector<Point>{{0, 0}, {0.5, 0.25}, {1, 1}}));
     QVERIFY(std::abs(l->gini - 0.25) < 1e-12);
     QCOMPARE(lorenzFromTable(valuesTable({{-3, 1}, {5, 1}})).fault,

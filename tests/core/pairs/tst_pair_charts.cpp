@@ -33,10 +33,10 @@ Pairs cloud(int n, double offset) {
 QRectF boxOf(const core::Drawing::Label& l) {
     const QSizeF s = captionSize(l.text, l.points);
     QPointF at(*l.left, *l.top);
-    if (l.ancre & Qt::AlignHCenter) at.rx() -= s.width() / 2;
-    if (l.ancre & Qt::AlignRight) at.rx() -= s.width();
-    if (l.ancre & Qt::AlignVCenter) at.ry() -= s.height() / 2;
-    if (l.ancre & Qt::AlignBottom) at.ry() -= s.height();
+    if (l.anchor & Qt::AlignHCenter) at.rx() -= s.width() / 2;
+    if (l.anchor & Qt::AlignRight) at.rx() -= s.width();
+    if (l.anchor & Qt::AlignVCenter) at.ry() -= s.height() / 2;
+    if (l.anchor & Qt::AlignBottom) at.ry() -= s.height();
     return {at, s};
 }
 
@@ -53,7 +53,7 @@ QString overlaps(const ChartRecord& c) {
         const QRectF a = boxOf(labels[i]);
         for (std::size_t j = i + 1; j < labels.size(); ++j)
             if (a.intersects(boxOf(labels[j]))) return labels[i].text + u" / "_s + labels[j].text;
-        if (!c.repere.zone.contains(a)) continue;
+        if (!c.frame.zone.contains(a)) continue;
         for (const auto& op : c.drawing.operations()) {
             QLineF s(op.x1, op.y1, op.x2, op.y2);
             if (op.kind == Kind::Line && core::clip(s, a)) return labels[i].text + u" / line"_s;
@@ -97,7 +97,7 @@ void PairChartsTest::scatterOfFourPairs() {
         if (op.kind == Kind::Dot) dots << QPointF(op.x1, op.y1);
     QCOMPARE(dots.size(), 4);
     for (int i = 0; i < 4; ++i) {
-        const QPointF p = c->repere.point(kSmall.x[i], kSmall.y[i]);
+        const QPointF p = c->frame.point(kSmall.x[i], kSmall.y[i]);
         QVERIFY(std::abs(dots[i].x() - p.x()) < 0.01 && std::abs(dots[i].y() - p.y()) < 0.01);
     }
     const QStringList t = texts(c->drawing);
@@ -124,7 +124,7 @@ void PairChartsTest::manyPointsAsOneByOne() {
     }
     const auto base = scatterBase(p, 2);
     QVERIFY(base);
-    const core::CoordinateFrame& r = base->frame.repere;
+    const core::CoordinateFrame& r = base->frame.frame;
     Occupancy counted(r.zone);
     core::Drawing oneByOne;
     std::size_t i = 0;
@@ -180,9 +180,9 @@ void PairChartsTest::axesFitTheData() {
     ScatterOptions options;
     options.fits.push_back(*curveOf(p, FitKind::LeastSquares));
     for (const auto& c : {scatterChart(p, {}), scatterChart(p, options)}) {
-        const core::CoordinateFrame& r = c->repere;
+        const core::CoordinateFrame& r = c->frame;
         QCOMPARE(
-            (QList<double>{double(r.x.debut), double(r.x.fin), double(r.y.debut), double(r.y.fin)}),
+            (QList<double>{double(r.x.start), double(r.x.end), double(r.y.start), double(r.y.end)}),
             ends);
         QVERIFY(texts(c->drawing).contains(u"Taille"_s) && texts(c->drawing).contains(u"Masse"_s));
     }
@@ -262,7 +262,7 @@ void PairChartsTest::residualPlot() {
     int i = 0;
     for (const auto& op : c->drawing.operations()) {
         if (op.kind != Kind::Dot) continue;
-        const QPointF p = c->repere.point(kSmall.x[i], expected[i]);
+        const QPointF p = c->frame.point(kSmall.x[i], expected[i]);
         QVERIFY(std::abs(op.x1 - p.x()) < 0.01 && std::abs(op.y1 - p.y()) < 0.01);
         ++i;
     }

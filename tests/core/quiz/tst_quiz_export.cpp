@@ -18,9 +18,9 @@ namespace {
 
 core::Exercise read(const QString& name) {
     const QString path = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s + name;
-    const core::ExerciseReading l = core::lireFichierExercice(path);
-    if (!l.exercice) qFatal("%s: %s", qPrintable(name), qPrintable(l.faute));
-    return *l.exercice;
+    const core::ExerciseReading l = core::readExerciseFile(path);
+    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
+    return *l.exercise;
 }
 
 struct Answer {
@@ -116,28 +116,28 @@ private slots:
         size_t at = 0;
         for (size_t k = 0; k < request.exercises.size(); ++k) {
             const core::Exercise& e = request.exercises[k];
-            QCOMPARE(categories[qsizetype(k)], u"$course$/Statistique/"_s + e.titre);
+            QCOMPARE(categories[qsizetype(k)], u"$course$/Statistique/"_s + e.title);
             for (int i = 0; i < int(e.questions.size()); ++i)
                 for (int j = 0; j < variants; ++j, ++at) {
                     QVERIFY(at < questions.size());
                     const Question& q = questions[at];
                     const quint32 series = first + quint32(j);
-                    const core::Exercise drawn = core::nouvellesDonnees(e, series);
+                    const core::Exercise drawn = core::withNewData(e, series);
                     QCOMPARE(q.category, categories[qsizetype(k)]);
                     QVERIFY2(q.name.endsWith(u"Série n° "_s + QString::number(series)),
                              qPrintable(q.name));
                     QVERIFY(q.statement.contains(u"<table"_s));
                     QVERIFY(!q.feedback.isEmpty());
-                    const QStringList rights = core::choixJustes(drawn, i);
-                    if (!core::choixDe(drawn, i).isEmpty()) {
+                    const QStringList rights = core::rightChoicesOf(drawn, i);
+                    if (!core::choicesOf(drawn, i).isEmpty()) {
                         QCOMPARE(q.type, u"multichoice"_s);
-                        QCOMPARE(q.answers.size(), size_t(core::choixDe(drawn, i).size()));
+                        QCOMPARE(q.answers.size(), size_t(core::choicesOf(drawn, i).size()));
                         for (const Answer& a : q.answers)
                             QCOMPARE(a.fraction, rights.contains(a.text) ? 100 : 0);
                         continue;
                     }
                     QCOMPARE(q.type, u"numerical"_s);
-                    const std::vector<double> expected = core::attendus(drawn, i);
+                    const std::vector<double> expected = core::expectedFigures(drawn, i);
                     QCOMPARE(q.answers.size(), expected.size());
                     for (size_t a = 0; a < expected.size(); ++a) {
                         QCOMPARE(q.answers[a].fraction, 100);

@@ -14,16 +14,16 @@ namespace sheets = core::sheets;
 namespace {
 
 core::Exercise shipped(const QString& name) {
-    const auto read = core::lireFichierExercice(QStringLiteral(QT_TESTCASE_SOURCEDIR) +
-                                                u"/../data/exercices/"_s + name);
-    if (!read.exercice) qFatal("%s: %s", qPrintable(name), qPrintable(read.faute));
-    return *read.exercice;
+    const auto read = core::readExerciseFile(QStringLiteral(QT_TESTCASE_SOURCEDIR) +
+                                             u"/../data/exercices/"_s + name);
+    if (!read.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(read.fault));
+    return *read.exercise;
 }
 
 // The answers as the corrected sheet of series n prints them, "Réponse : …" lines.
 QStringList printedAnswers(const core::Exercise& e, quint32 n) {
     QStringList answers;
-    const QString text = core::feuilleCorrigee(core::nouvellesDonnees(e, n), n);
+    const QString text = core::correctedSheet(core::withNewData(e, n), n);
     static const QRegularExpression line(u"^   Réponse : (.*)$"_s,
                                          QRegularExpression::MultilineOption);
     for (auto m = line.globalMatch(text); m.hasNext();) answers << m.next().captured(1);
@@ -71,12 +71,11 @@ private slots:
             for (size_t k = 0; k < chosen.size(); ++k) {
                 const auto& part = sheet.exercises[k];
                 // The sheet's data are that series' own, and another series' are not.
-                const auto drawn = core::tableDesDonnees(core::nouvellesDonnees(chosen[k], series));
-                QCOMPARE(part.data.lignes, drawn.lignes);
-                QVERIFY(
-                    part.data.lignes !=
-                    core::tableDesDonnees(core::nouvellesDonnees(chosen[k], series + 1)).lignes);
-                QCOMPARE(key[size_t(i)].exercises[k].data.lignes, drawn.lignes);
+                const auto drawn = core::dataTable(core::withNewData(chosen[k], series));
+                QCOMPARE(part.data.lines, drawn.lines);
+                QVERIFY(part.data.lines !=
+                        core::dataTable(core::withNewData(chosen[k], series + 1)).lines);
+                QCOMPARE(key[size_t(i)].exercises[k].data.lines, drawn.lines);
                 QCOMPARE(part.questions.size(), chosen[k].questions.size());
                 QStringList answers;
                 for (const auto& a : key[size_t(i)].exercises[k].answers) {

@@ -43,7 +43,7 @@ void ChartAreaTest::timerDrawsTheStoredChartOnce() {
     window.Option_graph(choice % 4).setValue(true);
     const int clears = window.Picture1->clearCount();
 
-    dexo_mod::modele().setChoixGraphe(qint16(choice));
+    dexo_mod::model().setChoixGraphe(qint16(choice));
     window.Timer1->setInterval(100);
     QTRY_COMPARE(window.Timer1->interval(), 0);
     QVERIFY(!window.Timer1->isRunning());  // no second tick to come

@@ -22,8 +22,8 @@ void drawPie() {
 }
 
 void setSecondList(const QList<double>& values) {
-    core::Model& model = dexo_mod::modele();
-    model.ecrireListe2({values.begin(), values.end()}, true);
+    core::Model& model = dexo_mod::model();
+    model.writeList2({values.begin(), values.end()}, true);
     model.setPrendreListe2(core::Variant(true));
 }
 
@@ -199,7 +199,7 @@ void PieTest::twoPies() {
 void PieTest::secondPieWithoutSecondList() {
     statistique& window = test::freshStart();
     test::loadSeries({u"4"_s});
-    dexo_mod::modele().setPrendreListe2(Variant(true));
+    dexo_mod::model().setPrendreListe2(Variant(true));
     drawPie();
     QCOMPARE(linesFrom(kRightCentre, true).size(), 1);
     QVERIFY(linesFrom(kRightCentre, false).isEmpty());

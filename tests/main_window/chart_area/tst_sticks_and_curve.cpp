@@ -25,8 +25,8 @@ void click(int chart) {
 
 // The second list as its reading leaves it: values, count and summary.
 void setSecondList(const QList<double>& values, bool taken = true) {
-    core::Model& model = dexo_mod::modele();
-    model.ecrireListe2({values.begin(), values.end()}, true);
+    core::Model& model = dexo_mod::model();
+    model.writeList2({values.begin(), values.end()}, true);
     model.setPrendreListe2(core::Variant(taken));
 }
 
@@ -250,7 +250,7 @@ void SticksAndCurveTest::curveWithTheSecondList() {
     statistique& window = test::freshStart();
     test::loadSeries({u"2"_s, u"4"_s, u"6"_s});
     // A value left from an earlier, longer list sits past the count.
-    dexo_mod::modele().lireListe2(u"0\r\n0\r\n99"_s);
+    dexo_mod::model().readList2(u"0\r\n0\r\n99"_s);
     setSecondList({10, 1});
     click(2);
     // The scale widens to 10, the second list's own largest value: k = Int(4515 / 10).
@@ -263,7 +263,7 @@ void SticksAndCurveTest::curveWithTheSecondList() {
     QCOMPARE(window.List2->itemText(0), u"Valeur max= 6"_s);  // the summary is not rewritten
 
     // The raise lasts: sticks drawn next scale to 10 too.
-    dexo_mod::modele().setPrendreListe2(Variant(false));
+    dexo_mod::model().setPrendreListe2(Variant(false));
     click(0);
     QCOMPARE(test::linesIn(*window.Picture1, kBlue).last().p2().y(), 4615.0 - 6 * 451);
 }

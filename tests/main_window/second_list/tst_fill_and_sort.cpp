@@ -60,7 +60,7 @@ void FillAndSortTest::randomFill() {
     QVERIFY(changes.count() >= 1);
     QCOMPARE(dexo_mod::maj_liste2(), qint16(0));
     // The model still knows the text, for files and the clipboard.
-    QCOMPARE(dexo_mod::modele().texte_liste2, window.Text_liste2->text());
+    QCOMPARE(dexo_mod::model().secondListText, window.Text_liste2->text());
 }
 
 void FillAndSortTest::randomFillIsTheSameAtEveryStart() {

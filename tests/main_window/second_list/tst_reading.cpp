@@ -64,9 +64,9 @@ void ReadingTest::reads() {
     QCOMPARE(dexo_mod::effectif_liste2().toDouble(), double(values.size()));
     for (int i = 0; i < values.size(); ++i) QCOMPARE(dexo_mod::valeurs_liste2(i), values[i]);
     for (int i = 0; i < 3; ++i) QCOMPARE(dexo_mod::bilan_liste2(i).toDouble(), summary[i]);
-    const std::vector<double> taken = dexo_mod::modele().serie2();
+    const std::vector<double> taken = dexo_mod::model().series2();
     QCOMPARE(QList<double>(taken.begin(), taken.end()), values);
-    QCOMPARE(dexo_mod::modele().texte_liste2, text);
+    QCOMPARE(dexo_mod::model().secondListText, text);
 }
 
 void ReadingTest::keepsCellsPastTheCount() {
@@ -86,9 +86,9 @@ void ReadingTest::keepsCellsPastTheCount() {
 void ReadingTest::ignoresItsOwnRewrites() {
     statistique& window = test::freshStart();
     window.Text_liste2->setText(u"4\r\n6"_s);
-    dexo_mod::modele().setMajListe2(-1);
+    dexo_mod::model().setMajListe2(-1);
     window.Text_liste2->setText(u"9\r\n9\r\n9"_s);
-    dexo_mod::modele().setMajListe2(0);
+    dexo_mod::model().setMajListe2(0);
     QCOMPARE(dexo_mod::effectif_liste2().toDouble(), 2.0);
     QCOMPARE(dexo_mod::bilan_liste2(2).toDouble(), 5.0);
 }

@@ -54,7 +54,7 @@ void SeriesInAndOutTest::openingReplacesBothSeries() {
     QTest::mouseClick(w.Command2, Qt::LeftButton);
     const int clears = w.Picture1->clearCount();
     // WHEN a French spreadsheet's file is opened
-    QVERIFY(w.ouvrirSerie(written(folder_.filePath(u"notes.csv"_s), kFrench)));
+    QVERIFY(w.openSeries(written(folder_.filePath(u"notes.csv"_s), kFrench)));
     // THEN both series are replaced, summarised and read; what showed the old series goes
     QCOMPARE(test::items(*w.List1), (QStringList{u"12,5"_s, u"7"_s}));
     QCOMPARE(test::items(*w.List2), (QStringList{u"Valeur max= 12,5"_s, u"Valeur min= 7"_s,
@@ -72,7 +72,7 @@ void SeriesInAndOutTest::aBadFileChangesNothing() {
     const QStringList series = test::items(*w.List1);
     const QString second = w.Text_liste2->text();
     test::MessageBoxAnswerer answerer;
-    QVERIFY(!w.ouvrirSerie(written(folder_.filePath(u"faux.csv"_s), "1;2\n3;x\n")));
+    QVERIFY(!w.openSeries(written(folder_.filePath(u"faux.csv"_s), "1;2\n3;x\n")));
     QCOMPARE(answerer.texts, QStringList{u"Impossible d'ouvrir « faux.csv » : ligne 2, "
                                          u"colonne 2, « x » n'est pas un nombre."_s});
     QCOMPARE(test::items(*w.List1), series);
@@ -85,7 +85,7 @@ void SeriesInAndOutTest::savedUnderANameThenReopened() {
     statistique& w = test::freshStart();
     test::loadSeries({u"08"_s, u"2,5"_s, u"-1"_s});
     w.Text_liste2->setText(u"4\r\n5,75\r\n"_s);
-    const core::TwoSeries before = w.serie();
+    const core::TwoSeries before = w.series();
     // WHEN it is saved under a name given without a suffix
     test::FileDialogAnswerer dialog(folder_.filePath(u"cours"_s));
     w.mnuEnregistrerSous->trigger();
@@ -96,8 +96,8 @@ void SeriesInAndOutTest::savedUnderANameThenReopened() {
                                         "08;4\r\n2,5;5,75\r\n-1;\r\n"));
     QCOMPARE(w.windowTitle(), u"Statistique - cours.csv"_s);
     test::freshStart();
-    QVERIFY(statistique::instance().ouvrirSerie(path));
-    QCOMPARE(statistique::instance().serie(), before);
+    QVERIFY(statistique::instance().openSeries(path));
+    QCOMPARE(statistique::instance().series(), before);
 }
 
 void SeriesInAndOutTest::aFailedSaveSaysWhy() {
@@ -127,7 +127,7 @@ void SeriesInAndOutTest::changesAreNotLostOnClosing() {
     // GIVEN a file opened, then changed: a value added and the second list emptied
     statistique& w = test::freshStart();
     const QString path = written(folder_.filePath(u"classe.csv"_s), kFrench);
-    QVERIFY(w.ouvrirSerie(path));
+    QVERIFY(w.openSeries(path));
     w.showCentred();
     w.Text1->setText(u"9"_s);
     QTest::mouseClick(w.Command_ajout, Qt::LeftButton);
