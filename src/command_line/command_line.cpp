@@ -52,11 +52,10 @@ int printTableParameters(const QString& file, const QStringList& thresholds) {
 
 int printSolution(const QString& file, quint32 series) {
     const core::ExerciseReading reading = core::readExerciseFile(file);
-    if (!reading.exercise)
-        return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
-                                                                    reading.fault));
-    const core::Exercise e =
-        series ? core::withNewData(*reading.exercise, series) : *reading.exercise;
+    if (!reading.value)
+        return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(
+            QFileInfo(file).fileName(), core::exerciseFault(reading.error)));
+    const core::Exercise e = series ? core::withNewData(*reading.value, series) : *reading.value;
     std::fputs(core::correctedSheet(e, series).toUtf8().constData(), stdout);
     return 0;
 }

@@ -60,10 +60,10 @@ int runQuiz(const QStringList& arguments) {
     if (files.isEmpty()) return usageError(u"aucun fichier d'exercice n'est donné"_s);
     for (const QString& file : files) {
         const core::ExerciseReading read = core::readExerciseFile(file);
-        if (!read.exercise)
-            return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
-                                                                        read.fault));
-        request.exercises.push_back(*read.exercise);
+        if (!read.value)
+            return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(
+                QFileInfo(file).fileName(), core::exerciseFault(read.error)));
+        request.exercises.push_back(*read.value);
     }
 
     const std::optional<QString> text =

@@ -63,10 +63,10 @@ int runSheets(int argc, char* argv[], const QStringList& arguments) {
     std::vector<core::Exercise> chosen;
     for (const QString& file : parser.value(exercises).split(u',', Qt::SkipEmptyParts)) {
         const core::ExerciseReading reading = core::readExerciseFile(file);
-        if (!reading.exercise)
-            return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(QFileInfo(file).fileName(),
-                                                                        reading.fault));
-        chosen.push_back(*reading.exercise);
+        if (!reading.value)
+            return refuse(u"l'exercice « %1 » ne se lit pas : %2"_s.arg(
+                QFileInfo(file).fileName(), core::exerciseFault(reading.error)));
+        chosen.push_back(*reading.value);
     }
     if (chosen.empty()) return refuse(u"--sheets demande au moins un fichier d'exercice"_s);
 

@@ -123,8 +123,8 @@ void Editeur_exercice::startNew() {
 
 QString Editeur_exercice::open(const QString& path) {
     const core::ExerciseReading l = core::readExerciseFile(path);
-    if (!l.exercise) return l.fault;
-    const core::Exercise& e = *l.exercise;
+    if (!l.value) return core::exerciseFault(l.error);
+    const core::Exercise& e = *l.value;
     path_ = path;
     title_->setText(e.title);
     level_->setCurrentIndex(std::max(0, level_->findText(e.level)));
@@ -221,7 +221,7 @@ void Editeur_exercice::closeEvent(QCloseEvent* event) {
 void Editeur_exercice::displayPreview() {
     const QStringList f = faults();
     const core::ExerciseReading l = core::readExercise(core::exerciseJson(exercise()));
-    preview_->display(l.exercise ? &*l.exercise : nullptr, f.join(u'\n'));
+    preview_->display(l.value ? &*l.value : nullptr, f.join(u'\n'));
     if (!f.isEmpty()) tell(f.join(u'\n'), true);
 }
 

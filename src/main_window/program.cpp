@@ -288,7 +288,7 @@ void wireWindows(statistique& main) {
     QObject::connect(&main, &statistique::moodleRequested, &main, [&main] {
         std::vector<core::Exercise> exercises;
         for (const core::ExerciseFile& f : core::exercisesIn(core::exerciseFolders()))
-            if (f.reading.exercise) exercises.push_back(*f.reading.exercise);
+            if (f.reading.value) exercises.push_back(*f.reading.value);
         ExportMoodle(&main, std::move(exercises), -1).exec();
     });
 }

@@ -33,15 +33,15 @@ void addExercise(QListWidget& list, const core::ExerciseFile& f, int index,
     auto* item = new QListWidgetItem(&list);
     item->setData(kFileRole, index);
     const QString name = QFileInfo(f.path).fileName();
-    if (!f.reading.exercise) {
+    if (!f.reading.value) {
         // Listed, so that its author sees why it does not open.
         item->setText(name);
         item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        item->setToolTip(name + u" : "_s + f.reading.fault);
+        item->setToolTip(name + u" : "_s + core::exerciseFault(f.reading.error));
         item->setData(Qt::AccessibleDescriptionRole, item->toolTip());
         return;
     }
-    item->setText(f.reading.exercise->title);
+    item->setText(f.reading.value->title);
     const auto best = progress.find(progressKey(f));
     if (best == progress.end()) return;
     const core::BestScore& s = best->second;
@@ -67,7 +67,7 @@ void fillList(QListWidget& list, const std::vector<core::ExerciseFile>& files,
         if (!level.isEmpty() && l != level) continue;
         bool headed = false;
         for (size_t i = 0; i < files.size(); ++i) {
-            const auto& e = files[i].reading.exercise;
+            const auto& e = files[i].reading.value;
             if ((e ? e->level : QString()) != l) continue;
             if (!headed) addHeading(list, l);
             headed = true;

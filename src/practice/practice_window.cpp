@@ -185,7 +185,7 @@ void Exercices::reread(const QStringList& folders) {
 
 void Exercices::Liste_exercices_Change() {
     const int i = currentFile();
-    exercise_ = i >= 0 ? files_[size_t(i)].reading.exercise : std::nullopt;
+    exercise_ = i >= 0 ? files_[size_t(i)].reading.value : std::nullopt;
     serial_ = 0;
     displayExercise();
 }
@@ -343,9 +343,9 @@ void Exercices::Command_moodle_Click() {
     std::vector<core::Exercise> allRead;
     int checkedRow = -1;
     for (size_t i = 0; i < files_.size(); ++i) {
-        if (!files_[i].reading.exercise) continue;
+        if (!files_[i].reading.value) continue;
         if (int(i) == Liste_exercices->currentRow()) checkedRow = int(allRead.size());
-        allRead.push_back(*files_[i].reading.exercise);
+        allRead.push_back(*files_[i].reading.value);
     }
     ExportMoodle(this, std::move(allRead), checkedRow).exec();
 }
@@ -357,7 +357,7 @@ void Exercices::Text_serie_Valider() {
 
 void Exercices::drawNew(quint32 serial) {
     if (currentFile() < 0) return;
-    const auto& origin = files_[size_t(currentFile())].reading.exercise;
+    const auto& origin = files_[size_t(currentFile())].reading.value;
     if (!origin) return;
     serial_ = serial;
     exercise_ = serial ? core::withNewData(*origin, serial) : *origin;

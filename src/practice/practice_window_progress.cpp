@@ -20,7 +20,7 @@ void Exercices::listFiles(int file) {
     int row = practice::rowOf(*Liste_exercices, file);
     for (int r = 0; r < Liste_exercices->count() && row < 0; ++r) {
         const int i = practice::fileOf(Liste_exercices->item(r));
-        if (i >= 0 && files_[size_t(i)].reading.exercise) row = r;
+        if (i >= 0 && files_[size_t(i)].reading.value) row = r;
     }
     Liste_exercices->setCurrentRow(row);
 }

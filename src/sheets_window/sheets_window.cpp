@@ -119,12 +119,12 @@ void Feuilles::setExercises(const std::vector<core::ExerciseFile>& files) {
     list_->clear();
     exercises_.clear();
     for (const core::ExerciseFile& f : files) {
-        if (!f.reading.exercise) continue;
-        auto* item = new QListWidgetItem(f.reading.exercise->title, list_);
+        if (!f.reading.value) continue;
+        auto* item = new QListWidgetItem(f.reading.value->title, list_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         item->setToolTip(QFileInfo(f.path).fileName());
-        exercises_.push_back(*f.reading.exercise);
+        exercises_.push_back(*f.reading.value);
     }
 }
 

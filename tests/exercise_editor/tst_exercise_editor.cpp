@@ -149,9 +149,9 @@ private slots:
         QCOMPARE(path, QDir(folder).filePath(u"serie-de-la-semaine.json"_s));
         QCOMPARE(workState->accessibleName(), u"Enregistré dans « %1 »."_s.arg(path));
         const core::ExerciseReading l = core::readExerciseFile(path);
-        QVERIFY2(l.exercise, qPrintable(l.fault));
-        QCOMPARE(l.exercise->title, u"Serie de la semaine"_s);
-        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), expected);
+        QVERIFY2(l.value, qPrintable(core::exerciseFault(l.error)));
+        QCOMPARE(l.value->title, u"Serie de la semaine"_s);
+        QCOMPARE(core::expectedAnswerOf(*l.value, 0), expected);
         // AND the preview shows the same answer
         control<QTabWidget>(w, "Onglets")->setCurrentIndex(3);
         QCOMPARE(control<QLabel>(w, "Apercu_attendue_1")->text(),
@@ -235,15 +235,15 @@ private slots:
         const QString path = w.save();
         QVERIFY2(!path.isEmpty(), qPrintable(w.faults().join(u'\n')));
         // THEN the copy asks the same questions of the same data, and expects the same
-        const core::Exercise before = *core::readExerciseFile(kFolder + file).exercise;
+        const core::Exercise before = *core::readExerciseFile(kFolder + file).value;
         const core::ExerciseReading after = core::readExerciseFile(path);
-        QVERIFY2(after.exercise, qPrintable(after.fault));
-        QCOMPARE(after.exercise->questions.size(), before.questions.size());
+        QVERIFY2(after.value, qPrintable(core::exerciseFault(after.error)));
+        QCOMPARE(after.value->questions.size(), before.questions.size());
         for (int i = 0; i < int(before.questions.size()); ++i) {
-            QCOMPARE(core::choicesOf(*after.exercise, i), core::choicesOf(before, i));
-            QCOMPARE(core::solutionOf(*after.exercise, i), core::solutionOf(before, i));
+            QCOMPARE(core::choicesOf(*after.value, i), core::choicesOf(before, i));
+            QCOMPARE(core::solutionOf(*after.value, i), core::solutionOf(before, i));
         }
-        QCOMPARE(core::correctedSheet(*after.exercise, 9), core::correctedSheet(before, 9));
+        QCOMPARE(core::correctedSheet(*after.value, 9), core::correctedSheet(before, 9));
     }
 
     void takenFromFiles_data() {
@@ -314,13 +314,13 @@ private slots:
         QCOMPARE(w.windowFilePath(), path);
         QVERIFY(!w.isWindowModified());
         const core::ExerciseReading l = core::readExerciseFile(path);
-        QVERIFY2(l.exercise, qPrintable(l.fault));
-        QCOMPARE(l.exercise->questions.size(), size_t(3));
-        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), u"Histogramme"_s);
+        QVERIFY2(l.value, qPrintable(core::exerciseFault(l.error)));
+        QCOMPARE(l.value->questions.size(), size_t(3));
+        QCOMPARE(core::expectedAnswerOf(*l.value, 0), u"Histogramme"_s);
         // 360 cars: (95·5 + 105·14 + … + 165·7) / 360
-        QCOMPARE(core::expectedAnswerOf(*l.exercise, 1), u"131,3 km/h"_s);
+        QCOMPARE(core::expectedAnswerOf(*l.value, 1), u"131,3 km/h"_s);
         QVERIFY(core::readExerciseFile(kFolder + u"01-controles-de-vitesse.json"_s)
-                    .exercise->questions.size() == 4);
+                    .value->questions.size() == 4);
     }
 };
 

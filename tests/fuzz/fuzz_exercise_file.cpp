@@ -17,11 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                         : QLocale(QLocale::French, QLocale::France));
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const core::ExerciseReading reading = core::readExercise(bytes);
-    if (!reading.exercise) {
-        if (!reading.fault.startsWith(QStringLiteral("ligne "))) std::abort();
+    if (!reading.value) {
+        // A text's fault always names its line and why.
+        if (reading.error.line < 1 || reading.error.why.isEmpty()) std::abort();
         return 0;
     }
-    const core::Exercise& e = *reading.exercise;
+    const core::Exercise& e = *reading.value;
     if (e.series.empty() || e.questions.empty()) std::abort();
     for (const core::Exercise& x : {e, core::withNewData(e, 1 + data[0])}) {
         for (int i = 0; i < int(x.questions.size()); ++i) {

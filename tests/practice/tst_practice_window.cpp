@@ -202,7 +202,7 @@ void PracticeWindowTest::exportForMoodle() {
     ouverte();
     std::vector<core::Exercise> allRead;
     for (const auto& f : core::exercisesIn({kLivres}))
-        if (f.reading.exercise) allRead.push_back(*f.reading.exercise);
+        if (f.reading.value) allRead.push_back(*f.reading.value);
     ExportMoodle d(nullptr, allRead, -1);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"quiz"_s);

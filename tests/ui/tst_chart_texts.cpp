@@ -37,8 +37,8 @@ QList<std::pair<QString, std::vector<double>>> exerciseSeries() {
     QList<std::pair<QString, std::vector<double>>> found;
     for (const QString& f : QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name)) {
         const auto read = core::readExerciseFile(kExercises + f);
-        if (!read.exercise) continue;
-        for (const auto& series : read.exercise->series) {
+        if (!read.value) continue;
+        for (const auto& series : read.value->series) {
             if (series.shape != core::ExerciseSeries::Shape::Raw &&
                 series.shape != core::ExerciseSeries::Shape::Values)
                 continue;
@@ -138,8 +138,8 @@ void ChartTextsTest::exerciseCharts_data() {
 void ChartTextsTest::exerciseCharts() {
     QFETCH(QString, file);
     const auto read = core::readExerciseFile(kExercises + file);
-    QVERIFY2(read.exercise, qPrintable(read.fault));
-    for (const auto& chart : core::exercises::chartsOf(*read.exercise)) {
+    QVERIFY2(read.value, qPrintable(core::exerciseFault(read.error)));
+    for (const auto& chart : core::exercises::chartsOf(*read.value)) {
         if (!chart.fault.isEmpty()) continue;
         const QString fault = faultOf(chart.drawing, areaOf(chart.surface));
         QVERIFY2(fault.isEmpty(), qPrintable(chart.caption + u": "_s + fault));
@@ -151,9 +151,9 @@ void ChartTextsTest::tableCharts_data() {
     const QStringList files = QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name);
     for (const QString& f : files) {
         const auto read = core::readExerciseFile(kExercises + f);
-        if (!read.exercise) continue;
+        if (!read.value) continue;
         int n = 0;
-        for (const auto& series : read.exercise->series) {
+        for (const auto& series : read.value->series) {
             using Shape = core::ExerciseSeries::Shape;
             if (series.shape == Shape::Pairs || series.shape == Shape::Simulation) continue;
             QTest::addRow("%s %d", qPrintable(f), ++n) << core::toTable(series);
@@ -268,8 +268,8 @@ void ChartTextsTest::pairsCharts_data() {
     QTest::addColumn<core::pairs::Pairs>("pairs");
     for (const QString& f : QDir(kExercises).entryList({u"*.json"_s}, QDir::Files, QDir::Name)) {
         const auto read = core::readExerciseFile(kExercises + f);
-        if (!read.exercise) continue;
-        for (const auto& series : read.exercise->series)
+        if (!read.value) continue;
+        for (const auto& series : read.value->series)
             if (series.shape == core::ExerciseSeries::Shape::Pairs)
                 QTest::newRow(qPrintable(f)) << series.pairs;
     }

@@ -65,12 +65,9 @@ ReadBack reread(Exercise e) {
     ReadBack r;
     r.questionsLine = int(json.left(json.indexOf("\n  \"questions\"") + 1).count('\n')) + 1;
     ExerciseReading l = readExercise(json);
-    r.exercise = std::move(l.exercise);
-    static const QRegularExpression line(u"^ligne (\\d+) : (.*)$"_s,
-                                         QRegularExpression::DotMatchesEverythingOption);
-    const auto m = line.match(l.fault);
-    r.line = m.hasMatch() ? m.captured(1).toInt() : 0;
-    r.why = m.hasMatch() ? m.captured(2) : l.fault;
+    r.exercise = std::move(l.value);
+    r.line = l.error.line;
+    r.why = l.error.why;
     return r;
 }
 
@@ -232,7 +229,7 @@ std::vector<OfferedQuantity> offeredQuantities(ExerciseSeries::Shape shape) {
         const auto q = Quantity(i);
         e.questions = {trial(q)};
         if (!refusalOutsideReader(e.series.front(), e.questions.front()).isEmpty() ||
-            !readExercise(exerciseJson(e)).exercise)
+            !readExercise(exerciseJson(e)).value)
             continue;
         available.push_back({q, quantityName(q), captionOf(q), parametersOf(q)});
     }

@@ -16,6 +16,7 @@
 #include "core/counted_series.h"
 #include "core/frequency_table.h"
 #include "core/pairs/pairs.h"
+#include "core/reading.h"
 
 #include <QByteArray>
 #include <QString>
@@ -133,10 +134,11 @@ struct Exercise {
     std::vector<ExerciseQuestion> questions;
 };
 
-struct ExerciseReading {
-    std::optional<Exercise> exercise;
-    QString fault;  // why not: "ligne L : ..."
-};
+// The error's line is the file's line at fault, 0 where the whole file is (unreadable,
+// too big).
+using ExerciseReading = Reading<Exercise>;
+// The fault as the teacher reads it: "ligne L : why", or why alone for the whole file.
+QString exerciseFault(const ReadError& error);
 ExerciseReading readExercise(const QByteArray& json);
 ExerciseReading readExerciseFile(const QString& path);
 // The school levels, from the youngest: where each exercise is listed.

@@ -68,10 +68,9 @@ public:
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(bytes_, &error);
         if (error.error != QJsonParseError::NoError)
-            return fault(
-                u"ligne %1 : le texte n'est pas du JSON (%2)"_s.arg(lineOf(bytes_, error.offset))
-                    .arg(error.errorString()));
-        if (!doc.isObject()) return fault(u"ligne 1 : le fichier doit décrire un objet { … }"_s);
+            return fault(lineOf(bytes_, error.offset),
+                         u"le texte n'est pas du JSON (%1)"_s.arg(error.errorString()));
+        if (!doc.isObject()) return fault(1, u"le fichier doit décrire un objet { … }"_s);
         Exercise e;
         const QJsonObject root = doc.object();
         try {
@@ -82,13 +81,15 @@ public:
             readChart(root, e);
             readQuestions(root.value(u"questions"_s), e);
         } catch (const Fault& f) {
-            return fault(u"ligne %1 : %2"_s.arg(lineOfKey(bytes_, f.key, f.rang)).arg(f.why));
+            return fault(lineOfKey(bytes_, f.key, f.rang), f.why);
         }
-        return {std::move(e), {}};
+        return ExerciseReading::success(std::move(e));
     }
 
 private:
-    static ExerciseReading fault(const QString& why) { return {std::nullopt, why}; }
+    static ExerciseReading fault(int line, const QString& why) {
+        return ExerciseReading::failure({.line = line, .why = why});
+    }
 
     [[noreturn]] void refuse(const QString& why, const char* key, int rang = 0) const {
         throw Fault{why, QByteArray(key), rang};
@@ -364,10 +365,15 @@ ExerciseReading readExercise(const QByteArray& json) {
 ExerciseReading readExerciseFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return {std::nullopt,
-                f.exists() ? u"le fichier ne peut pas être lu"_s : u"ce fichier n'existe pas"_s};
-    if (f.size() > 4 * 1024 * 1024) return {std::nullopt, u"le fichier est trop grand"_s};
+        return ExerciseReading::failure({.why = f.exists() ? u"le fichier ne peut pas être lu"_s
+                                                           : u"ce fichier n'existe pas"_s});
+    if (f.size() > 4 * 1024 * 1024)
+        return ExerciseReading::failure({.why = u"le fichier est trop grand"_s});
     return readExercise(f.readAll());
+}
+
+QString exerciseFault(const ReadError& error) {
+    return error.line > 0 ? u"ligne %1 : %2"_s.arg(error.line).arg(error.why) : error.why;
 }
 
 }  // namespace core

@@ -26,8 +26,8 @@ QStringList files() {
 
 core::Exercise read(const QString& name) {
     const core::ExerciseReading l = core::readExerciseFile(exercisesFolder() + u'/' + name);
-    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
-    return *l.exercise;
+    if (!l.value) qFatal("%s: %s", qPrintable(name), qPrintable(core::exerciseFault(l.error)));
+    return *l.value;
 }
 
 // Everything drawn, written out, to compare two drawings.
@@ -135,13 +135,14 @@ void BankTest::levelAndThemesRead() {
                            "\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1, 2]},\n"
                            "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyenne\"}]}");
     if (!fault.isEmpty()) {
-        QVERIFY(!l.exercise);
-        QVERIFY2(l.fault.startsWith(fault), qPrintable(l.fault));
+        QVERIFY(!l.value);
+        QVERIFY2(core::exerciseFault(l.error).startsWith(fault),
+                 qPrintable(core::exerciseFault(l.error)));
         return;
     }
-    QVERIFY2(l.exercise, qPrintable(l.fault));
-    QCOMPARE(l.exercise->level, level);
-    QCOMPARE(l.exercise->themes, themes);
+    QVERIFY2(l.value, qPrintable(core::exerciseFault(l.error)));
+    QCOMPARE(l.value->level, level);
+    QCOMPARE(l.value->themes, themes);
 }
 
 // GIVEN a question on changed values in another unit WHEN its working is written THEN

@@ -33,8 +33,8 @@ const QByteArray kSimulation = R"({"forme": "simulation", "p": 0.5, "n": 10, "N"
 // test then fails on its reason).
 core::Exercise read(const QByteArray& json) {
     const core::ExerciseReading l = core::readExercise(json);
-    if (!l.exercise) QTest::qFail(qPrintable(l.fault), __FILE__, __LINE__);
-    return l.exercise.value_or(core::Exercise{});
+    if (!l.value) QTest::qFail(qPrintable(core::exerciseFault(l.error)), __FILE__, __LINE__);
+    return l.value.value_or(core::Exercise{});
 }
 
 }  // namespace
@@ -107,8 +107,8 @@ private slots:
         QFETCH(QByteArray, chart);
         QFETCH(QString, fault);
         const core::ExerciseReading l = core::readExercise(file(data, chart));
-        QVERIFY(!l.exercise);
-        QCOMPARE(l.fault, fault);
+        QVERIFY(!l.value);
+        QCOMPARE(core::exerciseFault(l.error), fault);
     }
 
     // Worked by hand: 1…8 has Q1 = 2 (rank 2), Me = 4,5, Q3 = 6 (rank 6); 1 once and 2

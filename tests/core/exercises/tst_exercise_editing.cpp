@@ -22,8 +22,8 @@ const QString kFolder = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exerc
 
 core::Exercise read(const QByteArray& json) {
     const core::ExerciseReading l = core::readExercise(json);
-    if (!l.exercise) qFatal("%s", qPrintable(l.fault));
-    return *l.exercise;
+    if (!l.value) qFatal("%s", qPrintable(core::exerciseFault(l.error)));
+    return *l.value;
 }
 
 core::ExerciseSeries series(Shape shape) {
@@ -262,8 +262,8 @@ private slots:
         // WHEN it is saved there, THEN it reads back with the same expected answer
         QCOMPARE(core::saveExercise(e, path), QString());
         const core::ExerciseReading l = core::readExerciseFile(path);
-        QVERIFY(l.exercise);
-        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), u"1,63"_s);  // (3 + 10) / 8
+        QVERIFY(l.value);
+        QCOMPARE(core::expectedAnswerOf(*l.value, 0), u"1,63"_s);  // (3 + 10) / 8
         // AND a folder that cannot be made leaves no file behind
         QFile blocker(root.filePath(u"fichier"_s));
         QVERIFY(blocker.open(QIODevice::WriteOnly));

@@ -25,8 +25,8 @@ QString exercisesFolder() {
 
 core::Exercise read(const QString& name) {
     const core::ExerciseReading l = core::readExerciseFile(exercisesFolder() + u'/' + name);
-    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
-    return *l.exercise;
+    if (!l.value) qFatal("%s: %s", qPrintable(name), qPrintable(core::exerciseFault(l.error)));
+    return *l.value;
 }
 
 // ---- the definitions, again, from the values written out one by one

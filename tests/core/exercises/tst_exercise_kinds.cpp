@@ -24,8 +24,8 @@ const QString kFolder = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exerc
 
 core::Exercise read(const QString& name) {
     const core::ExerciseReading l = core::readExerciseFile(kFolder + name);
-    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
-    return *l.exercise;
+    if (!l.value) qFatal("%s: %s", qPrintable(name), qPrintable(core::exerciseFault(l.error)));
+    return *l.value;
 }
 
 struct FittedLine {
@@ -278,8 +278,9 @@ void ExerciseKindsTest::filesThatDoNotRead() {
     QFETCH(QByteArray, json);
     QFETCH(QString, fault);
     const core::ExerciseReading l = core::readExercise(json);
-    QVERIFY(!l.exercise);
-    QVERIFY2(l.fault.startsWith(fault), qPrintable(l.fault));
+    QVERIFY(!l.value);
+    QVERIFY2(core::exerciseFault(l.error).startsWith(fault),
+             qPrintable(core::exerciseFault(l.error)));
 }
 
 // GIVEN a pairs exercise and a simulation WHEN their corrected sheet is written THEN its key
@@ -356,19 +357,19 @@ void ExerciseKindsTest::edgeCases() {
     const core::ExerciseReading l =
         core::readExercise("{\"titre\": \"t\", \"donnees\": " + givenData +
                            ", \"questions\": [{\"texte\": \"a\", \"demande\": " + question + "}]}");
-    QVERIFY2(l.exercise, qPrintable(l.fault));
-    const std::vector<double> v = core::expectedFigures(*l.exercise, 0);
+    QVERIFY2(l.value, qPrintable(core::exerciseFault(l.error)));
+    const std::vector<double> v = core::expectedFigures(*l.value, 0);
     if (std::isnan(expected)) {
         QVERIFY(v.empty());
-        QCOMPARE(core::expectedAnswerOf(*l.exercise, 0), u"aucune"_s);
-        QVERIFY(core::solutionOf(*l.exercise, 0).contains(u"impossible"_s));
+        QCOMPARE(core::expectedAnswerOf(*l.value, 0), u"aucune"_s);
+        QVERIFY(core::solutionOf(*l.value, 0).contains(u"impossible"_s));
     } else {
         QCOMPARE(v.size(), size_t(1));
         QVERIFY2(std::abs(v.front() - expected) < 1e-12, qPrintable(QString::number(v.front())));
     }
     for (quint32 n : {0u, 7u})
         QVERIFY(
-            core::correctedSheet(core::withNewData(*l.exercise, n ? n : 1), n).contains(u"1) a"_s));
+            core::correctedSheet(core::withNewData(*l.value, n ? n : 1), n).contains(u"1) a"_s));
 }
 
 QTEST_APPLESS_MAIN(ExerciseKindsTest)

@@ -19,8 +19,8 @@ QString exercisesFolder() {
 
 core::Exercise read(const QString& name) {
     const core::ExerciseReading l = core::readExerciseFile(exercisesFolder() + u'/' + name);
-    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
-    return *l.exercise;
+    if (!l.value) qFatal("%s: %s", qPrintable(name), qPrintable(core::exerciseFault(l.error)));
+    return *l.value;
 }
 
 }  // namespace
@@ -192,8 +192,9 @@ void VerdictsTest::filesThatDoNotRead() {
     QFETCH(QByteArray, json);
     QFETCH(QString, fault);
     const core::ExerciseReading l = core::readExercise(json);
-    QVERIFY(!l.exercise);
-    QVERIFY2(l.fault.startsWith(fault), qPrintable(l.fault));
+    QVERIFY(!l.value);
+    QVERIFY2(core::exerciseFault(l.error).startsWith(fault),
+             qPrintable(core::exerciseFault(l.error)));
 }
 
 void VerdictsTest::score_data() {

@@ -19,8 +19,8 @@ namespace {
 core::Exercise read(const QString& name) {
     const QString path = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices/"_s + name;
     const core::ExerciseReading l = core::readExerciseFile(path);
-    if (!l.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(l.fault));
-    return *l.exercise;
+    if (!l.value) qFatal("%s: %s", qPrintable(name), qPrintable(core::exerciseFault(l.error)));
+    return *l.value;
 }
 
 struct Answer {

@@ -16,8 +16,9 @@ namespace {
 core::Exercise shipped(const QString& name) {
     const auto read = core::readExerciseFile(QStringLiteral(QT_TESTCASE_SOURCEDIR) +
                                              u"/../data/exercices/"_s + name);
-    if (!read.exercise) qFatal("%s: %s", qPrintable(name), qPrintable(read.fault));
-    return *read.exercise;
+    if (!read.value)
+        qFatal("%s: %s", qPrintable(name), qPrintable(core::exerciseFault(read.error)));
+    return *read.value;
 }
 
 // The answers as the corrected sheet of series n prints them, "Réponse : …" lines.
