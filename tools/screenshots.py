@@ -9,7 +9,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from harness import Desktop, wait_until  # noqa: E402
+from harness import Desktop, Timeout, wait_until  # noqa: E402
 
 
 def still(desktop, geometry):
@@ -44,10 +44,17 @@ def main(program, folder):
         desktop.keys("r", held="Control_L")          # Statistiques > Paramètres de la série…
         parameters = desktop.window("Paramètres de la série")
         still(desktop, desktop.window_geometry(parameters)).save(os.path.join(folder, "parameters.png"))
-        desktop.close_window(parameters)
-        wait_until(lambda: not desktop.run("xdotool", "search", "--onlyvisible", "--name",
-                                           "^Paramètres de la série$", check=False).split(),
-                   what="the parameters window to close")
+        # A close sent just as the window appeared may be lost: sent again until it goes.
+        for attempt in range(5):
+            desktop.close_window(parameters)
+            try:
+                wait_until(lambda: not desktop.run("xdotool", "search", "--onlyvisible", "--name",
+                                                   "^Paramètres de la série$", check=False).split(),
+                           seconds=3, what="the parameters window to close")
+                break
+            except Timeout:
+                if attempt == 4:
+                    raise
 
         desktop.click_twips(window, 8400, 7800, 1215, 495)   # EXERCICE
         exercise = desktop.window("Ek_varno")
