@@ -112,8 +112,8 @@ QString Recovery::path() const {
     return folder_ + u'/' + kPrefix + id_ + u".json"_s;
 }
 
-QString Recovery::lockOf(const QString& workState) const {
-    QString v = workState;
+QString Recovery::lockOf(const QString& statePath) const {
+    QString v = statePath;
     v.chop(5);  // ".json"
     return v + u".lock"_s;
 }
@@ -142,54 +142,54 @@ QStringList Recovery::leftBehind() {
     QDir d(folder_);
     // A program that stopped before it had anything to keep left only its lock.
     for (const QFileInfo& f : d.entryInfoList({kPrefix + u"*.lock"_s}, QDir::Files)) {
-        QString workState = f.absoluteFilePath();
-        workState.chop(5);
-        workState += u".json"_s;
-        if (QFile::exists(workState) || f.absoluteFilePath() == lockOf(path())) continue;
-        QLockFile lone(f.absoluteFilePath());
-        lone.setStaleLockTime(0);
-        if (lone.tryLock(0)) lone.unlock();
+        QString statePath = f.absoluteFilePath();
+        statePath.chop(5);
+        statePath += u".json"_s;
+        if (QFile::exists(statePath) || f.absoluteFilePath() == lockOf(path())) continue;
+        QLockFile orphan(f.absoluteFilePath());
+        orphan.setStaleLockTime(0);
+        if (orphan.tryLock(0)) orphan.unlock();
     }
     QFileInfoList stateFiles =
         d.entryInfoList({kPrefix + u"*.json"_s}, QDir::Files, QDir::Time);  // newest first
     QStringList found;
     for (const QFileInfo& f : stateFiles) {
-        const QString workState = f.absoluteFilePath();
-        if (workState == QFileInfo(path()).absoluteFilePath()) continue;
+        const QString statePath = f.absoluteFilePath();
+        if (statePath == QFileInfo(path()).absoluteFilePath()) continue;
         if (std::any_of(taken_.begin(), taken_.end(),
-                        [&](auto& p) { return p.first == workState; })) {
-            found << workState;
+                        [&](auto& p) { return p.first == statePath; })) {
+            found << statePath;
             continue;
         }
         // Its program still holds its lock while it runs: that state is not ours.
-        auto lock = std::make_unique<QLockFile>(lockOf(workState));
+        auto lock = std::make_unique<QLockFile>(lockOf(statePath));
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0)) continue;
-        taken_.emplace_back(workState, std::move(lock));
-        found << workState;
+        taken_.emplace_back(statePath, std::move(lock));
+        found << statePath;
     }
     return found;
 }
 
-void Recovery::forget(const QString& workState) {
-    QFile::remove(workState);
+void Recovery::forget(const QString& statePath) {
+    QFile::remove(statePath);
     taken_.erase(
-        std::remove_if(taken_.begin(), taken_.end(), [&](auto& p) { return p.first == workState; }),
+        std::remove_if(taken_.begin(), taken_.end(), [&](auto& p) { return p.first == statePath; }),
         taken_.end());
 }
 
-QString Recovery::setAside(const QString& workState) {
-    QString startNew = workState;
-    startNew.chop(5);
-    startNew += u".endommage"_s;
-    for (int i = 2; QFile::exists(startNew); ++i) {
-        startNew = workState;
-        startNew.chop(5);
-        startNew += u".endommage-"_s + QString::number(i);
+QString Recovery::setAside(const QString& statePath) {
+    QString asidePath = statePath;
+    asidePath.chop(5);
+    asidePath += u".endommage"_s;
+    for (int i = 2; QFile::exists(asidePath); ++i) {
+        asidePath = statePath;
+        asidePath.chop(5);
+        asidePath += u".endommage-"_s + QString::number(i);
     }
-    QFile::rename(workState, startNew);
-    forget(workState);
-    return startNew;
+    QFile::rename(statePath, asidePath);
+    forget(statePath);
+    return asidePath;
 }
 
 }  // namespace core

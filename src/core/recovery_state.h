@@ -60,12 +60,12 @@ public:
     // The states left by programs that are no longer running, newest first; each is
     // locked by this program until it is forgotten or set aside.
     QStringList leftBehind();
-    void forget(const QString& workState);
+    void forget(const QString& statePath);
     // A state that does not read is renamed, not deleted; returns its new name.
-    QString setAside(const QString& workState);
+    QString setAside(const QString& statePath);
 
 private:
-    QString lockOf(const QString& workState) const;
+    QString lockOf(const QString& statePath) const;
 
     QString folder_;
     QString id_;

@@ -173,11 +173,11 @@ Tableau_effectifs::Tableau_effectifs()
     outputs->addWidget(Command_copier);
     outputs->addWidget(Command_exporter);
     outputs->addWidget(Command_imprimer);
-    auto* chosenChart = new QVBoxLayout(right);
-    chosenChart->setContentsMargins(0, 0, 0, 0);
-    chosenChart->addLayout(choices);
-    chosenChart->addWidget(Picture_tableau, 1);
-    chosenChart->addLayout(outputs);
+    auto* chartColumn = new QVBoxLayout(right);
+    chartColumn->setContentsMargins(0, 0, 0, 0);
+    chartColumn->addLayout(choices);
+    chartColumn->addWidget(Picture_tableau, 1);
+    chartColumn->addLayout(outputs);
 
     using ui::guarded;
     const auto wireClick = [this](QPushButton* b, void (Tableau_effectifs::*handler)()) {

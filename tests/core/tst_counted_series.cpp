@@ -23,7 +23,7 @@ double rankInList(std::vector<double> x, qint64 k) {
     return x[size_t(std::clamp<qint64>(k, 1, qint64(x.size())) - 1)];
 }
 
-bool proches(const std::optional<double>& a, const std::optional<double>& b) {
+bool closeEnough(const std::optional<double>& a, const std::optional<double>& b) {
     if (!a || !b) return !a && !b;
     return std::abs(*a - *b) <= 1e-9 * std::max({1.0, std::abs(*a), std::abs(*b)});
 }
@@ -56,34 +56,34 @@ private slots:
 // GIVEN random tables WHEN their parameters are computed THEN they are those of the
 // list in which each value is written as often as its count.
 void CountedSeriesTest::weightedEqualsExpanded() {
-    QRandomGenerator hasard(4711);
+    QRandomGenerator random(4711);
     for (int trial = 0; trial < 400; ++trial) {
         std::vector<core::ValueCount> table;
         std::vector<double> list;
-        const int k = int(hasard.bounded(1, 12));
+        const int k = int(random.bounded(1, 12));
         for (int i = 0; i < k; ++i) {
             // Few distinct values so that modes and ties come up.
-            const double x = double(int(hasard.bounded(-20, 21))) / (trial % 3 ? 1 : 4);
+            const double x = double(int(random.bounded(-20, 21))) / (trial % 3 ? 1 : 4);
             if (std::any_of(table.begin(), table.end(),
                             [&](const auto& v) { return v.value == x; }))
                 continue;
-            const qint64 n = hasard.bounded(0, trial % 5 ? 9 : 3);
+            const qint64 n = random.bounded(0, trial % 5 ? 9 : 3);
             table.push_back({x, n});
             for (qint64 j = 0; j < n; ++j) list.push_back(x);
         }
         const core::WeightedParameters p = core::weightedParameters(table);
         const core::SeriesParameters q = core::parameters(list);
         QCOMPARE(p.count, q.count);
-        QVERIFY(proches(p.minimum, q.minimum));
-        QVERIFY(proches(p.maximum, q.maximum));
-        QVERIFY(proches(p.range, q.range));
-        QVERIFY(proches(p.mean, q.mean));
-        QVERIFY(proches(p.median, q.median));
-        QVERIFY(proches(p.firstQuartile, q.firstQuartile));
-        QVERIFY(proches(p.thirdQuartile, q.thirdQuartile));
-        QVERIFY(proches(p.interquartileRange, q.interquartileRange));
-        QVERIFY(proches(p.variance, q.variance));
-        QVERIFY(proches(p.standardDeviation, q.standardDeviation));
+        QVERIFY(closeEnough(p.minimum, q.minimum));
+        QVERIFY(closeEnough(p.maximum, q.maximum));
+        QVERIFY(closeEnough(p.range, q.range));
+        QVERIFY(closeEnough(p.mean, q.mean));
+        QVERIFY(closeEnough(p.median, q.median));
+        QVERIFY(closeEnough(p.firstQuartile, q.firstQuartile));
+        QVERIFY(closeEnough(p.thirdQuartile, q.thirdQuartile));
+        QVERIFY(closeEnough(p.interquartileRange, q.interquartileRange));
+        QVERIFY(closeEnough(p.variance, q.variance));
+        QVERIFY(closeEnough(p.standardDeviation, q.standardDeviation));
         QCOMPARE(p.modes, q.modes);
         if (!list.empty()) {
             const qint64 N = qint64(list.size());
@@ -98,17 +98,17 @@ void CountedSeriesTest::weighted_data() {
     QTest::addColumn<FrequencyTable>("table");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
-    const FrequencyTable pointures =
+    const FrequencyTable shoeSizes =
         values({{"38", "4"}, {"36", "2"}, {"37", "7"}, {"39", "5"}, {"40", "2"}});
-    QTest::newRow("shoe sizes: total") << pointures << u"Effectif total"_s << u"20"_s;
-    QTest::newRow("shoe sizes: mean") << pointures << u"Moyenne"_s << u"37,900"_s;
+    QTest::newRow("shoe sizes: total") << shoeSizes << u"Effectif total"_s << u"20"_s;
+    QTest::newRow("shoe sizes: mean") << shoeSizes << u"Moyenne"_s << u"37,900"_s;
     QTest::newRow("shoe sizes: median of ranks 10 and 11")
-        << pointures << u"Médiane"_s << u"38,000"_s;
-    QTest::newRow("shoe sizes: Q1 rank 5") << pointures << u"Premier quartile"_s << u"37,000"_s;
-    QTest::newRow("shoe sizes: Q3 rank 15") << pointures << u"Troisième quartile"_s << u"39,000"_s;
-    QTest::newRow("shoe sizes: D1 rank 2") << pointures << u"Premier décile"_s << u"36,000"_s;
-    QTest::newRow("shoe sizes: D9 rank 18") << pointures << u"Neuvième décile"_s << u"39,000"_s;
-    QTest::newRow("shoe sizes: mode") << pointures << u"Mode"_s << u"37"_s;
+        << shoeSizes << u"Médiane"_s << u"38,000"_s;
+    QTest::newRow("shoe sizes: Q1 rank 5") << shoeSizes << u"Premier quartile"_s << u"37,000"_s;
+    QTest::newRow("shoe sizes: Q3 rank 15") << shoeSizes << u"Troisième quartile"_s << u"39,000"_s;
+    QTest::newRow("shoe sizes: D1 rank 2") << shoeSizes << u"Premier décile"_s << u"36,000"_s;
+    QTest::newRow("shoe sizes: D9 rank 18") << shoeSizes << u"Neuvième décile"_s << u"39,000"_s;
+    QTest::newRow("shoe sizes: mode") << shoeSizes << u"Mode"_s << u"37"_s;
     QTest::newRow("equal counts: no mode")
         << values({{"1", "3"}, {"2", "3"}}) << u"Mode"_s << u"aucun"_s;
     QTest::newRow("zero counts weigh nothing")

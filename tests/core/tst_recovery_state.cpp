@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-core::WorkState complet() {
+core::WorkState fullState() {
     core::FrequencyTable t;
     t.nature = core::FrequencyTable::Nature::Classes;
     t.closedRight = false;
@@ -38,7 +38,7 @@ void writeOut(const QString& path, const QByteArray& bytes) {
 }
 
 // A state left by a program that is not running: its lock names a process that is not.
-QString abandonne(const QDir& folder, const QString& id, const QByteArray& workState) {
+QString leaveState(const QDir& folder, const QString& id, const QByteArray& workState) {
     const QString path = folder.filePath(u"etat-"_s + id + u".json"_s);
     writeOut(path, workState);
     writeOut(folder.filePath(u"etat-"_s + id + u".lock"_s),
@@ -72,7 +72,7 @@ void RecoveryTest::stateReadsBack_data() {
 
 void RecoveryTest::stateReadsBack() {
     QFETCH(bool, table);
-    core::WorkState e = complet();
+    core::WorkState e = fullState();
     if (!table) e = {.series = e.series, .list2Text = e.list2Text, .file = e.file};
     const auto read = core::readState(core::writeState(e));
     QVERIFY(read);
@@ -81,15 +81,15 @@ void RecoveryTest::stateReadsBack() {
 
 void RecoveryTest::damagedStatesRefused_data() {
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray bon = core::writeState(complet());
+    const QByteArray good = core::writeState(fullState());
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("cut short") << bon.left(bon.size() / 2);
+    QTest::newRow("cut short") << good.left(good.size() / 2);
     QTest::newRow("another program's JSON") << QByteArray(R"({"serie1": ["1"]})");
     QTest::newRow("a later version")
-        << QByteArray(bon).replace("\"statistique\":1", "\"statistique\":2");
-    QTest::newRow("a number for a text") << QByteArray(bon).replace("\"12\"", "12");
+        << QByteArray(good).replace("\"statistique\":1", "\"statistique\":2");
+    QTest::newRow("a number for a text") << QByteArray(good).replace("\"12\"", "12");
     QTest::newRow("a row of three cells")
-        << QByteArray(bon).replace("[\"\",\"0\",\"10\",\"4\"]", "[\"\",\"0\",\"4\"]");
+        << QByteArray(good).replace("[\"\",\"0\",\"10\",\"4\"]", "[\"\",\"0\",\"4\"]");
 }
 
 void RecoveryTest::damagedStatesRefused() {
@@ -106,7 +106,7 @@ void RecoveryTest::eachProgramItsOwnState() {
     core::Recovery two(folder.path() + u"/recuperation"_s);
     QVERIFY(two.valid());
     QVERIFY(one.path() != two.path());
-    core::WorkState e = complet();
+    core::WorkState e = fullState();
     one.save(e);
     e.series.first = QStringList{u"5"_s};
     two.save(e);
@@ -119,36 +119,36 @@ void RecoveryTest::eachProgramItsOwnState() {
     QVERIFY(!QFile::exists(two.path()));
     QFile f(one.path());
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(core::readState(f.readAll())->series.first, complet().series.first);
+    QCOMPARE(core::readState(f.readAll())->series.first, fullState().series.first);
 }
 
 // GIVEN states left by programs that stopped WHEN a program starts THEN it finds them,
 // newest first; one forgotten is gone, one that does not read is renamed, and a lock
 // left with no state is cleared.
 void RecoveryTest::statesLeftBehind() {
-    QTemporaryDir temporaire;
-    QDir folder(temporaire.path());
-    const QString vieux = abandonne(folder, u"1-1"_s, core::writeState(complet()));
+    QTemporaryDir temporary;
+    QDir folder(temporary.path());
+    const QString old = leaveState(folder, u"1-1"_s, core::writeState(fullState()));
     {
-        QFile f(vieux);
+        QFile f(old);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                               QFileDevice::FileModificationTime));
     }
-    const QString casse = abandonne(folder, u"2-2"_s, "{ pas du tout");
+    const QString broken = leaveState(folder, u"2-2"_s, "{ pas du tout");
     writeOut(folder.filePath(u"etat-3-3.lock"_s),
              "4194303\nx\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     core::Recovery r(folder.path());
     const QStringList found = r.leftBehind();
-    QCOMPARE(found, (QStringList{casse, vieux}));
+    QCOMPARE(found, (QStringList{broken, old}));
     QVERIFY(!QFile::exists(folder.filePath(u"etat-3-3.lock"_s)));
     // A second look while they are held finds the same ones.
     QCOMPARE(r.leftBehind(), found);
-    const QString setAsidePath = r.setAside(casse);
+    const QString setAsidePath = r.setAside(broken);
     QCOMPARE(setAsidePath, folder.filePath(u"etat-2-2.endommage"_s));
-    QVERIFY(QFile::exists(setAsidePath) && !QFile::exists(casse));
-    r.forget(vieux);
-    QVERIFY(!QFile::exists(vieux));
+    QVERIFY(QFile::exists(setAsidePath) && !QFile::exists(broken));
+    r.forget(old);
+    QVERIFY(!QFile::exists(old));
     QVERIFY(!QFile::exists(folder.filePath(u"etat-1-1.lock"_s)));
     QVERIFY(r.leftBehind().isEmpty());
 }

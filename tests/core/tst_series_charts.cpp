@@ -25,12 +25,12 @@ const QList<double> kExerciseTops = {4435, 4111, 3499, 151, 799, 2779, 3823, 436
 
 // A model as the window holds it once the series and the second list are typed.
 std::unique_ptr<core::Model> model(const QStringList& series1, const QStringList& series2 = {},
-                                   bool prise = false) {
+                                   bool withSecond = false) {
     auto m = std::make_unique<core::Model>();
     for (int i = 0; i < 10; ++i) m->setColour(i, core::kPalette[i]);
     m->calculer_bilan(series1);
     m->readList2(series2.join(u"\r\n"_s));
-    m->setPrendreListe2(core::Variant(prise));
+    m->setPrendreListe2(core::Variant(withSecond));
     return m;
 }
 

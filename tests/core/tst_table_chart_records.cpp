@@ -167,17 +167,17 @@ void TableChartRecordsTest::boxToExtremesOrDeciles() {
              u"Diagramme en boîte : minimum 1, Q1 5, médiane 10,5, Q3 15, maximum 20"_s);
     const core::TableChartRecord d = core::tableChartRecord(a, TableChart::Box, {}, true);
     QCOMPARE(d.description, u"Diagramme en boîte : D1 2, Q1 5, médiane 10,5, Q3 15, D9 18"_s);
-    const QStringList marques = texts(d.drawing);
+    const QStringList marks = texts(d.drawing);
     for (const QString& m : {u"D1 = 2"_s, u"Q1 = 5"_s, u"Me = 10,5"_s, u"Q3 = 15"_s, u"D9 = 18"_s})
-        QVERIFY2(marques.contains(m), qPrintable(marques.join(u" | "_s)));
+        QVERIFY2(marks.contains(m), qPrintable(marks.join(u" | "_s)));
     // The box stands on the axis of the bars, whiskers to the deciles or not, so that
     // one chart can be read against the other.
-    const core::TableChartRecord barres = core::tableChartRecord(a, TableChart::Sticks);
-    QCOMPARE(d.frame.x.start, barres.frame.x.start);
-    QCOMPARE(d.frame.x.end, barres.frame.x.end);
-    const core::TableAnalysis vitesses = classes({{90, 100, 5}, {100, 110, 14}, {110, 120, 31}});
-    QCOMPARE(core::tableChartRecord(vitesses, TableChart::Box, {}, true).frame.x.start,
-             core::tableChartRecord(vitesses, TableChart::Histogram).frame.x.start);
+    const core::TableChartRecord sticks = core::tableChartRecord(a, TableChart::Sticks);
+    QCOMPARE(d.frame.x.start, sticks.frame.x.start);
+    QCOMPARE(d.frame.x.end, sticks.frame.x.end);
+    const core::TableAnalysis speeds = classes({{90, 100, 5}, {100, 110, 14}, {110, 120, 31}});
+    QCOMPARE(core::tableChartRecord(speeds, TableChart::Box, {}, true).frame.x.start,
+             core::tableChartRecord(speeds, TableChart::Histogram).frame.x.start);
 }
 
 void TableChartRecordsTest::chartsThatDoNotFit_data() {

@@ -248,7 +248,7 @@ private slots:
 
     void takenFromFiles_data() {
         QTest::addColumn<QString>("shape");
-        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("shapeRead");
         QTest::addColumn<qint64>("count");
@@ -264,7 +264,7 @@ private slots:
     }
     void takenFromFiles() {
         QFETCH(QString, shape);
-        QFETCH(QByteArray, contenu);
+        QFETCH(QByteArray, content);
         QFETCH(QString, fault);
         QFETCH(QString, shapeRead);
         QFETCH(qint64, count);
@@ -272,7 +272,7 @@ private slots:
         const QString path = folder.filePath(u"donnees.csv"_s);
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
+        f.write(content);
         f.close();
         Editeur_exercice w(folder.path());
         choose(w, "Forme_donnees", shape);

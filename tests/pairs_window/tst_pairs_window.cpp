@@ -97,13 +97,13 @@ private slots:
         QFETCH(QList<int>, keys);
         Deux_variables w;
         w.setPairs({u"x"_s, u"y"_s, {1, 2, 3, 4}, {2, 3, 5, 9}});
-        auto* nuage = w.findChild<pairs_window::ScatterView*>(u"Nuage"_s);
-        nuage->resize(800, 600);
-        const core::pairs::Line before = *nuage->line();
+        auto* scatter = w.findChild<pairs_window::ScatterView*>(u"Nuage"_s);
+        scatter->resize(800, 600);
+        const core::pairs::Line before = *scatter->line();
         QCOMPARE(before.a, 0.0);  // level through G to begin with
         QCOMPARE(before.b, 4.75);
-        for (int key : keys) QTest::keyClick(nuage, Qt::Key(key));
-        const core::pairs::Line after = *nuage->line();
+        for (int key : keys) QTest::keyClick(scatter, Qt::Key(key));
+        const core::pairs::Line after = *scatter->line();
         QVERIFY(after != before);
         // The sum over the pairs, worked out here, as the label writes it.
         double sum = 0;

@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kLivres = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
+const QString kShippedExercises = QStringLiteral(QT_TESTCASE_SOURCEDIR) + u"/../data/exercices"_s;
 
 // The row of the exercise of that title, whatever its level and its score.
 int rankOf(const Exercices& w, const QString& title) {
@@ -40,10 +40,10 @@ void choose(Exercices& w, const QString& title) {
     w.Liste_exercices->setCurrentRow(rankOf(w, title));
 }
 
-Exercices& ouverte() {
+Exercices& practiceWindow() {
     statistique::instance().mnuExercices->trigger();
     Exercices& w = Exercices::instance();
-    w.reread({kLivres});
+    w.reread({kShippedExercises});
     choose(w, u"Contrôles de vitesse"_s);
     return w;
 }
@@ -96,7 +96,7 @@ void PracticeWindowTest::opensFromTheMenu() {
     const QAction* item = statistique::instance().mnuExercices;
     QCOMPARE(item->text(), u"S'&entraîner…"_s);
     QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), u"Exercices"_s);
     QCOMPARE(w.Liste_exercices->count(), 38 + 6);  // with a heading per level
@@ -126,7 +126,7 @@ void PracticeWindowTest::answersChecked() {
     QFETCH(QString, mean);
     QFETCH(QString, mark);
     QFETCH(QString, score);
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     line(w, 0)->setFocus();
     QTest::keyClicks(line(w, 0), mean);
     auto* choices = qobject_cast<QComboBox*>(w.questions()[1].answer);
@@ -143,7 +143,7 @@ void PracticeWindowTest::answersChecked() {
 }
 
 void PracticeWindowTest::hintsAndSolutions() {
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(!w.questions()[0].indice->isVisible());
     QTest::mouseClick(w.Command_indice, Qt::LeftButton);
@@ -171,7 +171,7 @@ void PracticeWindowTest::verdictsReadAloud() {
     QFETCH(QString, mean);
     QFETCH(QString, mark);
     QFETCH(QString, score);
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     QTest::keyClicks(line(w, 0), mean);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
     const QLabel* r = w.questions()[0].result;
@@ -199,9 +199,9 @@ void PracticeWindowTest::exportForMoodle() {
     QFETCH(int, format);
     QFETCH(QString, start);
     QFETCH(QString, variant);
-    ouverte();
+    practiceWindow();
     std::vector<core::Exercise> allRead;
-    for (const auto& f : core::exercisesIn({kLivres}))
+    for (const auto& f : core::exercisesIn({kShippedExercises}))
         if (f.reading.value) allRead.push_back(*f.reading.value);
     ExportMoodle d(nullptr, allRead, -1);
     QTemporaryDir folder;
@@ -226,13 +226,13 @@ void PracticeWindowTest::exportForMoodle() {
 // GIVEN an exercise WHEN new data are drawn THEN the number shows, and typing it again
 // gives the same data, whose answers the check follows.
 void PracticeWindowTest::aNumberGivesTheSameData() {
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     const QStringList statement = givenData(w);
     QTest::mouseClick(w.Command_nouvelles, Qt::LeftButton);
     QVERIFY(w.serial() >= 1);
     QCOMPARE(w.Label_serie->text(), u"Série n° %1"_s.arg(w.serial()));
-    const QStringList tirees = givenData(w);
-    QVERIFY(tirees != statement);
+    const QStringList drawn = givenData(w);
+    QVERIFY(drawn != statement);
     const QString serial = QString::number(w.serial());
     choose(w, u"Pointures d'une classe"_s);
     choose(w, u"Contrôles de vitesse"_s);
@@ -240,7 +240,7 @@ void PracticeWindowTest::aNumberGivesTheSameData() {
     w.Text_serie->clear();
     QTest::keyClicks(w.Text_serie, serial);
     QTest::keyClick(w.Text_serie, Qt::Key_Return);
-    QCOMPARE(givenData(w), tirees);
+    QCOMPARE(givenData(w), drawn);
     const QString expectedText = core::expectedAnswerOf(*w.exercise(), 0);
     QTest::keyClicks(line(w, 0), expectedText.left(expectedText.indexOf(u' ')));
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
@@ -249,12 +249,13 @@ void PracticeWindowTest::aNumberGivesTheSameData() {
 
 void PracticeWindowTest::filesThatDoNotReadAreGreyed() {
     QTemporaryDir folder;
-    QFile::copy(kLivres + u"/03-pointures.json"_s, folder.filePath(u"a-pointures.json"_s));
+    QFile::copy(kShippedExercises + u"/03-pointures.json"_s,
+                folder.filePath(u"a-pointures.json"_s));
     writeOut(folder.filePath(u"b-casse.json"_s), "{\n\"titre\": \"x\",\n,\n}");
     writeOut(folder.filePath(u"c-inconnu.json"_s),
              "{\"titre\": \"t\",\n\"donnees\": {\"forme\": \"brute\", \"valeurs\": [1]},\n"
              "\"questions\": [{\"texte\": \"a\", \"demande\": \"moyene\"}]}");
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     w.reread({folder.path()});
     QCOMPARE(w.Liste_exercices->count(), 5);
     QCOMPARE(w.Liste_exercices->item(0)->text(), u"Quatrième"_s);
@@ -270,7 +271,7 @@ void PracticeWindowTest::filesThatDoNotReadAreGreyed() {
 }
 
 void PracticeWindowTest::towardsTheTable() {
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     QTest::mouseClick(w.Command_tableau, Qt::LeftButton);
     Tableau_effectifs& t = Tableau_effectifs::instance();
     QVERIFY(t.isVisible());
@@ -300,8 +301,8 @@ void PracticeWindowTest::towardsTheTable() {
 // in school order, and the exercise shown stays when it is still listed.
 void PracticeWindowTest::groupedByLevel_data() {
     QTest::addColumn<QString>("level");
-    QTest::addColumn<QStringList>("titres");
-    QTest::addColumn<QString>("montre");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("shows");
     const QStringList tous{u"Cinquième"_s, u"Quatrième"_s, u"Troisième"_s,
                            u"Seconde"_s,   u"Première"_s,  u"Terminale"_s};
     QTest::newRow("all") << u"Tous les niveaux"_s << tous << u"Contrôles de vitesse"_s;
@@ -313,9 +314,9 @@ void PracticeWindowTest::groupedByLevel_data() {
 
 void PracticeWindowTest::groupedByLevel() {
     QFETCH(QString, level);
-    QFETCH(QStringList, titres);
-    QFETCH(QString, montre);
-    Exercices& w = ouverte();
+    QFETCH(QStringList, titles);
+    QFETCH(QString, shows);
+    Exercices& w = practiceWindow();
     QCOMPARE(w.Choix_niveau->count(), 7);
     w.Choix_niveau->setCurrentText(level);
     QStringList headers;
@@ -327,17 +328,17 @@ void PracticeWindowTest::groupedByLevel() {
         else
             headers << item->text();
     }
-    QCOMPARE(headers, titres);
-    QVERIFY(exercises >= 4 * titres.size());
-    if (titres.size() == 6) QCOMPARE(exercises, 38);
-    QCOMPARE(w.Label_titre->text(), montre);
+    QCOMPARE(headers, titles);
+    QVERIFY(exercises >= 4 * titles.size());
+    if (titles.size() == 6) QCOMPARE(exercises, 38);
+    QCOMPARE(w.Label_titre->text(), shows);
 }
 
 // GIVEN an exercise answered WHEN checked THEN its best score shows in the list and is
 // kept on disk for the next opening; a worse try leaves it; "Effacer mes résultats"
 // asks first, and clears it only when the learner confirms.
 void PracticeWindowTest::bestScoresKeptAndCleared() {
-    Exercices& w = ouverte();
+    Exercices& w = practiceWindow();
     const int rang = rankOf(w, u"Contrôles de vitesse"_s);
     QTest::keyClicks(line(w, 0), u"131,3"_s);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
@@ -357,7 +358,7 @@ void PracticeWindowTest::bestScoresKeptAndCleared() {
     QVERIFY(read);
     QCOMPARE(read.value->at(u"01-controles-de-vitesse.json"_s).right, 4);
     test::freshStart();
-    Exercices& encore = ouverte();
+    Exercices& encore = practiceWindow();
     QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     {
         test::MessageBoxAnswerer non(u"Annuler"_s);

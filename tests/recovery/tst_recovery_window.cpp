@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void mayLeave(const QDir& folder, const QByteArray& workState) {
+void leaveBehind(const QDir& folder, const QByteArray& workState) {
     QFile f(folder.filePath(u"etat-1-1.json"_s));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(workState);
@@ -32,7 +32,7 @@ void mayLeave(const QDir& folder, const QByteArray& workState) {
     l.write("4194303\nstatistique\n" + QSysInfo::machineHostName().toUtf8() + "\n");
 }
 
-core::WorkState travail() {
+core::WorkState sampleWork() {
     core::FrequencyTable t;
     t.lines = {{.value = u"38"_s, .count = u"7"_s}};
     return {.series = {{u"12"_s, u"7,5"_s}, {u"4"_s}},
@@ -63,7 +63,7 @@ private slots:
 
 void RecoveryWindowTest::givenBack() {
     QTemporaryDir folder;
-    mayLeave(QDir(folder.path()), core::writeState(travail()));
+    leaveBehind(QDir(folder.path()), core::writeState(sampleWork()));
     const auto keeper = program::keepWork(statistique::instance(), folder.path());
     WorkKeeper& workKeeper = *keeper;
     test::MessageBoxAnswerer answer(u"Récupérer"_s);
@@ -78,50 +78,51 @@ void RecoveryWindowTest::givenBack() {
     QCOMPARE(w.windowTitle(), u"Statistique - notes.csv"_s);
     QVERIFY(!w.seriesSaved());
     const Tableau_effectifs& t = Tableau_effectifs::instance();
-    QCOMPARE(t.table(), travail().table);
+    QCOMPARE(t.table(), sampleWork().table);
     QVERIFY(!t.saved());
     // Given back, it is this program's state; the one left behind is gone.
     QVERIFY(!QFile::exists(QDir(folder.path()).filePath(u"etat-1-1.json"_s)));
-    QFile mien(workKeeper.recovery().path());
-    QVERIFY(mien.open(QIODevice::ReadOnly));
-    QCOMPARE(core::readState(mien.readAll())->series.first, (QStringList{u"12"_s, u"7,5"_s}));
+    QFile own(workKeeper.recovery().path());
+    QVERIFY(own.open(QIODevice::ReadOnly));
+    QCOMPARE(core::readState(own.readAll())->series.first, (QStringList{u"12"_s, u"7,5"_s}));
 }
 
 void RecoveryWindowTest::refused_data() {
     QTest::addColumn<QByteArray>("workState");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("dit");
-    QTest::addColumn<QString>("reste");
-    QTest::newRow("not given back") << core::writeState(travail()) << u"Ne pas récupérer"_s
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("remains");
+    QTest::newRow("not given back") << core::writeState(sampleWork()) << u"Ne pas récupérer"_s
                                     << u"Le programme s'est arrêté"_s << QString();
     QTest::newRow("damaged") << QByteArray("{\"statistique\":1,") << QString()
                              << u"Un travail à récupérer était endommagé : il a été mis de côté "
                                 u"dans « etat-1-1.endommage »."_s
                              << u"etat-1-1.endommage"_s;
-    core::WorkState sauve = travail();
-    sauve.saved = true;
-    sauve.table.reset();
+    core::WorkState saved = sampleWork();
+    saved.saved = true;
+    saved.table.reset();
     QTest::newRow("all of it saved")
-        << core::writeState(sauve) << QString() << QString() << QString();
+        << core::writeState(saved) << QString() << QString() << QString();
 }
 
 void RecoveryWindowTest::refused() {
     QFETCH(QByteArray, workState);
     QFETCH(QString, answer);
-    QFETCH(QString, dit);
-    QFETCH(QString, reste);
+    QFETCH(QString, said);
+    QFETCH(QString, remains);
     QTemporaryDir folder;
-    mayLeave(QDir(folder.path()), workState);
+    leaveBehind(QDir(folder.path()), workState);
     const auto keeper = program::keepWork(statistique::instance(), folder.path());
     WorkKeeper& workKeeper = *keeper;
     test::MessageBoxAnswerer answerer(answer);
     workKeeper.offer();
-    QCOMPARE(answerer.texts.size(), dit.isEmpty() ? 0 : 1);
-    if (!dit.isEmpty()) QVERIFY2(answerer.texts[0].startsWith(dit), qPrintable(answerer.texts[0]));
+    QCOMPARE(answerer.texts.size(), said.isEmpty() ? 0 : 1);
+    if (!said.isEmpty())
+        QVERIFY2(answerer.texts[0].startsWith(said), qPrintable(answerer.texts[0]));
     QCOMPARE(test::items(*statistique::instance().List1), QStringList{u"0"_s});
-    QStringList restes = QDir(folder.path()).entryList(QDir::Files);
-    restes.removeAll(QFileInfo(workKeeper.recovery().path()).completeBaseName() + u".lock"_s);
-    QCOMPARE(restes, reste.isEmpty() ? QStringList{} : QStringList{reste});
+    QStringList remaining = QDir(folder.path()).entryList(QDir::Files);
+    remaining.removeAll(QFileInfo(workKeeper.recovery().path()).completeBaseName() + u".lock"_s);
+    QCOMPARE(remaining, remains.isEmpty() ? QStringList{} : QStringList{remains});
     // Asked once: the next start finds nothing.
     test::MessageBoxAnswerer encore;
     program::keepWork(statistique::instance(), folder.path())->offer();
@@ -186,13 +187,13 @@ void RecoveryWindowTest::ctrlZStaysWithTheTextBox() {
     w.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::mouseClick(w.Command_aleatoire, Qt::LeftButton);
-    const QStringList tirees = test::items(*w.List1);
+    const QStringList drawn = test::items(*w.List1);
     w.Text1->setFocus();
     QTest::keyClicks(w.Text1, u"4"_s);
-    const QString tape = w.Text1->text();
+    const QString typed = w.Text1->text();
     QTest::keyClick(w.Text1, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(test::items(*w.List1), tirees);
-    QVERIFY(w.Text1->text() != tape);
+    QCOMPARE(test::items(*w.List1), drawn);
+    QVERIFY(w.Text1->text() != typed);
     w.List1->setFocus();
     QTest::keyClick(w.List1, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(test::items(*w.List1), QStringList{u"0"_s});

@@ -43,7 +43,7 @@ core::FrequencyTable twoClasses() {
     return t;
 }
 
-core::FrequencyTable pointures() {
+core::FrequencyTable shoeSizes() {
     core::FrequencyTable t;
     for (const auto& [v, n] : {std::pair{u"36"_s, u"5"_s}, {u"38"_s, u"12"_s}, {u"40"_s, u"3"_s}})
         t.lines.push_back({.value = v, .count = n});
@@ -53,29 +53,29 @@ core::FrequencyTable pointures() {
 // The heights of the rectangles an SVG strokes in the bars' blue at width 2, four
 // lines each, in the order they come.
 QList<double> rectangleHeights(const QByteArray& svg) {
-    QList<double> hauteurs;
+    QList<double> heights;
     QXmlStreamReader xml(svg);
-    QList<bool> bleus;
+    QList<bool> isBlue;
     QList<double> ys;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == u"g")
-            bleus << (xml.attributes().value(u"stroke"_s) == u"#1e50c8" &&
-                      xml.attributes().value(u"stroke-width"_s) == u"2");
-        else if (xml.isEndElement() && xml.name() == u"g" && !bleus.isEmpty())
-            bleus.removeLast();
-        else if (xml.isStartElement() && xml.name() == u"line" && !bleus.isEmpty() &&
-                 bleus.last()) {
+            isBlue << (xml.attributes().value(u"stroke"_s) == u"#1e50c8" &&
+                       xml.attributes().value(u"stroke-width"_s) == u"2");
+        else if (xml.isEndElement() && xml.name() == u"g" && !isBlue.isEmpty())
+            isBlue.removeLast();
+        else if (xml.isStartElement() && xml.name() == u"line" && !isBlue.isEmpty() &&
+                 isBlue.last()) {
             ys << xml.attributes().value(u"y1"_s).toDouble()
                << xml.attributes().value(u"y2"_s).toDouble();
             if (ys.size() == 8) {
-                hauteurs << *std::max_element(ys.begin(), ys.end()) -
-                                *std::min_element(ys.begin(), ys.end());
+                heights << *std::max_element(ys.begin(), ys.end()) -
+                               *std::min_element(ys.begin(), ys.end());
                 ys.clear();
             }
         }
     }
-    return hauteurs;
+    return heights;
 }
 
 QByteArray contents(const QString& path) {
@@ -152,7 +152,7 @@ void TableChartsTest::chartOfTheExercise() {
 // and back, while a chart that fits both kinds stays chosen.
 void TableChartsTest::theChartFitsTheKindOfTable() {
     Tableau_effectifs& w = opened();
-    entry(w).replace(pointures());
+    entry(w).replace(shoeSizes());
     QCOMPARE(w.Choix_graphique->currentIndex(), int(TableChart::Sticks));
     QVERIFY(w.Picture_tableau->accessibleDescription().endsWith(u"36 : 5, 38 : 12, 40 : 3"_s));
     w.Choix_nature->setCurrentIndex(1);
@@ -211,10 +211,10 @@ void TableChartsTest::leavesTheWindowAsItShows() {
     const QByteArray svg = contents(dir.filePath(u"histogramme.svg"_s));
     QVERIFY(svg.contains(">Effectif par unité</text>"));
     QVERIFY2(svg.contains("[0 ; 10[ : 10, [10 ; 30[ : 10</desc>"), svg.left(600).constData());
-    const QList<double> hauteurs = rectangleHeights(svg);
-    QCOMPARE(hauteurs.size(), 2);
-    QVERIFY2(qAbs(hauteurs[0] / hauteurs[1] - 2) < 0.01,
-             qPrintable(u"%1 / %2"_s.arg(hauteurs[0]).arg(hauteurs[1])));
+    const QList<double> heights = rectangleHeights(svg);
+    QCOMPARE(heights.size(), 2);
+    QVERIFY2(qAbs(heights[0] / heights[1] - 2) < 0.01,
+             qPrintable(u"%1 / %2"_s.arg(heights[0]).arg(heights[1])));
     {
         test::FileDialogAnswerer files(dir.filePath(u"histogramme"_s));
         w.Command_exporter->click();
@@ -223,11 +223,11 @@ void TableChartsTest::leavesTheWindowAsItShows() {
     QVERIFY(png.load(dir.filePath(u"histogramme.png"_s)));
     QCOMPARE(png.size(), w.Picture_tableau->size() * 2);
     w.Command_copier->click();
-    const QImage copie = QGuiApplication::clipboard()->image();
-    QCOMPARE(copie.size(), w.Picture_tableau->size() * 2 * w.devicePixelRatioF());
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), w.Picture_tableau->size() * 2 * w.devicePixelRatioF());
     // An SVG that cannot be written says why.
     test::MessageBoxAnswerer answerer;
-    test::FileDialogAnswerer nulle_part(dir.filePath(u"absent/h.svg"_s));
+    test::FileDialogAnswerer nowhere(dir.filePath(u"absent/h.svg"_s));
     w.Command_exporter->click();
     QCOMPARE(answerer.texts, QStringList{u"Impossible d'exporter le graphique dans « h.svg » : "
                                          u"le dossier n'existe pas."_s});
@@ -243,13 +243,13 @@ void TableChartsTest::thousandClassesStayUnderAMegabyte_data() {
 void TableChartsTest::thousandClassesStayUnderAMegabyte() {
     QFETCH(int, chart);
     core::FrequencyTable t;
-    const bool barres = chart == int(TableChart::Sticks);
+    const bool sticks = chart == int(TableChart::Sticks);
     t.nature =
-        barres ? core::FrequencyTable::Nature::Values : core::FrequencyTable::Nature::Classes;
+        sticks ? core::FrequencyTable::Nature::Values : core::FrequencyTable::Nature::Classes;
     for (int i = 0; i < 1000; ++i) {
         const QString n = QString::number(1 + (i * 7919) % 97);
         t.lines.push_back(
-            barres ? core::FrequencyTable::Row{.value = QString::number(i), .count = n}
+            sticks ? core::FrequencyTable::Row{.value = QString::number(i), .count = n}
                    : core::FrequencyTable::Row{
                          .lower = QString::number(i), .upper = QString::number(i + 1), .count = n});
     }

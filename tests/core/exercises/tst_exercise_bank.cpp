@@ -95,9 +95,10 @@ void BankTest::eachFile() {
         // The answer as the solution writes it, less its unit, is taken as right.
         const QString expectedText = core::expectedAnswerOf(a, q);
         QVERIFY(!expectedText.isEmpty());
-        const QString tapee = core::choicesOf(a, q).isEmpty() ? expectedText.section(u' ', 0, 0)
-                                                              : core::rightChoicesOf(a, q).value(0);
-        QVERIFY2(core::check(a, q, tapee) == core::Verdict::Right, qPrintable(expectedText));
+        const QString typedAnswer = core::choicesOf(a, q).isEmpty()
+                                        ? expectedText.section(u' ', 0, 0)
+                                        : core::rightChoicesOf(a, q).value(0);
+        QVERIFY2(core::check(a, q, typedAnswer) == core::Verdict::Right, qPrintable(expectedText));
         QVERIFY(!core::solutionOf(a, q).isEmpty());
     }
     QCOMPARE(core::correctedSheet(a, 7), core::correctedSheet(core::withNewData(e, 7), 7));

@@ -126,7 +126,7 @@ private slots:
     void offered_data() {
         QTest::addColumn<Shape>("shape");
         QTest::addColumn<QStringList>("available");
-        QTest::addColumn<QStringList>("refusees");
+        QTest::addColumn<QStringList>("refusedQuestions");
         QTest::newRow("brute") << Shape::Raw
                                << QStringList{u"moyenne"_s, u"mode"_s, u"frequence_valeur"_s,
                                               u"q1"_s, u"choix"_s}
@@ -152,10 +152,10 @@ private slots:
     void offered() {
         QFETCH(Shape, shape);
         QFETCH(QStringList, available);
-        QFETCH(QStringList, refusees);
+        QFETCH(QStringList, refusedQuestions);
         const QStringList n = names(shape);
         for (const QString& o : available) QVERIFY2(n.contains(o), qPrintable(o));
-        for (const QString& r : refusees) QVERIFY2(!n.contains(r), qPrintable(r));
+        for (const QString& r : refusedQuestions) QVERIFY2(!n.contains(r), qPrintable(r));
         // Every name offered is one the reader knows, with a label of its own.
         for (const auto& q : core::offeredQuantities(shape)) {
             QCOMPARE(core::quantityNamed(q.name), q.quantity);
@@ -201,12 +201,12 @@ private slots:
                    u"données."_s);
         QTest::newRow("empty text") << exercise(Shape::Raw, Quantity::Mean, u"  "_s)
                                     << one(u"Question 1 : son texte est vide."_s);
-        core::Exercise chevauchent = exercise(Shape::Classes, Quantity::Mean);
-        chevauchent.series[0].classes.push_back({5, 15, 1});
+        core::Exercise overlapping = exercise(Shape::Classes, Quantity::Mean);
+        overlapping.series[0].classes.push_back({5, 15, 1});
         QTest::newRow("overlapping classes")
-            << chevauchent << one(u"Données : deux classes se chevauchent."_s);
-        core::Exercise rien;
-        QTest::newRow("nothing") << rien
+            << overlapping << one(u"Données : deux classes se chevauchent."_s);
+        core::Exercise blank;
+        QTest::newRow("nothing") << blank
                                  << QStringList{u"Le titre est obligatoire."_s,
                                                 u"L'énoncé est obligatoire."_s,
                                                 u"Ajoutez au moins une question."_s,

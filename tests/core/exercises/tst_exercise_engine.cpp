@@ -83,7 +83,7 @@ double above(const std::vector<core::Interval>& c, double threshold) {
     return n;
 }
 
-double independant(const core::Exercise& e, const core::ExerciseQuestion& q) {
+double independent(const core::Exercise& e, const core::ExerciseQuestion& q) {
     const core::ExerciseSeries& s = e.series[size_t(q.series)];
     const double m = q.multiplier, a = q.add;
     if (s.shape == Shape::Classes) {
@@ -157,12 +157,12 @@ double independant(const core::Exercise& e, const core::ExerciseQuestion& q) {
         case Quantity::TotalCount:
             return N;
         case Quantity::Mode: {
-            double meilleur = v.front();
+            double best = v.front();
             double plus = 0;
             for (double x : v)
                 if (tally([x](double y) { return y == x; }) > plus)
-                    plus = tally([x](double y) { return y == x; }), meilleur = x;
-            return meilleur;
+                    plus = tally([x](double y) { return y == x; }), best = x;
+            return best;
         }
         case Quantity::ValueFrequency:
             return 100 * tally([&](double y) { return y == q.parameter; }) / N;
@@ -192,13 +192,13 @@ QString independentChoice(const core::Exercise& e, const core::ExerciseQuestion&
     }
     core::ExerciseQuestion one = q;
     one.quantity = q.comparedBy;
-    double meilleur = 0;
+    double best = 0;
     QString name;
     for (size_t i = 0; i < e.series.size(); ++i) {
         one.series = int(i);
-        const double x = independant(e, one);
-        if (name.isEmpty() || (q.quantity == Quantity::Largest ? x > meilleur : x < meilleur))
-            meilleur = x, name = e.series[i].name;
+        const double x = independent(e, one);
+        if (name.isEmpty() || (q.quantity == Quantity::Largest ? x > best : x < best))
+            best = x, name = e.series[i].name;
     }
     return name;
 }
@@ -254,9 +254,9 @@ void ExerciseEngineTest::expectedAnswers() {
     if (q.quantity == Quantity::Mode) {
         // Drawn data may tie: every value of the largest count is a mode.
         const std::vector<double> v = writtenValues(e.series[size_t(q.series)], 1, 0);
-        const auto fois = [&](double x) { return std::count(v.begin(), v.end(), x); };
-        for (double x : expectedFigures) QCOMPARE(fois(x), fois(independant(e, q)));
-        QVERIFY(std::find(expectedFigures.begin(), expectedFigures.end(), independant(e, q)) !=
+        const auto timesOf = [&](double x) { return std::count(v.begin(), v.end(), x); };
+        for (double x : expectedFigures) QCOMPARE(timesOf(x), timesOf(independent(e, q)));
+        QVERIFY(std::find(expectedFigures.begin(), expectedFigures.end(), independent(e, q)) !=
                 expectedFigures.end());
         for (double x : expectedFigures)
             QCOMPARE(core::check(e, question, QString::number(x)), core::Verdict::Right);
@@ -264,7 +264,7 @@ void ExerciseEngineTest::expectedAnswers() {
     } else {
         QCOMPARE(expectedFigures.size(), size_t(1));
     }
-    const double x = independant(e, q);
+    const double x = independent(e, q);
     QVERIFY2(std::abs(expectedFigures.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
              qPrintable(u"%1 attendu, %2 calculé"_s.arg(expectedFigures.front()).arg(x)));
     // The figure rounded as asked is right; one precision step away is not.

@@ -33,7 +33,7 @@ struct FittedLine {
 };
 
 // The normal equations, or Mayer's mean points of the pairs sorted by x.
-FittedLine right(const std::vector<double>& x, const std::vector<double>& y, bool mayer) {
+FittedLine fittedLine(const std::vector<double>& x, const std::vector<double>& y, bool mayer) {
     const size_t n = x.size();
     if (!mayer) {
         double sx = 0, sy = 0, sxx = 0, sxy = 0;
@@ -49,11 +49,11 @@ FittedLine right(const std::vector<double>& x, const std::vector<double>& y, boo
     std::vector<size_t> k(n);
     std::iota(k.begin(), k.end(), 0);
     std::stable_sort(k.begin(), k.end(), [&](size_t i, size_t j) { return x[i] < x[j]; });
-    const size_t premiers = (n + 1) / 2;
+    const size_t firstHalf = (n + 1) / 2;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    for (size_t i = 0; i < n; ++i) (i < premiers ? x1 : x2) += x[k[i]];
-    for (size_t i = 0; i < n; ++i) (i < premiers ? y1 : y2) += y[k[i]];
-    x1 /= premiers, y1 /= premiers, x2 /= double(n - premiers), y2 /= double(n - premiers);
+    for (size_t i = 0; i < n; ++i) (i < firstHalf ? x1 : x2) += x[k[i]];
+    for (size_t i = 0; i < n; ++i) (i < firstHalf ? y1 : y2) += y[k[i]];
+    x1 /= firstHalf, y1 /= firstHalf, x2 /= double(n - firstHalf), y2 /= double(n - firstHalf);
     const double a = (y2 - y1) / (x2 - x1);
     return {a, y1 - a * x1};
 }
@@ -62,12 +62,12 @@ double independentPairs(const core::ExerciseSeries& s, const core::ExerciseQuest
     const std::vector<double>& x = s.pairs.x;
     std::vector<double> y = s.pairs.y;
     if (q.quantity == Quantity::Gini) {
-        double aire = 0, px = 0, py = 0;
+        double area = 0, px = 0, py = 0;
         for (size_t i = 0; i < x.size(); ++i) {
-            aire += (x[i] - px) * (y[i] + py);
+            area += (x[i] - px) * (y[i] + py);
             px = x[i], py = y[i];
         }
-        return 1 - aire;
+        return 1 - area;
     }
     if (q.lnY)
         for (double& v : y) v = std::log(v);
@@ -77,7 +77,7 @@ double independentPairs(const core::ExerciseSeries& s, const core::ExerciseQuest
         sx += x[i], sy += y[i], sxx += x[i] * x[i], syy += y[i] * y[i], sxy += x[i] * y[i];
     }
     const double cov = sxy / n - sx / n * sy / n;
-    const FittedLine d = right(x, y, q.mayer);
+    const FittedLine d = fittedLine(x, y, q.mayer);
     switch (q.quantity) {
         case Quantity::MeanX:
             return sx / n;
@@ -99,7 +99,7 @@ double independentPairs(const core::ExerciseSeries& s, const core::ExerciseQuest
 
 // The run's frequencies taken from core::simulation for the series' number; the standard
 // deviation and the shares counted here.
-double simulationIndependante(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
+double independentSimulation(const core::ExerciseSeries& s, const core::ExerciseQuestion& q) {
     core::simulation::Parameters p;
     p.p = s.p, p.n = s.n, p.samples = s.samples, p.series = s.draw;
     double centre = s.p;
@@ -193,7 +193,7 @@ void ExerciseKindsTest::shippedAnswers() {
         return;
     }
     const double x =
-        s.shape == Shape::Simulation ? simulationIndependante(s, q) : independentPairs(s, q);
+        s.shape == Shape::Simulation ? independentSimulation(s, q) : independentPairs(s, q);
     const std::vector<double> expectedFigures = core::expectedFigures(e, question);
     QCOMPARE(expectedFigures.size(), size_t(1));
     QVERIFY2(std::abs(expectedFigures.front() - x) <= 1e-9 * std::max(1.0, std::abs(x)),
@@ -312,8 +312,8 @@ void ExerciseKindsTest::correctedSheet() {
     QFETCH(uint, serial);
     QFETCH(QStringList, lines);
     const core::Exercise e = serial ? core::withNewData(read(file), serial) : read(file);
-    const QString leaf = core::correctedSheet(e, serial);
-    for (const QString& l : lines) QVERIFY2(leaf.contains(l), qPrintable(l + u"\n"_s + leaf));
+    const QString sheet = core::correctedSheet(e, serial);
+    for (const QString& l : lines) QVERIFY2(sheet.contains(l), qPrintable(l + u"\n"_s + sheet));
 }
 
 // GIVEN data at the edges (a constant x, shares that are no Lorenz curve, p = 0, one sample
@@ -323,17 +323,17 @@ void ExerciseKindsTest::edgeCases_data() {
     QTest::addColumn<QByteArray>("givenData");
     QTest::addColumn<QByteArray>("question");
     QTest::addColumn<double>("expected");  // NaN: none
-    const double aucune = std::nan("");
+    const double none = std::nan("");
     const QByteArray constant = "{\"forme\": \"paires\", \"x\": [2, 2, 2], \"y\": [1, 5, 6]}";
     QTest::newRow("slope of a constant x")
-        << constant << QByteArray("\"coefficient_directeur\"") << aucune;
+        << constant << QByteArray("\"coefficient_directeur\"") << none;
     QTest::newRow("Mayer with a constant x")
-        << constant << QByteArray("\"estimation\", \"methode\": \"mayer\", \"x\": 3") << aucune;
-    QTest::newRow("r of a constant x") << constant << QByteArray("\"correlation\"") << aucune;
+        << constant << QByteArray("\"estimation\", \"methode\": \"mayer\", \"x\": 3") << none;
+    QTest::newRow("r of a constant x") << constant << QByteArray("\"correlation\"") << none;
     QTest::newRow("mean y of a constant x") << constant << QByteArray("\"moyenne_y\"") << 4.0;
     QTest::newRow("shares decreasing")
         << QByteArray("{\"forme\": \"paires\", \"x\": [0.5, 1], \"y\": [0.7, 0.2]}")
-        << QByteArray("\"gini\"") << aucune;
+        << QByteArray("\"gini\"") << none;
     // Centres 5, 15, 30 hold 25, 45, 60 of 130: 1 − [0,5 × 25 + 0,3 × 95 + 0,2 × 200] / 130.
     QTest::newRow("Gini of classes")
         << QByteArray(

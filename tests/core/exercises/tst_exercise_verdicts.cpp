@@ -77,11 +77,11 @@ void VerdictsTest::verdicts() {
 void VerdictsTest::workingWrittenOut_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("question");
-    QTest::addColumn<QString>("contient");
-    const QString milliers = QLocale(QLocale::French).groupSeparator();
+    QTest::addColumn<QString>("expectedPart");
+    const QString thousands = QLocale(QLocale::French).groupSeparator();
     QTest::newRow("mean by centres")
         << u"01-controles-de-vitesse.json"_s << 0
-        << u"Moyenne = (95 × 5 + 105 × 14 + 115 × 31 + … + 165 × 7) / 360 = 47"_s + milliers +
+        << u"Moyenne = (95 × 5 + 105 × 14 + 115 × 31 + … + 165 × 7) / 360 = 47"_s + thousands +
                u"280 / 360 ≈ 131,3 km/h."_s;
     QTest::newRow("chart, with its reason")
         << u"01-controles-de-vitesse.json"_s << 1 << u"Réponse : Histogramme. Les vitesses"_s;
@@ -119,35 +119,35 @@ void VerdictsTest::workingWrittenOut_data() {
 void VerdictsTest::workingWrittenOut() {
     QFETCH(QString, file);
     QFETCH(int, question);
-    QFETCH(QString, contient);
+    QFETCH(QString, expectedPart);
     const QString solution = core::solutionOf(read(file), question);
-    QVERIFY2(solution.contains(contient), qPrintable(solution));
+    QVERIFY2(solution.contains(expectedPart), qPrintable(solution));
     QVERIFY(!core::hintOf(read(file), question).isEmpty());
 }
 
 // GIVEN an exercise WHEN new data are drawn THEN one number gives the same data each
 // time, another number other data, of the same shape and total, within the bounds.
 void VerdictsTest::sameNumberSameData() {
-    const core::Exercise vitesses = read(u"01-controles-de-vitesse.json"_s);
+    const core::Exercise speeds = read(u"01-controles-de-vitesse.json"_s);
     const auto counts = [](const core::Exercise& e) {
         QList<qint64> c;
         for (const auto& k : e.series.front().classes) c << k.count;
         return c;
     };
-    const core::Exercise a = core::withNewData(vitesses, 4711);
-    QCOMPARE(counts(a), counts(core::withNewData(vitesses, 4711)));
-    QVERIFY(counts(a) != counts(vitesses));
-    QVERIFY(counts(a) != counts(core::withNewData(vitesses, 4712)));
+    const core::Exercise a = core::withNewData(speeds, 4711);
+    QCOMPARE(counts(a), counts(core::withNewData(speeds, 4711)));
+    QVERIFY(counts(a) != counts(speeds));
+    QVERIFY(counts(a) != counts(core::withNewData(speeds, 4712)));
     QCOMPARE(a.series.front().count(), qint64(360));
     QCOMPARE(a.series.front().classes.size(), size_t(8));
     QCOMPARE(core::correctedSheet(a, 4711),
-             core::correctedSheet(core::withNewData(vitesses, 4711), 4711));
+             core::correctedSheet(core::withNewData(speeds, 4711), 4711));
     const core::Exercise notes = core::withNewData(read(u"02-notes-d-un-controle.json"_s), 12);
     QCOMPARE(notes.series.front().rawValues.size(), size_t(25));
     for (double x : notes.series.front().rawValues)
         QVERIFY(x >= 0 && x <= 20 && x == std::floor(x));
     // The solution follows the data.
-    QVERIFY(core::solutionOf(a, 0) != core::solutionOf(vitesses, 0));
+    QVERIFY(core::solutionOf(a, 0) != core::solutionOf(speeds, 0));
 }
 
 // GIVEN files that do not read WHEN they are read THEN the reason says the line.
