@@ -61,7 +61,7 @@ WeightedParameters weightedParameters(std::vector<ValueCount> v) {
     runningTotal[0] = v[0].count;
     for (size_t i = 1; i < v.size(); ++i) runningTotal[i] = runningTotal[i - 1] + v[i].count;
     // The value of rank k (from 1) in the series written out.
-    const auto rang = [&](qint64 k) {
+    const auto atRank = [&](qint64 k) {
         k = std::clamp<qint64>(k, 1, N);
         const auto at = std::lower_bound(runningTotal.begin(), runningTotal.end(), k);
         return v[size_t(at - runningTotal.begin())].value;
@@ -69,11 +69,11 @@ WeightedParameters weightedParameters(std::vector<ValueCount> v) {
     p.minimum = v.front().value;
     p.maximum = v.back().value;
     p.range = finiteOrNone(v.back().value - v.front().value);
-    p.median = N % 2 ? rang((N + 1) / 2) : halfway(rang(N / 2), rang(N / 2 + 1));
-    p.firstQuartile = rang(ceilDiv(N, 4));
-    p.thirdQuartile = rang(ceilDiv(3 * N, 4));
-    p.firstDecile = rang(ceilDiv(N, 10));
-    p.ninthDecile = rang(ceilDiv(9 * N, 10));
+    p.median = N % 2 ? atRank((N + 1) / 2) : halfway(atRank(N / 2), atRank(N / 2 + 1));
+    p.firstQuartile = atRank(ceilDiv(N, 4));
+    p.thirdQuartile = atRank(ceilDiv(3 * N, 4));
+    p.firstDecile = atRank(ceilDiv(N, 10));
+    p.ninthDecile = atRank(ceilDiv(9 * N, 10));
     p.interquartileRange = finiteOrNone(*p.thirdQuartile - *p.firstQuartile);
     const Moments m = moments(
         v.size(), N, [&](size_t i) { return v[i].value; }, [&](size_t i) { return v[i].count; });

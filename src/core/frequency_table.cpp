@@ -202,7 +202,7 @@ TableAnalysis analyseTable(const FrequencyTable& table, const std::vector<ReadRo
             continue;
         }
         a.total += counts[k];
-        a.lines[goodRows[k]].rang = classes ? int(a.classes.size()) : int(a.values.size());
+        a.lines[goodRows[k]].rank = classes ? int(a.classes.size()) : int(a.values.size());
         if (classes)
             a.classes.push_back({positions[k], ends[k], counts[k]});
         else

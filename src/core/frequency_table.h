@@ -49,14 +49,14 @@ struct RowAnalysis {
     bool empty = true;      // nothing typed: neither counted nor at fault
     int faultyColumn = -1;  // the typed column at fault, -1 where none is
     QString why;            // why, as a French phrase
-    int rang = -1;          // where the row stands among those that count
+    int rank = -1;          // where the row stands among those that count
 };
 
 struct TableAnalysis {
     FrequencyTable::Nature nature = FrequencyTable::Nature::Values;
     bool closedRight = true;
     std::vector<RowAnalysis> lines;  // one per row of the table
-    // The rows that count, in the table's order; rang indexes these.
+    // The rows that count, in the table's order; rank indexes these.
     std::vector<ValueCount> values;
     std::vector<Interval> classes;
     std::vector<qint64> cumulativeCounts;  // count of the values up to and including each row's

@@ -41,13 +41,13 @@ SeriesParameters parameters(std::vector<double> x) {
     if (n == 0) return p;
     sortNumbers(x);
     // x(k) of the classroom, counted from 1.
-    const auto rang = [&](size_t k) { return x[std::clamp<size_t>(k, 1, n) - 1]; };
+    const auto atRank = [&](size_t k) { return x[std::clamp<size_t>(k, 1, n) - 1]; };
     p.minimum = x.front();
     p.maximum = x.back();
     p.range = finiteOrNone(x.back() - x.front());
-    p.median = n % 2 ? rang((n + 1) / 2) : halfway(rang(n / 2), rang(n / 2 + 1));
-    p.firstQuartile = rang((n + 3) / 4);
-    p.thirdQuartile = rang((3 * n + 3) / 4);
+    p.median = n % 2 ? atRank((n + 1) / 2) : halfway(atRank(n / 2), atRank(n / 2 + 1));
+    p.firstQuartile = atRank((n + 3) / 4);
+    p.thirdQuartile = atRank((3 * n + 3) / 4);
     p.interquartileRange = finiteOrNone(*p.thirdQuartile - *p.firstQuartile);
 
     // The sum as the summary under the list computes it; where it leaves the range,
@@ -154,7 +154,7 @@ QStringList countsTableColumns() {
 }
 
 QStringList classText(const CountedClass& c) {
-    return {textOfNumber(c.value), QString::number(c.count), threeDecimals(c.frequence),
+    return {textOfNumber(c.value), QString::number(c.count), threeDecimals(c.frequency),
             QString::number(c.cumulativeCount), threeDecimals(c.cumulativeFrequency)};
 }
 

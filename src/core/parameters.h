@@ -31,7 +31,7 @@ struct SeriesParameters {
 struct CountedClass {
     double value;
     int count;
-    double frequence;  // percent
+    double frequency;  // percent
     int cumulativeCount;
     double cumulativeFrequency;  // percent
 };

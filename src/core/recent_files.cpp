@@ -43,9 +43,9 @@ std::vector<Recent> recentsOfLines(const QStringList& lines) {
     return recents;
 }
 
-QString recentText(int rang, const Recent& r, bool exists) {
+QString recentText(int index, const Recent& r, bool exists) {
     // "&1" to "&9", then "1&0": each reached by a key.
-    const QString serial = rang < 9 ? u"&"_s + QString::number(rang + 1) : u"1&0"_s;
+    const QString serial = index < 9 ? u"&"_s + QString::number(index + 1) : u"1&0"_s;
     QString name = QFileInfo(r.path).fileName().replace(u'&', u"&&"_s);
     if (r.kind == Recent::Kind::FrequencyTable) name += u" (tableau)"_s;
     if (!exists) name += u" (introuvable)"_s;

@@ -30,6 +30,6 @@ std::vector<Recent> recentsOfLines(const QStringList& lines);
 
 // How the menu names one: "1 notes.csv", "2 vitesses.csv (tableau)", with "(introuvable)"
 // when the file has gone.
-QString recentText(int rang, const Recent& r, bool exists);
+QString recentText(int index, const Recent& r, bool exists);
 
 }  // namespace core

@@ -249,14 +249,14 @@ void cumulative(Plotter& t, TableChartRecord& g, const TableAnalysis& a, bool pe
         places.line(onCurve, {onCurve.x(), r.zone.bottom()});
     }
     QStringList allRead;
-    int rang = 0;  // where no place is free, each figure a line higher than the one before
+    int tier = 0;  // where no place is free, each figure a line higher than the one before
     for (const TextReading& l : readings) {
         if (!l.value) continue;
         const QPointF onCurve = r.point(*l.value, l.level * scale);
         const QString read = QString::fromUtf16(l.name) + u" ≈ "_s + text(*l.value);
         // Above its level and left of its point the curve is below; below it and to the
         // right, above: the figure goes where neither the curve nor a reading's dashes run.
-        const QPointF low(onCurve.x() + 40, r.zone.bottom() - 40 - 230 * rang++);
+        const QPointF low(onCurve.x() + 40, r.zone.bottom() - 40 - 230 * tier++);
         const auto place = places.firstFree(
             read, {{onCurve + QPointF(-60, -30), Qt::AlignRight | Qt::AlignBottom},
                    {QPointF(r.zone.left() + 60, onCurve.y() - 30), Qt::AlignLeft | Qt::AlignBottom},

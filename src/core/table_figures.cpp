@@ -28,11 +28,11 @@ QStringList computedTexts(const TableAnalysis& a, int line) {
     const bool classes = a.nature == Nature::Classes;
     QStringList texts;
     const int columns = int(computedColumns(a.nature).size());
-    if (line < 0 || size_t(line) >= a.lines.size() || a.lines[size_t(line)].rang < 0) {
+    if (line < 0 || size_t(line) >= a.lines.size() || a.lines[size_t(line)].rank < 0) {
         for (int i = 0; i < columns; ++i) texts << QString();
         return texts;
     }
-    const size_t r = size_t(a.lines[size_t(line)].rang);
+    const size_t r = size_t(a.lines[size_t(line)].rank);
     const double N = double(a.total);
     const qint64 n = classes ? a.classes[r].count : a.values[r].count;
     const auto percent = [&](double x) { return N > 0 ? three(x / N * 100) : u"—"_s; };

@@ -197,11 +197,11 @@ void QuestionEditor::relist() {
     choose(kept);
 }
 
-void QuestionEditor::choose(int rang) {
-    current_ = rang;
+void QuestionEditor::choose(int index) {
+    current_ = index;
     {
         const QScopedValueRollback loading(loading_, true);
-        const Entry s = rang >= 0 ? entries_[size_t(rang)] : Entry{};
+        const Entry s = index >= 0 ? entries_[size_t(index)] : Entry{};
         const core::ExerciseQuestion& q = s.question;
         text_->setPlainText(q.text);
         parameter_->setText(s.parameter);
@@ -214,13 +214,13 @@ void QuestionEditor::choose(int rang) {
         answer_->setText(q.answer);
         precision_->setText(s.precision);
         unit_->setText(q.unit);
-        hint_->setText(q.indice);
+        hint_->setText(q.hint);
         explanation_->setPlainText(q.explanation);
         listQuantities();
     }
     for (int i = 0; i < details_->rowCount(); ++i)
         if (auto* field = details_->itemAt(i, QFormLayout::FieldRole))
-            field->widget()->setEnabled(rang >= 0);
+            field->widget()->setEnabled(index >= 0);
 }
 
 // What is typed goes into the question chosen at once.
@@ -250,7 +250,7 @@ void QuestionEditor::keep() {
     q.answer = answer_->text().trimmed();
     s.precision = precision_->text();
     q.unit = unit_->text().trimmed();
-    q.indice = hint_->text().trimmed();
+    q.hint = hint_->text().trimmed();
     q.explanation = explanation_->toPlainText().trimmed();
     const QString text = q.text.trimmed().section(u'\n', 0, 0);
     list_->item(current_)->setText(

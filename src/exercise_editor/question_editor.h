@@ -47,7 +47,7 @@ private:
         core::ExerciseQuestion question;
         QString parameter, precision, startPoint;
     };
-    void choose(int rang);
+    void choose(int index);
     void keep();
     void displayParameters();
     void listQuantities();

@@ -234,9 +234,9 @@ void SeriesChartsTest::curveRaisesTheLargestValue() {
     core::afterChart(m, ChartKind::Curve);
     QCOMPARE(m.bilan_liste1(0).toDouble(), 10.0);
     // Not taken into account, the second list raises nothing.
-    const auto seule = model({u"2"_s}, {u"10"_s}, false);
-    core::afterChart(*seule, ChartKind::Both);
-    QCOMPARE(seule->bilan_liste1(0).toText(), u"2"_s);
+    const auto alone = model({u"2"_s}, {u"10"_s}, false);
+    core::afterChart(*alone, ChartKind::Both);
+    QCOMPARE(alone->bilan_liste1(0).toText(), u"2"_s);
 }
 
 void SeriesChartsTest::labelsOffTheRangeKeepTheirPlace() {

@@ -339,40 +339,40 @@ void PracticeWindowTest::groupedByLevel() {
 // asks first, and clears it only when the learner confirms.
 void PracticeWindowTest::bestScoresKeptAndCleared() {
     Exercices& w = practiceWindow();
-    const int rang = rankOf(w, u"Contrôles de vitesse"_s);
+    const int row = rankOf(w, u"Contrôles de vitesse"_s);
     QTest::keyClicks(line(w, 0), u"131,3"_s);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
-    QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 1/4"_s);
+    QCOMPARE(w.Liste_exercices->item(row)->text(), u"Contrôles de vitesse — 1/4"_s);
     qobject_cast<QComboBox*>(w.questions()[1].answer)->setCurrentText(u"Histogramme"_s);
     QTest::keyClicks(line(w, 2), u"51,7"_s);
     QTest::keyClicks(line(w, 3), u"65"_s);
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
-    QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
-    QCOMPARE(w.Liste_exercices->currentRow(), rang);
+    QCOMPARE(w.Liste_exercices->item(row)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    QCOMPARE(w.Liste_exercices->currentRow(), row);
     line(w, 3)->clear();
     QTest::mouseClick(w.Command_verifier, Qt::LeftButton);
     QCOMPARE(w.Label_score->text(), u"3 réponses justes sur 4"_s);
-    QCOMPARE(w.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    QCOMPARE(w.Liste_exercices->item(row)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     // Kept for the next time the program starts.
     const auto read = core::readProgressFile(core::progressPath());
     QVERIFY(read);
     QCOMPARE(read.value->at(u"01-controles-de-vitesse.json"_s).right, 4);
     test::freshStart();
-    Exercices& encore = practiceWindow();
-    QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    Exercices& again = practiceWindow();
+    QCOMPARE(again.Liste_exercices->item(row)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     {
         test::MessageBoxAnswerer non(u"Annuler"_s);
-        QTest::mouseClick(encore.Command_effacer, Qt::LeftButton);
+        QTest::mouseClick(again.Command_effacer, Qt::LeftButton);
         QCOMPARE(non.texts.size(), 1);
         QVERIFY(non.texts.front().startsWith(u"Effacer tous vos résultats ?"_s));
     }
-    QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
+    QCOMPARE(again.Liste_exercices->item(row)->text(), u"Contrôles de vitesse — 4/4 ✓"_s);
     {
         test::MessageBoxAnswerer yes(u"Effacer"_s);
-        QTest::mouseClick(encore.Command_effacer, Qt::LeftButton);
+        QTest::mouseClick(again.Command_effacer, Qt::LeftButton);
         QCOMPARE(yes.buttons, QStringList{u"Effacer|Annuler"_s});
     }
-    QCOMPARE(encore.Liste_exercices->item(rang)->text(), u"Contrôles de vitesse"_s);
+    QCOMPARE(again.Liste_exercices->item(row)->text(), u"Contrôles de vitesse"_s);
     QVERIFY(core::readProgressFile(core::progressPath()).value->empty());
 }
 

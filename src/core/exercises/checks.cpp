@@ -96,9 +96,9 @@ QString questionFault(const Exercise& e, int i) {
     if (const QString refusal = refusalOutsideReader(e.series[size_t(q.series)], q);
         !refusal.isEmpty())
         return refusal;
-    Exercise seule = e;
-    seule.questions = {q};
-    const ReadBack r = reread(seule);
+    Exercise alone = e;
+    alone.questions = {q};
+    const ReadBack r = reread(alone);
     if (!r.exercise) return r.why;
     const Exercise& read = *r.exercise;
     if (isChoice(q.quantity))

@@ -13,23 +13,23 @@ using namespace exercises;
 
 DataTable dataTable(const Exercise& e) {
     DataTable t;
-    const ExerciseSeries& seule = e.series.front();
-    if (seule.shape == Shape::Pairs) {
-        t.columns << seule.pairs.nameX << seule.pairs.nameY;
-        for (size_t i = 0; i < seule.pairs.size(); ++i)
-            t.lines.push_back({exact(seule.pairs.x[i]), exact(seule.pairs.y[i])});
+    const ExerciseSeries& single = e.series.front();
+    if (single.shape == Shape::Pairs) {
+        t.columns << single.pairs.nameX << single.pairs.nameY;
+        for (size_t i = 0; i < single.pairs.size(); ++i)
+            t.lines.push_back({exact(single.pairs.x[i]), exact(single.pairs.y[i])});
         return t;
     }
-    if (seule.shape == Shape::Simulation) {
+    if (single.shape == Shape::Simulation) {
         t.columns << u"Paramètre"_s << u"Valeur"_s;
-        t.lines = {seule.population.empty()
-                       ? QStringList{u"Proportion p"_s, exact(seule.p)}
-                       : QStringList{u"Population"_s, valuesText(seule.population)},
-                   {u"Taille des échantillons n"_s, exact(double(seule.n))},
-                   {u"Nombre d'échantillons N"_s, exact(double(seule.samples))},
-                   {u"Simulation n°"_s, QString::number(seule.draw)}};
-        if (seule.observedFrequency)
-            t.lines.push_back({u"Fréquence observée"_s, exact(*seule.observedFrequency)});
+        t.lines = {single.population.empty()
+                       ? QStringList{u"Proportion p"_s, exact(single.p)}
+                       : QStringList{u"Population"_s, valuesText(single.population)},
+                   {u"Taille des échantillons n"_s, exact(double(single.n))},
+                   {u"Nombre d'échantillons N"_s, exact(double(single.samples))},
+                   {u"Simulation n°"_s, QString::number(single.draw)}};
+        if (single.observedFrequency)
+            t.lines.push_back({u"Fréquence observée"_s, exact(*single.observedFrequency)});
         return t;
     }
     const bool several = e.series.size() > 1;

@@ -109,7 +109,7 @@ struct ExerciseQuestion {
     double precision = 0.01;
     double tolerance = 0.005;
     QString unit;
-    QString indice;       // the file's own, or empty for the quantity's
+    QString hint;         // the file's own, or empty for the quantity's
     QStringList choices;  // a choice given by the file, and its right answer
     QString answer;
     QString explanation;  // added to the solution

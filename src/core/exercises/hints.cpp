@@ -11,7 +11,7 @@ using namespace exercises;
 
 QString hintOf(const Exercise& e, int question) {
     const ExerciseQuestion& q = e.questions[size_t(question)];
-    if (!q.indice.isEmpty()) return q.indice;
+    if (!q.hint.isEmpty()) return q.hint;
     if (onPairs(q.quantity) || onSimulation(q.quantity) || q.quantity == Quantity::Gini)
         return twoVariablesHint(q);
     const ExerciseSeries& s = e.series[size_t(q.series)];

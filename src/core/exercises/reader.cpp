@@ -31,10 +31,10 @@ int lineOf(const QByteArray& bytes, qsizetype position) {
 
 // Where the n-th key of that name stands, to tell the learner's teacher which line
 // is at fault; the document's reader keeps no positions.
-int lineOfKey(const QByteArray& bytes, const QByteArray& key, int rang) {
+int lineOfKey(const QByteArray& bytes, const QByteArray& key, int occurrence) {
     const QByteArray pattern = '"' + key + '"';
     qsizetype at = -1;
-    for (int i = 0; i <= rang; ++i) {
+    for (int i = 0; i <= occurrence; ++i) {
         at = bytes.indexOf(pattern, at + 1);
         if (at < 0) return 1;
     }
@@ -43,8 +43,8 @@ int lineOfKey(const QByteArray& bytes, const QByteArray& key, int rang) {
 
 struct Fault {
     QString why;
-    QByteArray key;  // the key whose line is given
-    int rang = 0;    // which occurrence of it
+    QByteArray key;      // the key whose line is given
+    int occurrence = 0;  // which occurrence of it
 };
 
 std::optional<double> number(const QJsonValue& v) {
@@ -81,7 +81,7 @@ public:
             readChart(root, e);
             readQuestions(root.value(u"questions"_s), e);
         } catch (const Fault& f) {
-            return fault(lineOfKey(bytes_, f.key, f.rang), f.why);
+            return fault(lineOfKey(bytes_, f.key, f.occurrence), f.why);
         }
         return ExerciseReading::success(std::move(e));
     }
@@ -91,24 +91,25 @@ private:
         return ExerciseReading::failure({.line = line, .why = why});
     }
 
-    [[noreturn]] void refuse(const QString& why, const char* key, int rang = 0) const {
-        throw Fault{why, QByteArray(key), rang};
+    [[noreturn]] void refuse(const QString& why, const char* key, int occurrence = 0) const {
+        throw Fault{why, QByteArray(key), occurrence};
     }
 
-    QString text(const QJsonObject& o, const char* key, bool required, int rang = 0) const {
+    QString text(const QJsonObject& o, const char* key, bool required, int occurrence = 0) const {
         const QJsonValue v = o.value(QLatin1StringView(key));
         if (v.isUndefined() && !required) return {};
         if (!v.isString() || (required && v.toString().trimmed().isEmpty()))
-            refuse(u"« %1 » doit être un texte"_s.arg(QLatin1StringView(key)), key, rang);
+            refuse(u"« %1 » doit être un texte"_s.arg(QLatin1StringView(key)), key, occurrence);
         return v.toString().left(4000);
     }
 
-    double numberOf(const QJsonObject& o, const char* key, int rang, double fallback,
+    double numberOf(const QJsonObject& o, const char* key, int occurrence, double fallback,
                     bool required = false) const {
         const QJsonValue v = o.value(QLatin1StringView(key));
         if (v.isUndefined() && !required) return fallback;
         const auto x = number(v);
-        if (!x) refuse(u"« %1 » doit être un nombre"_s.arg(QLatin1StringView(key)), key, rang);
+        if (!x)
+            refuse(u"« %1 » doit être un nombre"_s.arg(QLatin1StringView(key)), key, occurrence);
         return *x;
     }
 
@@ -166,11 +167,11 @@ private:
                        "forme");
     }
 
-    ExerciseSeries readSeries(const QJsonObject& o, int rang) {
+    ExerciseSeries readSeries(const QJsonObject& o, int occurrence) {
         ExerciseSeries s;
-        s.name = text(o, "nom", false, rang);
-        if (s.name.isEmpty()) s.name = u"Série %1"_s.arg(rang + 1);
-        const QString shape = text(o, "forme", true, rang);
+        s.name = text(o, "nom", false, occurrence);
+        if (s.name.isEmpty()) s.name = u"Série %1"_s.arg(occurrence + 1);
+        const QString shape = text(o, "forme", true, occurrence);
         if (shape == u"brute")
             s.shape = Shape::Raw;
         else if (shape == u"valeurs")
@@ -180,49 +181,50 @@ private:
         else if (shape == u"paires" || shape == u"simulation") {
             s.shape = shape == u"paires" ? Shape::Pairs : Shape::Simulation;
             const QString why = shape == u"paires" ? readPairs(o, s) : readSimulation(o, s);
-            if (!why.isEmpty()) refuse(why, "forme", rang);
+            if (!why.isEmpty()) refuse(why, "forme", occurrence);
             return s;
         } else
             refuse(u"forme inconnue « %1 » (brute, valeurs, classes, paires ou simulation)"_s.arg(
                        shape),
-                   "forme", rang);
-        const QString closure = text(o, "fermeture", false, rang);
+                   "forme", occurrence);
+        const QString closure = text(o, "fermeture", false, occurrence);
         if (!closure.isEmpty() && closure != u"droite" && closure != u"gauche")
-            refuse(u"« fermeture » vaut « droite » ou « gauche »"_s, "fermeture", rang);
+            refuse(u"« fermeture » vaut « droite » ou « gauche »"_s, "fermeture", occurrence);
         s.closedRight = closure != u"gauche";
         const char* key = s.shape == Shape::Classes ? "classes" : "valeurs";
         const QJsonValue lines = o.value(QLatin1StringView(key));
         if (!lines.isArray() || lines.toArray().isEmpty() || lines.toArray().size() > kMostRows)
             refuse(u"« %1 » doit être une liste de 1 à %2 éléments"_s.arg(QLatin1StringView(key))
                        .arg(kMostRows),
-                   "forme", rang);
-        for (const QJsonValue& l : lines.toArray()) readRow(s, l, rang);
-        checkSeries(s, rang);
+                   "forme", occurrence);
+        for (const QJsonValue& l : lines.toArray()) readRow(s, l, occurrence);
+        checkSeries(s, occurrence);
         // How new data are drawn, by default from the series itself.
         const QJsonObject draw = o.value(u"tirage"_s).toObject();
         if (s.shape == Shape::Raw) {
             const auto [low, high] = std::minmax_element(s.rawValues.begin(), s.rawValues.end());
             const bool allWhole = std::all_of(s.rawValues.begin(), s.rawValues.end(),
                                               [](double x) { return x == std::floor(x); });
-            s.min = numberOf(draw, "min", rang, *low);
-            s.max = numberOf(draw, "max", rang, *high);
-            s.step = numberOf(draw, "pas", rang, allWhole ? 1 : 0.5);
+            s.min = numberOf(draw, "min", occurrence, *low);
+            s.max = numberOf(draw, "max", occurrence, *high);
+            s.step = numberOf(draw, "pas", occurrence, allWhole ? 1 : 0.5);
             if (!(s.min <= s.max) || !(s.step > 0) || (s.max - s.min) / s.step > 1e6)
-                refuse(u"le tirage demande min ≤ max et un pas positif"_s, "forme", rang);
+                refuse(u"le tirage demande min ≤ max et un pas positif"_s, "forme", occurrence);
         } else {
-            const double total = numberOf(draw, "total", rang, double(s.count()));
+            const double total = numberOf(draw, "total", occurrence, double(s.count()));
             if (total < 1 || total > double(kLargestTotal) || total != std::floor(total))
                 refuse(u"« total » doit être un entier de 1 à %1"_s.arg(kLargestTotal), "forme",
-                       rang);
+                       occurrence);
             s.total = qint64(total);
         }
         return s;
     }
 
-    void readRow(ExerciseSeries& s, const QJsonValue& l, int rang) {
+    void readRow(ExerciseSeries& s, const QJsonValue& l, int occurrence) {
         if (s.shape == Shape::Raw) {
             const auto x = number(l);
-            if (!x) refuse(u"les valeurs d'une série brute sont des nombres"_s, "forme", rang);
+            if (!x)
+                refuse(u"les valeurs d'une série brute sont des nombres"_s, "forme", occurrence);
             s.rawValues.push_back(*x);
             return;
         }
@@ -235,22 +237,23 @@ private:
                              u"effectif], l'effectif entier et positif"_s
                            : u"chaque valeur s'écrit [valeur, effectif], l'effectif entier et "
                              u"positif"_s,
-                   "forme", rang);
+                   "forme", occurrence);
         if (classes)
             s.classes.push_back({*first, *second, *count});
         else
             s.values.push_back({*first, *count});
     }
 
-    void checkSeries(ExerciseSeries& s, int rang) const {
+    void checkSeries(ExerciseSeries& s, int occurrence) const {
         if (s.count() <= 0 || s.count() > kLargestTotal)
-            refuse(u"l'effectif total doit aller de 1 à %1"_s.arg(kLargestTotal), "forme", rang);
+            refuse(u"l'effectif total doit aller de 1 à %1"_s.arg(kLargestTotal), "forme",
+                   occurrence);
         if (s.shape == Shape::Values) {
             std::vector<double> v;
             for (const auto& p : s.values) v.push_back(p.value);
             std::sort(v.begin(), v.end());
             if (std::adjacent_find(v.begin(), v.end()) != v.end())
-                refuse(u"une valeur est écrite deux fois"_s, "forme", rang);
+                refuse(u"une valeur est écrite deux fois"_s, "forme", occurrence);
         }
         if (s.shape == Shape::Classes) {
             std::vector<Interval> c = s.classes;
@@ -258,9 +261,9 @@ private:
             for (size_t i = 0; i < c.size(); ++i) {
                 if (!(c[i].lower < c[i].upper))
                     refuse(u"une classe a sa borne inférieure au-delà de la supérieure"_s, "forme",
-                           rang);
+                           occurrence);
                 if (i > 0 && c[i].lower < c[i - 1].upper)
-                    refuse(u"deux classes se chevauchent"_s, "forme", rang);
+                    refuse(u"deux classes se chevauchent"_s, "forme", occurrence);
             }
         }
     }
@@ -283,67 +286,69 @@ private:
         }
     }
 
-    ExerciseQuestion readQuestion(const QJsonObject& o, const Exercise& e, int rang) {
+    ExerciseQuestion readQuestion(const QJsonObject& o, const Exercise& e, int occurrence) {
         ExerciseQuestion q;
-        q.text = text(o, "texte", true, rang);
-        const QString asked = text(o, "demande", true, rang);
+        q.text = text(o, "texte", true, occurrence);
+        const QString asked = text(o, "demande", true, occurrence);
         const auto quantity = quantityNamed(asked);
-        if (!quantity) refuse(u"la quantité « %1 » n'existe pas"_s.arg(asked), "demande", rang);
+        if (!quantity)
+            refuse(u"la quantité « %1 » n'existe pas"_s.arg(asked), "demande", occurrence);
         q.quantity = *quantity;
-        const double series = numberOf(o, "serie", rang, 1);
+        const double series = numberOf(o, "serie", occurrence, 1);
         if (series < 1 || series > double(e.series.size()) || series != std::floor(series))
             refuse(
                 u"« serie » doit désigner une série des données, de 1 à %1"_s.arg(e.series.size()),
-                "texte", rang);
+                "texte", occurrence);
         q.series = int(series) - 1;
         const ExerciseSeries& s = e.series[size_t(q.series)];
         if (const QString why = readTwoVariablesQuestion(o, s, q); !why.isEmpty())
-            refuse(why, "demande", rang);
+            refuse(why, "demande", occurrence);
         const bool classes = s.shape == Shape::Classes;
         if (q.quantity == Quantity::Mode && classes)
             refuse(
                 u"le mode se demande pour des valeurs ; pour des classes, demandez "
                 u"« classe_modale »"_s,
-                "demande", rang);
+                "demande", occurrence);
         if (q.quantity == Quantity::ModalClass && !classes)
-            refuse(u"« classe_modale » se demande pour des classes"_s, "demande", rang);
+            refuse(u"« classe_modale » se demande pour des classes"_s, "demande", occurrence);
         if (q.quantity == Quantity::ValueFrequency)
-            q.parameter = numberOf(o, "valeur", rang, 0, true);
-        if (asksThreshold(q.quantity)) q.parameter = numberOf(o, "seuil", rang, 0, true);
-        q.add = numberOf(o, "ajouter", rang, 0);
-        q.multiplier = numberOf(o, "multiplier", rang, 1);
-        if (!(q.multiplier > 0)) refuse(u"« multiplier » doit être positif"_s, "texte", rang);
+            q.parameter = numberOf(o, "valeur", occurrence, 0, true);
+        if (asksThreshold(q.quantity)) q.parameter = numberOf(o, "seuil", occurrence, 0, true);
+        q.add = numberOf(o, "ajouter", occurrence, 0);
+        q.multiplier = numberOf(o, "multiplier", occurrence, 1);
+        if (!(q.multiplier > 0)) refuse(u"« multiplier » doit être positif"_s, "texte", occurrence);
         const bool counted = q.quantity == Quantity::TotalCount ||
                              q.quantity == Quantity::CountAbove ||
                              q.quantity == Quantity::CountBelow;
         const bool part = q.quantity == Quantity::ShareInInterval ||
                           q.quantity == Quantity::Correlation || q.quantity == Quantity::Gini;
-        q.precision = numberOf(o, "precision", rang, counted ? 1 : part ? 0.001 : 0.01);
-        if (!(q.precision > 0)) refuse(u"« precision » doit être positive"_s, "texte", rang);
-        q.tolerance = numberOf(o, "tolerance", rang, q.precision / 2);
-        if (!(q.tolerance >= 0)) refuse(u"« tolerance » ne peut être négative"_s, "texte", rang);
-        q.unit = text(o, "unite", false, rang);
-        q.indice = text(o, "indice", false, rang);
-        q.explanation = text(o, "explication", false, rang);
+        q.precision = numberOf(o, "precision", occurrence, counted ? 1 : part ? 0.001 : 0.01);
+        if (!(q.precision > 0)) refuse(u"« precision » doit être positive"_s, "texte", occurrence);
+        q.tolerance = numberOf(o, "tolerance", occurrence, q.precision / 2);
+        if (!(q.tolerance >= 0))
+            refuse(u"« tolerance » ne peut être négative"_s, "texte", occurrence);
+        q.unit = text(o, "unite", false, occurrence);
+        q.hint = text(o, "indice", false, occurrence);
+        q.explanation = text(o, "explication", false, occurrence);
         if (q.quantity == Quantity::Choice) {
             const QJsonArray choices = o.value(u"choix"_s).toArray();
             for (const QJsonValue& c : choices)
                 if (c.isString() && !c.toString().isEmpty()) q.choices << c.toString().left(200);
             if (q.choices.size() < 2 || q.choices.size() != choices.size() || q.choices.size() > 20)
-                refuse(u"« choix » doit être une liste de 2 à 20 textes"_s, "demande", rang);
-            q.answer = text(o, "reponse", true, rang);
+                refuse(u"« choix » doit être une liste de 2 à 20 textes"_s, "demande", occurrence);
+            q.answer = text(o, "reponse", true, occurrence);
             if (!q.choices.contains(q.answer))
-                refuse(u"« reponse » doit être l'un des choix"_s, "texte", rang);
+                refuse(u"« reponse » doit être l'un des choix"_s, "texte", occurrence);
         }
         if (q.quantity == Quantity::Largest || q.quantity == Quantity::Smallest) {
-            const QString comparedBy = text(o, "de", true, rang);
+            const QString comparedBy = text(o, "de", true, occurrence);
             const auto compare = quantityNamed(comparedBy);
             if (!compare || !comparable(*compare))
                 refuse(u"« de » doit nommer une quantité qui se compare, comme « ecart_type »"_s,
-                       "texte", rang);
+                       "texte", occurrence);
             q.comparedBy = *compare;
             if (e.series.size() < 2)
-                refuse(u"« %1 » compare au moins deux séries"_s.arg(asked), "demande", rang);
+                refuse(u"« %1 » compare au moins deux séries"_s.arg(asked), "demande", occurrence);
         }
         return q;
     }

@@ -166,7 +166,7 @@ QByteArray question(const ExerciseQuestion& q, size_t series, int indent) {
         if (q.tolerance != q.precision / 2) c.push_back({"tolerance", number(q.tolerance)});
     }
     if (!q.unit.isEmpty()) c.push_back({"unite", text(q.unit)});
-    if (!q.indice.isEmpty()) c.push_back({"indice", text(q.indice)});
+    if (!q.hint.isEmpty()) c.push_back({"indice", text(q.hint)});
     if (!q.explanation.isEmpty()) c.push_back({"explication", text(q.explanation)});
     return jsonObject(c, indent);
 }

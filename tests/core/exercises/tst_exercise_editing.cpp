@@ -109,8 +109,8 @@ private slots:
                                          &b = after.questions[size_t(i)];
             QCOMPARE(b.text, a.text);
             QCOMPARE(b.quantity, a.quantity);
-            QCOMPARE(std::tuple(b.indice, b.explanation, b.unit, b.tolerance),
-                     std::tuple(a.indice, a.explanation, a.unit, a.tolerance));
+            QCOMPARE(std::tuple(b.hint, b.explanation, b.unit, b.tolerance),
+                     std::tuple(a.hint, a.explanation, a.unit, a.tolerance));
             QCOMPARE(core::choicesOf(after, i), core::choicesOf(before, i));
             QCOMPARE(core::expectedAnswerOf(after, i), core::expectedAnswerOf(before, i));
             QCOMPARE(core::solutionOf(after, i), core::solutionOf(before, i));

@@ -54,7 +54,7 @@ double variance(const std::vector<double>& v) {
 }
 
 // The value of rank ⌈N × part⌉, ranks from 1.
-double rang(const std::vector<double>& v, double part) {
+double quantileAt(const std::vector<double>& v, double part) {
     return v[size_t(std::ceil(double(v.size()) * part - 1e-9)) - 1];
 }
 
@@ -143,15 +143,15 @@ double independent(const core::Exercise& e, const core::ExerciseQuestion& q) {
         case Quantity::Median:
             return median(v);
         case Quantity::Q1:
-            return rang(v, 0.25);
+            return quantileAt(v, 0.25);
         case Quantity::Q3:
-            return rang(v, 0.75);
+            return quantileAt(v, 0.75);
         case Quantity::D1:
-            return rang(v, 0.1);
+            return quantileAt(v, 0.1);
         case Quantity::D9:
-            return rang(v, 0.9);
+            return quantileAt(v, 0.9);
         case Quantity::InterquartileRange:
-            return rang(v, 0.75) - rang(v, 0.25);
+            return quantileAt(v, 0.75) - quantileAt(v, 0.25);
         case Quantity::Range:
             return v.back() - v.front();
         case Quantity::TotalCount:
